@@ -1,0 +1,71 @@
+# GoogleTest: Debian's installed copy natively, built from Debian's sources for MinGW.
+include(GoogleTest)
+if(WIN32)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  set(RUZI_GTEST_LIBS GTest::gtest GTest::gmock)
+  if(NOT TARGET GTest::gtest)
+    add_library(GTest::gtest ALIAS gtest)
+    add_library(GTest::gmock ALIAS gmock)
+  endif()
+else()
+  find_package(GTest REQUIRED)
+  set(RUZI_GTEST_LIBS GTest::gtest GTest::gmock)
+endif()
+
+# ruzi_add_test(NAME n SOURCES ... [LIBS ...] [LABELS ...] [FIXTURES ...] [ENVIRONMENT ...])
+# One GoogleTest executable; its cases become CTest tests, listed just before they run
+# (listing under Wine at build time is too slow on a fresh prefix).
+function(ruzi_add_test)
+  cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS;LABELS;FIXTURES;ENVIRONMENT" ${ARGN})
+  if(RUZI_TEST_LABEL_ONLY AND NOT RUZI_TEST_LABEL_ONLY IN_LIST T_LABELS)
+    return()
+  endif()
+  add_executable(${T_NAME} ${T_SOURCES})
+  target_link_libraries(${T_NAME} PRIVATE ruzi_test_support ${T_LIBS} ${RUZI_GTEST_LIBS})
+  set(props LABELS "${T_LABELS}")
+  if(T_FIXTURES)
+    list(APPEND props FIXTURES_REQUIRED "${T_FIXTURES}")
+  endif()
+  if(T_ENVIRONMENT)
+    list(APPEND props ENVIRONMENT "${T_ENVIRONMENT}")
+  endif()
+  gtest_discover_tests(${T_NAME}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 300
+    WORKING_DIRECTORY ${RUZI_BIN_DIR}
+    PROPERTIES ${props})
+endfunction()
+
+# Every folder under tests/ holding *_test.cpp files becomes test executables by name:
+#   *_test.cpp -> <folder>_tests, *_concurrency_test.cpp -> label concurrency,
+#   *_ui_test.cpp -> label ui (Windows only). A folder with its own CMakeLists.txt decides itself.
+function(ruzi_add_test_folder folder)
+  file(RELATIVE_PATH rel ${CMAKE_SOURCE_DIR}/tests ${folder})
+  string(REPLACE "/" "_" base ${rel})
+  file(GLOB sources CONFIGURE_DEPENDS ${folder}/*_test.cpp)
+  ruzi_filter_platform_sources(sources ${sources})
+  set(plain "")
+  set(concurrency "")
+  set(ui "")
+  foreach(source IN LISTS sources)
+    if(source MATCHES "_concurrency(_win32|_posix)?_test\\.cpp$")
+      list(APPEND concurrency ${source})
+    elseif(source MATCHES "_ui(_win32)?_test\\.cpp$")
+      list(APPEND ui ${source})
+    else()
+      list(APPEND plain ${source})
+    endif()
+  endforeach()
+  if(plain)
+    ruzi_add_test(NAME ${base}_tests SOURCES ${plain} LIBS ruzi_core LABELS unit)
+  endif()
+  if(concurrency)
+    ruzi_add_test(NAME ${base}_concurrency_tests SOURCES ${concurrency} LIBS ruzi_core
+                  LABELS concurrency)
+  endif()
+  if(ui AND WIN32)
+    ruzi_add_test(NAME ${base}_ui_tests SOURCES ${ui} LIBS ruzi_core LABELS ui)
+  endif()
+endfunction()

@@ -1,0 +1,25 @@
+# Settings that follow from what the toolchains do on this machine (docs/toolchain.md).
+if(WIN32)
+  # Each module carries its own C++ runtime; no MinGW DLLs need to sit beside the executables.
+  add_link_options(-static)
+  set(CMAKE_SHARED_LIBRARY_PREFIX "")
+  set(CMAKE_IMPORT_LIBRARY_PREFIX "")
+  add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 UNICODE=0)
+  add_compile_options($<$<COMPILE_LANGUAGE:C,CXX>:-Wa,-mbig-obj>)
+  # Wine runs every Windows executable the tests start.
+  set(RUZI_WINE_PREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+  configure_file(${CMAKE_SOURCE_DIR}/tools/wine-run.sh.in ${CMAKE_BINARY_DIR}/wine-run.sh
+                 @ONLY FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+                 WORLD_READ WORLD_EXECUTE)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run.sh)
+endif()
+
+if(RUZI_SANITIZE AND NOT WIN32)
+  add_compile_options(-fsanitize=${RUZI_SANITIZE} -fno-omit-frame-pointer -fno-sanitize-recover=all)
+  add_link_options(-fsanitize=${RUZI_SANITIZE})
+endif()
+
+if(RUZI_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()

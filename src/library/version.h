@@ -1,0 +1,8 @@
+#pragma once
+
+namespace ruzi {
+
+// "major.minor.patch" of this build.
+const char* LibraryVersion();
+
+}  // namespace ruzi

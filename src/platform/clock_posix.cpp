@@ -1,0 +1,29 @@
+#include <time.h>
+
+#include <chrono>
+#include <thread>
+
+#include "platform/clock.h"
+
+namespace ruzi::platform {
+
+uint32_t TickCount() {
+  timespec now{};
+  clock_gettime(CLOCK_MONOTONIC, &now);
+  return static_cast<uint32_t>(static_cast<uint64_t>(now.tv_sec) * 1000u + static_cast<uint64_t>(now.tv_nsec) / 1000000u);
+}
+
+void SleepMilliseconds(uint32_t milliseconds) {
+  std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+LocalDateTime LocalNow() {
+  timespec now{};
+  clock_gettime(CLOCK_REALTIME, &now);
+  tm local{};
+  localtime_r(&now.tv_sec, &local);
+  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+          local.tm_min,         local.tm_sec,     static_cast<int>(now.tv_nsec / 1000000)};
+}
+
+}  // namespace ruzi::platform

@@ -1,0 +1,7 @@
+#include "test_environment.h"
+
+namespace ruzi::testing {
+
+void PrepareTestProcess() {}
+
+}  // namespace ruzi::testing
