@@ -4,7 +4,7 @@ if(WIN32)
   add_link_options(-static)
   set(CMAKE_SHARED_LIBRARY_PREFIX "")
   set(CMAKE_IMPORT_LIBRARY_PREFIX "")
-  add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 UNICODE=0)
+  add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
   add_compile_options($<$<COMPILE_LANGUAGE:C,CXX>:-Wa,-mbig-obj>)
   # Wine runs every Windows executable the tests start.
   set(RUZI_WINE_PREFIX ${CMAKE_BINARY_DIR}/wineprefix)

@@ -35,7 +35,7 @@ TEST(Environment, EmptyValueDiffersFromUnset) {
 }
 
 TEST(Environment, GbkValuesRoundTripByteForByte) {
-  const std::string value = "交易日\xB1\xA3\x01end";
+  const std::string value = "交易日\xB1\xA3\x01" "end";
   ASSERT_TRUE(SetEnvironment("RUZI_GBK", value));
   EXPECT_EQ(GetEnvironment("RUZI_GBK"), value);
   UnsetEnvironment("RUZI_GBK");

@@ -1,0 +1,38 @@
+#pragma once
+// The file operations of the log writer and the file-backed lists, behind an interface so
+// tests can put a fake underneath. Paths are GBK byte strings; both '\' and '/' separate.
+// The Windows side opens files sharing read and write with other processes.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace ruzi::platform {
+
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+
+  virtual bool FileExists(const std::string& path) = 0;
+  virtual bool DirectoryExists(const std::string& path) = 0;
+  // Size in bytes, or -1 when the file cannot be looked up.
+  virtual int64_t FileSize(const std::string& path) = 0;
+  // Fails when the target exists.
+  virtual bool RenameFile(const std::string& from, const std::string& to) = 0;
+  // The folder and every missing parent.
+  virtual bool CreateDirectories(const std::string& path) = 0;
+  // Creates the file empty when it is absent; an existing file is left alone.
+  virtual bool CreateEmptyFile(const std::string& path) = 0;
+  // Opens (creating when absent), appends at the end and closes. 0, or the system's error number.
+  virtual uint32_t AppendToFile(const std::string& path, std::string_view bytes) = 0;
+  virtual std::optional<std::string> ReadWholeFile(const std::string& path) = 0;
+  // Replaces the file.
+  virtual bool WriteWholeFile(const std::string& path, std::string_view bytes) = 0;
+};
+
+FileSystem& SystemFileSystem();
+
+// The folder part of a path including its last separator ("" when there is none).
+std::string DirectoryOf(std::string_view path);
+
+}  // namespace ruzi::platform
