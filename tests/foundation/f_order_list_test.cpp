@@ -1,0 +1,134 @@
+// The file-backed lists: the exact file bytes, a round trip through the events, the version
+// rule that puts a stale file aside, and the release of data blocks through OnFreeData.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "fake_clock.h"
+#include "foundation/f_order_list.h"
+#include "foundation/f_str_order_list.h"
+#include "platform/file_system.h"
+#include "test_paths.h"
+
+namespace ruzi {
+namespace {
+
+platform::FileSystem& Files() { return platform::SystemFileSystem(); }
+
+// Data blocks are heap strings; the events turn them into "key=value" lines and back.
+void WireStrings(TFOrderList& list, std::multiset<std::string>* freed) {
+  list.OnSaveItem = [](int32_t key, void* data, std::string& line) {
+    line = std::to_string(key) + "=" + *static_cast<std::string*>(data);
+  };
+  list.OnLoadItem = [](const std::string& line, int32_t& key, void*& data) {
+    const size_t equals = line.find('=');
+    key = std::stoi(line.substr(0, equals));
+    data = new std::string(line.substr(equals + 1));
+  };
+  list.OnFreeData = [freed](void* data) {
+    auto* text = static_cast<std::string*>(data);
+    if (freed != nullptr) freed->insert(*text);
+    delete text;
+  };
+}
+
+TEST(FOrderList, SavesVersionThenEntriesInKeyOrderWithCrLf) {
+  const std::string file = testing::FreshTestFolder("f_order_list_save") + "list.txt";
+  std::multiset<std::string> freed;
+  {
+    TFOrderList list(file, 3);
+    WireStrings(list, &freed);
+    list.Insert(20, new std::string("b"));
+    list.Insert(-5, new std::string("a"));
+    // The events see the low 32 bits of the key.
+    list.Insert(0x100000007LL, new std::string("c"));
+    list.Save();
+    EXPECT_EQ(list.Lines, (std::vector<std::string>{"3", "-5=a", "20=b", "7=c"}));
+  }
+  EXPECT_EQ(Files().ReadWholeFile(file).value(), "3\r\n-5=a\r\n20=b\r\n7=c\r\n");
+  // The destructor released every block through OnFreeData.
+  EXPECT_EQ(freed, (std::multiset<std::string>{"a", "b", "c"}));
+}
+
+TEST(FOrderList, LoadsWhatItSavedAndDropsDuplicates) {
+  const std::string file = testing::FreshTestFolder("f_order_list_load") + "list.txt";
+  ASSERT_TRUE(Files().WriteWholeFile(file, "4\r\n9=nine\n2=two\r1=one\r\n2=again\r\n"));
+  std::multiset<std::string> freed;
+  TFOrderList list(file, 4);
+  WireStrings(list, &freed);
+  list.Load();
+  ASSERT_EQ(list.GetCount(), 3);
+  EXPECT_EQ(list.GetItems(0)->Key, 1);
+  EXPECT_EQ(*static_cast<std::string*>(list.GetItems(1)->Data), "two");  // the first "2" wins
+  EXPECT_EQ(list.GetItems(2)->Key, 9);
+  EXPECT_EQ(freed, (std::multiset<std::string>{"again"}));  // the dropped duplicate's block
+  EXPECT_TRUE(list.Delete(9));
+  EXPECT_EQ(freed, (std::multiset<std::string>{"again", "nine"}));
+  list.Clear();
+  EXPECT_EQ(list.GetCount(), 0);
+  EXPECT_EQ(freed, (std::multiset<std::string>{"again", "nine", "one", "two"}));
+}
+
+TEST(FOrderList, OtherVersionIsPutAsideAndNothingLoads) {
+  const std::string folder = testing::FreshTestFolder("f_order_list_version");
+  const std::string file = folder + "list.txt";
+  ASSERT_TRUE(Files().WriteWholeFile(file, "2\r\n1=x\r\n"));
+  testing::FakeClock clock({2026, 1, 9, 7, 5, 3, 999});
+  TFOrderList list(file, 3, Files(), clock);
+  WireStrings(list, nullptr);
+  list.Load();
+  EXPECT_EQ(list.GetCount(), 0);
+  EXPECT_FALSE(Files().FileExists(file));
+  EXPECT_EQ(Files().ReadWholeFile(file + ".20260109070503").value(), "2\r\n1=x\r\n");
+  list.Save();
+  EXPECT_EQ(Files().ReadWholeFile(file).value(), "3\r\n");
+}
+
+TEST(FOrderList, MissingFileLoadsNothingAndBadVersionLineCountsAsZero) {
+  const std::string folder = testing::FreshTestFolder("f_order_list_missing");
+  TFOrderList absent(folder + "none.txt", 0);
+  absent.Load();
+  EXPECT_EQ(absent.GetCount(), 0);
+  EXPECT_FALSE(Files().FileExists(folder + "none.txt"));
+
+  // "abc" is not a number: version 0, which this list expects, so the lines load.
+  ASSERT_TRUE(Files().WriteWholeFile(folder + "zero.txt", "abc\r\n5=five\r\n"));
+  TFOrderList zero(folder + "zero.txt", 0);
+  WireStrings(zero, nullptr);
+  zero.Load();
+  EXPECT_EQ(zero.GetCount(), 1);
+}
+
+TEST(FStrOrderList, RoundTripWithStringKeys) {
+  const std::string file = testing::FreshTestFolder("f_str_order_list") + "names.txt";
+  auto wire = [](TFStrOrderList& list) {
+    list.OnSaveItem = [](std::string key, void* data, std::string& line) {
+      line = key + "\t" + std::to_string(*static_cast<int*>(data));
+    };
+    list.OnLoadItem = [](const std::string& line, std::string& key, void*& data) {
+      const size_t tab = line.find('\t');
+      key = line.substr(0, tab);
+      data = new int(std::stoi(line.substr(tab + 1)));
+    };
+    list.OnFreeData = [](void* data) { delete static_cast<int*>(data); };
+  };
+  {
+    TFStrOrderList list(file, 7);
+    wire(list);
+    list.Insert("b", new int(2));
+    list.Insert("B", new int(1));
+    list.Insert("\xD6\xD0", new int(3));  // GBK text after ASCII
+    list.Save();
+  }
+  EXPECT_EQ(Files().ReadWholeFile(file).value(), "7\r\nB\t1\r\nb\t2\r\n\xD6\xD0\t3\r\n");
+  TFStrOrderList again(file, 7);
+  wire(again);
+  again.Load();
+  ASSERT_EQ(again.GetCount(), 3);
+  EXPECT_EQ(again.GetItems(2)->Key, "\xD6\xD0");
+  EXPECT_EQ(*static_cast<int*>(again.GetItems(2)->Data), 3);
+}
+
+}  // namespace
+}  // namespace ruzi

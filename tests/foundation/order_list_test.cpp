@@ -1,0 +1,251 @@
+// TOrderList and TStrOrderList: the documented search results, and a long random run against
+// std::map checking the index, the Prior/Next chain, the search's "node after which" answer
+// and the release of every data block exactly once.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <random>
+#include <set>
+#include <string>
+
+#include "foundation/order_list.h"
+#include "foundation/str_order_list.h"
+
+namespace ruzi {
+namespace {
+
+// Counts releases per block, so a double free or a leak shows up as a wrong count.
+struct Releases {
+  std::multiset<void*> released;
+  DataDeleter Deleter() {
+    return [this](void* data) { released.insert(data); };
+  }
+};
+
+void* Block(intptr_t n) { return reinterpret_cast<void*>(n * 16 + 8); }
+
+std::vector<int64_t> Keys(const TOrderList& list) {
+  std::vector<int64_t> keys;
+  for (int64_t i = 0; i < list.GetCount(); ++i) keys.push_back(list.GetItems(i)->Key);
+  return keys;
+}
+
+TEST(OrderList, InsertsInOrderAndChains) {
+  TOrderList list;
+  EXPECT_TRUE(list.Insert(5, Block(5)));
+  EXPECT_TRUE(list.Insert(1, Block(1)));
+  EXPECT_TRUE(list.Insert(3, Block(3)));
+  EXPECT_FALSE(list.Insert(3, Block(99)));
+  ASSERT_EQ(Keys(list), (std::vector<int64_t>{1, 3, 5}));
+  EXPECT_EQ(list.GetItems(1)->Data, Block(3));  // the refused insert changed nothing
+  EXPECT_EQ(list.GetItems(0)->Prior, nullptr);
+  EXPECT_EQ(list.GetItems(0)->Next, list.GetItems(1));
+  EXPECT_EQ(list.GetItems(1)->Prior, list.GetItems(0));
+  EXPECT_EQ(list.GetItems(1)->Next, list.GetItems(2));
+  EXPECT_EQ(list.GetItems(2)->Prior, list.GetItems(1));
+  EXPECT_EQ(list.GetItems(2)->Next, nullptr);
+}
+
+TEST(OrderList, SearchMissesNameTheNodeBefore) {
+  TOrderList list;
+  for (int64_t key : {5, 1, 3}) list.Insert(key, nullptr);
+  TOrderListNode* node = nullptr;
+  EXPECT_EQ(list.FindPos(4, node), -1);
+  EXPECT_FALSE(list.Search(4, node));
+  ASSERT_NE(node, nullptr);
+  EXPECT_EQ(node->Key, 3);
+  EXPECT_FALSE(list.Search(0, node));
+  EXPECT_EQ(node, nullptr);
+  EXPECT_FALSE(list.Search(9, node));
+  ASSERT_NE(node, nullptr);
+  EXPECT_EQ(node->Key, 5);
+  EXPECT_EQ(list.FindPos(5, node), 2);
+  EXPECT_EQ(node->Key, 5);
+
+  // The ranged search leaves the position in the key variable.
+  int64_t key = 4;
+  EXPECT_FALSE(list.Search(key, node, 2, 0));
+  EXPECT_EQ(key, 1);
+  key = 0;
+  EXPECT_FALSE(list.Search(key, node, 2, 0));
+  EXPECT_EQ(key, -1);
+  key = 5;
+  EXPECT_TRUE(list.Search(key, node, 2, 0));
+  EXPECT_EQ(key, 2);
+  key = 3;
+  EXPECT_FALSE(list.Search(key, node, 0, 1));  // an empty range finds nothing
+  EXPECT_EQ(node, nullptr);
+  EXPECT_EQ(key, -1);
+}
+
+TEST(OrderList, EmptyListAndExtremeKeys) {
+  TOrderList list;
+  TOrderListNode* node = reinterpret_cast<TOrderListNode*>(Block(1));
+  EXPECT_FALSE(list.Search(7, node));
+  EXPECT_EQ(node, nullptr);
+  EXPECT_EQ(list.FindPos(7, node), -1);
+  EXPECT_FALSE(list.Delete(7));
+  EXPECT_EQ(list.Delete2(7), nullptr);
+  EXPECT_TRUE(list.Insert(7, nullptr));
+  EXPECT_EQ(list.GetItems(0)->Key, 7);
+  // Signed order across the whole 64-bit range.
+  EXPECT_TRUE(list.Insert(INT64_MIN, nullptr));
+  EXPECT_TRUE(list.Insert(INT64_MAX, nullptr));
+  EXPECT_TRUE(list.Insert(-1, nullptr));
+  EXPECT_EQ(Keys(list), (std::vector<int64_t>{INT64_MIN, -1, 7, INT64_MAX}));
+}
+
+TEST(OrderList, ReleasesDataThroughItsDeleter) {
+  Releases releases;
+  {
+    TOrderList list(releases.Deleter());
+    for (int64_t key = 0; key < 6; ++key) list.Insert(key, Block(key));
+    list.Insert(6, nullptr);  // a null block is never handed to the deleter
+    EXPECT_TRUE(list.Delete(0));
+    EXPECT_TRUE(list.Delete(1, false));
+    EXPECT_EQ(list.Delete2(2), Block(2));
+    EXPECT_EQ(releases.released, (std::multiset<void*>{Block(0)}));
+    EXPECT_EQ(list.ClearWithFreeData(), 4);
+    EXPECT_EQ(releases.released, (std::multiset<void*>{Block(0), Block(3), Block(4), Block(5)}));
+    list.Insert(8, Block(8));
+    list.Insert(9, Block(9));
+    list.Clear();  // nodes only
+    EXPECT_EQ(list.GetCount(), 0);
+    list.Insert(10, Block(10));
+  }
+  // The destructor released what was left, and nothing twice.
+  EXPECT_EQ(releases.released, (std::multiset<void*>{Block(0), Block(3), Block(4), Block(5), Block(10)}));
+}
+
+TEST(OrderList, LockIsReentrant) {
+  TOrderList list;
+  list.Lock();
+  list.Lock();  // a second enter from the same thread must not deadlock
+  list.Insert(1, nullptr);
+  list.UnLock();
+  list.UnLock();
+  EXPECT_EQ(list.GetCount(), 1);
+}
+
+TEST(StrOrderList, BytesOrderCaseSensitivePrefixFirst) {
+  TStrOrderList list;
+  for (const char* key : {"a", "B", "ab", "", "\xB0\xA1", "A", "\x7F"}) EXPECT_TRUE(list.Insert(key, nullptr));
+  EXPECT_FALSE(list.Insert("ab", nullptr));
+  std::vector<std::string> keys;
+  for (int64_t i = 0; i < list.GetCount(); ++i) keys.push_back(list.GetItems(i)->Key);
+  // High bytes (GBK) sort after ASCII: unsigned comparison.
+  EXPECT_EQ(keys, (std::vector<std::string>{"", "A", "B", "a", "ab", "\x7F", "\xB0\xA1"}));
+  TStrOrderListNode* node = nullptr;
+  EXPECT_FALSE(list.Search("aa", node));
+  EXPECT_EQ(node->Key, "a");
+}
+
+// Checks every invariant of the list against the model.
+template <typename List, typename Key>
+void ExpectMatchesModel(const List& list, const std::map<Key, void*>& model) {
+  ASSERT_EQ(list.GetCount(), static_cast<int64_t>(model.size()));
+  int64_t index = 0;
+  const typename List::Node* previous = nullptr;
+  for (const auto& [key, data] : model) {
+    const auto* node = list.GetItems(index++);
+    ASSERT_EQ(node->Key, key);
+    ASSERT_EQ(node->Data, data);
+    ASSERT_EQ(node->Prior, previous);
+    if (previous != nullptr) {
+      ASSERT_EQ(previous->Next, node);
+    }
+    previous = node;
+  }
+  if (previous != nullptr) {
+    ASSERT_EQ(previous->Next, nullptr);
+  }
+}
+
+// One random step: insert, delete (three ways) or search, each checked against the model.
+template <typename List, typename Key, typename MakeKey>
+void RandomRun(uint32_t seed, int steps, MakeKey make_key) {
+  std::mt19937 random(seed);
+  Releases releases;
+  std::map<Key, void*> model;
+  std::multiset<void*> expected_released;
+  intptr_t next_block = 1;
+  {
+    List list(releases.Deleter());
+    for (int step = 0; step < steps; ++step) {
+      const Key key = make_key(random);
+      const auto found = model.find(key);
+      const bool present = found != model.end();
+      typename List::Node* node = nullptr;
+      switch (random() % 6) {
+        case 0:
+        case 1: {
+          void* data = Block(next_block++);
+          ASSERT_EQ(list.Insert(key, data), !present);
+          if (!present) model.emplace(key, data);
+          break;
+        }
+        case 2:
+          ASSERT_EQ(list.Delete(key), present);
+          if (present) {
+            expected_released.insert(found->second);
+            model.erase(found);
+          }
+          break;
+        case 3:
+          ASSERT_EQ(list.Delete(key, false), present);
+          if (present) model.erase(found);
+          break;
+        default: {
+          const bool hit = list.Search(key, node);
+          ASSERT_EQ(hit, present);
+          // Hit: the key's node. Miss: the greatest smaller key, or null.
+          auto expected = model.lower_bound(key);
+          if (hit) {
+            ASSERT_EQ(node->Key, key);
+          } else if (expected == model.begin()) {
+            ASSERT_EQ(node, nullptr);
+          } else {
+            ASSERT_NE(node, nullptr);
+            ASSERT_EQ(node->Key, std::prev(expected)->first);
+          }
+          const int64_t position = list.FindPos(key, node);
+          ASSERT_EQ(position, present ? std::distance(model.begin(), expected) : -1);
+          break;
+        }
+      }
+      if (step % 64 == 0) ExpectMatchesModel(list, model);
+    }
+    ExpectMatchesModel(list, model);
+    for (const auto& entry : model) expected_released.insert(entry.second);
+  }
+  EXPECT_EQ(releases.released, expected_released);
+}
+
+TEST(OrderList, RandomOperationsAgreeWithStdMap) {
+  for (uint32_t seed : {1u, 2u, 3u}) {
+    SCOPED_TRACE(seed);
+    // A narrow key range makes hits, duplicates and deletes of present keys frequent.
+    RandomRun<TOrderList, int64_t>(seed, 20000, [](std::mt19937& random) {
+      return static_cast<int64_t>(random() % 400) - 200;
+    });
+    RandomRun<TOrderList, int64_t>(seed, 5000, [](std::mt19937& random) {
+      return static_cast<int64_t>((static_cast<uint64_t>(random()) << 32) | random());
+    });
+  }
+}
+
+TEST(StrOrderList, RandomOperationsAgreeWithStdMap) {
+  for (uint32_t seed : {4u, 5u, 6u}) {
+    SCOPED_TRACE(seed);
+    // Short keys over a few bytes, high ones included: many prefixes and shared stems.
+    RandomRun<TStrOrderList, std::string>(seed, 20000, [](std::mt19937& random) {
+      static const char alphabet[] = {'a', 'B', 'b', '\x81', '\xFE', '0'};
+      std::string key(random() % 4, '\0');
+      for (char& c : key) c = alphabet[random() % sizeof alphabet];
+      return key;
+    });
+  }
+}
+
+}  // namespace
+}  // namespace ruzi
