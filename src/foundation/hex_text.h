@@ -1,0 +1,15 @@
+#pragma once
+// Bytes as hex text and back.
+#include <string>
+#include <string_view>
+
+namespace ruzi {
+
+// Each byte as two upper-case hex digits.
+std::string StrToHex(std::string_view bytes);
+
+// Pairs of hex digits (either case) back to bytes, stopping at the first pair that is not
+// two hex digits.
+std::string HexToStr(std::string_view hex);
+
+}  // namespace ruzi

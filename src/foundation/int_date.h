@@ -1,0 +1,33 @@
+#pragma once
+// The integer forms in which dates (yyyymmdd) and times (hhnnss) cross the service interface,
+// converted by arithmetic on their digits.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace ruzi {
+
+// Year d div 10000, month d mod 10000 div 100, day d mod 100; an invalid date raises
+// ConvertError.
+double IntToDateTime(int32_t date);
+double QXDateToDate(int32_t date);
+
+// Hour t div 10000, minute t mod 10000 div 100, second t mod 100; invalid raises ConvertError.
+double IntToTime(int32_t time);
+
+// The date part as yyyymmdd; a value outside the valid dates raises ConvertError.
+int32_t DateTimeToInt(double date_time);
+
+// d plus / minus n calendar days.
+int32_t IncIntDate(int32_t date, int32_t days);
+int32_t DecIntDate(int32_t date, int32_t days);
+
+// Whether the text is an integer that converts to a valid date.
+bool IsAIntDate(std::string_view text);
+
+// A non-negative integer text as "yyyy-mm-dd" / "hh:nn:ss" (zero-padded on the left, extra
+// leading digits kept); anything else comes back unchanged.
+std::string GetFormatedDate(std::string_view text);
+std::string GetFormatedTime(std::string_view text);
+
+}  // namespace ruzi

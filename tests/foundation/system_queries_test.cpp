@@ -1,0 +1,53 @@
+// The operating-system questions and the screen zoom, in whichever build runs them.
+#include <gtest/gtest.h>
+
+#include "foundation/screen_zoom.h"
+#include "foundation/system_queries.h"
+#include "platform/computer_name.h"
+#include "platform/last_error.h"
+#include "platform/win32_error.h"
+
+namespace ruzi {
+namespace {
+
+TEST(SystemQueries, WinErrMsgIsCodeColonSystemText) {
+  platform::SetLastSystemError(2);
+  const std::string text = GetWinErrMsg();
+  EXPECT_EQ(text, "2:" + platform::Win32ErrorText(2));
+  EXPECT_GT(text.size(), 2u);  // the system has words for "file not found"
+}
+
+TEST(SystemQueries, ComputerNameFitsItsBuffer) {
+  const std::string name = GetComputerName();
+  EXPECT_FALSE(name.empty());
+  EXPECT_LT(name.size(), 30u);
+  EXPECT_EQ(name, platform::ComputerName());
+}
+
+int Rate150() { return 150; }
+int RateZero() { return 0; }
+
+TEST(ScreenZoom, RateFromTheHostExport) {
+  EXPECT_EQ(ZoomRateOf(nullptr), 100);
+  EXPECT_EQ(ZoomRateOf(Rate150), 150);
+  EXPECT_EQ(ZoomRateOf(RateZero), 100);
+}
+
+TEST(ScreenZoom, LoadAndSaveDoNotDrift) {
+  EXPECT_EQ(CalcLoadRateValue(100, 150), 150);
+  EXPECT_EQ(CalcLoadRateValue(15, 110), 16);  // 16.5 rounds to even
+  EXPECT_EQ(CalcLoadRateValue(25, 110), 28);  // 27.5 rounds to even
+  EXPECT_EQ(CalcLoadRateValue(7, 0), 7);
+  // An untouched size comes back as stored, although 11 * 100 / 150 is not 7.
+  EXPECT_EQ(CalcLoadRateValue(7, 150), 10);
+  EXPECT_EQ(CalcSaveRateValue(7, 10, 150), 7);
+  EXPECT_EQ(CalcSaveRateValue(7, 30, 150), 20);
+  for (int rate = 50; rate <= 300; rate += 25) {
+    for (int value = 0; value < 2000; ++value) {
+      ASSERT_EQ(CalcSaveRateValue(value, CalcLoadRateValue(value, rate), rate), value);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace ruzi
