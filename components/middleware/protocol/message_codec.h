@@ -1,0 +1,20 @@
+#pragma once
+// Messages to frames and back. Decoding is strict: every field must be present, enumerations
+// must hold known values and no byte may be left over, so two builds that disagree on a
+// layout fail loudly instead of misreading each other.
+#include <cstdint>
+#include <string>
+
+#include "frame.h"
+#include "messages.h"
+
+namespace ruzi::mw {
+
+MessageType TypeOf(const Message& message);
+std::string EncodePayload(const Message& message);
+// The complete frame, length field included.
+std::string EncodeMessage(const Message& message, uint32_t sequence);
+// Throws ProtocolError.
+Message DecodeMessage(const Frame& frame);
+
+}  // namespace ruzi::mw

@@ -1,0 +1,70 @@
+// The back-end services the library itself calls.
+#include <cstdio>
+
+#include "error_numbers.h"
+#include "reply_text.h"
+#include "server_state.h"
+#include "services.h"
+
+namespace ruzi::mwd {
+namespace {
+
+// The three risk-check names reach the server as this one service (the client renames them).
+ServiceResult MultRisk(ServiceCall& call) {
+  return ServiceResult::Reply(ConventionReply(0, "", Tag("l_risk_result", "0") + Tag("Request", call.request.data)));
+}
+
+// The server's date and time, for the trading calendar: yyyymmdd and hhnnss.
+ServiceResult ServerTime(ServiceCall& call) {
+  platform::LocalDateTime now = call.server.clock.Now();
+  char date[16];
+  char time[16];
+  std::snprintf(date, sizeof date, "%04d%02d%02d", now.year, now.month, now.day);
+  std::snprintf(time, sizeof time, "%02d%02d%02d", now.hour, now.minute, now.second);
+  return ServiceResult::Reply(ConventionReply(0, "", Tag("l_date", date) + Tag("l_time", time)));
+}
+
+// Reads a system parameter (<l_serial_no>), or sets it first when <vc_value> is given.
+ServiceResult SystemParameter(ServiceCall& call) {
+  auto number = RequestNumber(call.request.data, "l_serial_no");
+  if (!number) return ServiceResult::Reply(ConventionReply(1, "系统参数编号缺失"));
+  auto value = RequestItem(call.request.data, "vc_value");
+  return call.server.database.With([&](sqlite3* db) {
+    if (value) {
+      Statement update(db, "UPDATE tsysparameter SET vc_value = ? WHERE l_serial_no = ?");
+      update.Bind(1, *value).Bind(2, *number).Step();
+    }
+    Statement query(db, "SELECT vc_value FROM tsysparameter WHERE l_serial_no = ?");
+    query.Bind(1, *number);
+    if (!query.Step()) {
+      return ServiceResult::Reply(ConventionReply(1, "系统参数[" + std::to_string(*number) + "]不存在"));
+    }
+    return ServiceResult::Reply(
+        ConventionReply(0, "", Tag("l_serial_no", std::to_string(*number)) + Tag("vc_value", query.Text(0))));
+  });
+}
+
+// Stores an operation-log request as it arrived.
+ServiceResult OperationLog(ServiceCall& call) {
+  platform::LocalDateTime now = call.server.clock.Now();
+  char at[32];
+  std::snprintf(at, sizeof at, "%04d-%02d-%02d %02d:%02d:%02d", now.year, now.month, now.day, now.hour, now.minute,
+                now.second);
+  int64_t id = call.server.database.With([&](sqlite3* db) {
+    Statement insert(db, "INSERT INTO tsyslog (at, session, request) VALUES (?, ?, ?)");
+    insert.Bind(1, at).Bind(2, int64_t{call.session}).Bind(3, call.request.data).Step();
+    return static_cast<int64_t>(sqlite3_last_insert_rowid(db));
+  });
+  return ServiceResult::Reply(ConventionReply(0, "", Tag("l_log_id", std::to_string(id))));
+}
+
+}  // namespace
+
+void RegisterBusinessServices(ServiceRegistry& registry) {
+  registry.AddName("svc_mult_risk", MultRisk);
+  registry.AddName("svc_server_time", ServerTime);
+  registry.AddName("svc_sysprmop_rc", SystemParameter);
+  registry.AddName("svc_syslogop_rc", OperationLog);
+}
+
+}  // namespace ruzi::mwd

@@ -1,0 +1,202 @@
+#include "connection.h"
+
+#include <poll.h>
+#include <sys/socket.h>
+
+#include <cerrno>
+#include <chrono>
+
+#include "error_numbers.h"
+#include "frame_decoder.h"
+#include "message_codec.h"
+#include "protocol_error.h"
+#include "server_state.h"
+#include "socket_io.h"
+
+namespace ruzi::mwd {
+namespace {
+
+using std::chrono::steady_clock;
+
+int64_t WallMicroseconds() {
+  return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::system_clock::now().time_since_epoch())
+      .count();
+}
+
+std::string LocalStamp() {
+  platform::LocalDateTime t = platform::LocalNow();
+  char text[32];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d.%03d", t.year, t.month, t.day, t.hour, t.minute,
+                t.second, t.millisecond);
+  return text;
+}
+
+const char* KindName(mw::CallKind kind) {
+  switch (kind) {
+    case mw::CallKind::ByName:
+      return "name";
+    case mw::CallKind::ById:
+      return "id";
+    case mw::CallKind::ByFunction:
+      return "function";
+  }
+  return "?";
+}
+
+std::string CallName(const mw::CallRequest& request) {
+  if (request.kind == mw::CallKind::ByName) return request.service;
+  return std::to_string(request.number);
+}
+
+// Counts a call in progress for as long as it lives.
+class InProgress {
+ public:
+  explicit InProgress(std::atomic<uint32_t>& counter) : counter_(counter) { counter_.fetch_add(1); }
+  ~InProgress() { counter_.fetch_sub(1); }
+  InProgress(const InProgress&) = delete;
+  InProgress& operator=(const InProgress&) = delete;
+
+ private:
+  std::atomic<uint32_t>& counter_;
+};
+
+}  // namespace
+
+Connection::~Connection() { EndSession(); }
+
+std::string Connection::Name() const { return "connection " + std::to_string(id_); }
+
+void Connection::Serve() {
+  mw::FrameDecoder decoder(state_.options.max_body_bytes);
+  std::string buffer(64 * 1024, '\0');
+  steady_clock::time_point frame_started{};
+  try {
+    for (;;) {
+      // A begun frame must be finished in time; an idle connection may wait as long as it likes.
+      int wait = -1;
+      if (decoder.Pending() > 0) {
+        auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            frame_started + std::chrono::milliseconds(state_.options.incomplete_frame_ms) - steady_clock::now());
+        wait = static_cast<int>(std::max<int64_t>(0, left.count()));
+      }
+      pollfd readable{fd_, POLLIN, 0};
+      int ready = ::poll(&readable, 1, wait);
+      if (ready < 0 && errno == EINTR) continue;
+      if (ready == 0) {
+        state_.log.Write(Name() + ": frame not completed in time, closed");
+        return;
+      }
+      ssize_t got = ::recv(fd_, buffer.data(), buffer.size(), 0);
+      if (got < 0 && errno == EINTR) continue;
+      if (got <= 0) return;
+      if (decoder.Pending() == 0) frame_started = steady_clock::now();
+      decoder.Feed(buffer.data(), static_cast<size_t>(got));
+      while (auto frame = decoder.Next()) {
+        if (!Handle(*frame)) return;
+        if (decoder.Pending() > 0) frame_started = steady_clock::now();
+      }
+    }
+  } catch (const mw::ProtocolError& error) {
+    state_.log.Write(Name() + ": protocol error, closed: " + error.what());
+    Send(mw::ErrorReply{mw::kMwProtocol, error.what()}, 0);
+  }
+}
+
+bool Connection::Send(const mw::Message& message, uint32_t sequence) {
+  return SendAll(fd_, mw::EncodeMessage(message, sequence));
+}
+
+bool Connection::Handle(const mw::Frame& frame) {
+  mw::Message message = mw::DecodeMessage(frame);
+  if (auto* sign_on = std::get_if<mw::SignOnRequest>(&message)) return HandleSignOn(*sign_on, frame.sequence);
+  if (std::holds_alternative<mw::SignOffRequest>(message)) {
+    EndSession();
+    return Send(mw::SignOffReply{}, frame.sequence);
+  }
+  if (auto* call = std::get_if<mw::CallRequest>(&message)) return HandleCall(*call, frame.sequence);
+  if (std::holds_alternative<mw::ProbeRequest>(message)) {
+    if (state_.options.delay_ms > 0) state_.stop.Wait(std::chrono::milliseconds(state_.options.delay_ms), {});
+    return Send(mw::ProbeReply{state_.sessions.load(), state_.calls_in_progress.load()}, frame.sequence);
+  }
+  // Answers are ours to send, never to receive.
+  throw mw::ProtocolError("unexpected message from client");
+}
+
+bool Connection::HandleSignOn(const mw::SignOnRequest& request, uint32_t sequence) {
+  EndSession();  // a second sign-on replaces the first context
+  if (!state_.options.password.empty() && request.password != state_.options.password) {
+    state_.log.Write(Name() + ": sign-on refused for " + request.user);
+    return Send(mw::ErrorReply{mw::kMwPermission, "签到被拒绝: 口令不符"}, sequence);
+  }
+  session_ = ++state_.last_session_id;
+  user_ = request.user;
+  client_ = request.client;
+  state_.sessions.fetch_add(1);
+  return Send(mw::SignOnReply{session_}, sequence);
+}
+
+void Connection::EndSession() {
+  if (session_ == 0) return;
+  session_ = 0;
+  state_.sessions.fetch_sub(1);
+}
+
+bool Connection::HandleCall(const mw::CallRequest& request, uint32_t sequence) {
+  if (session_ == 0) return Send(mw::ErrorReply{mw::kMwProtocol, "未签到, 不能调用服务"}, sequence);
+
+  AuditRecord audit;
+  audit.at = LocalStamp();
+  audit.started_us = WallMicroseconds();
+  ServiceResult result = RunCall(request);
+  audit.ended_us = WallMicroseconds();
+  audit.session = session_;
+  audit.kind = KindName(request.kind);
+  audit.service = CallName(request);
+  audit.number = request.number;
+  audit.route = request.route;
+  audit.buffer_type = request.buffer_type;
+  audit.request = request.data;
+  audit.status = result.error_number;
+  state_.audit.Record(std::move(audit));
+
+  if (result.drop_connection) {
+    state_.log.Write(Name() + ": dropped by service " + CallName(request));
+    return false;
+  }
+  if (result.error_number != mw::kMwOk) return Send(mw::ErrorReply{result.error_number, result.message}, sequence);
+  return Send(mw::CallReply{result.user_code, std::move(result.data), std::move(result.message)}, sequence);
+}
+
+ServiceResult Connection::RunCall(const mw::CallRequest& request) {
+  InProgress counted(state_.calls_in_progress);
+  if (state_.calls_in_progress.load() > state_.options.max_calls_in_progress) {
+    return ServiceResult::Failure(mw::kMwLimit, "服务器繁忙: 调用数已达上限");
+  }
+  std::optional<SteadyTime> deadline;
+  if ((request.flags & mw::kCallTimeoutOn) != 0 && request.timeout_ms > 0) {
+    deadline = steady_clock::now() + std::chrono::milliseconds(request.timeout_ms);
+  }
+  const ServiceResult timed_out = ServiceResult::Failure(mw::kMwTime, "服务调用超时");
+  const ServiceResult stopping = ServiceResult::Failure(mw::kMwSystem, "服务器正在停止");
+  if (state_.options.delay_ms > 0) {
+    WaitOutcome waited = state_.stop.Wait(std::chrono::milliseconds(state_.options.delay_ms), deadline);
+    if (waited == WaitOutcome::DeadlinePassed) return timed_out;
+    if (waited == WaitOutcome::Stopping) return stopping;
+  }
+  const ServiceHandler* handler = state_.services.Find(request);
+  if (handler == nullptr) return ServiceResult::Failure(mw::kMwNoEntry, "服务不存在: " + CallName(request));
+
+  ServiceCall call{request, session_, deadline, state_};
+  ServiceResult result;
+  try {
+    result = (*handler)(call);
+  } catch (const std::exception& error) {
+    state_.log.Write(Name() + ": service " + CallName(request) + " failed: " + error.what());
+    return ServiceResult::Failure(mw::kMwServiceError, std::string("服务内部错误: ") + error.what());
+  }
+  // A result that comes after the deadline is not delivered: the caller has been told.
+  if (deadline && steady_clock::now() > *deadline && !result.drop_connection) return timed_out;
+  return result;
+}
+
+}  // namespace ruzi::mwd

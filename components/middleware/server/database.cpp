@@ -1,0 +1,79 @@
+#include "database.h"
+
+namespace ruzi::mwd {
+
+Statement::Statement(sqlite3* db, std::string_view sql) : db_(db) {
+  if (sqlite3_prepare_v2(db, sql.data(), static_cast<int>(sql.size()), &statement_, nullptr) != SQLITE_OK) {
+    throw DatabaseError(std::string("prepare: ") + sqlite3_errmsg(db) + ": " + std::string(sql));
+  }
+}
+
+Statement::~Statement() { sqlite3_finalize(statement_); }
+
+Statement& Statement::Bind(int index, int64_t value) {
+  sqlite3_bind_int64(statement_, index, value);
+  return *this;
+}
+
+Statement& Statement::Bind(int index, std::string_view text) {
+  sqlite3_bind_text(statement_, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+  return *this;
+}
+
+Statement& Statement::BindBlob(int index, std::string_view bytes) {
+  sqlite3_bind_blob(statement_, index, bytes.data(), static_cast<int>(bytes.size()), SQLITE_TRANSIENT);
+  return *this;
+}
+
+bool Statement::Step() {
+  int rc = sqlite3_step(statement_);
+  if (rc == SQLITE_ROW) return true;
+  if (rc == SQLITE_DONE) return false;
+  throw DatabaseError(std::string("step: ") + sqlite3_errmsg(db_));
+}
+
+void Statement::Reset() {
+  sqlite3_reset(statement_);
+  sqlite3_clear_bindings(statement_);
+}
+
+int64_t Statement::Integer(int column) const { return sqlite3_column_int64(statement_, column); }
+
+std::string Statement::Text(int column) const {
+  // Blobs and texts alike: the bytes as stored, NULs included.
+  const void* bytes = sqlite3_column_blob(statement_, column);
+  int size = sqlite3_column_bytes(statement_, column);
+  return bytes != nullptr ? std::string(static_cast<const char*>(bytes), static_cast<size_t>(size)) : std::string();
+}
+
+int Statement::Columns() const { return sqlite3_column_count(statement_); }
+
+std::string Statement::ColumnName(int column) const { return sqlite3_column_name(statement_, column); }
+
+Database::Database(const std::string& path) {
+  if (sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
+                      nullptr) != SQLITE_OK) {
+    std::string message = db_ != nullptr ? sqlite3_errmsg(db_) : "out of memory";
+    sqlite3_close(db_);
+    throw DatabaseError("open " + path + ": " + message);
+  }
+  sqlite3_busy_timeout(db_, 5000);
+  // The audit trail is written in batches by one thread; WAL lets a test read the file while
+  // the server writes.
+  Exec(db_, "PRAGMA journal_mode=WAL");
+  Exec(db_, "PRAGMA synchronous=NORMAL");
+}
+
+Database::~Database() { sqlite3_close(db_); }
+
+void Database::Exec(sqlite3* db, std::string_view sql) {
+  char* error = nullptr;
+  std::string text(sql);
+  if (sqlite3_exec(db, text.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
+    std::string message = error != nullptr ? error : "unknown";
+    sqlite3_free(error);
+    throw DatabaseError("exec: " + message + ": " + text);
+  }
+}
+
+}  // namespace ruzi::mwd

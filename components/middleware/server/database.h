@@ -1,0 +1,64 @@
+#pragma once
+// The server's SQLite database: one connection, serialised by a lock, so services running
+// on different connection threads never share a statement. Failures throw DatabaseError
+// with SQLite's message.
+#include <sqlite3.h>
+
+#include <cstdint>
+#include <mutex>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace ruzi::mwd {
+
+class DatabaseError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// One prepared statement; finalised when it goes.
+class Statement {
+ public:
+  Statement(sqlite3* db, std::string_view sql);
+  ~Statement();
+  Statement(const Statement&) = delete;
+  Statement& operator=(const Statement&) = delete;
+
+  Statement& Bind(int index, int64_t value);
+  Statement& Bind(int index, std::string_view text);
+  Statement& BindBlob(int index, std::string_view bytes);
+  // True while a row is available.
+  bool Step();
+  void Reset();
+  int64_t Integer(int column) const;
+  std::string Text(int column) const;
+  int Columns() const;
+  std::string ColumnName(int column) const;
+
+ private:
+  sqlite3* db_;
+  sqlite3_stmt* statement_ = nullptr;
+};
+
+class Database {
+ public:
+  explicit Database(const std::string& path);
+  ~Database();
+  Database(const Database&) = delete;
+  Database& operator=(const Database&) = delete;
+
+  // Runs fn with the connection held by this thread alone.
+  template <typename Fn>
+  auto With(Fn&& fn) {
+    std::lock_guard<std::mutex> guard(lock_);
+    return fn(db_);
+  }
+  static void Exec(sqlite3* db, std::string_view sql);
+
+ private:
+  std::mutex lock_;
+  sqlite3* db_ = nullptr;
+};
+
+}  // namespace ruzi::mwd

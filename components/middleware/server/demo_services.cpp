@@ -1,0 +1,126 @@
+// Demo services: each answers one way the client must understand, so its tests and the
+// demo can reach every branch of the reply convention and every middleware failure.
+#include <mutex>
+#include <set>
+
+#include "error_numbers.h"
+#include "reply_text.h"
+#include "server_state.h"
+#include "services.h"
+
+namespace ruzi::mwd {
+namespace {
+
+constexpr int32_t kDemoServiceId = 10001;
+constexpr int32_t kEchoFunction = 9001;
+constexpr int32_t kFailingFunction = 9002;
+constexpr int64_t kDefaultSlowMs = 3000;
+constexpr size_t kDropMemory = 10000;
+
+ServiceResult Echo(ServiceCall& call) { return ServiceResult::Reply(ConventionReply(0, "", Tag("Request", call.request.data))); }
+
+ServiceResult Fail(ServiceCall&) {
+  // The message names the portfolio word twice, once as part of "组合单", so the client's
+  // display-word substitution and its repair of "单元单" are both exercised.
+  return ServiceResult::Reply(ConventionReply(12, "组合单笔委托超过限额: 组合1001"));
+}
+
+ServiceResult Warn(ServiceCall&) {
+  return ServiceResult::Reply(ConventionReply(0, "", Tag("WarnCode", "3") + Tag("WarnMessage", "组合持仓接近上限")));
+}
+
+ServiceResult Plain(ServiceCall&) {
+  return ServiceResult::Reply(Tag("l_fund_id", "7") + Tag("vc_fund_name", "红利精选组合"));
+}
+
+ServiceResult Slow(ServiceCall& call) {
+  int64_t ms = RequestNumber(call.request.data, "ms").value_or(kDefaultSlowMs);
+  if (ms < 0) ms = 0;
+  switch (call.server.stop.Wait(std::chrono::milliseconds(ms), call.deadline)) {
+    case WaitOutcome::DeadlinePassed:
+      return ServiceResult::Failure(mw::kMwTime, "服务调用超时");
+    case WaitOutcome::Stopping:
+      return ServiceResult::Failure(mw::kMwSystem, "服务器正在停止");
+    case WaitOutcome::Elapsed:
+      break;
+  }
+  return ServiceResult::Reply(ConventionReply(0, "", Tag("ms", std::to_string(ms))));
+}
+
+// Drops the connection the first time it sees a request text and answers every repeat, so
+// a client that reconnects and repeats the call gets through, and tests do not disturb each
+// other as long as their requests differ.
+class DropOnce {
+ public:
+  ServiceResult operator()(ServiceCall& call) {
+    {
+      std::lock_guard<std::mutex> guard(state_->lock);
+      if (state_->seen.size() >= kDropMemory) state_->seen.clear();
+      if (state_->seen.insert(call.request.data).second) {
+        ServiceResult dropped;
+        dropped.drop_connection = true;
+        return dropped;
+      }
+    }
+    return ServiceResult::Reply(ConventionReply(0, "", Tag("Request", call.request.data)));
+  }
+
+ private:
+  struct Shared {
+    std::mutex lock;
+    std::set<std::string> seen;
+  };
+  std::shared_ptr<Shared> state_ = std::make_shared<Shared>();
+};
+
+ServiceResult Abort(ServiceCall&) { return ServiceResult::Failure(mw::kMwAbort, "服务异常中止"); }
+
+// Exactly <size> bytes: the convention's items and a <Data> item of digits "0123456789…"
+// when that fits, only digits when it does not.
+ServiceResult Large(ServiceCall& call) {
+  int64_t size = RequestNumber(call.request.data, "size").value_or(0);
+  int64_t limit = static_cast<int64_t>(call.server.options.max_body_bytes) - 1024;
+  if (size < 0 || size > limit) {
+    return ServiceResult::Failure(mw::kMwLimit, "应答长度超出上限: " + std::to_string(size));
+  }
+  std::string head = ConventionReply(0, "", "<Data>");
+  const std::string tail = "</Data>";
+  auto digits = [](size_t count) {
+    std::string text(count, '0');
+    for (size_t i = 0; i < count; ++i) text[i] = static_cast<char>('0' + i % 10);
+    return text;
+  };
+  auto wanted = static_cast<size_t>(size);
+  if (wanted < head.size() + tail.size()) return ServiceResult::Reply(digits(wanted));
+  return ServiceResult::Reply(head + digits(wanted - head.size() - tail.size()) + tail);
+}
+
+// CARRAY: the bytes come back exactly as sent, NULs included.
+ServiceResult RawBytes(ServiceCall& call) { return ServiceResult::Reply(call.request.data); }
+
+ServiceResult EchoFunction(ServiceCall& call) {
+  return ServiceResult::Reply(call.request.data, "功能号" + std::to_string(call.request.number) + "处理成功");
+}
+
+ServiceResult FailingFunction(ServiceCall& call) {
+  return ServiceResult::Failure(mw::kMwServiceFail, "功能号" + std::to_string(call.request.number) + "处理失败: 演示错误");
+}
+
+}  // namespace
+
+void RegisterDemoServices(ServiceRegistry& registry) {
+  registry.AddName("demo_echo", Echo);
+  registry.AddName("demo_fail", Fail);
+  registry.AddName("demo_warn", Warn);
+  registry.AddName("demo_plain", Plain);
+  registry.AddName("demo_slow", Slow);
+  registry.AddName("demo_drop_once", DropOnce());
+  registry.AddName("demo_abort", Abort);
+  registry.AddName("demo_large", Large);
+  registry.AddName("demo_carray", RawBytes);
+  registry.AddId(kDemoServiceId, Echo);
+  registry.AddFunction(kEchoFunction, EchoFunction);
+  registry.AddFunction(kFailingFunction, FailingFunction);
+}
+
+}  // namespace ruzi::mwd

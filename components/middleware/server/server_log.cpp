@@ -1,0 +1,35 @@
+#include "server_log.h"
+
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "platform/clock.h"
+
+namespace ruzi::mwd {
+
+ServerLog::ServerLog(const std::string& directory) {
+  if (directory.empty()) return;
+  std::filesystem::create_directories(directory);
+  path_ = (std::filesystem::path(directory) / "ruzi-mwd.log").string();
+  file_ = std::fopen(path_.c_str(), "a");
+}
+
+ServerLog::~ServerLog() {
+  if (file_ != nullptr) std::fclose(file_);
+}
+
+void ServerLog::Write(std::string_view text) {
+  platform::LocalDateTime now = platform::LocalNow();
+  char stamp[64];
+  std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02d %02d:%02d:%02d.%03d [%d] ", now.year, now.month,
+                now.day, now.hour, now.minute, now.second, now.millisecond, static_cast<int>(getpid()));
+  std::lock_guard<std::mutex> guard(lock_);
+  std::FILE* out = file_ != nullptr ? file_ : stderr;
+  std::fputs(stamp, out);
+  std::fwrite(text.data(), 1, text.size(), out);
+  std::fputc('\n', out);
+  std::fflush(out);
+}
+
+}  // namespace ruzi::mwd

@@ -1,0 +1,42 @@
+#pragma once
+// Small POSIX socket pieces shared by the server and the native client: an owning file
+// descriptor and a write that sends everything or reports the peer gone (never SIGPIPE).
+#include <string_view>
+
+namespace ruzi::mwd {
+
+class UniqueFd {
+ public:
+  UniqueFd() = default;
+  explicit UniqueFd(int fd) : fd_(fd) {}
+  ~UniqueFd() { Reset(); }
+  UniqueFd(UniqueFd&& other) noexcept : fd_(other.Release()) {}
+  UniqueFd& operator=(UniqueFd&& other) noexcept {
+    if (this != &other) {
+      Reset();
+      fd_ = other.Release();
+    }
+    return *this;
+  }
+  UniqueFd(const UniqueFd&) = delete;
+  UniqueFd& operator=(const UniqueFd&) = delete;
+
+  int Get() const { return fd_; }
+  bool Valid() const { return fd_ >= 0; }
+  int Release() {
+    int fd = fd_;
+    fd_ = -1;
+    return fd;
+  }
+  void Reset();
+
+ private:
+  int fd_ = -1;
+};
+
+// False when the peer has gone.
+bool SendAll(int fd, std::string_view bytes);
+// Turns off Nagle's delay: every frame is one request or one answer, sent at once.
+void SetNoDelay(int fd);
+
+}  // namespace ruzi::mwd

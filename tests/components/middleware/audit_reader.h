@@ -1,0 +1,28 @@
+#pragma once
+// Reads the server's audit table straight from its database file, beside the server, so
+// the tests check what arrived independently of any service of the server.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace ruzi::testing {
+
+struct AuditRow {
+  int64_t id = 0;
+  int64_t session = 0;
+  std::string kind;
+  std::string service;
+  int64_t number = 0;
+  std::string route;
+  std::string buffer_type;
+  std::string request;
+  int64_t status = 0;
+  int64_t started_us = 0;
+  int64_t ended_us = 0;
+};
+
+// The rows whose request contains `marker`, in id order; waits (up to 5 s) until there are
+// at least `expected` of them, since the server stores its trail in batches.
+std::vector<AuditRow> AuditRowsWith(const std::string& database, const std::string& marker, size_t expected);
+
+}  // namespace ruzi::testing

@@ -1,0 +1,110 @@
+#include "mwd_process.h"
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <thread>
+
+#include "test_paths.h"
+
+extern char** environ;
+
+namespace ruzi::testing {
+namespace {
+
+uint16_t WaitForPortFile(const std::string& path, pid_t pid) {
+  auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while (std::chrono::steady_clock::now() < end) {
+    std::ifstream in(path);
+    long port = 0;
+    if (in >> port && port > 0) return static_cast<uint16_t>(port);
+    if (pid > 0 && ::waitpid(pid, nullptr, WNOHANG) == pid) throw std::runtime_error("ruzi-mwd exited at start");
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  throw std::runtime_error("no port file: " + path);
+}
+
+}  // namespace
+
+uint16_t FixturePort() { return WaitForPortFile(RUZI_MWD_FIXTURE_DIR "/port", -1); }
+
+std::string FixtureDatabase() { return RUZI_MWD_FIXTURE_DIR "/mwd.db"; }
+
+mwd::NativeClient SignedOnClient(uint16_t port, const std::string& user) {
+  mwd::NativeClient client("127.0.0.1", port);
+  auto answer = client.SignOn(user);
+  if (!answer || !std::holds_alternative<mw::SignOnReply>(*answer)) throw std::runtime_error("sign-on failed");
+  return client;
+}
+
+MwdProcess::MwdProcess(const std::string& name, std::vector<std::string> extra_args,
+                       std::vector<std::string> environment)
+    : folder_(FreshTestFolder("mwd-" + name)), args_(std::move(extra_args)), environment_(std::move(environment)) {
+  Start();
+}
+
+MwdProcess::~MwdProcess() {
+  if (pid_ > 0) SignalAndWait(SIGKILL);
+}
+
+void MwdProcess::Start() {
+  std::string port_file = folder_ + "port";
+  std::filesystem::remove(port_file);
+  std::vector<std::string> args = {RUZI_MWD_PATH, "--port",    "0",        "--port-file", port_file,
+                                   "--db",        Database(), "--log-dir", folder_};
+  args.insert(args.end(), args_.begin(), args_.end());
+  std::vector<std::string> environment;
+  for (char** entry = environ; *entry != nullptr; ++entry) environment.emplace_back(*entry);
+  environment.insert(environment.end(), environment_.begin(), environment_.end());
+  pid_ = ::fork();
+  if (pid_ < 0) throw std::runtime_error("fork failed");
+  if (pid_ == 0) {
+    std::vector<char*> argv;
+    for (auto& arg : args) argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    std::vector<char*> envp;
+    for (auto& entry : environment) envp.push_back(entry.data());
+    envp.push_back(nullptr);
+    ::execve(argv[0], argv.data(), envp.data());
+    ::_exit(127);
+  }
+  port_ = WaitForPortFile(port_file, pid_);
+}
+
+void MwdProcess::Restart() {
+  if (pid_ > 0) throw std::logic_error("server still running");
+  Start();
+}
+
+int MwdProcess::SignalAndWait(int signal) {
+  if (pid_ <= 0) return -1;
+  ::kill(pid_, signal);
+  int status = 0;
+  ::waitpid(pid_, &status, 0);
+  pid_ = -1;
+  return status;
+}
+
+std::string MwdProcess::LogText() const {
+  std::ifstream in(folder_ + "ruzi-mwd.log");
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+long MwdProcess::ResidentKb() const {
+  std::ifstream status("/proc/" + std::to_string(pid_) + "/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
+  }
+  return -1;
+}
+
+}  // namespace ruzi::testing

@@ -1,0 +1,52 @@
+#pragma once
+// Servers for the middleware tests: the shared one started by the CTest fixture, and
+// private ones a test starts (and may kill) itself.
+#include <sys/types.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "native_client.h"
+
+namespace ruzi::testing {
+
+// The port of the fixture's server, read from the file it wrote.
+uint16_t FixturePort();
+std::string FixtureDatabase();
+// A connection to the fixture's server, signed on as `user`.
+mwd::NativeClient SignedOnClient(uint16_t port, const std::string& user);
+
+// A ruzi-mwd process of the test's own, with a fresh database in a fresh folder.
+class MwdProcess {
+ public:
+  // `environment`: NAME=value entries added to the server's environment.
+  explicit MwdProcess(const std::string& name, std::vector<std::string> extra_args = {},
+                      std::vector<std::string> environment = {});
+  ~MwdProcess();  // SIGKILL if still running
+  MwdProcess(const MwdProcess&) = delete;
+  MwdProcess& operator=(const MwdProcess&) = delete;
+
+  uint16_t Port() const { return port_; }
+  pid_t Pid() const { return pid_; }
+  const std::string& Folder() const { return folder_; }
+  std::string Database() const { return folder_ + "mwd.db"; }
+  std::string LogText() const;
+  // Resident memory in KB (VmRSS).
+  long ResidentKb() const;
+  // Sends the signal and waits for the exit; the wait status.
+  int SignalAndWait(int signal);
+  // Starts again on the same database (a fresh port file); the server must be stopped.
+  void Restart();
+
+ private:
+  void Start();
+
+  std::string folder_;
+  std::vector<std::string> args_;
+  std::vector<std::string> environment_;
+  pid_t pid_ = -1;
+  uint16_t port_ = 0;
+};
+
+}  // namespace ruzi::testing

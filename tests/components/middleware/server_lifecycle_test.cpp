@@ -1,0 +1,112 @@
+// Start, sign-on, stop and death of the server: a fresh database seeded once, the
+// password checked, the session count, SIGTERM in the middle of a call, SIGKILL for real.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sqlite3.h>
+#include <sys/wait.h>
+
+#include <thread>
+
+#include "call_answers.h"
+#include "error_numbers.h"
+#include "mwd_process.h"
+
+namespace ruzi::testing {
+namespace {
+
+std::vector<std::string> Column(const std::string& database, const std::string& sql) {
+  sqlite3* db = nullptr;
+  sqlite3_open_v2(database.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
+  sqlite3_stmt* statement = nullptr;
+  std::vector<std::string> values;
+  if (sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr) == SQLITE_OK) {
+    while (sqlite3_step(statement) == SQLITE_ROW) {
+      values.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
+    }
+  }
+  sqlite3_finalize(statement);
+  sqlite3_close(db);
+  return values;
+}
+
+uint32_t Sessions(uint16_t port) {
+  mwd::NativeClient probe("127.0.0.1", port);
+  return std::get<mw::ProbeReply>(probe.Ask(mw::ProbeRequest{}).value()).session_count;
+}
+
+TEST(MiddlewareServerLifecycle, FirstStartSeedsTheDatabaseAndARestartKeepsIt) {
+  MwdProcess server("seed");
+  EXPECT_EQ(Column(server.Database(), "SELECT vc_fund_name FROM tfundinfo ORDER BY l_fund_id"),
+            (std::vector<std::string>{"稳健增长组合", "平衡配置组合", "红利精选组合"}));
+  EXPECT_EQ(Column(server.Database(), "SELECT l_init_date FROM tsysteminfo"), std::vector<std::string>{"20260105"});
+  {
+    mwd::NativeClient client = SignedOnClient(server.Port(), "u");
+    ReplyOf(client.Call("svc_sysprmop_rc", "<l_serial_no>62409</l_serial_no><vc_value>1</vc_value>"));
+  }
+  EXPECT_EQ(server.SignalAndWait(SIGTERM), 0);
+  server.Restart();
+  EXPECT_NE(server.LogText().find("database opened"), std::string::npos);
+  mwd::NativeClient client = SignedOnClient(server.Port(), "u");
+  // Not seeded again: the changed value survived and no row was doubled.
+  EXPECT_NE(ReplyOf(client.Call("svc_sysprmop_rc", "<l_serial_no>62409</l_serial_no>")).data.find("<vc_value>1</vc_value>"),
+            std::string::npos);
+  EXPECT_EQ(Column(server.Database(), "SELECT count(*) FROM tfundinfo"), std::vector<std::string>{"3"});
+}
+
+TEST(MiddlewareServerLifecycle, SignOnChecksThePasswordAndSessionsAreCounted) {
+  MwdProcess server("password", {"--password", "s3cret"});
+  mwd::NativeClient wrong("127.0.0.1", server.Port());
+  mw::ErrorReply refused = ErrorOf(wrong.SignOn("u", "guess"));
+  EXPECT_EQ(refused.error_number, mw::kMwPermission);
+  EXPECT_EQ(refused.text.find("-5"), std::string::npos);  // nothing the client would take for a network fault
+  EXPECT_EQ(Sessions(server.Port()), 0u);
+  mwd::NativeClient a("127.0.0.1", server.Port());
+  mwd::NativeClient b("127.0.0.1", server.Port());
+  auto first = std::get<mw::SignOnReply>(a.SignOn("a", "s3cret").value()).session_id;
+  auto second = std::get<mw::SignOnReply>(b.SignOn("b", "s3cret").value()).session_id;
+  EXPECT_NE(first, second);
+  EXPECT_EQ(Sessions(server.Port()), 2u);
+  // A second sign-on on the same connection replaces its context, it does not add one.
+  a.SignOn("a", "s3cret");
+  EXPECT_EQ(Sessions(server.Port()), 2u);
+  EXPECT_TRUE(std::holds_alternative<mw::SignOffReply>(b.Ask(mw::SignOffRequest{}).value()));
+  EXPECT_EQ(Sessions(server.Port()), 1u);
+  EXPECT_EQ(ErrorOf(b.Call("demo_echo", "x")).error_number, mw::kMwProtocol);
+}
+
+TEST(MiddlewareServerLifecycle, SigtermDuringACallStopsInOrder) {
+  MwdProcess server("sigterm");
+  mwd::NativeClient client = SignedOnClient(server.Port(), "u");
+  ReplyOf(client.Call("demo_echo", "recorded before stop"));
+  mw::CallRequest slow;
+  slow.service = "demo_slow";
+  slow.data = "<ms>60000</ms>";
+  ASSERT_TRUE(client.Send(slow, 9));
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  auto started = std::chrono::steady_clock::now();
+  int status = server.SignalAndWait(SIGTERM);
+  EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  // The waiting call was answered (server stopping) or its connection closed, never left hanging.
+  auto answer = client.Receive(1000);
+  if (answer) {
+    EXPECT_EQ(ErrorOf(answer).error_number, mw::kMwSystem);
+  }
+  EXPECT_NE(server.LogText().find("stopped"), std::string::npos);
+  // The trail was stored before the exit, the interrupted call included.
+  EXPECT_EQ(Column(server.Database(), "SELECT service FROM mw_audit ORDER BY id"),
+            (std::vector<std::string>{"demo_echo", "demo_slow"}));
+}
+
+TEST(MiddlewareServerLifecycle, AKilledServerIsALostConnection) {
+  MwdProcess server("killed");
+  mwd::NativeClient client = SignedOnClient(server.Port(), "u");
+  int status = server.SignalAndWait(SIGKILL);
+  EXPECT_TRUE(WIFSIGNALED(status));
+  EXPECT_FALSE(client.Call("demo_echo", "x").has_value());
+  EXPECT_THROW(mwd::NativeClient("127.0.0.1", server.Port()), std::runtime_error);
+}
+
+}  // namespace
+}  // namespace ruzi::testing

@@ -1,0 +1,173 @@
+// Every service of the shared fixture server, and the audit trail of what arrived.
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "audit_reader.h"
+#include "call_answers.h"
+#include "error_numbers.h"
+#include "mwd_process.h"
+
+namespace ruzi::testing {
+namespace {
+
+std::string Marker(const char* name) {
+  return std::string(name) + "-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count());
+}
+
+class MiddlewareFixture : public ::testing::Test {
+ protected:
+  mwd::NativeClient client_ = SignedOnClient(FixturePort(), "4242:trader.exe");
+};
+
+TEST_F(MiddlewareFixture, ConventionRepliesCarryExactlyTheDocumentedTexts) {
+  std::string request = "<l_dept_id>07</l_dept_id><l_org_id>0101</l_org_id>abc";
+  EXPECT_EQ(ReplyOf(client_.Call("demo_echo", request)).data,
+            "<ErrCode>0</ErrCode><ErrMsg></ErrMsg><Request>" + request + "</Request>");
+  EXPECT_EQ(ReplyOf(client_.Call("demo_fail", "x")).data,
+            "<ErrCode>12</ErrCode><ErrMsg>组合单笔委托超过限额: 组合1001</ErrMsg>");
+  EXPECT_EQ(ReplyOf(client_.Call("demo_warn", "")).data,
+            "<ErrCode>0</ErrCode><ErrMsg></ErrMsg><WarnCode>3</WarnCode><WarnMessage>组合持仓接近上限</WarnMessage>");
+  EXPECT_EQ(ReplyOf(client_.Call("demo_plain", "")).data, "<l_fund_id>7</l_fund_id><vc_fund_name>红利精选组合</vc_fund_name>");
+  EXPECT_EQ(ReplyOf(client_.Call("svc_mult_risk", "r")).data,
+            "<ErrCode>0</ErrCode><ErrMsg></ErrMsg><l_risk_result>0</l_risk_result><Request>r</Request>");
+  // The fixture runs with --clock 20260105093000.
+  EXPECT_EQ(ReplyOf(client_.Call("svc_server_time", "")).data,
+            "<ErrCode>0</ErrCode><ErrMsg></ErrMsg><l_date>20260105</l_date><l_time>093000</l_time>");
+}
+
+TEST_F(MiddlewareFixture, MiddlewareFailuresCarryTheirErrorNumbers) {
+  EXPECT_EQ(ErrorOf(client_.Call("no_such_service", "")).error_number, mw::kMwNoEntry);
+  mw::ErrorReply abort = ErrorOf(client_.Call("demo_abort", ""));
+  EXPECT_EQ(abort.error_number, mw::kMwAbort);
+  EXPECT_EQ(abort.text, "服务异常中止");
+  mw::CallRequest by_function;
+  by_function.kind = mw::CallKind::ByFunction;
+  by_function.number = 9002;
+  mw::ErrorReply failed = ErrorOf(client_.Ask(by_function));
+  EXPECT_EQ(failed.error_number, mw::kMwServiceFail);
+  EXPECT_EQ(failed.text, "功能号9002处理失败: 演示错误");
+  by_function.number = 9003;
+  EXPECT_EQ(ErrorOf(client_.Ask(by_function)).error_number, mw::kMwNoEntry);
+  // The connection is still usable after every failure.
+  EXPECT_EQ(ReplyOf(client_.Call("demo_echo", "still")).data.find("still") != std::string::npos, true);
+}
+
+TEST(MiddlewareFixtureSignOn, CallsBeforeSignOnAreRefusedWithoutClosing) {
+  mwd::NativeClient client("127.0.0.1", FixturePort());
+  EXPECT_EQ(ErrorOf(client.Call("demo_echo", "x")).error_number, mw::kMwProtocol);
+  ASSERT_TRUE(client.SignOn("late"));
+  EXPECT_FALSE(ReplyOf(client.Call("demo_echo", "x")).data.empty());
+}
+
+TEST_F(MiddlewareFixture, NameIdAndFunctionCallsAreAuditedAsTheyArrived) {
+  std::string marker = Marker("audit");
+  ReplyOf(client_.Call("demo_echo", "name " + marker, 30000, "route-A"));
+  mw::CallRequest by_id;
+  by_id.kind = mw::CallKind::ById;
+  by_id.number = 10001;
+  by_id.buffer_type = "STRING";
+  by_id.data = "id " + marker;
+  EXPECT_EQ(ReplyOf(client_.Ask(by_id)).data, "<ErrCode>0</ErrCode><ErrMsg></ErrMsg><Request>" + by_id.data + "</Request>");
+  mw::CallRequest by_function;
+  by_function.kind = mw::CallKind::ByFunction;
+  by_function.number = 9001;
+  by_function.route = "route-B";
+  by_function.data = std::string("fn\0\x01\xFF ", 6) + marker;
+  mw::CallReply echoed = ReplyOf(client_.Ask(by_function));
+  EXPECT_EQ(echoed.data, by_function.data);
+  EXPECT_EQ(echoed.message, "功能号9001处理成功");
+  ErrorOf(client_.Call("no_such_service", "missing " + marker));
+
+  auto rows = AuditRowsWith(FixtureDatabase(), marker, 4);
+  ASSERT_EQ(rows.size(), 4u);
+  EXPECT_EQ(rows[0].kind, "name");
+  EXPECT_EQ(rows[0].service, "demo_echo");
+  EXPECT_EQ(rows[0].route, "route-A");
+  EXPECT_EQ(rows[0].buffer_type, "STRING");
+  EXPECT_EQ(rows[0].request, "name " + marker);
+  EXPECT_EQ(rows[1].kind, "id");
+  EXPECT_EQ(rows[1].service, "10001");
+  EXPECT_EQ(rows[1].number, 10001);
+  EXPECT_EQ(rows[1].route, "");
+  EXPECT_EQ(rows[2].kind, "function");
+  EXPECT_EQ(rows[2].number, 9001);
+  EXPECT_EQ(rows[2].route, "route-B");
+  EXPECT_EQ(rows[2].request, by_function.data);  // binary bytes kept, NULs included
+  EXPECT_EQ(rows[3].status, mw::kMwNoEntry);
+  for (const AuditRow& row : rows) {
+    EXPECT_EQ(row.session, rows[0].session);  // one connection, one context
+    EXPECT_LE(row.started_us, row.ended_us);
+  }
+  for (size_t i = 0; i + 1 < rows.size(); ++i) EXPECT_LE(rows[i].ended_us, rows[i + 1].started_us);
+}
+
+TEST_F(MiddlewareFixture, TimeOutAnswersAtTheDeadlineAndTheConnectionGoesOn) {
+  auto started = std::chrono::steady_clock::now();
+  EXPECT_EQ(ErrorOf(client_.Call("demo_slow", "<ms>5000</ms>", 200)).error_number, mw::kMwTime);
+  // Well before the service's own 5 s: the deadline cut the wait short.
+  EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(4000));
+  EXPECT_EQ(ReplyOf(client_.Call("demo_slow", "<ms>50</ms>", 5000)).data,
+            "<ErrCode>0</ErrCode><ErrMsg></ErrMsg><ms>50</ms>");
+  // Without the time-out flag the call runs to its end whatever the value says.
+  mw::CallRequest untimed;
+  untimed.service = "demo_slow";
+  untimed.data = "<ms>300</ms>";
+  untimed.timeout_ms = 10;
+  untimed.flags = 0;
+  EXPECT_EQ(ReplyOf(client_.Ask(untimed)).data, "<ErrCode>0</ErrCode><ErrMsg></ErrMsg><ms>300</ms>");
+}
+
+TEST_F(MiddlewareFixture, LargeRepliesHaveExactlyTheAskedSize) {
+  const std::string head = "<ErrCode>0</ErrCode><ErrMsg></ErrMsg><Data>";
+  for (size_t size : {size_t{0}, size_t{1}, size_t{49}, size_t{50}, size_t{51}, size_t{5000}, size_t{100 * 1024},
+                      size_t{3u << 20}}) {
+    std::string data = ReplyOf(client_.Call("demo_large", "<size>" + std::to_string(size) + "</size>")).data;
+    ASSERT_EQ(data.size(), size);
+    if (size >= head.size() + 7) {
+      EXPECT_EQ(data.substr(0, head.size()), head);
+      EXPECT_EQ(data.substr(size - 7), "</Data>");
+      for (size_t i = head.size(); i < size - 7; ++i) {
+        ASSERT_EQ(data[i], static_cast<char>('0' + (i - head.size()) % 10)) << "byte " << i;
+      }
+    }
+  }
+  EXPECT_EQ(ErrorOf(client_.Call("demo_large", "<size>999999999</size>")).error_number, mw::kMwLimit);
+}
+
+TEST_F(MiddlewareFixture, CarrayBytesComeBackUnchanged) {
+  mw::CallRequest raw;
+  raw.service = "demo_carray";
+  raw.buffer_type = "CARRAY";
+  for (int i = 0; i < 5000; ++i) raw.data.push_back(static_cast<char>(i * 7));
+  EXPECT_EQ(ReplyOf(client_.Ask(raw)).data, raw.data);
+}
+
+TEST_F(MiddlewareFixture, DropOnceClosesTheFirstCallAndAnswersTheRepeat) {
+  std::string request = Marker("drop");
+  EXPECT_FALSE(client_.Call("demo_drop_once", request).has_value());
+  EXPECT_TRUE(client_.WaitClosed(2000));
+  mwd::NativeClient again = SignedOnClient(FixturePort(), "again");
+  EXPECT_EQ(ReplyOf(again.Call("demo_drop_once", request)).data,
+            "<ErrCode>0</ErrCode><ErrMsg></ErrMsg><Request>" + request + "</Request>");
+  auto rows = AuditRowsWith(FixtureDatabase(), request, 2);
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_NE(rows[0].session, rows[1].session);
+}
+
+TEST_F(MiddlewareFixture, SystemParametersAreReadAndWrittenInTheDatabase) {
+  EXPECT_EQ(ReplyOf(client_.Call("svc_sysprmop_rc", "<l_serial_no>61057</l_serial_no>")).data,
+            "<ErrCode>0</ErrCode><ErrMsg></ErrMsg><l_serial_no>61057</l_serial_no><vc_value>组合</vc_value>");
+  EXPECT_EQ(ReplyOf(client_.Call("svc_sysprmop_rc", "<l_serial_no>99999</l_serial_no>")).data,
+            "<ErrCode>1</ErrCode><ErrMsg>系统参数[99999]不存在</ErrMsg>");
+  std::string set = "<l_serial_no>61302</l_serial_no><vc_value>routeX;routeY</vc_value>";
+  EXPECT_NE(ReplyOf(client_.Call("svc_sysprmop_rc", set)).data.find("<vc_value>routeX;routeY</vc_value>"),
+            std::string::npos);
+  mwd::NativeClient other = SignedOnClient(FixturePort(), "other");
+  EXPECT_NE(ReplyOf(other.Call("svc_sysprmop_rc", "<l_serial_no>61302</l_serial_no>")).data.find("routeX;routeY"),
+            std::string::npos);
+  ReplyOf(other.Call("svc_sysprmop_rc", "<l_serial_no>61302</l_serial_no><vc_value></vc_value>"));
+}
+
+}  // namespace
+}  // namespace ruzi::testing
