@@ -11,7 +11,7 @@ namespace {
 
 // The three risk-check names reach the server as this one service (the client renames them).
 ServiceResult MultRisk(ServiceCall& call) {
-  return ServiceResult::Reply(ConventionReply(0, "", Tag("l_risk_result", "0") + Tag("Request", call.request.data)));
+  return ServiceResult::Reply(ConventionReply(0, "", {{"l_risk_result", "0"}, {"Request", call.request.data}}));
 }
 
 // The server's date and time, for the trading calendar: yyyymmdd and hhnnss.
@@ -21,14 +21,14 @@ ServiceResult ServerTime(ServiceCall& call) {
   char time[16];
   std::snprintf(date, sizeof date, "%04d%02d%02d", now.year, now.month, now.day);
   std::snprintf(time, sizeof time, "%02d%02d%02d", now.hour, now.minute, now.second);
-  return ServiceResult::Reply(ConventionReply(0, "", Tag("l_date", date) + Tag("l_time", time)));
+  return ServiceResult::Reply(ConventionReply(0, "", {{"l_date", date}, {"l_time", time}}));
 }
 
 // Reads a system parameter (<l_serial_no>), or sets it first when <vc_value> is given.
 ServiceResult SystemParameter(ServiceCall& call) {
   auto number = RequestNumber(call.request.data, "l_serial_no");
   if (!number) return ServiceResult::Reply(ConventionReply(1, "系统参数编号缺失"));
-  auto value = RequestItem(call.request.data, "vc_value");
+  auto value = RequestText(call.request.data, "vc_value");
   return call.server.database.With([&](sqlite3* db) {
     if (value) {
       Statement update(db, "UPDATE tsysparameter SET vc_value = ? WHERE l_serial_no = ?");
@@ -40,7 +40,7 @@ ServiceResult SystemParameter(ServiceCall& call) {
       return ServiceResult::Reply(ConventionReply(1, "系统参数[" + std::to_string(*number) + "]不存在"));
     }
     return ServiceResult::Reply(
-        ConventionReply(0, "", Tag("l_serial_no", std::to_string(*number)) + Tag("vc_value", query.Text(0))));
+        ConventionReply(0, "", {{"l_serial_no", std::to_string(*number)}, {"vc_value", query.Text(0)}}));
   });
 }
 
@@ -55,7 +55,7 @@ ServiceResult OperationLog(ServiceCall& call) {
     insert.Bind(1, at).Bind(2, int64_t{call.session}).Bind(3, call.request.data).Step();
     return static_cast<int64_t>(sqlite3_last_insert_rowid(db));
   });
-  return ServiceResult::Reply(ConventionReply(0, "", Tag("l_log_id", std::to_string(id))));
+  return ServiceResult::Reply(ConventionReply(0, "", {{"l_log_id", std::to_string(id)}}));
 }
 
 }  // namespace

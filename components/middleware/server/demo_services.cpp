@@ -17,7 +17,7 @@ constexpr int32_t kFailingFunction = 9002;
 constexpr int64_t kDefaultSlowMs = 3000;
 constexpr size_t kDropMemory = 10000;
 
-ServiceResult Echo(ServiceCall& call) { return ServiceResult::Reply(ConventionReply(0, "", Tag("Request", call.request.data))); }
+ServiceResult Echo(ServiceCall& call) { return ServiceResult::Reply(ConventionReply(0, "", {{"Request", call.request.data}})); }
 
 ServiceResult Fail(ServiceCall&) {
   // The message names the portfolio word twice, once as part of "组合单", so the client's
@@ -26,11 +26,11 @@ ServiceResult Fail(ServiceCall&) {
 }
 
 ServiceResult Warn(ServiceCall&) {
-  return ServiceResult::Reply(ConventionReply(0, "", Tag("WarnCode", "3") + Tag("WarnMessage", "组合持仓接近上限")));
+  return ServiceResult::Reply(ConventionReply(0, "", {{"WarnCode", "3"}, {"WarnMessage", "组合持仓接近上限"}}));
 }
 
 ServiceResult Plain(ServiceCall&) {
-  return ServiceResult::Reply(Tag("l_fund_id", "7") + Tag("vc_fund_name", "红利精选组合"));
+  return ServiceResult::Reply(TaggedText({{"l_fund_id", "7"}, {"vc_fund_name", "红利精选组合"}}));
 }
 
 ServiceResult Slow(ServiceCall& call) {
@@ -44,7 +44,7 @@ ServiceResult Slow(ServiceCall& call) {
     case WaitOutcome::Elapsed:
       break;
   }
-  return ServiceResult::Reply(ConventionReply(0, "", Tag("ms", std::to_string(ms))));
+  return ServiceResult::Reply(ConventionReply(0, "", {{"ms", std::to_string(ms)}}));
 }
 
 // Drops the connection the first time it sees a request text and answers every repeat, so
@@ -62,7 +62,7 @@ class DropOnce {
         return dropped;
       }
     }
-    return ServiceResult::Reply(ConventionReply(0, "", Tag("Request", call.request.data)));
+    return ServiceResult::Reply(ConventionReply(0, "", {{"Request", call.request.data}}));
   }
 
  private:
@@ -83,16 +83,15 @@ ServiceResult Large(ServiceCall& call) {
   if (size < 0 || size > limit) {
     return ServiceResult::Failure(mw::kMwLimit, "应答长度超出上限: " + std::to_string(size));
   }
-  std::string head = ConventionReply(0, "", "<Data>");
-  const std::string tail = "</Data>";
   auto digits = [](size_t count) {
     std::string text(count, '0');
     for (size_t i = 0; i < count; ++i) text[i] = static_cast<char>('0' + i % 10);
     return text;
   };
   auto wanted = static_cast<size_t>(size);
-  if (wanted < head.size() + tail.size()) return ServiceResult::Reply(digits(wanted));
-  return ServiceResult::Reply(head + digits(wanted - head.size() - tail.size()) + tail);
+  size_t envelope = ConventionReply(0, "", {{"Data", ""}}).size();
+  if (wanted < envelope) return ServiceResult::Reply(digits(wanted));
+  return ServiceResult::Reply(ConventionReply(0, "", {{"Data", digits(wanted - envelope)}}));
 }
 
 // CARRAY: the bytes come back exactly as sent, NULs included.

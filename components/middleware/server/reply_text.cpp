@@ -1,37 +1,39 @@
 #include "reply_text.h"
 
-#include <charconv>
+#include "packets/tagged_package.h"
 
 namespace ruzi::mwd {
+namespace {
 
-std::string Tag(std::string_view name, std::string_view value) {
-  std::string item;
-  item.reserve(name.size() * 2 + value.size() + 5);
-  item.append("<").append(name).append(">").append(value).append("</").append(name).append(">");
-  return item;
+void AddAll(TqxPackage& package, ReplyItems items) {
+  for (const auto& [name, value] : items) package.Add(name, value);
 }
 
-std::string ConventionReply(int32_t code, std::string_view message, std::string_view data) {
-  return Tag("ErrCode", std::to_string(code)) + Tag("ErrMsg", message) + std::string(data);
+}  // namespace
+
+std::string TaggedText(ReplyItems items) {
+  TqxPackage package;
+  AddAll(package, items);
+  return package.GetText();
 }
 
-std::optional<std::string> RequestItem(std::string_view request, std::string_view name) {
-  std::string open = "<" + std::string(name) + ">";
-  std::string close = "</" + std::string(name) + ">";
-  size_t start = request.find(open);
-  if (start == std::string_view::npos) return std::nullopt;
-  start += open.size();
-  size_t end = request.find(close, start);
-  if (end == std::string_view::npos) return std::nullopt;
-  return std::string(request.substr(start, end - start));
+std::string ConventionReply(int32_t code, std::string_view message, ReplyItems items) {
+  TqxPackage package;
+  package.Add("ErrCode", code);
+  package.Add("ErrMsg", message);
+  AddAll(package, items);
+  return package.GetText();
+}
+
+std::optional<std::string> RequestText(std::string_view request, std::string_view name) {
+  std::string value;
+  if (!TqxPackage(request).GetItem(name, value)) return std::nullopt;
+  return value;
 }
 
 std::optional<int64_t> RequestNumber(std::string_view request, std::string_view name) {
-  auto text = RequestItem(request, name);
-  if (!text) return std::nullopt;
   int64_t value = 0;
-  auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), value);
-  if (error != std::errc() || end != text->data() + text->size()) return std::nullopt;
+  if (!TqxPackage(request).GetItem(name, value)) return std::nullopt;
   return value;
 }
 

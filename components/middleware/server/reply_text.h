@@ -1,18 +1,20 @@
 #pragma once
-// Reply texts of the services: tag items and the reply convention (ErrCode, ErrMsg and the
-// optional warning) that the client judges every reply by.
+// Texts of the services in the client's tagged format (TqxPackage): the reply convention
+// (ErrCode and ErrMsg first, then the service's items) and the items of a request.
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace ruzi::mwd {
 
-std::string Tag(std::string_view name, std::string_view value);
-// "<ErrCode>code</ErrCode><ErrMsg>message</ErrMsg>" followed by `data`.
-std::string ConventionReply(int32_t code, std::string_view message, std::string_view data = {});
-// A request item's value: the text between the first "<name>" and the "</name>" after it.
-std::optional<std::string> RequestItem(std::string_view request, std::string_view name);
+using ReplyItems = std::initializer_list<std::pair<std::string_view, std::string_view>>;
+
+std::string TaggedText(ReplyItems items);
+std::string ConventionReply(int32_t code, std::string_view message, ReplyItems items = {});
+std::optional<std::string> RequestText(std::string_view request, std::string_view name);
 std::optional<int64_t> RequestNumber(std::string_view request, std::string_view name);
 
 }  // namespace ruzi::mwd

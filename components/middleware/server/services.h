@@ -9,10 +9,16 @@ namespace ruzi::mwd {
 void RegisterBusinessServices(ServiceRegistry& registry);
 // One service per branch of the reply convention and per failure the client must handle.
 void RegisterDemoServices(ServiceRegistry& registry);
+// A reply in the record-pack text format (demo_recpack).
+void RegisterRecordPackService(ServiceRegistry& registry);
+// The audit trail read back through the middleware (mw_audit).
+void RegisterAuditService(ServiceRegistry& registry);
 
 inline void RegisterServices(ServiceRegistry& registry) {
   RegisterBusinessServices(registry);
   RegisterDemoServices(registry);
+  RegisterRecordPackService(registry);
+  RegisterAuditService(registry);
 }
 
 }  // namespace ruzi::mwd

@@ -7,6 +7,9 @@
 #include "call_answers.h"
 #include "error_numbers.h"
 #include "mwd_process.h"
+#include "packets/record_pack_text.h"
+#include "packets/tagged_package.h"
+#include "packets/unpack.h"
 
 namespace ruzi::testing {
 namespace {
@@ -167,6 +170,59 @@ TEST_F(MiddlewareFixture, SystemParametersAreReadAndWrittenInTheDatabase) {
   EXPECT_NE(ReplyOf(other.Call("svc_sysprmop_rc", "<l_serial_no>61302</l_serial_no>")).data.find("routeX;routeY"),
             std::string::npos);
   ReplyOf(other.Call("svc_sysprmop_rc", "<l_serial_no>61302</l_serial_no><vc_value></vc_value>"));
+}
+
+TEST_F(MiddlewareFixture, RecordPackReplyCarriesTheConventionInEveryRow) {
+  std::string text = ReplyOf(client_.Call("demo_recpack", "")).data;
+  auto table = ParseRecordPackText(text);
+  ASSERT_TRUE(table.has_value()) << text;
+  EXPECT_EQ(table->fields, (std::vector<std::string>{"ErrCode", "ErrMsg", "l_fund_id", "vc_fund_code", "vc_fund_name",
+                                                     "en_total_asset"}));
+  ASSERT_EQ(table->rows.size(), 3u);
+  EXPECT_EQ(table->rows[2], (std::vector<std::string>{"0", "", "7", "000007", "红利精选组合", "42.75"}));
+  for (const auto& row : table->rows) EXPECT_EQ(row[0], "0");
+}
+
+// The audit service's rows, read through a section packet, against the table read directly.
+TEST_F(MiddlewareFixture, AuditServiceAgreesWithTheTableRowForRow) {
+  std::string marker = Marker("trail");
+  std::string binary = std::string("b\0\x01", 3) + marker;
+  ReplyOf(client_.Call("demo_echo", "one " + marker, 0, "r1"));
+  ReplyOf(client_.Call("demo_carray", binary, 0, "r2"));
+  ErrorOf(client_.Call("demo_abort", "three " + marker));
+
+  std::string reply = ReplyOf(client_.Call("mw_audit", "<vc_marker>" + marker + "</vc_marker>")).data;
+  TqxPackage package(reply);
+  int32_t code = -1;
+  std::string packet;
+  ASSERT_TRUE(package.GetItem("ErrCode", code));
+  EXPECT_EQ(code, 0);
+  ASSERT_TRUE(package.GetItem("vc_audit", packet));
+  TUnpack unpack(true);
+  unpack.Open(packet.data(), static_cast<int32_t>(packet.size()));
+  TUnpackSection& section = unpack.GetSection(0);
+  // The query itself carries the marker too: it is the fourth row, stored after it answered.
+  auto direct = AuditRowsWith(FixtureDatabase(), marker, 4);
+  ASSERT_EQ(section.RowCount(), 3);
+  ASSERT_EQ(direct.size(), 4u);
+  EXPECT_EQ(direct[3].service, "mw_audit");
+  direct.pop_back();
+  section.First();
+  for (const AuditRow& row : direct) {
+    ASSERT_FALSE(section.Eof());
+    EXPECT_EQ(section.FieldByName("l_id").GetAsString(), std::to_string(row.id));
+    EXPECT_EQ(section.FieldByName("vc_service").GetAsString(), row.service);
+    EXPECT_EQ(section.FieldByName("vc_route").GetAsString(), row.route);
+    EXPECT_EQ(section.FieldByName("l_status").GetAsString(), std::to_string(row.status));
+    EXPECT_EQ(section.FieldByName("l_session").GetAsString(), std::to_string(row.session));
+    std::string hex = section.FieldByName("vc_request_hex").GetAsString();
+    std::string bytes;
+    for (size_t i = 0; i + 1 < hex.size(); i += 2) bytes.push_back(static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16)));
+    EXPECT_EQ(bytes, row.request);
+    section.Next();
+  }
+  EXPECT_EQ(direct[1].request, binary);
+  EXPECT_EQ(direct[2].status, mw::kMwAbort);
 }
 
 }  // namespace
