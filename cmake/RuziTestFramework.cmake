@@ -14,16 +14,24 @@ else()
   set(RUZI_GTEST_LIBS GTest::gtest GTest::gmock)
 endif()
 
-# ruzi_add_test(NAME n SOURCES ... [LIBS ...] [LABELS ...] [FIXTURES ...] [ENVIRONMENT ...])
+# ruzi_add_test(NAME n SOURCES ... [LIBS ...] [LABELS ...] [FIXTURES ...] [ENVIRONMENT ...]
+#               [OUTPUT_DIRECTORY dir])
+# OUTPUT_DIRECTORY puts the executable (and its working folder) elsewhere than bin/, for tests
+# that must not find the components beside them.
 # One GoogleTest executable; its cases become CTest tests, listed just before they run
 # (listing under Wine at build time is too slow on a fresh prefix).
 function(ruzi_add_test)
-  cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS;LABELS;FIXTURES;ENVIRONMENT" ${ARGN})
+  cmake_parse_arguments(T "" "NAME;OUTPUT_DIRECTORY" "SOURCES;LIBS;LABELS;FIXTURES;ENVIRONMENT" ${ARGN})
   if(RUZI_TEST_LABEL_ONLY AND NOT RUZI_TEST_LABEL_ONLY IN_LIST T_LABELS)
     return()
   endif()
   add_executable(${T_NAME} ${T_SOURCES})
   target_link_libraries(${T_NAME} PRIVATE ruzi_test_support ${T_LIBS} ${RUZI_GTEST_LIBS})
+  set(work_dir ${RUZI_BIN_DIR})
+  if(T_OUTPUT_DIRECTORY)
+    set(work_dir ${T_OUTPUT_DIRECTORY})
+    set_target_properties(${T_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${work_dir})
+  endif()
   set(props LABELS "${T_LABELS}")
   if(T_FIXTURES)
     list(APPEND props FIXTURES_REQUIRED "${T_FIXTURES}")
@@ -34,7 +42,7 @@ function(ruzi_add_test)
   gtest_discover_tests(${T_NAME}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 300
-    WORKING_DIRECTORY ${RUZI_BIN_DIR}
+    WORKING_DIRECTORY ${work_dir}
     PROPERTIES ${props})
 endfunction()
 

@@ -19,7 +19,7 @@ std::vector<std::string> RawCommandLineArguments(int argc, char** argv);
 
 namespace ruzi::platform {
 
-// stdout and stderr pass bytes unchanged (no "\r\n" for "\n" on Windows).
+// stdin, stdout and stderr pass bytes unchanged (no "\r\n" for "\n" on Windows).
 void UseBinaryStandardStreams();
 
 }  // namespace ruzi::platform

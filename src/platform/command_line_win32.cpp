@@ -32,6 +32,7 @@ namespace ruzi::platform {
 void UseBinaryStandardStreams() {
   _setmode(_fileno(stdout), _O_BINARY);
   _setmode(_fileno(stderr), _O_BINARY);
+  _setmode(_fileno(stdin), _O_BINARY);
 }
 
 }  // namespace ruzi::platform
