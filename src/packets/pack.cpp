@@ -71,11 +71,6 @@ void TPackSection::CreateFields(const std::vector<std::string>& names) {
   for (const std::string& name : names) AddField(name);
 }
 
-void TPackSection::AddValue(std::string_view text) {
-  length_ += pack_->AppendItem(text);
-  values_added_ += 1;
-}
-
 void TPackSection::AddValue(int32_t value) {
   char digits[16];
   const auto result = std::to_chars(digits, digits + sizeof digits, value);
@@ -170,19 +165,7 @@ void TPack::ClearLastSectData() {
   section.values_added_ = 0;
 }
 
-int32_t TPack::AppendItem(std::string_view text) {
-  const int64_t length = static_cast<int64_t>(text.size()) + 1;
-  EnsureRoom(length);
-  char* at = buffer_ + size_;
-  if (!text.empty()) std::memcpy(at, text.data(), text.size());
-  at[text.size()] = kPacketSeparator;
-  at[length] = '\0';
-  size_ += static_cast<int32_t>(length);
-  return static_cast<int32_t>(length);
-}
-
-void TPack::EnsureRoom(int64_t needed) {
-  if (needed < static_cast<int64_t>(capacity_) - size_) return;
+void TPack::Grow(int64_t needed) {
   // At least the classic step (item + 1,024), and at least doubling, so a long packet costs
   // a logarithmic number of copies.
   Reallocate(static_cast<int64_t>(capacity_) + std::max<int64_t>(needed + kGrowthSlack, capacity_));

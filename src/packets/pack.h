@@ -7,10 +7,13 @@
 // Per section: SetRange, the column names, then the values row by row; CheckBuffer at the end
 // verifies every section's counts.
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "packets/packet_layout.h"
 
 namespace ruzi {
 
@@ -29,7 +32,7 @@ class TPackSection {
 
   void AddField(std::string_view name);
   void CreateFields(const std::vector<std::string>& names);
-  void AddValue(std::string_view text);
+  void AddValue(std::string_view text);  // inline below: the hot path of a writer
   void AddValue(const char* text) { AddValue(std::string_view(text)); }
   void AddValue(int32_t value);
   void AddValue(double value, uint8_t digits);  // "%.*f"
@@ -96,9 +99,22 @@ class TPack {
   friend class TPackSection;
 
   // Writes text + SOH + NUL at the write position; returns the bytes added (NUL excluded).
-  int32_t AppendItem(std::string_view text);
+  // Inline: it is the whole cost of writing a value.
+  int32_t AppendItem(std::string_view text) {
+    const int64_t length = static_cast<int64_t>(text.size()) + 1;
+    EnsureRoom(length);
+    char* at = buffer_ + size_;
+    if (!text.empty()) std::memcpy(at, text.data(), text.size());
+    at[text.size()] = kPacketSeparator;
+    at[length] = '\0';
+    size_ += static_cast<int32_t>(length);
+    return static_cast<int32_t>(length);
+  }
   // Grows the buffer unless more than `needed` bytes are free, so the NUL after them fits.
-  void EnsureRoom(int64_t needed);
+  void EnsureRoom(int64_t needed) {
+    if (needed >= static_cast<int64_t>(capacity_) - size_) Grow(needed);
+  }
+  void Grow(int64_t needed);
   void Reallocate(int64_t capacity);
 
   bool owns_buffer_;
@@ -108,5 +124,10 @@ class TPack {
   std::vector<std::unique_ptr<TPackSection>> sections_;
   int32_t section_count_ = 0;
 };
+
+inline void TPackSection::AddValue(std::string_view text) {
+  length_ += pack_->AppendItem(text);
+  values_added_ += 1;
+}
 
 }  // namespace ruzi
