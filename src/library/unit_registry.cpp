@@ -52,6 +52,7 @@ void UnitRegistry::ShutdownAll() {
 
 void UnitRegistry::EndAll(bool process_exiting) {
   std::lock_guard guard(lock_);
+  ending_.store(true);
   process_exiting_ = process_exiting;
   while (started_ > 0) {
     --started_;
@@ -61,6 +62,7 @@ void UnitRegistry::EndAll(bool process_exiting) {
       // An end step that fails leaves nothing to undo; the rest still run.
     }
   }
+  ending_.store(false);
 }
 
 std::string UnitRegistry::LastStartError() const {

@@ -4,6 +4,7 @@
 // throws stops the attach: the units already started are ended again and the message is kept.
 // Shutdown steps stop background threads; the host calls them through the shutdown export
 // before unloading, because DllMain must never wait for a thread.
+#include <atomic>
 #include <functional>
 #include <mutex>
 #include <string>
@@ -33,6 +34,9 @@ class UnitRegistry {
 
   std::string LastStartError() const;
   bool ProcessExiting() const { return process_exiting_; }
+  // True while EndAll runs: in the DLL that is under the loader lock, where no thread
+  // can be waited for.
+  bool Ending() const { return ending_.load(); }
   size_t StartedCount() const { return started_; }
   size_t UnitCount() const { return units_.size(); }
 
@@ -42,6 +46,7 @@ class UnitRegistry {
   size_t started_ = 0;
   bool shut_down_ = false;
   bool process_exiting_ = false;
+  std::atomic<bool> ending_{false};
   std::string last_start_error_;
 };
 

@@ -1,0 +1,95 @@
+#pragma once
+// An in-memory file system for the log writer's tests, with switches that make operations
+// fail the way a locked or vanished file does.
+#include <map>
+#include <mutex>
+#include <set>
+#include <stdexcept>
+#include <string>
+
+#include "platform/file_system.h"
+
+namespace ruzi::testing {
+
+class MemoryFileSystem final : public platform::FileSystem {
+ public:
+  bool FileExists(const std::string& path) override {
+    std::lock_guard guard(lock_);
+    return files_.count(path) != 0;
+  }
+  bool DirectoryExists(const std::string& path) override {
+    std::lock_guard guard(lock_);
+    return directories_.count(Folder(path)) != 0;
+  }
+  int64_t FileSize(const std::string& path) override {
+    std::lock_guard guard(lock_);
+    if (size_failures > 0) {
+      --size_failures;
+      throw std::runtime_error("size lookup failed");
+    }
+    auto it = files_.find(path);
+    return it == files_.end() ? -1 : static_cast<int64_t>(it->second.size());
+  }
+  bool RenameFile(const std::string& from, const std::string& to) override {
+    std::lock_guard guard(lock_);
+    auto it = files_.find(from);
+    if (it == files_.end() || files_.count(to) != 0) return false;
+    files_[to] = it->second;
+    files_.erase(from);
+    return true;
+  }
+  bool CreateDirectories(const std::string& path) override {
+    std::lock_guard guard(lock_);
+    directories_.insert(Folder(path));
+    return true;
+  }
+  bool CreateEmptyFile(const std::string& path) override {
+    std::lock_guard guard(lock_);
+    files_.emplace(path, std::string());
+    return true;
+  }
+  uint32_t AppendToFile(const std::string& path, std::string_view bytes) override {
+    std::lock_guard guard(lock_);
+    if (append_failures > 0) {
+      --append_failures;
+      return 32;  // ERROR_SHARING_VIOLATION
+    }
+    ++appends;
+    files_[path].append(bytes);
+    return 0;
+  }
+  std::optional<std::string> ReadWholeFile(const std::string& path) override {
+    std::lock_guard guard(lock_);
+    auto it = files_.find(path);
+    if (it == files_.end()) return std::nullopt;
+    return it->second;
+  }
+  bool WriteWholeFile(const std::string& path, std::string_view bytes) override {
+    std::lock_guard guard(lock_);
+    files_[path] = std::string(bytes);
+    return true;
+  }
+
+  std::string Content(const std::string& path) { return ReadWholeFile(path).value_or("<missing>"); }
+  std::map<std::string, std::string> Files() {
+    std::lock_guard guard(lock_);
+    return files_;
+  }
+  void Put(const std::string& path, const std::string& bytes) { WriteWholeFile(path, bytes); }
+
+  int append_failures = 0;
+  int size_failures = 0;
+  int appends = 0;
+
+ private:
+  static std::string Folder(std::string path) {
+    while (!path.empty() && (path.back() == '/' || path.back() == '\\')) path.pop_back();
+    return path;
+  }
+
+  std::mutex lock_;
+  std::map<std::string, std::string> files_;
+  std::set<std::string> directories_;
+};
+
+}  // namespace ruzi::testing

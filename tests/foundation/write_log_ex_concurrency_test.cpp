@@ -1,0 +1,127 @@
+// The log writer with its real threads and real files: many producers, every line exactly
+// once and in its thread's order in the right file; shutdown loses nothing; the destructor
+// alone returns promptly.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <map>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "foundation/file_backed_list.h"
+#include "foundation/write_log_ex.h"
+#include "platform/file_system.h"
+#include "test_paths.h"
+
+namespace ruzi {
+namespace {
+
+#if defined(__SANITIZE_THREAD__)
+constexpr int kLinesPerThread = 20000;  // TSan is an order of magnitude slower
+#else
+constexpr int kLinesPerThread = 100000;
+#endif
+
+// Every file of the folder, split into lines.
+std::map<std::string, std::vector<std::string>> ReadLogs(const std::string& folder, const std::vector<std::string>& names) {
+  std::map<std::string, std::vector<std::string>> result;
+  for (const std::string& name : names) {
+    result[name] = SplitFileLines(platform::SystemFileSystem().ReadWholeFile(folder + name).value_or(""));
+  }
+  return result;
+}
+
+std::string Today() {
+  const platform::LocalDateTime now = platform::LocalNow();
+  char text[16];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d", now.year, now.month, now.day);
+  return text;
+}
+
+TEST(WriteLogExConcurrency, EightThreadsEveryLineOnceInOrderInItsFile) {
+  const std::string folder = testing::FreshTestFolder("write_log_eight_threads");
+  constexpr int kThreads = 8;
+  {
+    TqxWriteLogEx log("Stress", folder, 1024, "");
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kThreads; ++t) {
+      threads.emplace_back([&log, t] {
+        const std::string sub = "s" + std::to_string(t % 4);  // two threads per file
+        const std::string prefix = "t" + std::to_string(t) + " n";
+        for (int n = 0; n < kLinesPerThread; ++n) log.AddLog(prefix + std::to_string(n), sub);
+      });
+    }
+    for (auto& thread : threads) thread.join();
+    log.Shutdown();
+    EXPECT_EQ(log.GetUnWriteLogCount(), 0);
+  }
+  const std::string date = Today();
+  std::vector<std::string> names;
+  for (int f = 0; f < 4; ++f) names.push_back("Stress_s" + std::to_string(f) + "_" + date + ".log");
+  const auto logs = ReadLogs(folder, names);
+  for (int f = 0; f < 4; ++f) {
+    const auto& lines = logs.at(names[f]);
+    ASSERT_EQ(lines.size(), 2u * kLinesPerThread) << names[f];
+    std::map<int, int> next;  // thread -> next expected number
+    for (const std::string& line : lines) {
+      const size_t text = line.find("]: t");
+      ASSERT_NE(text, std::string::npos) << line;
+      const int thread = std::stoi(line.substr(text + 4));
+      const int number = std::stoi(line.substr(line.find(" n", text) + 2));
+      ASSERT_EQ(thread % 4, f) << "line in the wrong file: " << line;
+      ASSERT_EQ(number, next[thread]) << "lost, doubled or out of order: " << line;
+      ++next[thread];
+    }
+  }
+}
+
+TEST(WriteLogExConcurrency, LibraryShutdownDrainsEveryInstance) {
+  const std::string folder = testing::FreshTestFolder("write_log_shutdown_all");
+  TqxWriteLogEx first("A", folder, 1024, "");
+  TqxWriteLogEx second("B", folder, 1024, "");
+  for (int n = 0; n < 20000; ++n) {
+    first.AddLog("a" + std::to_string(n));
+    second.AddLog("b" + std::to_string(n), "sub");
+  }
+  TqxWriteLogEx::ShutdownAll();
+  const std::string date = Today();
+  const auto logs = ReadLogs(folder, {"A_" + date + ".log", "B_sub_" + date + ".log"});
+  EXPECT_EQ(logs.at("A_" + date + ".log").size(), 20000u);
+  EXPECT_EQ(logs.at("B_sub_" + date + ".log").size(), 20000u);
+  EXPECT_TRUE(logs.at("B_sub_" + date + ".log").back().ends_with("]: b19999"));
+}
+
+TEST(WriteLogExConcurrency, DestructorWithoutShutdownReturnsPromptly) {
+  const std::string folder = testing::FreshTestFolder("write_log_destructor");
+  for (int round = 0; round < 20; ++round) {
+    const auto start = std::chrono::steady_clock::now();
+    {
+      TqxWriteLogEx log("D", folder, 1024, "");
+      for (int n = 0; n < 5000; ++n) log.AddLog("line " + std::to_string(n), "r" + std::to_string(round % 3));
+    }
+    // Two threads at most 500 ms each; in practice they stop within a period.
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1100)) << round;
+  }
+}
+
+TEST(WriteLogExConcurrency, ProducersWhileTheWriterRuns) {
+  // Lines from several threads while passes run concurrently: the unwritten count drains to 0.
+  const std::string folder = testing::FreshTestFolder("write_log_unwritten");
+  TqxWriteLogEx log("U", folder, 1024, "");
+  std::vector<std::thread> threads;
+  for (int t = 0; t < 4; ++t) {
+    threads.emplace_back([&log] {
+      for (int n = 0; n < 5000; ++n) log.AddLog("x");
+    });
+  }
+  for (auto& thread : threads) thread.join();
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while (log.GetUnWriteLogCount() > 0 && std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  EXPECT_EQ(log.GetUnWriteLogCount(), 0);
+}
+
+}  // namespace
+}  // namespace ruzi
