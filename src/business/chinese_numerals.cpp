@@ -43,7 +43,8 @@ std::string SpellInteger(const std::string& digits) {
 
 std::string GetNumberToChinese(double value) {
   const double magnitude = std::fabs(value);
-  if (magnitude > kLargestSpelled) return qxFloatAsComma(value, false);
+  // Written "!(<=)" so that NaN, which cannot be spelled, takes this road too.
+  if (!(magnitude <= kLargestSpelled)) return qxFloatAsComma(value, false);
   if (magnitude < 0.01) return Zero();
   std::string number = FloatToStr(value);
   bool negative = false;

@@ -41,6 +41,9 @@ TEST(ChineseNumerals, ZerosAndUnits) {
   EXPECT_EQ(GetNumberToChinese(1.05), "壹点零伍");
   EXPECT_EQ(GetNumberToChinese(9999900000000.0), "玖万玖仟玖佰玖拾玖亿");
   EXPECT_EQ(GetNumberToChinese(9999900000000.5), "9,999,900,000,000.50");
+  EXPECT_EQ(GetNumberToChinese(1e20), "1E20");  // more integer digits than a picture holds
+  EXPECT_EQ(GetNumberToChinese(std::nan("")), "NAN");
+  EXPECT_EQ(GetNumberToChinese(-INFINITY), "-INF");
 }
 
 // Reads spelled integers back: digits and units, with 万 and 亿 as section multipliers.
