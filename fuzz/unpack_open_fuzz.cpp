@@ -27,6 +27,16 @@ bool OpenPacket(ruzi::TUnpack& reader, std::vector<char>& bytes) {
   }
 }
 
+void CheckSameItems(ruzi::TUnpack& a, ruzi::TUnpack& b) {
+  Check(a.SectionCount() == b.SectionCount());
+  for (int32_t s = 0; s < a.SectionCount(); ++s) {
+    const auto& items_a = a.GetSection(s).Items();
+    const auto& items_b = b.GetSection(s).Items();
+    Check(items_a.size() == items_b.size());
+    for (size_t i = 0; i < items_a.size(); ++i) Check(std::strcmp(items_a[i].Text(), items_b[i].Text()) == 0);
+  }
+}
+
 void Walk(ruzi::TUnpackSection& section, uint8_t moves) {
   if (section.ColCount() < 1) return;  // refused at its column count
   section.MoveBy(static_cast<int8_t>(moves));
@@ -58,14 +68,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const bool opened = OpenPacket(reader, in_place);
   Check(OpenPacket(owning, copied) == opened);
   Check(size == 0 || std::memcmp(copied.data(), data, size) == 0);  // the copying reader leaves input alone
-  Check(reader.SectionCount() == owning.SectionCount());
-  for (int32_t s = 0; s < reader.SectionCount(); ++s) {
-    const auto& a = reader.GetSection(s).Items();
-    const auto& b = owning.GetSection(s).Items();
-    Check(a.size() == b.size());
-    for (size_t i = 0; i < a.size(); ++i) Check(std::strcmp(a[i].Text(), b[i].Text()) == 0);
-    Walk(reader.GetSection(s), size > 0 ? data[size - 1] : 0);
-  }
+  CheckSameItems(reader, owning);
+  for (int32_t s = 0; s < reader.SectionCount(); ++s) Walk(reader.GetSection(s), size > 0 ? data[size - 1] : 0);
   if (!opened) return 0;
 
   // Written again and read back: the same sections, names and values.
@@ -83,12 +87,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::vector<char> rewritten(pack.Text().begin(), pack.Text().end());
   ruzi::TUnpack again(false);
   Check(OpenPacket(again, rewritten));
-  Check(again.SectionCount() == reader.SectionCount());
-  for (int32_t s = 0; s < reader.SectionCount(); ++s) {
-    const auto& a = reader.GetSection(s).Items();
-    const auto& b = again.GetSection(s).Items();
-    Check(a.size() == b.size());
-    for (size_t i = 0; i < a.size(); ++i) Check(std::strcmp(a[i].Text(), b[i].Text()) == 0);
-  }
+  CheckSameItems(reader, again);
   return 0;
 }
