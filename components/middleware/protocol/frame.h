@@ -32,10 +32,12 @@ enum class MessageType : uint8_t {
 
 bool IsKnownMessageType(uint8_t value);
 
+// The payload is a view: into the decoder's buffer (valid until its next Feed or Reserve)
+// or into whatever bytes the caller holds.
 struct Frame {
   MessageType type = MessageType::Error;
   uint32_t sequence = 0;
-  std::string payload;
+  std::string_view payload;
 };
 
 std::string EncodeFrame(MessageType type, uint32_t sequence, std::string_view payload);

@@ -1,25 +1,45 @@
 #include "frame_decoder.h"
 
+#include <cstring>
 #include <string_view>
 
 #include "protocol_error.h"
 #include "wire_reader.h"
 
 namespace ruzi::mw {
+namespace {
 
-void FrameDecoder::Feed(const char* data, size_t size) {
-  // Drop handed-out bytes before growing, so the buffer never holds more than one frame
-  // plus one read's worth of what follows it.
-  if (start_ > 0 && (start_ == buffer_.size() || start_ >= buffer_.size() / 2)) {
-    buffer_.erase(0, start_);
+// A buffer that once held a large frame goes back to this size when it runs empty.
+constexpr size_t kIdleBufferBytes = 256 * 1024;
+
+}  // namespace
+
+char* FrameDecoder::Reserve(size_t size) {
+  // Handed-out bytes are dropped first, so the buffer never holds more than one frame plus
+  // one read's worth of what follows it.
+  if (start_ > 0) {
+    std::memmove(buffer_.data(), buffer_.data() + start_, end_ - start_);
+    end_ -= start_;
     start_ = 0;
   }
-  buffer_.append(data, size);
+  if (end_ == 0 && buffer_.size() > kIdleBufferBytes) {
+    buffer_.clear();
+    buffer_.shrink_to_fit();
+  }
+  if (buffer_.size() < end_ + size) buffer_.resize(end_ + size);
+  return buffer_.data() + end_;
+}
+
+void FrameDecoder::Feed(const char* data, size_t size) {
+  if (size == 0) return;
+  std::memcpy(Reserve(size), data, size);
+  Commit(size);
 }
 
 std::optional<Frame> FrameDecoder::Next() {
   if (Pending() < kFrameHeaderBytes) return std::nullopt;
-  WireReader header(std::string_view(buffer_).substr(start_, kFrameHeaderBytes));
+  std::string_view pending(buffer_.data() + start_, Pending());
+  WireReader header(pending.substr(0, kFrameHeaderBytes));
   uint32_t body = header.U32("length");
   uint8_t magic0 = header.U8("magic");
   uint8_t magic1 = header.U8("magic");
@@ -38,7 +58,7 @@ std::optional<Frame> FrameDecoder::Next() {
   Frame frame;
   frame.type = static_cast<MessageType>(type);
   frame.sequence = sequence;
-  frame.payload.assign(buffer_, start_ + kFrameHeaderBytes, body - kBodyHeaderBytes);
+  frame.payload = pending.substr(kFrameHeaderBytes, body - kBodyHeaderBytes);
   start_ += kLengthFieldBytes + body;
   return frame;
 }

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
-#include <string>
+#include <vector>
 
 #include "frame.h"
 
@@ -17,16 +17,22 @@ class FrameDecoder {
   explicit FrameDecoder(uint32_t max_body_bytes = kDefaultMaxBodyBytes) : max_body_(max_body_bytes) {}
 
   void Feed(const char* data, size_t size);
-  // The next complete frame, or nothing while bytes are missing. Throws ProtocolError for a
-  // header that cannot start a frame; the stream is unusable afterwards.
+  // Room for `size` more bytes, so a socket read can land in the buffer directly; Commit
+  // then says how many arrived.
+  char* Reserve(size_t size);
+  void Commit(size_t size) { end_ += size; }
+  // The next complete frame, or nothing while bytes are missing. Its payload stays valid
+  // until the next Feed or Reserve. Throws ProtocolError for a header that cannot start a
+  // frame; the stream is unusable afterwards.
   std::optional<Frame> Next();
   // Bytes received but not yet handed out in a frame.
-  size_t Pending() const { return buffer_.size() - start_; }
+  size_t Pending() const { return end_ - start_; }
 
  private:
   uint32_t max_body_;
-  std::string buffer_;
+  std::vector<char> buffer_;
   size_t start_ = 0;
+  size_t end_ = 0;
 };
 
 }  // namespace ruzi::mw

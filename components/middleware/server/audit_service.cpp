@@ -17,7 +17,7 @@ constexpr int64_t kMaxRows = 10000;
 
 const std::vector<std::string> kColumns = {"l_id",      "vc_at",          "l_started_us", "l_ended_us", "l_session",
                                            "vc_kind",   "vc_service",     "l_number",     "vc_route",   "vc_buffer_type",
-                                           "vc_request", "vc_request_hex", "l_status"};
+                                           "vc_request", "vc_request_hex", "l_request_length", "l_status"};
 
 // A packet value may hold neither SOH nor NUL; the exact bytes travel in vc_request_hex.
 std::string PacketSafe(std::string text) {
@@ -48,7 +48,7 @@ ServiceResult Audit(ServiceCall& call) {
   std::vector<std::vector<std::string>> rows = call.server.database.With([&](sqlite3* db) {
     Statement query(db,
                     "SELECT id, at, started_us, ended_us, session, kind, service, number, route, buffer_type, request, "
-                    "request, status FROM mw_audit WHERE id > ? AND (? = '' OR instr(request, ?) > 0) "
+                    "request, request_length, status FROM mw_audit WHERE id > ? AND (? = '' OR instr(request, ?) > 0) "
                     "ORDER BY id LIMIT ?");
     query.Bind(1, after).BindBlob(2, marker).BindBlob(3, marker).Bind(4, limit);
     std::vector<std::vector<std::string>> found;

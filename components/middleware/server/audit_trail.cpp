@@ -55,11 +55,12 @@ void AuditTrail::Store(std::vector<AuditRecord>& batch) {
       try {
         Statement insert(db,
                          "INSERT INTO mw_audit (at, started_us, ended_us, session, kind, service, number, "
-                         "route, buffer_type, request, status) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+                         "route, buffer_type, request, request_length, status) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
         for (const AuditRecord& r : batch) {
           insert.Bind(1, r.at).Bind(2, r.started_us).Bind(3, r.ended_us).Bind(4, int64_t{r.session});
           insert.Bind(5, r.kind).Bind(6, r.service).Bind(7, int64_t{r.number}).Bind(8, r.route);
-          insert.Bind(9, r.buffer_type).BindBlob(10, r.request).Bind(11, int64_t{r.status});
+          insert.Bind(9, r.buffer_type).BindBlob(10, r.request).Bind(11, r.request_length);
+          insert.Bind(12, int64_t{r.status});
           insert.Step();
           insert.Reset();
         }

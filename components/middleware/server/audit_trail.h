@@ -14,6 +14,10 @@
 
 namespace ruzi::mwd {
 
+// Longer requests keep only their start (and their full length): a trail that copied every
+// 64 KB request to disk would cost more than the call itself.
+inline constexpr size_t kAuditRequestBytes = 4096;
+
 struct AuditRecord {
   std::string at;        // local time of arrival, yyyy-mm-dd hh:mm:ss.mmm
   int64_t started_us = 0;  // wall clock, microseconds since 1970
@@ -24,7 +28,8 @@ struct AuditRecord {
   int32_t number = 0;
   std::string route;
   std::string buffer_type;
-  std::string request;
+  std::string request;   // the first kAuditRequestBytes bytes of the request
+  int64_t request_length = 0;
   int32_t status = 0;    // error number of the answer, 0 for a reply
 };
 

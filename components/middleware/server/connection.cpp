@@ -1,6 +1,5 @@
 #include "connection.h"
 
-#include <poll.h>
 #include <sys/socket.h>
 
 #include <cerrno>
@@ -17,6 +16,8 @@ namespace ruzi::mwd {
 namespace {
 
 using std::chrono::steady_clock;
+
+constexpr size_t kReadBytes = 64 * 1024;
 
 int64_t WallMicroseconds() {
   return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::system_clock::now().time_since_epoch())
@@ -68,32 +69,29 @@ std::string Connection::Name() const { return "connection " + std::to_string(id_
 
 void Connection::Serve() {
   mw::FrameDecoder decoder(state_.options.max_body_bytes);
-  std::string buffer(64 * 1024, '\0');
+  ReceiveTimeout receive_timeout(fd_);
+  const auto frame_limit = std::chrono::milliseconds(state_.options.incomplete_frame_ms);
   steady_clock::time_point frame_started{};
   try {
     for (;;) {
       // A begun frame must be finished in time; an idle connection may wait as long as it likes.
-      int wait = -1;
-      if (decoder.Pending() > 0) {
-        auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-            frame_started + std::chrono::milliseconds(state_.options.incomplete_frame_ms) - steady_clock::now());
-        wait = static_cast<int>(std::max<int64_t>(0, left.count()));
+      bool in_frame = decoder.Pending() > 0;
+      receive_timeout.Set(in_frame ? state_.options.incomplete_frame_ms : 0);
+      ssize_t got = ::recv(fd_, decoder.Reserve(kReadBytes), kReadBytes, 0);
+      if (got < 0 && errno == EINTR) continue;
+      bool expired = got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK);
+      if (!expired && got <= 0) return;
+      if (got > 0) {
+        if (!in_frame) frame_started = steady_clock::now();
+        decoder.Commit(static_cast<size_t>(got));
+        while (auto frame = decoder.Next()) {
+          if (!Handle(*frame)) return;
+          if (decoder.Pending() > 0) frame_started = steady_clock::now();
+        }
       }
-      pollfd readable{fd_, POLLIN, 0};
-      int ready = ::poll(&readable, 1, wait);
-      if (ready < 0 && errno == EINTR) continue;
-      if (ready == 0) {
+      if (decoder.Pending() > 0 && steady_clock::now() - frame_started >= frame_limit) {
         state_.log.Write(Name() + ": frame not completed in time, closed");
         return;
-      }
-      ssize_t got = ::recv(fd_, buffer.data(), buffer.size(), 0);
-      if (got < 0 && errno == EINTR) continue;
-      if (got <= 0) return;
-      if (decoder.Pending() == 0) frame_started = steady_clock::now();
-      decoder.Feed(buffer.data(), static_cast<size_t>(got));
-      while (auto frame = decoder.Next()) {
-        if (!Handle(*frame)) return;
-        if (decoder.Pending() > 0) frame_started = steady_clock::now();
       }
     }
   } catch (const mw::ProtocolError& error) {
@@ -155,7 +153,8 @@ bool Connection::HandleCall(const mw::CallRequest& request, uint32_t sequence) {
   audit.number = request.number;
   audit.route = request.route;
   audit.buffer_type = request.buffer_type;
-  audit.request = request.data;
+  audit.request = request.data.substr(0, kAuditRequestBytes);
+  audit.request_length = static_cast<int64_t>(request.data.size());
   audit.status = result.error_number;
   state_.audit.Record(std::move(audit));
 

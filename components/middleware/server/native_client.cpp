@@ -7,6 +7,7 @@
 #include <sys/socket.h>
 
 #include <cerrno>
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <stdexcept>
@@ -35,6 +36,7 @@ NativeClient::NativeClient(const std::string& host, uint16_t port) {
     throw std::runtime_error("cannot resolve " + host);
   }
   fd_ = UniqueFd(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0));
+  receive_timeout_ = ReceiveTimeout(fd_.Get());
   int rc = fd_.Valid() ? ::connect(fd_.Get(), found->ai_addr, found->ai_addrlen) : -1;
   ::freeaddrinfo(found);
   if (rc != 0) throw std::runtime_error("cannot connect to " + host + ":" + std::to_string(port) + ": " + std::strerror(errno));
@@ -48,22 +50,18 @@ bool NativeClient::Send(const mw::Message& message, uint32_t sequence) {
 bool NativeClient::SendRaw(std::string_view bytes) { return fd_.Valid() && SendAll(fd_.Get(), bytes); }
 
 std::optional<mw::Message> NativeClient::Receive(int timeout_ms, uint32_t* sequence) {
-  auto end = steady_clock::now() + std::chrono::milliseconds(timeout_ms);
-  char buffer[64 * 1024];
+  constexpr size_t kReadBytes = 64 * 1024;
+  receive_timeout_.Set(static_cast<uint32_t>(std::max(timeout_ms, 1)));
   try {
     for (;;) {
       if (auto frame = decoder_.Next()) {
         if (sequence != nullptr) *sequence = frame->sequence;
         return mw::DecodeMessage(*frame);
       }
-      pollfd readable{fd_.Get(), POLLIN, 0};
-      int ready = ::poll(&readable, 1, MillisecondsLeft(end));
-      if (ready < 0 && errno == EINTR) continue;
-      if (ready <= 0) return std::nullopt;
-      ssize_t got = ::recv(fd_.Get(), buffer, sizeof buffer, 0);
+      ssize_t got = ::recv(fd_.Get(), decoder_.Reserve(kReadBytes), kReadBytes, 0);
       if (got < 0 && errno == EINTR) continue;
       if (got <= 0) return std::nullopt;
-      decoder_.Feed(buffer, static_cast<size_t>(got));
+      decoder_.Commit(static_cast<size_t>(got));
     }
   } catch (const mw::ProtocolError&) {
     return std::nullopt;
@@ -76,8 +74,9 @@ std::optional<mw::Message> NativeClient::Ask(const mw::Message& message, int tim
   auto end = steady_clock::now() + std::chrono::milliseconds(timeout_ms);
   for (;;) {
     uint32_t got = 0;
-    auto answer = Receive(MillisecondsLeft(end), &got);
+    auto answer = Receive(timeout_ms, &got);
     if (!answer || got == sequence) return answer;
+    if (steady_clock::now() >= end) return std::nullopt;
   }
 }
 

@@ -26,7 +26,8 @@ class NativeClient {
 
   bool Send(const mw::Message& message, uint32_t sequence);
   bool SendRaw(std::string_view bytes);
-  // The next frame as a message, or nothing on close, time-out or a malformed frame.
+  // The next frame as a message, or nothing on close, a malformed frame, or no byte for
+  // `timeout_ms`.
   std::optional<mw::Message> Receive(int timeout_ms, uint32_t* sequence = nullptr);
   // True when the server closes the connection within `timeout_ms` (whatever it sent first).
   bool WaitClosed(int timeout_ms);
@@ -37,6 +38,7 @@ class NativeClient {
  private:
   UniqueFd fd_;
   mw::FrameDecoder decoder_;
+  ReceiveTimeout receive_timeout_{-1};
   uint32_t last_sequence_ = 0;
 };
 

@@ -19,6 +19,7 @@ CREATE TABLE mw_audit (
   route TEXT NOT NULL,
   buffer_type TEXT NOT NULL,
   request BLOB NOT NULL,
+  request_length INTEGER NOT NULL,
   status INTEGER NOT NULL);
 CREATE TABLE tsysteminfo (l_init_date INTEGER NOT NULL, vc_system_name TEXT NOT NULL);
 CREATE TABLE tsysparameter (

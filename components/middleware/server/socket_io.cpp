@@ -3,6 +3,7 @@
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <sys/socket.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -24,6 +25,15 @@ bool SendAll(int fd, std::string_view bytes) {
     bytes.remove_prefix(static_cast<size_t>(sent));
   }
   return true;
+}
+
+void ReceiveTimeout::Set(uint32_t milliseconds) {
+  if (milliseconds == current_) return;
+  timeval wait{};
+  wait.tv_sec = static_cast<time_t>(milliseconds / 1000);
+  wait.tv_usec = static_cast<suseconds_t>((milliseconds % 1000) * 1000);
+  ::setsockopt(fd_, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof wait);
+  current_ = milliseconds;
 }
 
 void SetNoDelay(int fd) {

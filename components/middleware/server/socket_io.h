@@ -1,6 +1,7 @@
 #pragma once
 // Small POSIX socket pieces shared by the server and the native client: an owning file
 // descriptor and a write that sends everything or reports the peer gone (never SIGPIPE).
+#include <cstdint>
 #include <string_view>
 
 namespace ruzi::mwd {
@@ -32,6 +33,19 @@ class UniqueFd {
 
  private:
   int fd_ = -1;
+};
+
+// The socket's receive time-out (SO_RCVTIMEO), changed only when the wanted value changes, so
+// a connection that always waits the same way pays no system call for it.
+class ReceiveTimeout {
+ public:
+  explicit ReceiveTimeout(int fd) : fd_(fd) {}
+  // 0: wait without limit.
+  void Set(uint32_t milliseconds);
+
+ private:
+  int fd_;
+  uint32_t current_ = 0;
 };
 
 // False when the peer has gone.

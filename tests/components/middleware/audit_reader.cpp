@@ -12,7 +12,8 @@ namespace {
 std::vector<AuditRow> Query(sqlite3* db, const std::string& marker) {
   sqlite3_stmt* statement = nullptr;
   const char* sql =
-      "SELECT id, session, kind, service, number, route, buffer_type, request, status, started_us, ended_us "
+      "SELECT id, session, kind, service, number, route, buffer_type, request, status, started_us, ended_us, "
+      "request_length "
       "FROM mw_audit WHERE instr(request, ?) > 0 ORDER BY id";
   std::vector<AuditRow> rows;
   if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) != SQLITE_OK) return rows;  // not created yet
@@ -34,6 +35,7 @@ std::vector<AuditRow> Query(sqlite3* db, const std::string& marker) {
     row.status = sqlite3_column_int64(statement, 8);
     row.started_us = sqlite3_column_int64(statement, 9);
     row.ended_us = sqlite3_column_int64(statement, 10);
+    row.request_length = sqlite3_column_int64(statement, 11);
     rows.push_back(std::move(row));
   }
   sqlite3_finalize(statement);

@@ -16,6 +16,7 @@ struct AuditRow {
   std::string route;
   std::string buffer_type;
   std::string request;
+  int64_t request_length = 0;
   int64_t status = 0;
   int64_t started_us = 0;
   int64_t ended_us = 0;

@@ -105,6 +105,21 @@ TEST_F(MiddlewareFixture, NameIdAndFunctionCallsAreAuditedAsTheyArrived) {
   for (size_t i = 0; i + 1 < rows.size(); ++i) EXPECT_LE(rows[i].ended_us, rows[i + 1].started_us);
 }
 
+TEST_F(MiddlewareFixture, LongRequestsAreAuditedByTheirStartAndFullLength) {
+  std::string marker = Marker("long");
+  std::string request = marker + std::string(10000 - marker.size(), 'L');
+  mw::CallRequest raw;
+  raw.service = "demo_carray";
+  raw.buffer_type = "CARRAY";
+  raw.data = request;
+  EXPECT_EQ(ReplyOf(client_.Ask(raw)).data, request);
+  auto rows = AuditRowsWith(FixtureDatabase(), marker, 1);
+  ASSERT_EQ(rows.size(), 1u);
+  EXPECT_EQ(rows[0].request, request.substr(0, 4096));
+  EXPECT_EQ(rows[0].request_length, 10000);
+  EXPECT_EQ(rows[0].buffer_type, "CARRAY");
+}
+
 TEST_F(MiddlewareFixture, TimeOutAnswersAtTheDeadlineAndTheConnectionGoesOn) {
   auto started = std::chrono::steady_clock::now();
   EXPECT_EQ(ErrorOf(client_.Call("demo_slow", "<ms>5000</ms>", 200)).error_number, mw::kMwTime);
