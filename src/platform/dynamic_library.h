@@ -22,6 +22,8 @@ class DynamicLibrary {
   static DynamicLibrary LoadFullPath(std::string_view path);
   // Only a module already in the process.
   static DynamicLibrary Loaded(std::string_view name);
+  // A handle someone else owns, for looking up its exports.
+  static DynamicLibrary Borrow(void* handle) { return DynamicLibrary(handle, false); }
 
   bool IsLoaded() const { return handle_ != nullptr; }
   bool OwnsHandle() const { return owned_; }

@@ -1,0 +1,33 @@
+#pragma once
+// A buffer of the transaction client, released with tpfree when the owner goes. The client
+// may hand back a different (grown) reply buffer, so the pointer is reachable for the call.
+#include <cstdint>
+#include <string>
+
+#include "service/tuxedo_entries.h"
+
+namespace ruzi {
+
+class MiddlewareBuffer {
+ public:
+  MiddlewareBuffer(const char* type, int32_t size) : data_(tpalloc(type, nullptr, size)) {}
+  ~MiddlewareBuffer() {
+    if (data_ != nullptr) tpfree(data_);
+  }
+  MiddlewareBuffer(const MiddlewareBuffer&) = delete;
+  MiddlewareBuffer& operator=(const MiddlewareBuffer&) = delete;
+
+  char* get() const { return data_; }
+  char** address() { return &data_; }
+  explicit operator bool() const { return data_ != nullptr; }
+  // The text up to the first NUL ("" without a buffer).
+  std::string Text() const { return data_ != nullptr ? std::string(data_) : std::string(); }
+
+ private:
+  char* data_;
+};
+
+// "内存分配失败(tpalloc)!错误号:" + the client's error number + its text.
+std::string AllocationFailureMessage();
+
+}  // namespace ruzi

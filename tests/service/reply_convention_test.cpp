@@ -1,0 +1,87 @@
+// The reply convention and the texts around it, without a middleware.
+#include <gtest/gtest.h>
+
+#include "platform/environment.h"
+#include "service/call_service.h"
+#include "service/reply_convention.h"
+#include "service/tuxedo_connection.h"
+
+namespace ruzi {
+namespace {
+
+TEST(ReplyConvention, ResultCodesAndOutputs) {
+  const std::string ok = "<ErrCode>0</ErrCode><ErrMsg></ErrMsg><data>x</data>";
+  ReplyVerdict verdict = JudgeReply("svc", ok, false, false);
+  EXPECT_EQ(verdict.result, kCallOk);
+  EXPECT_EQ(verdict.output, ok);
+
+  verdict = JudgeReply("svc", ok + "<WarnCode>3</WarnCode><WarnMessage>w</WarnMessage>", false, false);
+  EXPECT_EQ(verdict.result, kCallWarning);
+  EXPECT_EQ(verdict.output, "(3)w");
+
+  // A warning code alone is not a warning.
+  verdict = JudgeReply("svc", ok + "<WarnCode>3</WarnCode>", false, false);
+  EXPECT_EQ(verdict.result, kCallOk);
+
+  const std::string failed = "<ErrCode>12</ErrCode><ErrMsg>组合不存在</ErrMsg>";
+  verdict = JudgeReply("svc", failed, false, false);
+  EXPECT_EQ(verdict.result, kCallServiceFailed);
+  EXPECT_EQ(verdict.output, "(12)组合不存在");
+  EXPECT_EQ(JudgeReply("svc", failed, true, false).output, failed);
+}
+
+TEST(ReplyConvention, ReplyWithoutTheItems) {
+  ReplyVerdict verdict = JudgeReply("svc_x", "<ErrCode>0</ErrCode><data>1</data>", false, false);
+  EXPECT_EQ(verdict.result, kCallLocalFailure);
+  EXPECT_FALSE(verdict.follows_convention);
+  EXPECT_EQ(verdict.output,
+            "服务svc_x没有按约定的格式返回信息,无ErrCode或ErrMsg数据项，当前返回值[<ErrCode>0</ErrCode><data>1</"
+            "data>]");
+  verdict = JudgeReply("svc_x", "plain data", false, true);
+  EXPECT_EQ(verdict.result, kCallOk);
+  EXPECT_EQ(verdict.output, "plain data");
+  EXPECT_EQ(JudgeReply("svc_x", "", false, false).result, kCallLocalFailure);
+}
+
+TEST(ReplyConvention, RiskServicesGoToTheCombinedOne) {
+  EXPECT_EQ(TransMultRisk("SVC_RISK_RC"), "svc_mult_risk");
+  EXPECT_EQ(TransMultRisk("svc_totalrisk"), "svc_mult_risk");
+  EXPECT_EQ(TransMultRisk("Svc_EntsRisk_Rc"), "svc_mult_risk");
+  EXPECT_EQ(TransMultRisk("svc_risk"), "svc_risk");
+  EXPECT_EQ(TransMultRisk("Svc_Other"), "Svc_Other");
+}
+
+TEST(ReplyConvention, DisplayWordSubstitution) {
+  EXPECT_EQ(SubstituteDisplayWord("(12)组合A与组合B", "账户"), "(12)账户A与账户B");
+  // With the word 单元, "组合单" would read "单元单": it is put back.
+  EXPECT_EQ(SubstituteDisplayWord("组合单已撤销,组合冻结", "单元"), "组合单已撤销,单元冻结");
+  EXPECT_EQ(SubstituteDisplayWord("组合", ""), "组合");
+}
+
+TEST(ReplyConvention, ErrorWrapping) {
+  EXPECT_EQ(WrapError(-2, "服务名不能为空"), "<ErrCode>-2</ErrCode><ErrMsg>服务名不能为空</ErrMsg>");
+  EXPECT_EQ(WrapError(5, "<a>%s</a>"), "<ErrCode>5</ErrCode><ErrMsg><a>%s</a></ErrMsg>");
+  std::string output;
+  EXPECT_EQ(CallService("", "abc", output, 30000, true, true), kCallLocalFailure);
+  EXPECT_EQ(output, "<ErrCode>-2</ErrCode><ErrMsg>服务名不能为空</ErrMsg>");
+  EXPECT_EQ(CallService("", "abc", output, true, 1024, 0, 30000, true), kCallLocalFailure);
+  EXPECT_EQ(output, "服务名不能为空");
+}
+
+TEST(ConnectionIdentity, UserNameIsPidAndFileCutTo30) {
+  EXPECT_EQ(MakeUserName(4242, "C:\\apps\\trader.exe"), "4242:trader.exe");
+  EXPECT_EQ(MakeUserName(4242, "/opt/trader"), "4242:trader");
+  EXPECT_EQ(MakeUserName(123456, "C:\\x\\a_very_long_executable_file_name.exe"), "123456:a_very_long_executable_");
+}
+
+TEST(ConnectionType, DefaultsToPerCall) {
+  platform::UnsetEnvironment("TUXEDO_CONNECTION_TYPE");
+  EXPECT_EQ(GetTuxedoConnType(), "2");
+  SetTuxedoConnType("1");
+  EXPECT_EQ(GetTuxedoConnType(), "1");
+  EXPECT_EQ(platform::GetEnvironment("TUXEDO_CONNECTION_TYPE"), "1");
+  platform::UnsetEnvironment("TUXEDO_CONNECTION_TYPE");
+}
+
+}  // namespace
+}  // namespace ruzi
