@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "foundation/error.h"
+#include "security/des_key.h"
+
+namespace ruzi {
+namespace {
+
+void ExpectError(int type, const std::string& key, const char* message) {
+  try {
+    GetDESKey(type, key);
+    ADD_FAILURE() << "no error for type " << type;
+  } catch (const Error& error) {
+    EXPECT_STREQ(error.what(), message);
+  }
+}
+
+TEST(DesKey, RefusesUnknownTypesAndLongKeys) {
+  for (int type : {0, 5, -1, 100}) ExpectError(type, "abc", "密钥类型错误");
+  ExpectError(1, std::string(16, 'k'), "初始密钥长度不能大于15");
+  ExpectError(4, std::string(40, 'k'), "初始密钥长度不能大于15");
+  // The type is checked first.
+  ExpectError(7, std::string(16, 'k'), "密钥类型错误");
+  EXPECT_EQ(GetDESKey(2, std::string(15, 'k')).size(), 15u);
+}
+
+// A zero byte would cut the key short where it is read as a zero-terminated string.
+TEST(DesKey, NoZeroByteForAnEmptyOrAsciiKey) {
+  std::mt19937 random(17);
+  for (int type = 1; type <= 4; ++type) {
+    const std::string empty_key = GetDESKey(type, "");
+    ASSERT_EQ(empty_key.size(), 15u);
+    EXPECT_EQ(empty_key.find('\0'), std::string::npos) << "type " << type;
+    for (int trial = 0; trial < 500; ++trial) {
+      std::string key(random() % 16, '\0');
+      for (char& c : key) c = static_cast<char>(random() % 128);
+      const std::string derived = GetDESKey(type, key);
+      ASSERT_EQ(derived.size(), 15u);
+      ASSERT_EQ(derived.find('\0'), std::string::npos);
+    }
+  }
+}
+
+// Byte i of the result depends on key byte i alone where there is one, else on the base string.
+TEST(DesKey, EachKeyByteReplacesOneBaseByte) {
+  std::mt19937 random(19);
+  for (int type = 1; type <= 4; ++type) {
+    const std::string base = GetDESKey(type, "");
+    for (int trial = 0; trial < 200; ++trial) {
+      std::string key(random() % 16, '\0');
+      for (char& c : key) c = static_cast<char>(random());
+      const std::string derived = GetDESKey(type, key);
+      for (size_t i = key.size(); i < 15; ++i) ASSERT_EQ(derived[i], base[i]);
+      if (key.empty()) continue;
+      std::string changed = key;
+      const size_t at = random() % key.size();
+      changed[at] = static_cast<char>(changed[at] ^ 0x5a);
+      const std::string other = GetDESKey(type, changed);
+      for (size_t i = 0; i < 15; ++i) ASSERT_EQ(other[i] != derived[i], i == at);
+      // The same key string under another type only differs beyond the key.
+      const std::string next_type = GetDESKey(type % 4 + 1, key);
+      ASSERT_EQ(next_type.substr(0, key.size()), derived.substr(0, key.size()));
+    }
+  }
+  for (int a = 1; a <= 4; ++a) {
+    for (int b = a + 1; b <= 4; ++b) EXPECT_NE(GetDESKey(a, "x"), GetDESKey(b, "x"));
+  }
+}
+
+}  // namespace
+}  // namespace ruzi

@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "foundation/error.h"
+#include "registry_gate.h"
+#include "security/des_key.h"
+#include "security/encrypt_public.h"
+#include "security/encrypt_switches.h"
+#include "security/sm_encrypt.h"
+
+namespace ruzi {
+namespace {
+
+template <typename Call>
+void ExpectError(Call call, const char* message) {
+  try {
+    call();
+    ADD_FAILURE() << "no error, expected " << message;
+  } catch (const Error& error) {
+    EXPECT_STREQ(error.what(), message);
+  }
+}
+
+bool IsUpperHex(const std::string& text) { return text.find_first_not_of("0123456789ABCDEF") == std::string::npos; }
+
+// This test executable exports no GetIsUseSM: the facade enciphers with DES.
+TEST(EncryptFacade, WithoutHostExportEnciphersWithDes) {
+  EXPECT_FALSE(is_use_sm());
+  const std::string cipher = qxEncryptEx(1, "key", "password", etEncrypt);
+  EXPECT_EQ(cipher.size(), 32u);
+  EXPECT_TRUE(IsUpperHex(cipher));
+  EXPECT_EQ(qxDecryptEx(1, "key", cipher, etEncrypt), "password");
+}
+
+// The length of the text chooses the cipher on the way back, whatever the host chose.
+TEST(EncryptFacade, DecryptionFollowsTheTextLength) {
+  const std::string sm4 = EncryptSM4(3, "cfgkey", "stored", etEncrypt);
+  ASSERT_EQ(sm4.size(), 64u);
+  EXPECT_EQ(qxDecryptEx(3, "cfgkey", sm4, etEncrypt), "stored");
+  const std::string des = Encrypt3DES(3, "cfgkey", "stored", etEncrypt);
+  EXPECT_EQ(qxDecryptEx(3, "cfgkey", des, etEncrypt), "stored");
+}
+
+// Key type 0 takes the key string as it is; 1 to 4 the derived key; the two never agree.
+TEST(EncryptFacade, KeyTypeTable) {
+  std::mt19937 random(31);
+  for (int type = 0; type <= 4; ++type) {
+    for (int trial = 0; trial < 40; ++trial) {
+      std::string key(random() % 16, '\0'), plain(random() % 17, '\0');
+      for (char& c : key) c = static_cast<char>(random() % 255 + 1);
+      for (char& c : plain) c = static_cast<char>(random() % 255 + 1);
+      const std::string sm4 = EncryptSM4(type, key, plain, etEncrypt);
+      ASSERT_EQ(DecryptSM4(type, key, sm4, etEncrypt), plain);
+      const std::string des = Encrypt3DES(type, key, plain, etEncrypt);
+      ASSERT_EQ(Decrypt3DES(type, key, des, etEncrypt), plain);
+      const std::string working = type == 0 ? key : GetDESKey(type, key);
+      ASSERT_EQ(sm4, SM4_Encrypt(working, plain));
+      ASSERT_EQ(des, des3_encrypt(working, plain));
+    }
+  }
+  EXPECT_NE(EncryptSM4(0, "abc", "p", etEncrypt), EncryptSM4(1, "abc", "p", etEncrypt));
+  ExpectError([] { qxEncryptEx(5, "abc", "p", etEncrypt); }, "密钥类型错误");
+  ExpectError([] { qxDecryptEx(1, std::string(16, 'k'), std::string(64, 'a'), etEncrypt); },
+              "初始密钥长度不能大于15");
+}
+
+TEST(EncryptFacade, DesMessages) {
+  ExpectError([] { Encrypt3DES(1, "key", std::string(17, 'p'), etEncrypt); }, "[qxEncryptEx]密钥或密码的长度越界!");
+  ExpectError([] { Encrypt3DES(0, std::string(16, 'k'), "p", etEncrypt); }, "[qxEncryptEx]密钥或密码的长度越界!");
+  ExpectError([] { qxDecryptEx(1, "key", std::string(20, 'A'), etEncrypt); }, "[qxDecryptEx]密码的长度越界!");
+  for (size_t length : {10, 16, 33, 40}) {
+    ExpectError([&] { qxDecryptEx(1, "key", std::string(length, 'A'), etEncrypt); },
+                "[qxDecryptEx]密钥或密码的长度越界!");
+  }
+  ExpectError([] { Decrypt3DES(0, std::string(16, 'k'), std::string(32, 'A'), etEncrypt); },
+              "[qxDecryptEx]密钥或密码的长度越界!");
+  ExpectError([] { SM4_Encrypt("k", std::string(17, 'p')); }, "[EncryptSM4]函数发生错误[PassWord]长度最多16位 !");
+}
+
+TEST(EncryptFacade, DesTextIsTrimmedFirst) {
+  const std::string cipher = Encrypt3DES(2, "key", "pw", etEncrypt);
+  EXPECT_EQ(Decrypt3DES(2, "key", "  " + cipher + "\t\r\n", etEncrypt), "pw");
+  EXPECT_EQ(Decrypt3DES(2, "key", " \t ", etEncrypt), "");
+  EXPECT_EQ(qxDecryptEx(2, "key", "", etEncrypt), "");
+}
+
+TEST(EncryptFacade, PasswordHashIsSm3OfTheSm4Text) {
+  const std::string hash = qxNewEncrypt("user", "password");
+  EXPECT_EQ(hash, SM3_Digest(SM4_Encrypt(GetDESKey(3, "user"), "password")));
+  EXPECT_EQ(hash.size(), 64u);
+  EXPECT_NE(hash, qxNewEncrypt("user", "passwore"));
+  EXPECT_NE(hash, qxNewEncrypt("usex", "password"));
+  EXPECT_EQ(SM3Digest("abc"), SM3_Digest("abc"));
+}
+
+TEST(EncryptFacade, CBufferEntries) {
+  char out[33];
+  ASSERT_EQ(qxspecial("key", "pw", out), 0);
+  char back[17];
+  ASSERT_EQ(qxunspecial("key", out, back), 0);
+  EXPECT_STREQ(back, "pw");
+  EXPECT_EQ(qxspecial("key", std::string(17, 'p').c_str(), out), -1);
+  EXPECT_EQ(qxunspecial("key", "ABC", back), -1);
+}
+
+class RegistryGate : public ::testing::Test {
+ protected:
+  testing::DisableEncryptSwitch switch_;
+};
+
+TEST_F(RegistryGate, YesTurnsOffOnlyCallsThatFollowTheSwitch) {
+  switch_.Set("Yes");
+  EXPECT_FALSE(CheckDisableEncrypt());
+  EXPECT_EQ(qxEncryptEx(1, "key", "plain", etNone), "plain");
+  EXPECT_EQ(qxDecryptEx(1, "key", "plain", etNone), "plain");
+  EXPECT_EQ(EncryptSM4(1, "key", "plain", etNone), "plain");
+  const std::string cipher = qxEncryptEx(1, "key", "plain", etEncrypt);
+  EXPECT_EQ(cipher.size(), 32u);
+  EXPECT_EQ(qxDecryptEx(1, "key", cipher, etEncrypt), "plain");
+}
+
+TEST_F(RegistryGate, AnythingButExactlyYesKeepsEnciphering) {
+  for (const char* value : {"yes", "YES", "Yes ", "No", "", "1"}) {
+    switch_.Set(value);
+    EXPECT_TRUE(CheckDisableEncrypt()) << value;
+    const std::string cipher = qxEncryptEx(1, "key", "plain", etNone);
+    EXPECT_EQ(cipher.size(), 32u) << value;
+    EXPECT_EQ(qxDecryptEx(1, "key", cipher, etNone), "plain");
+  }
+  switch_.Remove();
+  EXPECT_TRUE(CheckDisableEncrypt());
+}
+
+// The registry is read on every call: a change takes effect at once.
+TEST_F(RegistryGate, ReadOnEveryCall) {
+  switch_.Set("No");
+  EXPECT_EQ(Encrypt3DES(1, "k", "p", etNone).size(), 32u);
+  switch_.Set("Yes");
+  EXPECT_EQ(Encrypt3DES(1, "k", "p", etNone), "p");
+  switch_.Set("No");
+  EXPECT_EQ(Encrypt3DES(1, "k", "p", etNone).size(), 32u);
+}
+
+TEST(EncryptFacadeGate, DisableEncryptNeverTouchesTheText) {
+  for (const std::string& text : {std::string("plain"), std::string(64, 'a'), std::string(32, 'A'),
+                                  std::string(20, 'x'), std::string(40, 'y')}) {
+    EXPECT_EQ(qxEncryptEx(1, "key", text, etDisableEncrypt), text);
+    EXPECT_EQ(qxDecryptEx(1, "key", text, etDisableEncrypt), text);
+    EXPECT_EQ(Decrypt3DES(9, std::string(30, 'k'), text, etDisableEncrypt), text);
+  }
+}
+
+TEST(EncryptFacadeGate, MissingKeyMeansEncipheringIsOn) {
+  if (platform::RegistryKey::Open(platform::RegistryRoot::CurrentUser, "Software\\Trade\\Login").IsOpen()) {
+    GTEST_SKIP() << "the key exists in this registry";
+  }
+  EXPECT_TRUE(CheckDisableEncrypt());
+  EXPECT_EQ(qxEncryptEx(1, "key", "plain", etNone).size(), 32u);
+}
+
+}  // namespace
+}  // namespace ruzi

@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <random>
+
+#include "foundation/error.h"
+#include "security/des_key.h"
+#include "security/sm_encrypt.h"
+#include "test_paths.h"
+
+namespace ruzi {
+namespace {
+
+template <typename Call>
+void ExpectError(Call call, const char* message) {
+  try {
+    call();
+    ADD_FAILURE() << "no error, expected " << message;
+  } catch (const Error& error) {
+    EXPECT_STREQ(error.what(), message);
+  }
+}
+
+TEST(Sm4Text, RoundTripUpToSixteenBytes) {
+  std::mt19937 random(23);
+  for (int trial = 0; trial < 300; ++trial) {
+    std::string key(random() % 20, '\0'), plain(random() % 17, '\0');
+    for (char& c : key) c = static_cast<char>(random() % 255 + 1);
+    for (char& c : plain) c = static_cast<char>(random() % 255 + 1);
+    const std::string cipher = SM4_Encrypt(key, plain);
+    ASSERT_EQ(cipher.size(), 64u);
+    ASSERT_EQ(cipher.find_first_not_of("0123456789abcdef"), std::string::npos);
+    ASSERT_EQ(SM4_Decrypt(key, cipher), plain);
+    std::string upper = cipher;
+    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    ASSERT_EQ(SM4_Decrypt(key, upper), plain);
+  }
+}
+
+TEST(Sm4Text, EmptyTextIsTwoEncipheredZeroBlocks) {
+  const std::string cipher = SM4_Encrypt("key", "");
+  ASSERT_EQ(cipher.size(), 64u);
+  EXPECT_EQ(cipher.substr(0, 32), cipher.substr(32));
+  EXPECT_EQ(SM4_Decrypt("key", cipher), "");
+}
+
+TEST(Sm4Text, OnlyTheFirstSixteenKeyBytesCount) {
+  EXPECT_EQ(SM4_Encrypt(std::string(16, 'k') + "tail", "p"), SM4_Encrypt(std::string(16, 'k'), "p"));
+  EXPECT_NE(SM4_Encrypt(std::string(15, 'k') + "x", "p"), SM4_Encrypt(std::string(16, 'k'), "p"));
+}
+
+TEST(Sm4Text, DecryptionEndsAtTheFirstZeroByte) {
+  const std::string plain("ab\0cd", 5);
+  EXPECT_EQ(SM4_Decrypt("k", SM4_Encrypt("k", plain)), "ab");
+}
+
+TEST(Sm4Text, WrongLengthsAndEmptyText) {
+  ExpectError([] { SM4_Encrypt("k", std::string(17, 'p')); }, "[EncryptSM4]函数发生错误[PassWord]长度最多16位 !");
+  for (size_t length : {1, 32, 63, 65}) {
+    ExpectError([&] { SM4_Decrypt("k", std::string(length, '0')); }, "[DecryptSM4]函数发生错误[PassWord]长度限制64位 !");
+  }
+  EXPECT_EQ(SM4_Decrypt("k", ""), "");
+}
+
+// Conversion stops at the first pair that is not hex; the bytes after it stay zero.
+TEST(Sm4Text, NonHexDigitsEndTheConversion) {
+  const std::string cipher = SM4_Encrypt("k", "0123456789abcdef");
+  std::string broken = cipher;
+  broken[32] = 'g';
+  const std::string zero_tail = cipher.substr(0, 32) + std::string(32, '0');
+  EXPECT_EQ(SM4_Decrypt("k", broken), SM4_Decrypt("k", zero_tail));
+  EXPECT_EQ(SM4_Decrypt("k", std::string(64, 'z')), SM4_Decrypt("k", std::string(64, '0')));
+}
+
+TEST(Sm3Text, StringAndFileDigests) {
+  EXPECT_EQ(SM3_Digest("abc"), "66c7f0f462eeedd9d1f2d46bdc10e4e24167c4875cf2f7a2297da02b8f4ba8e0");
+  const std::string folder = testing::FreshTestFolder("sm3_file");
+  const std::string path = folder + "data.bin";
+  std::string contents(100000, '\0');
+  std::mt19937 random(29);
+  for (char& c : contents) c = static_cast<char>(random());
+  std::ofstream(path, std::ios::binary).write(contents.data(), static_cast<std::streamsize>(contents.size()));
+  EXPECT_EQ(SM3_Digest_File(path), SM3_Digest(contents));
+  EXPECT_EQ(SM3_Digest_File(folder + "missing.bin"), "");
+}
+
+TEST(Des3Text, RoundTripAndMessages) {
+  const std::string cipher = des3_encrypt("key", "password");
+  ASSERT_EQ(cipher.size(), 32u);
+  EXPECT_EQ(cipher.find_first_not_of("0123456789ABCDEF"), std::string::npos);
+  EXPECT_EQ(des3_decrypt("key", cipher), "password");
+  EXPECT_EQ(des3_decrypt("key", ""), "");
+  ExpectError([] { des3_encrypt("key", std::string(17, 'p')); }, "des3_encrypt密钥或密码的长度越界");
+  ExpectError([] { des3_encrypt(std::string(16, 'k'), "p"); }, "des3_encrypt密钥或密码的长度越界");
+  ExpectError([] { des3_decrypt("key", std::string(31, 'A')); }, "des3_decrypt解密失败");
+}
+
+TEST(GmText, KeyTypesAndCipherChoice) {
+  const std::string sm4 = gm_encrypt(2, "abc", "secret");
+  EXPECT_EQ(sm4, SM4_Encrypt(GetDESKey(2, "abc"), "secret"));
+  EXPECT_EQ(gm_decrypt(2, "abc", sm4), "secret");
+  const std::string des = des3_encrypt(GetDESKey(3, "abc"), "secret");
+  EXPECT_EQ(gm_decrypt(3, "abc", des), "secret");
+  EXPECT_EQ(SM3SM4(1, "abc", "text"), SM3_Digest(GetDESKey(1, "abc") + "text"));
+  ExpectError([] { gm_encrypt(0, "abc", "x"); }, "密钥类型错误");
+}
+
+TEST(GmText, BinToHex2WritesLowerCaseHighNibbleFirst) {
+  const unsigned char bytes[] = {0x00, 0x0f, 0xa5, 0xff};
+  char out[9] = "########";
+  BinToHex2(bytes, out, 3);
+  EXPECT_STREQ(out, "000fa5##");
+}
+
+}  // namespace
+}  // namespace ruzi
