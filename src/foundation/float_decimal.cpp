@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 
 namespace ruzi {
 namespace {
@@ -21,7 +20,10 @@ DecimalFloat EighteenDigits(double magnitude) {
   for (size_t i = 0; i < e; ++i) {
     if (text[i] != '.') decimal.digits += text[i];
   }
-  decimal.exponent = std::atoi(std::string(text.substr(e + 1)).c_str()) + 1;
+  const char* exponent_begin = text.data() + e + 1;
+  if (*exponent_begin == '+') ++exponent_begin;
+  std::from_chars(exponent_begin, text.data() + text.size(), decimal.exponent);
+  ++decimal.exponent;
   return decimal;
 }
 

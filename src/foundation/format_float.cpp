@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "foundation/float_decimal.h"
@@ -213,27 +214,44 @@ std::string Lay(const Section& section, const Shown& shown) {
   return out;
 }
 
+// The sections of the picture used last on this thread: callers format column after column
+// with the same picture, and parsing it costs more than the number.
+const std::vector<std::optional<Section>>& ParsedPicture(std::string_view picture) {
+  thread_local std::string last_picture;
+  thread_local std::vector<std::optional<Section>> sections;
+  if (sections.empty() || picture != last_picture) {
+    last_picture = picture;
+    sections.clear();
+    for (std::string_view text : SplitSections(picture)) {
+      // An empty section means "use the first one"; the first itself is always there.
+      const bool present = !text.empty() || sections.empty();
+      sections.push_back(present ? std::optional<Section>(ParseSection(text)) : std::nullopt);
+    }
+  }
+  return sections;
+}
+
 }  // namespace
 
 std::string FormatFloat(std::string_view picture, double value) {
   if (picture.empty() || std::isnan(value) || std::isinf(value)) return FloatToStr(value);
-  const std::vector<std::string_view> texts = SplitSections(picture);
-  auto usable = [&](size_t index) { return index < texts.size() && !texts[index].empty(); };
+  const std::vector<std::optional<Section>>& sections = ParsedPicture(picture);
+  auto usable = [&](size_t index) { return index < sections.size() && sections[index].has_value(); };
   size_t index = value < 0 && usable(1) ? 1 : 0;
-  Section section = ParseSection(texts[index]);
-  if (!section.scientific && ToDecimal(value, kPrecision, 0).exponent > kMaxFixedIntegerDigits) {
+  const Section* section = &*sections[index];
+  if (!section->scientific && ToDecimal(value, kPrecision, 0).exponent > kMaxFixedIntegerDigits) {
     return FloatToText(value, FloatStyle::General, kPrecision, 0);
   }
-  Shown shown = section.scientific ? ShowScientific(section, value) : ShowFixed(section, value);
+  Shown shown = section->scientific ? ShowScientific(*section, value) : ShowFixed(*section, value);
   if (shown.zero && (index != 0 || usable(2))) {
     // Rounded to zero: the zero section when there is one, else the positive one, unsigned.
     index = usable(2) ? 2 : 0;
-    section = ParseSection(texts[index]);
-    shown = section.scientific ? ShowScientific(section, 0.0) : ShowFixed(section, 0.0);
+    section = &*sections[index];
+    shown = section->scientific ? ShowScientific(*section, 0.0) : ShowFixed(*section, 0.0);
   }
-  PadMinimums(section, shown);
+  PadMinimums(*section, shown);
   const bool sign = index == 0 && shown.negative && !shown.zero;
-  return (sign ? "-" : "") + Lay(section, shown);
+  return (sign ? "-" : "") + Lay(*section, shown);
 }
 
 }  // namespace ruzi

@@ -55,6 +55,12 @@ TEST(FormatFloat, Sections) {
   EXPECT_EQ(FormatFloat("0.0;;zero", -2), "-2.0");  // empty negative section: the first, signed
   EXPECT_EQ(FormatFloat("0.0;(0.0)", -0.01), "0.0");  // rounds to zero without a zero section
   EXPECT_EQ(FormatFloat("0;'a;b'", -1), "a;b");
+  EXPECT_EQ(FormatFloat(";(0)", -1), "(1)");
+  EXPECT_EQ(FormatFloat(";(0)", 1), "");
+  // Alternating pictures must not reuse each other's parse.
+  EXPECT_EQ(FormatFloat("0.0", 2), "2.0");
+  EXPECT_EQ(FormatFloat("0.00", 2), "2.00");
+  EXPECT_EQ(FormatFloat("0.0", 2), "2.0");
 }
 
 TEST(FormatFloat, Exponents) {
