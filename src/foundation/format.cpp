@@ -126,7 +126,8 @@ class Formatter {
       case 'd':
       case 'u':
       case 'x':
-        return Pad(directive, IntegerText(directive, ArgOf(FormatArg::Kind::Integer)), true);
+        // As in C, a precision already fixes the digits: "0" then pads with blanks.
+        return Pad(directive, IntegerText(directive, ArgOf(FormatArg::Kind::Integer)), !directive.precision);
       case 'e':
       case 'f':
       case 'g':

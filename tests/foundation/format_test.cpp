@@ -141,8 +141,9 @@ TEST(Format, RandomIntegersAgreeWithPrintf) {
     EXPECT_EQ(Format(ours + "d", {width, precision, value}), Printf((theirs + "lld").c_str(), width, precision, value));
     EXPECT_EQ(Format(ours + "x", {width, precision, value}), Printf((theirs + "llX").c_str(), width, precision, value));
     EXPECT_EQ(Format(ours + "u", {width, precision, value}), Printf((theirs + "llu").c_str(), width, precision, value));
-    // Zero padding without a precision.
+    // Zero padding, which a precision overrides.
     EXPECT_EQ(Format("%0*d", {width, value}), Printf("%0*lld", width, value, 0));
+    EXPECT_EQ(Format("%0*.*x", {width, precision, value}), Printf("%0*.*llX", width, precision, value));
   }
 }
 
