@@ -18,6 +18,8 @@ class FormatError : public ConvertError {
   using ConvertError::ConvertError;
 };
 
+// Holds strings by view, without copying: an argument must not outlive the text it was made
+// from (a braced list in the call itself is always safe).
 class FormatArg {
  public:
   enum class Kind { Integer, Float, String, Pointer };
