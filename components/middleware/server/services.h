@@ -13,12 +13,15 @@ void RegisterDemoServices(ServiceRegistry& registry);
 void RegisterRecordPackService(ServiceRegistry& registry);
 // The audit trail read back through the middleware (mw_audit).
 void RegisterAuditService(ServiceRegistry& registry);
+// Function-number calls over SDK packets (sdk_demo_functions.cpp).
+void RegisterSdkDemoFunctions(ServiceRegistry& registry);
 
 inline void RegisterServices(ServiceRegistry& registry) {
   RegisterBusinessServices(registry);
   RegisterDemoServices(registry);
   RegisterRecordPackService(registry);
   RegisterAuditService(registry);
+  RegisterSdkDemoFunctions(registry);
 }
 
 }  // namespace ruzi::mwd

@@ -93,11 +93,10 @@ size_t PacketReader::IndexRows(size_t at) {
           case kTypeFloat: value_size = 8; break;
           case kTypeChar: value_size = 1; break;
           default: {
-            if (left < 4) Malformed("数据不完整");
-            const size_t length = LoadU32(data_ + at);
-            const bool terminated = fields_[column].type == kTypeString;
-            if (length > left - 4 - (terminated ? 1 : 0)) Malformed("数据不完整");
-            value_size = 4 + length + (terminated ? 1 : 0);
+            const size_t framing = fields_[column].type == kTypeString ? 5 : 4;  // length, and the NUL
+            if (left < framing || LoadU32(data_ + at) > left - framing) Malformed("数据不完整");
+            const bool terminated = framing == 5;
+            value_size = framing + LoadU32(data_ + at);
             if (terminated && data_[at + value_size - 1] != '\0') Malformed("字符串没有结束符");
           }
         }

@@ -1,0 +1,113 @@
+// The SDK's objects and entries linked in natively (the Windows test repeats the slot checks
+// on ztsdk.dll itself): slot layout, reference counts, readers over callers' buffers, random
+// tables through the objects, and the utility entries.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "random_table.h"
+#include "slot_layout_checks.h"
+#include "ztsdk.h"
+
+namespace ruzi::testing {
+namespace {
+
+SdkEntries LinkedEntries() {
+  SdkEntries entries;
+  entries.new_packer = [](int32_t version) -> void* { return NewPacker(version); };
+  entries.new_unpacker = [](void* buffer, uint32_t length) -> void* { return NewUnPacker(buffer, length); };
+  entries.new_unpacker_v1 = [](void* buffer, uint32_t length) -> void* { return NewUnPackerV1(buffer, length); };
+  entries.get_pack_version = GetPackVersion;
+  return entries;
+}
+
+TEST(SdkObjects, NamedSlotsHoldTheirOperations) {
+  CheckNamedSlots(LinkedEntries(), 2);
+  CheckNamedSlots(LinkedEntries(), 1);
+}
+
+TEST(SdkObjects, OwnSlotsHoldTheirOperations) {
+  CheckOwnSlots(LinkedEntries(), 2);
+  CheckOwnSlots(LinkedEntries(), 1);
+}
+
+TEST(SdkObjects, ReferenceCountsAndThePackersReader) { CheckReferenceCounts(LinkedEntries()); }
+
+TEST(SdkObjects, ReaderOverACallersBufferReadsItInPlace) { CheckReaderOverCallerBuffer(LinkedEntries()); }
+
+TEST(SdkObjects, RandomTablesRoundTripThroughPackerAndReaders) {
+  std::mt19937 random(42);
+  for (int round = 0; round < 100; ++round) {
+    for (int version : {1, 2}) {
+      TableModel table = RandomTable(random, version, 30);
+      IF2Packer* packer = NewPacker(version);
+      WriteTable(table, packer);
+      const std::string where = "round " + std::to_string(round) + " v" + std::to_string(version);
+      ExpectSameTable(table, packer->OpenAsReader(), where + " own reader");
+      std::vector<char> copy(static_cast<char*>(packer->PackBuffer()),
+                             static_cast<char*>(packer->PackBuffer()) + packer->PackLength());
+      packer->ReleaseBuffer(packer->PackBuffer());
+      packer->Release();
+      IF2UnPacker* reader = version == 1 ? NewUnPackerV1(copy.data(), static_cast<uint32_t>(copy.size()))
+                                         : NewUnPacker(copy.data(), static_cast<uint32_t>(copy.size()));
+      ExpectSameTable(table, reader, where + " over a copy");
+      if (reader != nullptr) reader->Release();
+    }
+  }
+}
+
+TEST(SdkObjects, PackerReaderFollowsThePacketAsItChanges) {
+  IF2Packer* packer = NewPacker(2);
+  packer->StartPack();
+  packer->DefineField("a", 'I', 4, 0);
+  packer->PutInt(1);
+  IF2UnPacker* reader = packer->OpenAsReader();
+  EXPECT_EQ(reader->RowCount(), 1);
+  for (int i = 2; i < 2000; ++i) packer->PutInt(i);  // the buffer moves many times
+  EXPECT_EQ(reader->RowCount(), 0) << "closed when the packet changed";
+  EXPECT_EQ(packer->OpenAsReader(), reader) << "one reader per packer";
+  EXPECT_EQ(reader->RowCount(), 1999);
+  reader->GoLast();
+  EXPECT_EQ(reader->IntByName("a"), 1999);
+  packer->Release();
+}
+
+TEST(SdkObjects, EmptyReadersAndFactoriesWithoutObjects) {
+  for (int version : {1, 2}) {
+    IF2UnPacker* empty = NewEmptyUnPacker(version);
+    ASSERT_NE(empty, nullptr);
+    EXPECT_EQ(empty->Version(), version);
+    EXPECT_EQ(empty->RowCount(), 0);
+    EXPECT_TRUE(empty->IsEof());
+    EXPECT_STREQ(empty->StrByName("x"), "");
+    EXPECT_EQ(GetPackVersion(empty->ReaderBuffer()), version);
+    empty->Release();
+  }
+  EXPECT_EQ(NewEmptyUnPacker(0), nullptr);
+  EXPECT_EQ(NewConfig(), nullptr);
+  EXPECT_EQ(NewConnection(nullptr), nullptr);
+  EXPECT_EQ(NewESBMessage(1), nullptr);
+  EXPECT_EQ(NewESBMessageEx(1, nullptr, 0, 0), nullptr);
+  EXPECT_EQ(NewFilter(), nullptr);
+  EXPECT_EQ(NewSubscribeParam(), nullptr);
+  EXPECT_EQ(NewBizMessage(), nullptr);
+  EXPECT_EQ(NewBizMessageEx(0), nullptr);
+  EXPECT_EQ(NewYJGMParam(), nullptr);
+  EXPECT_EQ(SetCommCfgFile("t2sdk.ini"), 0);
+  EXPECT_EQ(SetCommCfgFile(""), -1);
+  EXPECT_EQ(SetCommCfgFile(nullptr), -1);
+}
+
+TEST(SdkObjects, EncodeWritesHexWithinTheCapacity) {
+  char out[8];
+  EXPECT_EQ(Encode(out, "\x01\xAB\x7f", 7), 6);
+  EXPECT_STREQ(out, "01AB7F");
+  EXPECT_EQ(Encode(out, "\x01\xAB\x7f", 6), -1) << "no room for the NUL";
+  EXPECT_EQ(Encode(out, "", 1), 0);
+  EXPECT_STREQ(out, "");
+  EXPECT_EQ(Encode(nullptr, "a", 8), -1);
+  EXPECT_EQ(Encode(out, nullptr, 8), -1);
+}
+
+}  // namespace
+}  // namespace ruzi::testing

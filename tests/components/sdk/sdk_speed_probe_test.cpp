@@ -1,0 +1,147 @@
+// GetMultiNetWorkSpeed against real ruzi-mwd servers with artificial delays, a silent
+// listener that accepts and never answers, and a closed port.
+#include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include "mwd_process.h"
+#include "probe_exchange.h"
+#include "speed_checks.h"
+#include "ztsdk.h"
+
+namespace ruzi::testing {
+namespace {
+
+const std::vector<int> kDelays = {100, 400, 250};
+
+SpeedEntries Entries() { return SpeedEntries{NewPacker, GetMultiNetWorkSpeed}; }
+
+std::string Local(uint16_t port) { return "127.0.0.1:" + std::to_string(port); }
+
+// A loopback listener that never accepts: connections complete in the backlog and no byte
+// ever comes back. `open` false: the port is closed again at once (refused).
+class Listener {
+ public:
+  explicit Listener(bool open) {
+    fd_ = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof address;
+    ::bind(fd_, reinterpret_cast<sockaddr*>(&address), size);
+    ::getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &size);
+    port_ = ntohs(address.sin_port);
+    if (open) {
+      ::listen(fd_, 16);
+    } else {
+      ::close(fd_);
+      fd_ = -1;
+    }
+  }
+  ~Listener() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  uint16_t Port() const { return port_; }
+
+ private:
+  int fd_ = -1;
+  uint16_t port_ = 0;
+};
+
+class SdkSpeedProbe : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    for (int delay : kDelays) {
+      servers_.push_back(new MwdProcess("sdk-speed-" + std::to_string(delay), {"--delay-ms", std::to_string(delay)}));
+    }
+  }
+  static void TearDownTestSuite() {
+    for (MwdProcess* server : servers_) delete server;
+    servers_.clear();
+  }
+  static std::vector<std::string> Live() {
+    std::vector<std::string> lines;
+    for (MwdProcess* server : servers_) lines.push_back(Local(server->Port()));
+    return lines;
+  }
+  static std::vector<MwdProcess*> servers_;
+};
+
+std::vector<MwdProcess*> SdkSpeedProbe::servers_;
+
+TEST_F(SdkSpeedProbe, LiveServersAreRankedByDelayInAboutTheTimeOfTheSlowest) {
+  SpeedAnswer answer = MeasureSpeeds(Entries(), Live(), 5000);
+  ExpectRankedByDelay(answer, kDelays);
+  ASSERT_EQ(answer.rows.size(), 3u);
+  EXPECT_EQ(answer.rows[1].address, "127.0.0.1");
+  EXPECT_EQ(answer.rows[1].port, std::to_string(servers_[1]->Port()));
+}
+
+TEST_F(SdkSpeedProbe, SilentAndClosedServersAreUnreachableWithinTheTimeOut) {
+  Listener silent(true);
+  Listener closed(false);
+  std::vector<std::string> lines = Live();
+  lines.insert(lines.begin() + 1, Local(silent.Port()));
+  lines.push_back(Local(closed.Port()));
+  SpeedAnswer answer = MeasureSpeeds(Entries(), lines, 1500);
+  ASSERT_EQ(answer.status, 0);
+  ASSERT_EQ(answer.rows.size(), 5u);
+  EXPECT_LT(answer.rows[1].net_delay, 0);
+  EXPECT_EQ(answer.rows[1].conn_count, -1);
+  EXPECT_EQ(answer.rows[1].last_error, sdk::kProbeTimedOut);
+  EXPECT_LT(answer.rows[4].net_delay, 0);
+  EXPECT_EQ(answer.rows[4].last_error, sdk::kProbeRefused);
+  for (size_t live : {0u, 2u, 3u}) EXPECT_EQ(answer.rows[live].last_error, 0) << live;
+  EXPECT_GE(answer.elapsed_ms, 1450);
+  EXPECT_LT(answer.elapsed_ms, 1500 + 250) << "the time-out bounds the whole measurement";
+}
+
+TEST_F(SdkSpeedProbe, ConnectionCountIsTheServersSessions) {
+  auto first = SignedOnClient(servers_[2]->Port(), "a");
+  auto second = SignedOnClient(servers_[2]->Port(), "b");
+  SpeedAnswer answer = MeasureSpeeds(Entries(), Live(), 5000);
+  ASSERT_EQ(answer.rows.size(), 3u);
+  EXPECT_EQ(answer.rows[0].conn_count, 0);
+  EXPECT_EQ(answer.rows[2].conn_count, 2);
+}
+
+TEST_F(SdkSpeedProbe, RequestsThatCannotBeMeasuredGetAnErrorRow) {
+  IF2Packer* answer = NewPacker(2);
+  answer->StartPack();
+  EXPECT_EQ(GetMultiNetWorkSpeed(nullptr, answer, 100), -1);
+  IF2UnPacker* reader = answer->OpenAsReader();
+  EXPECT_EQ(reader->IntByName("error_no"), -1);
+  EXPECT_STREQ(reader->StrByName("error_info"), "请求数据包为空");
+
+  IF2Packer* request = NewPacker(2);
+  request->DefineField("host", 'S', 255, 4);
+  request->PutStr("127.0.0.1");
+  answer->StartPack();
+  EXPECT_EQ(GetMultiNetWorkSpeed(request->OpenAsReader(), answer, 100), -1);
+  EXPECT_STREQ(answer->OpenAsReader()->StrByName("error_info"), "请求数据包缺少address或port字段");
+  EXPECT_EQ(GetMultiNetWorkSpeed(request->OpenAsReader(), nullptr, 100), -2);
+  request->Release();
+  answer->Release();
+
+  SpeedAnswer bad = MeasureSpeeds(Entries(), {"127.0.0.1:0", "127.0.0.1:http", ":1"}, 500);
+  ASSERT_EQ(bad.rows.size(), 3u);
+  for (const SpeedRow& row : bad.rows) EXPECT_EQ(row.last_error, sdk::kProbeBadAddress) << row.port;
+}
+
+TEST_F(SdkSpeedProbe, SingleServerSpeedAndByteCounts) {
+  ReSetRateBytes();
+  double delay = 0;
+  EXPECT_EQ(GetNetWorkSpeed(Local(servers_[0]->Port()).c_str(), 3000, &delay), 0);
+  EXPECT_GE(delay, kDelays[0]);
+  int32_t sent = 0;
+  int32_t received = 0;
+  EXPECT_EQ(GetRateBytes(&sent, &received), 0);
+  EXPECT_EQ(sent, 12) << "one probe frame: header only";
+  EXPECT_EQ(received, 20) << "one answer: header and two counts";
+  EXPECT_EQ(GetNetWorkSpeed("no-port", 100, &delay), sdk::kProbeBadAddress);
+  EXPECT_EQ(delay, -1.0);
+}
+
+}  // namespace
+}  // namespace ruzi::testing
