@@ -86,6 +86,7 @@ void Server::Accept() {
     return;
   }
   SetNoDelay(fd);
+  SetSendTimeout(fd, state_->options.incomplete_frame_ms);
   uint64_t id = ++last_connection_;
   if (!connections_.Add(id, fd, state_->options.max_connections)) {
     SendAll(fd, mw::EncodeMessage(mw::ErrorReply{mw::kMwLimit, "连接数已达上限"}, 0));

@@ -22,7 +22,8 @@ struct ServerOptions {
   uint32_t max_body_bytes = 16u * 1024u * 1024u;
   uint32_t max_connections = 512;
   uint32_t max_calls_in_progress = 256;
-  uint32_t incomplete_frame_ms = 30000;  // a begun frame must be complete within this
+  // A begun frame must be complete within this, and an answer must be taken within it.
+  uint32_t incomplete_frame_ms = 30000;
   std::optional<platform::LocalDateTime> fixed_clock;  // --clock yyyymmddhhnnss
   // Process control (main only).
   bool detach = false;

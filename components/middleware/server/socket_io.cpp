@@ -27,14 +27,24 @@ bool SendAll(int fd, std::string_view bytes) {
   return true;
 }
 
-void ReceiveTimeout::Set(uint32_t milliseconds) {
-  if (milliseconds == current_) return;
+namespace {
+
+void SetTimeout(int fd, int option, uint32_t milliseconds) {
   timeval wait{};
   wait.tv_sec = static_cast<time_t>(milliseconds / 1000);
   wait.tv_usec = static_cast<suseconds_t>((milliseconds % 1000) * 1000);
-  ::setsockopt(fd_, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof wait);
+  ::setsockopt(fd, SOL_SOCKET, option, &wait, sizeof wait);
+}
+
+}  // namespace
+
+void ReceiveTimeout::Set(uint32_t milliseconds) {
+  if (milliseconds == current_) return;
+  SetTimeout(fd_, SO_RCVTIMEO, milliseconds);
   current_ = milliseconds;
 }
+
+void SetSendTimeout(int fd, uint32_t milliseconds) { SetTimeout(fd, SO_SNDTIMEO, milliseconds); }
 
 void SetNoDelay(int fd) {
   int on = 1;

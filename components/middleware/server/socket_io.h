@@ -50,6 +50,9 @@ class ReceiveTimeout {
 
 // False when the peer has gone.
 bool SendAll(int fd, std::string_view bytes);
+// A send that cannot go on for this long fails (a client that stops reading its answers
+// must not hold a connection thread for ever).
+void SetSendTimeout(int fd, uint32_t milliseconds);
 // Turns off Nagle's delay: every frame is one request or one answer, sent at once.
 void SetNoDelay(int fd);
 

@@ -140,6 +140,21 @@ TEST(MiddlewareServerHostile, AThousandDroppedConnectionsLeaveMemoryBounded) {
   EXPECT_EQ(server.SignalAndWait(SIGTERM), 0);
 }
 
+// A client that asks and never reads: once its socket buffers are full the server's send
+// waits at most the frame time-out, then the connection (and its session) ends.
+TEST(MiddlewareServerHostile, AClientThatNeverReadsIsLetGo) {
+  MwdProcess server("never-reads", {"--frame-timeout-ms", "300"});
+  mwd::NativeClient good = SignedOnClient(server.Port(), "good");
+  mwd::NativeClient stuck = SignedOnClient(server.Port(), "stuck");
+  EXPECT_TRUE(SessionCountBecomes(server.Port(), 2));
+  mw::CallRequest call;
+  call.service = "demo_large";
+  call.data = "<size>4000000</size>";
+  for (uint32_t i = 0; i < 8; ++i) ASSERT_TRUE(stuck.Send(call, 100 + i));
+  EXPECT_TRUE(SessionCountBecomes(server.Port(), 1));
+  EXPECT_EQ(ReplyOf(good.Call("demo_echo", "fine")).data, EchoOf("fine"));
+}
+
 TEST(MiddlewareServerHostile, ConnectionsBeyondTheCapAreRefusedWithTheLimitNumber) {
   MwdProcess server("cap", {"--max-connections", "3"});
   std::vector<mwd::NativeClient> held;
