@@ -85,7 +85,8 @@ void WriteText(const std::string& message, char** text, int32_t* text_length) {
 }  // namespace ruzi::wsclient
 
 using namespace ruzi::wsclient;
-using ruzi::mw::CallKind;
+namespace mw = ruzi::mw;
+using mw::CallKind;
 
 extern "C" {
 
@@ -169,7 +170,7 @@ int32_t tpgetrply(int32_t descriptor, char** reply, int32_t* length, int32_t fla
   return Finish(outcome);
 }
 
-int32_t tpconnect(const char*, char*, int32_t, int32_t) { return Fail(ruzi::mw::kMwNoEntry, "服务器不提供会话方式服务"); }
+int32_t tpconnect(const char*, char*, int32_t, int32_t) { return Fail(mw::kMwNoEntry, "服务器不提供会话方式服务"); }
 
 int32_t tpclose() { return 0; }
 

@@ -1,0 +1,295 @@
+// Calls against the fixture's server: each kind of call, each error number the server can
+// give, asynchronous replies out of order, routes, and contexts.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstring>
+#include <set>
+#include <string>
+#include <thread>
+
+#include "client_calls.h"
+#include "client_entries.h"
+#include "mwd_server.h"
+#include "packets/tagged_package.h"
+
+namespace ruzi::testing {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+std::string Item(const std::string& reply, const std::string& name) {
+  std::string value;
+  TqxPackage(reply).GetItem(name, value);
+  return value;
+}
+
+long long MillisecondsSince(Clock::time_point start) {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
+}
+
+class ClientCalls : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    UseFixtureServer();
+    ASSERT_EQ(SignOn(), 0) << Client().tpstrerror(Client().gettperrno());
+  }
+  void TearDown() override { Client().tpterm(); }
+  const ClientEntries& c = Client();
+};
+
+TEST_F(ClientCalls, TextCallBringsBackTheServiceReply) {
+  TextCall call = CallText("demo_echo", "<vc_name>红利组合</vc_name>");
+  ASSERT_EQ(call.status, 0) << call.error_text;
+  EXPECT_EQ(call.error_number, 0);
+  EXPECT_EQ(Item(call.reply, "ErrCode"), "0");
+  EXPECT_EQ(Item(call.reply, "Request"), "<vc_name>红利组合</vc_name>");
+  EXPECT_EQ(call.reply_length, static_cast<int32_t>(call.reply.size() + 1));  // a STRING counts its NUL
+  EXPECT_EQ(c.gettpurcode(), 0);
+  EXPECT_EQ(c.getconnectstate(), 1);
+}
+
+TEST_F(ClientCalls, HundredKilobyteReplyGrowsAOneKilobyteBuffer) {
+  constexpr int32_t kSize = 100 * 1024;
+  TextCall call = CallText("demo_large", "<size>" + std::to_string(kSize) + "</size>", 30000, 1, 1024);
+  ASSERT_EQ(call.status, 0) << call.error_text;
+  ASSERT_EQ(call.reply.size(), static_cast<size_t>(kSize));
+  EXPECT_EQ(call.reply_length, kSize + 1);
+  std::string data = Item(call.reply, "Data");
+  ASSERT_GT(data.size(), static_cast<size_t>(kSize - 100));
+  for (size_t i = 0; i < data.size(); ++i) ASSERT_EQ(data[i], static_cast<char>('0' + i % 10)) << i;
+
+  // The raw form reports the exact byte count.
+  char* in = c.tpalloc("CARRAY", nullptr, 64);
+  char* out = c.tpalloc("CARRAY", nullptr, 1024);
+  std::string request = "<size>" + std::to_string(kSize) + "</size>";
+  std::memcpy(in, request.data(), request.size());
+  int32_t length = 0;
+  ASSERT_EQ(c.tpcallex("demo_large", in, static_cast<int32_t>(request.size()), &out, &length, 0, 30000, 1), 0);
+  EXPECT_EQ(length, kSize);
+  EXPECT_EQ(std::string(out, static_cast<size_t>(length)), call.reply);
+  c.tpfree(in);
+  c.tpfree(out);
+}
+
+TEST_F(ClientCalls, RawBytesTravelWithTheirNuls) {
+  const std::string bytes("a\0b\0\0c\xff", 7);
+  char* in = c.tpalloc("CARRAY", nullptr, 16);
+  std::memcpy(in, bytes.data(), bytes.size());
+  char* out = c.tpalloc("CARRAY", nullptr, 2);
+  int32_t length = -1;
+  ASSERT_EQ(c.tpcallex("demo_carray", in, 7, &out, &length, 0, 30000, 1), 0);
+  EXPECT_EQ(length, 7);
+  EXPECT_EQ(std::string(out, 7), bytes);
+  // A request longer than its buffer is refused before anything is sent.
+  EXPECT_EQ(c.tpcallex("demo_carray", in, 17, &out, &length, 0, 30000, 1), -1);
+  EXPECT_EQ(c.gettperrno(), 4);
+  c.tpfree(in);
+  c.tpfree(out);
+}
+
+TEST_F(ClientCalls, FieldBufferTravelsAsItsBytesInUse) {
+  char* fields = c.tpalloc("FML32", nullptr, 128);
+  ASSERT_EQ(c.Fadd(fields, (5 << 25) | 7, const_cast<char*>("组合"), 0), 0);
+  uint32_t used = 0;
+  std::memcpy(&used, fields, 4);
+  char* out = c.tpalloc("CARRAY", nullptr, 8);
+  int32_t length = 0;
+  ASSERT_EQ(c.tpcall("demo_carray", fields, 0, &out, &length, 0, 30000, 1), 0);
+  EXPECT_EQ(length, static_cast<int32_t>(used));
+  EXPECT_EQ(std::string(out, static_cast<size_t>(length)), std::string(fields, used));
+  c.tpfree(fields);
+  c.tpfree(out);
+}
+
+TEST_F(ClientCalls, ServiceIdCallsReachTheIdSpace) {
+  char* in = c.tpalloc("STRING", nullptr, 32);
+  std::strcpy(in, "<k>by-id</k>");
+  char* out = c.tpalloc("STRING", nullptr, 16);
+  int32_t length = 0;
+  ASSERT_EQ(c.tpcallSvrId(10001, in, 13, &out, &length, 0, 30000, 1), 0);
+  EXPECT_EQ(Item(out, "Request"), "<k>by-id</k>");
+  EXPECT_EQ(c.tpcallSvrId(4242, in, 13, &out, &length, 0, 30000, 1), -1);
+  EXPECT_EQ(c.gettperrno(), 6);
+  EXPECT_NE(std::string(c.tpstrerror(6)).find("4242"), std::string::npos);
+  c.tpfree(in);
+  c.tpfree(out);
+}
+
+TEST_F(ClientCalls, FunctionCallHandsTheReplyOverInProcessHeapMemory) {
+  const std::string packet("\x02pk\0et", 7);
+  char* reply = nullptr;
+  int32_t reply_length = 0;
+  char* text = c.tpalloc("STRING", nullptr, 4);  // smaller than the message: grown
+  int32_t text_length = 0;
+  ASSERT_EQ(c.tpcallSvrIdEx(9001, packet.data(), 7, &reply, &reply_length, &text, &text_length, 1, 30000, 1), 0);
+  ASSERT_NE(reply, nullptr);
+  EXPECT_EQ(std::string(reply, static_cast<size_t>(reply_length)), packet);
+  EXPECT_STREQ(text, "功能号9001处理成功");
+  EXPECT_EQ(text_length, static_cast<int32_t>(std::strlen(text)));
+  // The caller's release is the process heap's: the block must belong to it.
+  EXPECT_TRUE(HeapValidate(GetProcessHeap(), 0, reply));
+  EXPECT_TRUE(HeapFree(GetProcessHeap(), 0, reply));
+
+  // A failing function: status -1, the server's message in the text buffer.
+  reply = nullptr;
+  EXPECT_EQ(c.tpcallSvrIdEx(9002, packet.data(), 7, &reply, &reply_length, &text, &text_length, 1, 30000, 1), -1);
+  EXPECT_EQ(c.gettperrno(), 11);
+  EXPECT_STREQ(text, "功能号9002处理失败: 演示错误");
+  EXPECT_EQ(reply, nullptr);
+
+  // Mode 0: the reply is a typed buffer, released with tpfree.
+  ASSERT_EQ(c.tpcallSvrIdEx(9001, packet.data(), 7, &reply, &reply_length, &text, &text_length, 0, 30000, 1), 0);
+  EXPECT_EQ(std::string(reply, 7), packet);
+  c.tpfree(reply);
+  c.tpfreeEx(text, text_length);
+}
+
+TEST_F(ClientCalls, ServerErrorsArriveWithTheirNumbers) {
+  TextCall abort = CallText("demo_abort", "<x>1</x>");
+  EXPECT_EQ(abort.status, -1);
+  EXPECT_EQ(abort.error_number, 1);
+  EXPECT_NE(abort.error_text.find("服务异常中止"), std::string::npos) << abort.error_text;
+
+  TextCall missing = CallText("no_such_service", "");
+  EXPECT_EQ(missing.error_number, 6);
+  EXPECT_EQ(missing.error_text.substr(0, 11), "TPENOENT - ");
+
+  // The connection survives service errors.
+  EXPECT_EQ(CallText("demo_echo", "<x>after</x>").status, 0);
+}
+
+TEST_F(ClientCalls, TimeOutAppliesOnlyWithTheFlag) {
+  auto start = Clock::now();
+  TextCall timed = CallText("demo_slow", "<ms>3000</ms>", 300, 1);
+  EXPECT_EQ(timed.status, -1);
+  EXPECT_EQ(timed.error_number, 13);
+  EXPECT_NE(timed.error_text.find("超时"), std::string::npos);
+  EXPECT_LT(MillisecondsSince(start), 2500);
+
+  start = Clock::now();
+  TextCall untimed = CallText("demo_slow", "<ms>600</ms>", 100, 0);
+  EXPECT_EQ(untimed.status, 0) << untimed.error_text;
+  EXPECT_GE(MillisecondsSince(start), 550);
+  EXPECT_EQ(Item(untimed.reply, "ms"), "600");
+}
+
+TEST_F(ClientCalls, WithoutAContextTheCallFailsWithNumberNine) {
+  c.tpterm();
+  EXPECT_EQ(c.getconnectstate(), 0);
+  TextCall call = CallText("demo_echo", "<x>1</x>");
+  EXPECT_EQ(call.status, -1);
+  EXPECT_EQ(call.error_number, 9);
+  EXPECT_EQ(c.tpacall("demo_echo", nullptr, 0, 0), -1);
+  EXPECT_EQ(c.gettperrno(), 9);
+  EXPECT_EQ(c.tpterm(), 0);  // ending no context is no failure
+}
+
+TEST_F(ClientCalls, AsynchronousRepliesAreMatchedToTheirCalls) {
+  char* slow = c.tpalloc("STRING", nullptr, 64);
+  std::strcpy(slow, "<ms>400</ms><tag>first</tag>");
+  char* quick = c.tpalloc("STRING", nullptr, 64);
+  std::strcpy(quick, "<tag>second</tag>");
+  int32_t first = c.tpacall("demo_slow", slow, 0, 0);
+  int32_t second = c.tpacall("demo_echo", quick, 0, 0);
+  ASSERT_GT(first, 0);
+  ASSERT_GT(second, 0);
+  ASSERT_NE(first, second);
+  // The slow call's answer comes first on the wire; asking for the second keeps it.
+  char* out = c.tpalloc("STRING", nullptr, 8);
+  int32_t length = 0;
+  ASSERT_EQ(c.tpgetrply(second, &out, &length, 0), 0);
+  EXPECT_EQ(Item(out, "Request"), "<tag>second</tag>");
+  ASSERT_EQ(c.tpgetrply(first, &out, &length, 0), 0);
+  EXPECT_EQ(Item(out, "ms"), "400");
+  EXPECT_EQ(c.tpgetrply(first, &out, &length, 0), -1);  // handed out once only
+  EXPECT_EQ(c.gettperrno(), 2);
+
+  // Without waiting: nothing yet, then the answer.
+  std::strcpy(slow, "<ms>300</ms>");
+  int32_t third = c.tpacall("demo_slow", slow, 0, 0);
+  EXPECT_EQ(c.tpgetrply(third, &out, &length, 0x01), -1);
+  EXPECT_EQ(c.gettperrno(), 3);
+  EXPECT_EQ(c.tpgetrply(third, &out, &length, 0), 0);
+
+  // No reply wanted: descriptor 0, and the next call still gets its own answer.
+  EXPECT_EQ(c.tpacall("demo_echo", quick, 0, 0x04), 0);
+  std::strcpy(quick, "<tag>third</tag>");
+  int32_t fourth = c.tpacall("demo_echo", quick, 0, 0);
+  int32_t any = -1;
+  ASSERT_EQ(c.tpgetrply(any, &out, &length, 0x80), 0);
+  EXPECT_EQ(Item(out, "Request"), "<tag>third</tag>");
+  EXPECT_GT(fourth, 0);
+  c.tpfree(slow);
+  c.tpfree(quick);
+  c.tpfree(out);
+}
+
+TEST_F(ClientCalls, RouteNameIsRecordedWithEveryLaterCall) {
+  const std::string marker = "route-" + std::to_string(GetTickCount());
+  ASSERT_EQ(c.tpsetroutername("router_A"), 0);
+  ASSERT_EQ(CallText("demo_echo", "<m>" + marker + "-1</m>").status, 0);
+  char* in = c.tpalloc("STRING", nullptr, 64);
+  std::strcpy(in, ("<m>" + marker + "-2</m>").c_str());
+  char* out = c.tpalloc("STRING", nullptr, 64);
+  int32_t length = 0;
+  ASSERT_EQ(c.tpcallSvrId(10001, in, 0, &out, &length, 0, 30000, 1), 0);
+  ASSERT_EQ(c.tpsetroutername("router_B"), 0);
+  ASSERT_EQ(CallText("demo_echo", "<m>" + marker + "-3</m>").status, 0);
+  ASSERT_EQ(c.tpsetroutername(nullptr), 0);
+  ASSERT_EQ(CallText("demo_echo", "<m>" + marker + "-4</m>").status, 0);
+  c.tpfree(in);
+  c.tpfree(out);
+
+  std::vector<AuditEntry> rows = AuditWith(marker);
+  ASSERT_EQ(rows.size(), 4u);
+  EXPECT_EQ(rows[0].route, "router_A");
+  EXPECT_EQ(rows[1].route, "router_A");
+  EXPECT_EQ(rows[1].kind, "id");
+  EXPECT_EQ(rows[1].service, "10001");
+  EXPECT_EQ(rows[2].route, "router_B");
+  EXPECT_EQ(rows[3].route, "");
+  EXPECT_EQ(rows[0].buffer_type, "STRING");
+  EXPECT_EQ(rows[0].request, "<m>" + marker + "-1</m>");  // sent without its NUL
+}
+
+TEST_F(ClientCalls, ContextsCanBeSwitchedOnOneThread) {
+  int32_t first = 0;
+  ASSERT_EQ(c.tpgetctxt(&first, 0), 0);
+  ASSERT_EQ(SignOn(32), 0);
+  int32_t second = 0;
+  ASSERT_EQ(c.tpgetctxt(&second, 0), 0);
+  EXPECT_NE(first, second);
+  const std::string marker = "ctx-" + std::to_string(GetTickCount());
+  ASSERT_EQ(CallText("demo_echo", "<m>" + marker + "-b</m>").status, 0);
+  ASSERT_EQ(c.tpsetctxt(first, 0), 0);
+  ASSERT_EQ(CallText("demo_echo", "<m>" + marker + "-a</m>").status, 0);
+  std::vector<AuditEntry> rows = AuditWith(marker);
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_NE(rows[0].session, rows[1].session);
+  EXPECT_EQ(c.tpsetctxt(99999, 0), -1);
+  EXPECT_EQ(c.gettperrno(), 4);
+  ASSERT_EQ(c.tpsetcontxt(second), 0);
+  c.tpterm();  // ends the second; the first stays for TearDown
+  ASSERT_EQ(c.tpsetctxt(first, 0), 0);
+  EXPECT_EQ(CallText("demo_echo", "<x/>").status, 0);
+}
+
+TEST_F(ClientCalls, WithoutTheMultiContextFlagEveryThreadSharesTheContext) {
+  c.tpterm();
+  ASSERT_EQ(SignOn(0), 0);
+  TextCall from_other_thread;
+  std::thread([&] { from_other_thread = CallText("demo_echo", "<x>shared</x>"); }).join();
+  EXPECT_EQ(from_other_thread.status, 0) << from_other_thread.error_text;
+
+  c.tpterm();
+  ASSERT_EQ(SignOn(32), 0);
+  TextCall lonely;
+  std::thread([&] { lonely = CallText("demo_echo", "<x>own</x>"); }).join();
+  EXPECT_EQ(lonely.error_number, 9);
+}
+
+}  // namespace
+}  // namespace ruzi::testing
