@@ -3,8 +3,6 @@
 // goals: parse >= 0.5, build >= 0.3). Tagged texts: Parse and GetText of 1 MB, 10,000 items.
 #include <benchmark/benchmark.h>
 
-#include <time.h>
-
 #include <cstring>
 #include <vector>
 
@@ -29,14 +27,6 @@ struct PacketData {
 const PacketData& Data() {
   static const PacketData data;
   return data;
-}
-
-// CPU time of this thread: the machine is shared, and wall time would count other people's
-// builds against us.
-double ThreadSeconds() {
-  timespec now{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
 // Each iteration splits the packet with memchr, then times `work` (after `prepare`, untimed);
