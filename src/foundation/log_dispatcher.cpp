@@ -47,9 +47,10 @@ bool LogDispatcher::DealLog() {
   TWriteLogThread* last = nullptr;
   std::string last_sub_name;
   std::vector<TWriteLogThread*> touched;
-  for (int count = 0; count < kLogLinesPerPass; ++count) {
-    auto* message = static_cast<TLogMessage*>(Queue.Pop());
-    if (message == nullptr) break;
+  void* batch[kLogLinesPerPass];
+  const size_t taken = Queue.PopMany(batch, kLogLinesPerPass);
+  for (size_t i = 0; i < taken; ++i) {
+    auto* message = static_cast<TLogMessage*>(batch[i]);
     message->SubName = Trim(message->SubName);
     // Runs of lines for one file are common: skip the lookup for them.
     if (last == nullptr || message->SubName != last_sub_name) {

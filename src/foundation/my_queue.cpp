@@ -1,5 +1,7 @@
 #include "foundation/my_queue.h"
 
+#include <algorithm>
+
 namespace ruzi {
 
 TMyQueue::TMyQueue(DataDeleter deleter) : deleter_(std::move(deleter)) {}
@@ -19,6 +21,15 @@ void* TMyQueue::Pop() {
   items_.pop_front();
   count_.store(static_cast<int64_t>(items_.size()), std::memory_order_relaxed);
   return item;
+}
+
+size_t TMyQueue::PopMany(void** out, size_t max) {
+  std::lock_guard guard(lock_);
+  const size_t count = std::min(max, items_.size());
+  std::copy_n(items_.begin(), count, out);
+  items_.erase(items_.begin(), items_.begin() + static_cast<std::ptrdiff_t>(count));
+  count_.store(static_cast<int64_t>(items_.size()), std::memory_order_relaxed);
+  return count;
 }
 
 void TMyQueue::Clear() {

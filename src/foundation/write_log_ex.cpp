@@ -49,7 +49,9 @@ TqxWriteLogEx::~TqxWriteLogEx() {
 
 void TqxWriteLogEx::Queue(TLogMessage* message) {
   state_->Queue.Push(message);
-  dispatcher_->Wake();
+  // The dispatcher comes by every 10 ms anyway; it is woken early only for a full batch, so a
+  // caller almost never pays for waking a thread.
+  if (state_->Queue.Count() >= kLogLinesPerPass) dispatcher_->Wake();
 }
 
 void TqxWriteLogEx::AddLog(std::string_view msg, std::string_view sub_name, int level, TLogType log_type) {

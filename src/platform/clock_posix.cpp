@@ -20,8 +20,14 @@ void SleepMilliseconds(uint32_t milliseconds) {
 LocalDateTime LocalNow() {
   timespec now{};
   clock_gettime(CLOCK_REALTIME, &now);
-  tm local{};
-  localtime_r(&now.tv_sec, &local);
+  // The broken-down time changes only with the second (zone changes fall on whole seconds):
+  // each thread converts once per second, not once per call (loggers call this per line).
+  thread_local time_t converted_second = -1;
+  thread_local tm local{};
+  if (now.tv_sec != converted_second) {
+    localtime_r(&now.tv_sec, &local);
+    converted_second = now.tv_sec;
+  }
   return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
           local.tm_min,         local.tm_sec,     static_cast<int>(now.tv_nsec / 1000000)};
 }

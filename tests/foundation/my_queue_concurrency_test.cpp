@@ -42,16 +42,21 @@ TEST(MyQueueConcurrency, ManyProducersManyConsumersLoseNothing) {
     threads.emplace_back([&, c] {
       for (;;) {
         const bool done = producers_left.load() == 0;
-        auto* item = static_cast<Item*>(queue.Pop());
-        if (item == nullptr) {
+        // Consumer 0 takes batches, the others single items: both must interleave safely.
+        void* batch[64];
+        const size_t count = c == 0 ? queue.PopMany(batch, 64) : (batch[0] = queue.Pop()) != nullptr;
+        if (count == 0) {
           if (done) return;
           std::this_thread::yield();
           continue;
         }
-        if (item->sequence <= last[c][item->producer]) order_broken = true;
-        last[c][item->producer] = item->sequence;
-        taken[c].push_back(*item);
-        delete item;
+        for (size_t i = 0; i < count; ++i) {
+          auto* item = static_cast<Item*>(batch[i]);
+          if (item->sequence <= last[c][item->producer]) order_broken = true;
+          last[c][item->producer] = item->sequence;
+          taken[c].push_back(*item);
+          delete item;
+        }
       }
     });
   }

@@ -22,6 +22,19 @@ TEST(MyQueue, FirstInFirstOutAndNullWhenEmpty) {
   EXPECT_EQ(queue.Count(), 0);
 }
 
+TEST(MyQueue, PopManyTakesABatchInOrder) {
+  TMyQueue queue;
+  for (intptr_t n = 1; n <= 10; ++n) queue.Push(Item(n));
+  void* out[16] = {};
+  ASSERT_EQ(queue.PopMany(out, 4), 4u);
+  for (intptr_t n = 1; n <= 4; ++n) EXPECT_EQ(out[n - 1], Item(n));
+  EXPECT_EQ(queue.Count(), 6);
+  ASSERT_EQ(queue.PopMany(out, 16), 6u);
+  for (intptr_t n = 5; n <= 10; ++n) EXPECT_EQ(out[n - 5], Item(n));
+  EXPECT_EQ(queue.PopMany(out, 16), 0u);
+  EXPECT_EQ(queue.Count(), 0);
+}
+
 TEST(MyQueue, ClearAndDestructorReleaseQueuedItems) {
   std::multiset<void*> released;
   auto deleter = [&released](void* data) { released.insert(data); };

@@ -1,0 +1,125 @@
+// The log writer inside ruzirareva.dll as a host sees it: loading, logging and freeing the
+// library in a loop never hangs or crashes, with or without the shutdown call, and a process
+// that calls the shutdown and exits finds every line on disk.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdint>
+#include <string>
+
+#include "foundation/file_backed_list.h"
+#include "platform/dynamic_library.h"
+#include "platform/environment.h"
+#include "platform/file_system.h"
+#include "platform/paths.h"
+#include "test_paths.h"
+
+namespace ruzi {
+namespace {
+
+using CreateFn = void*(__stdcall*)(const char*, const char*, double, const char*);
+using AddFn = void(__stdcall*)(void*, const char*, const char*, int, int);
+using FreeFn = int(__stdcall*)(void*);
+using ShutdownFn = void(__stdcall*)();
+
+constexpr const char* kChildFolder = "RUZI_WRITE_LOG_CHILD_FOLDER";
+constexpr int kChildLines = 20000;
+
+struct Library {
+  platform::DynamicLibrary dll = platform::DynamicLibrary::LoadedOrLoad("ruzirareva.dll");
+  CreateFn create = dll.ExportAs<CreateFn>("RuziWriteLogCreate");
+  AddFn add = dll.ExportAs<AddFn>("RuziWriteLogAdd");
+  FreeFn free = dll.ExportAs<FreeFn>("RuziWriteLogFree");
+  ShutdownFn shutdown = dll.ExportAs<ShutdownFn>("RuziShutdown");
+  bool Complete() const { return dll.OwnsHandle() && create && add && free && shutdown; }
+  // FreeLibrary: the library goes, with whatever it still runs.
+  void Unload() { dll = platform::DynamicLibrary(); }
+};
+
+std::string Today() {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  char text[16];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d", now.wYear, now.wMonth, now.wDay);
+  return text;
+}
+
+size_t LineCount(const std::string& file) {
+  return SplitFileLines(platform::SystemFileSystem().ReadWholeFile(file).value_or("")).size();
+}
+
+TEST(WriteLogDll, LoadLogFreeTwentyTimesWithoutShutdown) {
+  const std::string folder = testing::FreshTestFolder("write_log_dll_loop");
+  const auto start = std::chrono::steady_clock::now();
+  for (int round = 0; round < 20; ++round) {
+    Library library;
+    ASSERT_TRUE(library.Complete()) << round;
+    void* writer = library.create("Loop", folder.c_str(), 10, "");
+    ASSERT_NE(writer, nullptr);
+    for (int n = 0; n < 200; ++n) library.add(writer, ("line " + std::to_string(n)).c_str(), "", 0, 0);
+    // Neither the writer nor the shutdown is called: the unit's end step stops the threads.
+    library.Unload();
+  }
+  const auto elapsed = std::chrono::steady_clock::now() - start;
+  std::printf("20 rounds: %lld ms\n",
+              static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count()));
+  EXPECT_LT(elapsed, std::chrono::seconds(2));
+  // What was written is whole lines (what was still queued may be lost).
+  const std::string content =
+      platform::SystemFileSystem().ReadWholeFile(folder + "Loop_" + Today() + ".log").value_or("");
+  EXPECT_TRUE(content.empty() || content.ends_with("\r\n"));
+}
+
+TEST(WriteLogDll, ShutdownBeforeFreeLosesNothing) {
+  const std::string folder = testing::FreshTestFolder("write_log_dll_shutdown");
+  for (int round = 0; round < 5; ++round) {
+    Library library;
+    ASSERT_TRUE(library.Complete());
+    void* writer = library.create("Drain", folder.c_str(), 10, "");
+    for (int n = 0; n < 2000; ++n) library.add(writer, "x", "", 0, 0);
+    library.shutdown();
+    library.Unload();
+    EXPECT_EQ(LineCount(folder + "Drain_" + Today() + ".log"), 2000u * (round + 1));
+  }
+}
+
+// Run as a child process by the next test: logs, calls the shutdown and exits at once.
+TEST(WriteLogDll, ChildLogsShutsDownAndExits) {
+  const std::string folder = platform::GetEnvironment(kChildFolder);
+  if (folder.empty()) GTEST_SKIP() << "only run as the child of ShutdownThenExitKeepsEveryLine";
+  Library library;
+  if (!library.Complete()) ExitProcess(3);
+  void* writer = library.create("Exit", folder.c_str(), 10, "");
+  for (int n = 0; n < kChildLines; ++n) library.add(writer, ("line " + std::to_string(n)).c_str(), "sub", 0, 0);
+  library.shutdown();
+  ExitProcess(0);  // no FreeLibrary: the detach runs at process exit
+}
+
+TEST(WriteLogDll, ShutdownThenExitKeepsEveryLine) {
+  const std::string folder = testing::FreshTestFolder("write_log_dll_exit");
+  ASSERT_TRUE(platform::SetEnvironment(kChildFolder, folder));
+  std::string command = "\"" + platform::ExecutablePath() + "\" --gtest_filter=WriteLogDll.ChildLogsShutsDownAndExits";
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  const BOOL created =
+      CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
+  platform::UnsetEnvironment(kChildFolder);
+  ASSERT_TRUE(created);
+  ASSERT_EQ(WaitForSingleObject(process.hProcess, 60000), WAIT_OBJECT_0);
+  DWORD exit_code = 1;
+  GetExitCodeProcess(process.hProcess, &exit_code);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  EXPECT_EQ(exit_code, 0u);
+  const auto lines = SplitFileLines(
+      platform::SystemFileSystem().ReadWholeFile(folder + "Exit_sub_" + Today() + ".log").value_or(""));
+  ASSERT_EQ(lines.size(), static_cast<size_t>(kChildLines));
+  EXPECT_TRUE(lines.back().ends_with("]: line " + std::to_string(kChildLines - 1)));
+}
+
+}  // namespace
+}  // namespace ruzi
