@@ -52,40 +52,36 @@ void OpenSslCipher(benchmark::State& state, const char* name) {
   Finish(state);
 }
 
-void Sm4Ours(benchmark::State& state) {
-  ruzi::Sm4RoundKeys keys;
-  ruzi::Sm4ExpandKey(kKey, ruzi::Sm4Direction::Encipher, keys);
+// Our cipher over the buffer, block by block, with its key set up beforehand.
+template <size_t kBlock, typename Cipher>
+void RunBlocks(benchmark::State& state, Cipher cipher) {
   std::vector<unsigned char> data = Buffer(state);
   std::vector<unsigned char> out(data.size());
   for (auto _ : state) {
-    for (size_t at = 0; at < data.size(); at += 16) ruzi::Sm4CryptBlock(keys, data.data() + at, out.data() + at);
+    for (size_t at = 0; at < data.size(); at += kBlock) cipher(data.data() + at, out.data() + at);
     benchmark::DoNotOptimize(out.data());
   }
   Finish(state);
+}
+
+void Sm4Ours(benchmark::State& state) {
+  ruzi::Sm4RoundKeys keys;
+  ruzi::Sm4ExpandKey(kKey, ruzi::Sm4Direction::Encipher, keys);
+  RunBlocks<16>(state, [&keys](const unsigned char* in, unsigned char* out) { ruzi::Sm4CryptBlock(keys, in, out); });
 }
 
 void DesOurs(benchmark::State& state) {
   ruzi::DesSchedule schedule;
   ruzi::MakeDesSchedule(kKey, ruzi::EN0, schedule);
-  std::vector<unsigned char> data = Buffer(state);
-  std::vector<unsigned char> out(data.size());
-  for (auto _ : state) {
-    for (size_t at = 0; at < data.size(); at += 8) ruzi::DesCryptBlock(schedule, data.data() + at, out.data() + at);
-    benchmark::DoNotOptimize(out.data());
-  }
-  Finish(state);
+  RunBlocks<8>(state, [&schedule](const unsigned char* in, unsigned char* out) {
+    ruzi::DesCryptBlock(schedule, in, out);
+  });
 }
 
 void TwoKeyDesOurs(benchmark::State& state) {
   std::lock_guard guard(ruzi::DesEngineLock());
   ruzi::des2key(kKey, ruzi::EN0);
-  std::vector<unsigned char> data = Buffer(state);
-  std::vector<unsigned char> out(data.size());
-  for (auto _ : state) {
-    for (size_t at = 0; at < data.size(); at += 16) ruzi::D2des(data.data() + at, out.data() + at);
-    benchmark::DoNotOptimize(out.data());
-  }
-  Finish(state);
+  RunBlocks<16>(state, [](const unsigned char* in, unsigned char* out) { ruzi::D2des(in, out); });
 }
 
 void Sm3Ours(benchmark::State& state) {

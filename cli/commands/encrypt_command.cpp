@@ -1,9 +1,8 @@
 // ruzi encrypt: a text through qxEncryptEx, as a host that chose the cipher would call it.
+#include "cipher_options.h"
 #include "command.h"
 #include "security/encrypt_public.h"
 #include "security/encrypt_switches.h"
-#include "security/secure_wipe.h"
-#include "foundation/string_to_number.h"
 
 namespace {
 
@@ -23,16 +22,10 @@ namespace ruzi::cli {
 namespace {
 
 int RunEncrypt(CommandContext& context) {
-  const std::string cipher = context.TakeOption("cipher");
-  const std::string key_type = context.TakeOption("key-type");
-  std::string key = context.TakeOption("key");
-  ScopedWipe wipe_key(key);
-  context.ExpectCount(1, 1);
-  if (cipher != "sm4" && cipher != "3des") throw UsageError("--cipher must be sm4 or 3des");
-  if (key_type.empty()) throw UsageError("--key-type is required");
-  host_uses_sm = cipher == "sm4" ? 1 : 0;
-  if (is_use_sm() != (host_uses_sm == 1)) throw std::runtime_error("the host's cipher choice was not seen");
-  context.PrintLine(qxEncryptEx(StrToInt(key_type), key, context.Arg(0), etEncrypt));
+  const CipherOptions options(context);
+  host_uses_sm = options.sm4 ? 1 : 0;
+  if (is_use_sm() != options.sm4) throw std::runtime_error("the host's cipher choice was not seen");
+  context.PrintLine(qxEncryptEx(options.key_type, options.key, context.Arg(0), etEncrypt));
   return 0;
 }
 

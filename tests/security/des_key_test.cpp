@@ -2,19 +2,14 @@
 
 #include <random>
 
-#include "foundation/error.h"
+#include "expect_error.h"
 #include "security/des_key.h"
 
 namespace ruzi {
 namespace {
 
 void ExpectError(int type, const std::string& key, const char* message) {
-  try {
-    GetDESKey(type, key);
-    ADD_FAILURE() << "no error for type " << type;
-  } catch (const Error& error) {
-    EXPECT_STREQ(error.what(), message);
-  }
+  testing::ExpectError([&] { GetDESKey(type, key); }, message);
 }
 
 TEST(DesKey, RefusesUnknownTypesAndLongKeys) {

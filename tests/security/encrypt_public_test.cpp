@@ -2,7 +2,7 @@
 
 #include <random>
 
-#include "foundation/error.h"
+#include "expect_error.h"
 #include "registry_gate.h"
 #include "security/des_key.h"
 #include "security/encrypt_public.h"
@@ -12,15 +12,7 @@
 namespace ruzi {
 namespace {
 
-template <typename Call>
-void ExpectError(Call call, const char* message) {
-  try {
-    call();
-    ADD_FAILURE() << "no error, expected " << message;
-  } catch (const Error& error) {
-    EXPECT_STREQ(error.what(), message);
-  }
-}
+using testing::ExpectError;
 
 bool IsUpperHex(const std::string& text) { return text.find_first_not_of("0123456789ABCDEF") == std::string::npos; }
 

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <random>
 
-#include "foundation/error.h"
+#include "expect_error.h"
 #include "security/des_key.h"
 #include "security/sm_encrypt.h"
 #include "test_paths.h"
@@ -11,15 +11,7 @@
 namespace ruzi {
 namespace {
 
-template <typename Call>
-void ExpectError(Call call, const char* message) {
-  try {
-    call();
-    ADD_FAILURE() << "no error, expected " << message;
-  } catch (const Error& error) {
-    EXPECT_STREQ(error.what(), message);
-  }
-}
+using testing::ExpectError;
 
 TEST(Sm4Text, RoundTripUpToSixteenBytes) {
   std::mt19937 random(23);
