@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "fixed_clock.h"
+#include "reference_data_seed.h"
 #include "schema.h"
 
 namespace ruzi::mwd {
@@ -30,6 +31,7 @@ ServerState::ServerState(ServerOptions server_options)
       database(FreshPath(options)),
       audit(database) {
   bool created = database.With([](sqlite3* db) { return CreateSchemaIfMissing(db); });
+  if (database.With([](sqlite3* db) { return CreateReferenceDataIfMissing(db); })) log.Write("reference data seeded");
   log.Write(created ? "database created and seeded: " + options.database : "database opened: " + options.database);
 }
 

@@ -13,6 +13,8 @@ void RegisterDemoServices(ServiceRegistry& registry);
 void RegisterRecordPackService(ServiceRegistry& registry);
 // The audit trail read back through the middleware (mw_audit).
 void RegisterAuditService(ServiceRegistry& registry);
+// The reference-data tables of the client's cache (reference_data_services.cpp).
+void RegisterReferenceDataServices(ServiceRegistry& registry);
 // Function-number calls over SDK packets (sdk_demo_functions.cpp).
 void RegisterSdkDemoFunctions(ServiceRegistry& registry);
 
@@ -21,6 +23,7 @@ inline void RegisterServices(ServiceRegistry& registry) {
   RegisterDemoServices(registry);
   RegisterRecordPackService(registry);
   RegisterAuditService(registry);
+  RegisterReferenceDataServices(registry);
   RegisterSdkDemoFunctions(registry);
 }
 

@@ -1,0 +1,198 @@
+// The cache's tables: addresses that survive reloads, zero records for unknown keys, partial
+// refreshes by key prefix, loads that fail or bring malformed packets, and the refresh texts
+// of the notices.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "foundation/error.h"
+#include "packets/pack.h"
+#include "trading/cache/reference_cache.h"
+#include "trading/cache/table_rows.h"
+
+namespace ruzi {
+namespace {
+
+std::string Packet(const std::vector<std::string>& columns, const std::vector<std::vector<std::string>>& rows) {
+  TPack pack(true);
+  TPackSection& section = pack.GetSection(0);
+  section.SetRange(static_cast<int32_t>(columns.size()), static_cast<int32_t>(rows.size()));
+  section.CreateFields(columns);
+  for (const auto& row : rows) section.AddRow(row);
+  pack.CheckBuffer();
+  return std::string(pack.Text());
+}
+
+const std::vector<std::string> kFundColumns = {"l_fund_id", "vc_fund_name", "vc_market_list", "c_switch_mode",
+                                               "l_switch_time"};
+
+// Answers from a table of packets; records what it was asked.
+class ScriptedSource : public TableSource {
+ public:
+  bool Fetch(const CacheTableInfo& table, const std::vector<std::string>& keys, std::string* packet,
+             std::string* error) override {
+    asked.push_back(std::string(table.name) + ":" + KeyText(keys));
+    if (fail) {
+      *error = "服务器不可用";
+      return false;
+    }
+    *packet = next;
+    return true;
+  }
+  std::vector<std::string> asked;
+  std::string next;
+  bool fail = false;
+};
+
+TEST(RecordTableLoads, ARecordKeepsItsAddressThroughReloadsAndLeavesZeros) {
+  ScriptedSource source;
+  ReferenceCache cache(source);
+  source.next = Packet(kFundColumns, {{"1", "稳健增长", "1,2", "0", "150000"}, {"2", "平衡配置", "n", "1", "0"}});
+  cache.Ensure(CacheTable::Funds);
+  RFundInfo* one = cache.funds.Find(NumberKey(1));
+  RFundInfo* two = cache.funds.Find(NumberKey(2));
+  ASSERT_EQ(one->fund_id, 1);
+  EXPECT_STREQ(one->fund_name, "稳健增长");
+  EXPECT_EQ(one->switch_time, 150000);
+  EXPECT_EQ(cache.funds.Version(), 1);
+
+  // Whole reload: fund 1 changes, fund 2 goes, fund 3 comes.
+  source.next = Packet(kFundColumns, {{"3", "新基金", "U", "1", "0"}, {"1", "稳健增长二号", "1", "1", "160000"}});
+  ASSERT_EQ(cache.Refresh("tfundinfo"), 0);
+  EXPECT_EQ(cache.funds.Find(NumberKey(1)), one);
+  EXPECT_STREQ(one->fund_name, "稳健增长二号");
+  EXPECT_EQ(one->switch_time, 160000);
+  EXPECT_EQ(two->fund_id, 0);  // the record a holder kept now reads zeros
+  EXPECT_EQ(two->fund_name[0], '\0');
+  EXPECT_FALSE(cache.funds.Contains(NumberKey(2)));
+  ASSERT_EQ(cache.funds.Count(), 2);
+  EXPECT_EQ(cache.funds.At(0)->fund_id, 3);  // the order of the load
+  EXPECT_EQ(cache.funds.At(1), one);
+  EXPECT_EQ(cache.funds.IndexOf(NumberKey(1)), 1);
+  EXPECT_EQ(cache.funds.IndexOf(NumberKey(2)), -1);
+  EXPECT_EQ(cache.funds.Version(), 2);
+}
+
+TEST(RecordTableLoads, UnknownKeysAndIndexesGiveTheZeroRecordNeverNull) {
+  ScriptedSource source;
+  ReferenceCache cache(source);
+  source.next = Packet(kFundColumns, {{"1", "a", "", "0", "0"}});
+  cache.Ensure(CacheTable::Funds);
+  RFundInfo* unknown = cache.funds.Find(NumberKey(99));
+  ASSERT_NE(unknown, nullptr);
+  RFundInfo zero;
+  std::memset(&zero, 0, sizeof zero);
+  EXPECT_EQ(std::memcmp(unknown, &zero, sizeof zero), 0);
+  EXPECT_EQ(cache.funds.At(-1), unknown);
+  EXPECT_EQ(cache.funds.At(1), unknown);
+  EXPECT_EQ(cache.parameters.Find(NumberKey(40704))->found, 0);
+}
+
+TEST(RecordTableLoads, ARefreshOfOneRowRewritesOnlyThatRowInPlace) {
+  ScriptedSource source;
+  ReferenceCache cache(source);
+  source.next = Packet(kFundColumns, {{"1", "a", "", "0", "0"}, {"12", "b", "", "0", "0"}, {"2", "c", "", "0", "0"}});
+  cache.Ensure(CacheTable::Funds);
+  RFundInfo* twelve = cache.funds.Find(NumberKey(12));
+  RFundInfo* one = cache.funds.Find(NumberKey(1));
+  source.next = Packet(kFundColumns, {{"12", "b2", "", "1", "93000"}});
+  ASSERT_EQ(cache.Refresh("tfundinfo|12|"), 0);
+  EXPECT_EQ(source.asked.back(), "tfundinfo:12|");
+  EXPECT_EQ(cache.funds.Find(NumberKey(12)), twelve);
+  EXPECT_STREQ(twelve->fund_name, "b2");
+  EXPECT_EQ(twelve->switch_time, 93000);
+  EXPECT_STREQ(one->fund_name, "a");  // "1|" is no prefix of "12|"
+  EXPECT_EQ(cache.funds.Count(), 3);
+  EXPECT_EQ(cache.funds.IndexOf(NumberKey(12)), 1);  // keeps its place
+
+  // A named row the server no longer has leaves the table.
+  source.next = Packet(kFundColumns, {});
+  ASSERT_EQ(cache.Refresh("TFUNDINFO|1"), 0);
+  EXPECT_FALSE(cache.funds.Contains(NumberKey(1)));
+  EXPECT_EQ(cache.funds.Count(), 2);
+  EXPECT_EQ(cache.funds.Find(NumberKey(12)), twelve);
+}
+
+TEST(RecordTableLoads, TradeDaysRefreshByCalendarPrefixAndTheCalendarsFollow) {
+  ScriptedSource source;
+  ReferenceCache cache(source);
+  const std::vector<std::string> columns = {"vc_tradeday_type", "l_date", "l_day_kind"};
+  source.next = Packet(columns, {{"00", "20240102", "3"}, {"00", "20240103", "0"}, {"HK", "20240102", "2"}});
+  cache.Ensure(CacheTable::TradeDays);
+  RTradeDay* day = cache.trade_days.Find("00|20240103|");
+  EXPECT_FALSE(cache.Book()->Days({"00"}, 1)->Contains(20240103));
+  source.next = Packet(columns, {{"00", "20240103", "11"}});
+  ASSERT_EQ(cache.Refresh("tmarkettradeday|00|20240103|"), 0);
+  EXPECT_EQ(cache.trade_days.Find("00|20240103|"), day);
+  EXPECT_EQ(day->kinds, 11);
+  EXPECT_TRUE(cache.Book()->Days({"00"}, 1)->Contains(20240103));
+  // The whole calendar "00" by its code alone: HK stays.
+  source.next = Packet(columns, {{"00", "20240105", "1"}});
+  ASSERT_EQ(cache.Refresh("tmarkettradeday|00|"), 0);
+  EXPECT_EQ(cache.Book()->Calendar("00")->FirstDate(), 20240105);
+  EXPECT_EQ(cache.Book()->Calendar("HK")->FirstDate(), 20240102);
+}
+
+TEST(RecordTableLoads, FailedAndMalformedLoadsKeepTheOldRowsAndSayWhy) {
+  ScriptedSource source;
+  ReferenceCache cache(source);
+  source.fail = true;
+  cache.Ensure(CacheTable::Markets);
+  EXPECT_EQ(cache.LastError(CacheTable::Markets), "服务器不可用");
+  cache.Ensure(CacheTable::Markets);  // within the pause: not asked again
+  EXPECT_EQ(source.asked.size(), 1u);
+
+  source.fail = false;
+  source.next = Packet({"c_market_no", "vc_market_name"}, {{"1", "上海"}});
+  ASSERT_EQ(cache.Refresh("tmarketinfo"), 0);  // a refresh does not wait for the pause
+  EXPECT_EQ(cache.LastError(CacheTable::Markets), "");
+  RMarketInfo* market = cache.markets.Find(MarketKey("1"));
+  EXPECT_STREQ(market->market_name, "上海");
+
+  source.next = "    2\x01         5\x01" "c_market_no\x01vc_market_name\x01" "1\x01";  // rows promised, not there
+  EXPECT_EQ(cache.Refresh("tmarketinfo"), -1);
+  EXPECT_EQ(cache.LastError(CacheTable::Markets), "行、列数与实际不符");
+  EXPECT_STREQ(market->market_name, "上海");
+  EXPECT_EQ(cache.markets.Count(), 1);
+  EXPECT_EQ(cache.Refresh("tasset|3|"), 1);  // not a table of the cache: nothing asked
+  EXPECT_EQ(source.asked.size(), 3u);
+}
+
+TEST(TableRows, LongTextsAreCutAtACharacterAndMissingColumnsReadEmpty) {
+  // 7 bytes fit the market code: "ABCDEF" + a double-byte character would split it.
+  auto rows = ReadMarketRows(Packet({"c_market_no", "en_time_zone"}, {{"ABCDEF中", "5.5"}}));
+  ASSERT_EQ(rows.size(), 1u);
+  EXPECT_STREQ(rows[0].record.market_no, "ABCDEF");
+  EXPECT_EQ(rows[0].key, "ABCDEF|");
+  EXPECT_DOUBLE_EQ(rows[0].record.time_zone, 5.5);
+  EXPECT_EQ(rows[0].record.begin_time1, 0);
+  EXPECT_EQ(rows[0].record.tradeday_type[0], '\0');
+  std::string long_value(300, 'v');
+  auto parameters = ReadParameterRows(Packet({"l_serial_no", "vc_value"}, {{"61057", long_value}}));
+  EXPECT_EQ(std::strlen(parameters[0].record.value), 255u);
+  EXPECT_EQ(parameters[0].record.found, 1);
+  EXPECT_THROW(ReadFundRows("    0\x01         0\x01"), Error);  // no columns
+  EXPECT_TRUE(ReadFundRows("").empty());
+}
+
+TEST(RefreshSpecs, NoticesNameTheTableAndTheLeadingKeys) {
+  auto spec = ParseRefreshSpec("tfundinfo|12|");
+  EXPECT_EQ(spec.table, "tfundinfo");
+  EXPECT_EQ(spec.keys, std::vector<std::string>{"12"});
+  EXPECT_TRUE(ParseRefreshSpec("tfundinfo").keys.empty());
+  EXPECT_TRUE(ParseRefreshSpec("tfundinfo|").keys.empty());
+  EXPECT_TRUE(ParseRefreshSpec("tfundinfo||5|").keys.empty());  // an empty first key: the whole table
+  EXPECT_EQ(ParseRefreshSpec("tmarkettradeday|00|20240102").keys, (std::vector<std::string>{"00", "20240102"}));
+  EXPECT_EQ(FindCacheTable("TMarketInfo")->table, CacheTable::Markets);
+  EXPECT_EQ(FindCacheTable("tasset"), nullptr);
+  std::string packet;
+  std::string error;
+  EXPECT_FALSE(TablePacketOfReply("<ErrCode>1</ErrCode><ErrMsg>表不存在</ErrMsg>", &packet, &error));
+  EXPECT_EQ(error, "表不存在");
+  EXPECT_TRUE(TablePacketOfReply("<ErrCode>0</ErrCode><ErrMsg></ErrMsg><vc_data>x</vc_data>", &packet, &error));
+  EXPECT_EQ(packet, "x");
+  EXPECT_EQ(TableRequestText({"00", "20240102"}), "<vc_key_word>00|20240102|</vc_key_word>");
+}
+
+}  // namespace
+}  // namespace ruzi
