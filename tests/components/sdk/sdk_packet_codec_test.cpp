@@ -3,6 +3,7 @@
 // between writer and reader, and every damaged packet is refused without reading outside it.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <random>
 
 #include "foundation/error.h"
@@ -170,6 +171,19 @@ TEST(SdkPacketCodec, DamagedBytesAreRefusedOrReadWithinThePacket) {
     }
   }
   EXPECT_GT(refused, 0u);
+}
+
+TEST(SdkPacketCodec, TheDocumentedExampleHasExactlyItsBytes) {
+  PacketWriter writer(2);
+  writer.Start();
+  writer.DefineField("port", 'S', 255, 4);
+  writer.PutText("9001");
+  writer.Finish();
+  const unsigned char expected[] = {0x02, 'Z', 'P', 0, 0, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0,
+                                    4, 'p', 'o', 'r', 't', 0, 'S', 0xFF, 0, 0, 0, 4, 0, 0, 0,
+                                    4, 0, 0, 0, '9', '0', '0', '1', 0};
+  ASSERT_EQ(writer.Size(), sizeof expected);
+  EXPECT_EQ(std::memcmp(writer.Data(), expected, sizeof expected), 0);
 }
 
 TEST(SdkPacketCodec, VersionIsTheFirstByteOnly) {
