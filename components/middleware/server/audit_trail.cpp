@@ -1,8 +1,16 @@
 #include "audit_trail.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 
 namespace ruzi::mwd {
+namespace {
+
+constexpr size_t kFullBatch = 512;
+constexpr auto kBatchPeriod = std::chrono::milliseconds(5);
+
+}  // namespace
 
 AuditTrail::AuditTrail(Database& database) : database_(database), writer_([this] { Run(); }) {}
 
@@ -16,17 +24,21 @@ AuditTrail::~AuditTrail() {
 }
 
 void AuditTrail::Record(AuditRecord record) {
+  bool wake = false;
   {
     std::lock_guard<std::mutex> guard(lock_);
     queue_.push_back(std::move(record));
     ++queued_;
+    // The first record starts the writer's batch period; a full batch ends it early.
+    wake = queue_.size() == 1 || queue_.size() == kFullBatch;
   }
-  wake_.notify_one();
+  if (wake) wake_.notify_one();
 }
 
 void AuditTrail::Flush() {
   std::unique_lock<std::mutex> guard(lock_);
   uint64_t target = queued_;
+  flush_wanted_ = std::max(flush_wanted_, target);
   wake_.notify_one();
   stored_.wait(guard, [&] { return written_ >= target; });
 }
@@ -36,7 +48,12 @@ void AuditTrail::Run() {
   std::unique_lock<std::mutex> guard(lock_);
   for (;;) {
     wake_.wait(guard, [&] { return stopping_ || !queue_.empty(); });
-    if (queue_.empty() && stopping_) return;
+    wake_.wait_for(guard, kBatchPeriod,
+                   [&] { return stopping_ || queue_.size() >= kFullBatch || flush_wanted_ > written_; });
+    if (queue_.empty()) {
+      if (stopping_) return;
+      continue;
+    }
     batch.swap(queue_);
     guard.unlock();
     Store(batch);

@@ -1,8 +1,9 @@
 #pragma once
 // Every call the server answers is recorded in the table mw_audit. A call only queues its
-// record (the calling thread never waits for the disk); one writer thread stores the queue
-// in batches, one transaction each. Flush() returns once everything queued before it is
-// stored, so a query made after it sees every earlier call.
+// record (the calling thread never waits for the disk); one writer thread, woken by the first
+// record of a batch, stores the batch a few milliseconds later or as soon as it is full, one
+// transaction each. Flush() returns once everything queued before it is stored, so a query made after
+// it sees every earlier call.
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
@@ -54,6 +55,7 @@ class AuditTrail {
   std::vector<AuditRecord> queue_;
   uint64_t queued_ = 0;   // records ever queued
   uint64_t written_ = 0;  // records ever stored (or given up on)
+  uint64_t flush_wanted_ = 0;  // Flush() waits until written_ reaches this
   bool stopping_ = false;
   std::thread writer_;
 };
