@@ -11,6 +11,7 @@
 #include <string>
 
 #include "foundation/file_backed_list.h"
+#include "library/start_error_record.h"
 #include "platform/dynamic_library.h"
 #include "platform/environment.h"
 #include "platform/file_system.h"
@@ -35,6 +36,10 @@ struct Library {
   FreeFn free = dll.ExportAs<FreeFn>("RuziWriteLogFree");
   ShutdownFn shutdown = dll.ExportAs<ShutdownFn>("RuziShutdown");
   bool Complete() const { return dll.OwnsHandle() && create && add && free && shutdown; }
+  // Why the load failed: the system's text and the reason a start step left.
+  static std::string Failure() {
+    return platform::DynamicLibrary::LastError() + " / " + platform::GetEnvironment(kStartErrorVariable);
+  }
   // FreeLibrary: the library goes, with whatever it still runs.
   void Unload() { dll = platform::DynamicLibrary(); }
 };
@@ -56,7 +61,7 @@ TEST(WriteLogDll, LoadLogFreeTwentyTimesWithoutShutdown) {
   const auto start = std::chrono::steady_clock::now();
   for (int round = 0; round < 20; ++round) {
     Library library;
-    ASSERT_TRUE(library.Complete()) << round;
+    ASSERT_TRUE(library.Complete()) << round << ": " << Library::Failure();
     void* writer = library.create("Loop", folder.c_str(), 10, "");
     ASSERT_NE(writer, nullptr);
     for (int n = 0; n < 200; ++n) library.add(writer, ("line " + std::to_string(n)).c_str(), "", 0, 0);
@@ -77,7 +82,7 @@ TEST(WriteLogDll, ShutdownBeforeFreeLosesNothing) {
   const std::string folder = testing::FreshTestFolder("write_log_dll_shutdown");
   for (int round = 0; round < 5; ++round) {
     Library library;
-    ASSERT_TRUE(library.Complete());
+    ASSERT_TRUE(library.Complete()) << Library::Failure();
     void* writer = library.create("Drain", folder.c_str(), 10, "");
     for (int n = 0; n < 2000; ++n) library.add(writer, "x", "", 0, 0);
     library.shutdown();

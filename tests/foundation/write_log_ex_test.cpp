@@ -3,6 +3,7 @@
 // flushes and the retries of a line that cannot be formatted.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 #include <string>
 
@@ -13,6 +14,7 @@
 #include "memory_file_system.h"
 #include "platform/paths.h"
 #include "platform/process_ids.h"
+#include "test_paths.h"
 
 namespace ruzi {
 namespace {
@@ -253,6 +255,22 @@ TEST_F(WriteLogExTest, FormattedLinesAndTheFormatErrorText) {
   EXPECT_EQ(files.Content(kLogs + "P_2026-12-03.log"),
             Prefix(0) + "count=42\r\n" + Prefix(0) + "写日志时Format出错,StrFormat=[%d and %d]\r\n" + Prefix(0) +
                 "写日志时Format出错,StrFormat=[%q]\r\n");
+}
+
+TEST_F(WriteLogExTest, MissingLogFolderIsCreatedOnRealFiles) {
+  // Real files: a folder removed while the writer runs comes back with the next flush.
+  const std::string folder = testing::FreshTestFolder("write_log_missing_folder") + "a" + kSep + "b" + kSep;
+  LogWriterSeams seams = Seams();
+  seams.files = &platform::SystemFileSystem();
+  TqxWriteLogEx log("G", folder, 200, "", seams);
+  EXPECT_TRUE(platform::SystemFileSystem().DirectoryExists(folder));
+  log.AddLog("one");
+  log.RunPasses();
+  std::filesystem::remove_all(std::filesystem::path(folder).parent_path().parent_path());
+  log.AddLog("two");
+  log.RunPasses();
+  EXPECT_EQ(platform::SystemFileSystem().ReadWholeFile(folder + "G_2026-12-03.log").value_or("<missing>"),
+            Prefix(0) + "two\r\n");
 }
 
 TEST_F(WriteLogExTest, PassesHandleAtMostAThousandLines) {
