@@ -7,8 +7,19 @@
 namespace ruzi::mw {
 namespace {
 
+// With `tail` set, the bytes of a message's last data item are not written, only their
+// length; *tail is pointed at them instead.
 struct PayloadWriter {
   WireWriter& w;
+  std::string_view* tail = nullptr;
+  void Data(std::string_view bytes) const {
+    if (tail == nullptr) {
+      w.Bytes(bytes);
+      return;
+    }
+    w.U32(static_cast<uint32_t>(bytes.size()));
+    *tail = bytes;
+  }
   void operator()(const SignOnRequest& m) const {
     w.Bytes(m.user);
     w.Bytes(m.client);
@@ -26,12 +37,12 @@ struct PayloadWriter {
     w.U32(m.timeout_ms);
     w.U32(m.flags);
     w.Bytes(m.route);
-    w.Bytes(m.data);
+    Data(m.data);
   }
   void operator()(const CallReply& m) const {
     w.I32(m.user_code);
-    w.Bytes(m.data);
     w.Bytes(m.message);
+    Data(m.data);
   }
   void operator()(const ProbeRequest&) const {}
   void operator()(const ProbeReply& m) const {
@@ -83,8 +94,8 @@ Message ReadPayload(MessageType type, WireReader& r) {
     case MessageType::CallOk: {
       CallReply m;
       m.user_code = r.I32("user code");
-      m.data = r.Bytes("data");
       m.message = r.Bytes("message");
+      m.data = r.Bytes("data");
       return m;
     }
     case MessageType::Probe:
@@ -119,15 +130,22 @@ std::string EncodePayload(const Message& message) {
   return out;
 }
 
-std::string EncodeMessage(const Message& message, uint32_t sequence) {
-  // Header first, payload written in place, length patched last: one buffer, no copy.
-  std::string out = EncodeFrame(TypeOf(message), sequence, {});
-  WireWriter writer(out);
-  std::visit(PayloadWriter{writer}, message);
+EncodedFrame EncodeMessageParts(const Message& message, uint32_t sequence) {
+  // Header first, payload written in place, length patched last.
+  EncodedFrame frame;
+  frame.head = EncodeFrame(TypeOf(message), sequence, {});
+  WireWriter writer(frame.head);
+  std::visit(PayloadWriter{writer, &frame.tail}, message);
   std::string length;
-  WireWriter(length).U32(static_cast<uint32_t>(out.size() - kLengthFieldBytes));
-  out.replace(0, kLengthFieldBytes, length);
-  return out;
+  WireWriter(length).U32(static_cast<uint32_t>(frame.head.size() + frame.tail.size() - kLengthFieldBytes));
+  frame.head.replace(0, kLengthFieldBytes, length);
+  return frame;
+}
+
+std::string EncodeMessage(const Message& message, uint32_t sequence) {
+  EncodedFrame parts = EncodeMessageParts(message, sequence);
+  parts.head.append(parts.tail);
+  return std::move(parts.head);
 }
 
 Message DecodeMessage(const Frame& frame) {

@@ -101,7 +101,8 @@ void Connection::Serve() {
 }
 
 bool Connection::Send(const mw::Message& message, uint32_t sequence) {
-  return SendAll(fd_, mw::EncodeMessage(message, sequence));
+  mw::EncodedFrame frame = mw::EncodeMessageParts(message, sequence);
+  return SendAll(fd_, frame.head, frame.tail);
 }
 
 bool Connection::Handle(const mw::Frame& frame) {

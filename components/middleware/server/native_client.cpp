@@ -44,7 +44,8 @@ NativeClient::NativeClient(const std::string& host, uint16_t port) {
 }
 
 bool NativeClient::Send(const mw::Message& message, uint32_t sequence) {
-  return SendRaw(mw::EncodeMessage(message, sequence));
+  mw::EncodedFrame frame = mw::EncodeMessageParts(message, sequence);
+  return fd_.Valid() && SendAll(fd_.Get(), frame.head, frame.tail);
 }
 
 bool NativeClient::SendRaw(std::string_view bytes) { return fd_.Valid() && SendAll(fd_.Get(), bytes); }

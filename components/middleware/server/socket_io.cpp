@@ -4,6 +4,7 @@
 #include <netinet/tcp.h>
 #include <sys/socket.h>
 #include <sys/time.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -45,6 +46,28 @@ void ReceiveTimeout::Set(uint32_t milliseconds) {
 }
 
 void SetSendTimeout(int fd, uint32_t milliseconds) { SetTimeout(fd, SO_SNDTIMEO, milliseconds); }
+
+bool SendAll(int fd, std::string_view head, std::string_view tail) {
+  while (!head.empty()) {
+    iovec pieces[2] = {{const_cast<char*>(head.data()), head.size()}, {const_cast<char*>(tail.data()), tail.size()}};
+    msghdr message{};
+    message.msg_iov = pieces;
+    message.msg_iovlen = tail.empty() ? 1 : 2;
+    ssize_t sent = ::sendmsg(fd, &message, MSG_NOSIGNAL);
+    if (sent < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    auto count = static_cast<size_t>(sent);
+    if (count < head.size()) {
+      head.remove_prefix(count);
+      continue;
+    }
+    tail.remove_prefix(count - head.size());
+    head = {};
+  }
+  return SendAll(fd, tail);
+}
 
 void SetNoDelay(int fd) {
   int on = 1;

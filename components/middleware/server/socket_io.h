@@ -50,6 +50,8 @@ class ReceiveTimeout {
 
 // False when the peer has gone.
 bool SendAll(int fd, std::string_view bytes);
+// Both pieces, in one system call when the socket takes them.
+bool SendAll(int fd, std::string_view head, std::string_view tail);
 // A send that cannot go on for this long fails (a client that stops reading its answers
 // must not hold a connection thread for ever).
 void SetSendTimeout(int fd, uint32_t milliseconds);
