@@ -79,12 +79,15 @@ void PacketWriter::AppendText(std::string_view text) {
   bytes_.push_back('\0');
 }
 
-void PacketWriter::AppendCounted(const void* data, size_t size, bool terminated) {
-  char length[4];
-  StoreU32(length, static_cast<uint32_t>(size));
-  bytes_.insert(bytes_.end(), length, length + 4);
-  const char* begin = static_cast<const char*>(data);
+void PacketWriter::AppendBytes(const void* data, size_t size) {
+  const char* begin = static_cast<const char*>(data);  // numbers as they are in memory: little-endian
   bytes_.insert(bytes_.end(), begin, begin + size);
+}
+
+void PacketWriter::AppendCounted(const void* data, size_t size, bool terminated) {
+  const auto length = static_cast<uint32_t>(size);
+  AppendBytes(&length, sizeof length);
+  AppendBytes(data, size);
   if (terminated) bytes_.push_back('\0');
 }
 
@@ -107,16 +110,13 @@ bool PacketWriter::PutText(std::string_view text) {
   } else {
     switch (type) {
       case kTypeInt: {
-        char value[4];
-        StoreU32(value, static_cast<uint32_t>(TextToInt(text)));
-        bytes_.insert(bytes_.end(), value, value + 4);
+        const int32_t number = TextToInt(text);
+        AppendBytes(&number, sizeof number);
         break;
       }
       case kTypeFloat: {
-        double number = TextToDouble(text);
-        char value[8];
-        std::memcpy(value, &number, 8);
-        bytes_.insert(bytes_.end(), value, value + 8);
+        const double number = TextToDouble(text);
+        AppendBytes(&number, sizeof number);
         break;
       }
       case kTypeChar: bytes_.push_back(TextToChar(text)); break;
@@ -127,35 +127,31 @@ bool PacketWriter::PutText(std::string_view text) {
   return true;
 }
 
+bool PacketWriter::PutBinary(const void* value, size_t size) {
+  AppendBytes(value, size);
+  ValueWritten();
+  return true;
+}
+
 bool PacketWriter::PutInt(int32_t value) {
   char type;
   if (!NextValueType(type)) return false;
   if (type != kTypeInt || version_ == kPacketV1) return PutText(IntText(value));
-  char bytes[4];
-  StoreU32(bytes, static_cast<uint32_t>(value));
-  bytes_.insert(bytes_.end(), bytes, bytes + 4);
-  ValueWritten();
-  return true;
+  return PutBinary(&value, sizeof value);
 }
 
 bool PacketWriter::PutDouble(double value) {
   char type;
   if (!NextValueType(type)) return false;
   if (type != kTypeFloat || version_ == kPacketV1) return PutText(DoubleText(value));
-  char bytes[8];
-  std::memcpy(bytes, &value, 8);
-  bytes_.insert(bytes_.end(), bytes, bytes + 8);
-  ValueWritten();
-  return true;
+  return PutBinary(&value, sizeof value);
 }
 
 bool PacketWriter::PutChar(char value) {
   char type;
   if (!NextValueType(type)) return false;
   if (type != kTypeChar || version_ == kPacketV1) return PutText(CharText(value));
-  bytes_.push_back(value);
-  ValueWritten();
-  return true;
+  return PutBinary(&value, sizeof value);
 }
 
 bool PacketWriter::PutRaw(const void* data, size_t size) {

@@ -46,6 +46,9 @@ class PacketWriter {
   bool Refuse(std::string reason);
   // The next value's field type, starting the packet when nothing was started.
   bool NextValueType(char& type);
+  // A value of the field's own binary type (version 2).
+  bool PutBinary(const void* value, size_t size);
+  void AppendBytes(const void* data, size_t size);
   void AppendText(std::string_view text);
   void AppendCounted(const void* data, size_t size, bool terminated);
   void ValueWritten();
