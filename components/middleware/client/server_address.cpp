@@ -1,13 +1,9 @@
 #include "server_address.h"
 
+#include "foundation/trim.h"
+
 namespace ruzi::wsclient {
 namespace {
-
-std::string_view Trimmed(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
-}
 
 bool ParseOne(std::string_view entry, ServerAddress* address) {
   if (entry.substr(0, 2) == "//") entry.remove_prefix(2);
@@ -29,18 +25,18 @@ bool ParseOne(std::string_view entry, ServerAddress* address) {
 
 std::vector<ServerAddress> ParseServerAddresses(std::string_view text, std::string* problem) {
   std::vector<ServerAddress> addresses;
-  if (Trimmed(text).empty()) {
+  if (Trim(text).empty()) {
     *problem = "未设置服务器地址(WSNADDR)";
     return addresses;
   }
   while (!text.empty()) {
     size_t end = text.find_first_of(",;");
-    std::string_view entry = Trimmed(text.substr(0, end));
+    const std::string entry = Trim(text.substr(0, end));
     text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
     if (entry.empty()) continue;
     ServerAddress address;
     if (!ParseOne(entry, &address)) {
-      *problem = "服务器地址格式错误: " + std::string(entry);
+      *problem = "服务器地址格式错误: " + entry;
       return {};
     }
     addresses.push_back(std::move(address));

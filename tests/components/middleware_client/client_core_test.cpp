@@ -1,0 +1,84 @@
+// The client's portable parts, natively under the sanitizers: server address lists and the
+// field buffer layout.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "fml_fields.h"
+#include "server_address.h"
+
+namespace ruzi::wsclient {
+namespace {
+
+TEST(ServerAddressList, ReadsEveryEntryInOrder) {
+  std::string problem;
+  std::vector<ServerAddress> addresses =
+      ParseServerAddresses(" //10.0.0.1:9001, host-b:7000;//[::1]:65535 ,", &problem);
+  ASSERT_EQ(addresses.size(), 3u) << problem;
+  EXPECT_EQ(addresses[0], (ServerAddress{"10.0.0.1", 9001}));
+  EXPECT_EQ(addresses[1], (ServerAddress{"host-b", 7000}));
+  EXPECT_EQ(addresses[2], (ServerAddress{"[::1]", 65535}));
+  EXPECT_EQ(AddressText(addresses[1]), "//host-b:7000");
+}
+
+TEST(ServerAddressList, RefusesWhatCannotBeConnectedTo) {
+  for (const char* text : {"", "   ", ",;", "//host", "//host:", "//:7000", "//host:0", "//host:65536", "//host:7a",
+                           "//ok:1,//bad"}) {
+    std::string problem;
+    EXPECT_TRUE(ParseServerAddresses(text, &problem).empty()) << text;
+    EXPECT_FALSE(problem.empty()) << text;
+  }
+}
+
+// Whatever is parsed prints back to a text that parses to the same list.
+TEST(ServerAddressList, ParsedListsSurviveARoundTrip) {
+  std::mt19937 random(7);
+  const std::string alphabet = "/:,;. 0123456789abc-";
+  for (int round = 0; round < 5000; ++round) {
+    std::string text(random() % 24, ' ');
+    for (char& c : text) c = alphabet[random() % alphabet.size()];
+    std::string problem;
+    std::vector<ServerAddress> parsed = ParseServerAddresses(text, &problem);
+    if (parsed.empty()) continue;
+    std::string printed;
+    for (const ServerAddress& address : parsed) printed += AddressText(address) + ",";
+    std::string again_problem;
+    EXPECT_EQ(ParseServerAddresses(printed, &again_problem), parsed) << text;
+  }
+}
+
+TEST(FieldBufferLayout, EntriesLieOneAfterAnotherWithTheirLengths) {
+  char region[64] = {};
+  InitFmlFields(region, sizeof region);
+  const int32_t kLongField = (1 << 25) | 3;
+  const int32_t kStringField = (5 << 25) | 4;
+  int32_t number = 0x01020304;
+  ASSERT_EQ(FmlAdd(region, sizeof region, kStringField, "ab", 0), 0);
+  ASSERT_EQ(FmlAdd(region, sizeof region, kLongField, &number, 0), 0);
+  const char expected[] = "\x1B\0\0\0"  // 4 + (8 + 3) + (8 + 4) bytes in use
+                          "\x04\0\0\x0A\x03\0\0\0ab\0"
+                          "\x03\0\0\x02\x04\0\0\0\x04\x03\x02\x01";
+  EXPECT_EQ(std::string(region, 27), std::string(expected, 27));
+  EXPECT_EQ(FmlUsedBytes(region), 27u);
+  // Growing the first entry moves the second behind it.
+  int16_t unused = 0;
+  EXPECT_EQ(FmlChange(region, sizeof region, kStringField, 0, "abcdef", 0), 0);
+  EXPECT_EQ(FmlChange(region, sizeof region, (7 << 25) | 1, 0, &unused, 0), -1);  // no such type
+  char text[16] = {};
+  ASSERT_EQ(FmlGet(region, kStringField, 0, text, sizeof text), 0);
+  EXPECT_STREQ(text, "abcdef");
+  int32_t back = 0;
+  ASSERT_EQ(FmlGet(region, kLongField, 0, &back, 4), 0);
+  EXPECT_EQ(back, number);
+  // Full: nothing changes.
+  std::string big(40, 'x');
+  EXPECT_EQ(FmlAdd(region, sizeof region, kStringField, big.c_str(), 0), -1);
+  EXPECT_EQ(FmlUsedBytes(region), 31u);
+  EXPECT_EQ(FmlCount(region, kStringField), 1);
+}
+
+}  // namespace
+}  // namespace ruzi::wsclient
