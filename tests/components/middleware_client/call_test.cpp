@@ -74,6 +74,19 @@ TEST_F(ClientCalls, HundredKilobyteReplyGrowsAOneKilobyteBuffer) {
   c.tpfree(out);
 }
 
+TEST_F(ClientCalls, MissingReplyBufferIsAllocatedOfTheRequestType) {
+  char* in = c.tpalloc("STRING", nullptr, 32);
+  std::strcpy(in, "<x>new buffer</x>");
+  char* out = nullptr;
+  int32_t length = 0;
+  ASSERT_EQ(c.tpcall("demo_echo", in, 0, &out, &length, 0, 30000, 1), 0);
+  ASSERT_NE(out, nullptr);
+  EXPECT_EQ(Item(out, "Request"), "<x>new buffer</x>");
+  EXPECT_EQ(length, static_cast<int32_t>(std::strlen(out) + 1));
+  c.tpfree(out);
+  c.tpfree(in);
+}
+
 TEST_F(ClientCalls, RawBytesTravelWithTheirNuls) {
   const std::string bytes("a\0b\0\0c\xff", 7);
   char* in = c.tpalloc("CARRAY", nullptr, 16);

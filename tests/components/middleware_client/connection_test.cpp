@@ -40,8 +40,10 @@ class ClientConnection : public ::testing::Test {
 TEST_F(ClientConnection, RefusedPasswordIsNotANetworkFailure) {
   PrivateServer server("password", {"--password", "secret"});
   platform::SetEnvironment("WSNADDR", server.Address());
-  EXPECT_EQ(SignOn(32, "wsclient", "wrong"), -1);
+  EXPECT_EQ(SignOn(32, "user-at-offset-0", "wrong"), -1);
   EXPECT_EQ(c.gettperrno(), 8);
+  // The server names the refused user: the record's first field went out as the user.
+  EXPECT_NE(server.LogText().find("sign-on refused for user-at-offset-0\n"), std::string::npos) << server.LogText();
   EXPECT_FALSE(HasNetworkMarker(LastErrorText())) << LastErrorText();
   EXPECT_EQ(c.getconnectstate(), 0);
   EXPECT_EQ(SignOn(32, "wsclient", "secret"), 0) << LastErrorText();

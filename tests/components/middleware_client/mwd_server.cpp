@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <thread>
 
@@ -95,6 +96,11 @@ PrivateServer::~PrivateServer() {
 }
 
 std::string PrivateServer::Address() const { return "//127.0.0.1:" + std::to_string(port_); }
+
+std::string PrivateServer::LogText() const {
+  std::ifstream in(folder_ + "ruzi-mwd.log", std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
 
 void PrivateServer::Signal(const char* name) {
   StartUnixProgram("/bin/kill -" + std::string(name) + " " + std::to_string(pid_));

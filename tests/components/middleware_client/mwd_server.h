@@ -24,6 +24,8 @@ class PrivateServer {
 
   uint16_t Port() const { return port_; }
   std::string Address() const;
+  // What the server wrote to its log so far.
+  std::string LogText() const;
   // SIGKILL; returns once the port refuses connections.
   void Kill();
   // SIGSTOP and SIGCONT; each returns once the process is in that state.
