@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 
 #include "client_calls.h"
@@ -15,7 +16,7 @@
 namespace ruzi::testing {
 namespace {
 
-TEST(ClientSettingsFile, AddressComesFromTheFileBesideTheDllUnlessWsnaddrIsSet) {
+TEST(ClientSettingsFile, AddressAndTimeOutComeFromTheFileBesideTheDll) {
   const ClientEntries& c = Client();
   ASSERT_FALSE(c.module_path.empty());
   const std::string folder = c.module_path.substr(0, c.module_path.find_last_of("\\/") + 1);
@@ -36,6 +37,25 @@ TEST(ClientSettingsFile, AddressComesFromTheFileBesideTheDllUnlessWsnaddrIsSet) 
   EXPECT_NE(std::string(c.tpstrerror(c.gettperrno())).find("-5"), std::string::npos);
   platform::UnsetEnvironment("WSNADDR");
   DeleteFileA(ini.c_str());
+
+  // A server that accepts but never answers: the sign-on wait ends at ConnectTimeout and the
+  // text says it was a time-out, which the connection start counts as a network failure.
+  // (One test: the cases share the settings file, and CTest runs tests side by side.)
+  PrivateServer server("frozen-sign-on");
+  platform::SetEnvironment("WSNADDR", server.Address());
+  ASSERT_TRUE(WritePrivateProfileStringA("Client", "ConnectTimeout", "400", ini.c_str()));
+  server.Freeze();
+  auto start = std::chrono::steady_clock::now();
+  int32_t status = SignOn();
+  auto waited = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+  server.Thaw();
+  DeleteFileA(ini.c_str());
+  platform::UnsetEnvironment("WSNADDR");
+  EXPECT_EQ(status, -1);
+  EXPECT_EQ(c.gettperrno(), 12);
+  EXPECT_NE(std::string(c.tpstrerror(12)).find("超时"), std::string::npos) << c.tpstrerror(12);
+  EXPECT_GE(waited.count(), 350);
+  EXPECT_LT(waited.count(), 3000);
 }
 
 }  // namespace
