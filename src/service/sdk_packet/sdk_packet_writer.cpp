@@ -92,7 +92,7 @@ void PacketWriter::AppendCounted(const void* data, size_t size, bool terminated)
 }
 
 bool PacketWriter::PutText(std::string_view text) {
-  char type;
+  char type = '\0';
   if (!NextValueType(type)) return false;
   if (version_ == kPacketV1) {
     std::string converted;
@@ -127,6 +127,12 @@ bool PacketWriter::PutText(std::string_view text) {
   return true;
 }
 
+bool PacketWriter::PutOwnText(std::string_view text) {
+  AppendText(text);
+  ValueWritten();
+  return true;
+}
+
 bool PacketWriter::PutBinary(const void* value, size_t size) {
   AppendBytes(value, size);
   ValueWritten();
@@ -134,23 +140,26 @@ bool PacketWriter::PutBinary(const void* value, size_t size) {
 }
 
 bool PacketWriter::PutInt(int32_t value) {
-  char type;
+  char type = '\0';
   if (!NextValueType(type)) return false;
-  if (type != kTypeInt || version_ == kPacketV1) return PutText(IntText(value));
+  if (type != kTypeInt) return PutText(IntText(value));
+  if (version_ == kPacketV1) return PutOwnText(IntText(value));
   return PutBinary(&value, sizeof value);
 }
 
 bool PacketWriter::PutDouble(double value) {
-  char type;
+  char type = '\0';
   if (!NextValueType(type)) return false;
-  if (type != kTypeFloat || version_ == kPacketV1) return PutText(DoubleText(value));
+  if (type != kTypeFloat) return PutText(DoubleText(value));
+  if (version_ == kPacketV1) return PutOwnText(DoubleText(value));
   return PutBinary(&value, sizeof value);
 }
 
 bool PacketWriter::PutChar(char value) {
-  char type;
+  char type = '\0';
   if (!NextValueType(type)) return false;
-  if (type != kTypeChar || version_ == kPacketV1) return PutText(CharText(value));
+  if (type != kTypeChar) return PutText(CharText(value));
+  if (version_ == kPacketV1) return PutOwnText(CharText(value));
   return PutBinary(&value, sizeof value);
 }
 

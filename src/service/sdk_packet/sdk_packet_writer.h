@@ -46,7 +46,8 @@ class PacketWriter {
   bool Refuse(std::string reason);
   // The next value's field type, starting the packet when nothing was started.
   bool NextValueType(char& type);
-  // A value of the field's own binary type (version 2).
+  // A value of the field's own type: its text (version 1) or its bytes (version 2).
+  bool PutOwnText(std::string_view text);
   bool PutBinary(const void* value, size_t size);
   void AppendBytes(const void* data, size_t size);
   void AppendText(std::string_view text);
