@@ -125,8 +125,10 @@ class RatioReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& run : runs) {
+      // With repetitions, the median stands for the run.
+      if (!run.aggregate_name.empty() && run.aggregate_name != "median") continue;
       auto rate = run.counters.find("bytes_per_second");
-      if (rate != run.counters.end()) rates_[run.benchmark_name()] = rate->second.value;
+      if (rate != run.counters.end()) rates_[run.run_name.str()] = rate->second.value;
     }
     ConsoleReporter::ReportRuns(runs);
   }
