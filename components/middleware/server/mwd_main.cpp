@@ -43,6 +43,10 @@ int Serve(const ruzi::mwd::ServerOptions& options) {
 int main(int argc, char** argv) {
   ::signal(SIGPIPE, SIG_IGN);
   ruzi::mwd::ServerOptions options;
+  if (argc == 2 && (std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h")) {
+    std::printf("%s", ruzi::mwd::ServerUsage());
+    return 0;
+  }
   try {
     options = ruzi::mwd::ParseServerOptions(std::vector<std::string>(argv + 1, argv + argc));
   } catch (const std::invalid_argument& error) {

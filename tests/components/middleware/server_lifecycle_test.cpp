@@ -5,11 +5,15 @@
 #include <sqlite3.h>
 #include <sys/wait.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <thread>
 
 #include "call_answers.h"
 #include "error_numbers.h"
 #include "mwd_process.h"
+#include "test_paths.h"
 
 namespace ruzi::testing {
 namespace {
@@ -106,6 +110,52 @@ TEST(MiddlewareServerLifecycle, AKilledServerIsALostConnection) {
   EXPECT_TRUE(WIFSIGNALED(status));
   EXPECT_FALSE(client.Call("demo_echo", "x").has_value());
   EXPECT_THROW(mwd::NativeClient("127.0.0.1", server.Port()), std::runtime_error);
+}
+
+long ReadNumber(const std::string& path) {
+  std::ifstream in(path);
+  long value = 0;
+  in >> value;
+  return value;
+}
+
+// Gone, or a zombie nobody has reaped yet (a detached server's parent has exited).
+bool Gone(long pid) {
+  std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+  std::string text;
+  if (!std::getline(stat, text)) return true;
+  size_t close = text.rfind(')');
+  return close == std::string::npos || close + 2 >= text.size() || text[close + 2] == 'Z';
+}
+
+int RunServer(const std::string& arguments) {
+  int status = std::system((std::string(RUZI_MWD_PATH) + " " + arguments + " >/dev/null 2>&1").c_str());
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// What the CTest fixture relies on: --detach returns once the port file is there, a second
+// start with the same pid file replaces a leftover server, --stop waits until it is gone,
+// and a server that cannot start says so by its exit code.
+TEST(MiddlewareServerLifecycle, DetachAndStopAsTheFixtureUsesThem) {
+  std::string folder = FreshTestFolder("mwd-detach");
+  std::string common = "--detach --port 0 --port-file " + folder + "port --pid-file " + folder + "pid --db " + folder +
+                       "mwd.db --log-dir " + folder;
+  ASSERT_EQ(RunServer(common), 0);
+  long first = ReadNumber(folder + "pid");
+  ASSERT_GT(first, 0);
+  mwd::NativeClient client = SignedOnClient(static_cast<uint16_t>(ReadNumber(folder + "port")), "u");
+  ASSERT_EQ(RunServer(common), 0);
+  long second = ReadNumber(folder + "pid");
+  EXPECT_NE(second, first);
+  EXPECT_FALSE(client.Call("demo_echo", "x").has_value());  // the leftover was stopped
+  EXPECT_TRUE(Gone(first));
+  EXPECT_FALSE(Gone(second));
+  EXPECT_EQ(RunServer("--stop --pid-file " + folder + "pid"), 0);
+  EXPECT_FALSE(std::filesystem::exists(folder + "pid"));
+  EXPECT_TRUE(Gone(second));
+  EXPECT_EQ(RunServer("--stop --pid-file " + folder + "pid"), 0);  // nothing left to stop
+  EXPECT_EQ(RunServer("--detach --port 0 --db " + folder + "no/such/folder/mwd.db --log-dir " + folder), 1);
+  EXPECT_EQ(RunServer("--port"), 2);
 }
 
 }  // namespace
