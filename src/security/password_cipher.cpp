@@ -1,5 +1,7 @@
 #include "security/password_cipher.h"
 
+#include <array>
+#include <cstdint>
 #include <cstring>
 
 #include "foundation/hex_text.h"
@@ -14,6 +16,19 @@ constexpr size_t kMaxPlain = 16;
 constexpr size_t kMaxKey = 15;
 constexpr size_t kCipherDigits = 32;
 
+// des2key of the default key, built once (the first call holds the engine lock).
+const std::array<uint32_t, 96>& DefaultKeySchedules() {
+  static const std::array<uint32_t, 96> schedules = [] {
+    std::array<uint32_t, 96> saved, built;
+    cookey(saved.data());
+    des2key(kDesDefaultKey, EN0);
+    cookey(built.data());
+    use3key(saved.data());
+    return built;
+  }();
+  return schedules;
+}
+
 // The 16-byte key block of a key string. The caller holds the engine lock. A key of at most 15
 // bytes fills the 16-byte work buffer in one pass, so one round of folding always suffices:
 // the bytes up to the first zero (top bit cleared) are folded into the default key block,
@@ -23,7 +38,7 @@ void DeriveKeyBlock(const char* key, size_t key_length, unsigned char block[16])
   uint32_t saved[96];
   ScopedWipe wipe_saved(saved, sizeof saved);
   cookey(saved);
-  des2key(kDesDefaultKey, EN0);
+  use3key(DefaultKeySchedules().data());
   std::memcpy(block, kDesDefaultKey, 16);
   unsigned char buffer[16] = {};
   ScopedWipe wipe_buffer(buffer, sizeof buffer);
