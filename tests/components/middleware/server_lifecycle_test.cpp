@@ -112,6 +112,20 @@ TEST(MiddlewareServerLifecycle, AKilledServerIsALostConnection) {
   EXPECT_THROW(mwd::NativeClient("127.0.0.1", server.Port()), std::runtime_error);
 }
 
+// The artificial delay is what speed probes measure and what time-outs count.
+TEST(MiddlewareServerLifecycle, TheArtificialDelayHoldsProbesAndCountsAgainstTimeOuts) {
+  MwdProcess server("delay", {"--delay-ms", "300"});
+  mwd::NativeClient probe("127.0.0.1", server.Port());
+  auto started = std::chrono::steady_clock::now();
+  ASSERT_TRUE(probe.Ask(mw::ProbeRequest{}).has_value());
+  EXPECT_GE(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(300));
+  mwd::NativeClient client = SignedOnClient(server.Port(), "u");
+  EXPECT_EQ(ErrorOf(client.Call("demo_echo", "late", 100)).error_number, mw::kMwTime);
+  started = std::chrono::steady_clock::now();
+  EXPECT_FALSE(ReplyOf(client.Call("demo_echo", "in time", 5000)).data.empty());
+  EXPECT_GE(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(300));
+}
+
 long ReadNumber(const std::string& path) {
   std::ifstream in(path);
   long value = 0;
