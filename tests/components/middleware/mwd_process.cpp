@@ -59,9 +59,15 @@ void MwdProcess::Start() {
   std::vector<std::string> args = {RUZI_MWD_PATH, "--port",    "0",        "--port-file", port_file,
                                    "--db",        Database(), "--log-dir", folder_};
   args.insert(args.end(), args_.begin(), args_.end());
-  std::vector<std::string> environment;
-  for (char** entry = environ; *entry != nullptr; ++entry) environment.emplace_back(*entry);
-  environment.insert(environment.end(), environment_.begin(), environment_.end());
+  // The test's entries replace inherited ones of the same name (the first of two would win).
+  std::vector<std::string> environment = environment_;
+  for (char** entry = environ; *entry != nullptr; ++entry) {
+    std::string_view inherited(*entry);
+    std::string_view name = inherited.substr(0, inherited.find('=') + 1);
+    bool replaced = false;
+    for (const std::string& own : environment_) replaced = replaced || own.rfind(name, 0) == 0;
+    if (!replaced) environment.emplace_back(inherited);
+  }
   pid_ = ::fork();
   if (pid_ < 0) throw std::runtime_error("fork failed");
   if (pid_ == 0) {
