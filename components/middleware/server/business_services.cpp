@@ -1,7 +1,5 @@
 // The back-end services the library itself calls.
-#include <cstdio>
-
-#include "error_numbers.h"
+#include "foundation/local_time_text.h"
 #include "reply_text.h"
 #include "server_state.h"
 #include "services.h"
@@ -16,12 +14,8 @@ ServiceResult MultRisk(ServiceCall& call) {
 
 // The server's date and time, for the trading calendar: yyyymmdd and hhnnss.
 ServiceResult ServerTime(ServiceCall& call) {
-  platform::LocalDateTime now = call.server.clock.Now();
-  char date[16];
-  char time[16];
-  std::snprintf(date, sizeof date, "%04d%02d%02d", now.year, now.month, now.day);
-  std::snprintf(time, sizeof time, "%02d%02d%02d", now.hour, now.minute, now.second);
-  return ServiceResult::Reply(ConventionReply(0, "", {{"l_date", date}, {"l_time", time}}));
+  std::string stamp = CompactTimeStamp(call.server.clock.Now());  // yyyymmddhhnnss
+  return ServiceResult::Reply(ConventionReply(0, "", {{"l_date", stamp.substr(0, 8)}, {"l_time", stamp.substr(8, 6)}}));
 }
 
 // Reads a system parameter (<l_serial_no>), or sets it first when <vc_value> is given.
@@ -46,10 +40,7 @@ ServiceResult SystemParameter(ServiceCall& call) {
 
 // Stores an operation-log request as it arrived.
 ServiceResult OperationLog(ServiceCall& call) {
-  platform::LocalDateTime now = call.server.clock.Now();
-  char at[32];
-  std::snprintf(at, sizeof at, "%04d-%02d-%02d %02d:%02d:%02d", now.year, now.month, now.day, now.hour, now.minute,
-                now.second);
+  std::string at = DateTimeMillisecondText(call.server.clock.Now());
   int64_t id = call.server.database.With([&](sqlite3* db) {
     Statement insert(db, "INSERT INTO tsyslog (at, session, request) VALUES (?, ?, ?)");
     insert.Bind(1, at).Bind(2, int64_t{call.session}).Bind(3, call.request.data).Step();

@@ -6,6 +6,7 @@
 #include <chrono>
 
 #include "error_numbers.h"
+#include "foundation/local_time_text.h"
 #include "frame_decoder.h"
 #include "message_codec.h"
 #include "protocol_error.h"
@@ -22,14 +23,6 @@ constexpr size_t kReadBytes = 64 * 1024;
 int64_t WallMicroseconds() {
   return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::system_clock::now().time_since_epoch())
       .count();
-}
-
-std::string LocalStamp() {
-  platform::LocalDateTime t = platform::LocalNow();
-  char text[32];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d.%03d", t.year, t.month, t.day, t.hour, t.minute,
-                t.second, t.millisecond);
-  return text;
 }
 
 const char* KindName(mw::CallKind kind) {
@@ -144,7 +137,7 @@ bool Connection::HandleCall(const mw::CallRequest& request, uint32_t sequence) {
   if (session_ == 0) return Send(mw::ErrorReply{mw::kMwProtocol, "未签到, 不能调用服务"}, sequence);
 
   AuditRecord audit;
-  audit.at = LocalStamp();
+  audit.at = DateTimeMillisecondText(platform::LocalNow());
   audit.started_us = WallMicroseconds();
   ServiceResult result = RunCall(request);
   audit.ended_us = WallMicroseconds();

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "foundation/local_time_text.h"
 #include "platform/clock.h"
 
 namespace ruzi::mwd {
@@ -20,13 +21,10 @@ ServerLog::~ServerLog() {
 }
 
 void ServerLog::Write(std::string_view text) {
-  platform::LocalDateTime now = platform::LocalNow();
-  char stamp[64];
-  std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02d %02d:%02d:%02d.%03d [%d] ", now.year, now.month,
-                now.day, now.hour, now.minute, now.second, now.millisecond, static_cast<int>(getpid()));
+  std::string stamp = DateTimeMillisecondText(platform::LocalNow()) + " [" + std::to_string(getpid()) + "] ";
   std::lock_guard<std::mutex> guard(lock_);
   std::FILE* out = file_ != nullptr ? file_ : stderr;
-  std::fputs(stamp, out);
+  std::fputs(stamp.c_str(), out);
   std::fwrite(text.data(), 1, text.size(), out);
   std::fputc('\n', out);
   std::fflush(out);
