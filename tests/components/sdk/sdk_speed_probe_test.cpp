@@ -53,7 +53,9 @@ class SdkSpeedProbe : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     for (int delay : kDelays) {
-      servers_.push_back(new MwdProcess("sdk-speed-" + std::to_string(delay), {"--delay-ms", std::to_string(delay)}));
+      // Each case runs in a process of its own, two at a time: folders apart by process.
+      const std::string name = "sdk-speed-" + std::to_string(delay) + "-" + std::to_string(::getpid());
+      servers_.push_back(new MwdProcess(name, {"--delay-ms", std::to_string(delay)}));
     }
   }
   static void TearDownTestSuite() {
