@@ -76,6 +76,7 @@ void CommandContext::Print(std::string_view gbk) const {
 void CommandContext::PrintLine(std::string_view gbk) const {
   Print(gbk);
   std::fputc('\n', stdout);
+  std::fflush(stdout);  // lines appear as they happen when another program reads them
 }
 
 }  // namespace ruzi::cli
