@@ -5,6 +5,7 @@
 
 #include "client_entries.h"
 #include "packets/tagged_package.h"
+#include "foundation/string_to_number.h"
 #include "packets/unpack.h"
 
 namespace ruzi::testing {
@@ -52,7 +53,9 @@ std::vector<AuditEntry> AuditWith(const std::string& marker) {
   for (rows.First(); !rows.Eof(); rows.Next()) {
     entries.push_back({rows.FieldByName("l_session").GetAsString(), rows.FieldByName("vc_kind").GetAsString(),
                        rows.FieldByName("vc_service").GetAsString(), rows.FieldByName("vc_route").GetAsString(),
-                       rows.FieldByName("vc_buffer_type").GetAsString(), rows.FieldByName("vc_request").GetAsString()});
+                       rows.FieldByName("vc_buffer_type").GetAsString(), rows.FieldByName("vc_request").GetAsString(),
+                       StrToInt64(rows.FieldByName("l_started_us").GetAsString()),
+                       StrToInt64(rows.FieldByName("l_ended_us").GetAsString())});
   }
   return entries;
 }

@@ -29,6 +29,8 @@ struct AuditEntry {
   std::string route;
   std::string buffer_type;
   std::string request;
+  int64_t started_us = 0;  // when the server began and ended the call
+  int64_t ended_us = 0;
 };
 
 // The server's audit rows whose request holds `marker` (through the service mw_audit).
