@@ -26,18 +26,24 @@ std::string Number(double value) {
 const Cells kMarketColumns = {"c_market_no", "vc_market_name", "periods", "en_time_zone", "vc_tradeday_type"};
 Cells MarketCells(const RMarketInfo& r) {
   std::string periods;
-  for (auto [begin, end] : {std::pair{r.begin_time1, r.end_time1}, {r.begin_time2, r.end_time2},
-                            {r.begin_time3, r.end_time3}}) {
-    if (begin != 0 || end != 0) periods += (periods.empty() ? "" : ",") + std::to_string(begin) + "-" + std::to_string(end);
+  for (auto [begin, end] :
+       {std::pair{r.begin_time1, r.end_time1}, {r.begin_time2, r.end_time2}, {r.begin_time3, r.end_time3}}) {
+    if (begin != 0 || end != 0)
+      periods += (periods.empty() ? "" : ",") + std::to_string(begin) + "-" + std::to_string(end);
   }
   return {r.market_no, r.market_name, periods, Number(r.time_zone), r.tradeday_type};
 }
 
-const Cells kFundColumns = {"l_fund_id", "vc_fund_code", "vc_fund_name", "vc_market_list", "c_switch_mode",
-                            "l_switch_time", "l_business_date"};
+const Cells kFundColumns = {"l_fund_id",     "vc_fund_code",  "vc_fund_name",   "vc_market_list",
+                            "c_switch_mode", "l_switch_time", "l_business_date"};
 Cells FundCells(const RFundInfo& r) {
-  return {std::to_string(r.fund_id), r.fund_code, r.fund_name, r.market_list, r.switch_mode,
-          std::to_string(r.switch_time), std::to_string(r.business_date)};
+  return {std::to_string(r.fund_id),
+          r.fund_code,
+          r.fund_name,
+          r.market_list,
+          r.switch_mode,
+          std::to_string(r.switch_time),
+          std::to_string(r.business_date)};
 }
 
 const Cells kOperatorColumns = {"l_operator_no", "vc_operator_name", "c_code_kind", "l_dept_id"};
@@ -62,7 +68,8 @@ Cells DayCells(const RTradeDay& r) { return {r.tradeday_type, std::to_string(r.d
 class Memdata {
  public:
   Memdata() : library_(platform::DynamicLibrary::LoadedOrLoad("memdata.dll")) {
-    if (!library_.IsLoaded()) throw std::runtime_error("memdata.dll cannot be loaded: " + platform::DynamicLibrary::LastError());
+    if (!library_.IsLoaded())
+      throw std::runtime_error("memdata.dll cannot be loaded: " + platform::DynamicLibrary::LastError());
   }
   template <typename Fn>
   Fn Export(const char* name) const {
@@ -135,7 +142,8 @@ void Get(CommandContext& context, const Memdata& m, const std::string& table, co
   } else if (table == "toperator") {
     PrintOne(context, kOperatorColumns, *m.Export<OperatorAFn>("OperatorA")(IntegerKey(key)), OperatorCells);
   } else if (table == "tsysteminfo") {
-    m.With<ISystemInfo>("SystemInfo", [&](ISystemInfo& t) { PrintOne(context, kSystemColumns, *t.Info(), SystemCells); });
+    m.With<ISystemInfo>("SystemInfo",
+                        [&](ISystemInfo& t) { PrintOne(context, kSystemColumns, *t.Info(), SystemCells); });
   } else if (table == "tsysparameter") {
     m.With<ISysParameter>("SysParameter", [&](ISysParameter& t) {
       PrintOne(context, kParameterColumns, *t.Find(IntegerKey(key)), ParameterCells);
@@ -153,7 +161,8 @@ void Get(CommandContext& context, const Memdata& m, const std::string& table, co
     } else {
       m.With<IMarketTradeDay>("MarketTradeDay", [&](IMarketTradeDay& t) {
         int32_t kinds = 0;
-        for (int32_t kind = 0; kind < 32; ++kind) kinds |= t.IsDay(IntegerKey(second), first.c_str(), kind) ? 1 << kind : 0;
+        for (int32_t kind = 0; kind < 32; ++kind)
+          kinds |= t.IsDay(IntegerKey(second), first.c_str(), kind) ? 1 << kind : 0;
         RTradeDay day{};
         std::snprintf(day.tradeday_type, sizeof day.tradeday_type, "%s", first.c_str());
         day.date = IntegerKey(second);

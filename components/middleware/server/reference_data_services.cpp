@@ -24,22 +24,32 @@ const std::vector<TableQuery>& Queries() {
       {"svc_mem_marketinfo",
        "SELECT c_market_no, vc_market_name, l_begin_time1, l_end_time1, l_begin_time2, l_end_time2, l_begin_time3, "
        "l_end_time3, en_time_zone, vc_tradeday_type FROM tmarketinfo",
-       {"c_market_no"}, "rowid"},
+       {"c_market_no"},
+       "rowid"},
       {"svc_mem_fundinfo",
        "SELECT f.l_fund_id AS l_fund_id, f.vc_fund_code AS vc_fund_code, f.vc_fund_name AS vc_fund_name, "
        "coalesce(x.vc_market_list, '') AS vc_market_list, coalesce(x.c_switch_mode, '0') AS c_switch_mode, "
        "coalesce(x.l_switch_time, 0) AS l_switch_time, coalesce(x.l_business_date, 0) AS l_business_date "
        "FROM tfundinfo f LEFT JOIN tfundinfoex x ON x.l_fund_id = f.l_fund_id",
-       {"f.l_fund_id"}, "f.l_fund_id"},
-      {"svc_mem_operator", "SELECT l_operator_no, vc_operator_name, c_code_kind, l_dept_id FROM toperator",
-       {"l_operator_no"}, "l_operator_no"},
+       {"f.l_fund_id"},
+       "f.l_fund_id"},
+      {"svc_mem_operator",
+       "SELECT l_operator_no, vc_operator_name, c_code_kind, l_dept_id FROM toperator",
+       {"l_operator_no"},
+       "l_operator_no"},
       {"svc_mem_systeminfo", "SELECT l_init_date, vc_system_name, en_time_zone FROM tsysteminfo", {}, "rowid"},
-      {"svc_mem_sysparameter", "SELECT l_serial_no, vc_name, vc_value FROM tsysparameter", {"l_serial_no"},
+      {"svc_mem_sysparameter",
+       "SELECT l_serial_no, vc_name, vc_value FROM tsysparameter",
+       {"l_serial_no"},
        "l_serial_no"},
-      {"svc_mem_menuright", "SELECT l_operator_no, vc_menu_code FROM topmenurights",
-       {"l_operator_no", "vc_menu_code"}, "l_operator_no, vc_menu_code"},
-      {"svc_mem_tradeday", "SELECT vc_tradeday_type, l_date, l_day_kind FROM tmarkettradeday",
-       {"vc_tradeday_type", "l_date"}, "vc_tradeday_type, l_date"},
+      {"svc_mem_menuright",
+       "SELECT l_operator_no, vc_menu_code FROM topmenurights",
+       {"l_operator_no", "vc_menu_code"},
+       "l_operator_no, vc_menu_code"},
+      {"svc_mem_tradeday",
+       "SELECT vc_tradeday_type, l_date, l_day_kind FROM tmarkettradeday",
+       {"vc_tradeday_type", "l_date"},
+       "vc_tradeday_type, l_date"},
   };
   return queries;
 }

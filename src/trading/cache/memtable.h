@@ -10,9 +10,9 @@
 namespace ruzi {
 
 struct RMarketInfo {
-  char market_no[8];      // first field: the market code
+  char market_no[8];  // first field: the market code
   char market_name[32];
-  int32_t begin_time1;    // trading periods as hhnnss, 0 when not used
+  int32_t begin_time1;  // trading periods as hhnnss, 0 when not used
   int32_t end_time1;
   int32_t begin_time2;
   int32_t end_time2;
@@ -35,18 +35,18 @@ struct RFundInfo {
 struct ROperatorInfo {
   int32_t operator_no;
   char operator_name[32];
-  char code_kind[4];      // security code used for look-ups, "0" to "5"
+  char code_kind[4];  // security code used for look-ups, "0" to "5"
   int32_t dept_id;
 };
 
 struct RSystemInfo {
-  int32_t init_date;      // yyyymmdd
+  int32_t init_date;  // yyyymmdd
   char system_name[64];
-  double time_zone;       // hours from UTC of the business location
+  double time_zone;  // hours from UTC of the business location
 };
 
 struct RSysParameter {
-  int32_t found;          // non-zero when the parameter exists
+  int32_t found;  // non-zero when the parameter exists
   int32_t serial_no;
   char name[64];
   char value[256];
@@ -102,8 +102,8 @@ class IMemUnknown {
   // 0 and the object (referenced once more) for IID_IUnknown or the object's own interface
   // id; E_NOINTERFACE otherwise.
   virtual int32_t QueryInterface(const void* interface_id, void** object) = 0;  // 0
-  virtual uint32_t AddRef() = 0;                                                  // 1
-  virtual uint32_t Release() = 0;                                                 // 2
+  virtual uint32_t AddRef() = 0;                                                // 1
+  virtual uint32_t Release() = 0;                                               // 2
 
  protected:
   ~IMemUnknown() = default;
@@ -113,15 +113,15 @@ class IMemUnknown {
 // and says why in LastError.
 class IInfo : public IMemUnknown {
  public:
-  virtual const char* TableName() = 0;       // 3
-  virtual int32_t RecordSize() = 0;          // 4
-  virtual int32_t Count() = 0;               // 5
+  virtual const char* TableName() = 0;  // 3
+  virtual int32_t RecordSize() = 0;     // 4
+  virtual int32_t Count() = 0;          // 5
   // Record Index (0-based) in the order of the last load; a zero-filled record outside.
-  virtual void* Record(int32_t index) = 0;   // 6
+  virtual void* Record(int32_t index) = 0;  // 6
   // Loads so far (whole or partial); a holder compares it to see a refresh.
-  virtual int32_t Version() = 0;             // 7
+  virtual int32_t Version() = 0;  // 7
   // "" after a good load, else the failure's text.
-  virtual const char* LastError() = 0;       // 8
+  virtual const char* LastError() = 0;  // 8
 
  protected:
   ~IInfo() = default;
@@ -145,10 +145,10 @@ class IMarketInfo : public IRightLimitTables {
 
 class IFundInfo : public IRightLimitTables {
  public:
-  virtual int32_t IndexOf(int32_t fund_id) = 0;    // 9
-  virtual bool Exists(int32_t fund_id) = 0;        // 10
-  virtual int32_t KeyAt(int32_t index) = 0;        // 11: 0 outside
-  virtual RFundInfo* Find(int32_t fund_id) = 0;    // 12: never null
+  virtual int32_t IndexOf(int32_t fund_id) = 0;  // 9
+  virtual bool Exists(int32_t fund_id) = 0;      // 10
+  virtual int32_t KeyAt(int32_t index) = 0;      // 11: 0 outside
+  virtual RFundInfo* Find(int32_t fund_id) = 0;  // 12: never null
 
  protected:
   ~IFundInfo() = default;
@@ -185,18 +185,18 @@ class IMenuRight : public IInfo {
 // date lies outside the calendar's loaded days or no day qualifies within them.
 class IMarketTradeDay : public IInfo {
  public:
-  virtual bool IsDay(int32_t date, const char* cal, int32_t kind) = 0;                               // 9
-  virtual int32_t FirstDate(const char* cal) = 0;                                                    // 10
+  virtual bool IsDay(int32_t date, const char* cal, int32_t kind) = 0;  // 9
+  virtual int32_t FirstDate(const char* cal) = 0;                       // 10
   // The first qualifying day on or after the date (off >= 0), on or before it (off < 0).
-  virtual int32_t Roll(int32_t date, const char* cal, int32_t off, int32_t kind) = 0;                // 11
-  virtual int32_t RollList(int32_t date, const char* cals, int32_t off, int32_t kind) = 0;           // 12
+  virtual int32_t Roll(int32_t date, const char* cal, int32_t off, int32_t kind) = 0;       // 11
+  virtual int32_t RollList(int32_t date, const char* cals, int32_t off, int32_t kind) = 0;  // 12
   // off qualifying days after (or before) the date, the date itself not counted; *pos the
   // result's ordinal among the qualifying days (1 = the first), 0 with -1.
   virtual int32_t Shift(int32_t date, const char* cal, int32_t off, int32_t* pos, int32_t kind) = 0;       // 13
   virtual int32_t ShiftList(int32_t date, const char* cals, int32_t off, int32_t* pos, int32_t kind) = 0;  // 14
   // Trade days between: flags 1 count the first date, 2 the last, 4 either order.
-  virtual int32_t CountDays(int32_t from, int32_t to, const char* cal, int32_t flags) = 0;  // 15
-  virtual int32_t LastDate(const char* cal) = 0;                                            // 16
+  virtual int32_t CountDays(int32_t from, int32_t to, const char* cal, int32_t flags) = 0;                      // 15
+  virtual int32_t LastDate(const char* cal) = 0;                                                                // 16
   virtual int32_t ShiftKinds(int32_t date, const char* cal, int32_t off, int32_t* pos, const char* kinds) = 0;  // 17
   virtual int32_t ShiftKindsList(int32_t date, const char* cals, int32_t off, int32_t* pos,
                                  const char* kinds) = 0;  // 18

@@ -24,12 +24,24 @@ void Store(RecordTable<Record>& table, const std::vector<std::string>& keys, std
 void ReferenceCache::Apply(CacheTable table, const std::vector<std::string>& keys, std::string packet) {
   // Rows are read completely before any record changes, so a bad packet changes nothing.
   switch (table) {
-    case CacheTable::Markets: Store(markets, keys, ReadMarketRows(std::move(packet))); break;
-    case CacheTable::Funds: Store(funds, keys, ReadFundRows(std::move(packet))); break;
-    case CacheTable::Operators: Store(operators, keys, ReadOperatorRows(std::move(packet))); break;
-    case CacheTable::System: Store(system, {}, ReadSystemRows(std::move(packet))); break;
-    case CacheTable::Parameters: Store(parameters, keys, ReadParameterRows(std::move(packet))); break;
-    case CacheTable::MenuRights: Store(menu_rights, keys, ReadMenuRightRows(std::move(packet))); break;
+    case CacheTable::Markets:
+      Store(markets, keys, ReadMarketRows(std::move(packet)));
+      break;
+    case CacheTable::Funds:
+      Store(funds, keys, ReadFundRows(std::move(packet)));
+      break;
+    case CacheTable::Operators:
+      Store(operators, keys, ReadOperatorRows(std::move(packet)));
+      break;
+    case CacheTable::System:
+      Store(system, {}, ReadSystemRows(std::move(packet)));
+      break;
+    case CacheTable::Parameters:
+      Store(parameters, keys, ReadParameterRows(std::move(packet)));
+      break;
+    case CacheTable::MenuRights:
+      Store(menu_rights, keys, ReadMenuRightRows(std::move(packet)));
+      break;
     case CacheTable::TradeDays:
       Store(trade_days, keys, ReadTradeDayRows(std::move(packet)));
       RebuildBook();

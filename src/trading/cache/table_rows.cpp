@@ -27,9 +27,7 @@ std::vector<KeyedRecord<Record>> ReadRows(std::string& packet, Fill fill) {
   return rows;
 }
 
-std::string_view Text(const TUnpackSection& section, const char* column) {
-  return section.FieldByNamex(column).Text();
-}
+std::string_view Text(const TUnpackSection& section, const char* column) { return section.FieldByNamex(column).Text(); }
 int32_t Integer(const TUnpackSection& section, const char* column) {
   return section.FieldByNamex(column).AsIntegerDef(0);
 }

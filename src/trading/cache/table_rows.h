@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "foundation/gbk.h"
-
 #include "trading/cache/memtable.h"
 #include "trading/cache/record_table.h"
 

@@ -12,7 +12,8 @@ bool Earlier(const CalendarDay& day, int32_t date) { return day.date < date; }
 }  // namespace
 
 TradeCalendar::TradeCalendar(std::vector<CalendarDay> days) : days_(std::move(days)) {
-  std::stable_sort(days_.begin(), days_.end(), [](const CalendarDay& a, const CalendarDay& b) { return a.date < b.date; });
+  std::stable_sort(days_.begin(), days_.end(),
+                   [](const CalendarDay& a, const CalendarDay& b) { return a.date < b.date; });
   // Of repeated dates keep the last given.
   std::vector<CalendarDay> unique;
   unique.reserve(days_.size());

@@ -1,13 +1,14 @@
 // The cache's tables: addresses that survive reloads, zero records for unknown keys, partial
 // refreshes by key prefix, loads that fail or bring malformed packets, and the refresh texts
 // of the notices.
+#include "trading/cache/reference_cache.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 
 #include "foundation/error.h"
 #include "packets/pack.h"
-#include "trading/cache/reference_cache.h"
 #include "trading/cache/table_rows.h"
 
 namespace ruzi {
@@ -149,7 +150,10 @@ TEST(RecordTableLoads, FailedAndMalformedLoadsKeepTheOldRowsAndSayWhy) {
   RMarketInfo* market = cache.markets.Find(MarketKey("1"));
   EXPECT_STREQ(market->market_name, "上海");
 
-  source.next = "    2\x01         5\x01" "c_market_no\x01vc_market_name\x01" "1\x01";  // rows promised, not there
+  source.next =
+      "    2\x01         5\x01"
+      "c_market_no\x01vc_market_name\x01"
+      "1\x01";  // rows promised, not there
   EXPECT_EQ(cache.Refresh("tmarketinfo"), -1);
   EXPECT_EQ(cache.LastError(CacheTable::Markets), "行、列数与实际不符");
   EXPECT_STREQ(market->market_name, "上海");

@@ -34,7 +34,9 @@ class ServerReferenceData : public ::testing::Test {
       ASSERT_EQ(cache_.LastError(static_cast<CacheTable>(t)), "") << TableInfo(static_cast<CacheTable>(t)).name;
     }
   }
-  int32_t Kinds(const char* code, int32_t date) { return static_cast<int32_t>(cache_.Book()->Calendar(code)->KindsOf(date)); }
+  int32_t Kinds(const char* code, int32_t date) {
+    return static_cast<int32_t>(cache_.Book()->Calendar(code)->KindsOf(date));
+  }
 
   mwd::NativeClient client_ = SignedOnClient(FixturePort(), "memdata-test");
   ServerSource source_{client_};

@@ -134,7 +134,7 @@ Model RandomModel(std::mt19937& random) {
 TEST(TradeDayProperty, ShiftsRollsCountsAndTestsAgreeWithAWalk) {
   std::mt19937 random(20260105);
   NoSource source;
-  const std::vector<std::vector<std::string>> lists = {{"00"}, {"HK"}, {"US"}, {"00", "HK"}, {"00", "HK", "US"},
+  const std::vector<std::vector<std::string>> lists = {{"00"}, {"HK"},      {"US"}, {"00", "HK"}, {"00", "HK", "US"},
                                                        {"XX"}, {"00", "XX"}};
   const char* kind_texts[] = {"0", "1", "3", "4", "1,3", "0,4", " 1 , 4 ", "2", "", "1,x", "40"};
   int checked = 0;
