@@ -76,4 +76,15 @@ void Database::Exec(sqlite3* db, std::string_view sql) {
   }
 }
 
+void Database::InTransaction(sqlite3* db, const std::function<void()>& work) {
+  Exec(db, "BEGIN IMMEDIATE");
+  try {
+    work();
+    Exec(db, "COMMIT");
+  } catch (...) {
+    Exec(db, "ROLLBACK");
+    throw;
+  }
+}
+
 }  // namespace ruzi::mwd

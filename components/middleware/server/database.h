@@ -5,6 +5,7 @@
 #include <sqlite3.h>
 
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <stdexcept>
 #include <string>
@@ -55,6 +56,9 @@ class Database {
     return fn(db_);
   }
   static void Exec(sqlite3* db, std::string_view sql);
+  // Runs `work` in one immediate transaction: committed when it returns, rolled back when it
+  // throws (the exception goes on).
+  static void InTransaction(sqlite3* db, const std::function<void()>& work);
 
  private:
   std::mutex lock_;

@@ -2,34 +2,20 @@
 
 #include <map>
 
+#include "foundation/int_date.h"
+
 namespace ruzi::mwd {
 namespace {
 
-// Days since 1970-01-01 of a civil date, and back (proleptic Gregorian).
+// Day numbers are the date-time values of the dates (days since 1899-12-30).
 int64_t DayNumber(int year, int month, int day) {
-  year -= month <= 2 ? 1 : 0;
-  const int64_t era = (year >= 0 ? year : year - 399) / 400;
-  const int64_t year_of_era = year - era * 400;
-  const int64_t day_of_year = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-  const int64_t day_of_era = year_of_era * 365 + year_of_era / 4 - year_of_era / 100 + day_of_year;
-  return era * 146097 + day_of_era - 719468;
+  return static_cast<int64_t>(IntToDateTime(year * 10000 + month * 100 + day));
 }
 
-int32_t DateOf(int64_t number) {
-  number += 719468;
-  const int64_t era = (number >= 0 ? number : number - 146096) / 146097;
-  const int64_t day_of_era = number - era * 146097;
-  const int64_t year_of_era = (day_of_era - day_of_era / 1460 + day_of_era / 36524 - day_of_era / 146096) / 365;
-  const int64_t day_of_year = day_of_era - (365 * year_of_era + year_of_era / 4 - year_of_era / 100);
-  const int64_t mp = (5 * day_of_year + 2) / 153;
-  const int64_t day = day_of_year - (153 * mp + 2) / 5 + 1;
-  const int64_t month = mp < 10 ? mp + 3 : mp - 9;
-  const int64_t year = year_of_era + era * 400 + (month <= 2 ? 1 : 0);
-  return static_cast<int32_t>(year * 10000 + month * 100 + day);
-}
+int32_t DateOf(int64_t number) { return DateTimeToInt(static_cast<double>(number)); }
 
-// 0 Sunday .. 6 Saturday (1970-01-01 was a Thursday).
-int WeekDay(int64_t number) { return static_cast<int>(((number % 7) + 7 + 4) % 7); }
+// 0 Sunday .. 6 Saturday (1899-12-30 was a Saturday).
+int WeekDay(int64_t number) { return static_cast<int>(((number % 7) + 7 + 6) % 7); }
 bool Weekend(int64_t number) { return WeekDay(number) == 0 || WeekDay(number) == 6; }
 
 // The first day of the lunar year.

@@ -154,18 +154,13 @@ void ExtendGeneralTables(sqlite3* db) {
 
 bool CreateReferenceDataIfMissing(sqlite3* db) {
   if (HasTable(db, "tmarketinfo")) return false;
-  Database::Exec(db, "BEGIN IMMEDIATE");
-  try {
+  Database::InTransaction(db, [db] {
     Database::Exec(db, kTables);
     SeedMarkets(db);
     SeedFundsAndOperators(db);
     SeedCalendars(db);
     ExtendGeneralTables(db);
-    Database::Exec(db, "COMMIT");
-  } catch (...) {
-    Database::Exec(db, "ROLLBACK");
-    throw;
-  }
+  });
   return true;
 }
 

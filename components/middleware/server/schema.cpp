@@ -89,15 +89,10 @@ bool HasSchema(sqlite3* db) {
 
 bool CreateSchemaIfMissing(sqlite3* db) {
   if (HasSchema(db)) return false;
-  Database::Exec(db, "BEGIN IMMEDIATE");
-  try {
+  Database::InTransaction(db, [db] {
     Database::Exec(db, kTables);
     Seed(db);
-    Database::Exec(db, "COMMIT");
-  } catch (...) {
-    Database::Exec(db, "ROLLBACK");
-    throw;
-  }
+  });
   return true;
 }
 
