@@ -62,7 +62,7 @@ int32_t ReferenceCache::Load(CacheTable table, const std::vector<std::string>& k
   if (source_.Fetch(info, wanted, &packet, &error)) {
     try {
       Apply(table, wanted, std::move(packet));
-      state.loaded = true;
+      state.loaded.store(true, std::memory_order_release);
       state.error.clear();
       return 0;
     } catch (const Error& e) {
@@ -74,9 +74,10 @@ int32_t ReferenceCache::Load(CacheTable table, const std::vector<std::string>& k
 }
 
 void ReferenceCache::Ensure(CacheTable table) {
-  std::lock_guard<std::mutex> guard(load_lock_);
   LoadState& state = states_[static_cast<size_t>(table)];
-  if (state.loaded) return;
+  if (state.loaded.load(std::memory_order_acquire)) return;
+  std::lock_guard<std::mutex> guard(load_lock_);
+  if (state.loaded.load(std::memory_order_relaxed)) return;
   if (state.tried && std::chrono::steady_clock::now() - state.last_try < kRetryPause) return;
   Load(table, {});
 }

@@ -5,6 +5,7 @@
 // look-up. Refresh reloads a whole table or the rows a notice names, rewriting records in
 // place.
 #include <array>
+#include <atomic>
 #include <chrono>
 #include <memory>
 #include <mutex>
@@ -56,7 +57,7 @@ class ReferenceCache {
 
  private:
   struct LoadState {
-    bool loaded = false;
+    std::atomic<bool> loaded{false};  // read without the lock: every look-up asks
     bool tried = false;
     std::chrono::steady_clock::time_point last_try{};
     std::string error;
