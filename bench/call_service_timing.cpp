@@ -1,0 +1,163 @@
+// CallService through ruzirareva's binding, wtuxws32.dll and ruzi-mwd, beside our protocol spoken
+// straight over one Winsock connection in the same run (same server, same sizes, same threads):
+//   mode "1" (kept connection) beside one raw round trip per call;
+//   mode "2" (a connection per call) beside a raw connect, sign-on, call and close.
+// Start ruzi-mwd first:  call_service_timing //127.0.0.1:<port>   (or WSNADDR)
+#include <windows.h>
+
+#include <atomic>
+#include <memory>
+#include <cstdio>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "frame_channel.h"
+#include "latency_figures.h"
+#include "library/unit_registry.h"
+#include "service/call_service.h"
+#include "service/tuxedo_connection.h"
+#include "service/tuxedo_entries.h"
+
+namespace {
+
+using ruzi::bench::LatencyFigures;
+namespace mw = ruzi::mw;
+
+struct Target {
+  std::string host;
+  uint16_t port = 0;
+};
+
+struct RunFigures {
+  LatencyFigures latency;
+  double calls_per_second = 0;
+  bool ok = true;
+};
+
+std::string Request(size_t size) {
+  std::string text = "<vc_data>";
+  while (text.size() + 10 < size) text += static_cast<char>('0' + text.size() % 10);
+  return text + "</vc_data>";
+}
+
+// Runs `per_thread` timed calls on each of `threads` threads.
+template <typename MakeCaller>
+RunFigures RunThreads(int threads, int per_thread, MakeCaller make_caller) {
+  std::vector<double> all;
+  std::mutex lock;
+  std::atomic<bool> ok{true};
+  const auto start = std::chrono::steady_clock::now();
+  std::vector<std::thread> workers;
+  for (int t = 0; t < threads; ++t) {
+    workers.emplace_back([&] {
+      auto call = make_caller();
+      std::vector<double> times;
+      for (int i = 0; i < per_thread; ++i) {
+        if (!ruzi::bench::TimeCall(times, call)) ok = false;
+      }
+      std::lock_guard guard(lock);
+      all.insert(all.end(), times.begin(), times.end());
+    });
+  }
+  for (auto& worker : workers) worker.join();
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  RunFigures figures;
+  figures.calls_per_second = static_cast<double>(all.size()) / seconds;
+  figures.latency = ruzi::bench::Summarise(all);
+  figures.ok = ok;
+  return figures;
+}
+
+// Our protocol by hand: sign on (when asked) and call demo_echo; true when the answer came.
+bool RawSignOn(mw::FrameChannel& channel, uint32_t& sequence) {
+  mw::SignOnRequest sign_on{"timing", "127.0.0.1", "", 32};
+  return channel.Send(sign_on, ++sequence, 5000) && channel.Receive(5000).has_value();
+}
+
+bool RawCall(mw::FrameChannel& channel, uint32_t& sequence, const std::string& request) {
+  mw::CallRequest call;
+  call.service = "demo_echo";
+  call.buffer_type = "STRING";
+  call.timeout_ms = 30000;
+  call.data = request + '\0';
+  if (!channel.Send(call, ++sequence, 30000)) return false;
+  auto answer = channel.Receive(30000);
+  return answer && std::holds_alternative<mw::CallReply>(answer->message);
+}
+
+void Print(const char* mode, size_t size, int threads, const RunFigures& ours, const RunFigures& raw) {
+  std::printf("%-4s %6zu B %3d thr | ours %8.0f calls/s median %8.1f us p99 %8.1f us | raw %8.0f calls/s median %8.1f us "
+              "p99 %8.1f us | median ratio %.2f%s\n",
+              mode, size, threads, ours.calls_per_second, ours.latency.median_us, ours.latency.p99_us,
+              raw.calls_per_second, raw.latency.median_us, raw.latency.p99_us,
+              ours.latency.median_us / raw.latency.median_us, ours.ok && raw.ok ? "" : "  (some calls failed)");
+  std::fflush(stdout);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string address = argc > 1 ? argv[1] : "";
+  if (address.empty()) {
+    char value[256] = {};
+    GetEnvironmentVariableA("WSNADDR", value, sizeof value);
+    address = value;
+  }
+  const size_t colon = address.rfind(':');
+  if (address.rfind("//", 0) != 0 || colon == std::string::npos) {
+    std::fprintf(stderr, "usage: call_service_timing //host:port (or WSNADDR)\n");
+    return 2;
+  }
+  SetEnvironmentVariableA("WSNADDR", address.c_str());
+  const Target target{address.substr(2, colon - 2), static_cast<uint16_t>(std::stoi(address.substr(colon + 1)))};
+  if (!ruzi::UnitRegistry::Instance().StartAll()) {
+    std::fprintf(stderr, "%s\n", ruzi::UnitRegistry::Instance().LastStartError().c_str());
+    return 1;
+  }
+
+  for (size_t size : {size_t{100}, size_t{65536}}) {
+    const std::string request = Request(size);
+    for (int threads : {1, 4, 16}) {
+      const int per_thread = std::max(20, 320 / threads);
+      // Mode "1": one kept connection per thread.
+      ruzi::SetTuxedoConnType("1");
+      RunFigures ours = RunThreads(threads, per_thread, [&] {
+        return [&request] {
+          std::string output;
+          return ruzi::CallService("demo_echo", request, output) == 0;
+        };
+      });
+      RunFigures raw = RunThreads(threads, per_thread, [&] {
+        auto channel = std::make_shared<mw::FrameChannel>();
+        auto sequence = std::make_shared<uint32_t>(0);
+        bool open = channel->Open(target.host, target.port, 5000) && RawSignOn(*channel, *sequence);
+        return [channel, sequence, open, &request] { return open && RawCall(*channel, *sequence, request); };
+      });
+      Print("\"1\"", size, threads, ours, raw);
+
+      // Mode "2": a connection per call.
+      ruzi::SetTuxedoConnType("2");
+      ours = RunThreads(threads, per_thread / 2, [&] {
+        return [&request] {
+          std::string output;
+          return ruzi::CallService("demo_echo", request, output) == 0;
+        };
+      });
+      raw = RunThreads(threads, per_thread / 2, [&] {
+        return [&target, &request] {
+          mw::FrameChannel channel;
+          uint32_t sequence = 0;
+          bool ok = channel.Open(target.host, target.port, 5000) && RawSignOn(channel, sequence) &&
+                    RawCall(channel, sequence, request);
+          channel.Close();
+          return ok;
+        };
+      });
+      Print("\"2\"", size, threads, ours, raw);
+    }
+  }
+  ruzi::UnitRegistry::Instance().ShutdownAll();
+  return 0;
+}
