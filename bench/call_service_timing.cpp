@@ -16,6 +16,7 @@
 #include "frame_channel.h"
 #include "latency_figures.h"
 #include "library/unit_registry.h"
+#include "server_argument.h"
 #include "service/call_service.h"
 #include "service/tuxedo_connection.h"
 #include "service/tuxedo_entries.h"
@@ -24,11 +25,6 @@ namespace {
 
 using ruzi::bench::LatencyFigures;
 namespace mw = ruzi::mw;
-
-struct Target {
-  std::string host;
-  uint16_t port = 0;
-};
 
 struct RunFigures {
   LatencyFigures latency;
@@ -99,19 +95,8 @@ void Print(const char* mode, size_t size, int threads, const RunFigures& ours, c
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string address = argc > 1 ? argv[1] : "";
-  if (address.empty()) {
-    char value[256] = {};
-    GetEnvironmentVariableA("WSNADDR", value, sizeof value);
-    address = value;
-  }
-  const size_t colon = address.rfind(':');
-  if (address.rfind("//", 0) != 0 || colon == std::string::npos) {
-    std::fprintf(stderr, "usage: call_service_timing //host:port (or WSNADDR)\n");
-    return 2;
-  }
-  SetEnvironmentVariableA("WSNADDR", address.c_str());
-  const Target target{address.substr(2, colon - 2), static_cast<uint16_t>(std::stoi(address.substr(colon + 1)))};
+  ruzi::bench::ServerArgument target;
+  if (!ruzi::bench::ReadServerArgument(argc, argv, "call_service_timing", target)) return 2;
   if (!ruzi::UnitRegistry::Instance().StartAll()) {
     std::fprintf(stderr, "%s\n", ruzi::UnitRegistry::Instance().LastStartError().c_str());
     return 1;

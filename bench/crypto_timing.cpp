@@ -9,27 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "latency_figures.h"
 #include "security/encrypt_public.h"
 #include "security/encrypt_switches.h"
 
 namespace {
 
-struct Figures {
-  double median_us;
-  double p99_us;
-};
-
-Figures Measure(int count, const std::function<void()>& call) {
-  std::vector<double> times;
-  times.reserve(static_cast<size_t>(count));
-  for (int i = 0; i < count; ++i) {
-    const auto start = std::chrono::steady_clock::now();
-    call();
-    times.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
-  }
-  std::sort(times.begin(), times.end());
-  return {times[times.size() / 2], times[times.size() * 99 / 100]};
-}
+using Figures = ruzi::bench::LatencyFigures;
+using ruzi::bench::Measure;
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 // (where Google Benchmark is not built).
 #include <algorithm>
 #include <chrono>
+#include <type_traits>
 #include <vector>
 
 namespace ruzi::bench {
@@ -26,6 +27,30 @@ bool TimeCall(std::vector<double>& times_us, Call&& call) {
   if (!call()) return false;
   times_us.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
   return true;
+}
+
+}  // namespace ruzi::bench
+
+namespace ruzi::bench {
+
+// `count` timed runs of `call` (a call returning bool counts as failed on false: the figures
+// are then -1).
+template <typename Call>
+LatencyFigures Measure(int count, Call&& call) {
+  std::vector<double> times;
+  times.reserve(static_cast<size_t>(count));
+  for (int i = 0; i < count; ++i) {
+    bool ok = TimeCall(times, [&] {
+      if constexpr (std::is_void_v<decltype(call())>) {
+        call();
+        return true;
+      } else {
+        return static_cast<bool>(call());
+      }
+    });
+    if (!ok) return {};
+  }
+  return Summarise(times);
 }
 
 }  // namespace ruzi::bench

@@ -13,28 +13,13 @@
 #include <vector>
 
 #include "frame_channel.h"
+#include "latency_figures.h"
+#include "server_argument.h"
 
 namespace {
 
-struct Figures {
-  double median_us;
-  double p99_us;
-};
-
-Figures Measure(int count, const std::function<bool()>& call) {
-  std::vector<double> times;
-  times.reserve(static_cast<size_t>(count));
-  for (int i = 0; i < count; ++i) {
-    const auto start = std::chrono::steady_clock::now();
-    if (!call()) {
-      std::fprintf(stderr, "call %d failed\n", i);
-      return {-1, -1};
-    }
-    times.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
-  }
-  std::sort(times.begin(), times.end());
-  return {times[times.size() / 2], times[times.size() * 99 / 100]};
-}
+using Figures = ruzi::bench::LatencyFigures;
+using ruzi::bench::Measure;
 
 using TpInit = int32_t (*)(void*);
 using TpAlloc = char* (*)(const char*, const char*, int32_t);
@@ -43,26 +28,16 @@ using TpCall = int32_t (*)(const char*, char*, int32_t, char**, int32_t*, int32_
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string address = argc > 1 ? argv[1] : "";
-  if (address.empty()) {
-    char value[256] = {};
-    GetEnvironmentVariableA("WSNADDR", value, sizeof value);
-    address = value;
-  }
-  size_t colon = address.rfind(':');
-  if (address.rfind("//", 0) != 0 || colon == std::string::npos) {
-    std::fprintf(stderr, "usage: wsclient_timing //host:port (or WSNADDR)\n");
-    return 2;
-  }
-  SetEnvironmentVariableA("WSNADDR", address.c_str());
-  const std::string host = address.substr(2, colon - 2);
-  const auto port = static_cast<uint16_t>(std::stoi(address.substr(colon + 1)));
+  ruzi::bench::ServerArgument server;
+  if (!ruzi::bench::ReadServerArgument(argc, argv, "wsclient_timing", server)) return 2;
+  const std::string host = server.host;
+  const uint16_t port = server.port;
 
   ruzi::mw::FrameChannel raw;
   uint32_t sequence = 0;
   if (!raw.Open(host, port, 5000) || !raw.Send(ruzi::mw::SignOnRequest{"timing", "raw", "", 32}, ++sequence, 5000) ||
       !raw.Receive(5000)) {
-    std::fprintf(stderr, "no server at %s\n", address.c_str());
+    std::fprintf(stderr, "no server at %s:%u\n", host.c_str(), static_cast<unsigned>(port));
     return 1;
   }
   HMODULE client = LoadLibraryA("wtuxws32.dll");
