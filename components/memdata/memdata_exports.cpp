@@ -33,6 +33,6 @@ void SystemInfo(ISystemInfo** variable) { Assign(variable, SystemTable()); }
 void SysParameter(ISysParameter** variable) { Assign(variable, ParameterTable()); }
 void MenuRight(IMenuRight** variable) { Assign(variable, MenuRightTable()); }
 
-int32_t RefreshMemData(const char* spec) { return Cache().Refresh(spec != nullptr ? spec : ""); }
+int32_t RefreshMemData(const char* target_text) { return Cache().Refresh(target_text != nullptr ? target_text : ""); }
 
 }  // extern "C"

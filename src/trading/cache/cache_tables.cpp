@@ -30,13 +30,13 @@ const CacheTableInfo* FindCacheTable(std::string_view name) {
   return nullptr;
 }
 
-RefreshSpec ParseRefreshSpec(std::string_view spec) {
-  RefreshSpec parsed;
-  size_t bar = spec.find('|');
-  parsed.table = std::string(spec.substr(0, bar));
+RefreshTarget ParseRefreshTarget(std::string_view target_text) {
+  RefreshTarget parsed;
+  size_t bar = target_text.find('|');
+  parsed.table = std::string(target_text.substr(0, bar));
   while (bar != std::string_view::npos) {
-    size_t next = spec.find('|', bar + 1);
-    std::string_view value = spec.substr(bar + 1, next == std::string_view::npos ? next : next - bar - 1);
+    size_t next = target_text.find('|', bar + 1);
+    std::string_view value = target_text.substr(bar + 1, next == std::string_view::npos ? next : next - bar - 1);
     if (next == std::string_view::npos && value.empty()) break;  // the trailing "|"
     parsed.keys.emplace_back(value);
     bar = next;

@@ -23,11 +23,11 @@ const CacheTableInfo& TableInfo(CacheTable table);
 const CacheTableInfo* FindCacheTable(std::string_view name);
 
 // A refresh notice: "table", or "table|key|key|" naming the leading key values.
-struct RefreshSpec {
+struct RefreshTarget {
   std::string table;
   std::vector<std::string> keys;  // empty: the whole table
 };
-RefreshSpec ParseRefreshSpec(std::string_view spec);
+RefreshTarget ParseRefreshTarget(std::string_view target_text);
 // "v1|v2|": the key text records are indexed by.
 std::string KeyText(const std::vector<std::string>& values);
 

@@ -212,6 +212,6 @@ using OperatorAFn = ROperatorInfo* (*)(int32_t operator_no);
 template <typename Interface>
 using TableExportFn = void (*)(Interface** variable);
 // "table" or "table|key|key|": 0 loaded, 1 not a table of the cache, -1 the load failed.
-using RefreshMemDataFn = int32_t (*)(const char* spec);
+using RefreshMemDataFn = int32_t (*)(const char* target_text);
 
 }  // namespace ruzi

@@ -82,8 +82,8 @@ void ReferenceCache::Ensure(CacheTable table) {
   Load(table, {});
 }
 
-int32_t ReferenceCache::Refresh(std::string_view spec) {
-  RefreshSpec parsed = ParseRefreshSpec(spec);
+int32_t ReferenceCache::Refresh(std::string_view target_text) {
+  RefreshTarget parsed = ParseRefreshTarget(target_text);
   const CacheTableInfo* info = FindCacheTable(parsed.table);
   if (info == nullptr) return 1;
   std::lock_guard<std::mutex> guard(load_lock_);

@@ -38,7 +38,7 @@ class ReferenceCache {
   // Loads the table unless it was loaded, or failed a moment ago.
   void Ensure(CacheTable table);
   // 0 reloaded, 1 not a table of the cache, -1 the load failed (the old rows stay).
-  int32_t Refresh(std::string_view spec);
+  int32_t Refresh(std::string_view target_text);
   // Applies a packet as a load of the table (keys: the rows it replaces). Throws ruzi::Error
   // for a malformed packet, leaving the table as it was.
   void Apply(CacheTable table, const std::vector<std::string>& keys, std::string packet);

@@ -179,14 +179,14 @@ TEST(TableRows, LongTextsAreCutAtACharacterAndMissingColumnsReadEmpty) {
   EXPECT_TRUE(ReadFundRows("").empty());
 }
 
-TEST(RefreshSpecs, NoticesNameTheTableAndTheLeadingKeys) {
-  auto spec = ParseRefreshSpec("tfundinfo|12|");
-  EXPECT_EQ(spec.table, "tfundinfo");
-  EXPECT_EQ(spec.keys, std::vector<std::string>{"12"});
-  EXPECT_TRUE(ParseRefreshSpec("tfundinfo").keys.empty());
-  EXPECT_TRUE(ParseRefreshSpec("tfundinfo|").keys.empty());
-  EXPECT_TRUE(ParseRefreshSpec("tfundinfo||5|").keys.empty());  // an empty first key: the whole table
-  EXPECT_EQ(ParseRefreshSpec("tmarkettradeday|00|20240102").keys, (std::vector<std::string>{"00", "20240102"}));
+TEST(RefreshTargets, NoticesNameTheTableAndTheLeadingKeys) {
+  auto target_text = ParseRefreshTarget("tfundinfo|12|");
+  EXPECT_EQ(target_text.table, "tfundinfo");
+  EXPECT_EQ(target_text.keys, std::vector<std::string>{"12"});
+  EXPECT_TRUE(ParseRefreshTarget("tfundinfo").keys.empty());
+  EXPECT_TRUE(ParseRefreshTarget("tfundinfo|").keys.empty());
+  EXPECT_TRUE(ParseRefreshTarget("tfundinfo||5|").keys.empty());  // an empty first key: the whole table
+  EXPECT_EQ(ParseRefreshTarget("tmarkettradeday|00|20240102").keys, (std::vector<std::string>{"00", "20240102"}));
   EXPECT_EQ(FindCacheTable("TMarketInfo")->table, CacheTable::Markets);
   EXPECT_EQ(FindCacheTable("tasset"), nullptr);
   std::string packet;
