@@ -1,0 +1,128 @@
+// The GM settings of the server configuration file: which file is read, which build it asks
+// for, and a server's parameters with stored credentials of every length. Native only: under
+// Wine the user's DisableEncrypt switch is shared with tests that flip it.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "platform/environment.h"
+#include "security/encrypt_public.h"
+#include "service/gm_server_config.h"
+#include "test_paths.h"
+
+namespace ruzi {
+namespace {
+
+// The last 15 characters of SSLFILE below are the credentials' key.
+const std::string kSslFile = "certs/sm2/client_sm2_enc.pem";
+const std::string kKey = kSslFile.substr(kSslFile.size() - 15);
+
+std::string WriteFile(const std::string& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
+  return path;
+}
+
+std::string Section(const std::string& name, const std::string& version, const std::string& address,
+                    const std::string& extra = "") {
+  const size_t colon = address.rfind(':');
+  return "[" + name + "]\nversion=" + version + "\nHOSTIP=" + address.substr(0, colon) +
+         "\nHOSTPORT=" + address.substr(colon + 1) + "\nSSLFILE=" + kSslFile + "\n" + extra;
+}
+
+TEST(GMServerConfig, FileChoice) {
+  const std::string dir = testing::FreshTestFolder("gm_file_choice");
+  std::filesystem::create_directories(dir + "config");
+  const std::string plain = dir + "config/server.ini";
+  const std::string special = dir + "config/server_special.ini";
+  platform::UnsetEnvironment("62409value");
+  EXPECT_EQ(ServerConfigFileIn(dir), plain) << "no special file";
+  WriteFile(special, "[s]\n");
+  struct Case {
+    const char* value;  // nullptr: unset
+    const std::string& expected;
+  };
+  const Case cases[] = {{nullptr, special}, {"1", special}, {"0", plain}, {" 0 ", plain}, {"00", special}};
+  for (const Case& c : cases) {
+    if (c.value == nullptr) {
+      platform::UnsetEnvironment("62409value");
+    } else {
+      platform::SetEnvironment("62409value", c.value);
+    }
+    EXPECT_EQ(ServerConfigFileIn(dir), c.expected) << (c.value ? c.value : "(unset)");
+  }
+  platform::UnsetEnvironment("62409value");
+}
+
+TEST(GMServerConfig, BuildAskedForByTheFile) {
+  const std::string dir = testing::FreshTestFolder("gm_check_type");
+  struct Case {
+    std::string text;
+    int32_t type;
+  };
+  const Case cases[] = {
+      {Section("a", "gergmssl", "h:1") + Section("b", "xasjgmssl", "h:2"), 2},
+      {Section("a", "xasjgmssl", "h:1") + Section("b", "GERGMSSL", "h:2") + Section("c", "plain", "h:3"), 1},
+      {Section("a", "ssl", "h:1"), 0},
+      {Section("server.ini", "gergmssl", "h:1"), 0},  // not a server section
+      {"", 0},
+  };
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    const std::string file = WriteFile(dir + std::to_string(i) + ".cfg", cases[i].text);
+    EXPECT_EQ(CheckGMTypeByServerConfig(file), cases[i].type) << cases[i].text;
+  }
+  EXPECT_EQ(CheckGMTypeByServerConfig(dir + "missing.cfg"), 0);
+}
+
+TEST(GMServerConfig, GeerParamsOfTheFirstMatchingServer) {
+  const std::string dir = testing::FreshTestFolder("gm_geer");
+  const std::string des = Encrypt3DES(3, kKey, "sks-user", etEncrypt);
+  const std::string sm4 = EncryptSM4(3, kKey, "sks-pass", etEncrypt);
+  ASSERT_EQ(des.size(), 32u);
+  ASSERT_EQ(sm4.size(), 64u);
+  const std::string plain31(31, 'u');
+  const std::string file = WriteFile(
+      dir + "server.ini",
+      Section("wrong build", "xasjgmssl", "10.1.1.1:9001", "sks_server=x\n") +
+          Section("first", "GerGmSsl", "Host.Example:9001",
+                  "sks_server=sks.example:443\nsks_user=" + des + "\nsks_password=" + sm4 + "\n") +
+          Section("second", "gergmssl", "host.example:9001", "sks_server=later\n") +
+          Section("plain", "gergmssl", "10.1.1.1:9001",
+                  "sks_server=p\nsks_user=" + plain31 + "\nsks_password=" + std::string(33, 'p') + "\n"));
+
+  GeerGMParams found = ReadGeerGMParams(file, "HOST.example:9001");
+  EXPECT_EQ(found.SksServer, "sks.example:443");
+  EXPECT_EQ(found.SksUser, "sks-user");
+  EXPECT_EQ(found.SksPassword, "sks-pass");
+
+  GeerGMParams plain = ReadGeerGMParams(file, "10.1.1.1:9001");
+  EXPECT_EQ(plain.SksServer, "p") << "the xasj section with the same address is skipped";
+  EXPECT_EQ(plain.SksUser, plain31);
+  EXPECT_EQ(plain.SksPassword, std::string(33, 'p'));
+
+  for (const char* absent : {"host.example:9002", "host.example", ""}) {
+    GeerGMParams none = ReadGeerGMParams(file, absent);
+    EXPECT_EQ(none.SksServer + none.SksUser + none.SksPassword, "") << absent;
+  }
+  EXPECT_EQ(ReadGeerGMParams(dir + "missing.ini", "host.example:9001").SksServer, "");
+}
+
+TEST(GMServerConfig, XasjParamsDecipherOnlyTheUserName) {
+  const std::string dir = testing::FreshTestFolder("gm_xasj");
+  const std::string user = EncryptSM4(3, kKey, "xasj-user", etEncrypt);
+  const std::string path32(32, 'f');  // the length of a cipher text, yet never deciphered
+  const std::string file =
+      WriteFile(dir + "server.ini", Section("gm", "xasjgmssl", "10.2.2.2:7000",
+                                            "xasj_url=https://ca\nxasj_mauth_ca_root=root.pem\nxasj_user_name=" +
+                                                user + "\nxasj_file_path=" + path32 + "\nxasj_ssl_ca_root=ssl.pem\n"));
+  XASJGMParams params = ReadXASJGMParams(file, "10.2.2.2:7000");
+  EXPECT_EQ(params.Url, "https://ca");
+  EXPECT_EQ(params.MauthCaRoot, "root.pem");
+  EXPECT_EQ(params.UserName, "xasj-user");
+  EXPECT_EQ(params.FilePath, path32);
+  EXPECT_EQ(params.SslCaRoot, "ssl.pem");
+  EXPECT_EQ(ReadGeerGMParams(file, "10.2.2.2:7000").SksServer, "") << "a geer search ignores xasj sections";
+}
+
+}  // namespace
+}  // namespace ruzi

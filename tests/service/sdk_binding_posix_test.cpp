@@ -1,0 +1,53 @@
+// The SDK binding where no SDK exists (natively): the exact failures, and the GM type as the
+// environment settles it. One test owns the GM type: it is cached for the process.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "foundation/error.h"
+#include "platform/environment.h"
+#include "service/zt_sdk.h"
+
+namespace ruzi {
+namespace {
+
+std::string FailureOf(const std::function<void()>& call) {
+  try {
+    call();
+  } catch (const Error& error) {
+    return error.what();
+  }
+  return "(no error)";
+}
+
+TEST(SdkBinding, LibraryNotFoundNamesTheCopy) {
+  EXPECT_EQ(FailureOf([] { BindSdkEntry("ztsdk.dll", "NewPacker"); }), "Library not found: ztsdk.dll");
+  EXPECT_EQ(FailureOf([] { BindSdkEntry("geer_gm\\ztsdk.dll", "NewPacker"); }),
+            "Library not found: geer_gm\\ztsdk.dll");
+  // An entry that failed to bind stays unbound and fails again the same way.
+  for (int i = 0; i < 2; ++i) {
+    EXPECT_EQ(FailureOf([] { NewYJGMParam(); }), "Library not found: ztsdk.dll");
+    EXPECT_EQ(FailureOf([] { SetCommCfgFile("x.ini"); }), "Library not found: ztsdk.dll");
+  }
+}
+
+TEST(SdkBinding, GMTypeSettlesOnTheFirstNumberFound) {
+  const char* const names[] = {"ztsdk.dll", "ztsdk.dll", "geer_gm\\ztsdk.dll", "xasj_gm\\ztsdk.dll", "ztsdk.dll"};
+  for (int32_t type = -1; type <= 3; ++type) EXPECT_STREQ(SdkLibraryName(type), names[type + 1]) << type;
+
+  platform::UnsetEnvironment("gm_type");
+  EXPECT_EQ(GetGMType(), -1);
+  EXPECT_EQ(FailureOf([] { NewPacker(2); }), "Library not found: ztsdk.dll");
+  platform::SetEnvironment("gm_type", "x");
+  EXPECT_EQ(GetGMType(), -1) << "not a number counts as unset";
+  platform::SetEnvironment("gm_type", "2");
+  EXPECT_EQ(GetGMType(), 2);
+  EXPECT_EQ(FailureOf([] { NewUnPacker(nullptr, 0); }), "Library not found: xasj_gm\\ztsdk.dll");
+  EXPECT_EQ(FailureOf([] { NewYJGMParam(); }), "Library not found: ztsdk.dll") << "always the plain SDK";
+  platform::SetEnvironment("gm_type", "1");
+  EXPECT_EQ(GetGMType(), 2) << "settled";
+  platform::UnsetEnvironment("gm_type");
+}
+
+}  // namespace
+}  // namespace ruzi

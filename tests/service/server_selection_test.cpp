@@ -1,0 +1,95 @@
+// Server lines split at their last ":" and the choice of the best measured server, each
+// against a brute-force model over random inputs, and the cases named by the users.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "service/server_speed.h"
+
+namespace ruzi {
+namespace {
+
+TEST(ServerSelection, SplitTable) {
+  struct Case {
+    const char* line;
+    const char* address;
+    const char* port;
+  };
+  const Case cases[] = {
+      {"10.0.0.1:9001", "10.0.0.1", "9001"}, {"fe80::1:9001", "fe80::1", "9001"}, {"[::1]:80", "[::1]", "80"},
+      {"10.0.0.1:", "", "10.0.0.1:"},         {"a::", "a", ":"},                   {":9", "", "9"},
+      {"host", "", "host"},                   {":", "", ":"},                      {"", "", ""},
+  };
+  for (const Case& c : cases) {
+    ServerLine split = SplitServerLine(c.line);
+    EXPECT_EQ(split.address, c.address) << c.line;
+    EXPECT_EQ(split.port, c.port) << c.line;
+  }
+}
+
+// Model: the last ":" among all characters but the last.
+TEST(ServerSelection, SplitMatchesModelOnRandomLines) {
+  std::mt19937 random(7);
+  for (int round = 0; round < 5000; ++round) {
+    std::string line(random() % 8, 'x');
+    for (char& c : line) c = ":a1"[random() % 3];
+    const size_t colon = line.empty() ? std::string::npos : line.substr(0, line.size() - 1).rfind(':');
+    ServerLine split = SplitServerLine(line);
+    if (colon == std::string::npos) {
+      EXPECT_EQ(split.address, "") << line;
+      EXPECT_EQ(split.port, line);
+    } else {
+      EXPECT_EQ(split.address, line.substr(0, colon)) << line;
+      EXPECT_EQ(split.port, line.substr(colon + 1)) << line;
+    }
+  }
+}
+
+TArrRetNetWorkSpeed Speeds(const std::vector<std::pair<double, int32_t>>& rows) {
+  TArrRetNetWorkSpeed speeds;
+  for (auto [delay, count] : rows) {
+    speeds.push_back(std::make_unique<TRetNetWorkSpeed>());
+    speeds.back()->NetDelay = delay;
+    speeds.back()->ConnCount = count;
+  }
+  return speeds;
+}
+
+TEST(ServerSelection, NamedCases) {
+  EXPECT_EQ(SelectBestServer(Speeds({{12.5, 0}, {3.0, 0}, {3.0, 0}}), 0), 1);
+  EXPECT_EQ(SelectBestServer(Speeds({{0, 5}, {0, 7}, {0, 5}}), 1), 0);
+  EXPECT_EQ(SelectBestServer(Speeds({{0, 5}, {0, 7}, {0, 5}}), -3), 0) << "every mode but 0 counts sessions";
+  EXPECT_EQ(SelectBestServer(Speeds({{-1, 3}, {-0.5, 1}}), 0), -1);
+  EXPECT_EQ(SelectBestServer(Speeds({{4, -1}, {2, -1}}), 1), -1);
+  // A refused measurement is one zero record, which both modes take.
+  EXPECT_EQ(SelectBestServer(Speeds({{0, 0}}), 0), 0);
+  EXPECT_EQ(SelectBestServer(Speeds({{0, 0}}), 1), 0);
+  EXPECT_EQ(SelectBestServer(Speeds({}), 0), -1);
+  // A nil list is not measured at all (natively the SDK is not even there to ask).
+  EXPECT_EQ(AutoSelectBestServer(nullptr, 0, 0), -1);
+  EXPECT_EQ(AutoSelectBestServer(nullptr, 1, 0), -1);
+}
+
+// Model: the first index holding the smallest non-negative value.
+TEST(ServerSelection, ChoiceMatchesModelOnRandomMeasurements) {
+  std::mt19937 random(11);
+  for (int round = 0; round < 3000; ++round) {
+    std::vector<std::pair<double, int32_t>> rows(random() % 6);
+    for (auto& [delay, count] : rows) {
+      delay = static_cast<double>(static_cast<int>(random() % 5) - 1) * 1.5;
+      count = static_cast<int32_t>(random() % 5) - 1;
+    }
+    int32_t by_delay = -1;
+    int32_t by_count = -1;
+    for (size_t i = 0; i < rows.size(); ++i) {
+      if (rows[i].first >= 0 && (by_delay < 0 || rows[i].first < rows[by_delay].first)) by_delay = static_cast<int32_t>(i);
+      if (rows[i].second >= 0 && (by_count < 0 || rows[i].second < rows[by_count].second)) by_count = static_cast<int32_t>(i);
+    }
+    const TArrRetNetWorkSpeed speeds = Speeds(rows);
+    EXPECT_EQ(SelectBestServer(speeds, 0), by_delay);
+    EXPECT_EQ(SelectBestServer(speeds, 1), by_count);
+  }
+}
+
+}  // namespace
+}  // namespace ruzi
