@@ -68,8 +68,8 @@ int32_t CallServiceId(int32_t FuncNo, IF2Packer* Packer, IF2UnPacker*& UnPacker,
     return finish(kCallLocalFailure);
   }
   if (_tpcallSvrIdEx == nullptr) {
-    ErrMsg = "wtuxws32.dll没有tpcallSvrIdEx入口";
-    return finish(-1);
+    ErrMsg = "客户端不支持按功能号调用(tpcallSvrIdEx): 执行目录下没有wtuxws32.dll";
+    return finish(kCallLocalFailure);
   }
   char* reply = nullptr;
   int32_t reply_length = 0;

@@ -41,6 +41,7 @@ void __GetMultiNetWorkSpeed(const std::vector<std::string>* Servers, int32_t Tim
   if (Servers == nullptr) return;
   PackerPair packers;
   packers.request = GetPacker(2);
+  if (packers.request == nullptr) return;
   IF2Packer& request = *packers.request;
   request.StartPack();
   request.DefineField("address", 'S', 255, 4);
@@ -55,6 +56,7 @@ void __GetMultiNetWorkSpeed(const std::vector<std::string>* Servers, int32_t Tim
   request.FinishPack();
 
   packers.answer = GetPacker(2);
+  if (packers.answer == nullptr) return;
   IF2Packer& answer = *packers.answer;
   answer.StartPack();
   const int32_t status = GetMultiNetWorkSpeed(request.OpenAsReader(), &answer, static_cast<uint32_t>(TimeOut));
