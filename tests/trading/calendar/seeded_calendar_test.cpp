@@ -1,0 +1,286 @@
+// The trading calendar on the seeded reference data of the fixture's ruzi-mwd (natively the
+// cache core, under Wine memdata.dll loaded from the running server), with the server's clock
+// set by hand: every answer against a day-by-day walk, then the cases that catch real faults.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "day_walk_model.h"
+#include "fake_clock.h"
+#include "foundation/date_time_value.h"
+#include "foundation/int_date.h"
+#include "overlay_cache.h"
+#include "seeded_cache.h"
+#include "trading/calendar/trading_calendar.h"
+
+namespace ruzi::testing {
+namespace {
+
+using Calendars = std::vector<std::string>;
+
+RMarketInfo MarketRow(const char* code, double zone, const char* calendar) {
+  RMarketInfo market{};
+  std::snprintf(market.market_no, sizeof market.market_no, "%s", code);
+  market.begin_time1 = 93000;
+  market.end_time1 = 150000;
+  market.time_zone = zone;
+  std::snprintf(market.tradeday_type, sizeof market.tradeday_type, "%s", calendar);
+  return market;
+}
+
+RFundInfo FundRow(int32_t id, const char* markets, const char* mode, int32_t switch_time, int32_t business_date) {
+  RFundInfo fund{};
+  fund.fund_id = id;
+  std::snprintf(fund.market_list, sizeof fund.market_list, "%s", markets);
+  std::snprintf(fund.switch_mode, sizeof fund.switch_mode, "%s", mode);
+  fund.switch_time = switch_time;
+  fund.business_date = business_date;
+  return fund;
+}
+
+platform::LocalDateTime At(int32_t date, int32_t time) {
+  return {date / 10000, date / 100 % 100, date % 100, time / 10000, time / 100 % 100, time % 100, 0};
+}
+
+class SeededCalendar : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_EQ(SeededCache().LastDate("00"), 20351231) << "the seeded calendars are not there";
+    overlay_.AddFund(FundRow(99, "1U", "1", 160000, 20260105));  // no separators: matched as text
+  }
+
+  // The calendars of a market, or of the markets a fund lists, written out by hand.
+  static Calendars CalendarsOf(const std::string& market, int32_t fund) {
+    static const std::map<std::string, std::string> kCalendar = {{"1", "00"}, {"2", "00"}, {"n", "HK"},
+                                                                 {"o", "HK"}, {"U", "US"}, {"I", "IN"}};
+    if (market != "0") return {kCalendar.at(market)};
+    static const std::map<int32_t, Calendars> kFundCalendars = {
+        {0, {"00", "HK", "US", "IN"}}, {1, {"00"}}, {2, {"00", "HK"}}, {7, {"US", "IN", "00"}},
+        {99, {"00", "US"}},            {424242, {}}};
+    return kFundCalendars.at(fund);
+  }
+
+  OverlayCache overlay_{SeededCache()};
+  FakeClock clock_{At(20260105, 93000)};
+  TradingCalendar calendar_{overlay_, clock_};
+  DayWalkModel model_{SeededCache().TradeDays()};
+};
+
+TEST_F(SeededCalendar, TradeAndSettlementDaysAreTheStoredKindsOfTheMarketsCalendar) {
+  for (const char* market : {"1", "2", "n", "o", "U", "I"}) {
+    const std::string cal = CalendarsOf(market, 0)[0];
+    for (int32_t date = 20191230; date <= 20360102; date = IncIntDate(date, 1)) {
+      ASSERT_EQ(calendar_.IsTradeDay(date, market), (model_.Kinds(cal, date) & 1u) != 0) << market << " " << date;
+      ASSERT_EQ(calendar_.IsSettleDay(date, market), (model_.Kinds(cal, date) & 2u) != 0) << market << " " << date;
+    }
+  }
+  EXPECT_TRUE(calendar_.IsTradeDay(20260105, "1"));
+  EXPECT_FALSE(calendar_.IsTradeDay(20241002, "n"));  // Hong Kong open, the mainland closed
+  EXPECT_TRUE(calendar_.IsSettleDay(20241002, "n"));
+}
+
+TEST_F(SeededCalendar, GetTradeDateMatchesADayByDayWalkInEveryModeMarketAndFund) {
+  std::mt19937 random(2026);
+  std::uniform_int_distribution<int32_t> day(-40, 16 * 366 + 40), small(-30, 30), mode(1, 4);
+  const std::vector<std::string> markets = {"1", "2", "n", "o", "U", "I", "0"};
+  const std::vector<int32_t> funds = {0, 1, 2, 7, 99, 424242};
+  int kind_four_chosen = 0;
+  for (int i = 0; i < 4000; ++i) {
+    const int32_t date = IncIntDate(20200101, day(random));
+    const int32_t offsets[] = {small(random), 250, -250, 4000};
+    const int32_t picked = offsets[random() % 4];
+    const int32_t offset = picked != 0 ? picked : 1;
+    const std::string market = markets[random() % markets.size()];
+    const int32_t fund = market == "0" ? funds[random() % funds.size()] : 0;
+    const int32_t m = mode(random);
+    const Calendars cals = CalendarsOf(market, fund);
+    const bool connect = market == "n" || market == "o";
+    int32_t expected = 0;
+    if (m == 1 || m == 4) {
+      const int32_t start = IncIntDate(date, offset);
+      uint32_t mask = 1u << 1;
+      if (m == 4 && connect && model_.Roll(start, cals, offset >= 0, 1u << 1) < model_.Roll(start, cals, offset >= 0, 1u << 4)) {
+        mask = 1u << 4;
+        ++kind_four_chosen;
+      }
+      const int32_t rolled = cals.empty() ? -1 : model_.Roll(start, cals, offset >= 0, mask);
+      expected = rolled == -1 ? IncIntDate(date, offset) : rolled;
+    } else if (m == 2) {
+      const int32_t shifted = cals.empty() ? -1 : model_.Shift(date, cals, offset, (1u << 1) | (1u << 3));
+      expected = shifted == -1 ? date : shifted;
+    } else {
+      uint32_t mask = 1u << 1;
+      if (connect && model_.Shift(date, cals, offset, 1u << 1) < model_.Shift(date, cals, offset, 1u << 4)) {
+        mask = 1u << 4;
+        ++kind_four_chosen;
+      }
+      const int32_t shifted = cals.empty() ? -1 : model_.Shift(date, cals, offset, mask);
+      expected = shifted == -1 ? date : shifted;
+    }
+    ASSERT_EQ(calendar_.GetTradeDate(date, offset, market, m, fund), expected)
+        << date << " " << offset << " market " << market << " mode " << m << " fund " << fund;
+  }
+  EXPECT_GT(kind_four_chosen, 10);  // the walk did meet days where the two kinds differ
+}
+
+TEST_F(SeededCalendar, TradeDaysBetweenMatchAWalkAndTheSetFormSaysWhenTheCalendarRunsOut) {
+  std::mt19937 random(15);
+  std::uniform_int_distribution<int32_t> day(0, 5400), span(-400, 400);  // the later date within the days
+  for (int i = 0; i < 600; ++i) {
+    const int32_t from = IncIntDate(20200101, day(random));
+    const int32_t to = IncIntDate(from, span(random));
+    const char* market = i % 3 == 0 ? "U" : i % 3 == 1 ? "n" : "2";
+    ASSERT_EQ(calendar_.BetweenTradeDates(from, to, market), model_.Count(from, to, CalendarsOf(market, 0)[0], 1))
+        << from << " " << to << " " << market;
+    std::string message;
+    const TCountDayTypes sets[] = {{}, {cdtBegin}, {cdtEnd}, {cdtBegin, cdtEnd}};
+    const int32_t flags = 4 + i % 4;
+    ASSERT_EQ(calendar_.BetweenTradeDates(from, to, message, sets[i % 4]), model_.Count(from, to, "00", flags));
+    ASSERT_EQ(message, "");
+  }
+  std::string message;
+  EXPECT_EQ(calendar_.BetweenTradeDates(20360102, 20351230, message, {cdtBegin}), -1);
+  EXPECT_EQ(message, kTradeDaysRunOutMessage);
+  message.clear();
+  EXPECT_EQ(calendar_.BetweenTradeDates(20351231, 20351229, message, {cdtBegin, cdtEnd}),
+            model_.Count(20351229, 20351231, "00", 7));
+  EXPECT_EQ(message, "");
+  EXPECT_EQ(calendar_.GetLastTradedate("U"), 20351231);
+  EXPECT_EQ(calendar_.GetLastTradedate("2"), 20351231);  // "" is calendar "00"
+}
+
+TEST_F(SeededCalendar, OffsetZeroModeZeroAndTheConnectKindChoice) {
+  for (int32_t mode : {0, 1, 2, 3, 4, 5, -1}) {
+    EXPECT_EQ(calendar_.GetTradeDate(20241005, 0, "n", mode, 0), 20241005);
+    EXPECT_EQ(calendar_.GetTradeDate(20241301, 0, "zz", mode, 0), 20241301);
+  }
+  EXPECT_EQ(calendar_.GetTradeDate(20240130, 3, "1", 0, 0), 20240202);
+  EXPECT_EQ(calendar_.GetTradeDate(20240130, 3, "1", 5, 0), 0);
+  // After 30 September 2024 Hong Kong opens on 2 October, the mainland's banks on 8 October:
+  // Stock Connect settles on the later day, Hong Kong alone on the earlier.
+  EXPECT_EQ(calendar_.GetTradeDate(20240930, 1, "n", 3, 0), 20241008);
+  EXPECT_EQ(calendar_.GetTradeDate(20240930, 1, "o", 4, 0), 20241008);
+  EXPECT_EQ(calendar_.GetTradeDate(20240930, 1, "n", 1, 0), 20241002);
+  EXPECT_EQ(calendar_.GetTradeDate(20240930, 1, "0", 3, 2), 20241008);  // "00" and "HK" together
+  overlay_.AddMarket(MarketRow("h", 8, "HK"));  // Hong Kong's calendar, not a Connect market
+  EXPECT_EQ(calendar_.GetTradeDate(20240930, 1, "h", 3, 0), 20241002);
+}
+
+TEST_F(SeededCalendar, MarketTimeFollowsWholeMinuteShiftsAcrossDaysAndYears) {
+  overlay_.AddMarket(MarketRow("X", 7.984375, "00"));  // 0.9375 minutes behind: no shift
+  overlay_.AddMarket(MarketRow("Y", -3.5, "US"));
+  overlay_.AddMarket(MarketRow("Z", 9.015625, "00"));
+  clock_.Set({2026, 1, 1, 5, 0, 0, 250});
+  const std::pair<const char*, DateAndTime> expected[] = {
+      {"1", {20260101, 50000}}, {"U", {20251231, 160000}}, {"I", {20260101, 23000}},
+      {"X", {20260101, 50000}}, {"Y", {20251231, 173000}}, {"Z", {20260101, 60000}}};
+  for (const auto& [market, at] : expected) {
+    EXPECT_EQ(calendar_.GetMarketDate(market), at.date) << market;
+    EXPECT_EQ(calendar_.GetMarketTime(market), at.time) << market;
+  }
+  EXPECT_DOUBLE_EQ(calendar_.GetMarketDateTime("U"), ToDateTimeValue({2025, 12, 31, 16, 0, 0, 250}));
+  // Back from the market: the fund (switch 16:00) takes the market's day that ends by then.
+  overlay_.AddFund(FundRow(50, "X,Y", "1", 160000, 20260105));
+  EXPECT_EQ(calendar_.MarketToBusinessDate("X", 20260105, 50), 20260102);  // 15:00 <= 16:00: the day before
+  EXPECT_EQ(calendar_.MarketToBusinessDate("Y", 20260105, 50), 20260105);  // 15:00 there is 02:30 here
+}
+
+TEST_F(SeededCalendar, BusinessAndMarketDatesOfTheSeededFunds) {
+  // Fund 7 (switch 08:30 business time) on New York: 08:30 is 19:30 the evening before there,
+  // after the close, so the market's next day; back, 16:00 there is 05:00 here, before 08:30.
+  EXPECT_EQ(calendar_.BusinessToMarketDate("U", 20260105, 7), 20260105);
+  EXPECT_EQ(calendar_.MarketToBusinessDate("U", 20260105, 7), 20260105);
+  EXPECT_EQ(calendar_.BusinessToMarketDate("I", 20260105, 7), 20260105);
+  // Fund 1 follows the market: its day starts from the trade day before and rolls past the close.
+  EXPECT_EQ(calendar_.BusinessToMarketDate("1", 20260105, 1), 20260105);
+  EXPECT_EQ(calendar_.MarketToBusinessDate("1", 20260105, 1), 20260105);
+  EXPECT_EQ(calendar_.MarketToBusinessDate("1", 20260103, 1), 20260102);  // a Saturday
+  EXPECT_EQ(calendar_.GetBusinessDate(2), 20260105);
+  EXPECT_EQ(calendar_.GetBusinessDate(424242), 0);
+}
+
+TEST_F(SeededCalendar, TradeStatusAtTheBoundsOfTheTradingPeriods) {
+  // Fund 1 on Shanghai, business date Monday 5 January 2026: 09:30-11:30 and 13:00-15:00.
+  const std::pair<platform::LocalDateTime, int32_t> shanghai[] = {
+      {At(20260105, 92959), 2},  {At(20260105, 93000), 1},  {At(20260105, 113000), 1},
+      {At(20260105, 113001), 2}, {At(20260105, 125959), 2}, {At(20260105, 130000), 1},
+      {At(20260105, 150000), 1}, {At(20260105, 150001), 3}, {At(20260104, 200000), 2},
+      {At(20260106, 80000), 3},  {At(20260106, 100000), 1}};
+  for (const auto& [now, status] : shanghai) {
+    clock_.Set(now);
+    EXPECT_EQ(calendar_.GetTradeStatus(1, "1"), status) << now.day << " " << now.hour << ":" << now.minute;
+  }
+  // A fund whose day (Monday) has switched before New York's Friday is over: open only from
+  // New York's opening (22:30 here) on, as the switch time (15:00) is earlier.
+  overlay_.AddFund(FundRow(60, "U", "0", 150000, 20260105));
+  overlay_.AddFund(FundRow(61, "U", "0", 230000, 20260105));
+  const std::pair<int32_t, int32_t> new_york[] = {{222959, 3}, {223000, 1}, {150001, 3}};
+  for (const auto& [now, status] : new_york) {
+    clock_.Set(At(20260105, now));
+    EXPECT_EQ(calendar_.GetTradeStatus(60, "U"), status) << now;
+  }
+  // Switch at 23:00, after the opening: open only from 22:30 to 23:00.
+  const std::pair<int32_t, int32_t> late_switch[] = {{222959, 3}, {223000, 1}, {230000, 1}, {230001, 3}};
+  for (const auto& [now, status] : late_switch) {
+    clock_.Set(At(20260105, now));
+    EXPECT_EQ(calendar_.GetTradeStatus(61, "U"), status) << now;
+  }
+  // Not a trade day of the market: closed whatever the time.
+  overlay_.AddFund(FundRow(62, "n", "1", 160000, 20241002));
+  clock_.Set(At(20241002, 100000));
+  EXPECT_EQ(calendar_.GetTradeStatus(62, "n"), 3);
+  // Parameter 40704 other than "1" switches the check off; "1" keeps it.
+  clock_.Set(At(20260105, 200000));
+  EXPECT_EQ(calendar_.GetTradeStatus(1, "1"), 3);
+  overlay_.SetParameter({1, 40704, "", "0"});
+  EXPECT_EQ(calendar_.GetTradeStatus(1, "1"), 1);
+  EXPECT_EQ(calendar_.GetTradeStatus(424242, "zz"), 1);
+  overlay_.SetParameter({0, 40704, "", ""});  // absent: checked
+  EXPECT_EQ(calendar_.GetTradeStatus(1, "1"), 3);
+}
+
+TEST_F(SeededCalendar, BadInputGetsTheDocumentedValues) {
+  for (int32_t bad : {20241301, 20240230, 0, -1, 99999999, 20240100}) {
+    EXPECT_FALSE(calendar_.IsTradeDay(bad, "1"));
+    for (int32_t mode = 1; mode <= 4; ++mode) EXPECT_EQ(calendar_.GetTradeDate(bad, 1, "1", mode, 0), -1);
+    EXPECT_EQ(calendar_.BetweenTradeDates(bad, 20260105, "1"), -1);
+    std::string message;
+    EXPECT_EQ(calendar_.BetweenTradeDates(20260105, bad, message, {cdtBegin}), -1);
+    EXPECT_EQ(calendar_.MarketToBusinessDate("1", bad, 1), -1);
+    EXPECT_EQ(calendar_.BusinessToMarketDate("1", bad, 1), -1);
+  }
+  for (const char* unknown : {"zz", "", "0", "11"}) {
+    EXPECT_FALSE(calendar_.IsTradeDay(20260105, unknown));
+    EXPECT_FALSE(calendar_.IsSettleDay(20260105, unknown));
+    EXPECT_EQ(calendar_.BetweenTradeDates(20260105, 20260110, unknown), -1);
+    EXPECT_EQ(calendar_.GetLastTradedate(unknown), -1);
+    EXPECT_EQ(calendar_.GetMarketDate(unknown), -1);
+    EXPECT_EQ(calendar_.GetMarketTime(unknown), -1);
+    EXPECT_EQ(calendar_.GetMarketDateTime(unknown), 0);
+    EXPECT_EQ(calendar_.MarketToBusinessDate(unknown, 20260105, 1), -1);
+    EXPECT_EQ(calendar_.GetTradeStatus(1, unknown), -1);
+  }
+  EXPECT_EQ(calendar_.GetTradeDate(20260105, 1, "zz", 1, 0), 20260106);  // no calendar: calendar days
+  EXPECT_EQ(calendar_.GetTradeDate(20260105, 1, "zz", 3, 0), 20260105);  // no calendar: the date
+  EXPECT_EQ(calendar_.BusinessToMarketDate("1", 20260105, 424242), -1);
+  EXPECT_EQ(calendar_.GetTradeStatus(424242, "1"), -1);
+  // Offsets past the loaded days fall back as each mode says.
+  EXPECT_EQ(calendar_.GetTradeDate(20260105, 100000, "1", 3, 0), 20260105);
+  EXPECT_EQ(calendar_.GetTradeDate(20260105, 100000, "1", 1, 0), IncIntDate(20260105, 100000));
+  EXPECT_EQ(calendar_.GetTradeDate(20260105, INT32_MIN, "1", 2, 0), 20260105);
+  EXPECT_EQ(calendar_.GetTradeDate(20260105, INT32_MAX, "1", 1, 0), -1);
+  EXPECT_EQ(calendar_.GetTradeDate(20191231, -1, "1", 3, 0), 20191231);
+}
+
+TEST_F(SeededCalendar, AReloadedDayIsSeenAtOnce) {
+  ASSERT_TRUE(calendar_.IsTradeDay(20260105, "1"));
+  RTradeDay closed{};
+  std::snprintf(closed.tradeday_type, sizeof closed.tradeday_type, "00");
+  closed.date = 20260105;
+  overlay_.SetDay(closed);
+  EXPECT_FALSE(calendar_.IsTradeDay(20260105, "1"));
+  EXPECT_TRUE(calendar_.IsTradeDay(20260105, "U"));
+}
+
+}  // namespace
+}  // namespace ruzi::testing
