@@ -13,6 +13,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   libstb-dev libsqlite3-dev sqlite3
   libssl-dev libspdlog-dev                    # references for tests and benchmarks only
+  libquantlib0-dev                            # the calendar benchmark's reference only
   valgrind
 )
 
