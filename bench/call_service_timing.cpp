@@ -26,10 +26,13 @@ namespace {
 using ruzi::bench::LatencyFigures;
 namespace mw = ruzi::mw;
 
+// Latencies and busy time gathered over several rounds.
 struct RunFigures {
-  LatencyFigures latency;
-  double calls_per_second = 0;
+  std::vector<double> times_us;
+  double seconds = 0;
   bool ok = true;
+
+  double CallsPerSecond() const { return seconds > 0 ? static_cast<double>(times_us.size()) / seconds : 0; }
 };
 
 std::string Request(size_t size) {
@@ -38,10 +41,9 @@ std::string Request(size_t size) {
   return text + "</vc_data>";
 }
 
-// Runs `per_thread` timed calls on each of `threads` threads.
+// Adds `per_thread` timed calls on each of `threads` threads to `figures`.
 template <typename MakeCaller>
-RunFigures RunThreads(int threads, int per_thread, MakeCaller make_caller) {
-  std::vector<double> all;
+void RunThreads(int threads, int per_thread, MakeCaller make_caller, RunFigures& figures) {
   std::mutex lock;
   std::atomic<bool> ok{true};
   const auto start = std::chrono::steady_clock::now();
@@ -54,16 +56,27 @@ RunFigures RunThreads(int threads, int per_thread, MakeCaller make_caller) {
         if (!ruzi::bench::TimeCall(times, call)) ok = false;
       }
       std::lock_guard guard(lock);
-      all.insert(all.end(), times.begin(), times.end());
+      figures.times_us.insert(figures.times_us.end(), times.begin(), times.end());
     });
   }
   for (auto& worker : workers) worker.join();
-  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  RunFigures figures;
-  figures.calls_per_second = static_cast<double>(all.size()) / seconds;
-  figures.latency = ruzi::bench::Summarise(all);
-  figures.ok = ok;
-  return figures;
+  figures.seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  if (!ok) figures.ok = false;
+}
+
+// Ours and the reference take turns, round by round and each going first half the time, so
+// a load that comes and goes on the machine falls on both alike.
+template <typename Ours, typename Raw>
+void Alternate(int rounds, int threads, int per_thread, Ours ours_caller, Raw raw_caller, RunFigures& ours,
+               RunFigures& raw) {
+  RunFigures warm_up;
+  RunThreads(threads, 2, ours_caller, warm_up);
+  RunThreads(threads, 2, raw_caller, warm_up);
+  for (int round = 0; round < rounds; ++round) {
+    if (round % 2 == 0) RunThreads(threads, per_thread, ours_caller, ours);
+    RunThreads(threads, per_thread, raw_caller, raw);
+    if (round % 2 != 0) RunThreads(threads, per_thread, ours_caller, ours);
+  }
 }
 
 // Our protocol by hand: sign on (when asked) and call demo_echo; true when the answer came.
@@ -83,12 +96,14 @@ bool RawCall(mw::FrameChannel& channel, uint32_t& sequence, const std::string& r
   return answer && std::holds_alternative<mw::CallReply>(answer->message);
 }
 
-void Print(const char* mode, size_t size, int threads, const RunFigures& ours, const RunFigures& raw) {
+void Print(const char* mode, size_t size, int threads, RunFigures& ours, RunFigures& raw) {
+  const LatencyFigures mine = ruzi::bench::Summarise(ours.times_us);
+  const LatencyFigures reference = ruzi::bench::Summarise(raw.times_us);
   std::printf("%-4s %6zu B %3d thr | ours %8.0f calls/s median %8.1f us p99 %8.1f us | raw %8.0f calls/s median %8.1f us "
               "p99 %8.1f us | median ratio %.2f%s\n",
-              mode, size, threads, ours.calls_per_second, ours.latency.median_us, ours.latency.p99_us,
-              raw.calls_per_second, raw.latency.median_us, raw.latency.p99_us,
-              ours.latency.median_us / raw.latency.median_us, ours.ok && raw.ok ? "" : "  (some calls failed)");
+              mode, size, threads, ours.CallsPerSecond(), mine.median_us, mine.p99_us, raw.CallsPerSecond(),
+              reference.median_us, reference.p99_us, mine.median_us / reference.median_us,
+              ours.ok && raw.ok ? "" : "  (some calls failed)");
   std::fflush(stdout);
 }
 
@@ -102,35 +117,32 @@ int main(int argc, char** argv) {
     return 1;
   }
 
+  constexpr int kRounds = 6;
   for (size_t size : {size_t{100}, size_t{65536}}) {
     const std::string request = Request(size);
+    auto ours_caller = [&request] {
+      return [&request] {
+        std::string output;
+        return ruzi::CallService("demo_echo", request, output) == 0;
+      };
+    };
     for (int threads : {1, 4, 16}) {
-      const int per_thread = std::max(20, 320 / threads);
+      const int per_thread = std::max(10, 160 / threads);
       // Mode "1": one kept connection per thread.
       ruzi::SetTuxedoConnType("1");
-      RunFigures ours = RunThreads(threads, per_thread, [&] {
-        return [&request] {
-          std::string output;
-          return ruzi::CallService("demo_echo", request, output) == 0;
-        };
-      });
-      RunFigures raw = RunThreads(threads, per_thread, [&] {
+      RunFigures ours, raw;
+      Alternate(kRounds, threads, per_thread, ours_caller, [&] {
         auto channel = std::make_shared<mw::FrameChannel>();
         auto sequence = std::make_shared<uint32_t>(0);
         bool open = channel->Open(target.host, target.port, 5000) && RawSignOn(*channel, *sequence);
         return [channel, sequence, open, &request] { return open && RawCall(*channel, *sequence, request); };
-      });
+      }, ours, raw);
       Print("\"1\"", size, threads, ours, raw);
 
       // Mode "2": a connection per call.
       ruzi::SetTuxedoConnType("2");
-      ours = RunThreads(threads, per_thread / 2, [&] {
-        return [&request] {
-          std::string output;
-          return ruzi::CallService("demo_echo", request, output) == 0;
-        };
-      });
-      raw = RunThreads(threads, per_thread / 2, [&] {
+      RunFigures ours_per_call, raw_per_call;
+      Alternate(kRounds, threads, std::max(5, per_thread / 2), ours_caller, [&] {
         return [&target, &request] {
           mw::FrameChannel channel;
           uint32_t sequence = 0;
@@ -139,8 +151,8 @@ int main(int argc, char** argv) {
           channel.Close();
           return ok;
         };
-      });
-      Print("\"2\"", size, threads, ours, raw);
+      }, ours_per_call, raw_per_call);
+      Print("\"2\"", size, threads, ours_per_call, raw_per_call);
     }
   }
   ruzi::UnitRegistry::Instance().ShutdownAll();

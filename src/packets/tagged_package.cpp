@@ -12,12 +12,6 @@
 namespace ruzi {
 namespace {
 
-struct SplitItem {
-  std::string_view name;
-  std::string_view value;
-  std::string_view rest;
-};
-
 // Copy(Text, Index, Count) with 1-based Index: out-of-range parts give less or nothing.
 std::string_view CopyFrom(std::string_view text, int64_t index, int64_t count) {
   index = std::max<int64_t>(index, 1);
@@ -26,11 +20,13 @@ std::string_view CopyFrom(std::string_view text, int64_t index, int64_t count) {
   return text.substr(static_cast<size_t>(index - 1), static_cast<size_t>(std::min(count, length - index + 1)));
 }
 
-SplitItem SplitFirstItem(std::string_view text) {
+}  // namespace
+
+TaggedItemView SplitFirstTaggedItem(std::string_view text) {
   const size_t open = text.find('<');
   const std::string_view tail = open == std::string_view::npos ? text : text.substr(open + 1);
   const size_t close = tail.find('>');
-  SplitItem item;
+  TaggedItemView item;
   item.name = close == std::string_view::npos ? std::string_view() : tail.substr(0, close);
   const std::string closing = "</" + std::string(item.name) + ">";
   const size_t found = tail.find(closing);
@@ -40,6 +36,8 @@ SplitItem SplitFirstItem(std::string_view text) {
   item.rest = CopyFrom(tail, q + static_cast<int64_t>(closing.size()), INT64_MAX);
   return item;
 }
+
+namespace {
 
 template <typename Integer>
 std::string DecimalText(Integer value) {
@@ -120,7 +118,7 @@ bool TqxPackage::GetItemValue(int32_t index, std::string& value) const {
 }
 
 void TqxPackage::GetFirstItem(std::string_view text, std::string& name, std::string& rest, std::string& value) {
-  const SplitItem item = SplitFirstItem(text);
+  const TaggedItemView item = SplitFirstTaggedItem(text);
   name.assign(item.name);
   value.assign(item.value);
   rest.assign(item.rest);
@@ -129,7 +127,7 @@ void TqxPackage::GetFirstItem(std::string_view text, std::string& name, std::str
 void TqxPackage::Parse(std::string_view text) {
   // Each pass drops at least two bytes, so this ends on any input.
   while (!text.empty()) {
-    const SplitItem item = SplitFirstItem(text);
+    const TaggedItemView item = SplitFirstTaggedItem(text);
     Add(item.name, item.value);
     text = item.rest;
   }

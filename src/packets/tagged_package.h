@@ -17,6 +17,16 @@ struct TqxPackageItem {
   std::string Value;
 };
 
+// The first item of a tag text and what follows it, viewing the text: the name between the
+// first "<" and the next ">", the value up to the first "</name>", and the rest after it
+// (positions exactly as the client computes them, so malformed text splits the same way).
+struct TaggedItemView {
+  std::string_view name;
+  std::string_view value;
+  std::string_view rest;
+};
+TaggedItemView SplitFirstTaggedItem(std::string_view text);
+
 class TqxPackage {
  public:
   TqxPackage() = default;
@@ -43,9 +53,7 @@ class TqxPackage {
   void GetItemName(int32_t index, std::string& name) const;
   bool GetItemValue(int32_t index, std::string& value) const;
 
-  // Splits off the first item: the name between the first "<" and the next ">", the value up
-  // to the first "</name>", and the rest after it (positions exactly as the client computes
-  // them, so malformed text splits the same way).
+  // SplitFirstTaggedItem into owned strings.
   static void GetFirstItem(std::string_view text, std::string& name, std::string& rest, std::string& value);
 
   void Parse(std::string_view text);

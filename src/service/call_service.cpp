@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "foundation/ascii_case.h"
+#include "foundation/text_length.h"
 #include "foundation/write_log_ex.h"
 #include "packets/qx_pack.h"
 #include "platform/dynamic_library.h"
@@ -31,17 +32,18 @@ bool RunTypeTwo() {
   return gQxClientRunType == 2;
 }
 
-std::string WithOrganisation(const std::string& input) {
-  std::string result = input;
+// "<l_dept_id>…</l_dept_id><l_org_id>…</l_org_id>", each part only when its variable is set.
+std::string OrganisationPrefix() {
+  std::string prefix;
   try {
     std::string org = platform::GetEnvironment("l_org_id");
-    if (!org.empty()) result = "<l_org_id>" + org + "</l_org_id>" + result;
+    if (!org.empty()) prefix = "<l_org_id>" + org + "</l_org_id>";
     std::string dept = platform::GetEnvironment("l_dept_id");
-    if (!dept.empty()) result = "<l_dept_id>" + dept + "</l_dept_id>" + result;
+    if (!dept.empty()) prefix = "<l_dept_id>" + dept + "</l_dept_id>" + prefix;
   } catch (const std::exception&) {
     // The prefixes are a courtesy to the server; a call goes ahead without them.
   }
-  return result;
+  return prefix;
 }
 
 // Runs at every way out of a call once its buffers exist.
@@ -59,7 +61,7 @@ class ConnectionScope {
 // The eight-argument form differs from the common routine in these ways.
 enum class CallStyle { Common, Plain };
 
-int32_t RunStringCall(std::string svc, const std::string& original_input, std::string& output,
+int32_t RunStringCall(std::string svc, const std::string& input, std::string& output,
                       const CallOptions& options, CallStyle style) {
   const bool plain = style == CallStyle::Plain;
   const bool wrap = !plain && options.XmlError;
@@ -84,21 +86,23 @@ int32_t RunStringCall(std::string svc, const std::string& original_input, std::s
     connection_type = platform::GetEnvironment("TUXEDO_CONNECTION_TYPE");
     if (connect_per_type && connection_type != "1" && TuxedoInit(output) < 0) return finish(result);
   }
-  const std::string input = WithOrganisation(original_input);
+  // The request is the prefix and the input up to its first NUL; one batch service of run
+  // type two gets the whole input copied, though its length still ends at that NUL.
+  const std::string prefix = OrganisationPrefix();
+  const size_t text_length = TextLength(input.data(), input.size());
+  const size_t copied = run_type_two && AsciiEqualIgnoreCase(svc, "HQTRAN_BATCH_RC") ? input.size() : text_length;
 
   ConnectionScope connection(connect_per_type && connection_type != "1");
-  MiddlewareBuffer request("STRING", static_cast<int32_t>(input.size() + 1));
+  MiddlewareBuffer request("STRING", static_cast<int32_t>(prefix.size() + input.size() + 1));
   MiddlewareBuffer reply("STRING", options.ReplySize);
   if (!request || !reply) {
     output = AllocationFailureMessage();
     return finish(result);
   }
-  if (run_type_two && AsciiEqualIgnoreCase(svc, "HQTRAN_BATCH_RC")) {
-    std::memcpy(request.get(), input.data(), input.size());
-  } else {
-    std::memcpy(request.get(), input.c_str(), std::strlen(input.c_str()) + 1);
-  }
-  const int32_t request_length = static_cast<int32_t>(std::strlen(request.get()) + 1);
+  std::memcpy(request.get(), prefix.data(), prefix.size());
+  std::memcpy(request.get() + prefix.size(), input.data(), copied);
+  request.get()[prefix.size() + copied] = '\0';
+  const auto request_length = static_cast<int32_t>(prefix.size() + text_length + 1);
 
   int32_t reply_length = 0;
   auto call = [&]() -> int32_t {
@@ -138,7 +142,7 @@ int32_t RunStringCall(std::string svc, const std::string& original_input, std::s
     }
   }
 
-  ReplyVerdict verdict = JudgeReply(svc, reply.Text(), options.RawReplyOnError == 1, run_type_two);
+  ReplyVerdict verdict = JudgeReply(svc, reply.TextWithin(reply_length), options.RawReplyOnError == 1, run_type_two);
   result = verdict.result;
   output = std::move(verdict.output);
   if (!verdict.follows_convention || plain) return finish(result);
@@ -146,7 +150,7 @@ int32_t RunStringCall(std::string svc, const std::string& original_input, std::s
     gParameter61057Value = ReadIniParameter();
     gHaveGetParameter61057 = !gParameter61057Value.empty();
   }
-  output = SubstituteDisplayWord(output, gParameter61057Value);
+  SubstituteDisplayWord(output, gParameter61057Value);
   return finish(result);
 }
 

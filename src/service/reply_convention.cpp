@@ -1,30 +1,54 @@
 #include "service/reply_convention.h"
 
+#include <optional>
+
 #include "foundation/ascii_case.h"
 #include "foundation/format.h"
 #include "foundation/replace_text.h"
+#include "foundation/string_to_number.h"
 #include "packets/tagged_package.h"
 
 namespace ruzi {
 
+namespace {
+
+// The convention's items, found in one walk over the reply without copying it; a name met
+// twice keeps its last value, as a parsed package does.
+struct ConventionItems {
+  std::optional<std::string_view> error_code, error_message, warn_code, warn_message;
+
+  explicit ConventionItems(std::string_view text) {
+    while (!text.empty()) {
+      const TaggedItemView item = SplitFirstTaggedItem(text);
+      if (item.name == "ErrCode") error_code = item.value;
+      else if (item.name == "ErrMsg") error_message = item.value;
+      else if (item.name == "WarnCode") warn_code = item.value;
+      else if (item.name == "WarnMessage") warn_message = item.value;
+      text = item.rest;
+    }
+  }
+};
+
+std::optional<int32_t> CodeOf(const std::optional<std::string_view>& value) {
+  return value ? TryStrToInt(*value) : std::nullopt;
+}
+
+}  // namespace
+
 ReplyVerdict JudgeReply(std::string_view service, std::string_view reply, bool raw_reply_on_error,
                         bool run_type_two) {
-  TqxPackage package(reply);
-  int32_t error_code = 0;
-  std::string error_message;
-  if (!package.GetItem("ErrCode", error_code) || !package.GetItem("ErrMsg", error_message)) {
+  const ConventionItems items(reply);
+  const std::optional<int32_t> error_code = CodeOf(items.error_code);
+  if (!error_code || !items.error_message) {
     if (run_type_two) return {kCallOk, std::string(reply), false};
-    return {kCallLocalFailure, MissingConventionMessage(service, package.GetText()), false};
+    return {kCallLocalFailure, MissingConventionMessage(service, TqxPackage(reply).GetText()), false};
   }
-  if (error_code != 0) {
-    return {kCallServiceFailed, raw_reply_on_error ? std::string(reply) : CodeAndText(error_code, error_message),
+  if (*error_code != 0) {
+    return {kCallServiceFailed, raw_reply_on_error ? std::string(reply) : CodeAndText(*error_code, *items.error_message),
             true};
   }
-  int32_t warn_code = 0;
-  std::string warn_message;
-  if (package.GetItem("WarnCode", warn_code) && package.GetItem("WarnMessage", warn_message)) {
-    return {kCallWarning, CodeAndText(warn_code, warn_message), true};
-  }
+  const std::optional<int32_t> warn_code = CodeOf(items.warn_code);
+  if (warn_code && items.warn_message) return {kCallWarning, CodeAndText(*warn_code, *items.warn_message), true};
   return {kCallOk, std::string(reply), true};
 }
 
@@ -48,11 +72,10 @@ std::string TransMultRisk(const std::string& service) {
   return service;
 }
 
-std::string SubstituteDisplayWord(std::string_view text, std::string_view word) {
-  if (word.empty()) return std::string(text);
-  std::string output = ReplaceStr(text, "组合", word);
-  if (output.find("单元单") != std::string::npos) output = ReplaceStr(output, "单元单", "组合单");
-  return output;
+void SubstituteDisplayWord(std::string& text, std::string_view word) {
+  if (word.empty()) return;
+  text = ReplaceStr(text, "组合", word);
+  if (text.find("单元单") != std::string::npos) text = ReplaceStr(text, "单元单", "组合单");
 }
 
 }  // namespace ruzi

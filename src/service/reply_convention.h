@@ -36,7 +36,7 @@ std::string WrapError(int32_t code, std::string_view message);
 // The three risk-check services go to the combined one.
 std::string TransMultRisk(const std::string& service);
 
-// The deployment's word for "组合" in texts shown to the user (empty: no substitution).
-std::string SubstituteDisplayWord(std::string_view text, std::string_view word);
+// Puts the deployment's word for "组合" into a text shown to the user (empty: no substitution).
+void SubstituteDisplayWord(std::string& text, std::string_view word);
 
 }  // namespace ruzi

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "foundation/gbk.h"
+#include "foundation/text_length.h"
 #include "foundation/trim.h"
 
 namespace ruzi {
@@ -87,6 +88,23 @@ TEST(Gbk, RandomTextsBuiltFromKnownCharacters) {
       const size_t safe = GbkSafeLength(text, i);
       ASSERT_EQ(safe, kinds[i] == GbkByteKind::Trail ? i - 1 : i);
     }
+  }
+}
+
+// Every NUL position and offset, with high bytes (0x80, 0xFF) that a careless zero test takes
+// for zeros, against a byte-by-byte count.
+TEST(TextLength, FindsTheFirstNulAtEveryPositionAndAlignment) {
+  std::mt19937 random(2);
+  const char bytes[] = {'a', '\x80', '\xFF', '\x01', '\x7F'};
+  for (int i = 0; i < 20000; ++i) {
+    std::vector<char> buffer(40);
+    for (char& byte : buffer) byte = bytes[random() % 5];
+    const size_t offset = random() % 8;
+    const size_t size = random() % (buffer.size() - offset + 1);
+    if (random() % 2 != 0 && size > 0) buffer[offset + random() % size] = '\0';
+    size_t expected = 0;
+    while (expected < size && buffer[offset + expected] != '\0') ++expected;
+    ASSERT_EQ(TextLength(buffer.data() + offset, size), expected) << "offset " << offset << " size " << size;
   }
 }
 

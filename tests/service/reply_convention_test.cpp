@@ -1,6 +1,9 @@
 // The reply convention and the texts around it, without a middleware.
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "packets/tagged_package.h"
 #include "platform/environment.h"
 #include "service/call_service.h"
 #include "service/reply_convention.h"
@@ -43,6 +46,40 @@ TEST(ReplyConvention, ReplyWithoutTheItems) {
   EXPECT_EQ(JudgeReply("svc_x", "", false, false).result, kCallLocalFailure);
 }
 
+// The verdict read through a fully parsed package, as the client reads any tag text.
+ReplyVerdict VerdictThroughPackage(std::string_view reply, bool raw_reply_on_error) {
+  TqxPackage package(reply);
+  int32_t code = 0, warn_code = 0;
+  std::string message, warn_message;
+  if (!package.GetItem("ErrCode", code) || !package.GetItem("ErrMsg", message)) {
+    return {kCallLocalFailure, MissingConventionMessage("s", package.GetText()), false};
+  }
+  if (code != 0) return {kCallServiceFailed, raw_reply_on_error ? std::string(reply) : CodeAndText(code, message), true};
+  if (package.GetItem("WarnCode", warn_code) && package.GetItem("WarnMessage", warn_message)) {
+    return {kCallWarning, CodeAndText(warn_code, warn_message), true};
+  }
+  return {kCallOk, std::string(reply), true};
+}
+
+// Replies of repeated, nested, unclosed and non-numeric items against the parsed package.
+TEST(ReplyConvention, RandomRepliesAgreeWithTheParsedPackage) {
+  const std::vector<std::string> pieces = {
+      "<ErrCode>0</ErrCode>", "<ErrCode>7</ErrCode>", "<ErrCode>x</ErrCode>", "<ErrMsg>m</ErrMsg>",
+      "<WarnCode>3</WarnCode>", "<WarnMessage>w</WarnMessage>", "<d><ErrCode>5</ErrCode></d>", "<ErrMsg>",
+      "</ErrCode>", "<", ">", "text", "<WarnCode>$1F</WarnCode>", "<ErrCode> 2</ErrCode>"};
+  std::mt19937 random(3);
+  for (int i = 0; i < 20000; ++i) {
+    std::string reply;
+    for (int n = static_cast<int>(random() % 7); n > 0; --n) reply += pieces[random() % pieces.size()];
+    const bool raw = random() % 2 != 0;
+    const ReplyVerdict expected = VerdictThroughPackage(reply, raw);
+    const ReplyVerdict actual = JudgeReply("s", reply, raw, false);
+    ASSERT_EQ(actual.result, expected.result) << reply;
+    ASSERT_EQ(actual.output, expected.output) << reply;
+    ASSERT_EQ(actual.follows_convention, expected.follows_convention) << reply;
+  }
+}
+
 TEST(ReplyConvention, RiskServicesGoToTheCombinedOne) {
   EXPECT_EQ(TransMultRisk("SVC_RISK_RC"), "svc_mult_risk");
   EXPECT_EQ(TransMultRisk("svc_totalrisk"), "svc_mult_risk");
@@ -52,10 +89,14 @@ TEST(ReplyConvention, RiskServicesGoToTheCombinedOne) {
 }
 
 TEST(ReplyConvention, DisplayWordSubstitution) {
-  EXPECT_EQ(SubstituteDisplayWord("(12)组合A与组合B", "账户"), "(12)账户A与账户B");
+  auto substituted = [](std::string text, std::string_view word) {
+    SubstituteDisplayWord(text, word);
+    return text;
+  };
+  EXPECT_EQ(substituted("(12)组合A与组合B", "账户"), "(12)账户A与账户B");
   // With the word 单元, "组合单" would read "单元单": it is put back.
-  EXPECT_EQ(SubstituteDisplayWord("组合单已撤销,组合冻结", "单元"), "组合单已撤销,单元冻结");
-  EXPECT_EQ(SubstituteDisplayWord("组合", ""), "组合");
+  EXPECT_EQ(substituted("组合单已撤销,组合冻结", "单元"), "组合单已撤销,单元冻结");
+  EXPECT_EQ(substituted("组合", ""), "组合");
 }
 
 TEST(ReplyConvention, ErrorWrapping) {

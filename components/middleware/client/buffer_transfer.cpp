@@ -6,6 +6,7 @@
 
 #include "atmi_constants.h"
 #include "fml_fields.h"
+#include "foundation/text_length.h"
 #include "typed_buffer.h"
 
 namespace ruzi::wsclient {
@@ -29,7 +30,7 @@ int32_t RequestBytes(const char* data, int32_t length, bool raw, std::string* by
   const size_t capacity = static_cast<size_t>(CapacityOf(data));
   switch (KindOf(data)) {
     case BufferKind::String:
-      bytes->assign(data, strnlen(data, capacity));
+      bytes->assign(data, TextLength(data, capacity));
       return 0;
     case BufferKind::Carray:
       if (static_cast<size_t>(length) > capacity) return kErrInvalid;
