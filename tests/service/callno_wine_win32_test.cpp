@@ -93,21 +93,5 @@ TEST_F(FunctionCalls, MiddlewareFailuresKeepTheReader) {
   FreePacker(packer);
 }
 
-// A reply that is not a packet gives no reader (and its block is freed, not leaked).
-TEST_F(FunctionCalls, ReplyThatIsNoPacketGivesNoReader) {
-  IF2Packer* packer = GetPacker(2);
-  packer->DefineField("x", 'S', 8, 0);
-  packer->PutStr("1");
-  packer->FinishPack();
-  // 9001 echoes the bytes it got: a packet with its first byte changed is no packet.
-  static_cast<char*>(packer->PackBuffer())[0] = 'Z';
-  IF2UnPacker* reader = nullptr;
-  std::string message;
-  EXPECT_EQ(CallServiceId(9001, packer, reader, message, 30000, false, true), 0) << message;
-  EXPECT_EQ(reader, nullptr);
-  EXPECT_EQ(message, "功能号调用(tpcall:9001)!\r\n返回信息:功能号9001处理成功");
-  FreePacker(packer);
-}
-
 }  // namespace
 }  // namespace ruzi

@@ -1,12 +1,10 @@
-// The GM settings of the server configuration file: which file is read, which build it asks
-// for, and a server's parameters with stored credentials of every length. Native only: under
+// The GM settings of a server configuration file: which build it asks for, and a server's
+// parameters with stored credentials of every length (the file's choice: gm_server_file). Native only: under
 // Wine the user's DisableEncrypt switch is shared with tests that flip it.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 
-#include "platform/environment.h"
 #include "security/encrypt_public.h"
 #include "service/gm_server_config.h"
 #include "test_paths.h"
@@ -28,30 +26,6 @@ std::string Section(const std::string& name, const std::string& version, const s
   const size_t colon = address.rfind(':');
   return "[" + name + "]\nversion=" + version + "\nHOSTIP=" + address.substr(0, colon) +
          "\nHOSTPORT=" + address.substr(colon + 1) + "\nSSLFILE=" + kSslFile + "\n" + extra;
-}
-
-TEST(GMServerConfig, FileChoice) {
-  const std::string dir = testing::FreshTestFolder("gm_file_choice");
-  std::filesystem::create_directories(dir + "config");
-  const std::string plain = dir + "config/server.ini";
-  const std::string special = dir + "config/server_special.ini";
-  platform::UnsetEnvironment("62409value");
-  EXPECT_EQ(ServerConfigFileIn(dir), plain) << "no special file";
-  WriteFile(special, "[s]\n");
-  struct Case {
-    const char* value;  // nullptr: unset
-    const std::string& expected;
-  };
-  const Case cases[] = {{nullptr, special}, {"1", special}, {"0", plain}, {" 0 ", plain}, {"00", special}};
-  for (const Case& c : cases) {
-    if (c.value == nullptr) {
-      platform::UnsetEnvironment("62409value");
-    } else {
-      platform::SetEnvironment("62409value", c.value);
-    }
-    EXPECT_EQ(ServerConfigFileIn(dir), c.expected) << (c.value ? c.value : "(unset)");
-  }
-  platform::UnsetEnvironment("62409value");
 }
 
 TEST(GMServerConfig, BuildAskedForByTheFile) {
@@ -100,10 +74,8 @@ TEST(GMServerConfig, GeerParamsOfTheFirstMatchingServer) {
   EXPECT_EQ(plain.SksUser, plain31);
   EXPECT_EQ(plain.SksPassword, std::string(33, 'p'));
 
-  for (const char* absent : {"host.example:9002", "host.example", ""}) {
-    GeerGMParams none = ReadGeerGMParams(file, absent);
-    EXPECT_EQ(none.SksServer + none.SksUser + none.SksPassword, "") << absent;
-  }
+  GeerGMParams none = ReadGeerGMParams(file, "host.example:9002");
+  EXPECT_EQ(none.SksServer + none.SksUser + none.SksPassword, "");
   EXPECT_EQ(ReadGeerGMParams(dir + "missing.ini", "host.example:9001").SksServer, "");
 }
 

@@ -27,8 +27,16 @@ TEST(GMServerFileWine, ChosenFileAndItsServers) {
         "xasj_user_name=n\nxasj_file_path=f\nxasj_ssl_ca_root=r\n[trade.ini]\nversion=gergmssl\n");
   std::string a, b, c, d, e;
 
-  platform::UnsetEnvironment("62409value");
-  EXPECT_EQ(ServerConfigFile(), config + "server_special.ini");
+  struct Choice {
+    const char* value;  // nullptr: unset
+    const char* file;
+  };
+  for (Choice choice : {Choice{"1", "server_special.ini"}, {"00", "server_special.ini"}, {" 0 ", "server.ini"},
+                        {"0", "server.ini"}, {nullptr, "server_special.ini"}}) {
+    if (choice.value != nullptr) platform::SetEnvironment("62409value", choice.value);
+    if (choice.value == nullptr) platform::UnsetEnvironment("62409value");
+    EXPECT_EQ(ServerConfigFile(), config + choice.file) << (choice.value ? choice.value : "(unset)");
+  }
   EXPECT_EQ(CheckGMTypeByServerConfig(" "), 2);
   ReadXASJGMParamsByServer("host:7", a, b, c, d, e);
   EXPECT_EQ(a + b + c + d + e, "umnfr");
@@ -45,6 +53,8 @@ TEST(GMServerFileWine, ChosenFileAndItsServers) {
   ReadXASJGMParamsByServer("host:7", a, b, c, d, e);
   EXPECT_EQ(a + b + c + d + e, "") << "every output cleared";
   platform::UnsetEnvironment("62409value");
+  std::filesystem::remove(config + "server_special.ini");
+  EXPECT_EQ(ServerConfigFile(), config + "server.ini") << "no special file to choose";
   std::filesystem::remove_all(config);
 }
 
