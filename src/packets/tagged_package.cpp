@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "dialogs/message_sink.h"
+#include "foundation/byte_search.h"
 #include "foundation/format_float.h"
 #include "foundation/string_to_number.h"
 
@@ -23,13 +24,13 @@ std::string_view CopyFrom(std::string_view text, int64_t index, int64_t count) {
 }  // namespace
 
 TaggedItemView SplitFirstTaggedItem(std::string_view text) {
-  const size_t open = text.find('<');
-  const std::string_view tail = open == std::string_view::npos ? text : text.substr(open + 1);
-  const size_t close = tail.find('>');
+  const size_t open = FindByte(text.data(), text.size(), '<');
+  const std::string_view tail = open == text.size() ? text : text.substr(open + 1);
+  const size_t close = FindByte(tail.data(), tail.size(), '>');
   TaggedItemView item;
-  item.name = close == std::string_view::npos ? std::string_view() : tail.substr(0, close);
+  item.name = close == tail.size() ? std::string_view() : tail.substr(0, close);
   const std::string closing = "</" + std::string(item.name) + ">";
-  const size_t found = tail.find(closing);
+  const size_t found = FindText(tail, closing);
   const int64_t q = found == std::string_view::npos ? 0 : static_cast<int64_t>(found) + 1;
   const int64_t name_length = static_cast<int64_t>(item.name.size());
   item.value = CopyFrom(tail, name_length + 2, q - name_length - 2);

@@ -5,7 +5,7 @@
 #include <exception>
 
 #include "foundation/ascii_case.h"
-#include "foundation/text_length.h"
+#include "foundation/byte_search.h"
 #include "foundation/write_log_ex.h"
 #include "packets/qx_pack.h"
 #include "platform/dynamic_library.h"

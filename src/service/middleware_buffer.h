@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "foundation/text_length.h"
+#include "foundation/byte_search.h"
 
 #include "service/tuxedo_entries.h"
 

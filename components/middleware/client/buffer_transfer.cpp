@@ -6,7 +6,7 @@
 
 #include "atmi_constants.h"
 #include "fml_fields.h"
-#include "foundation/text_length.h"
+#include "foundation/byte_search.h"
 #include "typed_buffer.h"
 
 namespace ruzi::wsclient {
