@@ -1,7 +1,8 @@
 #pragma once
 // Where the client finds its server: the process environment variable "WSNADDR" first, else
-// the key WSNADDR of section [Client] in "wtuxws32.ini" beside this DLL. Both are read at
-// every sign-on, so a changed setting takes effect at the next tpinit.
+// the key WSNADDR of section [Client] in "wtuxws32.ini" beside this DLL. Both are looked at
+// at every sign-on (the file again whenever it changed), so a changed setting takes effect at
+// the next tpinit.
 #include <string>
 
 namespace ruzi::wsclient {
