@@ -39,6 +39,10 @@ bool ContainsAny(const std::string& text, std::initializer_list<const char*> nee
   return false;
 }
 
+// Threads that sign on together for the first time would otherwise all build the identity
+// into the same strings.
+std::mutex identity_lock;
+
 void BuildIdentity() {
   try {
     User_Name = MakeUserName(platform::CurrentProcessId(), platform::ExecutablePath());
@@ -89,9 +93,10 @@ std::string GetComputerLocalIP() {
 int32_t TryTuxedoInit(std::string& msg, int32_t max_tries) {
   tpterm();
   auto* info = reinterpret_cast<tpinfo_t*>(tpalloc("TPINIT", nullptr, 256));
-  if (Client_Name.empty()) BuildIdentity();
   int32_t status = -99;
   if (info != nullptr) {
+    std::lock_guard guard(identity_lock);
+    if (Client_Name.empty()) BuildIdentity();
     CopyField(info->usrname, User_Name);
     CopyField(info->cltname, Client_Name);
     CopyField(info->passwd, platform::GetEnvironment("TUXEDO_PASS"));

@@ -90,7 +90,7 @@ CallOutcome ClientContext::FromAnswer(Answer answer) {
 
 CallOutcome ClientContext::SignOn(const std::vector<ServerAddress>& addresses, const mw::SignOnRequest& request,
                                   int timeout_ms) {
-  std::lock_guard<std::mutex> guard(lock_);
+  std::lock_guard<SlimLock> guard(lock_);
   mw::NetFailure failure = mw::NetFailure::Refused;
   std::string tried;
   for (const ServerAddress& address : addresses) {
@@ -120,7 +120,7 @@ CallOutcome ClientContext::SignOn(const std::vector<ServerAddress>& addresses, c
 }
 
 void ClientContext::SignOff() {
-  std::lock_guard<std::mutex> guard(lock_);
+  std::lock_guard<SlimLock> guard(lock_);
   if (signed_on_ && !lost_ && channel_.IsOpen()) {
     uint32_t sequence = NextSequence();
     CallOutcome ignored;
@@ -136,14 +136,14 @@ void ClientContext::SignOff() {
 }
 
 bool ClientContext::Connected() {
-  std::lock_guard<std::mutex> guard(lock_);
+  std::lock_guard<SlimLock> guard(lock_);
   if (!signed_on_ || lost_ || !channel_.IsOpen()) return false;
   if (channel_.PeerGone()) lost_ = true;
   return !lost_;
 }
 
 CallOutcome ClientContext::Call(const mw::CallRequest& request, int wait_ms) {
-  std::lock_guard<std::mutex> guard(lock_);
+  std::lock_guard<SlimLock> guard(lock_);
   uint32_t sequence = NextSequence();
   CallOutcome failed;
   if (!SendLocked(request, sequence, &failed)) return failed;
@@ -151,7 +151,7 @@ CallOutcome ClientContext::Call(const mw::CallRequest& request, int wait_ms) {
 }
 
 int32_t ClientContext::Send(const mw::CallRequest& request, bool expect_reply, CallOutcome* failure) {
-  std::lock_guard<std::mutex> guard(lock_);
+  std::lock_guard<SlimLock> guard(lock_);
   uint32_t sequence = NextSequence();
   if (!SendLocked(request, sequence, failure)) return -1;
   if (!expect_reply) return 0;
@@ -160,7 +160,7 @@ int32_t ClientContext::Send(const mw::CallRequest& request, bool expect_reply, C
 }
 
 CallOutcome ClientContext::Reply(int32_t* descriptor, bool any, int wait_ms) {
-  std::lock_guard<std::mutex> guard(lock_);
+  std::lock_guard<SlimLock> guard(lock_);
   uint32_t sequence = any ? 0 : static_cast<uint32_t>(*descriptor);
   if (any ? outstanding_.empty() : (*descriptor <= 0 || outstanding_.count(sequence) == 0)) {
     return CallOutcome::Failed(kErrBadDescriptor, {});

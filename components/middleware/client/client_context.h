@@ -14,6 +14,7 @@
 #include "frame_channel.h"
 #include "messages.h"
 #include "server_address.h"
+#include "slim_lock.h"
 
 namespace ruzi::wsclient {
 
@@ -70,7 +71,7 @@ class ClientContext {
   CallOutcome LostOutcome() const;
   static CallOutcome FromAnswer(Answer answer);
 
-  std::mutex lock_;
+  SlimLock lock_;
   const int32_t id_;
   mw::FrameChannel channel_;
   std::string server_;  // "//host:port" of the connection, for messages

@@ -6,6 +6,7 @@
 
 #include "platform/environment.h"
 #include "platform/ini_file.h"
+#include "slim_lock.h"
 
 namespace ruzi::wsclient {
 namespace {
@@ -27,32 +28,58 @@ std::string SettingsFilePath() {
 
 namespace {
 
-// The file's settings, read again only when its size or time stamp changes: each profile
-// read costs several round trips to the Wine server, and a connection per call signs on at
-// every call.
 struct FileSettings {
   std::string server_address;
   int connect_timeout_ms = kDefaultConnectTimeoutMs;
 };
 
+// What a look at a file or folder tells without opening it.
+struct Stamp {
+  bool exists = false;
+  FILETIME written{};
+  DWORD size_low = 0;
+  DWORD size_high = 0;
+
+  bool operator==(const Stamp& other) const {
+    return exists == other.exists && CompareFileTime(&written, &other.written) == 0 && size_low == other.size_low &&
+           size_high == other.size_high;
+  }
+};
+
+Stamp StampOf(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return {};
+  return {true, data.ftLastWriteTime, data.nFileSizeLow, data.nFileSizeHigh};
+}
+
+// The file's settings, read again only when it may have changed. A connection per call
+// signs on at every call, so the look has to be cheap: Wine looks for a missing file under
+// every spelling of its name, a scan of the whole folder. While the file is missing only
+// the folder's stamp is looked at, which changes when the file is added.
 FileSettings CurrentFileSettings() {
-  static std::mutex lock;
+  static SlimLock lock;
   static bool read = false;
-  static WIN32_FILE_ATTRIBUTE_DATA read_from{};
+  static Stamp folder_seen;
+  static Stamp file_seen;
   static FileSettings settings;
-  const std::string path = SettingsFilePath();
-  WIN32_FILE_ATTRIBUTE_DATA stamp{};
-  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &stamp)) stamp = {};
-  std::lock_guard<std::mutex> guard(lock);
-  const bool unchanged = read && CompareFileTime(&stamp.ftLastWriteTime, &read_from.ftLastWriteTime) == 0 &&
-                         stamp.nFileSizeLow == read_from.nFileSizeLow && stamp.nFileSizeHigh == read_from.nFileSizeHigh;
-  if (!unchanged) {
+  static const std::string path = SettingsFilePath();
+  static const std::string folder = path.substr(0, path.find_last_of("\\/"));
+
+  const Stamp folder_now = StampOf(folder);
+  {
+    std::lock_guard<SlimLock> guard(lock);
+    if (read && !file_seen.exists && folder_now == folder_seen) return settings;
+  }
+  const Stamp file_now = StampOf(path);
+  std::lock_guard<SlimLock> guard(lock);
+  if (!read || !(file_now == file_seen)) {
     settings.server_address = platform::ReadIniString(path, kSettingsSection, "WSNADDR", "");
     int timeout = platform::ReadIniInteger(path, kSettingsSection, "ConnectTimeout", kDefaultConnectTimeoutMs);
     settings.connect_timeout_ms = timeout > 0 ? timeout : kDefaultConnectTimeoutMs;
-    read_from = stamp;
+    file_seen = file_now;
     read = true;
   }
+  folder_seen = folder_now;
   return settings;
 }
 

@@ -20,7 +20,7 @@ ContextRegistry& ContextRegistry::Instance() {
 }
 
 std::shared_ptr<ClientContext> ContextRegistry::Current() {
-  std::lock_guard<std::mutex> guard(lock_);
+  std::lock_guard<SlimLock> guard(lock_);
   int32_t id = ThreadContextId() != kNullContext ? ThreadContextId() : process_context_;
   auto found = contexts_.find(id);
   return found == contexts_.end() ? nullptr : found->second;
@@ -32,12 +32,12 @@ int32_t ContextRegistry::CurrentId() {
 }
 
 std::shared_ptr<ClientContext> ContextRegistry::Create() {
-  std::lock_guard<std::mutex> guard(lock_);
+  std::lock_guard<SlimLock> guard(lock_);
   return std::make_shared<ClientContext>(++last_id_);
 }
 
 std::shared_ptr<ClientContext> ContextRegistry::Adopt(const std::shared_ptr<ClientContext>& context, bool per_thread) {
-  std::lock_guard<std::mutex> guard(lock_);
+  std::lock_guard<SlimLock> guard(lock_);
   contexts_[context->Id()] = context;
   if (per_thread) {
     ThreadContextId() = context->Id();
@@ -54,14 +54,14 @@ std::shared_ptr<ClientContext> ContextRegistry::Adopt(const std::shared_ptr<Clie
 }
 
 void ContextRegistry::Remove(int32_t id) {
-  std::lock_guard<std::mutex> guard(lock_);
+  std::lock_guard<SlimLock> guard(lock_);
   contexts_.erase(id);
   if (process_context_ == id) process_context_ = kNullContext;
   if (ThreadContextId() == id) ThreadContextId() = kNullContext;
 }
 
 bool ContextRegistry::Select(int32_t id) {
-  std::lock_guard<std::mutex> guard(lock_);
+  std::lock_guard<SlimLock> guard(lock_);
   if (id != kNullContext && contexts_.count(id) == 0) return false;
   ThreadContextId() = id;
   return true;

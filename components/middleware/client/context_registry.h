@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <map>
 #include <memory>
-#include <mutex>
 
 #include "client_context.h"
+#include "slim_lock.h"
 
 namespace ruzi::wsclient {
 
@@ -31,7 +31,7 @@ class ContextRegistry {
   bool Select(int32_t id);
 
  private:
-  std::mutex lock_;
+  SlimLock lock_;
   std::map<int32_t, std::shared_ptr<ClientContext>> contexts_;
   int32_t process_context_;
   int32_t last_id_ = 0;

@@ -2,11 +2,13 @@
 
 #include <mutex>
 
+#include "slim_lock.h"
+
 namespace ruzi::wsclient {
 namespace {
 
 struct Settings {
-  std::mutex lock;
+  SlimLock lock;
   std::string route;
   std::string security;
   std::string proxy;
@@ -18,12 +20,12 @@ Settings& Shared() {
 }
 
 void Store(std::string Settings::*field, std::string_view value) {
-  std::lock_guard<std::mutex> guard(Shared().lock);
+  std::lock_guard<SlimLock> guard(Shared().lock);
   (Shared().*field).assign(value);
 }
 
 std::string Load(std::string Settings::*field) {
-  std::lock_guard<std::mutex> guard(Shared().lock);
+  std::lock_guard<SlimLock> guard(Shared().lock);
   return Shared().*field;
 }
 

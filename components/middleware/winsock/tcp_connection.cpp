@@ -90,7 +90,7 @@ bool TcpConnection::Open(const std::string& host, uint16_t port, int timeout_ms)
       continue;
     }
     socket_ = static_cast<uintptr_t>(s);
-    // Connect without blocking so the wait is ours to bound, then go back to blocking calls.
+    // The socket never blocks, so every wait is ours to bound.
     u_long non_blocking = 1;
     ioctlsocket(s, FIONBIO, &non_blocking);
     int rc = connect(s, address->ai_addr, static_cast<int>(address->ai_addrlen));
@@ -107,8 +107,6 @@ bool TcpConnection::Open(const std::string& host, uint16_t port, int timeout_ms)
       }
     }
     if (error == 0) {
-      u_long blocking = 0;
-      ioctlsocket(s, FIONBIO, &blocking);
       BOOL no_delay = TRUE;
       setsockopt(s, IPPROTO_TCP, TCP_NODELAY, reinterpret_cast<const char*>(&no_delay), sizeof no_delay);
       freeaddrinfo(found);
@@ -128,6 +126,16 @@ bool TcpConnection::SendAll(std::string_view bytes, int timeout_ms) {
   if (!IsOpen()) return Fail(NetFailure::Lost, WSAENOTCONN);
   const Clock::time_point end = Clock::now() + std::chrono::milliseconds(timeout_ms);
   while (!bytes.empty()) {
+    // The socket does not block: try first and wait only when there is no room, which saves
+    // the Wine server a poll for every frame.
+    int chunk = bytes.size() > (1u << 30) ? (1 << 30) : static_cast<int>(bytes.size());
+    int sent = send(AsSocket(socket_), bytes.data(), chunk, 0);
+    if (sent != SOCKET_ERROR) {
+      bytes.remove_prefix(static_cast<size_t>(sent));
+      continue;
+    }
+    const int error = WSAGetLastError();
+    if (error != WSAEWOULDBLOCK) return Fail(NetFailure::Lost, error);
     int ready = WaitReady(true, MillisecondsLeft(end));
     if (ready == 0) {
       // Part of a frame may be out: the stream cannot be used again.
@@ -136,10 +144,6 @@ bool TcpConnection::SendAll(std::string_view bytes, int timeout_ms) {
       return false;
     }
     if (ready < 0) return Fail(NetFailure::Lost, WSAGetLastError());
-    int chunk = bytes.size() > (1u << 30) ? (1 << 30) : static_cast<int>(bytes.size());
-    int sent = send(AsSocket(socket_), bytes.data(), chunk, 0);
-    if (sent == SOCKET_ERROR) return Fail(NetFailure::Lost, WSAGetLastError());
-    bytes.remove_prefix(static_cast<size_t>(sent));
   }
   return true;
 }
@@ -149,16 +153,23 @@ size_t TcpConnection::Receive(char* buffer, size_t size, int timeout_ms) {
     Fail(NetFailure::Lost, WSAENOTCONN);
     return 0;
   }
-  int ready = WaitReady(false, timeout_ms);
-  if (ready <= 0) {
-    Fail(ready == 0 ? NetFailure::TimedOut : NetFailure::Lost, ready == 0 ? WSAETIMEDOUT : WSAGetLastError());
-    return 0;
+  const Clock::time_point end = Clock::now() + std::chrono::milliseconds(timeout_ms < 0 ? 0 : timeout_ms);
+  for (;;) {
+    // An answer is seldom there already: wait first, then read.
+    int ready = WaitReady(false, timeout_ms < 0 ? -1 : MillisecondsLeft(end));
+    if (ready <= 0) {
+      Fail(ready == 0 ? NetFailure::TimedOut : NetFailure::Lost, ready == 0 ? WSAETIMEDOUT : WSAGetLastError());
+      return 0;
+    }
+    int chunk = size > (1u << 30) ? (1 << 30) : static_cast<int>(size);
+    int got = recv(AsSocket(socket_), buffer, chunk, 0);
+    if (got > 0) return static_cast<size_t>(got);
+    const int error = got == 0 ? WSAECONNRESET : WSAGetLastError();
+    if (error != WSAEWOULDBLOCK) {
+      Fail(NetFailure::Lost, error);
+      return 0;
+    }
   }
-  int chunk = size > (1u << 30) ? (1 << 30) : static_cast<int>(size);
-  int got = recv(AsSocket(socket_), buffer, chunk, 0);
-  if (got > 0) return static_cast<size_t>(got);
-  Fail(NetFailure::Lost, got == 0 ? WSAECONNRESET : WSAGetLastError());
-  return 0;
 }
 
 bool TcpConnection::PeerGone() {

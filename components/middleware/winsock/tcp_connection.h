@@ -1,5 +1,5 @@
 #pragma once
-// One blocking TCP connection over Winsock whose every wait is bounded. Each failure keeps
+// One TCP connection over Winsock whose every wait is bounded. Each failure keeps
 // its kind and the Winsock error code, so callers can tell a wrong address from a refused
 // connection, a time-out or a lost peer. Not shared between threads without a lock.
 //
