@@ -97,7 +97,7 @@ TEST(ByteSearch, FindsTheFirstMatchAtEveryPositionAndAlignment) {
   std::mt19937 random(2);
   const char bytes[] = {'a', '<', '\x80', '\xFF', '\x01', '\x7F', '\0', '/'};
   for (int i = 0; i < 20000; ++i) {
-    std::vector<char> buffer(40);
+    std::vector<char> buffer(72);  // several sixteen-byte steps and every tail length
     for (char& byte : buffer) byte = bytes[random() % (i % 2 == 0 ? 6 : 8)];
     const size_t offset = random() % 8;
     const size_t size = random() % (buffer.size() - offset + 1);

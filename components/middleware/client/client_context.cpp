@@ -121,14 +121,9 @@ CallOutcome ClientContext::SignOn(const std::vector<ServerAddress>& addresses, c
 
 void ClientContext::SignOff() {
   std::lock_guard<SlimLock> guard(lock_);
-  if (signed_on_ && !lost_ && channel_.IsOpen()) {
-    uint32_t sequence = NextSequence();
-    CallOutcome ignored;
-    // Not waited for: the answer says nothing the caller could use, and the server ends the
-    // session on the sign-off or, failing that, on the close. A connection per call saves a
-    // round trip this way.
-    SendLocked(mw::SignOffRequest{}, sequence, &ignored);
-  }
+  // The close is the sign-off: the server ends the session when it reads it. A sign-off
+  // message first would cost a connection per call one more frame and tell the server
+  // nothing more.
   signed_on_ = false;
   channel_.Close();
   outstanding_.clear();

@@ -42,7 +42,7 @@ class ClientContext {
   // Connects to the first address that accepts within `timeout_ms` and signs on, waiting as
   // long again for the answer.
   CallOutcome SignOn(const std::vector<ServerAddress>& addresses, const mw::SignOnRequest& request, int timeout_ms);
-  // Signs off politely (briefly waiting for the answer) and closes.
+  // Ends the session by closing the connection.
   void SignOff();
   // Signed on and the peer still there (looked at without waiting).
   bool Connected();

@@ -84,7 +84,10 @@ bool TcpConnection::Open(const std::string& host, uint16_t port, int timeout_ms)
   NetFailure last_failure = NetFailure::Refused;
   int last_error = 0;
   for (addrinfo* address = found; address != nullptr; address = address->ai_next) {
-    SOCKET s = socket(address->ai_family, address->ai_socktype, address->ai_protocol);
+    // Not inherited: a child process holding a copy would keep the connection open after
+    // Close, and the server ends a session only when the connection closes.
+    SOCKET s = WSASocketW(address->ai_family, address->ai_socktype, address->ai_protocol, nullptr, 0,
+                          WSA_FLAG_OVERLAPPED | WSA_FLAG_NO_HANDLE_INHERIT);
     if (s == INVALID_SOCKET) {
       last_error = WSAGetLastError();
       continue;
