@@ -5,6 +5,7 @@
 #include <string>
 
 #include "middleware_table_source.h"
+#include "platform/thread_slot.h"
 #include "trading/cache/day_kind_text.h"
 #include "trading/cache/table_rows.h"
 
@@ -47,7 +48,8 @@ class TableObject : public Interface {
   int32_t Version() override { return Loaded().Version(); }
   const char* LastError() override {
     // Per thread: the text stays valid until the thread asks again.
-    thread_local std::string text;
+    static platform::ThreadSlot<std::string> kept;
+    std::string& text = kept.Get();
     text = Cache().LastError(table_);
     return text.c_str();
   }

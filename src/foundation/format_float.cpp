@@ -8,6 +8,7 @@
 #include "foundation/float_decimal.h"
 #include "foundation/float_text.h"
 #include "foundation/gbk.h"
+#include "platform/thread_slot.h"
 
 namespace ruzi {
 namespace {
@@ -216,11 +217,17 @@ std::string Lay(const Section& section, const Shown& shown) {
 
 // The sections of the picture used last on this thread: callers format column after column
 // with the same picture, and parsing it costs more than the number.
+struct LastPicture {
+  std::string picture;
+  std::vector<std::optional<Section>> sections;
+};
+
 const std::vector<std::optional<Section>>& ParsedPicture(std::string_view picture) {
-  thread_local std::string last_picture;
-  thread_local std::vector<std::optional<Section>> sections;
-  if (sections.empty() || picture != last_picture) {
-    last_picture = picture;
+  static platform::ThreadSlot<LastPicture> last;
+  LastPicture& mine = last.Get();
+  std::vector<std::optional<Section>>& sections = mine.sections;
+  if (sections.empty() || picture != mine.picture) {
+    mine.picture = picture;
     sections.clear();
     for (std::string_view text : SplitSections(picture)) {
       // An empty section means "use the first one"; the first itself is always there.

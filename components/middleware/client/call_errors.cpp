@@ -1,6 +1,7 @@
 #include "call_errors.h"
 
 #include "atmi_constants.h"
+#include "platform/thread_slot.h"
 
 namespace ruzi::wsclient {
 namespace {
@@ -13,8 +14,8 @@ struct ThreadErrors {
 };
 
 ThreadErrors& Mine() {
-  thread_local ThreadErrors errors;
-  return errors;
+  static platform::ThreadSlot<ThreadErrors> errors;
+  return errors.Get();
 }
 
 struct Description {

@@ -5,6 +5,7 @@
 #include "atmi_constants.h"
 #include "call_errors.h"
 #include "platform/environment.h"
+#include "platform/thread_slot.h"
 #include "process_settings.h"
 #include "wtuxws32.h"
 
@@ -13,10 +14,11 @@ using namespace ruzi::wsclient;
 extern "C" {
 
 char* tuxgetenv(const char* name) {
-  thread_local std::string value;
+  static ruzi::platform::ThreadSlot<std::string> kept;
   if (name == nullptr) return nullptr;
   std::optional<std::string> found = ruzi::platform::FindEnvironment(name);
   if (!found) return nullptr;
+  std::string& value = kept.Get();
   value = std::move(*found);
   return value.data();
 }
