@@ -7,13 +7,14 @@
 namespace ruzi::platform::thread_slot_detail {
 namespace {
 
+using ShutdownInProgress = BOOLEAN(NTAPI*)();
+
+// Looked up while the module loads, so nothing is set up during an exit.
+const ShutdownInProgress kShutdownInProgress = reinterpret_cast<ShutdownInProgress>(
+    reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "RtlDllShutdownInProgress")));
+
 // True once the process has begun to exit (rather than a module being unloaded).
-bool ProcessEnding() {
-  using ShutdownInProgress = BOOLEAN(NTAPI*)();
-  static const auto in_progress = reinterpret_cast<ShutdownInProgress>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "RtlDllShutdownInProgress")));
-  return in_progress != nullptr && in_progress() != 0;
-}
+bool ProcessEnding() { return kShutdownInProgress != nullptr && kShutdownInProgress() != 0; }
 
 }  // namespace
 
