@@ -15,13 +15,14 @@ else()
 endif()
 
 # ruzi_add_test(NAME n SOURCES ... [LIBS ...] [LABELS ...] [FIXTURES ...] [ENVIRONMENT ...]
-#               [OUTPUT_DIRECTORY dir])
+#               [OUTPUT_DIRECTORY dir] [RESOURCE_LOCK name])
 # OUTPUT_DIRECTORY puts the executable (and its working folder) elsewhere than bin/, for tests
-# that must not find the components beside them.
+# that must not find the components beside them. RESOURCE_LOCK keeps the cases from running
+# beside other tests holding the same lock (a setting of the user's they share).
 # One GoogleTest executable; its cases become CTest tests, listed just before they run
 # (listing under Wine at build time is too slow on a fresh prefix).
 function(ruzi_add_test)
-  cmake_parse_arguments(T "" "NAME;OUTPUT_DIRECTORY" "SOURCES;LIBS;LABELS;FIXTURES;ENVIRONMENT" ${ARGN})
+  cmake_parse_arguments(T "" "NAME;OUTPUT_DIRECTORY;RESOURCE_LOCK" "SOURCES;LIBS;LABELS;FIXTURES;ENVIRONMENT" ${ARGN})
   if(RUZI_TEST_LABEL_ONLY AND NOT RUZI_TEST_LABEL_ONLY IN_LIST T_LABELS)
     return()
   endif()
@@ -38,6 +39,9 @@ function(ruzi_add_test)
   endif()
   if(T_ENVIRONMENT)
     list(APPEND props ENVIRONMENT "${T_ENVIRONMENT}")
+  endif()
+  if(T_RESOURCE_LOCK)
+    list(APPEND props RESOURCE_LOCK "${T_RESOURCE_LOCK}")
   endif()
   gtest_discover_tests(${T_NAME}
     DISCOVERY_MODE PRE_TEST

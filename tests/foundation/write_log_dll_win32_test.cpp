@@ -71,7 +71,9 @@ TEST(WriteLogDll, LoadLogFreeTwentyTimesWithoutShutdown) {
   const auto elapsed = std::chrono::steady_clock::now() - start;
   std::printf("20 rounds: %lld ms\n",
               static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count()));
-  EXPECT_LT(elapsed, std::chrono::seconds(2));
+  // A bound for a hang, not a speed goal: about 0.4 s alone, once 5.4 s beside other tests
+  // under Wine.
+  EXPECT_LT(elapsed, std::chrono::seconds(15));
   // What was written is whole lines (what was still queued may be lost).
   const std::string content =
       platform::SystemFileSystem().ReadWholeFile(folder + "Loop_" + Today() + ".log").value_or("");

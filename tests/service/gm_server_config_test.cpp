@@ -1,6 +1,7 @@
 // The GM settings of a server configuration file: which build it asks for, and a server's
-// parameters with stored credentials of every length (the file's choice: gm_server_file). Native only: under
-// Wine the user's DisableEncrypt switch is shared with tests that flip it.
+// parameters with stored credentials of every length (the file's choice: gm_server_file).
+// Deciphering reads the user's DisableEncrypt switch, which the security tests flip: both
+// executables hold the same CTest resource lock.
 #include <gtest/gtest.h>
 
 #include <fstream>
