@@ -15,6 +15,7 @@
 
 #include "frame_channel.h"
 #include "latency_figures.h"
+#include "library_units.h"
 #include "library/unit_registry.h"
 #include "server_argument.h"
 #include "service/call_service.h"
@@ -112,10 +113,7 @@ void Print(const char* mode, size_t size, int threads, RunFigures& ours, RunFigu
 int main(int argc, char** argv) {
   ruzi::bench::ServerArgument target;
   if (!ruzi::bench::ReadServerArgument(argc, argv, "call_service_timing", target)) return 2;
-  if (!ruzi::UnitRegistry::Instance().StartAll()) {
-    std::fprintf(stderr, "%s\n", ruzi::UnitRegistry::Instance().LastStartError().c_str());
-    return 1;
-  }
+  if (!ruzi::bench::StartLibraryUnits()) return 1;
 
   constexpr int kRounds = 8;
   for (size_t size : {size_t{100}, size_t{65536}}) {

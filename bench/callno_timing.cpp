@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "latency_figures.h"
+#include "library_units.h"
 #include "library/unit_registry.h"
 #include "server_argument.h"
 #include "service/call_service.h"
@@ -67,10 +68,7 @@ void Print(int rows, int bytes, const LatencyFigures& number, const LatencyFigur
 int main(int argc, char** argv) {
   ruzi::bench::ServerArgument target;
   if (!ruzi::bench::ReadServerArgument(argc, argv, "callno_timing", target)) return 2;
-  if (!ruzi::UnitRegistry::Instance().StartAll()) {
-    std::fprintf(stderr, "%s\n", ruzi::UnitRegistry::Instance().LastStartError().c_str());
-    return 1;
-  }
+  if (!ruzi::bench::StartLibraryUnits()) return 1;
   std::string message;
   if (ruzi::TuxedoInit(message) != 0) {
     std::fprintf(stderr, "%s\n", message.c_str());
