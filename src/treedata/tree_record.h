@@ -1,0 +1,23 @@
+#pragma once
+// What every node of one tree shares: created and freed by the root, reached from each node
+// through its TreeInfo. The root's row cache lives here too, so nodes stay lean.
+#include <cstdint>
+
+#include "treedata/expansion_kinds.h"
+#include "treedata/tree_events.h"
+
+namespace ruzi {
+
+struct TsnTreeRecord {
+  uint8_t UpdateSign = 0;
+  TExpandFlag DefaultExpanded = efCollapse;
+  TsnTreeNode* TopNode = nullptr;
+  TsnCompareEvent OnCompare;
+  // The shown row last found by index, so reading rows in order costs a step each.
+  int32_t ViewNodeIndex = -1;
+  TsnTreeNode* ViewNodeObject = nullptr;
+  // Set while CustomSort runs: OnCompare may look at the tree but not change it.
+  bool Sorting = false;
+};
+
+}  // namespace ruzi
