@@ -8,7 +8,7 @@ namespace ruzi {
 namespace {
 
 // A shown neighbour is usually next door: look at a few before asking the index.
-constexpr int32_t kNearbyScan = 8;
+constexpr int32_t kNearbyScan = 2;
 
 }  // namespace
 

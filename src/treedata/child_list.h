@@ -13,7 +13,7 @@ class TsnTreeNode;
 
 class ChildList {
  public:
-  static constexpr int32_t kIndexedFrom = 8;
+  static constexpr int32_t kIndexedFrom = 4;
 
   int32_t Count() const { return static_cast<int32_t>(items_.size()); }
   TsnTreeNode* At(int32_t index) const { return items_[index]; }
