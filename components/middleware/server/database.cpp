@@ -50,7 +50,7 @@ int Statement::Columns() const { return sqlite3_column_count(statement_); }
 
 std::string Statement::ColumnName(int column) const { return sqlite3_column_name(statement_, column); }
 
-Database::Database(const std::string& path) {
+Database::Database(const std::string& path) : path_(path) {
   if (sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
                       nullptr) != SQLITE_OK) {
     std::string message = db_ != nullptr ? sqlite3_errmsg(db_) : "out of memory";
@@ -74,6 +74,15 @@ void Database::Exec(sqlite3* db, std::string_view sql) {
     sqlite3_free(error);
     throw DatabaseError("exec: " + message + ": " + text);
   }
+}
+
+uint64_t Database::UsedBytes(sqlite3* db) {
+  auto number = [db](const char* pragma) {
+    Statement query(db, std::string("PRAGMA ") + pragma);
+    return query.Step() ? query.Integer(0) : 0;
+  };
+  int64_t pages = number("page_count") - number("freelist_count");
+  return static_cast<uint64_t>(pages > 0 ? pages : 0) * static_cast<uint64_t>(number("page_size"));
 }
 
 void Database::InTransaction(sqlite3* db, const std::function<void()>& work) {
