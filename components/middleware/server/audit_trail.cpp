@@ -148,10 +148,11 @@ void AuditTrail::Store(std::vector<AuditRecord>& batch) {
         Database::InTransaction(db, [&] {
           for (const AuditRecord& r : batch) {
             Statement& insert = *insert_;
-            insert.Bind(1, r.at).Bind(2, r.started_us).Bind(3, r.ended_us).Bind(4, int64_t{r.session});
-            insert.Bind(5, r.kind).Bind(6, r.service).Bind(7, int64_t{r.number}).Bind(8, r.route);
-            insert.Bind(9, r.buffer_type).BindBlob(10, r.request).Bind(11, r.request_length);
-            insert.Bind(12, r.request_sha256).Bind(13, int64_t{r.status});
+            // The batch outlives each step: its bytes are bound without copies.
+            insert.BindKept(1, r.at).Bind(2, r.started_us).Bind(3, r.ended_us).Bind(4, int64_t{r.session});
+            insert.BindKept(5, r.kind).BindKept(6, r.service).Bind(7, int64_t{r.number}).BindKept(8, r.route);
+            insert.BindKept(9, r.buffer_type).BindKeptBlob(10, r.request).Bind(11, r.request_length);
+            insert.BindKept(12, r.request_sha256).Bind(13, int64_t{r.status});
             insert.Step();
             insert.Reset();
           }

@@ -25,6 +25,16 @@ Statement& Statement::BindBlob(int index, std::string_view bytes) {
   return *this;
 }
 
+Statement& Statement::BindKept(int index, std::string_view text) {
+  sqlite3_bind_text(statement_, index, text.data(), static_cast<int>(text.size()), SQLITE_STATIC);
+  return *this;
+}
+
+Statement& Statement::BindKeptBlob(int index, std::string_view bytes) {
+  sqlite3_bind_blob(statement_, index, bytes.data(), static_cast<int>(bytes.size()), SQLITE_STATIC);
+  return *this;
+}
+
 bool Statement::Step() {
   int rc = sqlite3_step(statement_);
   if (rc == SQLITE_ROW) return true;

@@ -29,6 +29,9 @@ class Statement {
   Statement& Bind(int index, int64_t value);
   Statement& Bind(int index, std::string_view text);
   Statement& BindBlob(int index, std::string_view bytes);
+  // Without a copy: the bytes must stay as they are until the statement is reset.
+  Statement& BindKept(int index, std::string_view text);
+  Statement& BindKeptBlob(int index, std::string_view bytes);
   // True while a row is available.
   bool Step();
   void Reset();

@@ -57,7 +57,7 @@ const char* ServerUsage() {
          "  --max-slow-ms N       longest wait demo_slow grants (default 60000)\n"
          "  audit trail (table mw_audit, every call, never sampled):\n"
          "  --audit-request-bytes N  longer requests keep this start, their length and SHA-256 (default 65536)\n"
-         "  --audit-queue-mb N    records waiting for the writer; a call waits when full (default 32)\n"
+         "  --audit-queue-mb N    records waiting for the writer; a call waits when full (default 8)\n"
          "  --audit-keep-days N   rows older are removed (default 30; 0: no age limit)\n"
          "  --audit-max-mb N      oldest rows are removed while the database is larger (default 1024; 0: no limit)\n"
          "  --wal-max-mb N        the write-ahead log is truncated above this (default 64)\n"

@@ -206,7 +206,8 @@ TEST(MiddlewareServerLimits, TheAuditTrailStaysWithinItsLimitsUnderLoad) {
   EXPECT_LE(std::stoll(Item(stats, "l_wal_bytes")), 2 << 20);
   auto after_first = file_bytes();
   load();
-  EXPECT_LE(file_bytes(), after_first + after_first / 4);  // the file levels off
+  // The file levels off: a trail kept whole would have grown by the whole round (9.6 MB).
+  EXPECT_LT(file_bytes(), after_first + (5u << 20));
 }
 
 TEST(MiddlewareServerLimits, SecretsNeverReachTheDiskAndFilesAreTheServersAlone) {
