@@ -16,6 +16,8 @@ class FrameDecoder {
  public:
   explicit FrameDecoder(uint32_t max_body_bytes = kDefaultMaxBodyBytes) : max_body_(max_body_bytes) {}
 
+  // The limit for headers judged from now on (the server raises it once a client signs on).
+  void SetMaxBody(uint32_t max_body_bytes) { max_body_ = max_body_bytes; }
   void Feed(const char* data, size_t size);
   // Room for `size` more bytes, so a socket read can land in the buffer directly; Commit
   // then says how many arrived.

@@ -1,9 +1,11 @@
-// "mw_audit": the audit trail read back through the middleware, for tests that cannot open
-// the database (the client's tests under Wine). The rows travel as a section packet in the
-// reply item "vc_audit".
+// The audit trail through the middleware: "mw_audit" reads it (for tests that cannot open the
+// database, the client's tests under Wine, and `ruzi audit`), "mw_audit_stats" counts it,
+// "mw_audit_prune" removes old rows. The rows travel as a section packet in "vc_audit".
 #include <algorithm>
+#include <filesystem>
 #include <vector>
 
+#include "error_numbers.h"
 #include "packets/pack.h"
 #include "reply_text.h"
 #include "server_state.h"
@@ -14,10 +16,13 @@ namespace {
 
 constexpr int64_t kDefaultRows = 1000;
 constexpr int64_t kMaxRows = 10000;
+// Rows read per hold of the database lock: other services wait at most this long.
+constexpr int64_t kRowsPerHold = 100;
 
-const std::vector<std::string> kColumns = {"l_id",      "vc_at",          "l_started_us", "l_ended_us", "l_session",
-                                           "vc_kind",   "vc_service",     "l_number",     "vc_route",   "vc_buffer_type",
-                                           "vc_request", "vc_request_hex", "l_request_length", "l_status"};
+const std::vector<std::string> kColumns = {
+    "l_id",       "vc_at",          "l_started_us",     "l_ended_us", "l_session",         "vc_kind",
+    "vc_service", "l_number",       "vc_route",         "vc_buffer_type", "vc_request",    "vc_request_hex",
+    "l_request_length", "l_status", "vc_request_sha256"};
 
 // A packet value may hold neither SOH nor NUL; the exact bytes travel in vc_request_hex.
 std::string PacketSafe(std::string text) {
@@ -38,22 +43,25 @@ std::string Hex(std::string_view bytes) {
   return out;
 }
 
-// Request items: <l_after_id> (rows with a larger id), <vc_marker> (rows whose request holds
-// it), <l_limit> (at most this many rows, oldest first).
-ServiceResult Audit(ServiceCall& call) {
-  int64_t after = RequestNumber(call.request.data, "l_after_id").value_or(0);
-  int64_t limit = std::clamp<int64_t>(RequestNumber(call.request.data, "l_limit").value_or(kDefaultRows), 1, kMaxRows);
-  std::string marker = RequestText(call.request.data, "vc_marker").value_or("");
-  call.server.audit.Flush();
-  std::vector<std::vector<std::string>> rows = call.server.database.With([&](sqlite3* db) {
+using Row = std::vector<std::string>;
+
+size_t RowBytes(const Row& row) {
+  size_t bytes = 0;
+  for (const std::string& value : row) bytes += value.size() + 1;
+  return bytes;
+}
+
+// Up to `count` rows after `after`, read under one hold of the lock.
+std::vector<Row> ReadRows(ServiceCall& call, int64_t after, const std::string& marker, int64_t count) {
+  return call.server.database.With([&](sqlite3* db) {
     Statement query(db,
                     "SELECT id, at, started_us, ended_us, session, kind, service, number, route, buffer_type, request, "
-                    "request, request_length, status FROM mw_audit WHERE id > ? AND (? = '' OR instr(request, ?) > 0) "
-                    "ORDER BY id LIMIT ?");
-    query.Bind(1, after).BindBlob(2, marker).BindBlob(3, marker).Bind(4, limit);
-    std::vector<std::vector<std::string>> found;
+                    "request, request_length, status, request_sha256 FROM mw_audit "
+                    "WHERE id > ? AND (? = '' OR instr(request, ?) > 0) ORDER BY id LIMIT ?");
+    query.Bind(1, after).BindBlob(2, marker).BindBlob(3, marker).Bind(4, count);
+    std::vector<Row> found;
     while (query.Step()) {
-      std::vector<std::string> row;
+      Row row;
       for (int column = 0; column < static_cast<int>(kColumns.size()); ++column) row.push_back(query.Text(column));
       row[10] = PacketSafe(std::move(row[10]));
       row[11] = Hex(row[11]);
@@ -62,18 +70,111 @@ ServiceResult Audit(ServiceCall& call) {
     }
     return found;
   });
+}
+
+// Request items: <l_after_id> (rows with a larger id), <vc_marker> (rows whose request holds
+// it), <l_limit> (at most this many rows, oldest first). The answer stops early where the
+// next row would not fit in a frame; <l_more> 1 then says to ask again after <l_last_id>.
+ServiceResult Audit(ServiceCall& call) {
+  int64_t after = call.Number("l_after_id").value_or(0);
+  int64_t limit = std::clamp<int64_t>(call.Number("l_limit").value_or(kDefaultRows), 1, kMaxRows);
+  std::string marker = call.Text("vc_marker").value_or("");
+  // Room for the packet's header, the convention's items and the frame's envelope.
+  const size_t budget = call.server.options.max_body_bytes - std::min<size_t>(call.server.options.max_body_bytes / 2, 8192);
+  call.server.audit.Flush();
+  std::vector<Row> rows;
+  size_t bytes = 0;
+  bool more = false;
+  int64_t last_id = after;
+  while (static_cast<int64_t>(rows.size()) < limit && !more) {
+    if (auto interrupted = call.Interrupted()) return *interrupted;
+    int64_t wanted = std::min<int64_t>(kRowsPerHold, limit - static_cast<int64_t>(rows.size()));
+    std::vector<Row> slice = ReadRows(call, last_id, marker, wanted);
+    for (Row& row : slice) {
+      size_t row_bytes = RowBytes(row);
+      if (rows.empty() && row_bytes > budget) {
+        // A row larger than a frame on its own comes with its request cut (l_request_length
+        // and vc_request_sha256 still describe the whole), so a reader always moves on.
+        size_t keep = budget / 4;
+        row[10].resize(std::min(row[10].size(), keep));
+        row[11].resize(std::min(row[11].size(), keep * 2));
+        row_bytes = RowBytes(row);
+      }
+      if (bytes + row_bytes > budget) {
+        more = true;
+        break;
+      }
+      bytes += row_bytes;
+      last_id = std::stoll(row[0]);
+      rows.push_back(std::move(row));
+    }
+    if (static_cast<int64_t>(slice.size()) < wanted) break;
+  }
   TPack pack(true);
   TPackSection& section = pack.GetSection(0);
   section.SetRange(static_cast<int32_t>(kColumns.size()), static_cast<int32_t>(rows.size()));
   section.CreateFields(kColumns);
   for (const auto& row : rows) section.AddRow(row);
   pack.CheckBuffer();
-  return ServiceResult::Reply(
-      ConventionReply(0, "", {{"l_count", std::to_string(rows.size())}, {"vc_audit", pack.Text()}}));
+  return ServiceResult::Reply(ConventionReply(0, "", {{"l_count", std::to_string(rows.size())},
+                                                      {"l_more", more ? "1" : "0"},
+                                                      {"l_last_id", std::to_string(last_id)},
+                                                      {"vc_audit", pack.Text()}}));
+}
+
+std::string FileBytes(const std::string& path) {
+  std::error_code ignored;
+  auto size = std::filesystem::file_size(path, ignored);
+  return std::to_string(ignored ? 0 : size);
+}
+
+// Rows, the first and last of them, and the files' sizes.
+ServiceResult Stats(ServiceCall& call) {
+  call.server.audit.Flush();
+  std::vector<std::string> values = call.server.database.With([&](sqlite3* db) {
+    Statement query(db,
+                    "SELECT count(*), coalesce(min(id), 0), coalesce(max(id), 0), "
+                    "coalesce((SELECT at FROM mw_audit ORDER BY id LIMIT 1), ''), "
+                    "coalesce((SELECT at FROM mw_audit ORDER BY id DESC LIMIT 1), '') FROM mw_audit");
+    query.Step();
+    std::vector<std::string> found;
+    for (int column = 0; column < 5; ++column) found.push_back(query.Text(column));
+    return found;
+  });
+  uint64_t used = call.server.database.With([](sqlite3* db) { return Database::UsedBytes(db); });
+  const std::string& path = call.server.database.Path();
+  const AuditLimits& limits = call.server.audit.Limits();
+  return ServiceResult::Reply(ConventionReply(
+      0, "",
+      {{"l_rows", values[0]}, {"l_first_id", values[1]}, {"l_last_id", values[2]}, {"vc_first_at", values[3]},
+       {"vc_last_at", values[4]}, {"l_database_bytes", FileBytes(path)},
+       {"l_used_bytes", std::to_string(used)}, {"l_wal_bytes", FileBytes(path + "-wal")},
+       {"l_keep_days", std::to_string(limits.keep_days)},
+       {"l_max_database_bytes", std::to_string(limits.max_database_bytes)},
+       {"l_request_bytes", std::to_string(limits.request_bytes)}}));
+}
+
+// <l_days>: rows older than this many days go (0: every row so far); <l_max_mb>: then the
+// oldest rows while the database is larger.
+ServiceResult Prune(ServiceCall& call) {
+  auto days = call.Number("l_days");
+  int64_t max_mb = call.Number("l_max_mb").value_or(0);
+  if (!days && max_mb <= 0) return ServiceResult::Reply(ConventionReply(1, "缺少 l_days 或 l_max_mb"));
+  int64_t removed = 0;
+  if (days) removed += call.server.audit.Prune(static_cast<uint32_t>(std::clamp<int64_t>(*days, 0, 36500)), 0);
+  if (max_mb > 0) {
+    // No age limit here: only the size decides.
+    removed += call.server.audit.Prune(36500, static_cast<uint64_t>(std::min<int64_t>(max_mb, 1 << 24)) << 20);
+  }
+  return ServiceResult::Reply(ConventionReply(0, "", {{"l_removed", std::to_string(removed)}}));
 }
 
 }  // namespace
 
-void RegisterAuditService(ServiceRegistry& registry) { registry.AddName("mw_audit", Audit); }
+void RegisterAuditService(ServiceRegistry& registry) {
+  registry.AddName("mw_audit", Audit);
+  registry.AddName("mw_audit_stats", Stats);
+  registry.AddName("mw_audit_prune", Prune);
+}
 
 }  // namespace ruzi::mwd

@@ -1,13 +1,19 @@
 #pragma once
 // Every call the server answers is recorded in the table mw_audit. A call only queues its
-// record (the calling thread never waits for the disk); one writer thread, woken by the first
-// record of a batch, stores the batch a few milliseconds later or as soon as it is full, one
-// transaction each. Flush() returns once everything queued before it is stored, so a query made after
-// it sees every earlier call.
+// record; one writer thread, woken by the first record of a batch, stores the batch a few
+// milliseconds later or as soon as it is full, one transaction each, through one prepared
+// statement. The queue is bounded in bytes: a call whose record finds it full waits for the
+// writer (back-pressure), so under any load memory stays bounded and no record is dropped.
+// The writer also keeps the trail within its age and size limits and the WAL within its
+// limit, a small slice at a time, so calls never wait for a pruning. Flush() returns once
+// everything queued before it is stored.
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -15,9 +21,13 @@
 
 namespace ruzi::mwd {
 
-// Longer requests keep only their start (and their full length): a trail that copied every
-// 64 KB request to disk would cost more than the call itself.
-inline constexpr size_t kAuditRequestBytes = 4096;
+struct AuditLimits {
+  size_t request_bytes = 64 * 1024;         // a longer request keeps its start, length and SHA-256
+  size_t queue_bytes = 8u * 1024u * 1024u;  // records waiting for the writer
+  uint32_t keep_days = 30;                  // 0: no age limit
+  uint64_t max_database_bytes = 1024ull * 1024 * 1024;  // 0: no size limit
+  uint64_t max_wal_bytes = 64ull * 1024 * 1024;
+};
 
 struct AuditRecord {
   std::string at;        // local time of arrival, yyyy-mm-dd hh:mm:ss.mmm
@@ -29,34 +39,52 @@ struct AuditRecord {
   int32_t number = 0;
   std::string route;
   std::string buffer_type;
-  std::string request;   // the first kAuditRequestBytes bytes of the request
-  int64_t request_length = 0;
+  std::string request;   // masked; at most AuditLimits::request_bytes of it
+  int64_t request_length = 0;  // of the whole masked request
+  std::string request_sha256;  // of the whole masked request, when it was cut; else empty
   int32_t status = 0;    // error number of the answer, 0 for a reply
+
+  // Masks the secrets of `request`, then keeps it whole or its start and digest.
+  void SetRequest(std::string_view raw, size_t cap);
+  size_t Bytes() const;
 };
 
 class AuditTrail {
  public:
-  explicit AuditTrail(Database& database);
+  AuditTrail(Database& database, AuditLimits limits);
   ~AuditTrail();  // stores what is queued, then stops the writer
   AuditTrail(const AuditTrail&) = delete;
   AuditTrail& operator=(const AuditTrail&) = delete;
 
+  // Waits while the queue is full.
   void Record(AuditRecord record);
   void Flush();
+  const AuditLimits& Limits() const { return limits_; }
+  // Removes rows older than `days` (0: every row stored so far) and rows beyond `max_database_bytes`,
+  // a slice at a time; the number of rows removed.
+  int64_t Prune(uint32_t days, uint64_t max_database_bytes);
 
  private:
   void Run();
   void Store(std::vector<AuditRecord>& batch);
+  // The periodic look at the limits: prunes a slice when over them, checkpoints a long WAL.
+  void Maintain();
 
   Database& database_;
+  const AuditLimits limits_;
+  std::unique_ptr<Statement> insert_;  // the writer's, used under the database lock
   std::mutex lock_;
   std::condition_variable wake_;
   std::condition_variable stored_;
+  std::condition_variable room_;
   std::vector<AuditRecord> queue_;
+  size_t queue_bytes_ = 0;
   uint64_t queued_ = 0;   // records ever queued
   uint64_t written_ = 0;  // records ever stored (or given up on)
   uint64_t flush_wanted_ = 0;  // Flush() waits until written_ reaches this
   bool stopping_ = false;
+  bool over_limit_ = false;  // writer only: each batch also prunes a slice
+  std::chrono::steady_clock::time_point last_maintenance_{};
   std::thread writer_;
 };
 

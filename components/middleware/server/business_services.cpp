@@ -1,6 +1,8 @@
 // The back-end services the library itself calls.
+#include "error_numbers.h"
 #include "foundation/local_time_text.h"
 #include "reply_text.h"
+#include "secret_mask.h"
 #include "server_state.h"
 #include "services.h"
 
@@ -20,9 +22,12 @@ ServiceResult ServerTime(ServiceCall& call) {
 
 // Reads a system parameter (<l_serial_no>), or sets it first when <vc_value> is given.
 ServiceResult SystemParameter(ServiceCall& call) {
-  auto number = RequestNumber(call.request.data, "l_serial_no");
+  auto number = call.Number("l_serial_no");
   if (!number) return ServiceResult::Reply(ConventionReply(1, "系统参数编号缺失"));
-  auto value = RequestText(call.request.data, "vc_value");
+  auto value = call.Text("vc_value");
+  if (value && call.role != Role::Administrator) {
+    return ServiceResult::Failure(mw::kMwPermission, "权限不足: 设置系统参数需要管理员");
+  }
   return call.server.database.With([&](sqlite3* db) {
     if (value) {
       Statement update(db, "UPDATE tsysparameter SET vc_value = ? WHERE l_serial_no = ?");
@@ -38,12 +43,12 @@ ServiceResult SystemParameter(ServiceCall& call) {
   });
 }
 
-// Stores an operation-log request as it arrived.
+// Stores an operation-log request as it arrived, its passwords masked.
 ServiceResult OperationLog(ServiceCall& call) {
   std::string at = DateTimeMillisecondText(call.server.clock.Now());
   int64_t id = call.server.database.With([&](sqlite3* db) {
     Statement insert(db, "INSERT INTO tsyslog (at, session, request) VALUES (?, ?, ?)");
-    insert.Bind(1, at).Bind(2, int64_t{call.session}).Bind(3, call.request.data).Step();
+    insert.Bind(1, at).Bind(2, int64_t{call.session}).Bind(3, MaskSecrets(call.request.data)).Step();
     return static_cast<int64_t>(sqlite3_last_insert_rowid(db));
   });
   return ServiceResult::Reply(ConventionReply(0, "", {{"l_log_id", std::to_string(id)}}));

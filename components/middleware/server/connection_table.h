@@ -5,13 +5,15 @@
 #include <cstdint>
 #include <map>
 #include <mutex>
+#include <string>
 
 namespace ruzi::mwd {
 
 class ConnectionTable {
  public:
-  // False when the cap is reached (the caller refuses the connection).
-  bool Add(uint64_t id, int fd, uint32_t cap);
+  // False when the cap, or the cap of the peer's address, is reached (the caller refuses
+  // the connection).
+  bool Add(uint64_t id, int fd, const std::string& peer_address, uint32_t cap, uint32_t per_peer_cap);
   // Called by the connection's thread as its last step; the socket is closed here, under the
   // lock, so a shutdown never touches a descriptor number that was already reused.
   void RemoveAndClose(uint64_t id);
@@ -22,7 +24,12 @@ class ConnectionTable {
  private:
   std::mutex lock_;
   std::condition_variable empty_;
-  std::map<uint64_t, int> sockets_;
+  struct Entry {
+    int fd;
+    std::string peer_address;
+  };
+  std::map<uint64_t, Entry> sockets_;
+  std::map<std::string, uint32_t> per_peer_;
 };
 
 }  // namespace ruzi::mwd

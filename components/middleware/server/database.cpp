@@ -25,6 +25,16 @@ Statement& Statement::BindBlob(int index, std::string_view bytes) {
   return *this;
 }
 
+Statement& Statement::BindKept(int index, std::string_view text) {
+  sqlite3_bind_text(statement_, index, text.data(), static_cast<int>(text.size()), SQLITE_STATIC);
+  return *this;
+}
+
+Statement& Statement::BindKeptBlob(int index, std::string_view bytes) {
+  sqlite3_bind_blob(statement_, index, bytes.data(), static_cast<int>(bytes.size()), SQLITE_STATIC);
+  return *this;
+}
+
 bool Statement::Step() {
   int rc = sqlite3_step(statement_);
   if (rc == SQLITE_ROW) return true;
@@ -50,7 +60,7 @@ int Statement::Columns() const { return sqlite3_column_count(statement_); }
 
 std::string Statement::ColumnName(int column) const { return sqlite3_column_name(statement_, column); }
 
-Database::Database(const std::string& path) {
+Database::Database(const std::string& path) : path_(path) {
   if (sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
                       nullptr) != SQLITE_OK) {
     std::string message = db_ != nullptr ? sqlite3_errmsg(db_) : "out of memory";
@@ -74,6 +84,15 @@ void Database::Exec(sqlite3* db, std::string_view sql) {
     sqlite3_free(error);
     throw DatabaseError("exec: " + message + ": " + text);
   }
+}
+
+uint64_t Database::UsedBytes(sqlite3* db) {
+  auto number = [db](const char* pragma) {
+    Statement query(db, std::string("PRAGMA ") + pragma);
+    return query.Step() ? query.Integer(0) : 0;
+  };
+  int64_t pages = number("page_count") - number("freelist_count");
+  return static_cast<uint64_t>(pages > 0 ? pages : 0) * static_cast<uint64_t>(number("page_size"));
 }
 
 void Database::InTransaction(sqlite3* db, const std::function<void()>& work) {

@@ -29,6 +29,9 @@ class Statement {
   Statement& Bind(int index, int64_t value);
   Statement& Bind(int index, std::string_view text);
   Statement& BindBlob(int index, std::string_view bytes);
+  // Without a copy: the bytes must stay as they are until the statement is reset.
+  Statement& BindKept(int index, std::string_view text);
+  Statement& BindKeptBlob(int index, std::string_view bytes);
   // True while a row is available.
   bool Step();
   void Reset();
@@ -49,6 +52,7 @@ class Database {
   Database(const Database&) = delete;
   Database& operator=(const Database&) = delete;
 
+  const std::string& Path() const { return path_; }
   // Runs fn with the connection held by this thread alone.
   template <typename Fn>
   auto With(Fn&& fn) {
@@ -56,12 +60,15 @@ class Database {
     return fn(db_);
   }
   static void Exec(sqlite3* db, std::string_view sql);
+  // Bytes of the pages in use (the file less its free pages).
+  static uint64_t UsedBytes(sqlite3* db);
   // Runs `work` in one immediate transaction: committed when it returns, rolled back when it
   // throws (the exception goes on).
   static void InTransaction(sqlite3* db, const std::function<void()>& work);
 
  private:
   std::mutex lock_;
+  std::string path_;
   sqlite3* db_ = nullptr;
 };
 

@@ -1,5 +1,6 @@
 // Demo services: each answers one way the client must understand, so its tests and the
 // demo can reach every branch of the reply convention and every middleware failure.
+#include <algorithm>
 #include <mutex>
 #include <set>
 
@@ -7,6 +8,7 @@
 #include "reply_text.h"
 #include "server_state.h"
 #include "services.h"
+#include "sha256.h"
 
 namespace ruzi::mwd {
 namespace {
@@ -33,34 +35,23 @@ ServiceResult Plain(ServiceCall&) {
   return ServiceResult::Reply(TaggedText({{"l_fund_id", "7"}, {"vc_fund_name", "红利精选组合"}}));
 }
 
+// The wait is clamped to --max-slow-ms, and ends as soon as the caller hangs up.
 ServiceResult Slow(ServiceCall& call) {
-  int64_t ms = RequestNumber(call.request.data, "ms").value_or(kDefaultSlowMs);
-  if (ms < 0) ms = 0;
-  switch (call.server.stop.Wait(std::chrono::milliseconds(ms), call.deadline)) {
-    case WaitOutcome::DeadlinePassed:
-      return ServiceResult::Failure(mw::kMwTime, "服务调用超时");
-    case WaitOutcome::Stopping:
-      return ServiceResult::Failure(mw::kMwSystem, "服务器正在停止");
-    case WaitOutcome::Elapsed:
-      break;
-  }
+  int64_t ms = std::clamp<int64_t>(call.Number("ms").value_or(kDefaultSlowMs), 0, call.server.options.max_slow_ms);
+  if (auto interrupted = call.Wait(std::chrono::milliseconds(ms))) return *interrupted;
   return ServiceResult::Reply(ConventionReply(0, "", {{"ms", std::to_string(ms)}}));
 }
 
 // Drops the connection the first time it sees a request text and answers every repeat, so
 // a client that reconnects and repeats the call gets through, and tests do not disturb each
-// other as long as their requests differ.
+// other as long as their requests differ. Requests are remembered by their SHA-256 alone.
 class DropOnce {
  public:
   ServiceResult operator()(ServiceCall& call) {
     {
       std::lock_guard<std::mutex> guard(state_->lock);
       if (state_->seen.size() >= kDropMemory) state_->seen.clear();
-      if (state_->seen.insert(call.request.data).second) {
-        ServiceResult dropped;
-        dropped.drop_connection = true;
-        return dropped;
-      }
+      if (state_->seen.insert(Sha256(call.request.data)).second) return ServiceResult::Dropped();
     }
     return ServiceResult::Reply(ConventionReply(0, "", {{"Request", call.request.data}}));
   }
@@ -68,7 +59,7 @@ class DropOnce {
  private:
   struct Shared {
     std::mutex lock;
-    std::set<std::string> seen;
+    std::set<Sha256Digest> seen;
   };
   std::shared_ptr<Shared> state_ = std::make_shared<Shared>();
 };
@@ -78,7 +69,7 @@ ServiceResult Abort(ServiceCall&) { return ServiceResult::Failure(mw::kMwAbort, 
 // Exactly <size> bytes: the convention's items and a <Data> item of digits "0123456789…"
 // when that fits, only digits when it does not.
 ServiceResult Large(ServiceCall& call) {
-  int64_t size = RequestNumber(call.request.data, "size").value_or(0);
+  int64_t size = call.Number("size").value_or(0);
   int64_t limit = static_cast<int64_t>(call.server.options.max_body_bytes) - 1024;
   if (size < 0 || size > limit) {
     return ServiceResult::Failure(mw::kMwLimit, "应答长度超出上限: " + std::to_string(size));

@@ -1,5 +1,6 @@
 // ruzi-mwd: our transaction middleware server.
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -42,6 +43,9 @@ int Serve(const ruzi::mwd::ServerOptions& options) {
 
 int main(int argc, char** argv) {
   ::signal(SIGPIPE, SIG_IGN);
+  // The database, its journal, the log and the pid and port files hold what clients sent:
+  // readable by the server's own user alone.
+  ::umask(0077);
   ruzi::mwd::ServerOptions options;
   if (argc == 2 && (std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h")) {
     std::printf("%s", ruzi::mwd::ServerUsage());
@@ -54,7 +58,14 @@ int main(int argc, char** argv) {
     return 2;
   }
   try {
-    if (options.stop) return ruzi::mwd::StopServer(options.pid_file, 10000);
+    if (options.stop) {
+      int still = ruzi::mwd::StopServer(options.pid_file, options.stop_wait_ms);
+      if (still != 0) {
+        std::fprintf(stderr, "ruzi-mwd: the server is still running after %u ms (storing its audit trail?)\n",
+                     options.stop_wait_ms);
+      }
+      return still;
+    }
     if (!options.pid_file.empty()) ruzi::mwd::StopLeftover(options.pid_file);
     if (options.detach) {
       std::string directory = ruzi::mwd::ServerLogDirectory(options);

@@ -1,9 +1,11 @@
 // The reference-data tables of the client's cache, one service per table. Each returns the
 // table (or the rows whose leading key columns hold the values of <vc_key_word>, "12|") as
 // a section packet in the reply item "vc_data", with "l_count" rows.
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "error_numbers.h"
 #include "packets/pack.h"
 #include "reply_text.h"
 #include "server_state.h"
@@ -79,11 +81,15 @@ std::string PacketValue(std::string text) {
 
 ServiceResult Table(const TableQuery& query, ServiceCall& call) {
   std::vector<std::string> keys =
-      KeyValues(RequestText(call.request.data, "vc_key_word").value_or(""), query.keys.size());
+      KeyValues(call.Text("vc_key_word").value_or(""), query.keys.size());
   std::string sql = query.select;
   for (size_t i = 0; i < keys.size(); ++i) sql += std::string(i == 0 ? " WHERE " : " AND ") + query.keys[i] + " = ?";
   sql += std::string(" ORDER BY ") + query.order;
   TPack pack(true);
+  // The table must fit in one answer: a cache that loaded part of it, or nothing, would be
+  // wrong without knowing it. Checked as the rows come, with the call's deadline.
+  const size_t most = call.server.options.max_body_bytes;
+  std::optional<ServiceResult> failed;
   int32_t rows = call.server.database.With([&](sqlite3* db) {
     Statement select(db, sql);
     for (size_t i = 0; i < keys.size(); ++i) select.Bind(static_cast<int>(i + 1), keys[i]);
@@ -93,14 +99,25 @@ ServiceResult Table(const TableQuery& query, ServiceCall& call) {
     section.SetRange(static_cast<int32_t>(names.size()), 0);
     section.CreateFields(names);
     int32_t count = 0;
+    size_t bytes = 0;
     while (select.Step()) {
-      for (int column = 0; column < select.Columns(); ++column) section.AddValue(PacketValue(select.Text(column)));
+      for (int column = 0; column < select.Columns(); ++column) {
+        std::string value = PacketValue(select.Text(column));
+        bytes += value.size() + 1;
+        section.AddValue(value);
+      }
       ++count;
+      if (bytes >= most) {
+        failed = ServiceResult::Failure(mw::kMwLimit, std::string("应答长度超出上限: ") + query.service);
+        return count;
+      }
+      if (count % 256 == 0 && (failed = call.Interrupted())) return count;
     }
     // The row count is known only now: the header is rewritten in place.
     section.ResetRange(section.StartOffset(), static_cast<int32_t>(names.size()), count);
     return count;
   });
+  if (failed) return *failed;
   pack.CheckBuffer();
   return ServiceResult::Reply(ConventionReply(0, "", {{"l_count", std::to_string(rows)}, {"vc_data", pack.Text()}}));
 }

@@ -25,16 +25,4 @@ std::string ConventionReply(int32_t code, std::string_view message, ReplyItems i
   return package.GetText();
 }
 
-std::optional<std::string> RequestText(std::string_view request, std::string_view name) {
-  std::string value;
-  if (!TqxPackage(request).GetItem(name, value)) return std::nullopt;
-  return value;
-}
-
-std::optional<int64_t> RequestNumber(std::string_view request, std::string_view name) {
-  int64_t value = 0;
-  if (!TqxPackage(request).GetItem(name, value)) return std::nullopt;
-  return value;
-}
-
 }  // namespace ruzi::mwd

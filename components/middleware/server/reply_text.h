@@ -1,6 +1,7 @@
 #pragma once
 // Texts of the services in the client's tagged format (TqxPackage): the reply convention
-// (ErrCode and ErrMsg first, then the service's items) and the items of a request.
+// (ErrCode and ErrMsg first, then the service's items). A request's items are read through
+// ServiceCall, which parses the request once.
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
@@ -14,7 +15,5 @@ using ReplyItems = std::initializer_list<std::pair<std::string_view, std::string
 
 std::string TaggedText(ReplyItems items);
 std::string ConventionReply(int32_t code, std::string_view message, ReplyItems items = {});
-std::optional<std::string> RequestText(std::string_view request, std::string_view name);
-std::optional<int64_t> RequestNumber(std::string_view request, std::string_view name);
 
 }  // namespace ruzi::mwd

@@ -20,7 +20,8 @@ CREATE TABLE mw_audit (
   buffer_type TEXT NOT NULL,
   request BLOB NOT NULL,
   request_length INTEGER NOT NULL,
-  status INTEGER NOT NULL);
+  status INTEGER NOT NULL,
+  request_sha256 TEXT NOT NULL DEFAULT '');
 CREATE TABLE tsysteminfo (l_init_date INTEGER NOT NULL, vc_system_name TEXT NOT NULL);
 CREATE TABLE tsysparameter (
   l_serial_no INTEGER PRIMARY KEY,
@@ -85,10 +86,21 @@ bool HasSchema(sqlite3* db) {
   return query.Step() && query.Integer(0) > 0;
 }
 
+// A database made before long requests were cut to a prefix and a digest.
+void AddAuditDigestIfMissing(sqlite3* db) {
+  Statement column(db, "SELECT count(*) FROM pragma_table_info('mw_audit') WHERE name = 'request_sha256'");
+  if (column.Step() && column.Integer(0) == 0) {
+    Database::Exec(db, "ALTER TABLE mw_audit ADD COLUMN request_sha256 TEXT NOT NULL DEFAULT ''");
+  }
+}
+
 }  // namespace
 
 bool CreateSchemaIfMissing(sqlite3* db) {
-  if (HasSchema(db)) return false;
+  if (HasSchema(db)) {
+    AddAuditDigestIfMissing(db);
+    return false;
+  }
   Database::InTransaction(db, [db] {
     Database::Exec(db, kTables);
     Seed(db);

@@ -44,7 +44,7 @@ UniqueFd Listen(const std::string& address, uint16_t port, uint16_t& chosen) {
 }  // namespace
 
 Server::Server(ServerOptions options) : state_(std::make_unique<ServerState>(std::move(options))) {
-  RegisterServices(state_->services);
+  RegisterServices(state_->services, state_->options.demo_services);
   listener_ = Listen(state_->options.bind_address, state_->options.port, port_);
   int pipe_fds[2];
   if (::pipe2(pipe_fds, O_CLOEXEC | O_NONBLOCK) != 0) Fail("pipe");
@@ -76,7 +76,9 @@ void Server::Run() {
 }
 
 void Server::Accept() {
-  int fd = ::accept4(listener_.Get(), nullptr, nullptr, SOCK_CLOEXEC);
+  sockaddr_in from{};
+  socklen_t from_size = sizeof from;
+  int fd = ::accept4(listener_.Get(), reinterpret_cast<sockaddr*>(&from), &from_size, SOCK_CLOEXEC);
   if (fd < 0) {
     // Out of descriptors or a connection reset before accept: keep serving the others.
     if (errno != EINTR && errno != EAGAIN && errno != ECONNABORTED) {
@@ -85,19 +87,26 @@ void Server::Accept() {
     }
     return;
   }
+  char address[INET_ADDRSTRLEN] = "?";
+  ::inet_ntop(AF_INET, &from.sin_addr, address, sizeof address);
+  std::string peer_address = address;
+  uint16_t peer_port = ntohs(from.sin_port);
+  std::string peer = peer_address + ":" + std::to_string(peer_port);
   SetNoDelay(fd);
   SetSendTimeout(fd, state_->options.incomplete_frame_ms);
   uint64_t id = ++last_connection_;
-  if (!connections_.Add(id, fd, state_->options.max_connections)) {
+  const ServerOptions& options = state_->options;
+  if (!connections_.Add(id, fd, peer_address, options.max_connections, options.max_connections_per_peer)) {
     SendAll(fd, mw::EncodeMessage(mw::ErrorReply{mw::kMwLimit, "连接数已达上限"}, 0));
     ::close(fd);
-    state_->log.Write("connection refused: limit of " + std::to_string(state_->options.max_connections) + " reached");
+    state_->log.Write("connection from " + peer + " refused: limit of " + std::to_string(options.max_connections) +
+                      " connections, " + std::to_string(options.max_connections_per_peer) + " per address");
     return;
   }
   try {
-    std::thread([this, fd, id] {
+    std::thread([this, fd, id, peer_address, peer_port] {
       {
-        Connection connection(*state_, fd, id);
+        Connection connection(*state_, fd, id, peer_address, peer_port);
         connection.Serve();
       }
       connections_.RemoveAndClose(id);

@@ -9,6 +9,23 @@
 
 namespace ruzi::mwd {
 
+std::string ClientText(std::string_view text) {
+  static const char kDigits[] = "0123456789ABCDEF";
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7F) {
+      out += "\\x";
+      out += kDigits[byte >> 4];
+      out += kDigits[byte & 15];
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
 ServerLog::ServerLog(const std::string& directory) {
   if (directory.empty()) return;
   std::filesystem::create_directories(directory);

@@ -1,12 +1,17 @@
 #pragma once
 // The server's own log: "ruzi-mwd.log" in the log directory, one line per event (start,
 // stop, connections, refused frames). Calls are not logged here; the audit table has them.
+// Lines about a connection name its peer; text that came from a client goes through
+// ClientText, so it can neither break a line nor forge one.
 #include <cstdio>
 #include <mutex>
 #include <string>
 #include <string_view>
 
 namespace ruzi::mwd {
+
+// Control bytes (below 0x20, and 0x7F) as \xNN; every other byte (GBK included) unchanged.
+std::string ClientText(std::string_view text);
 
 class ServerLog {
  public:

@@ -35,11 +35,36 @@ platform::LocalDateTime Moment(const std::string& text) {
 }  // namespace
 
 const char* ServerUsage() {
-  return "ruzi-mwd [--port N] [--port-file FILE] [--bind ADDRESS] [--db FILE] [--fresh]\n"
-         "         [--password TEXT] [--log-dir DIR] [--delay-ms N] [--max-frame BYTES]\n"
-         "         [--max-connections N] [--max-calls N] [--frame-timeout-ms N]\n"
-         "         [--clock yyyymmddhhnnss] [--detach] [--pid-file FILE]\n"
-         "ruzi-mwd --stop --pid-file FILE\n";
+  return "ruzi-mwd [options]: our transaction middleware server.\n"
+         "  --port N              listen port (0, the default: the system chooses)\n"
+         "  --port-file FILE      write the chosen port here once listening\n"
+         "  --bind ADDRESS        IPv4 address to listen on (default 127.0.0.1)\n"
+         "  --db FILE             the database (default ruzi-mwd.db); --fresh removes it first\n"
+         "  --credentials FILE    users: \"administrator|operator USER PASSWORD\" per line\n"
+         "                        (else the file named by RUZI_MWD_CREDENTIALS; with neither, and no\n"
+         "                        --password, every sign-on is an administrator: development only)\n"
+         "  --password TEXT       one shared administrator password (visible to ps: avoid)\n"
+         "  --log-dir DIR         folder of ruzi-mwd.log (default: the database's folder)\n"
+         "  --delay-ms N          added to every call and probe (speed tests)\n"
+         "  --max-frame BYTES     largest frame received or sent (default 16777216)\n"
+         "  --max-connections N   (default 512)   --max-peer-connections N  per address (default 256)\n"
+         "  --max-calls N         calls in progress (default 256)\n"
+         "  --sign-on-timeout-ms N  a connection must sign on within this (default 10000)\n"
+         "  --sign-on-frame BYTES  largest frame before a sign-on (default 4096)\n"
+         "  --frame-timeout-ms N  a begun frame or an unread answer ends its connection (default 30000)\n"
+         "  --clock yyyymmddhhnnss  the date and time the services report stand still\n"
+         "  --no-demo             no demo_* services, no demo service id or function numbers\n"
+         "  --max-slow-ms N       longest wait demo_slow grants (default 60000)\n"
+         "  audit trail (table mw_audit, every call, never sampled):\n"
+         "  --audit-request-bytes N  longer requests keep this start, their length and SHA-256 (default 65536)\n"
+         "  --audit-queue-mb N    records waiting for the writer; a call waits when full (default 8)\n"
+         "  --audit-keep-days N   rows older are removed (default 30; 0: no age limit)\n"
+         "  --audit-max-mb N      oldest rows are removed while the database is larger (default 1024; 0: no limit)\n"
+         "  --wal-max-mb N        the write-ahead log is truncated above this (default 64)\n"
+         "  --detach              return once listening (exit 0) or failed (exit 1)\n"
+         "  --pid-file FILE       a server left running with this pid file is stopped first\n"
+         "ruzi-mwd --stop --pid-file FILE [--stop-wait-ms N]\n"
+         "  SIGTERM, then wait (default 30000 ms) while the server stores its audit queue and exits\n";
 }
 
 std::string ServerLogDirectory(const ServerOptions& options) {
@@ -67,6 +92,14 @@ ServerOptions ParseServerOptions(const std::vector<std::string>& args) {
       options.fresh_database = true;
     } else if (name == "--password") {
       options.password = value();
+    } else if (name == "--credentials") {
+      options.credentials_file = value();
+    } else if (name == "--max-peer-connections") {
+      options.max_connections_per_peer = static_cast<uint32_t>(Number(name, value(), 100000));
+    } else if (name == "--sign-on-timeout-ms") {
+      options.sign_on_timeout_ms = static_cast<uint32_t>(Number(name, value(), 3600000));
+    } else if (name == "--sign-on-frame") {
+      options.sign_on_frame_bytes = static_cast<uint32_t>(Number(name, value(), 1u << 30));
     } else if (name == "--log-dir") {
       options.log_directory = value();
     } else if (name == "--delay-ms") {
@@ -81,6 +114,22 @@ ServerOptions ParseServerOptions(const std::vector<std::string>& args) {
       options.incomplete_frame_ms = static_cast<uint32_t>(Number(name, value(), 3600000));
     } else if (name == "--clock") {
       options.fixed_clock = Moment(value());
+    } else if (name == "--no-demo") {
+      options.demo_services = false;
+    } else if (name == "--max-slow-ms") {
+      options.max_slow_ms = static_cast<uint32_t>(Number(name, value(), 3600000));
+    } else if (name == "--audit-request-bytes") {
+      options.audit.request_bytes = static_cast<size_t>(Number(name, value(), 1u << 30));
+    } else if (name == "--audit-queue-mb") {
+      options.audit.queue_bytes = static_cast<size_t>(Number(name, value(), 4096)) << 20;
+    } else if (name == "--audit-keep-days") {
+      options.audit.keep_days = static_cast<uint32_t>(Number(name, value(), 36500));
+    } else if (name == "--audit-max-mb") {
+      options.audit.max_database_bytes = Number(name, value(), 1u << 24) << 20;
+    } else if (name == "--wal-max-mb") {
+      options.audit.max_wal_bytes = Number(name, value(), 1u << 24) << 20;
+    } else if (name == "--stop-wait-ms") {
+      options.stop_wait_ms = static_cast<uint32_t>(Number(name, value(), 3600000));
     } else if (name == "--detach") {
       options.detach = true;
     } else if (name == "--stop") {
@@ -91,7 +140,8 @@ ServerOptions ParseServerOptions(const std::vector<std::string>& args) {
       throw std::invalid_argument("unknown option: " + name);
     }
   }
-  if (options.max_connections == 0 || options.max_calls_in_progress == 0) {
+  if (options.max_connections == 0 || options.max_calls_in_progress == 0 || options.audit.queue_bytes == 0 ||
+      options.max_connections_per_peer == 0 || options.sign_on_frame_bytes < 64) {
     throw std::invalid_argument("caps must be at least 1");
   }
   if (options.stop && options.pid_file.empty()) throw std::invalid_argument("--stop needs --pid-file");

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "fixed_clock.h"
+#include "platform/environment.h"
 #include "reference_data_seed.h"
 #include "schema.h"
 
@@ -21,6 +22,14 @@ std::unique_ptr<platform::Clock> MakeFixedClock(const ServerOptions& options) {
   return std::make_unique<FixedClock>(*options.fixed_clock);
 }
 
+Credentials LoadCredentials(const ServerOptions& options) {
+  std::string file = options.credentials_file;
+  if (file.empty()) file = platform::FindEnvironment("RUZI_MWD_CREDENTIALS").value_or("");
+  if (!file.empty()) return Credentials::FromFile(file);
+  if (!options.password.empty()) return Credentials::SharedPassword(options.password);
+  return Credentials::Open();
+}
+
 }  // namespace
 
 ServerState::ServerState(ServerOptions server_options)
@@ -29,7 +38,9 @@ ServerState::ServerState(ServerOptions server_options)
       clock(fixed_clock ? *fixed_clock : platform::SystemClock()),
       log(ServerLogDirectory(options)),
       database(FreshPath(options)),
-      audit(database) {
+      audit(database, options.audit),
+      credentials(LoadCredentials(options)) {
+  if (credentials.IsOpen()) log.Write("no credentials: every sign-on is an administrator (development only)");
   bool created = database.With([](sqlite3* db) { return CreateSchemaIfMissing(db); });
   if (database.With([](sqlite3* db) { return CreateReferenceDataIfMissing(db); })) log.Write("reference data seeded");
   log.Write(created ? "database created and seeded: " + options.database : "database opened: " + options.database);

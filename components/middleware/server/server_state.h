@@ -5,11 +5,13 @@
 #include <memory>
 
 #include "audit_trail.h"
+#include "credentials.h"
 #include "database.h"
 #include "platform/clock.h"
 #include "server_log.h"
 #include "server_options.h"
 #include "service_registry.h"
+#include "sign_on_guard.h"
 #include "stop_signal.h"
 
 namespace ruzi::mwd {
@@ -23,6 +25,8 @@ struct ServerState {
   ServerLog log;
   Database database;
   AuditTrail audit;
+  Credentials credentials;
+  SignOnGuard sign_on_guard;
   ServiceRegistry services;
   StopSignal stop;
   std::atomic<uint32_t> sessions{0};

@@ -4,14 +4,14 @@ namespace ruzi::mwd {
 namespace {
 
 template <typename Map, typename Key>
-const ServiceHandler* Lookup(const Map& map, const Key& key) {
+const RegisteredService* Lookup(const Map& map, const Key& key) {
   auto it = map.find(key);
   return it != map.end() ? &it->second : nullptr;
 }
 
 }  // namespace
 
-const ServiceHandler* ServiceRegistry::Find(const mw::CallRequest& request) const {
+const RegisteredService* ServiceRegistry::Find(const mw::CallRequest& request) const {
   switch (request.kind) {
     case mw::CallKind::ByName:
       return Lookup(by_name_, request.service);

@@ -11,19 +11,23 @@ void RegisterBusinessServices(ServiceRegistry& registry);
 void RegisterDemoServices(ServiceRegistry& registry);
 // A reply in the record-pack text format (demo_recpack).
 void RegisterRecordPackService(ServiceRegistry& registry);
-// The audit trail read back through the middleware (mw_audit).
+// The audit trail read back, counted and pruned through the middleware (mw_audit...).
 void RegisterAuditService(ServiceRegistry& registry);
 // The reference-data tables of the client's cache (reference_data_services.cpp).
 void RegisterReferenceDataServices(ServiceRegistry& registry);
 // Function-number calls over SDK packets (sdk_demo_functions.cpp).
 void RegisterSdkDemoFunctions(ServiceRegistry& registry);
 
-inline void RegisterServices(ServiceRegistry& registry) {
+// `demo`: false for a production server (--no-demo).
+// The audit trail and the demo services are an administrator's.
+inline void RegisterServices(ServiceRegistry& registry, bool demo) {
   RegisterBusinessServices(registry);
+  RegisterReferenceDataServices(registry);
+  registry.AddingFor(Role::Administrator);
+  RegisterAuditService(registry);
+  if (!demo) return;
   RegisterDemoServices(registry);
   RegisterRecordPackService(registry);
-  RegisterAuditService(registry);
-  RegisterReferenceDataServices(registry);
   RegisterSdkDemoFunctions(registry);
 }
 

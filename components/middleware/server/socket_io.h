@@ -1,6 +1,7 @@
 #pragma once
 // Small POSIX socket pieces shared by the server and the native client: an owning file
 // descriptor and a write that sends everything or reports the peer gone (never SIGPIPE).
+#include <chrono>
 #include <cstdint>
 #include <string_view>
 
@@ -50,8 +51,11 @@ class ReceiveTimeout {
 
 // False when the peer has gone.
 bool SendAll(int fd, std::string_view bytes);
-// Both pieces, in one system call when the socket takes them.
-bool SendAll(int fd, std::string_view head, std::string_view tail);
+// Both pieces, in one system call when the socket takes them. With a deadline, a peer that
+// keeps taking a little at a time is still cut there (the send time-out alone restarts with
+// every piece taken).
+bool SendAll(int fd, std::string_view head, std::string_view tail,
+             std::chrono::steady_clock::time_point deadline = std::chrono::steady_clock::time_point::max());
 // A send that cannot go on for this long fails (a client that stops reading its answers
 // must not hold a connection thread for ever).
 void SetSendTimeout(int fd, uint32_t milliseconds);

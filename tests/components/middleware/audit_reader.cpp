@@ -13,7 +13,7 @@ std::vector<AuditRow> Query(sqlite3* db, const std::string& marker) {
   sqlite3_stmt* statement = nullptr;
   const char* sql =
       "SELECT id, session, kind, service, number, route, buffer_type, request, status, started_us, ended_us, "
-      "request_length "
+      "request_length, request_sha256 "
       "FROM mw_audit WHERE instr(request, ?) > 0 ORDER BY id";
   std::vector<AuditRow> rows;
   if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) != SQLITE_OK) return rows;  // not created yet
@@ -36,6 +36,7 @@ std::vector<AuditRow> Query(sqlite3* db, const std::string& marker) {
     row.started_us = sqlite3_column_int64(statement, 9);
     row.ended_us = sqlite3_column_int64(statement, 10);
     row.request_length = sqlite3_column_int64(statement, 11);
+    row.request_sha256 = text(12);
     rows.push_back(std::move(row));
   }
   sqlite3_finalize(statement);
@@ -43,6 +44,23 @@ std::vector<AuditRow> Query(sqlite3* db, const std::string& marker) {
 }
 
 }  // namespace
+
+std::vector<std::string> Column(const std::string& database, const std::string& sql) {
+  sqlite3* db = nullptr;
+  sqlite3_open_v2(database.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
+  sqlite3_busy_timeout(db, 2000);
+  sqlite3_stmt* statement = nullptr;
+  std::vector<std::string> values;
+  if (sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr) == SQLITE_OK) {
+    while (sqlite3_step(statement) == SQLITE_ROW) {
+      const unsigned char* text = sqlite3_column_text(statement, 0);
+      values.emplace_back(text != nullptr ? reinterpret_cast<const char*>(text) : "");
+    }
+  }
+  sqlite3_finalize(statement);
+  sqlite3_close(db);
+  return values;
+}
 
 std::vector<AuditRow> AuditRowsWith(const std::string& database, const std::string& marker, size_t expected) {
   sqlite3* db = nullptr;

@@ -17,6 +17,7 @@ struct AuditRow {
   std::string buffer_type;
   std::string request;
   int64_t request_length = 0;
+  std::string request_sha256;
   int64_t status = 0;
   int64_t started_us = 0;
   int64_t ended_us = 0;
@@ -24,6 +25,9 @@ struct AuditRow {
 
 // The rows whose request contains `marker`, in id order; waits (up to 5 s) until there are
 // at least `expected` of them, since the server stores its trail in batches.
+// The first column of every row `sql` returns (read-only, beside the running server).
+std::vector<std::string> Column(const std::string& database, const std::string& sql);
+
 std::vector<AuditRow> AuditRowsWith(const std::string& database, const std::string& marker, size_t expected);
 
 }  // namespace ruzi::testing

@@ -12,26 +12,12 @@
 
 #include "call_answers.h"
 #include "error_numbers.h"
+#include "audit_reader.h"
 #include "mwd_process.h"
 #include "test_paths.h"
 
 namespace ruzi::testing {
 namespace {
-
-std::vector<std::string> Column(const std::string& database, const std::string& sql) {
-  sqlite3* db = nullptr;
-  sqlite3_open_v2(database.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
-  sqlite3_stmt* statement = nullptr;
-  std::vector<std::string> values;
-  if (sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr) == SQLITE_OK) {
-    while (sqlite3_step(statement) == SQLITE_ROW) {
-      values.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
-    }
-  }
-  sqlite3_finalize(statement);
-  sqlite3_close(db);
-  return values;
-}
 
 uint32_t Sessions(uint16_t port) {
   mwd::NativeClient probe("127.0.0.1", port);

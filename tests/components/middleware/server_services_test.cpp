@@ -7,6 +7,7 @@
 #include "call_answers.h"
 #include "error_numbers.h"
 #include "mwd_process.h"
+#include "sha256.h"
 #include "packets/record_pack_text.h"
 #include "packets/tagged_package.h"
 #include "packets/unpack.h"
@@ -14,8 +15,8 @@
 namespace ruzi::testing {
 namespace {
 
-std::string Marker(const char* name) {
-  return std::string(name) + "-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count());
+std::string Marker(const std::string& name) {
+  return name + "-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count());
 }
 
 class MiddlewareFixture : public ::testing::Test {
@@ -105,19 +106,23 @@ TEST_F(MiddlewareFixture, NameIdAndFunctionCallsAreAuditedAsTheyArrived) {
   for (size_t i = 0; i + 1 < rows.size(); ++i) EXPECT_LE(rows[i].ended_us, rows[i + 1].started_us);
 }
 
-TEST_F(MiddlewareFixture, LongRequestsAreAuditedByTheirStartAndFullLength) {
-  std::string marker = Marker("long");
-  std::string request = marker + std::string(10000 - marker.size(), 'L');
-  mw::CallRequest raw;
-  raw.service = "demo_carray";
-  raw.buffer_type = "CARRAY";
-  raw.data = request;
-  EXPECT_EQ(ReplyOf(client_.Ask(raw)).data, request);
-  auto rows = AuditRowsWith(FixtureDatabase(), marker, 1);
-  ASSERT_EQ(rows.size(), 1u);
-  EXPECT_EQ(rows[0].request, request.substr(0, 4096));
-  EXPECT_EQ(rows[0].request_length, 10000);
-  EXPECT_EQ(rows[0].buffer_type, "CARRAY");
+TEST_F(MiddlewareFixture, LongRequestsAreAuditedByTheirStartLengthAndDigest) {
+  for (size_t length : {size_t{65536}, size_t{100000}}) {
+    std::string marker = Marker("long" + std::to_string(length));
+    std::string request = marker + std::string(length - marker.size(), 'L');
+    mw::CallRequest raw;
+    raw.service = "demo_carray";
+    raw.buffer_type = "CARRAY";
+    raw.data = request;
+    EXPECT_EQ(ReplyOf(client_.Ask(raw)).data, request);
+    auto rows = AuditRowsWith(FixtureDatabase(), marker, 1);
+    ASSERT_EQ(rows.size(), 1u);
+    bool cut = length > 65536;  // the default cap keeps 64 KB whole
+    EXPECT_EQ(rows[0].request, request.substr(0, 65536));
+    EXPECT_EQ(rows[0].request_length, static_cast<int64_t>(length));
+    EXPECT_EQ(rows[0].request_sha256, cut ? mwd::Sha256Hex(request) : "");
+    EXPECT_EQ(rows[0].buffer_type, "CARRAY");
+  }
 }
 
 TEST_F(MiddlewareFixture, TimeOutAnswersAtTheDeadlineAndTheConnectionGoesOn) {
