@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "foundation/error.h"
-#include "service/sdk_packet/sdk_packet_copy.h"
-#include "service/sdk_packet/sdk_packet_reader.h"
-#include "service/sdk_packet/sdk_packet_writer.h"
+#include "packets/sdk_packet/sdk_packet_copy.h"
+#include "packets/sdk_packet/sdk_packet_reader.h"
+#include "packets/sdk_packet/sdk_packet_writer.h"
 
 namespace {
 

@@ -7,12 +7,9 @@
 
 #include "command.h"
 #include "foundation/string_to_number.h"
-#include "library/unit_registry.h"
+#include "library_session.h"
 #include "platform/dynamic_library.h"
-#include "trading/calendar/add_months.h"
-#include "trading/calendar/memdata_calendar_cache.h"
-#include "trading/calendar/server_clock.h"
-#include "trading/calendar/trading_calendar.h"
+#include "trading/calendar/vwpublic.h"
 
 namespace ruzi::cli {
 namespace {
@@ -36,24 +33,19 @@ const char* StatusText(int32_t status) {
   }
 }
 
-// The process's cache and the server's clock for one command; the library's units run so the
-// clock service can be called.
+// The process's calendar for one command; the library's units run so the clock service can
+// be called.
 class LiveCalendar {
  public:
-  LiveCalendar() {
-    if (!cache_.Loaded()) {
+  LiveCalendar() : memdata_(platform::DynamicLibrary::LoadedOrLoad("memdata.dll")) {
+    if (!memdata_.IsLoaded()) {
       throw std::runtime_error("memdata.dll cannot be loaded: " + platform::DynamicLibrary::LastError());
     }
-    if (!UnitRegistry::Instance().StartAll()) throw std::runtime_error(UnitRegistry::Instance().LastStartError());
   }
-  ~LiveCalendar() { UnitRegistry::Instance().ShutdownAll(); }
-  TradingCalendar& operator*() { return calendar_; }
-  TradingCalendar* operator->() { return &calendar_; }
 
  private:
-  MemdataCalendarCache cache_;
-  ServerClock clock_;
-  TradingCalendar calendar_{cache_, clock_};
+  platform::DynamicLibrary memdata_;
+  LibrarySession library_;
 };
 
 int RunCalendar(CommandContext& context) {
@@ -73,12 +65,12 @@ int RunCalendar(CommandContext& context) {
     context.ExpectCount(3, 3);
     LiveCalendar calendar;
     const int32_t date = Number(context.Arg(1));
-    line(std::string("trade day: ") + (calendar->IsTradeDay(date, context.Arg(2)) ? "1" : "0"));
-    line(std::string("settlement day: ") + (calendar->IsSettleDay(date, context.Arg(2)) ? "1" : "0"));
+    line(std::string("trade day: ") + (IsTradeDay(date, context.Arg(2)) ? "1" : "0"));
+    line(std::string("settlement day: ") + (IsSettleDay(date, context.Arg(2)) ? "1" : "0"));
   } else if (action == "shift") {
     context.ExpectCount(4, 4);
     LiveCalendar calendar;
-    line(std::to_string(calendar->GetTradeDate(Number(context.Arg(1)), Number(context.Arg(2)), context.Arg(3),
+    line(std::to_string(GetTradeDate(Number(context.Arg(1)), Number(context.Arg(2)), context.Arg(3),
                                                Number(mode), Number(fund))));
   } else if (action == "between") {
     context.ExpectCount(3, 4);
@@ -86,7 +78,7 @@ int RunCalendar(CommandContext& context) {
     const int32_t from = Number(context.Arg(1));
     const int32_t to = Number(context.Arg(2));
     if (context.Count() == 4) {
-      line(std::to_string(calendar->BetweenTradeDates(from, to, context.Arg(3))));
+      line(std::to_string(BetweenTradeDates(from, to, context.Arg(3))));
     } else {
       // Without a market: calendar "00", the ends counted as --begin and --end say.
       TCountDayTypes types = begin && end ? TCountDayTypes{cdtBegin, cdtEnd}
@@ -94,26 +86,26 @@ int RunCalendar(CommandContext& context) {
                              : end        ? TCountDayTypes{cdtEnd}
                                           : TCountDayTypes{};
       std::string message;
-      line(std::to_string(calendar->BetweenTradeDates(from, to, message, types)));
+      line(std::to_string(BetweenTradeDates(from, to, message, types)));
       if (!message.empty()) line(message);
     }
   } else if (action == "status") {
     context.ExpectCount(3, 3);
     LiveCalendar calendar;
-    const int32_t status = calendar->GetTradeStatus(Number(context.Arg(1)), context.Arg(2));
+    const int32_t status = GetTradeStatus(Number(context.Arg(1)), context.Arg(2));
     line(std::to_string(status) + " " + StatusText(status));
   } else if (action == "to-business" || action == "to-market") {
     context.ExpectCount(4, 4);
     LiveCalendar calendar;
     const int32_t date = Number(context.Arg(2));
     const int32_t fund_id = Number(context.Arg(3));
-    line(std::to_string(action == "to-business" ? calendar->MarketToBusinessDate(context.Arg(1), date, fund_id)
-                                                : calendar->BusinessToMarketDate(context.Arg(1), date, fund_id)));
+    line(std::to_string(action == "to-business" ? MarketToBusinessDate(context.Arg(1), date, fund_id)
+                                                : BusinessToMarketDate(context.Arg(1), date, fund_id)));
   } else if (action == "market-time") {
     context.ExpectCount(2, 2);
     LiveCalendar calendar;
-    line(std::to_string(calendar->GetMarketDate(context.Arg(1))) + " " +
-         std::to_string(calendar->GetMarketTime(context.Arg(1))));
+    line(std::to_string(GetMarketDate(context.Arg(1))) + " " +
+         std::to_string(GetMarketTime(context.Arg(1))));
   } else {
     throw UsageError("unknown action: " + action);
   }

@@ -1,6 +1,6 @@
 // A service call through the library's main road, as a business module makes it.
 #include "command.h"
-#include "library/unit_registry.h"
+#include "library_session.h"
 #include "service/call_service.h"
 #include "service/tuxedo_connection.h"
 
@@ -16,7 +16,7 @@ int RunCall(CommandContext& context) {
     throw UsageError("--conn-type takes 1 or 2");
   }
   // The library's units start as they would when the DLL loads (binding the client).
-  if (!UnitRegistry::Instance().StartAll()) throw std::runtime_error(UnitRegistry::Instance().LastStartError());
+  LibrarySession library;
   if (!connection_type.empty()) SetTuxedoConnType(connection_type);
 
   std::string output;
@@ -34,7 +34,6 @@ int RunCall(CommandContext& context) {
   }
   context.PrintLine("result: " + std::to_string(result));
   context.PrintLine(output);
-  UnitRegistry::Instance().ShutdownAll();
   return result < 0 ? 1 : 0;
 }
 

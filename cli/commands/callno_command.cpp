@@ -5,7 +5,7 @@
 #include <string>
 
 #include "command.h"
-#include "library/unit_registry.h"
+#include "library_session.h"
 #include "service/call_service_id_packet.h"
 #include "service/sdk_packer_calls.h"
 #include "service/tuxedo_connection.h"
@@ -65,7 +65,7 @@ int RunCallNo(CommandContext& context) {
   const int32_t timeout = NumberArgument(context.TakeOption("timeout", "30000"), "--timeout");
   if (context.Count() < 1) throw UsageError("callno needs a function number");
   const int32_t func_no = NumberArgument(context.Arg(0), "the function number");
-  if (!UnitRegistry::Instance().StartAll()) throw std::runtime_error(UnitRegistry::Instance().LastStartError());
+  LibrarySession library;
 
   std::string message;
   if (TuxedoInit(message) != 0) throw std::runtime_error(message);
@@ -78,7 +78,6 @@ int RunCallNo(CommandContext& context) {
   FreeUnPacker(reader);
   FreePacker(packer);
   tpterm();
-  UnitRegistry::Instance().ShutdownAll();
   return result < 0 ? 1 : 0;
 }
 

@@ -10,8 +10,8 @@
 #include <sstream>
 
 #include "command.h"
+#include "library_session.h"
 #include "input_text.h"
-#include "library/unit_registry.h"
 #include "platform/clock.h"
 #include "platform/environment.h"
 #include "platform/file_system.h"
@@ -36,7 +36,7 @@ void WaitForFile(const std::string& path) {
 int RunSession(CommandContext& context) {
   context.ExpectCount(1, 1);
   const std::string script = ReadInputText(context.Arg(0));
-  if (!UnitRegistry::Instance().StartAll()) throw std::runtime_error(UnitRegistry::Instance().LastStartError());
+  LibrarySession library;
   std::istringstream lines(script);
   std::string text;
   int failures = 0;
@@ -72,7 +72,6 @@ int RunSession(CommandContext& context) {
       throw UsageError("unknown script line: " + text);
     }
   }
-  UnitRegistry::Instance().ShutdownAll();
   context.PrintLine(std::to_string(failures) + " calls returned a negative result");
   return 0;
 }

@@ -1,12 +1,12 @@
 #include "command.h"
-#include "library/version.h"
+#include "ruzirareva/library.h"
 
 namespace ruzi::cli {
 namespace {
 
 int RunVersion(CommandContext& context) {
   context.ExpectCount(0, 0);
-  context.PrintLine(std::string("ruzirareva ") + LibraryVersion());
+  context.PrintLine(std::string("ruzirareva ") + RuziVersion());
   return 0;
 }
 

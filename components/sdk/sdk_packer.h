@@ -4,7 +4,7 @@
 // closes and releases it when the packer goes.
 #include "ref_counted_object.h"
 #include "sdk_unpacker.h"
-#include "service/sdk_packet/sdk_packet_writer.h"
+#include "packets/sdk_packet/sdk_packet_writer.h"
 
 namespace ruzi::sdk {
 

@@ -1,8 +1,8 @@
 #include "sdk_unpacker.h"
 
 #include "foundation/error.h"
-#include "service/sdk_packet/sdk_packet_layout.h"
-#include "service/sdk_packet/sdk_packet_writer.h"
+#include "packets/sdk_packet/sdk_packet_layout.h"
+#include "packets/sdk_packet/sdk_packet_writer.h"
 
 namespace ruzi::sdk {
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "ref_counted_object.h"
-#include "service/sdk_packet/sdk_packet_reader.h"
+#include "packets/sdk_packet/sdk_packet_reader.h"
 
 namespace ruzi::sdk {
 

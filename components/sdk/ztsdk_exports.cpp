@@ -12,7 +12,7 @@
 #include "sdk_packer.h"
 #include "sdk_unpacker.h"
 #include "sdk_utilities.h"
-#include "service/sdk_packet/sdk_packet_layout.h"
+#include "packets/sdk_packet/sdk_packet_layout.h"
 
 #ifndef RUZI_SDK_BUILD
 #define RUZI_SDK_BUILD 0

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "foundation/ascii_case.h"
+#include "platform/ascii_case.h"
 
 namespace ruzi {
 

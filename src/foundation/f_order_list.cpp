@@ -1,5 +1,7 @@
 #include "foundation/f_order_list.h"
 
+#include "foundation/file_backed_list_impl.h"
+
 namespace ruzi {
 
 template class FileBackedList<TOrderList, int32_t>;

@@ -1,6 +1,6 @@
 #include "foundation/log_line.h"
 
-#include "foundation/ascii_case.h"
+#include "platform/ascii_case.h"
 #include "foundation/date_time_value.h"
 #include "foundation/local_time_text.h"
 

@@ -1,6 +1,6 @@
 #include "foundation/replace_text.h"
 
-#include "foundation/ascii_case.h"
+#include "platform/ascii_case.h"
 #include "foundation/gbk.h"
 
 namespace ruzi {

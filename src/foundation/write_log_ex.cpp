@@ -1,5 +1,9 @@
 #include "foundation/write_log_ex.h"
 
+#include "foundation/deal_log_thread.h"
+#include "foundation/log_dispatcher.h"
+#include "foundation/log_writer_seams.h"
+
 #include "foundation/date_time_value.h"
 #include "foundation/live_log_writers.h"
 #include "foundation/log_level_config.h"
@@ -28,6 +32,10 @@ std::string BaseNameOrDefault(std::string_view base_name) {
 }  // namespace
 
 TqxWriteLogEx::TqxWriteLogEx(std::string_view base_name, std::string_view log_path, double max_file_size_mb,
+                             std::string_view ini_file_name)
+    : TqxWriteLogEx(base_name, log_path, max_file_size_mb, ini_file_name, LogWriterSeams::System()) {}
+
+TqxWriteLogEx::TqxWriteLogEx(std::string_view base_name, std::string_view log_path, double max_file_size_mb,
                              std::string_view ini_file_name, LogWriterSeams seams) {
   std::string ini_file = LogConfigFileName(seams.executable_path, ini_file_name);
   std::string folder = LogFolder(log_path, seams);
@@ -46,6 +54,12 @@ TqxWriteLogEx::~TqxWriteLogEx() {
   // has not, it keeps the shared state alive and frees the writers itself when it ends.
   if (dispatcher_->Thread().StopAndRelease(mode)) state_->ReleaseWriters(mode);
 }
+
+int TqxWriteLogEx::LogLevel() const { return state_->LogLevel.load(std::memory_order_relaxed); }
+const std::string& TqxWriteLogEx::LogPath() const { return state_->LogPath; }
+const std::string& TqxWriteLogEx::BaseName() const { return state_->BaseName; }
+const std::string& TqxWriteLogEx::IniFileName() const { return state_->IniFileName; }
+double TqxWriteLogEx::MaxFileSizeMB() const { return state_->MaxFileSizeMB; }
 
 void TqxWriteLogEx::Queue(TLogMessage* message) {
   state_->Queue.Push(message);

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <optional>
 
-#include "foundation/ascii_case.h"
+#include "platform/ascii_case.h"
 #include "foundation/string_to_number.h"
 
 namespace ruzi {

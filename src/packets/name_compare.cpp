@@ -1,6 +1,6 @@
 #include "packets/name_compare.h"
 
-#include "foundation/ascii_case.h"
+#include "platform/ascii_case.h"
 #include "foundation/gbk.h"
 
 namespace ruzi {

@@ -95,4 +95,14 @@ std::string WriteRecordPackText(const RecordTable& table) {
   return out;
 }
 
+std::string StripCrBeforeLf(const std::string& text) {
+  std::string result;
+  result.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    result += text[i];
+  }
+  return result;
+}
+
 }  // namespace ruzi

@@ -1,6 +1,6 @@
 #include <unistd.h>
 
-#include "foundation/ascii_case.h"
+#include "platform/ascii_case.h"
 #include "platform/computer_name.h"
 
 namespace ruzi::platform {

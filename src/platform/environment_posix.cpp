@@ -4,7 +4,7 @@
 
 #include <mutex>
 
-#include "foundation/ascii_case.h"
+#include "platform/ascii_case.h"
 
 extern char** environ;
 

@@ -2,7 +2,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "foundation/ascii_case.h"
+#include "platform/ascii_case.h"
 #include "platform/ini_file.h"
 
 namespace ruzi::platform {

@@ -4,7 +4,7 @@
 #include <memory>
 #include <mutex>
 
-#include "foundation/ascii_case.h"
+#include "platform/ascii_case.h"
 #include "platform/registry.h"
 
 namespace ruzi::platform {

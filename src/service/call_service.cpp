@@ -4,7 +4,7 @@
 #include <cstring>
 #include <exception>
 
-#include "foundation/ascii_case.h"
+#include "platform/ascii_case.h"
 #include "foundation/byte_search.h"
 #include "foundation/write_log_ex.h"
 #include "packets/qx_pack.h"
@@ -12,10 +12,22 @@
 #include "platform/environment.h"
 #include "platform/process_heap.h"
 #include "service/middleware_buffer.h"
+#include "service/reply_convention.h"
 #include "service/tuxedo_connection.h"
 #include "service/tuxedo_entries.h"
 
 namespace ruzi {
+
+struct CallOptions {
+  bool ConnectPerType = true;
+  int32_t ReplySize = 1024;
+  int32_t RawReplyOnError = 0;
+  int32_t TimeOut = 30000;
+  bool XmlError = false;
+  bool ById = false;
+  bool Flag = true;
+};
+
 namespace {
 
 constexpr int32_t kErrAbort = 1;
@@ -76,7 +88,7 @@ int32_t RunStringCall(std::string svc, const std::string& input, std::string& ou
     output = "服务名不能为空";
     return finish(result);
   }
-  svc = TransMultRisk(svc);
+  TransMultRisk(svc);
   const bool run_type_two = RunTypeTwo();
   bool connect_per_type = options.ConnectPerType;
   std::string connection_type = "1";
@@ -194,7 +206,7 @@ void CSWriteLog(const std::string& Text) {
   GLog->AddLog(Text, "", 0, ltNormal);
 }
 
-int32_t CallServiceCore(std::string Svc, std::string Input, std::string& Output, const CallOptions& options) {
+static int32_t CallServiceCore(std::string Svc, std::string Input, std::string& Output, const CallOptions& options) {
   return RunStringCall(std::move(Svc), Input, Output, options, CallStyle::Common);
 }
 
@@ -254,7 +266,7 @@ int32_t CallService2Ex(std::string Svc, const std::string& Input, std::string& O
     Output = "服务名不能为空";
     return kCallLocalFailure;
   }
-  Svc = TransMultRisk(Svc);
+  TransMultRisk(Svc);
   bool reconnected = false;
   struct EndOwnConnection {
     bool& reconnected;
@@ -345,7 +357,7 @@ int32_t CallService(std::string Svc, const char* Input, int32_t InputLen, char**
     CopyMessage(*Output, "服务名不能为空!");
     return finish();
   }
-  Svc = TransMultRisk(Svc);
+  TransMultRisk(Svc);
   MiddlewareBuffer request("CARRAY", InputLen);
   MiddlewareBuffer reply("CARRAY", 1000);
   if (!request || !reply) {

@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "foundation/ascii_case.h"
+#include "platform/ascii_case.h"
 #include "foundation/trim.h"
 #include "platform/environment.h"
 #include "platform/file_system.h"

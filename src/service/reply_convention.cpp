@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "foundation/ascii_case.h"
+#include "platform/ascii_case.h"
 #include "foundation/format.h"
 #include "foundation/replace_text.h"
 #include "foundation/string_to_number.h"
@@ -65,11 +65,13 @@ std::string WrapError(int32_t code, std::string_view message) {
   return Format("<ErrCode>%d</ErrCode><ErrMsg>%s</ErrMsg>", {code, message});
 }
 
-std::string TransMultRisk(const std::string& service) {
+void TransMultRisk(std::string& Svc) {
   for (const char* risk : {"svc_risk_rc", "svc_totalrisk", "svc_entsrisk_rc"}) {
-    if (AsciiEqualIgnoreCase(service, risk)) return "svc_mult_risk";
+    if (AsciiEqualIgnoreCase(Svc, risk)) {
+      Svc = "svc_mult_risk";
+      return;
+    }
   }
-  return service;
 }
 
 void SubstituteDisplayWord(std::string& text, std::string_view word) {

@@ -5,14 +5,9 @@
 #include <string>
 #include <string_view>
 
-namespace ruzi {
+#include "service/call_service.h"
 
-// Result codes of a service call.
-inline constexpr int32_t kCallOk = 0;
-inline constexpr int32_t kCallWarning = 1;
-inline constexpr int32_t kCallServiceFailed = -1;
-inline constexpr int32_t kCallLocalFailure = -2;
-inline constexpr int32_t kCallTimeout = -3;
+namespace ruzi {
 
 struct ReplyVerdict {
   int32_t result = kCallLocalFailure;
@@ -33,8 +28,6 @@ std::string MissingConventionMessage(std::string_view service, std::string_view 
 // "<ErrCode>%d</ErrCode><ErrMsg>%s</ErrMsg>".
 std::string WrapError(int32_t code, std::string_view message);
 
-// The three risk-check services go to the combined one.
-std::string TransMultRisk(const std::string& service);
 
 // Puts the deployment's word for "组合" into a text shown to the user (empty: no substitution).
 void SubstituteDisplayWord(std::string& text, std::string_view word);

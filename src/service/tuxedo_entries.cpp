@@ -1,6 +1,6 @@
 #include "service/tuxedo_entries.h"
 
-#include "foundation/ascii_case.h"
+#include "platform/ascii_case.h"
 #include "foundation/error.h"
 #include "platform/dynamic_library.h"
 #include "platform/file_system.h"

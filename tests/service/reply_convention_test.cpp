@@ -81,11 +81,15 @@ TEST(ReplyConvention, RandomRepliesAgreeWithTheParsedPackage) {
 }
 
 TEST(ReplyConvention, RiskServicesGoToTheCombinedOne) {
-  EXPECT_EQ(TransMultRisk("SVC_RISK_RC"), "svc_mult_risk");
-  EXPECT_EQ(TransMultRisk("svc_totalrisk"), "svc_mult_risk");
-  EXPECT_EQ(TransMultRisk("Svc_EntsRisk_Rc"), "svc_mult_risk");
-  EXPECT_EQ(TransMultRisk("svc_risk"), "svc_risk");
-  EXPECT_EQ(TransMultRisk("Svc_Other"), "Svc_Other");
+  const std::pair<std::string, std::string> cases[] = {{"SVC_RISK_RC", "svc_mult_risk"},
+                                                       {"svc_totalrisk", "svc_mult_risk"},
+                                                       {"Svc_EntsRisk_Rc", "svc_mult_risk"},
+                                                       {"svc_risk", "svc_risk"},
+                                                       {"Svc_Other", "Svc_Other"}};
+  for (auto [service, expected] : cases) {
+    TransMultRisk(service);
+    EXPECT_EQ(service, expected);
+  }
 }
 
 TEST(ReplyConvention, DisplayWordSubstitution) {

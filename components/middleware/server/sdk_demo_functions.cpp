@@ -4,9 +4,9 @@
 // reader's message.
 #include "error_numbers.h"
 #include "foundation/error.h"
-#include "service/sdk_packet/sdk_packet_copy.h"
-#include "service/sdk_packet/sdk_packet_reader.h"
-#include "service/sdk_packet/sdk_packet_writer.h"
+#include "packets/sdk_packet/sdk_packet_copy.h"
+#include "packets/sdk_packet/sdk_packet_reader.h"
+#include "packets/sdk_packet/sdk_packet_writer.h"
 #include "services.h"
 
 namespace ruzi::mwd {

@@ -1,6 +1,6 @@
 #include "trading/cache/cache_tables.h"
 
-#include "foundation/ascii_case.h"
+#include "platform/ascii_case.h"
 #include "packets/tagged_package.h"
 
 namespace ruzi {

@@ -70,7 +70,9 @@ int32_t TradingCalendar::GetTradeDate(int32_t date, int32_t offset, const std::s
                                       int32_t fund_id) {
   if (offset == 0) return date;
   if (mode < 0 || mode > 4) return 0;
-  if (!IsValidIntDate(date)) return -1;
+  // Modes 2 and 3 fall back to the date itself when the cache answers -1, as it does for a
+  // date that is not a valid yyyymmdd; the others fall back to calendar days, which give -1.
+  if (!IsValidIntDate(date)) return mode == 2 || mode == 3 ? date : -1;
   if (mode == 0) return AddDate(date, offset);
   return CalendarGuard(int32_t{-1}, [&]() -> int32_t {
     std::optional<RFundInfo> fund;

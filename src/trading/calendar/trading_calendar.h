@@ -19,16 +19,10 @@
 #include "trading/calendar/calendar_index.h"
 #include "trading/calendar/count_day_type.h"
 #include "trading/calendar/time_zone_shift.h"
+#include "trading/calendar/vwpublic.h"
 
 namespace ruzi {
 
-inline constexpr const char* kTradeDaysRunOutMessage = "目前维护的交易日已经不够用，请先维护交易日再回来操作!";
-
-// GetTradeStatus results.
-inline constexpr int32_t kTradeStatusTrading = 1;
-inline constexpr int32_t kTradeStatusNotYet = 2;
-inline constexpr int32_t kTradeStatusClosed = 3;
-inline constexpr int32_t kTradeStatusUndetermined = -1;
 
 class TradingCalendar {
  public:

@@ -2,14 +2,18 @@
 
 #include "trading/calendar/memdata_calendar_cache.h"
 #include "trading/calendar/server_clock.h"
+#include "trading/calendar/trading_calendar.h"
 
 namespace ruzi {
+namespace {
 
 TradingCalendar& ProcessCalendar() {
   // Never destroyed: calendar questions may come while the process ends.
   static TradingCalendar* calendar = new TradingCalendar(*new MemdataCalendarCache, *new ServerClock);
   return *calendar;
 }
+
+}  // namespace
 
 bool IsTradeDay(int32_t date, const std::string& market) { return ProcessCalendar().IsTradeDay(date, market); }
 bool IsSettleDay(int32_t date, const std::string& market) { return ProcessCalendar().IsSettleDay(date, market); }

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "sdk_interfaces.h"
-#include "service/sdk_packet/sdk_packet_reader.h"
-#include "service/sdk_packet/sdk_packet_writer.h"
+#include "packets/sdk_packet/sdk_packet_reader.h"
+#include "packets/sdk_packet/sdk_packet_writer.h"
 
 namespace ruzi::testing {
 

@@ -8,9 +8,9 @@
 
 #include "foundation/error.h"
 #include "random_table.h"
-#include "service/sdk_packet/sdk_packet_copy.h"
-#include "service/sdk_packet/sdk_packet_layout.h"
-#include "service/sdk_packet/sdk_value_text.h"
+#include "packets/sdk_packet/sdk_packet_copy.h"
+#include "packets/sdk_packet/sdk_packet_layout.h"
+#include "packets/sdk_packet/sdk_value_text.h"
 
 namespace ruzi::testing {
 namespace {

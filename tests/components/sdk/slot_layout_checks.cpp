@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "service/sdk_packet/sdk_packet_reader.h"
+#include "packets/sdk_packet/sdk_packet_reader.h"
 
 namespace ruzi::testing {
 namespace {

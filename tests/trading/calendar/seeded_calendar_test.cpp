@@ -242,7 +242,9 @@ TEST_F(SeededCalendar, TradeStatusAtTheBoundsOfTheTradingPeriods) {
 TEST_F(SeededCalendar, BadInputGetsTheDocumentedValues) {
   for (int32_t bad : {20241301, 20240230, 0, -1, 99999999, 20240100}) {
     EXPECT_FALSE(calendar_.IsTradeDay(bad, "1"));
-    for (int32_t mode = 1; mode <= 4; ++mode) EXPECT_EQ(calendar_.GetTradeDate(bad, 1, "1", mode, 0), -1);
+    for (int32_t mode = 1; mode <= 4; ++mode) {
+      EXPECT_EQ(calendar_.GetTradeDate(bad, 1, "1", mode, 0), mode == 2 || mode == 3 ? bad : -1);
+    }
     EXPECT_EQ(calendar_.BetweenTradeDates(bad, 20260105, "1"), -1);
     std::string message;
     EXPECT_EQ(calendar_.BetweenTradeDates(20260105, bad, message, {cdtBegin}), -1);

@@ -1,0 +1,18 @@
+#pragma once
+// TFStrOrderList: TStrOrderList with a text file behind it; the events see the key string.
+#include <string>
+
+#include "ruzirareva/export.h"
+#include "ruzirareva/foundation/file_backed_list.h"
+#include "ruzirareva/foundation/str_order_list.h"
+
+namespace ruzi {
+
+extern template class RUZI_API FileBackedList<TStrOrderList, std::string>;
+
+class TFStrOrderList : public FileBackedList<TStrOrderList, std::string> {
+ public:
+  using FileBackedList::FileBackedList;
+};
+
+}  // namespace ruzi

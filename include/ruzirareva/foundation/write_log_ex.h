@@ -1,0 +1,75 @@
+#pragma once
+// TqxWriteLogEx: the asynchronous log writer. A caller only builds a message and pushes it;
+// one dispatcher thread hands messages to one writer thread per file, which appends them to
+// Logs\<base>[_<sub>]_<YYYY-MM-DD>.log, moving a file past the size limit aside under a number.
+//
+// Lines: "[" pid "]" yyyy-mm-dd hh:mm:ss.zzz "[" level "][" tid "]: " text CR LF.
+// The threshold comes from the configuration file ("common"/"LogLevel", never below 5) and is
+// re-read every 10 s. Shutdown (also run for every live instance by the library's shutdown)
+// writes everything queued; the destructor alone waits at most 500 ms per thread and may lose
+// what is still queued.
+#include <cstdint>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "ruzirareva/export.h"
+#include "ruzirareva/foundation/format.h"
+#include "ruzirareva/foundation/log_type.h"
+
+namespace ruzi {
+
+class LogDispatcher;
+class TDealLogThread;
+struct LogWriterSeams;
+struct TLogMessage;
+
+// Any thread may call AddLog and GetUnWriteLogCount; construction, Shutdown and destruction
+// belong to one thread.
+class RUZI_API TqxWriteLogEx {
+ public:
+  TqxWriteLogEx(std::string_view base_name, std::string_view log_path, double max_file_size_mb,
+                std::string_view ini_file_name);
+  // The same on the given clock, files and configuration reads (the library's own tests).
+  TqxWriteLogEx(std::string_view base_name, std::string_view log_path, double max_file_size_mb,
+                std::string_view ini_file_name, LogWriterSeams seams);
+  ~TqxWriteLogEx();
+  TqxWriteLogEx(const TqxWriteLogEx&) = delete;
+  TqxWriteLogEx& operator=(const TqxWriteLogEx&) = delete;
+
+  // A negative level counts as 0; a level above the threshold is dropped.
+  void AddLog(std::string_view msg, std::string_view sub_name = {}, int level = 0, TLogType log_type = ltNormal);
+  // The text is fmt formatted with args; a format that fails gives
+  // "写日志时Format出错,StrFormat=[" fmt "]" instead. The type is ltNormal.
+  void AddLog(int level, std::string_view fmt, std::initializer_list<FormatArg> args,
+              std::string_view sub_name = {});
+  // Messages not yet handed to a writer.
+  int64_t GetUnWriteLogCount() const;
+  // Reads key ident of section "WriteLog" of QxServerInfo.ini beside the executable.
+  int SetLogLevel(std::string_view ident, int fallback);
+
+  int LogLevel() const;
+  const std::string& LogPath() const;
+  const std::string& BaseName() const;
+  const std::string& IniFileName() const;
+  double MaxFileSizeMB() const;
+
+  // Writes everything queued and stops the threads. Lines added afterwards are not written.
+  void Shutdown();
+  // Without threads (LogWriterSeams::start_threads off): one dispatcher pass until the queue is
+  // empty, then the writers' passes.
+  void RunPasses();
+
+  // Shutdown of every instance alive in the process (the library's shutdown step).
+  static void ShutdownAll();
+
+ private:
+  void Queue(TLogMessage* message);
+
+  std::shared_ptr<LogDispatcher> state_;
+  std::unique_ptr<TDealLogThread> dispatcher_;
+  bool shut_down_ = false;
+};
+
+}  // namespace ruzi
