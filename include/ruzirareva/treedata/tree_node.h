@@ -16,16 +16,17 @@
 #include <string>
 #include <vector>
 
-#include "foundation/persistent.h"
-#include "treedata/expansion_kinds.h"
-#include "treedata/tree_events.h"
-#include "treedata/tree_record.h"
+#include "ruzirareva/export.h"
+#include "ruzirareva/foundation/persistent.h"
+#include "ruzirareva/treedata/expansion_kinds.h"
+#include "ruzirareva/treedata/tree_events.h"
+#include "ruzirareva/treedata/tree_record.h"
 
 namespace ruzi {
 
 class ChildList;
 
-class TsnTreeNode : public TPersistent {
+class RUZI_API TsnTreeNode : public TPersistent {
   RUZI_CLASS_RECORD(TsnTreeNode, TPersistent::ClassRecord())
 
  public:

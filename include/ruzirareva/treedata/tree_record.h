@@ -3,8 +3,8 @@
 // through its TreeInfo. The root's row cache lives here too, so nodes stay lean.
 #include <cstdint>
 
-#include "treedata/expansion_kinds.h"
-#include "treedata/tree_events.h"
+#include "ruzirareva/treedata/expansion_kinds.h"
+#include "ruzirareva/treedata/tree_events.h"
 
 namespace ruzi {
 
