@@ -11,6 +11,7 @@
 
 #include "foundation/file_backed_list.h"
 #include "foundation/write_log_ex.h"
+#include "platform/clock.h"
 #include "platform/file_system.h"
 #include "test_paths.h"
 
