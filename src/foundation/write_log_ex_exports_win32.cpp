@@ -34,6 +34,11 @@ __declspec(dllexport) int64_t __stdcall RuziWriteLogUnwritten(void* writer) {
   return writer != nullptr ? static_cast<ruzi::TqxWriteLogEx*>(writer)->GetUnWriteLogCount() : 0;
 }
 
+// Appends that did not reach the file whole (a full disk, a file that cannot be opened).
+__declspec(dllexport) int64_t __stdcall RuziWriteLogFailedWrites(void* writer) {
+  return writer != nullptr ? static_cast<ruzi::TqxWriteLogEx*>(writer)->GetFailedWriteCount() : 0;
+}
+
 __declspec(dllexport) int __stdcall RuziWriteLogFree(void* writer) {
   return ruzi::LiveLogWriters::ReleaseOwned(static_cast<ruzi::TqxWriteLogEx*>(writer)) ? 1 : 0;
 }
