@@ -24,11 +24,12 @@ Registry& TheRegistry() {
 
 // Shutdown drains every writer before the host unloads us. A host that forgot it reaches the
 // end step, which writes what every writer still holds from the unloading thread and then
-// destroys what the library owns.
+// destroys what the library owns; at process exit nothing is freed (a lock a killed thread
+// held would stop the exit for ever, and the memory goes with the process).
 const UnitRegistration kUnit{{"U_writelogex", {}, [] { TqxWriteLogEx::ShutdownAll(); },
                               [] {
                                 LiveLogWriters::WriteWhatIsLeft();
-                                LiveLogWriters::ReleaseAllOwned();
+                                if (!UnitRegistry::Instance().ProcessExiting()) LiveLogWriters::ReleaseAllOwned();
                               }}};
 
 }  // namespace

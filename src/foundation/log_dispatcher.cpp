@@ -55,6 +55,7 @@ void LogDispatcher::ForEachWriter(Fn fn) {
 bool LogDispatcher::DealLog() {
   const uint32_t now = Seams.clock->Tick();
   if (now - LastLevelCheck > kLogLevelCheckPeriodMs) {
+    InFileCall in_file_call(Counters);
     LogLevel.store(GetLogLevel(IniFileName, Seams), std::memory_order_relaxed);
     LastLevelCheck = now;
   }
@@ -149,6 +150,7 @@ void LogDispatcher::RecoverStoppedPass() {
 }
 
 void LogDispatcher::WriteWhatIsLeft(bool process_exiting) {
+  if (process_exiting && Counters.in_file_call.load()) return;
   exiting_ = process_exiting;
   RecoverStoppedPass();
   for (int failures = 0; failures < kLeftoverFailureLimit;) {

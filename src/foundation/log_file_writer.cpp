@@ -34,12 +34,14 @@ LogFileWriter::LogFileWriter(std::string key, double max_file_size_mb, std::stri
   CurDate = DateText(now);
   cur_day_ = DayNumber(now);
   FileName = CurrentLogFileName(Key, CurDate);
+  InFileCall in_file_call(counters_);
   seams_.files->CreateEmptyFile(FileName);  // a failure shows at the first flush
 }
 
 void LogFileWriter::CheckSize() {
   const uint32_t now = seams_.clock->Tick();
   if (now - LastSizeCheck <= kLogSizeCheckPeriodMs) return;
+  InFileCall in_file_call(counters_);
   const int64_t size = seams_.files->FileSize(FileName);
   if (size >= 0 && static_cast<double>(size) > MaxFileSizeMB * 1048576.0) {
     int number = FileSeq;
@@ -58,6 +60,7 @@ void LogFileWriter::FollowDate() {
   cur_day_ = DayNumber(now);
   CurDate = DateText(now);
   FileName = CurrentLogFileName(Key, CurDate);
+  InFileCall in_file_call(counters_);
   seams_.files->CreateEmptyFile(FileName);
 }
 
@@ -154,8 +157,11 @@ int64_t LogFileWriter::Write() {
   progress_.start.store(-1);
   progress_.written.store(0);
   flushing_.store(true);
-  const uint32_t error =
-      seams_.files->AppendToFileTracked(FileName, std::string_view(Buffer).substr(flush_base_), progress_);
+  uint32_t error = 0;
+  {
+    InFileCall in_file_call(counters_);
+    error = seams_.files->AppendToFileTracked(FileName, std::string_view(Buffer).substr(flush_base_), progress_);
+  }
   flushed_ = flush_base_ + progress_.written.load();
   flushing_.store(false);
   if (error != 0) {

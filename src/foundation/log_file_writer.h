@@ -32,6 +32,22 @@ struct LogCounters {
   std::atomic<int64_t> written{0};        // lines on disk
   std::atomic<int64_t> dropped{0};        // lines given up after 20 failures to buffer them
   std::atomic<int64_t> failed_writes{0};  // appends that did not reach the file whole
+  // The writer's thread is inside a call to the file system. Under Wine a thread killed there
+  // can leave the process's handle-to-descriptor channel out of step, and the next file call
+  // of any thread then aborts the process: at exit nothing more is written in that case.
+  std::atomic<bool> in_file_call{false};
+};
+
+// Marks a call to the file system for as long as it lasts.
+class InFileCall {
+ public:
+  explicit InFileCall(LogCounters& counters) : flag_(counters.in_file_call) { flag_.store(true); }
+  ~InFileCall() { flag_.store(false); }
+  InFileCall(const InFileCall&) = delete;
+  InFileCall& operator=(const InFileCall&) = delete;
+
+ private:
+  std::atomic<bool>& flag_;
 };
 
 class LogFileWriter {

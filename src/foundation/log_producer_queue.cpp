@@ -68,6 +68,9 @@ LogProducerQueue::Block* LogProducerQueue::NewBlock(size_t bytes) {
   const size_t capacity = std::max(bytes, kBlockBytes);
   auto* block = new (::operator new(sizeof(Block) + capacity)) Block;
   block->capacity = capacity;
+  // Fresh memory costs a page fault per page on first touch: taken here, in this one call,
+  // rather than by one line in every few dozen.
+  if (capacity == kBlockBytes) std::memset(block->Data(), 0, capacity);
   return block;
 }
 

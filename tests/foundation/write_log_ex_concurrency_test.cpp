@@ -127,5 +127,23 @@ TEST(WriteLogExConcurrency, UnwrittenReachesZeroOnlyWithEveryLineInTheFile) {
   EXPECT_EQ(ReadLogs(folder, {name}).at(name).size(), 20000u);
 }
 
+TEST(WriteLogExConcurrency, StopAndWriteWhatIsLeftFromAnotherThreadLosesNothing) {
+  // The library's end step for a host that never shut down: the thread stops where it is and
+  // the caller writes the rest.
+  const std::string folder = testing::FreshTestFolder("write_log_left");
+  TqxWriteLogEx log("L", folder, 1024, "");
+  std::vector<std::thread> threads;
+  for (int t = 0; t < 4; ++t) {
+    threads.emplace_back([&log, t] {
+      for (int n = 0; n < kLinesPerThread / 4; ++n) log.AddLog("t" + std::to_string(t) + " n" + std::to_string(n));
+    });
+  }
+  for (auto& thread : threads) thread.join();
+  log.StopAndWriteWhatIsLeft();
+  EXPECT_EQ(log.GetUnWriteLogCount(), 0);
+  const std::string name = "L_" + Today() + ".log";
+  EXPECT_EQ(ReadLogs(folder, {name}).at(name).size(), static_cast<size_t>(kLinesPerThread));
+}
+
 }  // namespace
 }  // namespace ruzi
