@@ -75,6 +75,8 @@ class LogFileWriter {
   int64_t FlushRemaining();
   // After the thread was stopped inside Flush: counts what reached the file.
   void RecoverFlush();
+  // Stopped inside an append that had already opened its file and found its end.
+  bool StoppedPastOpening() const { return flushing_.load() && progress_.start.load() >= 0; }
 
   std::string FileName;
   const std::string Key;
