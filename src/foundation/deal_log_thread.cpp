@@ -5,7 +5,8 @@ namespace {
 
 std::shared_ptr<LogPassLoop> DispatchLoop(const std::shared_ptr<LogDispatcher>& owner) {
   return std::make_shared<LogPassLoop>([owner] { return owner->DealLog(); },
-                                       [owner] { return owner->Queue.Count() > 0; });
+                                       [owner] { return owner->WorkWaiting(); },
+                                       [owner] { owner->FlushRemaining(); });
 }
 
 }  // namespace

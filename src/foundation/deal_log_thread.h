@@ -1,6 +1,7 @@
 #pragma once
-// TDealLogThread: the one dispatcher thread of a TqxWriteLogEx, moving queued messages to the
-// writer of their file.
+// TDealLogThread: the one background thread of a TqxWriteLogEx. It reads every producing
+// thread's queue and does each file's writing as a task of its own pass (one thread for all
+// files: a line is copied once, from its queue into its file's buffer).
 #include <memory>
 
 #include "foundation/log_dispatcher.h"

@@ -22,10 +22,15 @@ Registry& TheRegistry() {
   return *registry;
 }
 
-// Shutdown drains every writer before the host unloads us; the end step destroys what the
-// library still owns, with the destructor's bounded waits.
+// Shutdown drains every writer before the host unloads us. A host that forgot it reaches the
+// end step, which writes what every writer still holds from the unloading thread and then
+// destroys what the library owns; at process exit nothing is freed (a lock a killed thread
+// held would stop the exit for ever, and the memory goes with the process).
 const UnitRegistration kUnit{{"U_writelogex", {}, [] { TqxWriteLogEx::ShutdownAll(); },
-                              [] { LiveLogWriters::ReleaseAllOwned(); }}};
+                              [] {
+                                LiveLogWriters::WriteWhatIsLeft();
+                                if (!UnitRegistry::Instance().ProcessExiting()) LiveLogWriters::ReleaseAllOwned();
+                              }}};
 
 }  // namespace
 
@@ -45,6 +50,17 @@ void LiveLogWriters::ForEach(const std::function<void(TqxWriteLogEx&)>& fn) {
   Registry& registry = TheRegistry();
   std::lock_guard guard(registry.lock);
   for (TqxWriteLogEx* writer : std::vector<TqxWriteLogEx*>(registry.live)) fn(*writer);
+}
+
+void LiveLogWriters::WriteWhatIsLeft() {
+  Registry& registry = TheRegistry();
+  std::unique_lock guard(registry.lock, std::try_to_lock);
+  if (!guard.owns_lock()) {
+    // At process exit a thread killed while creating or freeing a writer holds it for ever.
+    if (UnitRegistry::Instance().ProcessExiting()) return;
+    guard.lock();
+  }
+  for (TqxWriteLogEx* writer : std::vector<TqxWriteLogEx*>(registry.live)) writer->StopAndWriteWhatIsLeft();
 }
 
 TqxWriteLogEx* LiveLogWriters::Own(TqxWriteLogEx* writer) {

@@ -13,6 +13,9 @@ class LiveLogWriters {
   static void Add(TqxWriteLogEx* writer);
   static void Remove(TqxWriteLogEx* writer);
   static void ForEach(const std::function<void(TqxWriteLogEx&)>& fn);
+  // The library's end step for a host that did not shut down: each writer stops and what it
+  // holds is written from the calling thread.
+  static void WriteWhatIsLeft();
 
   // Instances handed to a host: kept until ReleaseOwned or the unit's end.
   static TqxWriteLogEx* Own(TqxWriteLogEx* writer);

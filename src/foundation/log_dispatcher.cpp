@@ -1,14 +1,20 @@
 #include "foundation/log_dispatcher.h"
 
-#include <algorithm>
-#include <vector>
+#include <exception>
 
+#include "foundation/data_deleter.h"
 #include "foundation/log_file_names.h"
 #include "foundation/log_level_config.h"
 #include "foundation/trim.h"
 #include "platform/process_ids.h"
 
 namespace ruzi {
+namespace {
+
+// A drain facing files that stay broken gives up after this many failed passes in a row.
+constexpr int kLeftoverFailureLimit = 10;
+
+}  // namespace
 
 LogDispatcher::LogDispatcher(std::string log_path, std::string base_name, double max_file_size_mb,
                              std::string ini_file_name, LogWriterSeams seams)
@@ -18,75 +24,162 @@ LogDispatcher::LogDispatcher(std::string log_path, std::string base_name, double
       MaxFileSizeMB(max_file_size_mb),
       IniFileName(std::move(ini_file_name)),
       LastLevelCheck(seams.clock->Tick()),
-      Queue(DeleterFor<TLogMessage>()),
       ProcessId(std::to_string(platform::CurrentProcessId())),
       Seams(std::move(seams)),
-      writers_([this](void* data) {
-        auto* writer = static_cast<TWriteLogThread*>(data);
-        writer->Thread().StopAndRelease(release_mode_);
-        delete writer;
-      }) {}
+      writers_(DeleterFor<LogFileWriter>()) {}
 
-LogDispatcher::~LogDispatcher() { ReleaseWriters(release_mode_); }
+LogDispatcher::~LogDispatcher() = default;
 
-TWriteLogThread& LogDispatcher::WriterFor(const std::string& key) {
+LogFileWriter& LogDispatcher::WriterFor(std::string_view sub_name) {
+  // Runs of lines for one file are the rule: the lookup is skipped for them.
+  if (last_writer_ != nullptr && sub_name == last_sub_name_) return *last_writer_;
+  const std::string key = LogFileKey(LogPath, BaseName, Trim(sub_name));
   TStrOrderListNode* node = nullptr;
-  if (writers_.Search(key, node)) return *static_cast<TWriteLogThread*>(node->Data);
-  auto* writer = new TWriteLogThread(std::make_shared<LogFileWriter>(key, MaxFileSizeMB, ProcessId, Seams));
-  writers_.Insert(key, writer);
-  if (Seams.start_threads) writer->Start();
+  LogFileWriter* writer = nullptr;
+  if (writers_.Search(key, node)) {
+    writer = static_cast<LogFileWriter*>(node->Data);
+  } else {
+    writer = new LogFileWriter(key, MaxFileSizeMB, ProcessId, Seams, Counters);
+    writers_.Insert(key, writer);
+  }
+  last_writer_ = writer;
+  last_sub_name_ = sub_name;
   return *writer;
+}
+
+template <typename Fn>
+void LogDispatcher::ForEachWriter(Fn fn) {
+  for (int64_t i = 0; i < writers_.GetCount(); ++i) fn(*static_cast<LogFileWriter*>(writers_.GetItems(i)->Data));
 }
 
 bool LogDispatcher::DealLog() {
   const uint32_t now = Seams.clock->Tick();
   if (now - LastLevelCheck > kLogLevelCheckPeriodMs) {
+    InFileCall in_file_call(Counters);
     LogLevel.store(GetLogLevel(IniFileName, Seams), std::memory_order_relaxed);
     LastLevelCheck = now;
   }
-  TWriteLogThread* last = nullptr;
-  std::string last_sub_name;
-  std::vector<TWriteLogThread*> touched;
-  void* batch[kLogLinesPerPass];
-  const size_t taken = Queue.PopMany(batch, kLogLinesPerPass);
-  for (size_t i = 0; i < taken; ++i) {
-    auto* message = static_cast<TLogMessage*>(batch[i]);
-    message->SubName = Trim(message->SubName);
-    // Runs of lines for one file are common: skip the lookup for them.
-    if (last == nullptr || message->SubName != last_sub_name) {
-      last = &WriterFor(LogFileKey(LogPath, BaseName, message->SubName));
-      last_sub_name = message->SubName;
-      if (std::find(touched.begin(), touched.end(), last) == touched.end()) touched.push_back(last);
-    }
-    last->Push(message);
-  }
-  for (TWriteLogThread* writer : touched) writer->Wake();
-  return Queue.Count() > 0;
-}
+  // At exit a lock held by a killed thread stays held: the queues known so far will do.
+  Producers.Snapshot(queues_, exiting_);
+  ForEachWriter([](LogFileWriter& writer) { writer.BeginPass(); });
+  releases_.clear();
+  bool more = false;
+  std::exception_ptr failure;
+  auto note = [&failure] {
+    if (!failure) failure = std::current_exception();
+  };
 
-template <typename Fn>
-void LogDispatcher::ForEachWriter(Fn fn) {
-  for (int64_t i = 0; i < writers_.GetCount(); ++i) fn(*static_cast<TWriteLogThread*>(writers_.GetItems(i)->Data));
-}
-
-void LogDispatcher::RunWriterPasses() {
-  ForEachWriter([](TWriteLogThread& writer) {
-    try {
-      while (writer.Writer().WriteLog()) {
+  phase_.store(kFormatting);
+  LogRecord record;
+  for (const auto& queue : queues_) {
+    LogProducerQueue::Cursor at = queue->Head();
+    for (;;) {
+      const LogProducerQueue::Cursor before = at;
+      if (!queue->Read(at, record)) break;
+      LogFileWriter& writer = WriterFor(record.sub_name);
+      if (writer.LinesThisPass() >= kLogLinesPerPass) {
+        at = before;  // this thread's next lines wait for the next pass, in order
+        more = true;
+        break;
       }
+      writer.Take(record);
+    }
+    releases_.push_back({queue.get(), at});
+  }
+  ForEachWriter([&](LogFileWriter& writer) {
+    try {
+      writer.RetryFailed();
     } catch (...) {
-      // As the thread loop does: the error ends this pass only.
+      note();
+    }
+    more = more || writer.HasRetries();
+  });
+
+  phase_.store(kReleasing);
+  for (const Release& release : releases_) release.queue->Release(release.upto);
+
+  phase_.store(kFlushing);
+  ForEachWriter([&](LogFileWriter& writer) {
+    try {
+      writer.Flush();
+    } catch (...) {
+      note();
     }
   });
+  phase_.store(kIdle);
+  write_failing_.store(failure != nullptr, std::memory_order_relaxed);
+  if (failure) std::rethrow_exception(failure);
+  return more;
 }
 
-void LogDispatcher::DrainWriters() {
-  ForEachWriter([](TWriteLogThread& writer) { writer.Thread().DrainAndJoin(); });
+void LogDispatcher::FlushRemaining() {
+  std::exception_ptr failure;
+  ForEachWriter([&](LogFileWriter& writer) {
+    try {
+      writer.FlushRemaining();
+    } catch (...) {
+      if (!failure) failure = std::current_exception();
+    }
+  });
+  if (failure) std::rethrow_exception(failure);
 }
 
-void LogDispatcher::ReleaseWriters(LogThreadRelease mode) {
-  release_mode_ = mode;
-  writers_.ClearWithFreeData();
+bool LogDispatcher::WorkWaiting() const {
+  for (const auto& queue : queues_) {
+    if (!queue->Empty()) return true;
+  }
+  return false;
+}
+
+void LogDispatcher::RecoverStoppedPass() {
+  switch (phase_.load()) {
+    case kFormatting:
+      // Nothing was released: the queues still hold every line of the pass.
+      ForEachWriter([](LogFileWriter& writer) { writer.RollBackPass(); });
+      break;
+    case kReleasing:
+      for (const Release& release : releases_) release.queue->MoveHead(release.upto);
+      break;
+    case kFlushing:
+      ForEachWriter([](LogFileWriter& writer) { writer.RecoverFlush(); });
+      break;
+    default:
+      break;
+  }
+  phase_.store(kIdle);
+}
+
+void LogDispatcher::WriteWhatIsLeft(bool process_exiting) {
+  if (process_exiting && Counters.in_file_call.load()) {
+    // Measured under Wine: a thread killed while writing to or closing a file it had opened
+    // leaves nothing out of step; one killed while opening, sizing or renaming may.
+    bool past_opening = false;
+    ForEachWriter([&past_opening](LogFileWriter& writer) { past_opening = past_opening || writer.StoppedPastOpening(); });
+    if (!past_opening) return;
+  }
+  exiting_ = process_exiting;
+  RecoverStoppedPass();
+  for (int failures = 0; failures < kLeftoverFailureLimit;) {
+    try {
+      if (!DealLog()) break;
+    } catch (...) {
+      ++failures;
+    }
+  }
+  for (int failures = 0; failures < kLeftoverFailureLimit; ++failures) {
+    try {
+      FlushRemaining();
+      break;
+    } catch (...) {
+      // A full disk may clear; a file that stays broken loses what it holds.
+    }
+  }
+}
+
+int64_t LogDispatcher::Unwritten() {
+  // Done lines first: each was pushed before, so the difference never goes below 0.
+  const int64_t done = Counters.written.load(std::memory_order_acquire) + Counters.dropped.load(std::memory_order_acquire);
+  return Producers.Pushed() - done;
 }
 
 }  // namespace ruzi

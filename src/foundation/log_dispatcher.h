@@ -1,16 +1,23 @@
 #pragma once
-// The state the dispatcher thread works on: the queue every AddLog pushes to, the table of
-// writers by file key, the threshold and its periodic re-read. Only the dispatcher touches the
-// table while it runs; the owner takes it over once the dispatcher has stopped.
+// The state the log writer's background thread works on: every producing thread's queue, the
+// files by key, the threshold and its periodic re-read. One pass reads each queue (at most
+// 1000 lines a pass for any file), formats the lines into their files' buffers, and appends
+// each buffer once.
+//
+// A pass moves through phases, each left in a state from which another thread can finish the
+// work should this one be stopped anywhere (at process exit the system kills it where it
+// stands): while formatting, nothing is released from the queues, so the buffers are rolled
+// back; then the queues' read positions move; then the appends, each tracking how far it got.
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
 
-#include "foundation/log_thread.h"
+#include "foundation/log_file_writer.h"
+#include "foundation/log_producer_queues.h"
 #include "foundation/log_writer_seams.h"
-#include "foundation/my_queue.h"
 #include "foundation/str_order_list.h"
-#include "foundation/write_log_thread.h"
 
 namespace ruzi {
 
@@ -24,14 +31,22 @@ class LogDispatcher {
   LogDispatcher(const LogDispatcher&) = delete;
   LogDispatcher& operator=(const LogDispatcher&) = delete;
 
-  // One pass: at most 1000 messages to their writers. Returns whether messages still wait.
+  // One pass. Returns whether lines still wait. An append or a line that fails throws, after
+  // the rest of the pass is done.
   bool DealLog();
-  // Runs one pass of every writer, as their threads would (tests driving the writer by hand).
-  void RunWriterPasses();
-  // After the dispatcher has stopped: drain every writer and wait for it.
-  void DrainWriters();
-  // After the dispatcher has stopped: stop every writer as the destructor does and free them.
-  void ReleaseWriters(LogThreadRelease mode);
+  // Appends whatever the buffers still hold (after the last pass of a drain).
+  void FlushRemaining();
+  // Whether any queue holds a line (the background thread's wait asks this).
+  bool WorkWaiting() const;
+  // From another thread, once the background thread is stopped or gone: finishes the pass it
+  // was stopped in and writes everything left. With `process_exiting` no lock is waited for:
+  // one a killed thread held stays held.
+  void WriteWhatIsLeft(bool process_exiting);
+
+  // Lines accepted and not yet in a file.
+  int64_t Unwritten();
+  // The last pass had an append (or a line) fail.
+  bool WriteFailing() const { return write_failing_.load(std::memory_order_relaxed); }
 
   const std::string LogPath;
   const std::string BaseName;
@@ -39,17 +54,31 @@ class LogDispatcher {
   const double MaxFileSizeMB;
   const std::string IniFileName;
   uint32_t LastLevelCheck;
-  TMyQueue Queue;
   const std::string ProcessId;
   const LogWriterSeams Seams;
+  LogProducerQueues Producers;
+  LogCounters Counters;
 
  private:
-  TWriteLogThread& WriterFor(const std::string& key);
+  enum Phase : int { kIdle, kFormatting, kReleasing, kFlushing };
+  struct Release {
+    LogProducerQueue* queue;
+    LogProducerQueue::Cursor upto;
+  };
+
+  LogFileWriter& WriterFor(std::string_view sub_name);
   template <typename Fn>
   void ForEachWriter(Fn fn);
+  void RecoverStoppedPass();
 
   TStrOrderList writers_;
-  LogThreadRelease release_mode_;
+  std::vector<std::shared_ptr<LogProducerQueue>> queues_;
+  std::vector<Release> releases_;
+  std::atomic<int> phase_{kIdle};
+  std::atomic<bool> write_failing_{false};
+  bool exiting_ = false;
+  LogFileWriter* last_writer_ = nullptr;
+  std::string last_sub_name_;
 };
 
 }  // namespace ruzi

@@ -10,10 +10,10 @@ LogPassLoop::LogPassLoop(std::function<bool()> pass, std::function<bool()> work_
                          std::function<void()> finish)
     : pass_(std::move(pass)), work_waiting_(std::move(work_waiting)), finish_(std::move(finish)) {}
 
-void LogPassLoop::Stop(bool drain) {
+void LogPassLoop::Stop(bool drain, bool wake) {
   drain_.store(drain);
   terminated_.store(true);
-  wake_.Notify();
+  if (wake) wake_.Notify();
 }
 
 void LogPassLoop::Run() {

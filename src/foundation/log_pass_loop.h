@@ -20,7 +20,9 @@ class LogPassLoop {
 
   void Run();
   void Wake() { wake_.Notify(); }
-  void Stop(bool drain);
+  // Without `wake` the thread is not signalled (at process exit it is gone, and the signal's
+  // lock may have gone with it).
+  void Stop(bool drain, bool wake = true);
 
  private:
   std::function<bool()> pass_;

@@ -28,7 +28,7 @@ void LogThread::DrainAndJoin() {
 }
 
 bool LogThread::StopAndRelease(LogThreadRelease mode) {
-  loop_->Stop(false);
+  loop_->Stop(false, !mode.process_exiting);
   if (!thread_) return true;
   if (!mode.process_exiting && !(mode.under_loader_lock && !thread_->Started())) {
     thread_->WaitFinished(kLogThreadStopWaitMs);

@@ -8,11 +8,16 @@
 #include "foundation/live_log_writers.h"
 #include "foundation/log_level_config.h"
 #include "foundation/trim.h"
+#include "platform/clock.h"
 #include "platform/paths.h"
 #include "platform/process_ids.h"
 
 namespace ruzi {
 namespace {
+
+// How far one thread may run ahead of the disk, and how often it wakes the writer.
+constexpr int64_t kLogBacklogBytesPerThread = 32 << 20;
+constexpr int64_t kLogWakeBatch = 1024;
 
 std::string LogFolder(std::string_view log_path, const LogWriterSeams& seams) {
   std::string folder = Trim(log_path);
@@ -36,23 +41,21 @@ TqxWriteLogEx::TqxWriteLogEx(std::string_view base_name, std::string_view log_pa
     : TqxWriteLogEx(base_name, log_path, max_file_size_mb, ini_file_name, LogWriterSeams::System()) {}
 
 TqxWriteLogEx::TqxWriteLogEx(std::string_view base_name, std::string_view log_path, double max_file_size_mb,
-                             std::string_view ini_file_name, LogWriterSeams seams) {
+                             std::string_view ini_file_name, LogWriterSeams seams)
+    : threads_started_(seams.start_threads) {
   std::string ini_file = LogConfigFileName(seams.executable_path, ini_file_name);
   std::string folder = LogFolder(log_path, seams);
-  const bool start_threads = seams.start_threads;
   state_ = std::make_shared<LogDispatcher>(std::move(folder), BaseNameOrDefault(base_name), max_file_size_mb,
                                            std::move(ini_file), std::move(seams));
   dispatcher_ = std::make_unique<TDealLogThread>(state_);
-  if (start_threads) dispatcher_->Start();
+  if (threads_started_) dispatcher_->Start();
   LiveLogWriters::Add(this);
 }
 
 TqxWriteLogEx::~TqxWriteLogEx() {
   LiveLogWriters::Remove(this);
-  const LogThreadRelease mode = LogThreadRelease::Current();
-  // Writers are ours to stop only once the dispatcher, which feeds them, has stopped; if it
-  // has not, it keeps the shared state alive and frees the writers itself when it ends.
-  if (dispatcher_->Thread().StopAndRelease(mode)) state_->ReleaseWriters(mode);
+  // A thread that does not stop in time keeps the shared state alive and ends on its own.
+  dispatcher_->Thread().StopAndRelease(LogThreadRelease::Current());
 }
 
 int TqxWriteLogEx::LogLevel() const { return state_->LogLevel.load(std::memory_order_relaxed); }
@@ -61,24 +64,34 @@ const std::string& TqxWriteLogEx::BaseName() const { return state_->BaseName; }
 const std::string& TqxWriteLogEx::IniFileName() const { return state_->IniFileName; }
 double TqxWriteLogEx::MaxFileSizeMB() const { return state_->MaxFileSizeMB; }
 
-void TqxWriteLogEx::Queue(TLogMessage* message) {
-  state_->Queue.Push(message);
-  // The dispatcher comes by every 10 ms anyway; it is woken early only for a full batch, so a
-  // caller almost never pays for waking a thread.
-  if (state_->Queue.Count() >= kLogLinesPerPass) dispatcher_->Wake();
+void TqxWriteLogEx::WaitForRoom(const LogProducerQueue& queue) {
+  // A thread far ahead of the disk waits for the writer, unless nothing would come of it: no
+  // running writer, or appends failing (a full disk must not stop the host).
+  while (queue.BacklogBytes() > kLogBacklogBytesPerThread && threads_started_ && !shut_down_.load() &&
+         !state_->WriteFailing()) {
+    dispatcher_->Wake();
+    platform::SleepMilliseconds(1);
+  }
 }
 
 void TqxWriteLogEx::AddLog(std::string_view msg, std::string_view sub_name, int level, TLogType log_type) {
   if (level < 0) level = 0;
-  if (level > LogLevel()) return;
-  auto* message = new TLogMessage;
-  message->SubName = sub_name;
-  message->Msg = msg;
-  message->Level = level;
-  message->Time = ToDateTimeValue(state_->Seams.clock->Now());
-  message->ThreadId = std::to_string(platform::CurrentThreadId());
-  message->LogType = log_type;
-  Queue(message);
+  if (level > LogLevel() || shut_down_.load(std::memory_order_relaxed)) return;
+  LogProducerQueue& queue = state_->Producers.ForThisThread();
+  LogRecord record;
+  record.msg = msg;
+  record.sub_name = sub_name;
+  record.level = level;
+  record.thread_id = platform::CurrentThreadId();
+  record.log_type = log_type;
+  record.time = state_->Seams.clock->Now();
+  queue.Push(record);
+  // The thread comes by every 10 ms anyway; it is woken early only after a batch's worth of
+  // lines, so a caller almost never pays for waking it.
+  if ((queue.Pushed() & (kLogWakeBatch - 1)) == 0) {
+    dispatcher_->Wake();
+    WaitForRoom(queue);
+  }
 }
 
 void TqxWriteLogEx::AddLog(int level, std::string_view fmt, std::initializer_list<FormatArg> args,
@@ -93,7 +106,11 @@ void TqxWriteLogEx::AddLog(int level, std::string_view fmt, std::initializer_lis
   AddLog(text, sub_name, level, ltNormal);
 }
 
-int64_t TqxWriteLogEx::GetUnWriteLogCount() const { return state_->Queue.Count(); }
+int64_t TqxWriteLogEx::GetUnWriteLogCount() const { return state_->Unwritten(); }
+
+int64_t TqxWriteLogEx::GetFailedWriteCount() const {
+  return state_->Counters.failed_writes.load(std::memory_order_relaxed);
+}
 
 int TqxWriteLogEx::SetLogLevel(std::string_view ident, int fallback) {
   const std::string file = platform::DirectoryOf(state_->Seams.executable_path) + "QxServerInfo.ini";
@@ -103,17 +120,25 @@ int TqxWriteLogEx::SetLogLevel(std::string_view ident, int fallback) {
 }
 
 void TqxWriteLogEx::Shutdown() {
-  if (shut_down_) return;
-  shut_down_ = true;
-  // The dispatcher first, so no writer gets new lines while it drains.
+  if (shut_down_.exchange(true)) return;
   dispatcher_->Thread().DrainAndJoin();
-  state_->DrainWriters();
+}
+
+void TqxWriteLogEx::StopAndWriteWhatIsLeft() {
+  if (shut_down_.exchange(true)) return;
+  const LogThreadRelease mode = LogThreadRelease::Current();
+  // True once the thread has finished or, at process exit, is gone: its state is ours then.
+  if (dispatcher_->Thread().StopAndRelease(mode)) state_->WriteWhatIsLeft(mode.process_exiting);
 }
 
 void TqxWriteLogEx::RunPasses() {
-  while (state_->DealLog()) {
+  for (;;) {
+    try {
+      if (!state_->DealLog()) return;
+    } catch (...) {
+      return;  // as the thread does, the error ends the pass; tests look before the next one
+    }
   }
-  state_->RunWriterPasses();
 }
 
 void TqxWriteLogEx::ShutdownAll() { LiveLogWriters::ForEach([](TqxWriteLogEx& writer) { writer.Shutdown(); }); }

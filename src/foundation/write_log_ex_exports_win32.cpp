@@ -33,6 +33,10 @@ int64_t RuziWriteLogUnwritten(void* writer) {
   return writer != nullptr ? static_cast<ruzi::TqxWriteLogEx*>(writer)->GetUnWriteLogCount() : 0;
 }
 
+int64_t RuziWriteLogFailedWrites(void* writer) {
+  return writer != nullptr ? static_cast<ruzi::TqxWriteLogEx*>(writer)->GetFailedWriteCount() : 0;
+}
+
 int RuziWriteLogFree(void* writer) {
   return ruzi::LiveLogWriters::ReleaseOwned(static_cast<ruzi::TqxWriteLogEx*>(writer)) ? 1 : 0;
 }

@@ -2,12 +2,20 @@
 // The file operations of the log writer and the file-backed lists, behind an interface so
 // tests can put a fake underneath. Paths are GBK byte strings; both '\' and '/' separate.
 // The Windows side opens files sharing read and write with other processes.
+#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace ruzi::platform {
+
+// How far an append got, kept where another thread can read it should the appending one be
+// stopped part-way: the file's size before the append (-1 until known) and the bytes written.
+struct AppendProgress {
+  std::atomic<int64_t> start{-1};
+  std::atomic<size_t> written{0};
+};
 
 class FileSystem {
  public:
@@ -25,6 +33,13 @@ class FileSystem {
   virtual bool CreateEmptyFile(const std::string& path) = 0;
   // Opens (creating when absent), appends at the end and closes. 0, or the system's error number.
   virtual uint32_t AppendToFile(const std::string& path, std::string_view bytes) = 0;
+  // AppendToFile reporting its progress as it goes: after a failure part-way (a full disk),
+  // progress.written says how much of `bytes` is in the file.
+  virtual uint32_t AppendToFileTracked(const std::string& path, std::string_view bytes, AppendProgress& progress) {
+    const uint32_t error = AppendToFile(path, bytes);
+    if (error == 0) progress.written.store(bytes.size());
+    return error;
+  }
   virtual std::optional<std::string> ReadWholeFile(const std::string& path) = 0;
   // Replaces the file.
   virtual bool WriteWholeFile(const std::string& path, std::string_view bytes) = 0;

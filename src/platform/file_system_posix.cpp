@@ -60,10 +60,16 @@ class PosixFileSystem final : public FileSystem {
   }
 
   uint32_t AppendToFile(const std::string& path, std::string_view bytes) override {
+    AppendProgress progress;
+    return AppendToFileTracked(path, bytes, progress);
+  }
+
+  uint32_t AppendToFileTracked(const std::string& path, std::string_view bytes, AppendProgress& progress) override {
     const std::string folder = DirectoryOf(path);
     if (!folder.empty()) CreateDirectories(folder);
     const int fd = open(Native(path).c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
     if (fd < 0) return static_cast<uint32_t>(errno);
+    progress.start.store(lseek(fd, 0, SEEK_END));
     uint32_t result = 0;
     while (!bytes.empty()) {
       const ssize_t written = write(fd, bytes.data(), bytes.size());
@@ -72,6 +78,7 @@ class PosixFileSystem final : public FileSystem {
         result = static_cast<uint32_t>(errno);
         break;
       }
+      progress.written.fetch_add(static_cast<size_t>(written));
       bytes.remove_prefix(static_cast<size_t>(written));
     }
     close(fd);

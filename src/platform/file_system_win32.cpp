@@ -98,11 +98,27 @@ class Win32FileSystem final : public FileSystem {
   }
 
   uint32_t AppendToFile(const std::string& path, std::string_view bytes) override {
+    AppendProgress progress;
+    return AppendToFileTracked(path, bytes, progress);
+  }
+
+  uint32_t AppendToFileTracked(const std::string& path, std::string_view bytes, AppendProgress& progress) override {
     FileHandle file(OpenForAppend(path));
     if (!file.IsValid()) return GetLastError();
     LARGE_INTEGER zero{};
-    if (!SetFilePointerEx(file.Get(), zero, nullptr, FILE_END)) return GetLastError();
-    return WriteAll(file.Get(), bytes) ? 0 : GetLastError();
+    LARGE_INTEGER end{};
+    if (!SetFilePointerEx(file.Get(), zero, &end, FILE_END)) return GetLastError();
+    progress.start.store(end.QuadPart);
+    while (!bytes.empty()) {
+      const DWORD chunk = bytes.size() > 0x40000000u ? 0x40000000u : static_cast<DWORD>(bytes.size());
+      DWORD written = 0;
+      const BOOL ok = WriteFile(file.Get(), bytes.data(), chunk, &written, nullptr);
+      progress.written.fetch_add(written);
+      bytes.remove_prefix(written);
+      if (!ok) return GetLastError();
+      if (written == 0) return ERROR_DISK_FULL;
+    }
+    return 0;
   }
 
   std::optional<std::string> ReadWholeFile(const std::string& path) override {

@@ -1,6 +1,8 @@
 #pragma once
 // An in-memory file system for the log writer's tests, with switches that make operations
-// fail the way a locked or vanished file does.
+// fail the way a locked or vanished file or a full disk does.
+#include <algorithm>
+#include <cstdint>
 #include <map>
 #include <mutex>
 #include <set>
@@ -49,14 +51,25 @@ class MemoryFileSystem final : public platform::FileSystem {
     return true;
   }
   uint32_t AppendToFile(const std::string& path, std::string_view bytes) override {
+    platform::AppendProgress progress;
+    return AppendToFileTracked(path, bytes, progress);
+  }
+  // A full disk writes what fits and fails with ERROR_DISK_FULL.
+  uint32_t AppendToFileTracked(const std::string& path, std::string_view bytes,
+                               platform::AppendProgress& progress) override {
     std::lock_guard guard(lock_);
     if (append_failures > 0) {
       --append_failures;
       return 32;  // ERROR_SHARING_VIOLATION
     }
     ++appends;
-    files_[path].append(bytes);
-    return 0;
+    std::string& file = files_[path];
+    progress.start.store(static_cast<int64_t>(file.size()));
+    const size_t fits = std::min(bytes.size(), free_space);
+    file.append(bytes.substr(0, fits));
+    free_space -= fits;
+    progress.written.store(fits);
+    return fits == bytes.size() ? 0 : 112;
   }
   std::optional<std::string> ReadWholeFile(const std::string& path) override {
     std::lock_guard guard(lock_);
@@ -78,6 +91,7 @@ class MemoryFileSystem final : public platform::FileSystem {
   void Put(const std::string& path, const std::string& bytes) { WriteWholeFile(path, bytes); }
 
   int append_failures = 0;
+  size_t free_space = SIZE_MAX;
   int size_failures = 0;
   int appends = 0;
 

@@ -207,8 +207,10 @@ TEST_F(WriteLogExTest, FailedFlushKeepsLinesForTheNextFlush) {
   EXPECT_EQ(files.appends, 0);
   log.AddLog("three");
   log.RunPasses();
-  EXPECT_EQ(files.Content(file), Prefix(0) + "one\r\n" + Prefix(0) + "two\r\n" + Prefix(0) + "three\r\n");
-  EXPECT_EQ(files.appends, 1);
+  const std::string lines = Prefix(0) + "one\r\n" + Prefix(0) + "two\r\n" + Prefix(0) + "three\r\n";
+  EXPECT_EQ(files.Content(file).substr(0, lines.size()), lines);
+  EXPECT_EQ(files.appends, 2);  // the lines, then the line telling of the failure
+  EXPECT_EQ(log.GetFailedWriteCount(), 1);
 }
 
 TEST_F(WriteLogExTest, ShutdownWritesWhatAFailedFlushLeft) {
@@ -219,8 +221,41 @@ TEST_F(WriteLogExTest, ShutdownWritesWhatAFailedFlushLeft) {
   log.RunPasses();
   EXPECT_EQ(files.Content(file), "");
   log.AddLog("queued");
+  EXPECT_EQ(log.GetUnWriteLogCount(), 2);
   log.Shutdown();
-  EXPECT_EQ(files.Content(file), Prefix(0) + "kept\r\n" + Prefix(0) + "queued\r\n");
+  const std::string lines = Prefix(0) + "kept\r\n" + Prefix(0) + "queued\r\n";
+  EXPECT_EQ(files.Content(file).substr(0, lines.size()), lines);
+  EXPECT_EQ(log.GetUnWriteLogCount(), 0);
+}
+
+TEST_F(WriteLogExTest, FullDiskWritesEveryByteOnceAndTellsOfItWhenSpaceReturns) {
+  const std::string file = kLogs + "Z_2026-12-03.log";
+  TqxWriteLogEx log("Z", "", 200, "", Seams());
+  std::string expected;
+  auto add = [&](int n) {
+    log.AddLog("line " + std::to_string(n));
+    expected += Prefix(0) + "line " + std::to_string(n) + "\r\n";
+  };
+  for (int n = 0; n < 5; ++n) add(n);
+  files.free_space = 70;  // the disk fills in the middle of the second line
+  log.RunPasses();
+  EXPECT_EQ(files.Content(file), expected.substr(0, 70));
+  EXPECT_EQ(log.GetFailedWriteCount(), 1);
+  EXPECT_EQ(log.GetUnWriteLogCount(), 5);  // a line is written once it is whole in the file
+  add(5);  // still full: one more attempt, nothing more in the file
+  log.RunPasses();
+  EXPECT_EQ(log.GetFailedWriteCount(), 2);
+  EXPECT_EQ(files.Content(file), expected.substr(0, 70));
+  files.free_space = SIZE_MAX;
+  add(6);
+  log.RunPasses();
+  const std::string content = files.Content(file);
+  ASSERT_EQ(content.substr(0, expected.size()), expected);  // the torn line completed, nothing twice
+  const std::string notice = content.substr(expected.size());
+  EXPECT_TRUE(notice.starts_with(Prefix(0) + "写日志文件失败2次")) << notice;
+  EXPECT_TRUE(notice.ends_with("\r\n") && notice.find('\n') == notice.size() - 1) << notice;
+  EXPECT_EQ(log.GetUnWriteLogCount(), 0);
+  EXPECT_EQ(log.GetFailedWriteCount(), 2);
 }
 
 TEST_F(WriteLogExTest, LineThatFailsIsRetriedAtTheTailThenDroppedAfterTwenty) {
@@ -273,24 +308,23 @@ TEST_F(WriteLogExTest, MissingLogFolderIsCreatedOnRealFiles) {
             Prefix(0) + "two\r\n");
 }
 
-TEST_F(WriteLogExTest, PassesHandleAtMostAThousandLines) {
+TEST_F(WriteLogExTest, PassesTakeAtMostAThousandLinesPerFileAndAppendOnce) {
   LogDispatcher dispatcher(kLogs, "B", 200, kAppDir + "none.ini", Seams());
+  LogProducerQueue& queue = dispatcher.Producers.ForThisThread();
+  LogRecord record;
+  record.time = clock.Now();
   for (int i = 0; i < 2500; ++i) {
-    auto* message = new TLogMessage;
-    message->Msg = std::to_string(i);
-    dispatcher.Queue.Push(message);
+    const std::string text = std::to_string(i);
+    record.msg = text;
+    queue.Push(record);
   }
   EXPECT_TRUE(dispatcher.DealLog());
-  EXPECT_EQ(dispatcher.Queue.Count(), 1500);
+  EXPECT_EQ(files.appends, 1);  // one append per pass, not per line
+  EXPECT_EQ(dispatcher.Unwritten(), 1500);
   EXPECT_TRUE(dispatcher.DealLog());
   EXPECT_FALSE(dispatcher.DealLog());
-  LogFileWriter writer(kLogs + "W", 200, "1", Seams());
-  for (int i = 0; i < 1500; ++i) writer.Push(new TLogMessage);
-  EXPECT_TRUE(writer.WriteLog());
-  EXPECT_EQ(writer.Queue.Count(), 500);
-  EXPECT_EQ(files.appends, 1);  // one append per pass, not per line
-  EXPECT_FALSE(writer.WriteLog());
-  EXPECT_EQ(files.appends, 2);
+  EXPECT_EQ(files.appends, 3);
+  EXPECT_EQ(dispatcher.Unwritten(), 0);
 }
 
 }  // namespace

@@ -13,8 +13,10 @@ RUZI_API void* RuziWriteLogCreate(const char* base_name, const char* log_path, d
                                   const char* ini_file_name);
 // AddLog on the writer; log_type is a TLogType (0 to 60), anything else is ignored.
 RUZI_API void RuziWriteLogAdd(void* writer, const char* msg, const char* sub_name, int level, int log_type);
-// Lines still queued (0 for nullptr).
+// Lines accepted and not yet in their file (0 for nullptr).
 RUZI_API int64_t RuziWriteLogUnwritten(void* writer);
+// Appends that did not reach the file whole (a full disk, a file that cannot be opened).
+RUZI_API int64_t RuziWriteLogFailedWrites(void* writer);
 // Writes out and ends the writer; 1 when it was one of the library's, else 0.
 RUZI_API int RuziWriteLogFree(void* writer);
 

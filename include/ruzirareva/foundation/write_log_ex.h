@@ -1,13 +1,16 @@
 #pragma once
-// TqxWriteLogEx: the asynchronous log writer. A caller only builds a message and pushes it;
-// one dispatcher thread hands messages to one writer thread per file, which appends them to
-// Logs\<base>[_<sub>]_<YYYY-MM-DD>.log, moving a file past the size limit aside under a number.
+// TqxWriteLogEx: the asynchronous log writer. A caller copies its line into a queue of its
+// own thread (no lock shared with other threads, no allocation for a line that fits its
+// queue's current block); one background thread reads every queue and appends each file's
+// lines to Logs\<base>[_<sub>]_<YYYY-MM-DD>.log, moving a file past the size limit aside under
+// a number.
 //
 // Lines: "[" pid "]" yyyy-mm-dd hh:mm:ss.zzz "[" level "][" tid "]: " text CR LF.
 // The threshold comes from the configuration file ("common"/"LogLevel", never below 5) and is
 // re-read every 10 s. Shutdown (also run for every live instance by the library's shutdown)
-// writes everything queued; the destructor alone waits at most 500 ms per thread and may lose
-// what is still queued.
+// writes everything queued; the destructor alone waits at most 500 ms for the thread and may
+// lose what is still queued. Any thread may call AddLog and the counters.
+#include <atomic>
 #include <cstdint>
 #include <initializer_list>
 #include <memory>
@@ -21,6 +24,7 @@
 namespace ruzi {
 
 class LogDispatcher;
+class LogProducerQueue;
 class TDealLogThread;
 struct LogWriterSeams;
 struct TLogMessage;
@@ -44,8 +48,10 @@ class RUZI_API TqxWriteLogEx {
   // "写日志时Format出错,StrFormat=[" fmt "]" instead. The type is ltNormal.
   void AddLog(int level, std::string_view fmt, std::initializer_list<FormatArg> args,
               std::string_view sub_name = {});
-  // Messages not yet handed to a writer.
+  // Lines accepted and not yet in their file (queued, being formatted or waiting for space).
   int64_t GetUnWriteLogCount() const;
+  // Appends that did not reach their file whole (a full disk, a file that cannot be opened).
+  int64_t GetFailedWriteCount() const;
   // Reads key ident of section "WriteLog" of QxServerInfo.ini beside the executable.
   int SetLogLevel(std::string_view ident, int fallback);
 
@@ -55,8 +61,12 @@ class RUZI_API TqxWriteLogEx {
   const std::string& IniFileName() const;
   double MaxFileSizeMB() const;
 
-  // Writes everything queued and stops the threads. Lines added afterwards are not written.
+  // Writes everything queued and stops the thread. Lines added afterwards are not written.
   void Shutdown();
+  // Stops the thread without waiting for its drain and writes what is left from the calling
+  // thread (the library's end step: under the loader lock, or at process exit where the
+  // thread is already gone and no lock is waited for). Lines added afterwards are not written.
+  void StopAndWriteWhatIsLeft();
   // Without threads (LogWriterSeams::start_threads off): one dispatcher pass until the queue is
   // empty, then the writers' passes.
   void RunPasses();
@@ -65,11 +75,12 @@ class RUZI_API TqxWriteLogEx {
   static void ShutdownAll();
 
  private:
-  void Queue(TLogMessage* message);
+  void WaitForRoom(const LogProducerQueue& queue);
 
   std::shared_ptr<LogDispatcher> state_;
   std::unique_ptr<TDealLogThread> dispatcher_;
-  bool shut_down_ = false;
+  const bool threads_started_;
+  std::atomic<bool> shut_down_{false};
 };
 
 }  // namespace ruzi
