@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "foundation/error.h"
@@ -56,12 +57,17 @@ class FileBackedList : public ListT {
       files_.RenameFile(FileName, FileName + "." + CompactTimeStamp(clock_.Now()));  // a failure is ignored
       return;
     }
+    std::vector<std::pair<typename ListT::Key, void*>> entries;
+    entries.reserve(Lines.size());
     for (size_t i = 1; i < Lines.size(); ++i) {
       FileKeyT key{};
       void* data = nullptr;
       if (OnLoadItem) OnLoadItem(Lines[i], key, data);
-      // A duplicate key is dropped; its block goes back through OnFreeData rather than leak.
-      if (!this->Insert(key, data) && data != nullptr && OnFreeData) OnFreeData(data);
+      entries.emplace_back(std::move(key), data);
+    }
+    // A duplicate key is dropped; its block goes back through OnFreeData rather than leak.
+    for (void* data : this->InsertMany(std::move(entries))) {
+      if (data != nullptr && OnFreeData) OnFreeData(data);
     }
   }
 

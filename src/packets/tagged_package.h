@@ -7,8 +7,10 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
+
+#include "packets/name_index.h"
+#include "packets/tagged_item_reader.h"
 
 namespace ruzi {
 
@@ -16,16 +18,6 @@ struct TqxPackageItem {
   std::string Name;
   std::string Value;
 };
-
-// The first item of a tag text and what follows it, viewing the text: the name between the
-// first "<" and the next ">", the value up to the first "</name>", and the rest after it
-// (positions exactly as the client computes them, so malformed text splits the same way).
-struct TaggedItemView {
-  std::string_view name;
-  std::string_view value;
-  std::string_view rest;
-};
-TaggedItemView SplitFirstTaggedItem(std::string_view text);
 
 class TqxPackage {
  public:
@@ -53,7 +45,7 @@ class TqxPackage {
   void GetItemName(int32_t index, std::string& name) const;
   bool GetItemValue(int32_t index, std::string& value) const;
 
-  // SplitFirstTaggedItem into owned strings.
+  // The first item of a tag text (split as TaggedItemReader splits) into owned strings.
   static void GetFirstItem(std::string_view text, std::string& name, std::string& rest, std::string& value);
 
   void Parse(std::string_view text);
@@ -69,8 +61,7 @@ class TqxPackage {
   const TqxPackageItem* Find(std::string_view name) const;
 
   std::vector<std::unique_ptr<TqxPackageItem>> items_;
-  // Name -> item, the key viewing the item's own Name.
-  std::unordered_map<std::string_view, TqxPackageItem*> index_;
+  NameIndex<TqxPackageItem> index_;
 };
 
 }  // namespace ruzi
