@@ -17,6 +17,14 @@
 #include "service/call_service.h"
 #include "service/tuxedo_connection.h"
 
+namespace {
+
+// Outside main's frame: the threads still count while the process exits.
+std::atomic<int> calls{0};
+std::atomic<int> failures{0};
+
+}  // namespace
+
 int main(int argc, char** argv) {
   ruzi::bench::ServerArgument target;
   if (!ruzi::bench::ReadServerArgument(argc, argv, "free_in_flight_timing", target)) return 2;
@@ -27,10 +35,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "ruzirareva.dll did not load (error %lu)\n", GetLastError());
     return 1;
   }
-  std::atomic<int> calls{0};
-  std::atomic<int> failures{0};
   for (int t = 0; t < 16; ++t) {
-    std::thread([&calls, &failures] {
+    std::thread([] {
       for (;;) {
         std::string output;
         if (ruzi::CallService("demo_echo", "<a>1</a>", output) != 0) ++failures;

@@ -11,9 +11,10 @@ iterations=${1:-30}
 build=$(cd "${2:-$root/build/windows-release}" && pwd)
 native=$(cd "${3:-$root/build/release/bin}" && pwd)
 work=$(mktemp -d)
+kept=$(mktemp -d /tmp/exit-hang-loop.XXXXXX)  # the output of every run that failed
 export WINEPREFIX=$build/wineprefix WINEDEBUG=-all LC_ALL=zh_CN.UTF-8
 mkdir -p "$WINEPREFIX"
-wineserver -p
+wineserver -p >/dev/null 2>&1
 cleanup() {
   "$native/ruzi" server stop --dir "$work" >/dev/null 2>&1
   wineserver -k 2>/dev/null
@@ -35,7 +36,9 @@ run() {  # run <name> <seconds allowed> <program> [arguments…]
   elif [ $code = 0 ]; then
     ended[$name]=$((${ended[$name]:-0} + 1))
   else
-    failed[$name]=$((${failed[$name]:-0} + 1)); echo "  $name: exit code $code"; tail -3 "$work/output"
+    failed[$name]=$((${failed[$name]:-0} + 1))
+    cp "$work/output" "$kept/$name-$i.txt"
+    echo "  $name: exit code $code (output in $kept/$name-$i.txt)"
   fi
 }
 for ((i = 1; i <= iterations; i++)); do
