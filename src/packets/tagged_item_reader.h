@@ -17,13 +17,9 @@
 #include <string_view>
 #include <vector>
 
-namespace ruzi {
+#include "packets/tagged_package.h"
 
-struct TaggedItemView {
-  std::string_view name;
-  std::string_view value;
-  std::string_view rest;  // the text after this item, where the next read starts
-};
+namespace ruzi {
 
 class TaggedItemReader {
  public:

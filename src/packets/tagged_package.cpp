@@ -8,6 +8,7 @@
 #include "dialogs/message_sink.h"
 #include "foundation/format_float.h"
 #include "foundation/string_to_number.h"
+#include "packets/tagged_item_reader.h"
 
 namespace ruzi {
 namespace {
@@ -88,10 +89,14 @@ bool TqxPackage::GetItemValue(int32_t index, std::string& value) const {
   return GetItem(Item(index).Name, value);
 }
 
-void TqxPackage::GetFirstItem(std::string_view text, std::string& name, std::string& rest, std::string& value) {
-  TaggedItemReader reader(text);
+TaggedItemView SplitFirstTaggedItem(std::string_view text) {
   TaggedItemView item;
-  reader.Next(item);
+  TaggedItemReader(text).Next(item);
+  return item;
+}
+
+void TqxPackage::GetFirstItem(std::string_view text, std::string& name, std::string& rest, std::string& value) {
+  const TaggedItemView item = SplitFirstTaggedItem(text);
   name.assign(item.name);
   value.assign(item.value);
   rest.assign(item.rest);

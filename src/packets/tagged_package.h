@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "packets/name_index.h"
-#include "packets/tagged_item_reader.h"
 
 namespace ruzi {
 
@@ -18,6 +17,17 @@ struct TqxPackageItem {
   std::string Name;
   std::string Value;
 };
+
+// The first item of a tag text and what follows it, viewing the text: the name between the
+// first "<" and the next ">", the value up to the first "</name>", and the rest after it
+// (positions exactly as the client computes them, so malformed text splits the same way).
+// TaggedItemReader splits a whole text this way, item after item, in linear time.
+struct TaggedItemView {
+  std::string_view name;
+  std::string_view value;
+  std::string_view rest;
+};
+TaggedItemView SplitFirstTaggedItem(std::string_view text);
 
 class TqxPackage {
  public:
@@ -45,7 +55,7 @@ class TqxPackage {
   void GetItemName(int32_t index, std::string& name) const;
   bool GetItemValue(int32_t index, std::string& value) const;
 
-  // The first item of a tag text (split as TaggedItemReader splits) into owned strings.
+  // SplitFirstTaggedItem into owned strings.
   static void GetFirstItem(std::string_view text, std::string& name, std::string& rest, std::string& value);
 
   void Parse(std::string_view text);
