@@ -4,7 +4,7 @@
 // exit ends them wherever they are; with "join" it stops and joins them first. Neither the
 // FreeLibrary nor the exit may hang (run it under a time limit; tools/exit-hang-loop.sh runs it
 // again and again). Prints how long the FreeLibrary took.
-// Start ruzi-mwd first:  free_in_flight_timing //127.0.0.1:<port> [join]   (or WSNADDR)
+// Start ruzi-mwd first:  free_in_flight_timing [//127.0.0.1:<port>] [join]   (or WSNADDR)
 #include <windows.h>
 
 #include <atomic>
@@ -29,9 +29,10 @@ std::atomic<bool> stop{false};
 }  // namespace
 
 int main(int argc, char** argv) {
+  const bool join = argc > 1 && std::string(argv[argc - 1]) == "join";
+  if (join) --argc;  // the address may come from WSNADDR
   ruzi::bench::ServerArgument target;
   if (!ruzi::bench::ReadServerArgument(argc, argv, "free_in_flight_timing", target)) return 2;
-  const bool join = argc > 2 && std::string(argv[2]) == "join";
   if (!ruzi::bench::StartLibraryUnits()) return 1;
   ruzi::SetTuxedoConnType("2");
   HMODULE library = LoadLibraryA("ruzirareva.dll");
