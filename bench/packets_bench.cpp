@@ -1,9 +1,13 @@
 // Section packets: parse + full cursor scan and build of a 64 MB packet, each beside a plain
 // memchr split of the same bytes in the same iterations ("x_memchr" = speed relative to it;
-// goals: parse >= 0.5, build >= 0.3). Tagged texts: Parse and GetText of 1 MB, 10,000 items.
+// goals: parse >= 0.5, build >= 0.3). Tagged texts: Parse and GetText of 1 MB, 10,000 items;
+// Parse of hostile texts (goal: 1 MB in 50 ms or less): tags never closed, each a new name or
+// all one name, and closing tags that never match.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "packets/tagged_package.h"
@@ -119,6 +123,33 @@ void BM_TqxPackageParse(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
 }
 BENCHMARK(BM_TqxPackageParse)->Unit(benchmark::kMillisecond);
+
+// The hostile shapes, `bytes` long: "<t000000>x<t000001>x…" (a new name every 10 bytes, never
+// closed: 1 MB holds 104,858 tags), "<zz>x<zz>x…" (one name), and "<zz>x</zy></zy>…" (closing
+// tags of another name).
+std::string HostileText(int64_t shape, size_t bytes) {
+  std::string text;
+  text.reserve(bytes + 16);
+  for (size_t i = 0; text.size() < bytes; ++i) {
+    if (shape == 0) text += "<t" + std::string(6 - std::min<size_t>(6, std::to_string(i).size()), '0') + std::to_string(i) + ">x";
+    else if (shape == 1) text += "<zz>x";
+    else text += i % 8 == 0 ? "<zz>x" : "</zy>";
+  }
+  return text;
+}
+
+void BM_TqxPackageParseHostile(benchmark::State& state) {
+  const std::string text = HostileText(state.range(0), static_cast<size_t>(state.range(1)));
+  for (auto _ : state) {
+    TqxPackage package(text);
+    benchmark::DoNotOptimize(package.Count());
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
+}
+BENCHMARK(BM_TqxPackageParseHostile)
+    ->ArgsProduct({{0, 1, 2}, {64 << 10, 256 << 10, 1 << 20}})
+    ->ArgNames({"shape", "bytes"})
+    ->Unit(benchmark::kMillisecond);
 
 void BM_TqxPackageGetText(benchmark::State& state) {
   const TqxPackage package(TaggedText());

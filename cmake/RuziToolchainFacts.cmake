@@ -8,6 +8,12 @@ if(WIN32)
   add_compile_options($<$<COMPILE_LANGUAGE:C,CXX>:-Wa,-mbig-obj>)
   # Wine runs every Windows executable the tests start.
   set(RUZI_WINE_PREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+  # wine-run.sh starts Wine's loader itself: Debian's `wine` is a sh script, and dash drops
+  # environment variables whose names are not shell names ("61057value").
+  find_program(RUZI_WINE_LOADER NAMES wine64 PATHS /usr/lib/wine /usr/lib64/wine NO_DEFAULT_PATH)
+  if(NOT RUZI_WINE_LOADER)
+    find_program(RUZI_WINE_LOADER NAMES wine64 wine REQUIRED)
+  endif()
   configure_file(${CMAKE_SOURCE_DIR}/tools/wine-run.sh.in ${CMAKE_BINARY_DIR}/wine-run.sh
                  @ONLY FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
                  WORLD_READ WORLD_EXECUTE)

@@ -1,6 +1,9 @@
 #pragma once
 // The members of FileBackedList, instantiated once for each list in its own source file
 // (f_order_list.cpp, f_str_order_list.cpp) and exported from there.
+#include <utility>
+#include <vector>
+
 #include "foundation/error.h"
 #include "foundation/file_backed_list.h"
 #include "foundation/local_time_text.h"
@@ -40,12 +43,17 @@ void FileBackedList<ListT, FileKeyT>::Load() {
     files_.RenameFile(FileName, FileName + "." + CompactTimeStamp(clock_.Now()));  // a failure is ignored
     return;
   }
+  std::vector<std::pair<typename ListT::Key, void*>> entries;
+  entries.reserve(Lines.size());
   for (size_t i = 1; i < Lines.size(); ++i) {
     FileKeyT key{};
     void* data = nullptr;
     if (OnLoadItem) OnLoadItem(Lines[i], key, data);
-    // A duplicate key is dropped; its block goes back through OnFreeData rather than leak.
-    if (!this->Insert(key, data) && data != nullptr && OnFreeData) OnFreeData(data);
+    entries.emplace_back(std::move(key), data);
+  }
+  // A duplicate key is dropped; its block goes back through OnFreeData rather than leak.
+  for (void* data : this->InsertMany(std::move(entries))) {
+    if (data != nullptr && OnFreeData) OnFreeData(data);
   }
 }
 

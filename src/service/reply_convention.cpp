@@ -6,6 +6,7 @@
 #include "foundation/format.h"
 #include "foundation/replace_text.h"
 #include "foundation/string_to_number.h"
+#include "packets/tagged_item_reader.h"
 #include "packets/tagged_package.h"
 
 namespace ruzi {
@@ -18,13 +19,12 @@ struct ConventionItems {
   std::optional<std::string_view> error_code, error_message, warn_code, warn_message;
 
   explicit ConventionItems(std::string_view text) {
-    while (!text.empty()) {
-      const TaggedItemView item = SplitFirstTaggedItem(text);
+    TaggedItemReader reader(text);
+    for (TaggedItemView item; reader.Next(item);) {
       if (item.name == "ErrCode") error_code = item.value;
       else if (item.name == "ErrMsg") error_message = item.value;
       else if (item.name == "WarnCode") warn_code = item.value;
       else if (item.name == "WarnMessage") warn_message = item.value;
-      text = item.rest;
     }
   }
 };

@@ -3,10 +3,13 @@
 // and the release of every data block exactly once.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <random>
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "foundation/order_list.h"
 #include "foundation/str_order_list.h"
@@ -161,7 +164,8 @@ void ExpectMatchesModel(const List& list, const std::map<Key, void*>& model) {
   }
 }
 
-// One random step: insert, delete (three ways) or search, each checked against the model.
+// One random step: insert (one, or a batch at once), delete (three ways) or search, each
+// checked against the model.
 template <typename List, typename Key, typename MakeKey>
 void RandomRun(uint32_t seed, int steps, MakeKey make_key) {
   std::mt19937 random(seed);
@@ -176,7 +180,7 @@ void RandomRun(uint32_t seed, int steps, MakeKey make_key) {
       const auto found = model.find(key);
       const bool present = found != model.end();
       typename List::Node* node = nullptr;
-      switch (random() % 6) {
+      switch (random() % 7) {
         case 0:
         case 1: {
           void* data = Block(next_block++);
@@ -195,6 +199,21 @@ void RandomRun(uint32_t seed, int steps, MakeKey make_key) {
           ASSERT_EQ(list.Delete(key, false), present);
           if (present) model.erase(found);
           break;
+        case 6: {
+          // The first entry of a key in the batch wins unless the key is present already.
+          std::vector<std::pair<Key, void*>> batch;
+          std::vector<void*> expected_dropped;
+          for (size_t count = random() % 8; count > 0; --count) {
+            const Key batch_key = make_key(random);
+            batch.emplace_back(batch_key, Block(next_block++));
+            if (!model.emplace(batch_key, batch.back().second).second) expected_dropped.push_back(batch.back().second);
+          }
+          std::vector<void*> dropped = list.InsertMany(batch);
+          std::sort(dropped.begin(), dropped.end());
+          std::sort(expected_dropped.begin(), expected_dropped.end());
+          ASSERT_EQ(dropped, expected_dropped);
+          break;
+        }
         default: {
           const bool hit = list.Search(key, node);
           ASSERT_EQ(hit, present);

@@ -1,14 +1,18 @@
-// The tagged string package: splitting arithmetic on well-formed and malformed text,
-// replacement in place, conversions, Output through the message sink, random round trips.
+// The tagged string package: splitting arithmetic on well-formed and malformed text, the
+// linear reader against the first-item search it replaced, replacement in place, conversions,
+// Output through the message sink, random round trips.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <random>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "dialogs/message_sink.h"
+#include "packets/tagged_item_reader.h"
 #include "packets/tagged_package.h"
 
 namespace ruzi {
@@ -51,6 +55,56 @@ TEST(TaggedPackage, GetFirstItemPositions) {
   EXPECT_EQ(FirstItem("<a<b>1</a<b>"), (Split{"a<b", "1", ""}));
   EXPECT_EQ(FirstItem("<"), (Split{"", "", ""}));
   EXPECT_EQ(FirstItem(""), (Split{"", "", ""}));
+}
+
+// The splitting as first written: search the rest of the text again for every item (quadratic
+// when tags stay open), positions as Copy(Text, Index, Count) with 1-based Index computes them.
+Split ReferenceFirstItem(std::string_view text) {
+  const auto copy = [](std::string_view from, int64_t index, int64_t count) {
+    index = std::max<int64_t>(index, 1);
+    const int64_t length = static_cast<int64_t>(from.size());
+    if (index > length || count <= 0) return std::string();
+    return std::string(from.substr(static_cast<size_t>(index - 1), static_cast<size_t>(std::min(count, length - index + 1))));
+  };
+  const size_t open = text.find('<');
+  const std::string_view tail = open == std::string_view::npos ? text : text.substr(open + 1);
+  const size_t close = tail.find('>');
+  const std::string name(close == std::string_view::npos ? std::string_view() : tail.substr(0, close));
+  const std::string closing = "</" + name + ">";
+  const size_t found = tail.find(closing);
+  const int64_t q = found == std::string_view::npos ? 0 : static_cast<int64_t>(found) + 1;
+  const int64_t name_length = static_cast<int64_t>(name.size());
+  return {name, copy(tail, name_length + 2, q - name_length - 2), copy(tail, q + static_cast<int64_t>(closing.size()), INT64_MAX)};
+}
+
+// Random texts over the bytes tags are made of, with names repeated, nested, left open and
+// closed out of order: the reader splits every item exactly where the old search did, whether
+// it looks for closing tags directly, through its index from the start, or switches on the way,
+// and a parsed package holds what the old loop added.
+TEST(TaggedPackage, ReaderSplitsAsTheFirstItemSearchDid) {
+  std::mt19937 random(23);
+  const std::vector<std::string> pieces = {"<",   ">",    "</",   "a",    "b",   "x",   "<a>", "</a>", "<b>",
+                                           "</b>", "<ab>", "</ab>", "</>", "<>",  "a</", "<a<b>", "</a<b>"};
+  for (int round = 0; round < 5000; ++round) {
+    std::string text;
+    for (size_t count = random() % 24; count > 0; --count) text += pieces[random() % pieces.size()];
+    std::vector<Split> expected;
+    TqxPackage model;
+    for (std::string rest = text; !rest.empty(); rest = expected.back().rest) {
+      expected.push_back(ReferenceFirstItem(rest));
+      model.Add(expected.back().name, expected.back().value);
+    }
+    for (size_t direct_search_bytes : {size_t{0}, text.size() / 2, SIZE_MAX}) {
+      TaggedItemReader reader(text, direct_search_bytes);
+      TaggedItemView item;
+      for (const Split& split : expected) {
+        ASSERT_TRUE(reader.Next(item)) << text;
+        ASSERT_EQ((Split{std::string(item.name), std::string(item.value), std::string(item.rest)}), split) << text;
+      }
+      ASSERT_FALSE(reader.Next(item)) << text;
+    }
+    ASSERT_EQ(ItemsOf(TqxPackage(text)), ItemsOf(model)) << text;
+  }
 }
 
 TEST(TaggedPackage, ParseTheDocumentedTexts) {

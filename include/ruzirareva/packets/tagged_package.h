@@ -7,10 +7,10 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "ruzirareva/export.h"
+#include "ruzirareva/packets/name_index.h"
 
 namespace ruzi {
 
@@ -22,6 +22,7 @@ struct TqxPackageItem {
 // The first item of a tag text and what follows it, viewing the text: the name between the
 // first "<" and the next ">", the value up to the first "</name>", and the rest after it
 // (positions exactly as the client computes them, so malformed text splits the same way).
+// TaggedItemReader splits a whole text this way, item after item, in linear time.
 struct TaggedItemView {
   std::string_view name;
   std::string_view value;
@@ -71,8 +72,7 @@ class RUZI_API TqxPackage {
   const TqxPackageItem* Find(std::string_view name) const;
 
   std::vector<std::unique_ptr<TqxPackageItem>> items_;
-  // Name -> item, the key viewing the item's own Name.
-  std::unordered_map<std::string_view, TqxPackageItem*> index_;
+  NameIndex<TqxPackageItem> index_;
 };
 
 }  // namespace ruzi
