@@ -1,7 +1,7 @@
 // The server's audit trail through the middleware, as an administrator signs on: its rows
 // (read), its size (stats) and the removal of old rows (prune).
 #include "command.h"
-#include "library/unit_registry.h"
+#include "library_session.h"
 #include "packets/tagged_package.h"
 #include "packets/unpack.h"
 #include "service/call_service.h"
@@ -12,10 +12,12 @@ namespace {
 
 // The service's reply text; throws with the service's message when the call fails.
 std::string Ask(const std::string& service, const std::string& request) {
-  if (!UnitRegistry::Instance().StartAll()) throw std::runtime_error(UnitRegistry::Instance().LastStartError());
   std::string output;
-  int32_t result = CallService(service, request, output, 30000, false, true);
-  UnitRegistry::Instance().ShutdownAll();
+  int32_t result;
+  {
+    LibrarySession session;
+    result = CallService(service, request, output, 30000, false, true);
+  }
   if (result != 0) throw std::runtime_error(service + ": " + output);
   return output;
 }
