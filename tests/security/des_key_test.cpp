@@ -2,7 +2,7 @@
 
 #include <random>
 
-#include "expect_error.h"
+#include "error_text.h"
 #include "security/des_key.h"
 
 namespace ruzi {

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <random>
 
-#include "expect_error.h"
+#include "error_text.h"
 #include "security/des_key.h"
 #include "security/sm_encrypt.h"
 #include "test_paths.h"
