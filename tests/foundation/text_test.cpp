@@ -174,31 +174,5 @@ TEST(ByteSearch, FindsTheFirstMatchAtEveryPositionAndAlignment) {
   }
 }
 
-// Every position and alignment, with high bytes (0x80, 0xFF) that a careless zero test takes
-// for matches, against a byte-by-byte search and the standard library's.
-TEST(ByteSearch, FindsTheFirstMatchAtEveryPositionAndAlignment) {
-  std::mt19937 random(2);
-  const char bytes[] = {'a', '<', '\x80', '\xFF', '\x01', '\x7F', '\0', '/'};
-  for (int i = 0; i < 20000; ++i) {
-    std::vector<char> buffer(72);  // several sixteen-byte steps and every tail length
-    for (char& byte : buffer) byte = bytes[random() % (i % 2 == 0 ? 6 : 8)];
-    const size_t offset = random() % 8;
-    const size_t size = random() % (buffer.size() - offset + 1);
-    const char* data = buffer.data() + offset;
-    const char sought = bytes[random() % 8];
-    size_t expected = 0;
-    while (expected < size && data[expected] != sought) ++expected;
-    ASSERT_EQ(FindByte(data, size, sought), expected) << "offset " << offset << " size " << size;
-    ASSERT_EQ(TextLength(data, size), std::string_view(data, size).find('\0') == std::string_view::npos
-                                          ? size
-                                          : std::string_view(data, size).find('\0'));
-    const std::string_view text(data, size);
-    const std::string_view in_text = text.substr(random() % (size + 1), random() % 4);
-    ASSERT_EQ(FindText(text, in_text), text.find(in_text));
-    const std::string other = std::string(1 + random() % 3, bytes[random() % 8]);
-    ASSERT_EQ(FindText(text, other), text.find(other));
-  }
-}
-
 }  // namespace
 }  // namespace ruzi

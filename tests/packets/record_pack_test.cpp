@@ -107,8 +107,8 @@ TEST(RecordPack, NumbersReadStrictly) {
     int64_t l = 0;
     EXPECT_EQ(pack.GetInt32(0, &i), row.int32_result) << pack.RecNo();
     EXPECT_EQ(pack.GetInt64(0, &l), row.int64_result) << pack.RecNo();
-    if (row.int32_result == RecordPack::kOk) EXPECT_EQ(i, row.int32);
-    if (row.int64_result == RecordPack::kOk) EXPECT_EQ(l, row.int64);
+    EXPECT_EQ(i, row.int32_result == RecordPack::kOk ? row.int32 : i);
+    EXPECT_EQ(l, row.int64_result == RecordPack::kOk ? row.int64 : l);
     pack.Next();
   }
   double d = 0;

@@ -1,15 +1,19 @@
 // The ciphers' known answers (tests/data/ciphers.txt), each checked both ways where the
-// algorithm has an inverse. The native build also compares them with OpenSSL on random input.
+// algorithm has an inverse, and the messages of refused keys and texts (cipher_errors.txt).
+// The native build also compares the ciphers with OpenSSL on random input.
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <mutex>
 
 #include "security/d3des.h"
+#include "security/des_key.h"
+#include "security/encrypt_public.h"
 #include "security/des_block.h"
 #include "security/hex_text.h"
 #include "security/sm3.h"
 #include "security/sm4.h"
+#include "security/sm_encrypt.h"
 #include "vector_file.h"
 
 namespace ruzi {
@@ -69,6 +73,23 @@ TEST(CipherVectors, KnownAnswersBothWays) {
       ADD_FAILURE() << "unknown algorithm " << algorithm;
     }
   }
+}
+
+// Every call here must throw; the text enciphered is irrelevant.
+TEST(CipherVectors, MessagesOfRefusedKeysAndTexts) {
+  auto type = [](const std::vector<std::string>& a) { return std::stoi(a[0]); };
+  testing::CheckAnswers("cipher_errors.txt", {
+      {"GetDESKey", [&](auto& a) { return GetDESKey(type(a), a[1]); }},
+      {"qxEncryptEx", [&](auto& a) { return qxEncryptEx(type(a), a[1], a[2], etEncrypt); }},
+      {"qxDecryptEx", [&](auto& a) { return qxDecryptEx(type(a), a[1], a[2], etEncrypt); }},
+      {"Encrypt3DES", [&](auto& a) { return Encrypt3DES(type(a), a[1], a[2], etEncrypt); }},
+      {"Decrypt3DES", [&](auto& a) { return Decrypt3DES(type(a), a[1], a[2], etEncrypt); }},
+      {"SM4_Encrypt", [](auto& a) { return SM4_Encrypt(a[0], a[1]); }},
+      {"SM4_Decrypt", [](auto& a) { return SM4_Decrypt(a[0], a[1]); }},
+      {"des3_encrypt", [](auto& a) { return des3_encrypt(a[0], a[1]); }},
+      {"des3_decrypt", [](auto& a) { return des3_decrypt(a[0], a[1]); }},
+      {"gm_encrypt", [&](auto& a) { return gm_encrypt(type(a), a[1], a[2]); }},
+  });
 }
 
 }  // namespace
