@@ -47,6 +47,7 @@ if configure_and_build windows -DRUZI_NATIVE_BIN_DIR="$PWD/build/native/bin"; th
   run_ctest windows xvfb-run -a tools/run-wine-tests.sh build/windows
 fi
 
+summary+=("size: $(tools/test-ratio.sh | sed 's/: */: /' | paste -sd ',' -)")
 echo
 echo "== test runs"
 printf '  %s\n' "${summary[@]}"

@@ -1,36 +1,74 @@
-// Tolerant comparisons, the rounding rules with their nudges, and number texts.
+// Number functions of foundation: the known answers of tests/data/numbers.txt, and random
+// values against the definitions, a model and the C library.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cinttypes>
+#include <clocale>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
+#include <optional>
 #include <random>
 
 #include "foundation/comma_text.h"
-#include "foundation/convert_error.h"
 #include "foundation/float_compare.h"
 #include "foundation/number_text.h"
 #include "foundation/rounding.h"
+#include "foundation/string_to_number.h"
+#include "vector_file.h"
 
 namespace ruzi {
 namespace {
 
-TEST(FloatCompare, EpsilonFollowsTheFirstOperand) {
-  EXPECT_TRUE(FEqual(100, 100.000001));
-  EXPECT_FALSE(FEqual(1, 1.000001));
-  EXPECT_TRUE(FEqual(1, 1.0000000001));
-  EXPECT_FALSE(FEqual(10, 10.000001));  // 10 is not above 10
-  EXPECT_TRUE(FEqual(10.0000001, 10));
-  EXPECT_FALSE(FEqual(-100, -100.000001));  // negatives use 1e-9
-  // FLessThan(A, B) is FMoreThan(B, A): the epsilon comes from B.
-  EXPECT_FALSE(FLessThan(100, 100.000002));
-  EXPECT_TRUE(FLessThan(5, 5.000002));
-  EXPECT_TRUE(FMoreThan(100.0001, 100));
-  EXPECT_FALSE(FMoreThan(100.000001, 100));
-  EXPECT_TRUE(FMoreEqual(100, 100.000001));
-  EXPECT_TRUE(FLessEqual(100.000001, 100));
-  EXPECT_FALSE(FMoreEqual(1, 2));
-  EXPECT_FALSE(FLessEqual(2, 1));
+using testing::Num;
+
+double D(const std::string& text) { return std::stod(text); }
+template <typename T>
+std::string Maybe(const std::optional<T>& value) {
+  if (!value) return "none";
+  if constexpr (std::is_floating_point_v<T>) return Num(*value);
+  else return std::to_string(*value);
+}
+template <typename T>
+std::string Either(const std::optional<T>& tried, T (*strict)(std::string_view), const std::string& text) {
+  return tried ? std::to_string(strict(text)) : "none";
+}
+
+TEST(Numbers, KnownAnswers) {
+  testing::CheckAnswers("numbers.txt", {
+      {"FEqual", [](auto& a) { return Num(FEqual(D(a[0]), D(a[1]))); }},
+      {"FLessThan", [](auto& a) { return Num(FLessThan(D(a[0]), D(a[1]))); }},
+      {"FMoreThan", [](auto& a) { return Num(FMoreThan(D(a[0]), D(a[1]))); }},
+      {"FMoreEqual", [](auto& a) { return Num(FMoreEqual(D(a[0]), D(a[1]))); }},
+      {"FLessEqual", [](auto& a) { return Num(FLessEqual(D(a[0]), D(a[1]))); }},
+      {"RoundToex", [](auto& a) { return Num(RoundToex(D(a[0]), static_cast<int8_t>(std::stoi(a[1])))); }},
+      {"TruncEx", [](auto& a) { return std::to_string(TruncEx(D(a[0]))); }},
+      {"RoundEx", [](auto& a) {
+         return a.size() == 1 ? std::to_string(RoundEx(D(a[0]))) : Num(RoundEx(D(a[0]), std::stoi(a[1])));
+       }},
+      {"StrToIntNE", [](auto& a) { return std::to_string(StrToIntNE(a[0])); }},
+      {"StrToFloatNE", [](auto& a) { return Num(StrToFloatNE(a[0])); }},
+      {"IsANumber", [](auto& a) { return Num(IsANumber(a[0])); }},
+      {"IsAInteger", [](auto& a) { return Num(IsAInteger(a[0])); }},
+      {"qxStrAsComma", [](auto& a) { return qxStrAsComma(a[0]); }},
+      {"qxIntAsComma", [](auto& a) { return qxIntAsComma(std::stoll(a[0])); }},
+      {"qxCommaTrim", [](auto& a) { return qxCommaTrim(a[0]); }},
+      {"qxFloatAsComma", [](auto& a) { return qxFloatAsComma(D(a[0]), a[1] == "1"); }},
+      // The strict form agrees with the Try form, and throws where it has no value.
+      {"StrToInt", [](auto& a) {
+         return a[0] == "abc" ? std::to_string(StrToInt(a[0])) : Either(TryStrToInt(a[0]), &StrToInt, a[0]);
+       }},
+      {"StrToInt64", [](auto& a) { return Either(TryStrToInt64(a[0]), &StrToInt64, a[0]); }},
+      {"StrToIntDef", [](auto& a) { return std::to_string(StrToIntDef(a[0], std::stoi(a[1]))); }},
+      {"StrToInt64Def", [](auto& a) { return std::to_string(StrToInt64Def(a[0], std::stoll(a[1]))); }},
+      {"StrToBoth", [](auto& a) { return Maybe(TryStrToInt(a[0])) + "/" + Maybe(TryStrToInt64(a[0])); }},
+      {"StrToFloat", [](auto& a) { return TryStrToFloat(a[0]) ? Num(StrToFloat(a[0])) : "none"; }},
+      {"StrToFloatError", [](auto& a) { return Num(StrToFloat(a[0])); }},
+      {"StrToFloatDef", [](auto& a) { return Num(StrToFloatDef(a[0], D(a[1]))); }},
+  });
 }
 
 TEST(FloatCompare, RandomPairsAgainstTheDefinition) {
@@ -52,30 +90,6 @@ TEST(FloatCompare, RandomPairsAgainstTheDefinition) {
   }
 }
 
-TEST(Rounding, DocumentedCases) {
-  EXPECT_DOUBLE_EQ(RoundToex(1.005, -2), 1.01);
-  EXPECT_DOUBLE_EQ(RoundToex(2.5, 0), 3);
-  EXPECT_DOUBLE_EQ(RoundToex(1234.5, 1), 1230);
-  EXPECT_DOUBLE_EQ(RoundToex(1250, 2), 1300);  // 12.5 nudged above the tie
-  EXPECT_DOUBLE_EQ(RoundToex(-2.5, 0), -2);    // the nudge is added whatever the sign
-  EXPECT_DOUBLE_EQ(RoundToex(2.4999995, 0), 3);
-  EXPECT_DOUBLE_EQ(RoundToex(2.499998, 0), 2);
-  EXPECT_EQ(TruncEx(2.9999999), 3);
-  EXPECT_EQ(TruncEx(-1.5), -1);
-  EXPECT_EQ(TruncEx(-2.9999999), -3);
-  EXPECT_EQ(TruncEx(2.5), 2);
-  EXPECT_EQ(TruncEx(-0.0000000001), 0);  // not below zero by the tolerance: nudged up
-  EXPECT_EQ(TruncEx(1e300), std::numeric_limits<int64_t>::max());
-  EXPECT_EQ(TruncEx(-1e300), std::numeric_limits<int64_t>::min());
-  EXPECT_EQ(RoundEx(2.5), 3);
-  EXPECT_EQ(RoundEx(3.5), 4);
-  EXPECT_EQ(RoundEx(-3.5), -3);
-  EXPECT_DOUBLE_EQ(RoundEx(1.005, 2), 1.01);  // 100.49999... nudged past the tie
-  EXPECT_DOUBLE_EQ(RoundEx(1.2345, 3), 1.235);
-  EXPECT_DOUBLE_EQ(RoundEx(7.6, 0), 8);
-  EXPECT_DOUBLE_EQ(RoundEx(7.6, -3), 8);  // P is 1 for n <= 0
-}
-
 TEST(Rounding, RandomValuesAgainstDirectArithmetic) {
   std::mt19937_64 random(13);
   std::uniform_real_distribution<double> value(-1e6, 1e6);
@@ -95,39 +109,6 @@ TEST(Rounding, RandomValuesAgainstDirectArithmetic) {
   }
 }
 
-TEST(NumberText, ConversionsWithoutErrors) {
-  EXPECT_EQ(StrToIntNE("1,234"), 1234);
-  EXPECT_EQ(StrToIntNE("abc"), 0);
-  EXPECT_EQ(StrToIntNE(""), 0);
-  EXPECT_EQ(StrToIntNE("-1,000,000"), -1000000);
-  EXPECT_EQ(StrToIntNE("9,999,999,999"), 0);  // beyond 32 bits: no conversion
-  EXPECT_DOUBLE_EQ(StrToFloatNE("1,234.5"), 1234.5);
-  EXPECT_DOUBLE_EQ(StrToFloatNE("x"), 0);
-  EXPECT_TRUE(IsANumber("1.5e3"));
-  EXPECT_FALSE(IsANumber("1,5"));
-  EXPECT_TRUE(IsAInteger("9223372036854775807"));
-  EXPECT_FALSE(IsAInteger("9223372036854775808"));
-  EXPECT_FALSE(IsAInteger("1.0"));
-}
-
-TEST(CommaText, Formats) {
-  EXPECT_EQ(qxStrAsComma("1234567.5"), "1,234,568");
-  EXPECT_EQ(qxStrAsComma("1,234"), "1,234");
-  EXPECT_EQ(qxStrAsComma("-999.4"), "-999");
-  EXPECT_THROW(qxStrAsComma("abc"), ConvertError);
-  EXPECT_EQ(qxIntAsComma(0), "0");
-  EXPECT_EQ(qxIntAsComma(999), "999");
-  EXPECT_EQ(qxIntAsComma(1000), "1,000");
-  EXPECT_EQ(qxIntAsComma(-1234567), "-1,234,567");
-  EXPECT_EQ(qxIntAsComma(INT64_MIN), "-9,223,372,036,854,775,808");
-  EXPECT_EQ(qxCommaTrim("1,234,567.00"), "1234567.00");
-  EXPECT_EQ(qxCommaTrim(",,"), "");
-  EXPECT_EQ(qxFloatAsComma(1234567.891, false), "1,234,567.89");
-  EXPECT_EQ(qxFloatAsComma(1234567.891, true), "1,234,567.891");
-  EXPECT_EQ(qxFloatAsComma(-0.004, false), "0.00");
-  EXPECT_EQ(qxFloatAsComma(99999000000000.0, false), "99,999,000,000,000.00");
-}
-
 TEST(CommaText, IntegersAgainstAModel) {
   std::mt19937_64 random(14);
   for (int i = 0; i < 20000; ++i) {
@@ -140,6 +121,48 @@ TEST(CommaText, IntegersAgainstAModel) {
       ASSERT_EQ(text[k] == ',', (text.size() - k) % 4 == 0) << text;
     }
     ASSERT_NE(digits % 4, 0u) << text;  // never a leading comma
+  }
+}
+
+TEST(StrToInt, RandomRoundTrips) {
+  std::mt19937_64 random(3);
+  for (int i = 0; i < 50000; ++i) {
+    const uint64_t bits = random() >> (random() % 64);
+    const auto value64 = static_cast<int64_t>(bits);
+    const auto value32 = static_cast<int32_t>(bits);
+    char text[64];
+    std::snprintf(text, sizeof text, "%" PRId64, value64);
+    ASSERT_EQ(StrToInt64(text), value64);
+    std::snprintf(text, sizeof text, "%" PRId32, value32);
+    ASSERT_EQ(StrToInt(text), value32);
+    std::snprintf(text, sizeof text, "$%" PRIX32, static_cast<uint32_t>(value32));
+    ASSERT_EQ(StrToInt(text), value32);
+    std::snprintf(text, sizeof text, "0x%" PRIx64, bits);
+    ASSERT_EQ(StrToInt64(text), value64);
+    // A decimal text fits 32 bits exactly when strtoll says so.
+    std::snprintf(text, sizeof text, "%" PRId64, value64);
+    const bool fits = value64 >= INT32_MIN && value64 <= INT32_MAX;
+    ASSERT_EQ(TryStrToInt(text).has_value(), fits) << text;
+  }
+}
+
+TEST(StrToFloat, RandomValuesMatchStrtod) {
+  std::setlocale(LC_NUMERIC, "C");
+  std::mt19937_64 random(5);
+  std::uniform_int_distribution<int> digits(1, 17);
+  for (int i = 0; i < 50000; ++i) {
+    double value;
+    uint64_t bits = random();
+    std::memcpy(&value, &bits, sizeof value);
+    if (!std::isfinite(value)) continue;
+    char text[64];
+    std::snprintf(text, sizeof text, i % 2 ? "%.*e" : "%.*g", digits(random), value);
+    const double reference = std::strtod(text, nullptr);
+    if (std::isinf(reference)) {
+      ASSERT_FALSE(TryStrToFloat(text)) << text;  // rounded past the largest double
+    } else {
+      ASSERT_EQ(StrToFloat(text), reference) << text;
+    }
   }
 }
 

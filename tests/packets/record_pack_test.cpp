@@ -92,29 +92,30 @@ TEST(RecordPack, CursorFollowsRowsAsTheyChange) {
 TEST(RecordPack, NumbersReadStrictly) {
   RecordPack pack;
   ASSERT_EQ(pack.Parse("v\n42\n-7\n+3\n1.5e3\n12x\n\n99999999999\n"), RecordPack::kOk);
-  int32_t i = 0;
-  int64_t l = 0;
+  // Per row: GetInt32's answer and value, GetInt64's answer and value.
+  const struct { int32_t int32_result, int32; int32_t int64_result; int64_t int64; } rows[] = {
+      {RecordPack::kOk, 42, RecordPack::kOk, 42},
+      {RecordPack::kOk, -7, RecordPack::kOk, -7},
+      {RecordPack::kOk, 3, RecordPack::kOk, 3},
+      {RecordPack::kBadNumber, 0, RecordPack::kBadNumber, 0},
+      {RecordPack::kBadNumber, 0, RecordPack::kBadNumber, 0},
+      {RecordPack::kBadNumber, 0, RecordPack::kBadNumber, 0},
+      {RecordPack::kBadNumber, 0, RecordPack::kOk, 99999999999},  // out of 32-bit range
+  };
+  for (const auto& row : rows) {
+    int32_t i = 0;
+    int64_t l = 0;
+    EXPECT_EQ(pack.GetInt32(0, &i), row.int32_result) << pack.RecNo();
+    EXPECT_EQ(pack.GetInt64(0, &l), row.int64_result) << pack.RecNo();
+    EXPECT_EQ(i, row.int32_result == RecordPack::kOk ? row.int32 : i);
+    EXPECT_EQ(l, row.int64_result == RecordPack::kOk ? row.int64 : l);
+    pack.Next();
+  }
   double d = 0;
-  EXPECT_EQ(pack.GetInt32(0, &i), RecordPack::kOk);
-  EXPECT_EQ(i, 42);
-  pack.Next();
-  EXPECT_EQ(pack.GetInt32(0, &i), RecordPack::kOk);
-  EXPECT_EQ(i, -7);
-  pack.Next();
-  EXPECT_EQ(pack.GetInt32(0, &i), RecordPack::kOk);
-  EXPECT_EQ(i, 3);
-  pack.Next();
-  EXPECT_EQ(pack.GetInt32(0, &i), RecordPack::kBadNumber);
+  ASSERT_EQ(pack.SetRecNo(4), RecordPack::kOk);
   EXPECT_EQ(pack.GetDouble(0, &d), RecordPack::kOk);
   EXPECT_DOUBLE_EQ(d, 1500);
-  pack.Next();
-  EXPECT_EQ(pack.GetInt32(0, &i), RecordPack::kBadNumber);
-  pack.Next();
-  EXPECT_EQ(pack.GetInt32(0, &i), RecordPack::kBadNumber);
-  pack.Next();
-  EXPECT_EQ(pack.GetInt32(0, &i), RecordPack::kBadNumber);  // out of range
-  EXPECT_EQ(pack.GetInt64(0, &l), RecordPack::kOk);
-  EXPECT_EQ(l, 99999999999);
+  int32_t i = 0;
   EXPECT_EQ(pack.GetInt32(1, &i), RecordPack::kBadField);
 }
 

@@ -2,24 +2,10 @@
 
 #include <random>
 
-#include "expect_error.h"
 #include "security/des_key.h"
 
 namespace ruzi {
 namespace {
-
-void ExpectError(int type, const std::string& key, const char* message) {
-  testing::ExpectError([&] { GetDESKey(type, key); }, message);
-}
-
-TEST(DesKey, RefusesUnknownTypesAndLongKeys) {
-  for (int type : {0, 5, -1, 100}) ExpectError(type, "abc", "密钥类型错误");
-  ExpectError(1, std::string(16, 'k'), "初始密钥长度不能大于15");
-  ExpectError(4, std::string(40, 'k'), "初始密钥长度不能大于15");
-  // The type is checked first.
-  ExpectError(7, std::string(16, 'k'), "密钥类型错误");
-  EXPECT_EQ(GetDESKey(2, std::string(15, 'k')).size(), 15u);
-}
 
 // A zero byte would cut the key short where it is read as a zero-terminated string.
 TEST(DesKey, NoZeroByteForAnEmptyOrAsciiKey) {

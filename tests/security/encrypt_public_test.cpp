@@ -2,7 +2,6 @@
 
 #include <random>
 
-#include "expect_error.h"
 #include "registry_gate.h"
 #include "security/des_key.h"
 #include "security/encrypt_public.h"
@@ -11,8 +10,6 @@
 
 namespace ruzi {
 namespace {
-
-using testing::ExpectError;
 
 bool IsUpperHex(const std::string& text) { return text.find_first_not_of("0123456789ABCDEF") == std::string::npos; }
 
@@ -52,22 +49,6 @@ TEST(EncryptFacade, KeyTypeTable) {
     }
   }
   EXPECT_NE(EncryptSM4(0, "abc", "p", etEncrypt), EncryptSM4(1, "abc", "p", etEncrypt));
-  ExpectError([] { qxEncryptEx(5, "abc", "p", etEncrypt); }, "密钥类型错误");
-  ExpectError([] { qxDecryptEx(1, std::string(16, 'k'), std::string(64, 'a'), etEncrypt); },
-              "初始密钥长度不能大于15");
-}
-
-TEST(EncryptFacade, DesMessages) {
-  ExpectError([] { Encrypt3DES(1, "key", std::string(17, 'p'), etEncrypt); }, "[qxEncryptEx]密钥或密码的长度越界!");
-  ExpectError([] { Encrypt3DES(0, std::string(16, 'k'), "p", etEncrypt); }, "[qxEncryptEx]密钥或密码的长度越界!");
-  ExpectError([] { qxDecryptEx(1, "key", std::string(20, 'A'), etEncrypt); }, "[qxDecryptEx]密码的长度越界!");
-  for (size_t length : {10, 16, 33, 40}) {
-    ExpectError([&] { qxDecryptEx(1, "key", std::string(length, 'A'), etEncrypt); },
-                "[qxDecryptEx]密钥或密码的长度越界!");
-  }
-  ExpectError([] { Decrypt3DES(0, std::string(16, 'k'), std::string(32, 'A'), etEncrypt); },
-              "[qxDecryptEx]密钥或密码的长度越界!");
-  ExpectError([] { SM4_Encrypt("k", std::string(17, 'p')); }, "[EncryptSM4]函数发生错误[PassWord]长度最多16位 !");
 }
 
 TEST(EncryptFacade, DesTextIsTrimmedFirst) {

@@ -1,37 +1,15 @@
+// The SM4 block layer: result codes, ECB, how the key is read. The block cipher itself is
+// checked by known answers (cipher_vectors_test) and against OpenSSL natively.
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <random>
 
-#include "security/hex_text.h"
 #include "security/sm4.h"
 #include "security/sm_api.h"
 
 namespace ruzi {
 namespace {
-
-const unsigned char kStandard[16] = {0x01, 0x23, 0x45, 0x67, 0x89, 0xab, 0xcd, 0xef,
-                                     0xfe, 0xdc, 0xba, 0x98, 0x76, 0x54, 0x32, 0x10};
-
-TEST(Sm4, StandardBlockAndItsInverse) {
-  Sm4RoundKeys keys;
-  Sm4ExpandKey(kStandard, Sm4Direction::Encipher, keys);
-  unsigned char block[16];
-  Sm4CryptBlock(keys, kStandard, block);
-  EXPECT_EQ(HexLower(block, 16), "681edf34d206965e86b3e94f536e4246");
-  Sm4ExpandKey(kStandard, Sm4Direction::Decipher, keys);
-  Sm4CryptBlock(keys, block, block);
-  EXPECT_EQ(0, std::memcmp(block, kStandard, 16));
-}
-
-TEST(Sm4, OneMillionIterations) {
-  Sm4RoundKeys keys;
-  Sm4ExpandKey(kStandard, Sm4Direction::Encipher, keys);
-  unsigned char block[16];
-  std::memcpy(block, kStandard, 16);
-  for (int i = 0; i < 1000000; ++i) Sm4CryptBlock(keys, block, block);
-  EXPECT_EQ(HexLower(block, 16), "595298c7c6fd271f0402f804c33d3f66");
-}
 
 TEST(Sm4BlockLayer, ResultCodes) {
   unsigned char data[32] = {};
@@ -86,12 +64,8 @@ TEST(Sm4BlockLayer, KeyEndsAtFirstZeroByte) {
 }
 
 TEST(Sm4BlockLayer, BufferLengthFloor) {
-  EXPECT_EQ(SM4BufLenFloor(0), 16);
-  EXPECT_EQ(SM4BufLenFloor(1), 16);
-  EXPECT_EQ(SM4BufLenFloor(16), 16);
-  EXPECT_EQ(SM4BufLenFloor(17), 32);
-  EXPECT_EQ(SM4BufLenFloor(32), 32);
-  EXPECT_EQ(SM4BufLenFloor(33), 48);
+  const int cases[][2] = {{0, 16}, {1, 16}, {16, 16}, {17, 32}, {32, 32}, {33, 48}};
+  for (const auto& c : cases) EXPECT_EQ(SM4BufLenFloor(c[0]), c[1]) << c[0];
   EXPECT_EQ(InitGMalgo(), 0);
   EXPECT_NE(std::string(GetGM34Version()).find("SM3/SM4"), std::string::npos);
 }

@@ -3,15 +3,12 @@
 #include <fstream>
 #include <random>
 
-#include "expect_error.h"
 #include "security/des_key.h"
 #include "security/sm_encrypt.h"
 #include "test_paths.h"
 
 namespace ruzi {
 namespace {
-
-using testing::ExpectError;
 
 TEST(Sm4Text, RoundTripUpToSixteenBytes) {
   std::mt19937 random(23);
@@ -46,13 +43,7 @@ TEST(Sm4Text, DecryptionEndsAtTheFirstZeroByte) {
   EXPECT_EQ(SM4_Decrypt("k", SM4_Encrypt("k", plain)), "ab");
 }
 
-TEST(Sm4Text, WrongLengthsAndEmptyText) {
-  ExpectError([] { SM4_Encrypt("k", std::string(17, 'p')); }, "[EncryptSM4]函数发生错误[PassWord]长度最多16位 !");
-  for (size_t length : {1, 32, 63, 65}) {
-    ExpectError([&] { SM4_Decrypt("k", std::string(length, '0')); }, "[DecryptSM4]函数发生错误[PassWord]长度限制64位 !");
-  }
-  EXPECT_EQ(SM4_Decrypt("k", ""), "");
-}
+TEST(Sm4Text, EmptyTextDeciphersToEmpty) { EXPECT_EQ(SM4_Decrypt("k", ""), ""); }
 
 // Conversion stops at the first pair that is not hex; the bytes after it stay zero.
 TEST(Sm4Text, NonHexDigitsEndTheConversion) {
@@ -76,15 +67,12 @@ TEST(Sm3Text, StringAndFileDigests) {
   EXPECT_EQ(SM3_Digest_File(folder + "missing.bin"), "");
 }
 
-TEST(Des3Text, RoundTripAndMessages) {
+TEST(Des3Text, RoundTrip) {
   const std::string cipher = des3_encrypt("key", "password");
   ASSERT_EQ(cipher.size(), 32u);
   EXPECT_EQ(cipher.find_first_not_of("0123456789ABCDEF"), std::string::npos);
   EXPECT_EQ(des3_decrypt("key", cipher), "password");
   EXPECT_EQ(des3_decrypt("key", ""), "");
-  ExpectError([] { des3_encrypt("key", std::string(17, 'p')); }, "des3_encrypt密钥或密码的长度越界");
-  ExpectError([] { des3_encrypt(std::string(16, 'k'), "p"); }, "des3_encrypt密钥或密码的长度越界");
-  ExpectError([] { des3_decrypt("key", std::string(31, 'A')); }, "des3_decrypt解密失败");
 }
 
 TEST(GmText, KeyTypesAndCipherChoice) {
@@ -94,7 +82,6 @@ TEST(GmText, KeyTypesAndCipherChoice) {
   const std::string des = des3_encrypt(GetDESKey(3, "abc"), "secret");
   EXPECT_EQ(gm_decrypt(3, "abc", des), "secret");
   EXPECT_EQ(SM3SM4(1, "abc", "text"), SM3_Digest(GetDESKey(1, "abc") + "text"));
-  ExpectError([] { gm_encrypt(0, "abc", "x"); }, "密钥类型错误");
 }
 
 TEST(GmText, BinToHex2WritesLowerCaseHighNibbleFirst) {

@@ -99,28 +99,16 @@ TEST_F(MemdataDll, EveryExportIsThereByItsName) {
               e.SystemInfo && e.SysParameter && e.MenuRight && e.RefreshMemData);
 }
 
+// The rows' fields are the cache core's, tested natively: here each export answers once.
 TEST_F(MemdataDll, KeyedExportsGiveTheRecordOrAZeroRecordNeverNull) {
   RMarketInfo* market = exports_.MarketInfoA("n");
-  EXPECT_STREQ(market->market_no, "n");
   EXPECT_STREQ(market->market_name, "沪港通");
-  EXPECT_EQ(market->end_time1, 120000);
-  EXPECT_EQ(market->end_time2, 160000);
-  EXPECT_STREQ(market->tradeday_type, "HK");
   EXPECT_EQ(exports_.MarketInfoA("n"), market);
-  RMarketInfo* unknown = exports_.MarketInfoA("zz");
-  ASSERT_NE(unknown, nullptr);
-  EXPECT_EQ(unknown->market_no[0], '\0');
-  EXPECT_EQ(unknown->time_zone, 0.0);
+  EXPECT_EQ(exports_.MarketInfoA("zz")->market_no[0], '\0');
   EXPECT_NE(exports_.MarketInfoA(nullptr), nullptr);
-
-  RFundInfo* fund = exports_.FundInfoA(7);
-  EXPECT_STREQ(fund->fund_name, "红利精选组合");
-  EXPECT_STREQ(fund->market_list, "U,I,1");
-  EXPECT_EQ(fund->switch_time, 83000);
+  EXPECT_STREQ(exports_.FundInfoA(7)->fund_name, "红利精选组合");
   EXPECT_EQ(exports_.FundInfoA(404)->fund_id, 0);
-
   EXPECT_STREQ(exports_.OperatorA(1002)->operator_name, "交易员甲");
-  EXPECT_STREQ(exports_.OperatorA(1002)->code_kind, "1");
   EXPECT_EQ(exports_.OperatorA(9)->operator_no, 0);
 }
 
@@ -199,6 +187,8 @@ TEST_F(MemdataDll, TableObjectsAnswerEverySlot) {
   rights->Release();
 }
 
+// One answer per slot, so a slot out of order shows; the rules themselves are tested natively
+// against a day-by-day walk. Spring Festival 2024 closes 9 to 15 February; "" is "00".
 TEST_F(MemdataDll, EveryTradeDaySlotOnTheSeededCalendars) {
   IMarketTradeDay* days = nullptr;
   exports_.MarketTradeDay(&days);
@@ -206,46 +196,20 @@ TEST_F(MemdataDll, EveryTradeDaySlotOnTheSeededCalendars) {
   EXPECT_STREQ(days->TableName(), "tmarkettradeday");
   EXPECT_EQ(days->Count(), 4 * 5844);
   EXPECT_EQ(static_cast<RTradeDay*>(days->Record(0))->date, 20200101);
-
-  // 1: test. Spring Festival 2024 closes 9 to 15 February; "" is "00".
-  EXPECT_TRUE(days->IsDay(20240208, "00", 0));
-  EXPECT_FALSE(days->IsDay(20240209, "", 0));
   EXPECT_TRUE(days->IsDay(20241002, "HK", 1));
-  EXPECT_FALSE(days->IsDay(20241002, "HK", 0));
-  EXPECT_FALSE(days->IsDay(20191231, "00", 0));
-  // 2: the slot callers do not use.
+  EXPECT_FALSE(days->IsDay(20240209, "", 0));
   EXPECT_EQ(days->FirstDate("00"), 20200101);
-  // 3, 4: roll to a qualifying day, forward for a positive offset, back for a negative one.
-  EXPECT_EQ(days->Roll(20240210, "00", 1, 0), 20240216);
   EXPECT_EQ(days->Roll(20240210, "00", -1, 0), 20240208);
-  EXPECT_EQ(days->Roll(20240208, "00", 1, 0), 20240208);
   EXPECT_EQ(days->RollList(20241001, "00,HK", 1, 0), 20241008);
-  EXPECT_EQ(days->RollList(20241001, "00,ZZ", 1, 0), -1);
-  // 5, 6: move by qualifying days; the positions differ by the days moved.
   int32_t pos = 0;
   int32_t back = 0;
   EXPECT_EQ(days->Shift(20240208, "00", 1, &pos, 0), 20240216);
   EXPECT_EQ(days->Shift(20240216, "00", -1, &back, 0), 20240208);
   EXPECT_EQ(back, pos - 1);
-  EXPECT_GT(pos, 900);
-  EXPECT_EQ(days->Shift(20351231, "00", 1, &pos, 0), -1);
-  EXPECT_EQ(pos, 0);
   EXPECT_EQ(days->ShiftList(20241224, "HK,00", 1, &pos, 0), 20241227);
-  // 7: count with flags 1 (first), 2 (last), 4 (either order).
-  EXPECT_EQ(days->CountDays(20241001, 20241031, "00", 3), 18);
   EXPECT_EQ(days->CountDays(20241031, 20241001, "00", 7), 18);
-  EXPECT_EQ(days->CountDays(20241031, 20241001, "00", 3), 0);
-  EXPECT_EQ(days->CountDays(20241008, 20241009, "00", 1), 1);
-  EXPECT_EQ(days->CountDays(20191201, 20241001, "00", 3), -1);
-  // 8: last date of the loaded range.
-  EXPECT_EQ(days->LastDate("00"), 20351231);
-  EXPECT_EQ(days->LastDate(""), 20351231);
   EXPECT_EQ(days->LastDate("ZZ"), -1);
-  // 9, 10: kinds texts. Hong Kong settles on 2 October; cross-border settlement waits for
-  // the mainland's banks.
-  EXPECT_EQ(days->ShiftKinds(20240930, "HK", 1, &pos, "1,3"), 20241002);
   EXPECT_EQ(days->ShiftKinds(20240930, "HK", 1, &pos, "4"), 20241008);
-  EXPECT_EQ(days->ShiftKinds(20240930, "HK", 1, &pos, "x"), -1);
   EXPECT_EQ(days->ShiftKindsList(20240930, "00,HK", 1, &pos, "1,3"), 20241008);
   days->Release();
 }

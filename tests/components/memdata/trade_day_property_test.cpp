@@ -7,6 +7,7 @@
 #include <map>
 #include <random>
 
+#include "day_walk_model.h"
 #include "foundation/int_date.h"
 #include "packets/pack.h"
 #include "trading/cache/day_kind_text.h"
@@ -15,7 +16,7 @@
 namespace ruzi {
 namespace {
 
-using Model = std::map<std::string, std::map<int32_t, uint32_t>>;
+using Model = testing::DayWalkModel::Calendars;
 
 class NoSource : public TableSource {
  public:
@@ -23,79 +24,6 @@ class NoSource : public TableSource {
     *error = "no source";
     return false;
   }
-};
-
-// The brute force: a walk over every civil day, asking the maps.
-class Walk {
- public:
-  Walk(const Model& model, std::vector<std::string> codes, uint32_t mask)
-      : model_(model), codes_(std::move(codes)), mask_(mask) {}
-
-  bool InRange(int32_t date) const {
-    for (const std::string& code : codes_) {
-      auto found = model_.find(code);
-      if (found == model_.end() || found->second.empty()) return false;
-      if (date < found->second.begin()->first || date > found->second.rbegin()->first) return false;
-    }
-    return !codes_.empty();
-  }
-  bool Qualifies(int32_t date) const {
-    if (!InRange(date) || mask_ == 0) return false;
-    for (const std::string& code : codes_) {
-      const auto& days = model_.at(code);
-      auto day = days.find(date);
-      if (day == days.end() || (day->second & mask_) == 0) return false;
-    }
-    return true;
-  }
-  int32_t Roll(int32_t date, bool forward) const {
-    if (!InRange(date)) return -1;
-    for (int32_t d = date; InRange(d); d = Step(d, forward)) {
-      if (Qualifies(d)) return d;
-    }
-    return -1;
-  }
-  int32_t Ordinal(int32_t date) const {
-    int32_t count = 0;
-    for (int32_t d = date; InRange(d); d = DecIntDate(d, 1)) count += Qualifies(d) ? 1 : 0;
-    return count;
-  }
-  int32_t Shift(int32_t date, int32_t off, int32_t* pos) const {
-    *pos = 0;
-    if (!InRange(date)) return -1;
-    int32_t result = -1;
-    if (off == 0) {
-      result = Roll(date, true);
-    } else {
-      int32_t moved = 0;
-      for (int32_t d = Step(date, off > 0); InRange(d); d = Step(d, off > 0)) {
-        if (Qualifies(d) && ++moved == std::abs(off)) {
-          result = d;
-          break;
-        }
-      }
-    }
-    if (result != -1) *pos = Ordinal(result);
-    return result;
-  }
-  int32_t Count(int32_t from, int32_t to, int32_t flags) const {
-    if (!InRange(from) || !InRange(to)) return -1;
-    if ((flags & 4) != 0 && from > to) std::swap(from, to);
-    int32_t count = 0;
-    for (int32_t d = from; d <= to; d = IncIntDate(d, 1)) {
-      if (d == from && (flags & 1) == 0) continue;
-      if (d == to && (flags & 2) == 0) continue;
-      count += Qualifies(d) ? 1 : 0;
-    }
-    return count;
-  }
-
- private:
-  static int32_t Step(int32_t date, bool forward) { return forward ? IncIntDate(date, 1) : DecIntDate(date, 1); }
-
-  const Model& model_;
-  std::vector<std::string> codes_;
-  uint32_t mask_;
 };
 
 std::string PacketOf(const Model& model) {
@@ -140,6 +68,7 @@ TEST(TradeDayProperty, ShiftsRollsCountsAndTestsAgreeWithAWalk) {
   int checked = 0;
   for (int round = 0; round < 25; ++round) {
     Model model = RandomModel(random);
+    const testing::DayWalkModel walk(model);
     ReferenceCache cache(source);
     cache.Apply(CacheTable::TradeDays, {}, PacketOf(model));
     std::shared_ptr<const TradeDayBook> book = cache.Book();
@@ -147,22 +76,21 @@ TEST(TradeDayProperty, ShiftsRollsCountsAndTestsAgreeWithAWalk) {
       const auto& codes = lists[random() % lists.size()];
       uint32_t mask = random() % 3 == 0 ? KindMaskOfText(kind_texts[random() % std::size(kind_texts)])
                                         : KindBit(static_cast<int32_t>(random() % 6) - (random() % 20 == 0 ? 7 : 0));
-      Walk walk(model, codes, mask);
       std::shared_ptr<const QualifyingDays> days = book->Days(codes, mask);
       // Dates a little outside every calendar as well as inside.
       const int32_t date = IncIntDate(20231125, static_cast<int32_t>(random() % 220));
       const int32_t other = IncIntDate(20231125, static_cast<int32_t>(random() % 220));
       const int32_t off = static_cast<int32_t>(random() % 41) - 20;
       const int32_t flags = static_cast<int32_t>(random() % 8);
-      SCOPED_TRACE(testing::Message() << "round " << round << " date " << date << " other " << other << " off " << off
+      SCOPED_TRACE(::testing::Message() << "round " << round << " date " << date << " other " << other << " off " << off
                                       << " mask " << mask << " flags " << flags << " list size " << codes.size());
-      ASSERT_EQ(days->Contains(date), walk.Qualifies(date));
-      ASSERT_EQ(days->Roll(date, off >= 0), walk.Roll(date, off >= 0));
+      ASSERT_EQ(days->Contains(date), walk.Qualifies(date, codes, mask));
+      ASSERT_EQ(days->Roll(date, off >= 0), walk.Roll(date, codes, off >= 0, mask));
       int32_t pos = -7;
-      int32_t expected_pos = -7;
-      ASSERT_EQ(days->Shift(date, off, &pos), walk.Shift(date, off, &expected_pos));
-      ASSERT_EQ(pos, expected_pos);
-      ASSERT_EQ(days->Count(date, other, flags), walk.Count(date, other, flags));
+      const int32_t shifted = walk.Shift(date, codes, off, mask);
+      ASSERT_EQ(days->Shift(date, off, &pos), shifted);
+      ASSERT_EQ(pos, shifted == -1 ? 0 : walk.Ordinal(shifted, codes, mask));
+      ASSERT_EQ(days->Count(date, other, flags), walk.Count(date, other, codes, mask, flags));
       ++checked;
     }
   }

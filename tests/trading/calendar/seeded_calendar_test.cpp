@@ -130,12 +130,12 @@ TEST_F(SeededCalendar, TradeDaysBetweenMatchAWalkAndTheSetFormSaysWhenTheCalenda
     const int32_t from = IncIntDate(20200101, day(random));
     const int32_t to = IncIntDate(from, span(random));
     const char* market = i % 3 == 0 ? "U" : i % 3 == 1 ? "n" : "2";
-    ASSERT_EQ(calendar_.BetweenTradeDates(from, to, market), model_.Count(from, to, CalendarsOf(market, 0)[0], 1))
+    ASSERT_EQ(calendar_.BetweenTradeDates(from, to, market), model_.Count(from, to, CalendarsOf(market, 0), 1u, 1))
         << from << " " << to << " " << market;
     std::string message;
     const TCountDayTypes sets[] = {{}, {cdtBegin}, {cdtEnd}, {cdtBegin, cdtEnd}};
     const int32_t flags = 4 + i % 4;
-    ASSERT_EQ(calendar_.BetweenTradeDates(from, to, message, sets[i % 4]), model_.Count(from, to, "00", flags));
+    ASSERT_EQ(calendar_.BetweenTradeDates(from, to, message, sets[i % 4]), model_.Count(from, to, {"00"}, 1u, flags));
     ASSERT_EQ(message, "");
   }
   std::string message;
@@ -143,7 +143,7 @@ TEST_F(SeededCalendar, TradeDaysBetweenMatchAWalkAndTheSetFormSaysWhenTheCalenda
   EXPECT_EQ(message, kTradeDaysRunOutMessage);
   message.clear();
   EXPECT_EQ(calendar_.BetweenTradeDates(20351231, 20351229, message, {cdtBegin, cdtEnd}),
-            model_.Count(20351229, 20351231, "00", 7));
+            model_.Count(20351229, 20351231, {"00"}, 1u, 7));
   EXPECT_EQ(message, "");
   EXPECT_EQ(calendar_.GetLastTradedate("U"), 20351231);
   EXPECT_EQ(calendar_.GetLastTradedate("2"), 20351231);  // "" is calendar "00"

@@ -28,6 +28,7 @@ bool DayWalkModel::InRange(int32_t date, const std::vector<std::string>& cals) c
 }
 
 bool DayWalkModel::Qualifies(int32_t date, const std::vector<std::string>& cals, uint32_t mask) const {
+  if (!InRange(date, cals)) return false;
   for (const std::string& cal : cals) {
     if ((Kinds(cal, date) & mask) == 0) return false;
   }
@@ -52,18 +53,21 @@ int32_t DayWalkModel::Shift(int32_t date, const std::vector<std::string>& cals, 
   return date;
 }
 
-int32_t DayWalkModel::Count(int32_t from, int32_t to, const std::string& cal, int32_t flags) const {
-  if (!InRange(from, {cal}) || !InRange(to, {cal})) return -1;
-  if (from > to) {
-    if ((flags & 4) == 0) return 0;
-    std::swap(from, to);
-  }
-  // The same date counts only when both ends do.
-  if (from == to) return (flags & 3) == 3 && (Kinds(cal, from) & 1u) != 0 ? 1 : 0;
+int32_t DayWalkModel::Ordinal(int32_t date, const std::vector<std::string>& cals, uint32_t mask) const {
   int32_t count = 0;
+  for (; InRange(date, cals); date = DecIntDate(date, 1)) count += Qualifies(date, cals, mask) ? 1 : 0;
+  return count;
+}
+
+int32_t DayWalkModel::Count(int32_t from, int32_t to, const std::vector<std::string>& cals, uint32_t mask,
+                            int32_t flags) const {
+  if (!InRange(from, cals) || !InRange(to, cals)) return -1;
+  if ((flags & 4) != 0 && from > to) std::swap(from, to);
+  int32_t count = 0;
+  // The same date counts only when both ends do.
   for (int32_t date = from; date <= to; date = IncIntDate(date, 1)) {
     if ((date == from && (flags & 1) == 0) || (date == to && (flags & 2) == 0)) continue;
-    if ((Kinds(cal, date) & 1u) != 0) ++count;
+    count += Qualifies(date, cals, mask) ? 1 : 0;
   }
   return count;
 }
