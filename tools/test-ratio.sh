@@ -64,7 +64,7 @@ def nonblank(folder):
     return total
 
 data = os.path.join('tests', 'data')
-code = tree_lines(['src', 'components', 'cli'], lambda p: SOURCE.search(p))
+code = tree_lines(['src', 'include', 'components', 'cli'], lambda p: SOURCE.search(p))
 tests = tree_lines(['tests'], lambda p: SOURCE.search(p) and not p.startswith(data + os.sep))
 data_lines = nonblank(data) if os.path.isdir(data) else 0
 print(f'code lines:      {code}')

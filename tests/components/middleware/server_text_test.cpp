@@ -13,7 +13,7 @@ namespace ruzi::testing {
 namespace {
 
 TEST(MiddlewareServerText, Sha256MatchesKnownAnswers) {
-  std::ifstream in(RUZI_TEST_DATA_DIR "/sha256_vectors.txt");
+  std::ifstream in(RUZI_TEST_DATA_DIR "sha256_vectors.txt");
   std::string line;
   int checked = 0;
   while (std::getline(in, line)) {
