@@ -3,6 +3,8 @@
 # concurrency tests under TSan, the bounded fuzzers, and the Windows build under Wine.
 set -uo pipefail
 cd "$(dirname "$0")/.."
+# Paths relative to the checkout, so a fresh clone anywhere reuses what ccache already holds.
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=true
 scripts/setup.sh || exit 1
 
 summary=()
