@@ -206,8 +206,10 @@ TEST(MiddlewareServerLimits, TheAuditTrailStaysWithinItsLimitsUnderLoad) {
   EXPECT_LE(std::stoll(Item(stats, "l_wal_bytes")), 2 << 20);
   auto after_first = file_bytes();
   load();
-  // The file levels off: a trail kept whole would have grown by the whole round (9.6 MB).
-  EXPECT_LT(file_bytes(), after_first + (5u << 20));
+  load();
+  // The file levels off: kept whole, two more rounds would add 19.2 MB. Bounded, pages freed by
+  // pruning are reused, and even a pruner slowed by a busy machine stays under one round's worth.
+  EXPECT_LT(file_bytes(), after_first + 9600u * 1024u);
 }
 
 TEST(MiddlewareServerLimits, SecretsNeverReachTheDiskAndFilesAreTheServersAlone) {
