@@ -9,6 +9,7 @@
 
 #include "foundation/f_str_order_list.h"
 #include "foundation/string_to_number.h"
+#include "platform/clock.h"
 #include "platform/file_system.h"
 
 namespace {
@@ -78,14 +79,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);
   files.files["list.txt"] = bytes;
   const int32_t version = ruzi::FileVersionOf(ruzi::SplitFileLines(bytes));
-  ruzi::TFStrOrderList first("list.txt", 1, files);
+  ruzi::TFStrOrderList first("list.txt", 1, files, ruzi::platform::SystemClock());
   Wire(first);
   first.Load();
   // A file of another version is put aside whole and nothing is loaded.
   if (version != 1 && (first.GetCount() != 0 || files.files.count("list.txt") != 0)) std::abort();
   const auto loaded = Entries(first);
   first.Save();
-  ruzi::TFStrOrderList second("list.txt", 1, files);
+  ruzi::TFStrOrderList second("list.txt", 1, files, ruzi::platform::SystemClock());
   Wire(second);
   second.Load();
   if (Entries(second) != loaded) std::abort();
