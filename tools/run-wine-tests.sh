@@ -11,4 +11,16 @@ mkdir -p "$WINEPREFIX"
 wineserver -p
 trap 'wineserver -k 2>/dev/null; wineserver -w 2>/dev/null' EXIT
 "$here/wine-prefix.sh" "$WINEPREFIX"
-ctest --test-dir "$build" --output-on-failure -j 2 "$@"
+log=$(mktemp)
+ctest --test-dir "$build" --output-on-failure -j 2 "$@" 2>&1 | tee "$log"
+code=${PIPESTATUS[0]}
+# Listing a test executable's cases under Wine has, rarely, ended with exit code 1 and no
+# output (seen once in a loaded CI-sized run, not reproduced since); ctest then stops before
+# running anything. A second pass lists again and runs every test; a failing test fails both.
+if [ "$code" != 0 ] && grep -q 'Error running test executable' "$log"; then
+  echo "== listing a test executable failed under Wine; running ctest once more"
+  ctest --test-dir "$build" --output-on-failure -j 2 "$@"
+  code=$?
+fi
+rm -f "$log"
+exit "$code"
