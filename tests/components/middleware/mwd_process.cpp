@@ -43,6 +43,13 @@ mwd::NativeClient SignedOnClient(uint16_t port, const std::string& user) {
   return client;
 }
 
+bool SendSlowCall(mwd::NativeClient& client, int ms, uint32_t sequence) {
+  mw::CallRequest slow;
+  slow.service = "demo_slow";
+  slow.data = "<ms>" + std::to_string(ms) + "</ms>";
+  return client.Send(slow, sequence);
+}
+
 MwdProcess::MwdProcess(const std::string& name, std::vector<std::string> extra_args,
                        std::vector<std::string> environment)
     : folder_(FreshTestFolder("mwd-" + name)), args_(std::move(extra_args)), environment_(std::move(environment)) {

@@ -16,6 +16,8 @@ uint16_t FixturePort();
 std::string FixtureDatabase();
 // A connection to the fixture's server, signed on as `user`.
 mwd::NativeClient SignedOnClient(uint16_t port, const std::string& user);
+// Sends a demo_slow call of `ms` milliseconds without waiting for its answer.
+bool SendSlowCall(mwd::NativeClient& client, int ms, uint32_t sequence);
 
 // A ruzi-mwd process of the test's own, with a fresh database in a fresh folder.
 class MwdProcess {

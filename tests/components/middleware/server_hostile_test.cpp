@@ -77,10 +77,7 @@ TEST(MiddlewareServerHostile, AClientVanishingMidCallLeavesNothingBehind) {
   mwd::NativeClient good = SignedOnClient(server.Port(), "good");
   for (int i = 0; i < 5; ++i) {
     mwd::NativeClient leaving = SignedOnClient(server.Port(), "leaving");
-    mw::CallRequest call;
-    call.service = "demo_slow";
-    call.data = "<ms>200</ms>";
-    ASSERT_TRUE(leaving.Send(call, 1));
+    ASSERT_TRUE(SendSlowCall(leaving, 200, 1));
     leaving.Abandon();
   }
   EXPECT_EQ(ReplyOf(good.Call("demo_echo", "after")).data, EchoOf("after"));

@@ -68,10 +68,7 @@ TEST(MiddlewareServerLifecycle, SigtermDuringACallStopsInOrder) {
   MwdProcess server("sigterm");
   mwd::NativeClient client = SignedOnClient(server.Port(), "u");
   ReplyOf(client.Call("demo_echo", "recorded before stop"));
-  mw::CallRequest slow;
-  slow.service = "demo_slow";
-  slow.data = "<ms>60000</ms>";
-  ASSERT_TRUE(client.Send(slow, 9));
+  ASSERT_TRUE(SendSlowCall(client, 60000, 9));
   std::this_thread::sleep_for(std::chrono::milliseconds(200));
   auto started = std::chrono::steady_clock::now();
   int status = server.SignalAndWait(SIGTERM);

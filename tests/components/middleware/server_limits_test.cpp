@@ -137,10 +137,7 @@ TEST(MiddlewareServerLimits, DeadlinesAndHangUpsEndTheWorkNotJustTheAnswer) {
   // Callers that hang up free their calls: the cap is not held by nobody.
   for (int i = 0; i < 8; ++i) {
     mwd::NativeClient gone = SignedOnClient(server.Port(), "gone");
-    mw::CallRequest slow;
-    slow.service = "demo_slow";
-    slow.data = "<ms>60000</ms>";
-    ASSERT_TRUE(gone.Send(slow, 1));
+    ASSERT_TRUE(SendSlowCall(gone, 60000, 1));
   }
   std::this_thread::sleep_for(milliseconds(500));
   EXPECT_EQ(ReplyOf(client.Call("demo_echo", "free")).data, "<ErrCode>0</ErrCode><ErrMsg></ErrMsg><Request>free</Request>");
