@@ -164,8 +164,10 @@ bool Connection::HandleSignOn(const mw::SignOnRequest& request, uint32_t sequenc
   user_ = request.user;
   client_ = request.client;
   state_.sessions.fetch_add(1);
-  // An open server would log every call's sign-on; only real accounts are worth a line.
-  if (!state_.credentials.IsOpen()) state_.log.Write(Name() + ": " + who + " signed on as " + RoleName(role));
+  // Where anyone may sign on, an operator's sign-on is not worth a line; an administrator's always is.
+  if (role == Role::Administrator || !state_.credentials.AnyoneIsOperator()) {
+    state_.log.Write(Name() + ": " + who + " signed on as " + RoleName(role));
+  }
   return Send(mw::SignOnReply{session_}, sequence);
 }
 

@@ -1,12 +1,18 @@
 #pragma once
-// Who may sign on, and as what. A site lists its users in a credentials file (never on the
-// command line, where `ps` shows it): one "administrator USER PASSWORD" or "operator USER
-// PASSWORD" per line, '#' starting a comment. An operator calls the business services; an
-// administrator may also set system parameters, read and prune the audit trail and call
-// the demo services. With no file and no --password the server is open: every sign-on is an
-// administrator (development and tests only; the log says so at start).
-#include <map>
+// Who may sign on, and as what. A site lists its users in a credentials file (named by
+// --credentials or RUZI_MWD_CREDENTIALS, never given on the command line, where `ps` shows it):
+//   administrator USER PASSWORD
+//   operator USER PASSWORD
+//   operator *
+// '#' starts a comment. USER "*" stands for any user name the file does not list (the
+// library signs on as "pid:program", so a password alone must be able to name a role);
+// "operator *" without a password lets anyone else on as an operator. An operator calls the
+// business and demo services; an administrator may also set system parameters and read and
+// prune the audit trail. Without a file the server is closed to administrators: every
+// sign-on is an operator, as with a file holding only "operator *".
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 namespace ruzi::mwd {
 
@@ -16,11 +22,12 @@ class Credentials {
  public:
   // Throws std::runtime_error naming the file and line of a malformed entry.
   static Credentials FromFile(const std::string& path);
-  // The old single shared password: whoever knows it is an administrator.
-  static Credentials SharedPassword(const std::string& password);
-  static Credentials Open() { return Credentials(); }
+  // No file: everyone an operator, nobody an administrator.
+  static Credentials Default();
 
-  bool IsOpen() const { return open_; }
+  // True when a sign-on with any user and password gets at least an operator's role.
+  bool AnyoneIsOperator() const { return anyone_operator_; }
+  bool HasAdministrator() const { return has_administrator_; }
   // Role::None: refused.
   Role Check(const std::string& user, const std::string& password) const;
 
@@ -29,9 +36,10 @@ class Credentials {
     Role role;
     std::string password;
   };
-  bool open_ = true;
-  std::string shared_password_;
-  std::map<std::string, Entry> users_;
+  std::unordered_map<std::string, Entry> users_;
+  std::vector<Entry> any_user_;  // USER "*" with a password, administrators first
+  bool anyone_operator_ = false;
+  bool has_administrator_ = false;
 };
 
 const char* RoleName(Role role);

@@ -40,10 +40,11 @@ const char* ServerUsage() {
          "  --port-file FILE      write the chosen port here once listening\n"
          "  --bind ADDRESS        IPv4 address to listen on (default 127.0.0.1)\n"
          "  --db FILE             the database (default ruzi-mwd.db); --fresh removes it first\n"
-         "  --credentials FILE    users: \"administrator|operator USER PASSWORD\" per line\n"
-         "                        (else the file named by RUZI_MWD_CREDENTIALS; with neither, and no\n"
-         "                        --password, every sign-on is an administrator: development only)\n"
-         "  --password TEXT       one shared administrator password (visible to ps: avoid)\n"
+         "  --credentials FILE    users, one per line: \"administrator|operator USER PASSWORD\"\n"
+         "                        (USER * matches any user name), or \"operator *\" (anyone else\n"
+         "                        an operator); else the file named by RUZI_MWD_CREDENTIALS. With\n"
+         "                        neither, every sign-on is an operator and nobody is an\n"
+         "                        administrator. Passwords are never taken from the command line.\n"
          "  --log-dir DIR         folder of ruzi-mwd.log (default: the database's folder)\n"
          "  --delay-ms N          added to every call and probe (speed tests)\n"
          "  --max-frame BYTES     largest frame received or sent (default 16777216)\n"
@@ -91,7 +92,7 @@ ServerOptions ParseServerOptions(const std::vector<std::string>& args) {
     } else if (name == "--fresh") {
       options.fresh_database = true;
     } else if (name == "--password") {
-      options.password = value();
+      throw std::invalid_argument("--password is gone (ps shows the command line): use --credentials FILE");
     } else if (name == "--credentials") {
       options.credentials_file = value();
     } else if (name == "--max-peer-connections") {

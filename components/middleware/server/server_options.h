@@ -17,8 +17,8 @@ struct ServerOptions {
   std::string port_file;     // the chosen port is written here once the server listens
   std::string database = "ruzi-mwd.db";
   bool fresh_database = false;  // remove the database file before start
-  std::string password;      // the old shared password (shown by `ps`: prefer a credentials file)
   // "administrator|operator USER PASSWORD" lines; RUZI_MWD_CREDENTIALS names it when unset.
+  // No password is ever an option: `ps` shows the command line.
   std::string credentials_file;
   std::string log_directory; // empty: beside the database
   uint32_t delay_ms = 0;     // added to every call and probe (speed tests)

@@ -1,5 +1,7 @@
 #include "server_state.h"
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "fixed_clock.h"
@@ -22,12 +24,27 @@ std::unique_ptr<platform::Clock> MakeFixedClock(const ServerOptions& options) {
   return std::make_unique<FixedClock>(*options.fixed_clock);
 }
 
-Credentials LoadCredentials(const ServerOptions& options) {
-  std::string file = options.credentials_file;
-  if (file.empty()) file = platform::FindEnvironment("RUZI_MWD_CREDENTIALS").value_or("");
-  if (!file.empty()) return Credentials::FromFile(file);
-  if (!options.password.empty()) return Credentials::SharedPassword(options.password);
-  return Credentials::Open();
+std::string CredentialsFile(const ServerOptions& options) {
+  if (!options.credentials_file.empty()) return options.credentials_file;
+  return platform::FindEnvironment("RUZI_MWD_CREDENTIALS").value_or("");
+}
+
+Credentials LoadCredentials(const std::string& file) {
+  return file.empty() ? Credentials::Default() : Credentials::FromFile(file);
+}
+
+// What the log says at start about who may do what.
+void LogCredentials(ServerLog& log, const std::string& file, const Credentials& credentials) {
+  if (file.empty()) {
+    log.Write("no credentials file: every sign-on is an operator, nobody may set parameters or read the audit");
+    return;
+  }
+  log.Write("credentials from " + file + (credentials.HasAdministrator() ? "" : " (no administrator listed)") +
+            (credentials.AnyoneIsOperator() ? "; anyone else signs on as an operator" : ""));
+  struct stat info {};
+  if (::stat(file.c_str(), &info) == 0 && (info.st_mode & 077) != 0) {
+    log.Write("warning: credentials file " + file + " is readable by other users (chmod 600)");
+  }
 }
 
 }  // namespace
@@ -39,8 +56,8 @@ ServerState::ServerState(ServerOptions server_options)
       log(ServerLogDirectory(options)),
       database(FreshPath(options)),
       audit(database, options.audit),
-      credentials(LoadCredentials(options)) {
-  if (credentials.IsOpen()) log.Write("no credentials: every sign-on is an administrator (development only)");
+      credentials(LoadCredentials(CredentialsFile(options))) {
+  LogCredentials(log, CredentialsFile(options), credentials);
   bool created = database.With([](sqlite3* db) { return CreateSchemaIfMissing(db); });
   if (database.With([](sqlite3* db) { return CreateReferenceDataIfMissing(db); })) log.Write("reference data seeded");
   log.Write(created ? "database created and seeded: " + options.database : "database opened: " + options.database);

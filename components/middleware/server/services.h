@@ -18,17 +18,19 @@ void RegisterReferenceDataServices(ServiceRegistry& registry);
 // Function-number calls over SDK packets (sdk_demo_functions.cpp).
 void RegisterSdkDemoFunctions(ServiceRegistry& registry);
 
-// `demo`: false for a production server (--no-demo).
-// The audit trail and the demo services are an administrator's.
+// `demo`: false for a production server (--no-demo). The demo services are any signed-on
+// user's (the client's tests and the demo call them as operators); the audit trail is an
+// administrator's.
 inline void RegisterServices(ServiceRegistry& registry, bool demo) {
   RegisterBusinessServices(registry);
   RegisterReferenceDataServices(registry);
+  if (demo) {
+    RegisterDemoServices(registry);
+    RegisterRecordPackService(registry);
+    RegisterSdkDemoFunctions(registry);
+  }
   registry.AddingFor(Role::Administrator);
   RegisterAuditService(registry);
-  if (!demo) return;
-  RegisterDemoServices(registry);
-  RegisterRecordPackService(registry);
-  RegisterSdkDemoFunctions(registry);
 }
 
 }  // namespace ruzi::mwd

@@ -220,8 +220,13 @@ TEST_F(MemdataDll, ARowChangedOnTheServerIsSeenAtTheSameAddressAfterRefreshMemDa
   RSysParameter* parameter = parameters->Find(62409);
   ASSERT_STREQ(parameter->value, "0");
   const int32_t version = parameters->Version();
-  // The test's own connection, beside the cache's.
-  ASSERT_EQ(client_.tpinit(nullptr), 0);
+  // The test's own connection, beside the cache's, an administrator's (it sets a parameter):
+  // TPINIT's password is its third 32-byte field.
+  char* record = client_.tpalloc("TPINIT", nullptr, 256);
+  ASSERT_NE(record, nullptr);
+  std::strncpy(record + 64, RUZI_MWD_TEST_ADMIN_PASSWORD, 31);
+  ASSERT_EQ(client_.tpinit(record), 0);
+  client_.tpfree(record);
   int32_t mine = 0;
   client_.tpgetctxt(&mine, 0);
   ASSERT_NE(Call("svc_sysprmop_rc", "<l_serial_no>62409</l_serial_no><vc_value>1</vc_value>"), "failed");

@@ -38,7 +38,8 @@ class ServerReferenceData : public ::testing::Test {
     return static_cast<int32_t>(cache_.Book()->Calendar(code)->KindsOf(date));
   }
 
-  mwd::NativeClient client_ = SignedOnClient(FixturePort(), "memdata-test");
+  // An administrator: one test sets a parameter.
+  mwd::NativeClient client_ = SignedOnClient(FixturePort(), "memdata-test", TestAdministratorPassword());
   ServerSource source_{client_};
   ReferenceCache cache_{source_};
 };

@@ -36,11 +36,30 @@ uint16_t FixturePort() { return WaitForPortFile(RUZI_MWD_FIXTURE_DIR "/port", -1
 
 std::string FixtureDatabase() { return RUZI_MWD_FIXTURE_DIR "/mwd.db"; }
 
-mwd::NativeClient SignedOnClient(uint16_t port, const std::string& user) {
+std::string TestCredentialsFile() {
+  return (std::filesystem::path(RUZI_MWD_FIXTURE_DIR).parent_path() / "mwd-test-credentials").string();
+}
+
+std::string TestAdministratorPassword() {
+  std::ifstream in(TestCredentialsFile());
+  std::string line;
+  while (std::getline(in, line)) {
+    std::istringstream fields(line);
+    std::string role, user, password;
+    if (fields >> role >> user >> password && role == "administrator" && user == "*") return password;
+  }
+  throw std::runtime_error("no administrator in " + TestCredentialsFile());
+}
+
+mwd::NativeClient SignedOnClient(uint16_t port, const std::string& user, const std::string& password) {
   mwd::NativeClient client("127.0.0.1", port);
-  auto answer = client.SignOn(user);
+  auto answer = client.SignOn(user, password);
   if (!answer || !std::holds_alternative<mw::SignOnReply>(*answer)) throw std::runtime_error("sign-on failed");
   return client;
+}
+
+mwd::NativeClient AdministratorClient(uint16_t port) {
+  return SignedOnClient(port, "test-admin", TestAdministratorPassword());
 }
 
 bool SendSlowCall(mwd::NativeClient& client, int ms, uint32_t sequence) {
@@ -53,6 +72,10 @@ bool SendSlowCall(mwd::NativeClient& client, int ms, uint32_t sequence) {
 MwdProcess::MwdProcess(const std::string& name, std::vector<std::string> extra_args,
                        std::vector<std::string> environment)
     : folder_(FreshTestFolder("mwd-" + name)), args_(std::move(extra_args)), environment_(std::move(environment)) {
+  const std::string credentials = "RUZI_MWD_CREDENTIALS=";
+  bool named = false;
+  for (const std::string& entry : environment_) named = named || entry.rfind(credentials, 0) == 0;
+  if (!named) environment_.push_back(credentials + TestCredentialsFile());
   Start();
 }
 

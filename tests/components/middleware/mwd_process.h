@@ -14,12 +14,18 @@ namespace ruzi::testing {
 // The port of the fixture's server, read from the file it wrote.
 uint16_t FixturePort();
 std::string FixtureDatabase();
-// A connection to the fixture's server, signed on as `user`.
-mwd::NativeClient SignedOnClient(uint16_t port, const std::string& user);
+// The credentials every test server runs with, which the build writes beside the fixtures'
+// folders: an administrator's password for any user name, everyone else an operator.
+std::string TestCredentialsFile();
+std::string TestAdministratorPassword();
+// A connection to a test server, signed on as `user` (an operator without the password).
+mwd::NativeClient SignedOnClient(uint16_t port, const std::string& user, const std::string& password = "");
+mwd::NativeClient AdministratorClient(uint16_t port);
 // Sends a demo_slow call of `ms` milliseconds without waiting for its answer.
 bool SendSlowCall(mwd::NativeClient& client, int ms, uint32_t sequence);
 
-// A ruzi-mwd process of the test's own, with a fresh database in a fresh folder.
+// A ruzi-mwd process of the test's own, with a fresh database in a fresh folder and the
+// tests' credentials (RUZI_MWD_CREDENTIALS, unless `environment` names its own).
 class MwdProcess {
  public:
   // `environment`: NAME=value entries added to the server's environment.

@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "audit_reader.h"
+#include "credentials.h"
 #include "call_answers.h"
 #include "error_numbers.h"
 #include "frame.h"
@@ -45,29 +46,73 @@ MwdProcess ServerWithUsers(const std::string& name, std::vector<std::string> arg
   return MwdProcess(name, args);
 }
 
+TEST(MiddlewareServerLimits, CredentialsGiveEachSignOnItsRole) {
+  using mwd::Role;
+  std::string folder = FreshTestFolder("mwd-credentials");
+  std::ofstream(folder + "site") << "# site\nadministrator root r00t\noperator desk d3sk\n"
+                                    "operator * shared\nadministrator * master\n  \noperator *\r\n";
+  std::ofstream(folder + "closed") << "administrator root r00t\n";
+  const mwd::Credentials site = mwd::Credentials::FromFile(folder + "site");
+  const mwd::Credentials closed = mwd::Credentials::FromFile(folder + "closed");
+  const mwd::Credentials none = mwd::Credentials::Default();
+  const struct {
+    const mwd::Credentials& credentials;
+    const char* user;
+    const char* password;
+    Role role;
+  } cases[] = {{site, "root", "r00t", Role::Administrator},
+               {site, "root", "master", Role::None},  // a listed user has only the own password
+               {site, "root", "", Role::None},
+               {site, "desk", "d3sk", Role::Operator},
+               {site, "4242:ruzi.exe", "master", Role::Administrator},
+               {site, "4242:ruzi.exe", "shared", Role::Operator},
+               {site, "anyone", "guess", Role::Operator},
+               {closed, "root", "r00t", Role::Administrator},
+               {closed, "root", "r00t0", Role::None},
+               {closed, "root", "r00", Role::None},
+               {closed, "anyone", "", Role::None},
+               {none, "root", "r00t", Role::Operator},
+               {none, "", "", Role::Operator}};
+  for (const auto& c : cases) EXPECT_EQ(c.credentials.Check(c.user, c.password), c.role) << c.user << "/" << c.password;
+  for (const char* malformed : {"administrator *\n", "operator desk\n", "guest a b\n", "operator a b c\n"}) {
+    std::ofstream(folder + "bad") << malformed;
+    EXPECT_THROW(mwd::Credentials::FromFile(folder + "bad"), std::runtime_error) << malformed;
+  }
+}
+
 TEST(MiddlewareServerLimits, RolesDecideWhatASignOnMayDo) {
-  MwdProcess server = ServerWithUsers("roles");
-  mwd::NativeClient admin("127.0.0.1", server.Port());
-  mwd::NativeClient desk("127.0.0.1", server.Port());
+  MwdProcess site = ServerWithUsers("roles");
+  // Started without credentials, a server has no administrator: everyone is an operator.
+  MwdProcess bare("roles-default", {}, {"RUZI_MWD_CREDENTIALS="});
+  EXPECT_NE(bare.LogText().find("every sign-on is an operator"), std::string::npos);
+  mwd::NativeClient admin("127.0.0.1", site.Port());
+  mwd::NativeClient desk("127.0.0.1", site.Port());
+  mwd::NativeClient anyone("127.0.0.1", bare.Port());
   ASSERT_TRUE(SignedOn(admin.SignOn("root", "r00t")));
   ASSERT_TRUE(SignedOn(desk.SignOn("desk", "d3sk")));
+  ASSERT_TRUE(SignedOn(anyone.SignOn("root", "r00t")));
+  mw::ErrorReply refused = ErrorOf(mwd::NativeClient("127.0.0.1", site.Port()).SignOn("desk", "guess"));
+  EXPECT_EQ(refused.error_number, mw::kMwPermission);
+  EXPECT_EQ(refused.text.find("-5"), std::string::npos);  // nothing the client would take for a network fault
   const struct {
     const char* service;
     const char* request;
     bool operator_may;
   } calls[] = {{"svc_sysprmop_rc", "<l_serial_no>62409</l_serial_no>", true},
                {"svc_mem_fundinfo", "", true},
+               {"demo_echo", "x", true},
                {"svc_sysprmop_rc", "<l_serial_no>62409</l_serial_no><vc_value>2</vc_value>", false},
                {"mw_audit", "<l_limit>1</l_limit>", false},
                {"mw_audit_stats", "", false},
-               {"mw_audit_prune", "<l_days>3650</l_days>", false},
-               {"demo_echo", "x", false}};
+               {"mw_audit_prune", "<l_days>3650</l_days>", false}};
   for (const auto& c : calls) {
-    auto as_operator = desk.Call(c.service, c.request);
-    if (c.operator_may) {
-      ReplyOf(as_operator);
-    } else {
-      EXPECT_EQ(ErrorOf(as_operator).error_number, mw::kMwPermission) << c.service;
+    for (mwd::NativeClient* client : {&desk, &anyone}) {
+      auto as_operator = client->Call(c.service, c.request);
+      if (c.operator_may) {
+        ReplyOf(as_operator);
+      } else {
+        EXPECT_EQ(ErrorOf(as_operator).error_number, mw::kMwPermission) << c.service;
+      }
     }
     ReplyOf(admin.Call(c.service, c.request));
   }
@@ -158,7 +203,7 @@ TEST(MiddlewareServerLimits, HostileTextCostsNoMoreThanTheDeadline) {
 
 TEST(MiddlewareServerLimits, AnswersStayWithinTheFrameLimitOrSaySo) {
   MwdProcess server("frame", {"--max-frame", "65536"});
-  mwd::NativeClient client = SignedOnClient(server.Port(), "admin");
+  mwd::NativeClient client = AdministratorClient(server.Port());
   for (const char* number : {"61057", "61302"}) {
     std::string set = "<l_serial_no>" + std::string(number) + "</l_serial_no><vc_value>" + std::string(40000, 'v') +
                       "</vc_value>";
@@ -194,7 +239,7 @@ TEST(MiddlewareServerLimits, TheAuditTrailStaysWithinItsLimitsUnderLoad) {
     for (auto& thread : threads) thread.join();
     std::this_thread::sleep_for(milliseconds(2500));  // the writer's look at the limits, every second
   };
-  mwd::NativeClient admin = SignedOnClient(server.Port(), "admin");
+  mwd::NativeClient admin = AdministratorClient(server.Port());
   auto file_bytes = [&] { return std::filesystem::file_size(server.Database()); };
   load();
   std::string stats = ReplyOf(admin.Call("mw_audit_stats", "")).data;

@@ -184,12 +184,12 @@ TEST_F(MiddlewareFixture, SystemParametersAreReadAndWrittenInTheDatabase) {
   EXPECT_EQ(ReplyOf(client_.Call("svc_sysprmop_rc", "<l_serial_no>99999</l_serial_no>")).data,
             "<ErrCode>1</ErrCode><ErrMsg>系统参数[99999]不存在</ErrMsg>");
   std::string set = "<l_serial_no>61302</l_serial_no><vc_value>routeX;routeY</vc_value>";
-  EXPECT_NE(ReplyOf(client_.Call("svc_sysprmop_rc", set)).data.find("<vc_value>routeX;routeY</vc_value>"),
+  mwd::NativeClient admin = AdministratorClient(FixturePort());
+  EXPECT_NE(ReplyOf(admin.Call("svc_sysprmop_rc", set)).data.find("<vc_value>routeX;routeY</vc_value>"),
             std::string::npos);
-  mwd::NativeClient other = SignedOnClient(FixturePort(), "other");
-  EXPECT_NE(ReplyOf(other.Call("svc_sysprmop_rc", "<l_serial_no>61302</l_serial_no>")).data.find("routeX;routeY"),
+  EXPECT_NE(ReplyOf(client_.Call("svc_sysprmop_rc", "<l_serial_no>61302</l_serial_no>")).data.find("routeX;routeY"),
             std::string::npos);
-  ReplyOf(other.Call("svc_sysprmop_rc", "<l_serial_no>61302</l_serial_no><vc_value></vc_value>"));
+  ReplyOf(admin.Call("svc_sysprmop_rc", "<l_serial_no>61302</l_serial_no><vc_value></vc_value>"));
 }
 
 TEST_F(MiddlewareFixture, RecordPackReplyCarriesTheConventionInEveryRow) {
@@ -211,7 +211,7 @@ TEST_F(MiddlewareFixture, AuditServiceAgreesWithTheTableRowForRow) {
   ReplyOf(client_.Call("demo_carray", binary, 0, "r2"));
   ErrorOf(client_.Call("demo_abort", "three " + marker));
 
-  std::string reply = ReplyOf(client_.Call("mw_audit", "<vc_marker>" + marker + "</vc_marker>")).data;
+  std::string reply = ReplyOf(AdministratorClient(FixturePort()).Call("mw_audit", "<vc_marker>" + marker + "</vc_marker>")).data;
   TqxPackage package(reply);
   int32_t code = -1;
   std::string packet;

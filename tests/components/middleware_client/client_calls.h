@@ -33,7 +33,8 @@ struct AuditEntry {
   int64_t ended_us = 0;
 };
 
-// The server's audit rows whose request holds `marker` (through the service mw_audit).
+// The server's audit rows whose request holds `marker` (through the service mw_audit, on an
+// administrator's context of its own: the caller's sign-on is left as it is).
 std::vector<AuditEntry> AuditWith(const std::string& marker);
 
 }  // namespace ruzi::testing

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <fstream>
 #include <string>
 #include <thread>
 
@@ -13,6 +14,7 @@
 #include "client_entries.h"
 #include "mwd_server.h"
 #include "platform/environment.h"
+#include "test_paths.h"
 
 namespace ruzi::testing {
 namespace {
@@ -38,7 +40,9 @@ class ClientConnection : public ::testing::Test {
 };
 
 TEST_F(ClientConnection, RefusedPasswordIsNotANetworkFailure) {
-  PrivateServer server("password", {"--password", "secret"});
+  const std::string users = FreshTestFolder("wsclient-users") + "users";
+  std::ofstream(users) << "operator wsclient secret\n";
+  PrivateServer server("password", {"--credentials", UnixPath(users)});
   platform::SetEnvironment("WSNADDR", server.Address());
   EXPECT_EQ(SignOn(32, "user-at-offset-0", "wrong"), -1);
   EXPECT_EQ(c.gettperrno(), 8);

@@ -83,7 +83,7 @@ PrivateServer::PrivateServer(const std::string& name, const std::vector<std::str
   if (unix_folder.back() != '/') unix_folder += '/';
   std::string command = std::string(RUZI_MWD_UNIX_PATH) + " --detach --fresh --port 0 --port-file " + unix_folder +
                         "port --pid-file " + unix_folder + "pid --db " + unix_folder + "mwd.db --log-dir " +
-                        unix_folder;
+                        unix_folder + " --credentials " + RUZI_MWD_TEST_CREDENTIALS;
   for (const std::string& arg : extra_args) command += " " + arg;
   StartUnixProgram(command);
   port_ = static_cast<uint16_t>(WaitForNumber(folder_ + "port"));

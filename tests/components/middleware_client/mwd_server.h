@@ -15,6 +15,8 @@ std::string FixtureAddress();
 // Makes the fixture's server this process's WSNADDR.
 void UseFixtureServer();
 
+// Started with the tests' credentials (RUZI_MWD_TEST_CREDENTIALS) unless `extra_args` give
+// another --credentials.
 class PrivateServer {
  public:
   explicit PrivateServer(const std::string& name, const std::vector<std::string>& extra_args = {});
