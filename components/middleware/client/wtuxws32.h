@@ -20,7 +20,7 @@ int32_t tpinit(void* tpinfo);
 int32_t tpinitex(void* tpinfo, const char* address);
 // Ends the calling thread's context (signs off, closes). 0 also when there was none.
 int32_t tpterm();
-// 2: the server may ask for an application password (ruzi-mwd --password).
+// 2: the server may ask for an application password (ruzi-mwd --credentials).
 int32_t tpchkauth();
 // 1 when the calling thread's context is signed on and its connection is still there.
 int32_t getconnectstate();
