@@ -16,8 +16,9 @@ namespace {
 
 constexpr int64_t kDefaultRows = 1000;
 constexpr int64_t kMaxRows = 10000;
-// Rows read per hold of the database lock: other services wait at most this long.
-constexpr int64_t kRowsPerHold = 100;
+// Ids looked at per statement: between two statements the call's deadline and its caller are
+// checked, however few rows match the marker.
+constexpr int64_t kIdsPerStep = 1000;
 
 const std::vector<std::string> kColumns = {
     "l_id",       "vc_at",          "l_started_us",     "l_ended_us", "l_session",         "vc_kind",
@@ -51,25 +52,28 @@ size_t RowBytes(const Row& row) {
   return bytes;
 }
 
-// Up to `count` rows after `after`, read under one hold of the lock.
-std::vector<Row> ReadRows(ServiceCall& call, int64_t after, const std::string& marker, int64_t count) {
-  return call.server.database.With([&](sqlite3* db) {
-    Statement query(db,
-                    "SELECT id, at, started_us, ended_us, session, kind, service, number, route, buffer_type, request, "
-                    "request, request_length, status, request_sha256 FROM mw_audit "
-                    "WHERE id > ? AND (? = '' OR instr(request, ?) > 0) ORDER BY id LIMIT ?");
-    query.Bind(1, after).BindBlob(2, marker).BindBlob(3, marker).Bind(4, count);
-    std::vector<Row> found;
-    while (query.Step()) {
-      Row row;
-      for (int column = 0; column < static_cast<int>(kColumns.size()); ++column) row.push_back(query.Text(column));
-      row[10] = PacketSafe(std::move(row[10]));
-      row[11] = Hex(row[11]);
-      for (int column : {6, 8, 9}) row[column] = PacketSafe(std::move(row[column]));
-      found.push_back(std::move(row));
-    }
-    return found;
-  });
+// Up to `count` rows with ids in (after, upto], oldest first.
+std::vector<Row> ReadRows(sqlite3* db, int64_t after, int64_t upto, const std::string& marker, int64_t count) {
+  Statement query(db,
+                  "SELECT id, at, started_us, ended_us, session, kind, service, number, route, buffer_type, request, "
+                  "request, request_length, status, request_sha256 FROM mw_audit "
+                  "WHERE id > ? AND id <= ? AND (? = '' OR instr(request, ?) > 0) ORDER BY id LIMIT ?");
+  query.Bind(1, after).Bind(2, upto).BindBlob(3, marker).BindBlob(4, marker).Bind(5, count);
+  std::vector<Row> found;
+  while (query.Step()) {
+    Row row;
+    for (int column = 0; column < static_cast<int>(kColumns.size()); ++column) row.push_back(query.Text(column));
+    row[10] = PacketSafe(std::move(row[10]));
+    row[11] = Hex(row[11]);
+    for (int column : {6, 8, 9}) row[column] = PacketSafe(std::move(row[column]));
+    found.push_back(std::move(row));
+  }
+  return found;
+}
+
+int64_t NewestId(sqlite3* db) {
+  Statement query(db, "SELECT coalesce(max(id), 0) FROM mw_audit");
+  return query.Step() ? query.Integer(0) : 0;
 }
 
 // Request items: <l_after_id> (rows with a larger id), <vc_marker> (rows whose request holds
@@ -82,14 +86,20 @@ ServiceResult Audit(ServiceCall& call) {
   // Room for the packet's header, the convention's items and the frame's envelope.
   const size_t budget = call.server.options.max_body_bytes - std::min<size_t>(call.server.options.max_body_bytes / 2, 8192);
   call.server.audit.Flush();
+  // A connection of its own: the other services' database work goes on while this one reads.
+  ReadConnection reader(call.server.database.Path());
+  const int64_t newest = NewestId(reader.Get());
   std::vector<Row> rows;
   size_t bytes = 0;
   bool more = false;
   int64_t last_id = after;
-  while (static_cast<int64_t>(rows.size()) < limit && !more) {
+  for (int64_t looked_at = after; looked_at < newest && static_cast<int64_t>(rows.size()) < limit && !more;) {
     if (auto interrupted = call.Interrupted()) return *interrupted;
-    int64_t wanted = std::min<int64_t>(kRowsPerHold, limit - static_cast<int64_t>(rows.size()));
-    std::vector<Row> slice = ReadRows(call, last_id, marker, wanted);
+    int64_t upto = std::min(newest, looked_at + kIdsPerStep);
+    int64_t wanted = limit - static_cast<int64_t>(rows.size());
+    std::vector<Row> slice = ReadRows(reader.Get(), looked_at, upto, marker, wanted);
+    // A full slice may stop short of `upto`: the next step starts after its last row.
+    looked_at = static_cast<int64_t>(slice.size()) == wanted ? std::stoll(slice.back()[0]) : upto;
     for (Row& row : slice) {
       size_t row_bytes = RowBytes(row);
       if (rows.empty() && row_bytes > budget) {
@@ -108,7 +118,6 @@ ServiceResult Audit(ServiceCall& call) {
       last_id = std::stoll(row[0]);
       rows.push_back(std::move(row));
     }
-    if (static_cast<int64_t>(slice.size()) < wanted) break;
   }
   TPack pack(true);
   TPackSection& section = pack.GetSection(0);
@@ -131,8 +140,9 @@ std::string FileBytes(const std::string& path) {
 // Rows, the first and last of them, and the files' sizes.
 ServiceResult Stats(ServiceCall& call) {
   call.server.audit.Flush();
-  std::vector<std::string> values = call.server.database.With([&](sqlite3* db) {
-    Statement query(db,
+  std::vector<std::string> values = [&] {
+    ReadConnection reader(call.server.database.Path());  // counting a large trail takes a while
+    Statement query(reader.Get(),
                     "SELECT count(*), coalesce(min(id), 0), coalesce(max(id), 0), "
                     "coalesce((SELECT at FROM mw_audit ORDER BY id LIMIT 1), ''), "
                     "coalesce((SELECT at FROM mw_audit ORDER BY id DESC LIMIT 1), '') FROM mw_audit");
@@ -140,7 +150,7 @@ ServiceResult Stats(ServiceCall& call) {
     std::vector<std::string> found;
     for (int column = 0; column < 5; ++column) found.push_back(query.Text(column));
     return found;
-  });
+  }();
   uint64_t used = call.server.database.With([](sqlite3* db) { return Database::UsedBytes(db); });
   const std::string& path = call.server.database.Path();
   const AuditLimits& limits = call.server.audit.Limits();

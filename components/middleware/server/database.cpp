@@ -60,14 +60,26 @@ int Statement::Columns() const { return sqlite3_column_count(statement_); }
 
 std::string Statement::ColumnName(int column) const { return sqlite3_column_name(statement_, column); }
 
-Database::Database(const std::string& path) : path_(path) {
-  if (sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
-                      nullptr) != SQLITE_OK) {
-    std::string message = db_ != nullptr ? sqlite3_errmsg(db_) : "out of memory";
-    sqlite3_close(db_);
+namespace {
+
+sqlite3* Open(const std::string& path, int flags) {
+  sqlite3* db = nullptr;
+  if (sqlite3_open_v2(path.c_str(), &db, flags | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK) {
+    std::string message = db != nullptr ? sqlite3_errmsg(db) : "out of memory";
+    sqlite3_close(db);
     throw DatabaseError("open " + path + ": " + message);
   }
-  sqlite3_busy_timeout(db_, 5000);
+  sqlite3_busy_timeout(db, 5000);
+  return db;
+}
+
+}  // namespace
+
+ReadConnection::ReadConnection(const std::string& path) : db_(Open(path, SQLITE_OPEN_READONLY)) {}
+
+ReadConnection::~ReadConnection() { sqlite3_close(db_); }
+
+Database::Database(const std::string& path) : path_(path), db_(Open(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)) {
   // The audit trail is written in batches by one thread; WAL lets a test read the file while
   // the server writes.
   Exec(db_, "PRAGMA journal_mode=WAL");

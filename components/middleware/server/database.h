@@ -45,6 +45,22 @@ class Statement {
   sqlite3_stmt* statement_ = nullptr;
 };
 
+// A read-only connection of its own to the server's database, for a long read (the audit
+// read back) that must not hold the shared connection: under WAL it reads committed rows
+// while the writer goes on. One thread uses it; it closes when it goes.
+class ReadConnection {
+ public:
+  explicit ReadConnection(const std::string& path);
+  ~ReadConnection();
+  ReadConnection(const ReadConnection&) = delete;
+  ReadConnection& operator=(const ReadConnection&) = delete;
+
+  sqlite3* Get() const { return db_; }
+
+ private:
+  sqlite3* db_ = nullptr;
+};
+
 class Database {
  public:
   explicit Database(const std::string& path);

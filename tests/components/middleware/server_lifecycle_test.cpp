@@ -5,6 +5,7 @@
 #include <sqlite3.h>
 #include <sys/wait.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -121,14 +122,30 @@ bool Gone(long pid) {
   return close == std::string::npos || close + 2 >= text.size() || text[close + 2] == 'Z';
 }
 
-int RunServer(const std::string& arguments) {
-  int status = std::system((std::string(RUZI_MWD_PATH) + " " + arguments + " >/dev/null 2>&1").c_str());
+int RunServer(const std::string& arguments, const std::string& output = "/dev/null") {
+  int status = std::system((std::string(RUZI_MWD_PATH) + " " + arguments + " >" + output + " 2>&1").c_str());
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+// 4 KB demo_echo calls from four clients for `ms`; the calls answered.
+int LoadFor(uint16_t port, int ms) {
+  std::atomic<int> answered{0};
+  auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+  std::vector<std::thread> threads;
+  for (int t = 0; t < 4; ++t) {
+    threads.emplace_back([&] {
+      mwd::NativeClient client = SignedOnClient(port, "load");
+      while (std::chrono::steady_clock::now() < end) answered += client.Call("demo_echo", std::string(4096, 'q')) ? 1 : 0;
+    });
+  }
+  for (auto& thread : threads) thread.join();
+  return answered;
+}
+
 // What the CTest fixture relies on: --detach returns once the port file is there, a second
-// start with the same pid file replaces a leftover server, --stop waits until it is gone,
-// and a server that cannot start says so by its exit code.
+// start with the same pid file replaces a leftover server, --stop waits until the trail is
+// stored and the server gone, or says so once its bound has passed, and a server that cannot
+// start says so by its exit code.
 TEST(MiddlewareServerLifecycle, DetachAndStopAsTheFixtureUsesThem) {
   std::string folder = FreshTestFolder("mwd-detach");
   std::string common = "--detach --port 0 --port-file " + folder + "port --pid-file " + folder + "pid --db " + folder +
@@ -143,10 +160,29 @@ TEST(MiddlewareServerLifecycle, DetachAndStopAsTheFixtureUsesThem) {
   EXPECT_FALSE(client.Call("demo_echo", "x").has_value());  // the leftover was stopped
   EXPECT_TRUE(Gone(first));
   EXPECT_FALSE(Gone(second));
+  int answered = LoadFor(static_cast<uint16_t>(ReadNumber(folder + "port")), 1000);
   EXPECT_EQ(RunServer("--stop --pid-file " + folder + "pid"), 0);
   EXPECT_FALSE(std::filesystem::exists(folder + "pid"));
   EXPECT_TRUE(Gone(second));
+  EXPECT_EQ(Column(folder + "mwd.db", "SELECT count(*) FROM mw_audit WHERE length(request) = 4096"),
+            std::vector<std::string>{std::to_string(answered)});
   EXPECT_EQ(RunServer("--stop --pid-file " + folder + "pid"), 0);  // nothing left to stop
+  // A server that cannot finish (frozen here) is waited for no longer than asked, and --stop says so.
+  ASSERT_EQ(RunServer(common), 0);
+  long frozen = ReadNumber(folder + "pid");
+  ASSERT_EQ(::kill(static_cast<pid_t>(frozen), SIGSTOP), 0);
+  auto asked = std::chrono::steady_clock::now();
+  EXPECT_EQ(RunServer("--stop --pid-file " + folder + "pid --stop-wait-ms 700", folder + "stop.txt"), 1);
+  auto waited = std::chrono::steady_clock::now() - asked;
+  EXPECT_GE(waited, std::chrono::milliseconds(700));
+  EXPECT_LT(waited, std::chrono::milliseconds(5000));
+  std::ifstream said(folder + "stop.txt");
+  std::string line;
+  std::getline(said, line);
+  EXPECT_NE(line.find("still running after 700 ms"), std::string::npos) << line;
+  ::kill(static_cast<pid_t>(frozen), SIGCONT);  // the SIGTERM waiting for it ends it now
+  for (int i = 0; i < 1000 && !Gone(frozen); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  EXPECT_TRUE(Gone(frozen));
   EXPECT_EQ(RunServer("--detach --port 0 --db " + folder + "no/such/folder/mwd.db --log-dir " + folder), 1);
   EXPECT_EQ(RunServer("--port"), 2);
   // No secret on the command line, where ps shows it.

@@ -4,17 +4,20 @@
 #include <arpa/inet.h>
 #include <gtest/gtest.h>
 #include <netinet/in.h>
+#include <signal.h>
+#include <sqlite3.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 
+#include <atomic>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <thread>
 
 #include "audit_reader.h"
-#include "credentials.h"
 #include "call_answers.h"
+#include "credentials.h"
 #include "error_numbers.h"
 #include "frame.h"
 #include "message_codec.h"
@@ -225,6 +228,49 @@ TEST(MiddlewareServerLimits, AnswersStayWithinTheFrameLimitOrSaySo) {
   EXPECT_LT(pages, 20);
 }
 
+// Rows of `bytes` each straight into a stopped server's trail, started now.
+void FillAudit(const std::string& database, int rows, int bytes) {
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(database.c_str(), &db), SQLITE_OK);
+  std::string sql =
+      "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < " + std::to_string(rows) +
+      ") INSERT INTO mw_audit (at, started_us, ended_us, session, kind, service, number, route, buffer_type, "
+      "request, request_length, status) SELECT '', CAST((julianday('now') - 2440587.5) * 86400e6 AS INTEGER), 0, 1, 'name', "
+      "'demo_echo', 0, '', 'STRING', zeroblob(" + std::to_string(bytes) + "), " + std::to_string(bytes) + ", 0 FROM n";
+  EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+  sqlite3_close(db);
+}
+
+// 30,000 rows of 4 KB, none holding the marker, so the read looks at every one: meanwhile the
+// other services answer as ever. Read under one hold of the database, the read stopped them
+// for its whole length.
+TEST(MiddlewareServerLimits, ReadingTheAuditHoldsNoOtherServiceUp) {
+  MwdProcess server("audit-read");
+  ASSERT_EQ(server.SignalAndWait(SIGTERM), 0);
+  FillAudit(server.Database(), 30000, 4096);
+  server.Restart();
+  mwd::NativeClient admin = AdministratorClient(server.Port());
+  mwd::NativeClient other = SignedOnClient(server.Port(), "other");
+  std::atomic<bool> reading{true};
+  std::string reply;
+  auto started = steady_clock::now();
+  std::thread reader([&] {
+    reply = ReplyOf(admin.Call("mw_audit", "<vc_marker>absent</vc_marker><l_limit>10000</l_limit>")).data;
+    reading = false;
+  });
+  auto longest = steady_clock::duration::zero();
+  while (reading) {
+    auto asked = steady_clock::now();
+    ReplyOf(other.Call("svc_sysprmop_rc", "<l_serial_no>62409</l_serial_no>"));
+    longest = std::max(longest, steady_clock::now() - asked);
+  }
+  reader.join();
+  auto read_for = steady_clock::now() - started;
+  EXPECT_EQ(Item(reply, "l_count"), "0");
+  EXPECT_EQ(Item(reply, "l_more"), "0");
+  EXPECT_LT(longest * 3, read_for) << "longest " << longest.count() << " ns of " << read_for.count();
+}
+
 TEST(MiddlewareServerLimits, TheAuditTrailStaysWithinItsLimitsUnderLoad) {
   MwdProcess server("bounded", {"--audit-max-mb", "1", "--wal-max-mb", "1", "--audit-queue-mb", "1"});
   auto load = [&] {
@@ -272,6 +318,27 @@ TEST(MiddlewareServerLimits, SecretsNeverReachTheDiskAndFilesAreTheServersAlone)
     ASSERT_EQ(::stat(file.c_str(), &info), 0) << file;
     EXPECT_EQ(info.st_mode & 077, 0u) << file;
   }
+}
+
+TEST(MiddlewareServerLimits, NoDemoKeepsEveryDemoServiceOut) {
+  MwdProcess server("no-demo", {"--no-demo"});
+  mwd::NativeClient client = AdministratorClient(server.Port());
+  auto call = [&](mw::CallKind kind, const char* service, int32_t number) {
+    mw::CallRequest request;
+    request.kind = kind;
+    request.service = service;
+    request.number = number;
+    return client.Ask(request);
+  };
+  for (const char* name : {"demo_echo", "demo_slow", "demo_drop_once", "demo_large", "demo_recpack", "demo_carray"}) {
+    EXPECT_EQ(ErrorOf(call(mw::CallKind::ByName, name, 0)).error_number, mw::kMwNoEntry) << name;
+  }
+  EXPECT_EQ(ErrorOf(call(mw::CallKind::ById, "", 10001)).error_number, mw::kMwNoEntry);
+  for (int32_t function : {9001, 9002, 9101}) {
+    EXPECT_EQ(ErrorOf(call(mw::CallKind::ByFunction, "", function)).error_number, mw::kMwNoEntry) << function;
+  }
+  ReplyOf(call(mw::CallKind::ByName, "svc_server_time", 0));
+  ReplyOf(call(mw::CallKind::ByName, "mw_audit_stats", 0));
 }
 
 TEST(MiddlewareServerLimits, APeerThatReadsTooSlowlyIsCutAtTheFrameTimeOut) {
