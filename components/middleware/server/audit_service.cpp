@@ -87,7 +87,7 @@ ServiceResult Audit(ServiceCall& call) {
   const size_t budget = call.server.options.max_body_bytes - std::min<size_t>(call.server.options.max_body_bytes / 2, 8192);
   call.server.audit.Flush();
   // A connection of its own: the other services' database work goes on while this one reads.
-  ReadConnection reader(call.server.database.Path());
+  DatabaseConnection reader(call.server.database.Path(), DatabaseConnection::Access::ReadOnly);
   const int64_t newest = NewestId(reader.Get());
   std::vector<Row> rows;
   size_t bytes = 0;
@@ -141,7 +141,7 @@ std::string FileBytes(const std::string& path) {
 ServiceResult Stats(ServiceCall& call) {
   call.server.audit.Flush();
   std::vector<std::string> values = [&] {
-    ReadConnection reader(call.server.database.Path());  // counting a large trail takes a while
+    DatabaseConnection reader(call.server.database.Path(), DatabaseConnection::Access::ReadOnly);  // counting a large trail takes a while
     Statement query(reader.Get(),
                     "SELECT count(*), coalesce(min(id), 0), coalesce(max(id), 0), "
                     "coalesce((SELECT at FROM mw_audit ORDER BY id LIMIT 1), ''), "

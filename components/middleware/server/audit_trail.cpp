@@ -10,9 +10,8 @@
 namespace ruzi::mwd {
 namespace {
 
-constexpr size_t kFullBatch = 512;
-constexpr auto kBatchPeriod = std::chrono::milliseconds(5);
 constexpr auto kMaintenancePeriod = std::chrono::seconds(1);
+constexpr auto kCheckpointPeriod = std::chrono::milliseconds(100);
 // Rows removed per slice: small enough that the database lock is held for milliseconds.
 constexpr int64_t kPruneSlice = 1000;
 constexpr int64_t kMicrosecondsPerDay = 86400LL * 1000 * 1000;
@@ -64,9 +63,13 @@ size_t AuditRecord::Bytes() const {
 }
 
 AuditTrail::AuditTrail(Database& database, AuditLimits limits)
-    : database_(database), limits_(limits), writer_([this] { Run(); }) {
+    : database_(database),
+      limits_(limits),
+      writer_([this] { Run(); }),
+      checkpointer_(database.Path(), kCheckpointPeriod) {
   database_.With([&](sqlite3* db) {
     Database::Exec(db, "PRAGMA journal_size_limit=" + std::to_string(limits_.max_wal_bytes));
+    Database::Exec(db, "PRAGMA wal_autocheckpoint=0");  // the checkpointer's work
   });
 }
 
@@ -80,28 +83,33 @@ AuditTrail::~AuditTrail() {
   database_.With([&](sqlite3*) { insert_.reset(); });
 }
 
-void AuditTrail::Record(AuditRecord record) {
+uint64_t AuditTrail::Record(AuditRecord record) {
   size_t bytes = record.Bytes();
-  bool wake = false;
+  uint64_t ticket = 0;
   {
     std::unique_lock<std::mutex> guard(lock_);
     // A record larger than the whole queue still goes in alone.
     room_.wait(guard, [&] { return queue_.empty() || queue_bytes_ + bytes <= limits_.queue_bytes; });
     queue_.push_back(std::move(record));
     queue_bytes_ += bytes;
-    ++queued_;
-    // The first record starts the writer's batch period; a full batch ends it early.
-    wake = queue_.size() == 1 || queue_.size() == kFullBatch || queue_bytes_ * 2 >= limits_.queue_bytes;
+    ticket = ++queued_;
   }
-  if (wake) wake_.notify_one();
+  wake_.notify_one();
+  return ticket;
+}
+
+void AuditTrail::WaitStored(uint64_t ticket) {
+  std::unique_lock<std::mutex> guard(lock_);
+  stored_.wait(guard, [&] { return written_ >= ticket; });
 }
 
 void AuditTrail::Flush() {
-  std::unique_lock<std::mutex> guard(lock_);
-  uint64_t target = queued_;
-  flush_wanted_ = std::max(flush_wanted_, target);
-  wake_.notify_one();
-  stored_.wait(guard, [&] { return written_ >= target; });
+  uint64_t target = 0;
+  {
+    std::lock_guard<std::mutex> guard(lock_);
+    target = queued_;
+  }
+  WaitStored(target);
 }
 
 void AuditTrail::Run() {
@@ -110,10 +118,8 @@ void AuditTrail::Run() {
   for (;;) {
     wake_.wait_for(guard, kMaintenancePeriod, [&] { return stopping_ || !queue_.empty(); });
     if (!queue_.empty()) {
-      wake_.wait_for(guard, kBatchPeriod, [&] {
-        return stopping_ || queue_.size() >= kFullBatch || queue_bytes_ * 2 >= limits_.queue_bytes ||
-               flush_wanted_ > written_;
-      });
+      // Every queued record's call is waiting for it: no batch period, the batch is whatever
+      // arrived while the last one was stored.
       batch.swap(queue_);
       queue_bytes_ = 0;
       room_.notify_all();

@@ -1,9 +1,11 @@
 #pragma once
-// Every call the server answers is recorded in the table mw_audit. A call only queues its
-// record; one writer thread, woken by the first record of a batch, stores the batch a few
-// milliseconds later or as soon as it is full, one transaction each, through one prepared
-// statement. The queue is bounded in bytes: a call whose record finds it full waits for the
-// writer (back-pressure), so under any load memory stays bounded and no record is dropped.
+// Every call the server answers is recorded in the table mw_audit before its answer goes out.
+// A call queues its record and waits until it is stored (group commit): one writer thread
+// takes everything queued at once and stores it in one transaction through one prepared
+// statement, so the records that arrive while one batch is stored make up the next. A server
+// killed at any moment has then stored the row of every call it answered. The queue is
+// bounded in bytes: a call whose record finds it full waits for the writer (back-pressure),
+// so under any load memory stays bounded and no record is dropped.
 // The writer also keeps the trail within its age and size limits and the WAL within its
 // limit, a small slice at a time, so calls never wait for a pruning. Flush() returns once
 // everything queued before it is stored.
@@ -18,6 +20,7 @@
 #include <vector>
 
 #include "database.h"
+#include "wal_checkpointer.h"
 
 namespace ruzi::mwd {
 
@@ -56,8 +59,10 @@ class AuditTrail {
   AuditTrail(const AuditTrail&) = delete;
   AuditTrail& operator=(const AuditTrail&) = delete;
 
-  // Waits while the queue is full.
-  void Record(AuditRecord record);
+  // Waits while the queue is full; the record's ticket for WaitStored.
+  uint64_t Record(AuditRecord record);
+  // Returns once the record of `ticket` (and every one before it) is stored or given up on.
+  void WaitStored(uint64_t ticket);
   void Flush();
   const AuditLimits& Limits() const { return limits_; }
   // Removes rows older than `days` (0: every row stored so far) and rows beyond `max_database_bytes`,
@@ -81,11 +86,11 @@ class AuditTrail {
   size_t queue_bytes_ = 0;
   uint64_t queued_ = 0;   // records ever queued
   uint64_t written_ = 0;  // records ever stored (or given up on)
-  uint64_t flush_wanted_ = 0;  // Flush() waits until written_ reaches this
   bool stopping_ = false;
   bool over_limit_ = false;  // writer only: each batch also prunes a slice
   std::chrono::steady_clock::time_point last_maintenance_{};
   std::thread writer_;
+  WalCheckpointer checkpointer_;
 };
 
 }  // namespace ruzi::mwd

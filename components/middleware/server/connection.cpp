@@ -201,12 +201,13 @@ bool Connection::HandleCall(const mw::CallRequest& request, uint32_t sequence) {
   audit.buffer_type = request.buffer_type;
   audit.SetRequest(request.data, state_.options.audit.request_bytes);
   audit.status = result.error_number;
-  state_.audit.Record(std::move(audit));
+  uint64_t ticket = state_.audit.Record(std::move(audit));
 
   if (result.drop_connection) {
     state_.log.Write(Name() + ": dropped by service " + ClientText(CallName(request)));
     return false;
   }
+  state_.audit.WaitStored(ticket);  // an answered call is in the trail, whatever happens next
   return SendAnswer(result, sequence);
 }
 

@@ -75,9 +75,10 @@ sqlite3* Open(const std::string& path, int flags) {
 
 }  // namespace
 
-ReadConnection::ReadConnection(const std::string& path) : db_(Open(path, SQLITE_OPEN_READONLY)) {}
+DatabaseConnection::DatabaseConnection(const std::string& path, Access access)
+    : db_(Open(path, access == Access::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE)) {}
 
-ReadConnection::~ReadConnection() { sqlite3_close(db_); }
+DatabaseConnection::~DatabaseConnection() { sqlite3_close(db_); }
 
 Database::Database(const std::string& path) : path_(path), db_(Open(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)) {
   // The audit trail is written in batches by one thread; WAL lets a test read the file while

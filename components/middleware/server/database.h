@@ -45,15 +45,16 @@ class Statement {
   sqlite3_stmt* statement_ = nullptr;
 };
 
-// A read-only connection of its own to the server's database, for a long read (the audit
-// read back) that must not hold the shared connection: under WAL it reads committed rows
-// while the writer goes on. One thread uses it; it closes when it goes.
-class ReadConnection {
+// A connection of its own to the server's database, for work that must not hold the shared
+// connection: a long read (the audit read back), which under WAL sees committed rows while the
+// writer goes on, or the WAL checkpoints. One thread uses it; it closes when it goes.
+class DatabaseConnection {
  public:
-  explicit ReadConnection(const std::string& path);
-  ~ReadConnection();
-  ReadConnection(const ReadConnection&) = delete;
-  ReadConnection& operator=(const ReadConnection&) = delete;
+  enum class Access { ReadOnly, ReadWrite };
+  DatabaseConnection(const std::string& path, Access access);
+  ~DatabaseConnection();
+  DatabaseConnection(const DatabaseConnection&) = delete;
+  DatabaseConnection& operator=(const DatabaseConnection&) = delete;
 
   sqlite3* Get() const { return db_; }
 

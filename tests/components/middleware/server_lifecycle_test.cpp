@@ -92,6 +92,44 @@ TEST(MiddlewareServerLifecycle, AKilledServerIsALostConnection) {
   EXPECT_THROW(mwd::NativeClient("127.0.0.1", server.Port()), std::runtime_error);
 }
 
+// Four clients call until the server is killed under them: the row of every call they had an
+// answer for is in the trail (a row stored only after its answer is lost with the process).
+TEST(MiddlewareServerLifecycle, AKilledServerHasStoredEveryAnsweredCall) {
+  MwdProcess server("killed-load");
+  constexpr int kClients = 4;
+  std::vector<int> answered(kClients, 0);
+  std::vector<std::thread> threads;
+  for (int t = 0; t < kClients; ++t) {
+    threads.emplace_back([&, t] {
+      mwd::NativeClient client = SignedOnClient(server.Port(), "load");
+      for (;;) {
+        std::string request = "t" + std::to_string(t) + "-" + std::to_string(answered[t]) + "-";
+        request.resize(4096, 'k');
+        if (!client.Call("demo_echo", request)) return;
+        ++answered[t];
+      }
+    });
+  }
+  std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+  EXPECT_TRUE(WIFSIGNALED(server.SignalAndWait(SIGKILL)));
+  for (auto& thread : threads) thread.join();
+  for (int t = 0; t < kClients; ++t) {
+    ASSERT_GT(answered[t], 0);
+    std::string prefix = "'t" + std::to_string(t) + "-";
+    // Its last answered call, and as many rows as answers (one more when the kill fell between
+    // a row's store and its answer).
+    std::string last = prefix + std::to_string(answered[t] - 1) + "-k'";
+    EXPECT_EQ(Column(server.Database(), "SELECT count(*) FROM mw_audit WHERE substr(CAST(request AS TEXT), 1, " +
+                                            std::to_string(last.size() - 2) + ") = " + last),
+              std::vector<std::string>{"1"})
+        << "client " << t << " had " << answered[t] << " answers";
+    int rows = std::stoi(Column(server.Database(), "SELECT count(*) FROM mw_audit WHERE substr(CAST(request AS TEXT), 1, " +
+                                                       std::to_string(prefix.size() - 1) + ") = " + prefix + "'")[0]);
+    EXPECT_GE(rows, answered[t]);
+    EXPECT_LE(rows, answered[t] + 1);
+  }
+}
+
 // The artificial delay is what speed probes measure and what time-outs count.
 TEST(MiddlewareServerLifecycle, TheArtificialDelayHoldsProbesAndCountsAgainstTimeOuts) {
   MwdProcess server("delay", {"--delay-ms", "300"});
