@@ -1,6 +1,7 @@
 // ruzi-mwd under a site's load: 16 threads calling demo_echo with 100 B and 4 KB requests,
-// this build's server beside the reference server named by RUZI_MWD_OLD (the server before
-// its audit trail was bounded), each a process of its own with a fresh database, alternating.
+// this build's server (server:0, and server:2 with --audit-before-answer) beside the reference
+// server named by RUZI_MWD_OLD (server:1, the server before its audit trail was bounded), each
+// a process of its own with a fresh database, alternating.
 // Per run: calls/s, p99, resident memory idle, 2 s into the load and at its end, audit rows
 // against answered calls, and how long the server takes to stop. RUZI_LOAD_SECONDS sets the run (default 60).
 // Two more measurements when asked: RUZI_SOAK_SECONDS, the database size every 10 s under the
@@ -42,13 +43,14 @@ std::string ThisServer() {
 // A server process with a fresh database in a folder of its own.
 class ServerProcess {
  public:
-  ServerProcess(const std::string& program, const std::string& name) {
+  ServerProcess(const std::string& program, const std::string& name, std::vector<std::string> extra = {}) {
     folder_ = std::filesystem::temp_directory_path() / ("ruzi-mwd-load-" + std::to_string(::getpid()) + "-" + name);
     std::filesystem::remove_all(folder_);
     std::filesystem::create_directories(folder_);
     std::string port_file = (folder_ / "port").string();
     std::vector<std::string> args = {program,  "--port", "0", "--port-file", port_file, "--db", Database(),
                                      "--log-dir", folder_.string(), "--fresh"};
+    args.insert(args.end(), extra.begin(), extra.end());
     pid_ = ::fork();
     if (pid_ == 0) {
       std::vector<char*> argv;
@@ -168,12 +170,16 @@ Load DriveFor(uint16_t port, size_t size, long seconds, Sample during) {
 }
 
 std::string Program(int which) {
-  if (which == 0) return ThisServer();
+  if (which != 1) return ThisServer();
   const char* old = std::getenv("RUZI_MWD_OLD");
   return old != nullptr ? old : "";
 }
 
-const char* kSideNames[] = {"new", "old"};
+std::vector<std::string> Options(int which) {
+  return which == 2 ? std::vector<std::string>{"--audit-before-answer"} : std::vector<std::string>{};
+}
+
+const char* kSideNames[] = {"new", "old", "stored"};
 
 void BM_Load(benchmark::State& state) {
   const int side = static_cast<int>(state.range(1));
@@ -185,7 +191,7 @@ void BM_Load(benchmark::State& state) {
   }
   long seconds = EnvironmentNumber("RUZI_LOAD_SECONDS", 60);
   for (auto _ : state) {
-    ServerProcess server(program, std::string(kSideNames[side]) + std::to_string(size));
+    ServerProcess server(program, std::string(kSideNames[side]) + std::to_string(size), Options(side));
     long rss_idle = server.ResidentKb();
     long rss_start = 0;  // once the 16 clients are connected and the writer runs
     Load load = DriveFor(server.Port(), size, seconds, [&](long elapsed) {
@@ -234,7 +240,7 @@ void BM_KilledServer(benchmark::State& state) {
     return;
   }
   for (auto _ : state) {
-    ServerProcess server(program, std::string("kill-") + kSideNames[state.range(0)]);
+    ServerProcess server(program, std::string("kill-") + kSideNames[state.range(0)], Options(static_cast<int>(state.range(0))));
     std::atomic<bool> stop{false};
     Load load;
     std::thread driver([&] { load = Drive(server.Port(), 4096, stop); });
@@ -250,10 +256,10 @@ void BM_KilledServer(benchmark::State& state) {
   }
 }
 
-// Each pair alternates this build and the reference for one size.
-BENCHMARK(BM_Load)->ArgsProduct({{100, 4096}, {0, 1}})->ArgNames({"bytes", "old"})->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+// Each triple alternates this build, the reference and this build storing before answering.
+BENCHMARK(BM_Load)->ArgsProduct({{100, 4096}, {0, 1, 2}})->ArgNames({"bytes", "server"})->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 BENCHMARK(BM_Soak)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
-BENCHMARK(BM_KilledServer)->Arg(0)->Arg(1)->ArgName("old")->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+BENCHMARK(BM_KilledServer)->Arg(0)->Arg(1)->Arg(2)->ArgName("server")->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 
 }  // namespace
 

@@ -10,6 +10,8 @@
 namespace ruzi::mwd {
 namespace {
 
+constexpr size_t kFullBatch = 512;
+constexpr auto kBatchPeriod = std::chrono::milliseconds(5);
 constexpr auto kMaintenancePeriod = std::chrono::seconds(1);
 constexpr auto kCheckpointPeriod = std::chrono::milliseconds(100);
 // Rows removed per slice: small enough that the database lock is held for milliseconds.
@@ -86,6 +88,7 @@ AuditTrail::~AuditTrail() {
 uint64_t AuditTrail::Record(AuditRecord record) {
   size_t bytes = record.Bytes();
   uint64_t ticket = 0;
+  bool wake = false;
   {
     std::unique_lock<std::mutex> guard(lock_);
     // A record larger than the whole queue still goes in alone.
@@ -93,13 +96,23 @@ uint64_t AuditTrail::Record(AuditRecord record) {
     queue_.push_back(std::move(record));
     queue_bytes_ += bytes;
     ticket = ++queued_;
+    // The first record starts the writer's batch period; a full batch ends it early. A call
+    // waiting for its record has the writer woken for every record.
+    wake = limits_.store_before_answer || queue_.size() == 1 || queue_.size() == kFullBatch ||
+           queue_bytes_ * 2 >= limits_.queue_bytes;
   }
-  wake_.notify_one();
+  if (wake) wake_.notify_one();
   return ticket;
+}
+
+void AuditTrail::BeforeAnswer(uint64_t ticket) {
+  if (limits_.store_before_answer) WaitStored(ticket);
 }
 
 void AuditTrail::WaitStored(uint64_t ticket) {
   std::unique_lock<std::mutex> guard(lock_);
+  flush_wanted_ = std::max(flush_wanted_, ticket);
+  wake_.notify_one();
   stored_.wait(guard, [&] { return written_ >= ticket; });
 }
 
@@ -118,8 +131,12 @@ void AuditTrail::Run() {
   for (;;) {
     wake_.wait_for(guard, kMaintenancePeriod, [&] { return stopping_ || !queue_.empty(); });
     if (!queue_.empty()) {
-      // Every queued record's call is waiting for it: no batch period, the batch is whatever
+      // Where calls wait for their records there is no batch period: the batch is whatever
       // arrived while the last one was stored.
+      wake_.wait_for(guard, kBatchPeriod, [&] {
+        return stopping_ || queue_.size() >= kFullBatch || queue_bytes_ * 2 >= limits_.queue_bytes ||
+               flush_wanted_ > written_;
+      });
       batch.swap(queue_);
       queue_bytes_ = 0;
       room_.notify_all();

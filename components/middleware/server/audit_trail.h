@@ -1,14 +1,12 @@
 #pragma once
-// Every call the server answers is recorded in the table mw_audit before its answer goes out.
-// A call queues its record and waits until it is stored (group commit): one writer thread
-// takes everything queued at once and stores it in one transaction through one prepared
-// statement, so the records that arrive while one batch is stored make up the next. A server
-// killed at any moment has then stored the row of every call it answered. The queue is
-// bounded in bytes: a call whose record finds it full waits for the writer (back-pressure),
-// so under any load memory stays bounded and no record is dropped.
-// The writer also keeps the trail within its age and size limits and the WAL within its
-// limit, a small slice at a time, so calls never wait for a pruning. Flush() returns once
-// everything queued before it is stored.
+// Every call the server answers is recorded in the table mw_audit. A call queues its record;
+// one writer thread, woken by the first record of a batch, stores the batch a few milliseconds
+// later or as soon as it is full, one transaction each, through one prepared statement. With
+// `store_before_answer` a call's answer waits until its record is stored (group commit): the
+// writer then takes everything queued at once, so the records that arrive while one batch is
+// stored make up the next, and a server killed at any moment has stored the row of every call
+// it answered. The queue is bounded in bytes: a call whose record finds it full waits for the
+// writer (back-pressure), so under any load memory stays bounded and no record is dropped.
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
@@ -30,6 +28,7 @@ struct AuditLimits {
   uint32_t keep_days = 30;                  // 0: no age limit
   uint64_t max_database_bytes = 1024ull * 1024 * 1024;  // 0: no size limit
   uint64_t max_wal_bytes = 64ull * 1024 * 1024;
+  bool store_before_answer = false;  // answers wait for their rows (--audit-before-answer)
 };
 
 struct AuditRecord {
@@ -59,10 +58,12 @@ class AuditTrail {
   AuditTrail(const AuditTrail&) = delete;
   AuditTrail& operator=(const AuditTrail&) = delete;
 
-  // Waits while the queue is full; the record's ticket for WaitStored.
+  // Waits while the queue is full; the record's ticket for BeforeAnswer.
   uint64_t Record(AuditRecord record);
-  // Returns once the record of `ticket` (and every one before it) is stored or given up on.
-  void WaitStored(uint64_t ticket);
+  // Called before the answer of the call whose record has `ticket` is sent: with
+  // `store_before_answer`, returns once that record (and every one before it) is stored or
+  // given up on; else at once.
+  void BeforeAnswer(uint64_t ticket);
   void Flush();
   const AuditLimits& Limits() const { return limits_; }
   // Removes rows older than `days` (0: every row stored so far) and rows beyond `max_database_bytes`,
@@ -71,6 +72,7 @@ class AuditTrail {
 
  private:
   void Run();
+  void WaitStored(uint64_t ticket);
   void Store(std::vector<AuditRecord>& batch);
   // The periodic look at the limits: prunes a slice when over them, checkpoints a long WAL.
   void Maintain();
@@ -86,6 +88,7 @@ class AuditTrail {
   size_t queue_bytes_ = 0;
   uint64_t queued_ = 0;   // records ever queued
   uint64_t written_ = 0;  // records ever stored (or given up on)
+  uint64_t flush_wanted_ = 0;  // Flush() waits until written_ reaches this
   bool stopping_ = false;
   bool over_limit_ = false;  // writer only: each batch also prunes a slice
   std::chrono::steady_clock::time_point last_maintenance_{};

@@ -207,7 +207,7 @@ bool Connection::HandleCall(const mw::CallRequest& request, uint32_t sequence) {
     state_.log.Write(Name() + ": dropped by service " + ClientText(CallName(request)));
     return false;
   }
-  state_.audit.WaitStored(ticket);  // an answered call is in the trail, whatever happens next
+  state_.audit.BeforeAnswer(ticket);
   return SendAnswer(result, sequence);
 }
 

@@ -62,6 +62,9 @@ const char* ServerUsage() {
          "  --audit-keep-days N   rows older are removed (default 30; 0: no age limit)\n"
          "  --audit-max-mb N      oldest rows are removed while the database is larger (default 1024; 0: no limit)\n"
          "  --wal-max-mb N        the write-ahead log is truncated above this (default 64)\n"
+         "  --audit-before-answer  each answer waits until its call's row is stored: a killed server\n"
+         "                        has the row of every call it answered (slower; default: rows are\n"
+         "                        stored within about 5 ms of their answers)\n"
          "  --detach              return once listening (exit 0) or failed (exit 1)\n"
          "  --pid-file FILE       a server left running with this pid file is stopped first\n"
          "ruzi-mwd --stop --pid-file FILE [--stop-wait-ms N]\n"
@@ -123,6 +126,8 @@ ServerOptions ParseServerOptions(const std::vector<std::string>& args) {
       options.audit.request_bytes = static_cast<size_t>(Number(name, value(), 1u << 30));
     } else if (name == "--audit-queue-mb") {
       options.audit.queue_bytes = static_cast<size_t>(Number(name, value(), 4096)) << 20;
+    } else if (name == "--audit-before-answer") {
+      options.audit.store_before_answer = true;
     } else if (name == "--audit-keep-days") {
       options.audit.keep_days = static_cast<uint32_t>(Number(name, value(), 36500));
     } else if (name == "--audit-max-mb") {
