@@ -1,7 +1,9 @@
 #pragma once
 // Calling a back-end service by name (or numeric id) with a tag-text request: connection per
 // call or kept open, one reconnect after a lost connection, the risk-check redirection, the
-// organisation and department prefixes, the reply convention and its result codes.
+// organisation and department prefixes, the reply convention and its result codes. Any thread may
+// call: each call runs on the caller's own middleware context, and only the router calls are
+// serialised.
 #include <cstdint>
 #include <string>
 

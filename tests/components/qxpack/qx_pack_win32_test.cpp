@@ -14,9 +14,9 @@ namespace {
 
 TEST(QxPack, EveryOrdinalIsBound) {
   TQxPack pack;  // creates the process's interface
-  ASSERT_TRUE(gQxPackInterface()->Loaded());
+  ASSERT_TRUE(gQxPackInterface->Loaded());
   for (int ordinal = 1; ordinal <= TQxPackInterface::kEntryCount; ++ordinal) {
-    EXPECT_NE(gQxPackInterface()->Entry(ordinal), nullptr) << "ordinal " << ordinal;
+    EXPECT_NE(gQxPackInterface->Entry(ordinal), nullptr) << "ordinal " << ordinal;
   }
   EXPECT_NE(pack.Handle(), nullptr);
 }
