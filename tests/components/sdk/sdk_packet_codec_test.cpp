@@ -1,6 +1,7 @@
 // The SDK packet codec on its own: random tables round-trip in both versions with the exact
 // byte count of the layout, the counts are current after every row, conversions agree
-// between writer and reader, and every damaged packet is refused without reading outside it.
+// between writer and reader, and every cut or lengthened packet is refused (damaged bytes are
+// the fuzz target's).
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -152,28 +153,6 @@ TEST(SdkPacketCodec, EveryShortenedOrLengthenedPacketIsRefused) {
       EXPECT_THROW(reader.Open(longer.data(), longer.size()), Error);
     }
   }
-}
-
-TEST(SdkPacketCodec, DamagedBytesAreRefusedOrReadWithinThePacket) {
-  std::mt19937 random(5);
-  size_t refused = 0;
-  for (int round = 0; round < 200; ++round) {
-    const int version = 1 + round % 2;
-    std::string bytes = Written(RandomTable(random, version, 4));
-    std::vector<char> damaged(bytes.begin(), bytes.end());
-    damaged[random() % damaged.size()] = static_cast<char>(random());
-    PacketReader reader;
-    try {
-      reader.Open(damaged.data(), damaged.size());
-      for (size_t r = 0; r < reader.RowCount(); ++r) {
-        for (size_t c = 0; c < reader.FieldCount(); ++c) (void)reader.Text(r, c);
-      }
-    } catch (const Error& error) {
-      EXPECT_EQ(std::string(error.what()).rfind("数据包格式不正确: ", 0), 0u) << error.what();
-      ++refused;
-    }
-  }
-  EXPECT_GT(refused, 0u);
 }
 
 TEST(SdkPacketCodec, TheDocumentedExampleHasExactlyItsBytes) {
