@@ -82,7 +82,7 @@ bool LogDispatcher::DealLog() {
         more = true;
         break;
       }
-      writer.Take(record);
+      writer.Take(record, Seams.clock->TimeOfStamp(record.stamp, stamp_reading_));
     }
     releases_.push_back({queue.get(), at});
   }

@@ -96,13 +96,13 @@ bool LogFileWriter::Buffered(AppendLine append_line, std::exception_ptr& failure
   return true;
 }
 
-void LogFileWriter::Take(const LogRecord& record) {
+void LogFileWriter::Take(const LogRecord& record, const platform::LocalDateTime& time) {
   char thread_id[12];
   const std::string_view id = DecimalText(record.thread_id, thread_id);
   std::exception_ptr failure;
   if (Buffered(
           [&] {
-            AppendLogLine(Buffer, record.time, record.level, id, record.log_type, record.msg, process_id_,
+            AppendLogLine(Buffer, time, record.level, id, record.log_type, record.msg, process_id_,
                           with_type_tag_);
           },
           failure)) {
@@ -112,7 +112,7 @@ void LogFileWriter::Take(const LogRecord& record) {
   message->SubName = record.sub_name;
   message->Msg = record.msg;
   message->Level = record.level;
-  message->Time = ToDateTimeValue(record.time);
+  message->Time = ToDateTimeValue(time);
   message->RetryCount = 1;
   message->ThreadId = id;
   message->LogType = record.log_type;

@@ -18,6 +18,7 @@
 #include "foundation/log_message.h"
 #include "foundation/log_producer_queue.h"
 #include "foundation/log_writer_seams.h"
+#include "platform/clock.h"
 #include "platform/file_system.h"
 
 namespace ruzi {
@@ -60,8 +61,9 @@ class LogFileWriter {
   // Marks where this pass begins, so a pass stopped part-way can be rolled back.
   void BeginPass();
   void RollBackPass();
-  // Buffers one line. One that cannot be buffered is kept for a retry at the tail.
-  void Take(const LogRecord& record);
+  // Buffers one line, stamped at `time`. One that cannot be buffered is kept for a retry at
+  // the tail.
+  void Take(const LogRecord& record, const platform::LocalDateTime& time);
   // The lines kept for a retry, each at most 20 times in all; the 20th failure drops the line
   // and throws.
   void RetryFailed();

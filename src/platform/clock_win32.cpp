@@ -14,4 +14,43 @@ LocalDateTime LocalNow() {
   return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond, now.wMilliseconds};
 }
 
+namespace {
+// FILETIME counts 100 ns from 1601; Unix time seconds from 1970.
+constexpr int64_t kUnixEpochIn100Ns = 116444736000000000;
+
+int64_t PerformanceFrequency() {
+  LARGE_INTEGER value;
+  QueryPerformanceFrequency(&value);
+  return static_cast<int64_t>(value.QuadPart);
+}
+
+// Read when the module loads, not on first use behind a guard.
+const int64_t kPerformanceFrequency = PerformanceFrequency();
+}  // namespace
+
+int64_t WallNanoseconds() {
+  FILETIME now;
+  GetSystemTimeAsFileTime(&now);
+  const int64_t ticks = static_cast<int64_t>((static_cast<uint64_t>(now.dwHighDateTime) << 32) | now.dwLowDateTime);
+  return (ticks - kUnixEpochIn100Ns) * 100;
+}
+
+int64_t SteadyNanoseconds() {
+  const int64_t frequency = kPerformanceFrequency;
+  LARGE_INTEGER now;
+  QueryPerformanceCounter(&now);
+  const int64_t counts = static_cast<int64_t>(now.QuadPart);
+  return counts / frequency * 1'000'000'000 + counts % frequency * 1'000'000'000 / frequency;
+}
+
+LocalDateTime LocalTimeOfSecond(int64_t unix_second) {
+  const auto ticks = static_cast<uint64_t>(unix_second * 10'000'000 + kUnixEpochIn100Ns);
+  FILETIME utc_file{static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
+  SYSTEMTIME utc;
+  SYSTEMTIME local;
+  FileTimeToSystemTime(&utc_file, &utc);
+  SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local);
+  return {local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute, local.wSecond, 0};
+}
+
 }  // namespace ruzi::platform

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "foundation/file_backed_list.h"
+#include "foundation/log_writer_seams.h"
 #include "foundation/write_log_ex.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
@@ -38,6 +39,13 @@ std::string Today() {
   const platform::LocalDateTime now = platform::LocalNow();
   char text[16];
   std::snprintf(text, sizeof text, "%04d-%02d-%02d", now.year, now.month, now.day);
+  return text;
+}
+
+std::string TimeText(const platform::LocalDateTime& time) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d.%03d", time.year, time.month, time.day, time.hour,
+                time.minute, time.second, time.millisecond);
   return text;
 }
 
@@ -144,6 +152,32 @@ TEST(WriteLogExConcurrency, StopAndWriteWhatIsLeftFromAnotherThreadLosesNothing)
   EXPECT_EQ(log.GetUnWriteLogCount(), 0);
   const std::string name = "L_" + Today() + ".log";
   EXPECT_EQ(ReadLogs(folder, {name}).at(name).size(), static_cast<size_t>(kLinesPerThread));
+}
+
+TEST(WriteLogExConcurrency, EachLineCarriesTheTimeOfItsCallNotOfItsWriting) {
+  // The caller takes a cheap stamp; the writer's thread turns it into the time. Lines written
+  // 200 ms and more after their calls still show the calls' times, to the millisecond.
+  const std::string folder = testing::FreshTestFolder("write_log_call_time");
+  LogWriterSeams seams = LogWriterSeams::System();
+  seams.start_threads = false;
+  TqxWriteLogEx log("T", folder, 1024, "", seams);
+  std::vector<std::pair<std::string, std::string>> calls;  // the local time before and after
+  for (int n = 0; n < 5; ++n) {
+    const std::string before = TimeText(platform::LocalNow());
+    log.AddLog("n" + std::to_string(n));
+    calls.emplace_back(before, TimeText(platform::LocalNow()));
+    std::this_thread::sleep_for(std::chrono::milliseconds(40));
+  }
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  log.RunPasses();
+  const std::string name = "T_" + Today() + ".log";
+  const auto lines = ReadLogs(folder, {name}).at(name);
+  ASSERT_EQ(lines.size(), calls.size());
+  for (size_t n = 0; n < lines.size(); ++n) {
+    const std::string time = lines[n].substr(lines[n].find(']') + 1, 23);  // [pid]YYYY-MM-DD HH:MM:SS.mmm
+    EXPECT_LE(calls[n].first, time) << lines[n];
+    EXPECT_LE(time, calls[n].second) << lines[n];
+  }
 }
 
 }  // namespace

@@ -312,7 +312,7 @@ TEST_F(WriteLogExTest, PassesTakeAtMostAThousandLinesPerFileAndAppendOnce) {
   LogDispatcher dispatcher(kLogs, "B", 200, kAppDir + "none.ini", Seams());
   LogProducerQueue& queue = dispatcher.Producers.ForThisThread();
   LogRecord record;
-  record.time = clock.Now();
+  record.stamp = clock.Stamp();
   for (int i = 0; i < 2500; ++i) {
     const std::string text = std::to_string(i);
     record.msg = text;
