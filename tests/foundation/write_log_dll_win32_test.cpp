@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdint>
@@ -129,7 +130,11 @@ TEST(WriteLogDll, ChildLogsAndLeaves) {
 // Runs the child with `lines` lines (and `tail` more once the writer caught up) on `road`;
 // returns the lines found in its file.
 size_t LinesAfterChild(const std::string& road, int lines, int tail = 0) {
-  const std::string folder = testing::FreshTestFolder("write_log_dll_exit");
+  // A folder of its own per road: the tests using this run side by side.
+  std::string name = "write_log_dll_exit_" + road;
+  std::replace(name.begin(), name.end(), ' ', '_');
+  std::replace(name.begin(), name.end(), ',', '_');
+  const std::string folder = testing::FreshTestFolder(name);
   EXPECT_TRUE(platform::SetEnvironment(kChildFolder, folder));
   platform::SetEnvironment(kChildRoad, road);
   platform::SetEnvironment(kChildLines, std::to_string(lines));

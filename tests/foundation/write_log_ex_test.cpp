@@ -293,19 +293,44 @@ TEST_F(WriteLogExTest, FormattedLinesAndTheFormatErrorText) {
 }
 
 TEST_F(WriteLogExTest, MissingLogFolderIsCreatedOnRealFiles) {
-  // Real files: a folder removed while the writer runs comes back with the next flush.
+  // Real files: a folder removed before the writer first opens its file comes back. (Once
+  // open, the file is held until it is moved aside or the day changes.)
   const std::string folder = testing::FreshTestFolder("write_log_missing_folder") + "a" + kSep + "b" + kSep;
   LogWriterSeams seams = Seams();
   seams.files = &platform::SystemFileSystem();
   TqxWriteLogEx log("G", folder, 200, "", seams);
   EXPECT_TRUE(platform::SystemFileSystem().DirectoryExists(folder));
-  log.AddLog("one");
-  log.RunPasses();
   std::filesystem::remove_all(std::filesystem::path(folder).parent_path().parent_path());
+  log.AddLog("one");
   log.AddLog("two");
   log.RunPasses();
   EXPECT_EQ(platform::SystemFileSystem().ReadWholeFile(folder + "G_2026-12-03.log").value_or("<missing>"),
-            Prefix(0) + "two\r\n");
+            Prefix(0) + "one\r\n" + Prefix(0) + "two\r\n");
+}
+
+TEST_F(WriteLogExTest, HeldFileLetsGoToBeMovedAsideAndWhenTheDayChangesOnRealFiles) {
+  // The file stays open between passes: lines written after a rotation or past midnight must
+  // reach the new file, not the one still held.
+  const std::string folder = testing::FreshTestFolder("write_log_held_file");
+  LogWriterSeams seams = Seams();
+  seams.files = &platform::SystemFileSystem();
+  auto content = [&folder](const std::string& name) {
+    return platform::SystemFileSystem().ReadWholeFile(folder + name).value_or("<missing>");
+  };
+  TqxWriteLogEx log("H", folder, 0.0001, "", seams);  // limit 104.8576 bytes
+  const std::string big(200, 'x');
+  log.AddLog(big);
+  log.RunPasses();
+  clock.AdvanceTicks(60001);
+  log.AddLog("after");
+  log.RunPasses();
+  EXPECT_EQ(content("H_2026-12-03_1.log"), Prefix(0) + big + "\r\n");
+  EXPECT_EQ(content("H_2026-12-03.log"), Prefix(0) + "after\r\n");
+  clock.Set({2026, 12, 4, 0, 0, 0, 1});
+  log.AddLog("tomorrow");
+  log.RunPasses();
+  EXPECT_EQ(content("H_2026-12-03.log"), Prefix(0) + "after\r\n");
+  EXPECT_EQ(content("H_2026-12-04.log"), Prefix(0, "2026-12-04 00:00:00.001") + "tomorrow\r\n");
 }
 
 TEST_F(WriteLogExTest, PassesTakeAtMostAThousandLinesPerFileAndAppendOnce) {
