@@ -333,6 +333,51 @@ TEST_F(WriteLogExTest, HeldFileLetsGoToBeMovedAsideAndWhenTheDayChangesOnRealFil
   EXPECT_EQ(content("H_2026-12-04.log"), Prefix(0, "2026-12-04 00:00:00.001") + "tomorrow\r\n");
 }
 
+TEST_F(WriteLogExTest, ExitAfterAThreadKilledInACallByPathOnlyAppendsToFilesHeldOpen) {
+  // At process exit the writer's thread is gone wherever it was. Killed in a call that looks a
+  // path up, the exit must look up no path at all: the file already open gets every line, the
+  // file never opened keeps its lines unwritten. Killed anywhere else, everything is written.
+  struct Case {
+    FileCall killed_in;
+    bool second_file_written;
+  };
+  for (const Case& c : {Case{FileCall::kByPath, false}, Case{FileCall::kThroughHeldFile, true},
+                        Case{FileCall::kNone, true}}) {
+    SCOPED_TRACE(static_cast<int>(c.killed_in));
+    testing::MemoryFileSystem held;
+    held.hold_files = true;
+    LogWriterSeams seams = Seams();
+    seams.files = &held;
+    LogDispatcher dispatcher(kLogs, "K", 200, kAppDir + "none.ini", seams);
+    LogProducerQueue& queue = dispatcher.Producers.ForThisThread();
+    LogRecord record;
+    record.stamp = clock.Stamp();
+    auto push = [&](const std::string& text, const std::string& sub) {
+      record.msg = text;
+      record.sub_name = sub;
+      queue.Push(record);
+    };
+    push("open", "a");
+    dispatcher.DealLog();  // a's file is open from here on
+    push("a1", "a");
+    push("b1", "b");
+    push("a2", "a");
+    dispatcher.Counters.in_file_call.store(c.killed_in);
+    const int path_calls = held.path_calls;
+    dispatcher.WriteWhatIsLeft(true);
+    EXPECT_EQ(held.Content(kLogs + "K_a_2026-12-03.log"),
+              Prefix(0) + "open\r\n" + Prefix(0) + "a1\r\n" + Prefix(0) + "a2\r\n");
+    if (c.second_file_written) {
+      EXPECT_EQ(held.Content(kLogs + "K_b_2026-12-03.log"), Prefix(0) + "b1\r\n");
+      EXPECT_EQ(dispatcher.Unwritten(), 0);
+    } else {
+      EXPECT_EQ(held.path_calls, path_calls);
+      EXPECT_FALSE(held.FileExists(kLogs + "K_b_2026-12-03.log"));
+      EXPECT_EQ(dispatcher.Unwritten(), 1);
+    }
+  }
+}
+
 TEST_F(WriteLogExTest, PassesTakeAtMostAThousandLinesPerFileAndAppendOnce) {
   LogDispatcher dispatcher(kLogs, "B", 200, kAppDir + "none.ini", Seams());
   LogProducerQueue& queue = dispatcher.Producers.ForThisThread();
