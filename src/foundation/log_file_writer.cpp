@@ -47,6 +47,8 @@ void LogFileWriter::CheckSize() {
   if (now - LastSizeCheck <= kLogSizeCheckPeriodMs || counters_.held_files_only.load()) return;
   InFileCall in_file_call(counters_, FileCall::kByPath);
   const int64_t size = seams_.files->FileSize(FileName);
+  // Another writer may have moved the file aside under the one held: let go of it then.
+  if (file_ && file_->Size() != size) file_.reset();
   if (size >= 0 && static_cast<double>(size) > MaxFileSizeMB * 1048576.0) {
     int number = FileSeq;
     while (seams_.files->FileExists(RotatedLogFileName(Key, CurDate, number))) ++number;

@@ -1,6 +1,6 @@
 // File operations through the W functions (paths converted from GBK with code page 936, so
-// the result does not depend on the process code page). Log files are opened sharing read
-// and write, so other processes may read or append while we write.
+// the result does not depend on the process code page). Files are opened sharing read, write
+// and delete, so other processes may read, append, or move a log aside while we hold it.
 #include <windows.h>
 
 #include <memory>
@@ -30,8 +30,8 @@ class FileHandle {
 };
 
 HANDLE OpenHandle(const std::string& path, DWORD access, DWORD disposition) {
-  return CreateFileW(GbkToWide(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, disposition,
-                     FILE_ATTRIBUTE_NORMAL, nullptr);
+  return CreateFileW(GbkToWide(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                     nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
 FileHandle Open(const std::string& path, DWORD access, DWORD disposition) {

@@ -333,6 +333,26 @@ TEST_F(WriteLogExTest, HeldFileLetsGoToBeMovedAsideAndWhenTheDayChangesOnRealFil
   EXPECT_EQ(content("H_2026-12-04.log"), Prefix(0, "2026-12-04 00:00:00.001") + "tomorrow\r\n");
 }
 
+TEST_F(WriteLogExTest, FileMovedAsideByAnotherWriterIsLetGoAtTheNextSizeCheckOnRealFiles) {
+  const std::string folder = testing::FreshTestFolder("write_log_moved_aside");
+  LogWriterSeams seams = Seams();
+  seams.files = &platform::SystemFileSystem();
+  auto content = [&folder](const std::string& name) {
+    return platform::SystemFileSystem().ReadWholeFile(folder + name).value_or("<missing>");
+  };
+  TqxWriteLogEx log("M", folder, 200, "", seams);
+  log.AddLog("one");
+  log.RunPasses();
+  ASSERT_TRUE(platform::SystemFileSystem().RenameFile(folder + "M_2026-12-03.log", folder + "M_2026-12-03_7.log"));
+  log.AddLog("two");  // before the next size check: still into the file held
+  log.RunPasses();
+  clock.AdvanceTicks(60001);
+  log.AddLog("three");
+  log.RunPasses();
+  EXPECT_EQ(content("M_2026-12-03_7.log"), Prefix(0) + "one\r\n" + Prefix(0) + "two\r\n");
+  EXPECT_EQ(content("M_2026-12-03.log"), Prefix(0) + "three\r\n");
+}
+
 TEST_F(WriteLogExTest, ExitAfterAThreadKilledInACallByPathOnlyAppendsToFilesHeldOpen) {
   // At process exit the writer's thread is gone wherever it was. Killed in a call that looks a
   // path up, the exit must look up no path at all: the file already open gets every line, the
