@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdint>
@@ -130,11 +129,9 @@ TEST(WriteLogDll, ChildLogsAndLeaves) {
 // Runs the child with `lines` lines (and `tail` more once the writer caught up) on `road`;
 // returns the whole lines found in its file.
 size_t LinesAfterChild(const std::string& road, int lines, int tail = 0) {
-  // A folder of its own per road: the tests using this run side by side.
-  std::string name = "write_log_dll_exit_" + road;
-  std::replace(name.begin(), name.end(), ' ', '_');
-  std::replace(name.begin(), name.end(), ',', '_');
-  const std::string folder = testing::FreshTestFolder(name);
+  // A folder per test: ctest runs this suite's tests in parallel processes.
+  const std::string folder = testing::FreshTestFolder(
+      std::string("write_log_dll_exit_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
   EXPECT_TRUE(platform::SetEnvironment(kChildFolder, folder));
   platform::SetEnvironment(kChildRoad, road);
   platform::SetEnvironment(kChildLines, std::to_string(lines));
