@@ -17,15 +17,6 @@ LocalDateTime LocalNow() {
 namespace {
 // FILETIME counts 100 ns from 1601; Unix time seconds from 1970.
 constexpr int64_t kUnixEpochIn100Ns = 116444736000000000;
-
-int64_t PerformanceFrequency() {
-  LARGE_INTEGER value;
-  QueryPerformanceFrequency(&value);
-  return static_cast<int64_t>(value.QuadPart);
-}
-
-// Read when the module loads, not on first use behind a guard.
-const int64_t kPerformanceFrequency = PerformanceFrequency();
 }  // namespace
 
 int64_t WallNanoseconds() {
@@ -36,7 +27,11 @@ int64_t WallNanoseconds() {
 }
 
 int64_t SteadyNanoseconds() {
-  const int64_t frequency = kPerformanceFrequency;
+  // Read each time rather than kept (this layer holds no state): a matter of nanoseconds, and
+  // only the clocks' matching asks.
+  LARGE_INTEGER rate;
+  QueryPerformanceFrequency(&rate);
+  const int64_t frequency = static_cast<int64_t>(rate.QuadPart);
   LARGE_INTEGER now;
   QueryPerformanceCounter(&now);
   const int64_t counts = static_cast<int64_t>(now.QuadPart);
