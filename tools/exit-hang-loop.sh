@@ -30,13 +30,28 @@ declare -A ended=() failed=() hung=()
 run() {  # run <name> <seconds allowed> <program> [arguments…]
   local name=$1 limit=$2
   shift 2
-  timeout -k 5 "$limit" "$build/wine-run.sh" "$build/bin/$1" "$address" "${@:2}" >"$work/output" 2>&1
-  local code=$?
-  if [ $code = 124 ] || [ $code = 137 ]; then
+  # wine-run.sh execs Wine's loader: the background job's id is the program's process.
+  "$build/wine-run.sh" "$build/bin/$1" "$address" "${@:2}" >"$work/output" 2>&1 &
+  local pid=$! waited=0 code
+  while kill -0 "$pid" 2>/dev/null && [ $waited -lt $((limit * 10)) ]; do
+    sleep 0.1
+    waited=$((waited + 1))
+  done
+  if [ $waited -ge $((limit * 10)) ] && kill -0 "$pid" 2>/dev/null; then
+    # Where each of its threads waits, on the Unix side (Wine's own locks included), then gone.
+    if command -v gdb >/dev/null; then
+      timeout 60 gdb -p "$pid" -batch -ex "thread apply all bt 40" >>"$work/output" 2>&1
+    fi
+    kill -9 "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
     hung[$name]=$((${hung[$name]:-0} + 1))
     cp "$work/output" "$kept/$name-$i.txt"
-    echo "  $name: HUNG (killed after $limit s; output in $kept/$name-$i.txt)"
-  elif [ $code = 0 ]; then
+    echo "  $name: HUNG (killed after $limit s; output and stacks in $kept/$name-$i.txt)"
+    return
+  fi
+  wait "$pid"
+  code=$?
+  if [ $code = 0 ]; then
     ended[$name]=$((${ended[$name]:-0} + 1))
   else
     failed[$name]=$((${failed[$name]:-0} + 1))

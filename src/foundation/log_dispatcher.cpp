@@ -54,8 +54,9 @@ void LogDispatcher::ForEachWriter(Fn fn) {
 
 bool LogDispatcher::DealLog() {
   const uint32_t now = Seams.clock->Tick();
-  if (now - LastLevelCheck > kLogLevelCheckPeriodMs) {
-    InFileCall in_file_call(Counters);
+  // Not at exit: a thread killed while reading the file may hold the system's lock on it.
+  if (now - LastLevelCheck > kLogLevelCheckPeriodMs && !exiting_) {
+    InFileCall in_file_call(Counters, FileCall::kByPath);
     LogLevel.store(GetLogLevel(IniFileName, Seams), std::memory_order_relaxed);
     LastLevelCheck = now;
   }
@@ -82,7 +83,7 @@ bool LogDispatcher::DealLog() {
         more = true;
         break;
       }
-      writer.Take(record);
+      writer.Take(record, Seams.clock->TimeOfStamp(record.stamp, stamp_reading_));
     }
     releases_.push_back({queue.get(), at});
   }
@@ -150,13 +151,9 @@ void LogDispatcher::RecoverStoppedPass() {
 }
 
 void LogDispatcher::WriteWhatIsLeft(bool process_exiting) {
-  if (process_exiting && Counters.in_file_call.load()) {
-    // Measured under Wine: a thread killed while writing to or closing a file it had opened
-    // leaves nothing out of step; one killed while opening, sizing or renaming may.
-    bool past_opening = false;
-    ForEachWriter([&past_opening](LogFileWriter& writer) { past_opening = past_opening || writer.StoppedPastOpening(); });
-    if (!past_opening) return;
-  }
+  // Measured under Wine: a thread killed while appending to a file it holds open leaves
+  // nothing out of step; one killed in a call by path may.
+  if (process_exiting && Counters.in_file_call.load() == FileCall::kByPath) Counters.held_files_only.store(true);
   exiting_ = process_exiting;
   RecoverStoppedPass();
   for (int failures = 0; failures < kLeftoverFailureLimit;) {

@@ -77,6 +77,7 @@ class LogDispatcher {
   std::atomic<int> phase_{kIdle};
   std::atomic<bool> write_failing_{false};
   bool exiting_ = false;
+  platform::StampReading stamp_reading_;  // the passes' thread's, or whoever finishes for it
   LogFileWriter* last_writer_ = nullptr;
   std::string last_sub_name_;
 };

@@ -13,6 +13,9 @@
 namespace ruzi {
 namespace {
 
+// What an append reports when its file is not open and may not be opened now.
+constexpr uint32_t kFileNotOpen = 21;  // ERROR_NOT_READY
+
 int DayNumber(const platform::LocalDateTime& time) { return time.year * 10000 + time.month * 100 + time.day; }
 
 std::string FailureNotice(int64_t failures, uint32_t last_error) {
@@ -34,18 +37,22 @@ LogFileWriter::LogFileWriter(std::string key, double max_file_size_mb, std::stri
   CurDate = DateText(now);
   cur_day_ = DayNumber(now);
   FileName = CurrentLogFileName(Key, CurDate);
-  InFileCall in_file_call(counters_);
+  if (counters_.held_files_only.load()) return;
+  InFileCall in_file_call(counters_, FileCall::kByPath);
   seams_.files->CreateEmptyFile(FileName);  // a failure shows at the first flush
 }
 
 void LogFileWriter::CheckSize() {
   const uint32_t now = seams_.clock->Tick();
-  if (now - LastSizeCheck <= kLogSizeCheckPeriodMs) return;
-  InFileCall in_file_call(counters_);
+  if (now - LastSizeCheck <= kLogSizeCheckPeriodMs || counters_.held_files_only.load()) return;
+  InFileCall in_file_call(counters_, FileCall::kByPath);
   const int64_t size = seams_.files->FileSize(FileName);
+  // Another writer may have moved the file aside under the one held: let go of it then.
+  if (file_ && file_->Size() != size) file_.reset();
   if (size >= 0 && static_cast<double>(size) > MaxFileSizeMB * 1048576.0) {
     int number = FileSeq;
     while (seams_.files->FileExists(RotatedLogFileName(Key, CurDate, number))) ++number;
+    file_.reset();
     seams_.files->RenameFile(FileName, RotatedLogFileName(Key, CurDate, number));
     FileSeq = number + 1;
     seams_.files->CreateEmptyFile(FileName);
@@ -55,12 +62,13 @@ void LogFileWriter::CheckSize() {
 
 void LogFileWriter::FollowDate() {
   const platform::LocalDateTime now = seams_.clock->Now();
-  if (DayNumber(now) == cur_day_) return;
+  if (DayNumber(now) == cur_day_ || counters_.held_files_only.load()) return;
   FileSeq = 1;
   cur_day_ = DayNumber(now);
   CurDate = DateText(now);
+  InFileCall in_file_call(counters_, FileCall::kByPath);
+  file_.reset();
   FileName = CurrentLogFileName(Key, CurDate);
-  InFileCall in_file_call(counters_);
   seams_.files->CreateEmptyFile(FileName);
 }
 
@@ -96,13 +104,13 @@ bool LogFileWriter::Buffered(AppendLine append_line, std::exception_ptr& failure
   return true;
 }
 
-void LogFileWriter::Take(const LogRecord& record) {
+void LogFileWriter::Take(const LogRecord& record, const platform::LocalDateTime& time) {
   char thread_id[12];
   const std::string_view id = DecimalText(record.thread_id, thread_id);
   std::exception_ptr failure;
   if (Buffered(
           [&] {
-            AppendLogLine(Buffer, record.time, record.level, id, record.log_type, record.msg, process_id_,
+            AppendLogLine(Buffer, time, record.level, id, record.log_type, record.msg, process_id_,
                           with_type_tag_);
           },
           failure)) {
@@ -112,7 +120,7 @@ void LogFileWriter::Take(const LogRecord& record) {
   message->SubName = record.sub_name;
   message->Msg = record.msg;
   message->Level = record.level;
-  message->Time = ToDateTimeValue(record.time);
+  message->Time = ToDateTimeValue(time);
   message->RetryCount = 1;
   message->ThreadId = id;
   message->LogType = record.log_type;
@@ -157,11 +165,7 @@ int64_t LogFileWriter::Write() {
   progress_.start.store(-1);
   progress_.written.store(0);
   flushing_.store(true);
-  uint32_t error = 0;
-  {
-    InFileCall in_file_call(counters_);
-    error = seams_.files->AppendToFileTracked(FileName, std::string_view(Buffer).substr(flush_base_), progress_);
-  }
+  const uint32_t error = Append(std::string_view(Buffer).substr(flush_base_));
   flushed_ = flush_base_ + progress_.written.load();
   flushing_.store(false);
   if (error != 0) {
@@ -187,12 +191,33 @@ int64_t LogFileWriter::Write() {
   return lines;
 }
 
+uint32_t LogFileWriter::Append(std::string_view bytes) {
+  uint32_t error = 0;
+  if (!file_) {
+    if (counters_.held_files_only.load()) return kFileNotOpen;
+    InFileCall in_file_call(counters_, FileCall::kByPath);
+    file_ = seams_.files->OpenForAppending(FileName, error);
+    if (!file_) return error;
+  }
+  {
+    InFileCall in_file_call(counters_, FileCall::kThroughHeldFile);
+    error = file_->Append(bytes, progress_);
+  }
+  if (error != 0 && !counters_.held_files_only.load()) {
+    // Opened afresh for the next append: the handle itself may be what failed.
+    InFileCall in_file_call(counters_, FileCall::kByPath);
+    file_.reset();
+  }
+  return error;
+}
+
 void LogFileWriter::RecoverFlush() {
   if (!flushing_.load()) return;
   size_t reached = 0;
   const int64_t start = progress_.start.load();
   if (start >= 0) {
-    const int64_t size = seams_.files->FileSize(FileName);
+    // The start is known only once the file was open.
+    const int64_t size = file_ ? file_->Size() : -1;
     if (size > start) reached = std::min(static_cast<size_t>(size - start), Buffer.size() - flush_base_);
   }
   flushed_ = flush_base_ + reached;

@@ -7,7 +7,8 @@
 // An append that fails keeps what did not reach the file, and only that, for the next one;
 // the first append that succeeds after failures adds a line saying how many there were.
 // Every step leaves the writer in a state another thread can finish from, should the
-// writer's thread be stopped anywhere (the process exiting under it).
+// writer's thread be stopped anywhere (the process exiting under it). The file stays open
+// between appends; it is closed to be moved aside and when the day's file changes.
 #include <atomic>
 #include <cstdint>
 #include <deque>
@@ -18,6 +19,7 @@
 #include "foundation/log_message.h"
 #include "foundation/log_producer_queue.h"
 #include "foundation/log_writer_seams.h"
+#include "platform/clock.h"
 #include "platform/file_system.h"
 
 namespace ruzi {
@@ -27,27 +29,36 @@ inline constexpr uint32_t kLogSizeCheckPeriodMs = 60000;
 inline constexpr int kLogFormatRetries = 20;
 inline constexpr uint32_t kLogRetryPauseMs = 10;
 
-// What every file of one log writer adds up to, read by any thread.
+// Which call to the file system the writer's thread is in.
+enum class FileCall : int {
+  kNone,
+  kByPath,           // looks a path up: opens, creates, sizes or renames a file
+  kThroughHeldFile,  // appends to or sizes a file it holds open
+};
+
+// What every file of one log writer shares, read by any thread.
 struct LogCounters {
   std::atomic<int64_t> written{0};        // lines on disk
   std::atomic<int64_t> dropped{0};        // lines given up after 20 failures to buffer them
   std::atomic<int64_t> failed_writes{0};  // appends that did not reach the file whole
-  // The writer's thread is inside a call to the file system. Under Wine a thread killed there
-  // can leave the process's handle-to-descriptor channel out of step, and the next file call
-  // of any thread then aborts the process: at exit nothing more is written in that case.
-  std::atomic<bool> in_file_call{false};
+  std::atomic<FileCall> in_file_call{FileCall::kNone};
+  // Under Wine a thread killed inside a call by path can leave the process's channel that
+  // hands over file descriptors out of step, and the next descriptor any thread fetches then
+  // aborts the process. Finishing after such a thread, the files are only appended to through
+  // the handles already held (their descriptors fetched long before); nothing is opened.
+  std::atomic<bool> held_files_only{false};
 };
 
 // Marks a call to the file system for as long as it lasts.
 class InFileCall {
  public:
-  explicit InFileCall(LogCounters& counters) : flag_(counters.in_file_call) { flag_.store(true); }
-  ~InFileCall() { flag_.store(false); }
+  InFileCall(LogCounters& counters, FileCall call) : flag_(counters.in_file_call) { flag_.store(call); }
+  ~InFileCall() { flag_.store(FileCall::kNone); }
   InFileCall(const InFileCall&) = delete;
   InFileCall& operator=(const InFileCall&) = delete;
 
  private:
-  std::atomic<bool>& flag_;
+  std::atomic<FileCall>& flag_;
 };
 
 class LogFileWriter {
@@ -60,8 +71,9 @@ class LogFileWriter {
   // Marks where this pass begins, so a pass stopped part-way can be rolled back.
   void BeginPass();
   void RollBackPass();
-  // Buffers one line. One that cannot be buffered is kept for a retry at the tail.
-  void Take(const LogRecord& record);
+  // Buffers one line, stamped at `time`. One that cannot be buffered is kept for a retry at
+  // the tail.
+  void Take(const LogRecord& record, const platform::LocalDateTime& time);
   // The lines kept for a retry, each at most 20 times in all; the 20th failure drops the line
   // and throws.
   void RetryFailed();
@@ -75,8 +87,6 @@ class LogFileWriter {
   int64_t FlushRemaining();
   // After the thread was stopped inside Flush: counts what reached the file.
   void RecoverFlush();
-  // Stopped inside an append that had already opened its file and found its end.
-  bool StoppedPastOpening() const { return flushing_.load() && progress_.start.load() >= 0; }
 
   std::string FileName;
   const std::string Key;
@@ -94,6 +104,7 @@ class LogFileWriter {
   template <typename AppendLine>
   bool Buffered(AppendLine append_line, std::exception_ptr& failure);
   int64_t Write();
+  uint32_t Append(std::string_view bytes);
 
   const std::string process_id_;
   const bool with_type_tag_;
@@ -108,6 +119,7 @@ class LogFileWriter {
   // Lines in Buffer and how much of Buffer is already in the file.
   int64_t buffered_lines_ = 0;
   size_t flushed_ = 0;
+  std::unique_ptr<platform::AppendingFile> file_;  // FileName, once opened
   // The append in progress, if any.
   std::atomic<bool> flushing_{false};
   size_t flush_base_ = 0;

@@ -8,16 +8,16 @@ namespace ruzi {
 namespace {
 
 constexpr size_t kBlockBytes = 64 * 1024;
+constexpr int kSpareBlocks = 16;
 
 // How a record lies in a block: this header, the sub-name, the text, padding to 8 bytes.
 struct RecordHeader {
+  uint64_t stamp;
   uint32_t size;
   uint32_t msg_size;
   uint32_t sub_size;
   int32_t level;
-  uint32_t thread_id;
   uint32_t log_type;
-  platform::LocalDateTime time;
 };
 
 size_t RecordBytes(const LogRecord& record) {
@@ -41,25 +41,33 @@ void FreeBlock(LogProducerQueue::Block* block) {
   ::operator delete(block);
 }
 
+void FreeChain(LogProducerQueue::Block* block) {
+  while (block != nullptr) {
+    LogProducerQueue::Block* next = block->next.load(std::memory_order_relaxed);
+    FreeBlock(block);
+    block = next;
+  }
+}
+
 }  // namespace
 
-LogProducerQueue::LogProducerQueue() {
-  tail_ = NewBlock(kBlockBytes);  // here, not in the initialiser list: it reads spare_
+LogProducerQueue::LogProducerQueue(uint32_t thread_id) : thread_id_(thread_id) {
+  tail_ = NewBlock(kBlockBytes);  // here, not in the initialiser list: it reads the spares
   head_.block = tail_;
 }
 
 LogProducerQueue::~LogProducerQueue() {
-  for (Block* block = head_.block; block != nullptr;) {
-    Block* next = block->next.load(std::memory_order_acquire);
-    FreeBlock(block);
-    block = next;
-  }
-  if (Block* spare = spare_.load()) FreeBlock(spare);
+  FreeChain(head_.block);
+  FreeChain(free_);
+  FreeChain(returned_.load());
 }
 
 LogProducerQueue::Block* LogProducerQueue::NewBlock(size_t bytes) {
   if (bytes <= kBlockBytes) {
-    if (Block* spare = spare_.exchange(nullptr, std::memory_order_acq_rel)) {
+    if (free_ == nullptr) free_ = returned_.exchange(nullptr, std::memory_order_acquire);
+    if (Block* spare = free_) {
+      free_ = spare->next.load(std::memory_order_relaxed);
+      spare_count_.fetch_sub(1, std::memory_order_relaxed);
       spare->next.store(nullptr, std::memory_order_relaxed);
       spare->committed.store(0, std::memory_order_relaxed);
       return spare;
@@ -79,7 +87,15 @@ void LogProducerQueue::Recycle(Block* block) {
     FreeBlock(block);
     return;
   }
-  if (Block* older = spare_.exchange(block, std::memory_order_acq_rel)) FreeBlock(older);
+  if (spare_count_.load(std::memory_order_relaxed) >= kSpareBlocks) {
+    FreeBlock(block);
+    return;
+  }
+  spare_count_.fetch_add(1, std::memory_order_relaxed);
+  Block* top = returned_.load(std::memory_order_relaxed);
+  do {
+    block->next.store(top, std::memory_order_relaxed);
+  } while (!returned_.compare_exchange_weak(top, block, std::memory_order_release, std::memory_order_relaxed));
 }
 
 void LogProducerQueue::Push(const LogRecord& record) {
@@ -91,13 +107,12 @@ void LogProducerQueue::Push(const LogRecord& record) {
     tail_used_ = 0;
   }
   char* at = tail_->Data() + tail_used_;
-  const RecordHeader header{static_cast<uint32_t>(bytes),
+  const RecordHeader header{record.stamp,
+                            static_cast<uint32_t>(bytes),
                             static_cast<uint32_t>(record.msg.size()),
                             static_cast<uint32_t>(record.sub_name.size()),
                             record.level,
-                            record.thread_id,
-                            static_cast<uint32_t>(record.log_type),
-                            record.time};
+                            static_cast<uint32_t>(record.log_type)};
   std::memcpy(at, &header, sizeof header);
   if (!record.sub_name.empty()) std::memcpy(at + sizeof header, record.sub_name.data(), record.sub_name.size());
   if (!record.msg.empty()) std::memcpy(at + sizeof header + record.sub_name.size(), record.msg.data(), record.msg.size());
@@ -125,9 +140,9 @@ bool LogProducerQueue::Read(Cursor& at, LogRecord& record) const {
   record.sub_name = std::string_view(data + sizeof header, header.sub_size);
   record.msg = std::string_view(data + sizeof header + header.sub_size, header.msg_size);
   record.level = header.level;
-  record.thread_id = header.thread_id;
   record.log_type = static_cast<TLogType>(header.log_type);
-  record.time = header.time;
+  record.stamp = header.stamp;
+  record.thread_id = thread_id_;
   at.offset += header.size;
   at.lines += 1;
   at.bytes += header.size;

@@ -2,7 +2,8 @@
 // The lines one thread hands to one log writer: a chain of blocks that the thread appends
 // records to and the writer's thread reads, with no lock between the two. A line is copied
 // into the current block; a new block is needed once per block's worth of lines, and the
-// reader hands an emptied block back for reuse, so a steady logger allocates nothing.
+// reader hands emptied blocks back for reuse (up to a megabyte of them), so a steady logger,
+// bursts included, allocates nothing.
 //
 // One thread pushes, one reads. The read position moves only through Release, so a reader
 // stopped between reading and releasing leaves every record it had not released in place.
@@ -12,18 +13,19 @@
 #include <string_view>
 
 #include "foundation/log_type.h"
-#include "platform/clock.h"
 
 namespace ruzi {
 
 // One line as queued: texts point into the queue's block and live until it is released.
+// The time is the clock's stamp (platform::Clock::Stamp), turned into a time by the reader;
+// the thread id is the queue's.
 struct LogRecord {
   std::string_view msg;
   std::string_view sub_name;
   int32_t level = 0;
-  uint32_t thread_id = 0;
   TLogType log_type = ltNormal;
-  platform::LocalDateTime time;
+  uint64_t stamp = 0;
+  uint32_t thread_id = 0;
 };
 
 class LogProducerQueue {
@@ -36,12 +38,12 @@ class LogProducerQueue {
     int64_t bytes = 0;  // and their bytes
   };
 
-  LogProducerQueue();
+  explicit LogProducerQueue(uint32_t thread_id = 0);
   ~LogProducerQueue();
   LogProducerQueue(const LogProducerQueue&) = delete;
   LogProducerQueue& operator=(const LogProducerQueue&) = delete;
 
-  // The producing thread only.
+  // The producing thread only; the record's thread id is not looked at.
   void Push(const LogRecord& record);
   // Lines ever pushed; any thread.
   int64_t Pushed() const { return pushed_.load(std::memory_order_acquire); }
@@ -69,6 +71,7 @@ class LogProducerQueue {
   Block* NewBlock(size_t bytes);
   void Recycle(Block* block);
 
+  const uint32_t thread_id_;
   // Producer's.
   Block* tail_ = nullptr;
   size_t tail_used_ = 0;
@@ -77,8 +80,11 @@ class LogProducerQueue {
   // Reader's.
   Cursor head_;
   std::atomic<int64_t> released_bytes_{0};
-  // Shared: one emptied block waiting for reuse.
-  std::atomic<Block*> spare_{nullptr};
+  Block* free_ = nullptr;  // emptied blocks taken back from the reader
+  // Shared: emptied blocks the reader handed back (a stack only the reader pushes to and the
+  // producer takes whole), and how many blocks both hold.
+  std::atomic<Block*> returned_{nullptr};
+  std::atomic<int> spare_count_{0};
   std::atomic<bool> producer_gone_{false};
 };
 

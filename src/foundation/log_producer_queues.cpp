@@ -4,6 +4,7 @@
 #include <atomic>
 #include <utility>
 
+#include "platform/process_ids.h"
 #include "platform/thread_slot.h"
 
 namespace ruzi {
@@ -54,7 +55,7 @@ LogProducerQueue& LogProducerQueues::Register() {
   ThreadQueues& mine = ThisThread();
   // Queues of writers that are gone (marked by their destructor) are dropped here.
   std::erase_if(mine.entries, [](const auto& entry) { return entry.second->ProducerGone(); });
-  auto queue = std::make_shared<LogProducerQueue>();
+  auto queue = std::make_shared<LogProducerQueue>(platform::CurrentThreadId());
   {
     std::lock_guard guard(lock_);
     queues_.push_back(queue);

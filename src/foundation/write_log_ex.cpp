@@ -10,7 +10,6 @@
 #include "foundation/trim.h"
 #include "platform/clock.h"
 #include "platform/paths.h"
-#include "platform/process_ids.h"
 
 namespace ruzi {
 namespace {
@@ -82,9 +81,9 @@ void TqxWriteLogEx::AddLog(std::string_view msg, std::string_view sub_name, int 
   record.msg = msg;
   record.sub_name = sub_name;
   record.level = level;
-  record.thread_id = platform::CurrentThreadId();
   record.log_type = log_type;
-  record.time = state_->Seams.clock->Now();
+  // A stamp, not the time of day: the writer's thread turns it into the time of this call.
+  record.stamp = state_->Seams.clock->Stamp();
   queue.Push(record);
   // The thread comes by every 10 ms anyway; it is woken early only after a batch's worth of
   // lines, so a caller almost never pays for waking it.

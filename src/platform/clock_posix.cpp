@@ -32,4 +32,23 @@ LocalDateTime LocalNow() {
           local.tm_min,         local.tm_sec,     static_cast<int>(now.tv_nsec / 1000000)};
 }
 
+int64_t WallNanoseconds() {
+  timespec now{};
+  clock_gettime(CLOCK_REALTIME, &now);
+  return static_cast<int64_t>(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
+}
+
+int64_t SteadyNanoseconds() {
+  timespec now{};
+  clock_gettime(CLOCK_MONOTONIC, &now);
+  return static_cast<int64_t>(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
+}
+
+LocalDateTime LocalTimeOfSecond(int64_t unix_second) {
+  const auto seconds = static_cast<time_t>(unix_second);
+  tm local{};
+  localtime_r(&seconds, &local);
+  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec, 0};
+}
+
 }  // namespace ruzi::platform

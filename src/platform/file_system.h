@@ -4,6 +4,7 @@
 // The Windows side opens files sharing read and write with other processes.
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,6 +16,17 @@ namespace ruzi::platform {
 struct AppendProgress {
   std::atomic<int64_t> start{-1};
   std::atomic<size_t> written{0};
+};
+
+// A file held open for appending, by one thread at a time. Each append goes to the file's
+// end, wherever other writers left it, without looking the path up again.
+class AppendingFile {
+ public:
+  virtual ~AppendingFile() = default;
+  // As FileSystem::AppendToFileTracked.
+  virtual uint32_t Append(std::string_view bytes, AppendProgress& progress) = 0;
+  // The file's size in bytes, or -1.
+  virtual int64_t Size() = 0;
 };
 
 class FileSystem {
@@ -40,6 +52,10 @@ class FileSystem {
     if (error == 0) progress.written.store(bytes.size());
     return error;
   }
+  // Opens the file for appending, creating it (and its folder) when absent; nullptr, with the
+  // system's error number in `error`, when it cannot be. By default each append opens the
+  // path anew through AppendToFileTracked.
+  virtual std::unique_ptr<AppendingFile> OpenForAppending(const std::string& path, uint32_t& error);
   virtual std::optional<std::string> ReadWholeFile(const std::string& path) = 0;
   // Replaces the file.
   virtual bool WriteWholeFile(const std::string& path, std::string_view bytes) = 0;

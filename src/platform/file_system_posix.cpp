@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 
 #include "platform/file_system.h"
 
@@ -19,6 +20,36 @@ std::string Native(const std::string& path) {
   std::replace(result.begin(), result.end(), '\\', '/');
   return result;
 }
+
+class HeldFile final : public AppendingFile {
+ public:
+  explicit HeldFile(int fd) : fd_(fd) {}
+  ~HeldFile() override { close(fd_); }
+  HeldFile(const HeldFile&) = delete;
+  HeldFile& operator=(const HeldFile&) = delete;
+
+  uint32_t Append(std::string_view bytes, AppendProgress& progress) override {
+    progress.start.store(lseek(fd_, 0, SEEK_END));
+    while (!bytes.empty()) {
+      const ssize_t written = write(fd_, bytes.data(), bytes.size());
+      if (written < 0) {
+        if (errno == EINTR) continue;
+        return static_cast<uint32_t>(errno);
+      }
+      progress.written.fetch_add(static_cast<size_t>(written));
+      bytes.remove_prefix(static_cast<size_t>(written));
+    }
+    return 0;
+  }
+
+  int64_t Size() override {
+    struct stat info{};
+    return fstat(fd_, &info) == 0 ? static_cast<int64_t>(info.st_size) : -1;
+  }
+
+ private:
+  const int fd_;
+};
 
 class PosixFileSystem final : public FileSystem {
  public:
@@ -65,24 +96,21 @@ class PosixFileSystem final : public FileSystem {
   }
 
   uint32_t AppendToFileTracked(const std::string& path, std::string_view bytes, AppendProgress& progress) override {
+    uint32_t error = 0;
+    std::unique_ptr<AppendingFile> file = OpenForAppending(path, error);
+    return file ? file->Append(bytes, progress) : error;
+  }
+
+  std::unique_ptr<AppendingFile> OpenForAppending(const std::string& path, uint32_t& error) override {
     const std::string folder = DirectoryOf(path);
     if (!folder.empty()) CreateDirectories(folder);
     const int fd = open(Native(path).c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
-    if (fd < 0) return static_cast<uint32_t>(errno);
-    progress.start.store(lseek(fd, 0, SEEK_END));
-    uint32_t result = 0;
-    while (!bytes.empty()) {
-      const ssize_t written = write(fd, bytes.data(), bytes.size());
-      if (written < 0) {
-        if (errno == EINTR) continue;
-        result = static_cast<uint32_t>(errno);
-        break;
-      }
-      progress.written.fetch_add(static_cast<size_t>(written));
-      bytes.remove_prefix(static_cast<size_t>(written));
+    if (fd < 0) {
+      error = static_cast<uint32_t>(errno);
+      return nullptr;
     }
-    close(fd);
-    return result;
+    error = 0;
+    return std::make_unique<HeldFile>(fd);
   }
 
   std::optional<std::string> ReadWholeFile(const std::string& path) override {

@@ -1,7 +1,10 @@
 // File operations through the W functions (paths converted from GBK with code page 936, so
-// the result does not depend on the process code page). Log files are opened sharing read
-// and write, so other processes may read or append while we write.
+// the result does not depend on the process code page). Files are opened sharing read, write
+// and delete, so other processes may read, append, or move a log aside while we hold it.
 #include <windows.h>
+
+#include <memory>
+#include <utility>
 
 #include "platform/file_system.h"
 #include "platform/text_encoding.h"
@@ -16,6 +19,7 @@ class FileHandle {
   ~FileHandle() {
     if (IsValid()) CloseHandle(handle_);
   }
+  FileHandle(FileHandle&& other) noexcept : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)) {}
   FileHandle(const FileHandle&) = delete;
   FileHandle& operator=(const FileHandle&) = delete;
   bool IsValid() const { return handle_ != INVALID_HANDLE_VALUE; }
@@ -26,8 +30,8 @@ class FileHandle {
 };
 
 HANDLE OpenHandle(const std::string& path, DWORD access, DWORD disposition) {
-  return CreateFileW(GbkToWide(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, disposition,
-                     FILE_ATTRIBUTE_NORMAL, nullptr);
+  return CreateFileW(GbkToWide(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                     nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
 FileHandle Open(const std::string& path, DWORD access, DWORD disposition) {
@@ -43,6 +47,36 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
   }
   return true;
 }
+
+class HeldFile final : public AppendingFile {
+ public:
+  explicit HeldFile(FileHandle file) : file_(std::move(file)) {}
+
+  uint32_t Append(std::string_view bytes, AppendProgress& progress) override {
+    LARGE_INTEGER zero{};
+    LARGE_INTEGER end{};
+    if (!SetFilePointerEx(file_.Get(), zero, &end, FILE_END)) return GetLastError();
+    progress.start.store(end.QuadPart);
+    while (!bytes.empty()) {
+      const DWORD chunk = bytes.size() > 0x40000000u ? 0x40000000u : static_cast<DWORD>(bytes.size());
+      DWORD written = 0;
+      const BOOL ok = WriteFile(file_.Get(), bytes.data(), chunk, &written, nullptr);
+      progress.written.fetch_add(written);
+      bytes.remove_prefix(written);
+      if (!ok) return GetLastError();
+      if (written == 0) return ERROR_DISK_FULL;
+    }
+    return 0;
+  }
+
+  int64_t Size() override {
+    LARGE_INTEGER size{};
+    return GetFileSizeEx(file_.Get(), &size) ? size.QuadPart : -1;
+  }
+
+ private:
+  FileHandle file_;
+};
 
 DWORD Attributes(const std::string& path) { return GetFileAttributesW(GbkToWide(path).c_str()); }
 
@@ -103,22 +137,22 @@ class Win32FileSystem final : public FileSystem {
   }
 
   uint32_t AppendToFileTracked(const std::string& path, std::string_view bytes, AppendProgress& progress) override {
+    uint32_t error = 0;
+    std::unique_ptr<AppendingFile> file = OpenForAppending(path, error);
+    return file ? file->Append(bytes, progress) : error;
+  }
+
+  std::unique_ptr<AppendingFile> OpenForAppending(const std::string& path, uint32_t& error) override {
     FileHandle file(OpenForAppend(path));
-    if (!file.IsValid()) return GetLastError();
     LARGE_INTEGER zero{};
-    LARGE_INTEGER end{};
-    if (!SetFilePointerEx(file.Get(), zero, &end, FILE_END)) return GetLastError();
-    progress.start.store(end.QuadPart);
-    while (!bytes.empty()) {
-      const DWORD chunk = bytes.size() > 0x40000000u ? 0x40000000u : static_cast<DWORD>(bytes.size());
-      DWORD written = 0;
-      const BOOL ok = WriteFile(file.Get(), bytes.data(), chunk, &written, nullptr);
-      progress.written.fetch_add(written);
-      bytes.remove_prefix(written);
-      if (!ok) return GetLastError();
-      if (written == 0) return ERROR_DISK_FULL;
+    // The first call on a handle fetches its descriptor under Wine; made here, so that later
+    // appends need nothing but the handle.
+    if (!file.IsValid() || !SetFilePointerEx(file.Get(), zero, nullptr, FILE_END)) {
+      error = GetLastError();
+      return nullptr;
     }
-    return 0;
+    error = 0;
+    return std::make_unique<HeldFile>(std::move(file));
   }
 
   std::optional<std::string> ReadWholeFile(const std::string& path) override {

@@ -5,12 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdint>
+#include <cstdio>
 #include <map>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "foundation/file_backed_list.h"
+#include "foundation/log_writer_seams.h"
 #include "foundation/write_log_ex.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
@@ -38,6 +41,13 @@ std::string Today() {
   const platform::LocalDateTime now = platform::LocalNow();
   char text[16];
   std::snprintf(text, sizeof text, "%04d-%02d-%02d", now.year, now.month, now.day);
+  return text;
+}
+
+std::string TimeText(const platform::LocalDateTime& time) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d.%03d", time.year, time.month, time.day, time.hour,
+                time.minute, time.second, time.millisecond);
   return text;
 }
 
@@ -144,6 +154,50 @@ TEST(WriteLogExConcurrency, StopAndWriteWhatIsLeftFromAnotherThreadLosesNothing)
   EXPECT_EQ(log.GetUnWriteLogCount(), 0);
   const std::string name = "L_" + Today() + ".log";
   EXPECT_EQ(ReadLogs(folder, {name}).at(name).size(), static_cast<size_t>(kLinesPerThread));
+}
+
+// Milliseconds since 1970 of a local "YYYY-MM-DD HH:MM:SS.mmm", as if it were UTC (only
+// differences are compared); -1 for anything else.
+int64_t Milliseconds(const std::string& text) {
+  int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0, millisecond = 0;
+  if (std::sscanf(text.c_str(), "%d-%d-%d %d:%d:%d.%d", &year, &month, &day, &hour, &minute, &second,
+                  &millisecond) != 7) {
+    return -1;
+  }
+  const int64_t days =
+      std::chrono::sys_days(std::chrono::year(year) / month / day).time_since_epoch().count();
+  return ((days * 24 + hour) * 60 + minute) * 60000 + second * 1000 + millisecond;
+}
+
+TEST(WriteLogExConcurrency, EachLineCarriesTheTimeOfItsCallNotOfItsWriting) {
+  // The caller takes a cheap stamp; the writer's thread turns it into the time. Lines written
+  // up to 300 ms after their calls, over passes that match the clocks afresh, still show their
+  // calls' times: within a millisecond (the texts' truncation) of the local time read around
+  // each call.
+  constexpr int64_t kToleranceMs = 1;
+  const std::string folder = testing::FreshTestFolder("write_log_call_time");
+  LogWriterSeams seams = LogWriterSeams::System();
+  seams.start_threads = false;
+  TqxWriteLogEx log("T", folder, 1024, "", seams);
+  std::vector<std::pair<int64_t, int64_t>> calls;  // the local time before and after
+  for (int n = 0; n < 8; ++n) {
+    const int64_t before = Milliseconds(TimeText(platform::LocalNow()));
+    log.AddLog("n" + std::to_string(n));
+    calls.emplace_back(before, Milliseconds(TimeText(platform::LocalNow())));
+    std::this_thread::sleep_for(std::chrono::milliseconds(25));
+    if (n == 3) log.RunPasses();
+  }
+  std::this_thread::sleep_for(std::chrono::milliseconds(150));
+  log.RunPasses();
+  const std::string name = "T_" + Today() + ".log";
+  const auto lines = ReadLogs(folder, {name}).at(name);
+  ASSERT_EQ(lines.size(), calls.size());
+  for (size_t n = 0; n < lines.size(); ++n) {
+    // [pid]YYYY-MM-DD HH:MM:SS.mmm[...
+    const int64_t time = Milliseconds(lines[n].substr(lines[n].find(']') + 1, 23));
+    EXPECT_GE(time, calls[n].first - kToleranceMs) << lines[n];
+    EXPECT_LE(time, calls[n].second + kToleranceMs) << lines[n];
+  }
 }
 
 }  // namespace

@@ -293,26 +293,116 @@ TEST_F(WriteLogExTest, FormattedLinesAndTheFormatErrorText) {
 }
 
 TEST_F(WriteLogExTest, MissingLogFolderIsCreatedOnRealFiles) {
-  // Real files: a folder removed while the writer runs comes back with the next flush.
+  // Real files: a folder removed before the writer first opens its file comes back. (Once
+  // open, the file is held until it is moved aside or the day changes.)
   const std::string folder = testing::FreshTestFolder("write_log_missing_folder") + "a" + kSep + "b" + kSep;
   LogWriterSeams seams = Seams();
   seams.files = &platform::SystemFileSystem();
   TqxWriteLogEx log("G", folder, 200, "", seams);
   EXPECT_TRUE(platform::SystemFileSystem().DirectoryExists(folder));
-  log.AddLog("one");
-  log.RunPasses();
   std::filesystem::remove_all(std::filesystem::path(folder).parent_path().parent_path());
+  log.AddLog("one");
   log.AddLog("two");
   log.RunPasses();
   EXPECT_EQ(platform::SystemFileSystem().ReadWholeFile(folder + "G_2026-12-03.log").value_or("<missing>"),
-            Prefix(0) + "two\r\n");
+            Prefix(0) + "one\r\n" + Prefix(0) + "two\r\n");
+}
+
+TEST_F(WriteLogExTest, HeldFileLetsGoToBeMovedAsideAndWhenTheDayChangesOnRealFiles) {
+  // The file stays open between passes: lines written after a rotation or past midnight must
+  // reach the new file, not the one still held.
+  const std::string folder = testing::FreshTestFolder("write_log_held_file");
+  LogWriterSeams seams = Seams();
+  seams.files = &platform::SystemFileSystem();
+  auto content = [&folder](const std::string& name) {
+    return platform::SystemFileSystem().ReadWholeFile(folder + name).value_or("<missing>");
+  };
+  TqxWriteLogEx log("H", folder, 0.0001, "", seams);  // limit 104.8576 bytes
+  const std::string big(200, 'x');
+  log.AddLog(big);
+  log.RunPasses();
+  clock.AdvanceTicks(60001);
+  log.AddLog("after");
+  log.RunPasses();
+  EXPECT_EQ(content("H_2026-12-03_1.log"), Prefix(0) + big + "\r\n");
+  EXPECT_EQ(content("H_2026-12-03.log"), Prefix(0) + "after\r\n");
+  clock.Set({2026, 12, 4, 0, 0, 0, 1});
+  log.AddLog("tomorrow");
+  log.RunPasses();
+  EXPECT_EQ(content("H_2026-12-03.log"), Prefix(0) + "after\r\n");
+  EXPECT_EQ(content("H_2026-12-04.log"), Prefix(0, "2026-12-04 00:00:00.001") + "tomorrow\r\n");
+}
+
+TEST_F(WriteLogExTest, FileMovedAsideByAnotherWriterIsLetGoAtTheNextSizeCheckOnRealFiles) {
+  const std::string folder = testing::FreshTestFolder("write_log_moved_aside");
+  LogWriterSeams seams = Seams();
+  seams.files = &platform::SystemFileSystem();
+  auto content = [&folder](const std::string& name) {
+    return platform::SystemFileSystem().ReadWholeFile(folder + name).value_or("<missing>");
+  };
+  TqxWriteLogEx log("M", folder, 200, "", seams);
+  log.AddLog("one");
+  log.RunPasses();
+  ASSERT_TRUE(platform::SystemFileSystem().RenameFile(folder + "M_2026-12-03.log", folder + "M_2026-12-03_7.log"));
+  log.AddLog("two");  // before the next size check: still into the file held
+  log.RunPasses();
+  clock.AdvanceTicks(60001);
+  log.AddLog("three");
+  log.RunPasses();
+  EXPECT_EQ(content("M_2026-12-03_7.log"), Prefix(0) + "one\r\n" + Prefix(0) + "two\r\n");
+  EXPECT_EQ(content("M_2026-12-03.log"), Prefix(0) + "three\r\n");
+}
+
+TEST_F(WriteLogExTest, ExitAfterAThreadKilledInACallByPathOnlyAppendsToFilesHeldOpen) {
+  // At process exit the writer's thread is gone wherever it was. Killed in a call that looks a
+  // path up, the exit must look up no path at all: the file already open gets every line, the
+  // file never opened keeps its lines unwritten. Killed anywhere else, everything is written.
+  struct Case {
+    FileCall killed_in;
+    bool second_file_written;
+  };
+  for (const Case& c : {Case{FileCall::kByPath, false}, Case{FileCall::kThroughHeldFile, true},
+                        Case{FileCall::kNone, true}}) {
+    SCOPED_TRACE(static_cast<int>(c.killed_in));
+    testing::MemoryFileSystem held;
+    held.hold_files = true;
+    LogWriterSeams seams = Seams();
+    seams.files = &held;
+    LogDispatcher dispatcher(kLogs, "K", 200, kAppDir + "none.ini", seams);
+    LogProducerQueue& queue = dispatcher.Producers.ForThisThread();
+    LogRecord record;
+    record.stamp = clock.Stamp();
+    auto push = [&](const std::string& text, const std::string& sub) {
+      record.msg = text;
+      record.sub_name = sub;
+      queue.Push(record);
+    };
+    push("open", "a");
+    dispatcher.DealLog();  // a's file is open from here on
+    push("a1", "a");
+    push("b1", "b");
+    push("a2", "a");
+    dispatcher.Counters.in_file_call.store(c.killed_in);
+    const int path_calls = held.path_calls;
+    dispatcher.WriteWhatIsLeft(true);
+    EXPECT_EQ(held.Content(kLogs + "K_a_2026-12-03.log"),
+              Prefix(0) + "open\r\n" + Prefix(0) + "a1\r\n" + Prefix(0) + "a2\r\n");
+    if (c.second_file_written) {
+      EXPECT_EQ(held.Content(kLogs + "K_b_2026-12-03.log"), Prefix(0) + "b1\r\n");
+      EXPECT_EQ(dispatcher.Unwritten(), 0);
+    } else {
+      EXPECT_EQ(held.path_calls, path_calls);
+      EXPECT_FALSE(held.FileExists(kLogs + "K_b_2026-12-03.log"));
+      EXPECT_EQ(dispatcher.Unwritten(), 1);
+    }
+  }
 }
 
 TEST_F(WriteLogExTest, PassesTakeAtMostAThousandLinesPerFileAndAppendOnce) {
   LogDispatcher dispatcher(kLogs, "B", 200, kAppDir + "none.ini", Seams());
   LogProducerQueue& queue = dispatcher.Producers.ForThisThread();
   LogRecord record;
-  record.time = clock.Now();
+  record.stamp = clock.Stamp();
   for (int i = 0; i < 2500; ++i) {
     const std::string text = std::to_string(i);
     record.msg = text;

@@ -14,7 +14,7 @@ namespace {
 
 TEST(WriteLogProducerQueue, MatchesADequeWhateverTheSizesAndReleases) {
   std::mt19937 random(23);
-  LogProducerQueue queue;
+  LogProducerQueue queue(4321);
   std::deque<std::pair<std::string, std::string>> model;  // text, sub-name
   int pushed = 0;
   for (int round = 0; round < 150; ++round) {
@@ -30,6 +30,7 @@ TEST(WriteLogProducerQueue, MatchesADequeWhateverTheSizesAndReleases) {
       record.sub_name = sub;
       record.level = pushed;
       record.log_type = static_cast<TLogType>(pushed % kLogTypeCount);
+      record.stamp = uint64_t{0x9e3779b97f4a7c15} * static_cast<uint64_t>(pushed);
       queue.Push(record);
       model.emplace_back(std::move(text), std::move(sub));
       ++pushed;
@@ -45,6 +46,8 @@ TEST(WriteLogProducerQueue, MatchesADequeWhateverTheSizesAndReleases) {
         ASSERT_EQ(record.msg, model[i].first);
         ASSERT_EQ(record.sub_name, model[i].second);
         ASSERT_EQ(record.log_type, static_cast<TLogType>(record.level % kLogTypeCount));
+        ASSERT_EQ(record.stamp, uint64_t{0x9e3779b97f4a7c15} * static_cast<uint64_t>(record.level));
+        ASSERT_EQ(record.thread_id, 4321u);
       }
     }
     queue.Release(at);
