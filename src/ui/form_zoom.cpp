@@ -206,12 +206,11 @@ void TFormZoom::AdjustControlsScale(IZoomControl& control, const std::vector<TZo
 }
 
 void TFormZoom::AdjustScale(IZoomControl& control, const std::vector<TZoomEntry>& list, int& index, bool in_frame) {
-  const double horizontal = fields_.HorizontalFactor;
-  const double font = fields_.FontFactor;
-  if (IsClass(control, "TDBGridEh")) {
-    RunColumnStep(" 调用AdjustDBGridEHColumns时出现错误", [&] { control.AdjustColumns(horizontal, font); });
-  } else if (IsClass(control, "TVirtualStringTree")) {
-    RunColumnStep(" 调用AdjustTVirtualStringTree时出现错误", [&] { control.AdjustColumns(horizontal, font); });
+  IZoomColumns* columns = control.Columns();
+  if (columns != nullptr && IsClass(control, "TDBGridEh")) {
+    RunColumnStep(" 调用AdjustDBGridEHColumns时出现错误", [&] { AdjustDBGridEHColumns(*columns); });
+  } else if (columns != nullptr && IsClass(control, "TVirtualStringTree")) {
+    RunColumnStep(" 调用AdjustTVirtualStringTree时出现错误", [&] { AdjustTVirtualStringTree(*columns); });
   }
   const bool fills_parent = control.Align() == TAlign::alClient;
   if (!fills_parent) AdjustBounds(control, SavedAs<TRect>(list, index), in_frame);
@@ -219,7 +218,7 @@ void TFormZoom::AdjustScale(IZoomControl& control, const std::vector<TZoomEntry>
   if (HasZoomedItemHeight(control)) control.SetItemHeight(ZoomRound(control.ItemHeight() * fields_.VerticalFactor));
   if (control.HasFont()) {
     ++index;
-    control.SetFontSize(ZoomRound(SavedAs<int>(list, index) * font));
+    control.SetFontSize(ZoomRound(SavedAs<int>(list, index) * fields_.FontFactor));
   }
   ++index;
   if (!control.IsWindowed()) return;

@@ -10,27 +10,10 @@
 
 #include "ui/control_model.h"
 #include "ui/form_zoom.h"
+#include "zoom_test_form.h"
 
 namespace ruzi {
 namespace {
-
-class PlainForm : public IZoomForm {
- public:
-  explicit PlainForm(TSize monitor) : monitor_(monitor), root_("TForm", {0, 0, 1000, 700}) {}
-  TControlModel& Root() { return root_; }
-  IZoomControl& FormControl() override { return root_; }
-  TSize MonitorSize() const override { return monitor_; }
-  void SetScaled(bool) override {}
-  std::vector<IZoomMenuItem*> OwnerDrawMenus() override { return {}; }
-  bool Visible() const override { return false; }
-  void SetVisible(bool) override {}
-  bool IsMdiForm() const override { return false; }
-  void CentreOnOwner() override {}
-
- private:
-  TSize monitor_;
-  TControlModel root_;
-};
 
 const char* const kClasses[] = {"TPanel", "TEdit", "TLabel", "TSplitter", "TImage", "TGroupBox", "TfmFund"};
 
@@ -88,7 +71,7 @@ TEST(FormZoomProperty, RandomTreesMatchADirectWalk) {
   for (uint32_t seed = 1; seed <= 150; ++seed) {
     for (const auto& setting : settings) {
       std::mt19937 random(seed);
-      PlainForm form(setting.monitor);
+      TestForm form(setting.monitor);
       form.Root().SetFontSize(9);
       Grow(form.Root(), random, 0);
       std::vector<Expected> expected;

@@ -79,6 +79,11 @@ class RUZI_API TFormZoom {
   void StoreControlsPostoList(IZoomControl& control, std::vector<TZoomEntry>& list) const;
   void AdjustControlsScale(IZoomControl& control, const std::vector<TZoomEntry>& list, int& index);
   void StoreFrameState(IZoomControl& control, int left, int top, int width, int height);
+  // Column widths by the horizontal factor, column, title and footer font sizes by the font
+  // factor, font colours kept (form_zoom_columns.cpp).
+  void AdjustDBGridEHColumns(IZoomColumns& grid) const;
+  // Header column widths by the horizontal factor, the header font size by the font factor.
+  void AdjustTVirtualStringTree(IZoomColumns& tree) const;
   void DealFrameZoom();
   void FreeList();
 

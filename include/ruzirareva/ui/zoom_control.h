@@ -9,6 +9,7 @@
 #include "ruzirareva/export.h"
 #include "ruzirareva/ui/align.h"
 #include "ruzirareva/ui/geometry.h"
+#include "ruzirareva/ui/zoom_columns.h"
 
 namespace ruzi {
 
@@ -38,8 +39,8 @@ class RUZI_API IZoomControl {
   virtual void SetStretch(bool) {}  // an image's picture stretched to its bounds
   virtual int ItemHeight() const { return 0; }  // a combo box's item height
   virtual void SetItemHeight(int) {}
-  // A grid's or tree's columns: widths scaled by `horizontal`, font sizes by `font`.
-  virtual void AdjustColumns(double /*horizontal*/, double /*font*/) {}
+  // A grid's or tree's columns; nullptr for other controls.
+  virtual IZoomColumns* Columns() { return nullptr; }
 };
 
 class TFormZoom;
