@@ -159,6 +159,10 @@ void TFormZoom::AdjustControls(IZoomControl& control) {
   DealFrameZoom();
 }
 
+void TFormZoom::WMGETRESRATE(TMessage& message) const {
+  message.Result = reinterpret_cast<intptr_t>(&fields_.ZoomFactor);
+}
+
 void TFormZoom::InitList() { FreeList(); }
 
 void TFormZoom::CalBasicScalePars() {

@@ -391,5 +391,19 @@ TEST(FormZoom, MenuItemsMeasureThroughTheFactor) {
   EXPECT_EQ(height, 28) << "28.5 goes to the even neighbour";
 }
 
+// The answer to "WM_GETRESRATE" is where the factor lives: it reads each later zoom's factor.
+TEST(FormZoom, ResRateAnswerPointsAtTheLiveFactor) {
+  TestForm form(kDesignScreen);
+  TFormZoom zoom(form);
+  TMessage message;
+  zoom.WMGETRESRATE(message);
+  const auto* factor = reinterpret_cast<const double*>(message.Result);
+  ASSERT_NE(factor, nullptr);
+  zoom.SetFResolutionRate(125);
+  EXPECT_DOUBLE_EQ(*factor, 1.25);
+  zoom.SetFResolutionRate(100);
+  EXPECT_DOUBLE_EQ(*factor, 0.8);
+}
+
 }  // namespace
 }  // namespace ruzi

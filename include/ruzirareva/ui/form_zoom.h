@@ -10,6 +10,7 @@
 
 #include "ruzirareva/export.h"
 #include "ruzirareva/ui/geometry.h"
+#include "ruzirareva/ui/message.h"
 #include "ruzirareva/ui/zoom_control.h"
 
 namespace ruzi {
@@ -68,8 +69,9 @@ class RUZI_API TFormZoom {
   void ZoomFormInfo();
   // Zooms one control subtree with the current factors.
   void AdjustControls(IZoomControl& control);
-  // Where the window message "WM_GETRESRATE" points its asker.
-  const double* ZoomFactorAddress() const { return &fields_.ZoomFactor; }
+  // Answers the window message "WM_GETRESRATE" (res_rate_message.h): the address of the zoom
+  // factor, valid as long as the form.
+  void WMGETRESRATE(TMessage& message) const;
 
   // The steps, in the order ZoomFormInfo takes them.
   void InitList();
