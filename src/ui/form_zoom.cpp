@@ -11,20 +11,36 @@
 #include "platform/ascii_case.h"
 
 namespace ruzi {
+
+enum class ZoomRule : int { Plain, Label, Splitter, Image, ItemHeightCombo, DBGridEh, VirtualStringTree };
+
 namespace {
 
-bool IsClass(const IZoomControl& control, std::string_view name) {
-  return AsciiEqualIgnoreCase(control.ClassName(), name);
+// Found by exact class name, letter case ignored.
+ZoomRule RuleOf(const IZoomControl& control) {
+  static constexpr struct {
+    const char* name;
+    ZoomRule rule;
+  } kRules[] = {
+      {"TLabel", ZoomRule::Label},
+      {"TSplitter", ZoomRule::Splitter},
+      {"TImage", ZoomRule::Image},
+      // The client's combo boxes carry an item height of their own, which scales like a height.
+      {"TQxComboBox", ZoomRule::ItemHeightCombo},
+      {"TBoundQxComboBox", ZoomRule::ItemHeightCombo},
+      {"TBoundComboBox", ZoomRule::ItemHeightCombo},
+      {"TDBGridEh", ZoomRule::DBGridEh},
+      {"TVirtualStringTree", ZoomRule::VirtualStringTree},
+  };
+  const std::string name = control.ClassName();
+  for (const auto& entry : kRules) {
+    if (AsciiEqualIgnoreCase(name, entry.name)) return entry.rule;
+  }
+  return ZoomRule::Plain;
 }
 
 bool IsFrame(const IZoomControl& control) {
   return control.InheritsFromClass("TFrame") || control.InheritsFromClass("TFrameHQ");
-}
-
-// The client's combo boxes carry an item height of their own, which scales like a height.
-bool HasZoomedItemHeight(const IZoomControl& control) {
-  return IsClass(control, "TQxComboBox") || IsClass(control, "TBoundQxComboBox") ||
-         IsClass(control, "TBoundComboBox");
 }
 
 // A step of the zoom; its failure is reported with the step's name.
@@ -210,16 +226,19 @@ void TFormZoom::AdjustControlsScale(IZoomControl& control, const std::vector<TZo
 }
 
 void TFormZoom::AdjustScale(IZoomControl& control, const std::vector<TZoomEntry>& list, int& index, bool in_frame) {
+  const ZoomRule rule = RuleOf(control);
   IZoomColumns* columns = control.Columns();
-  if (columns != nullptr && IsClass(control, "TDBGridEh")) {
+  if (columns != nullptr && rule == ZoomRule::DBGridEh) {
     RunColumnStep(" 调用AdjustDBGridEHColumns时出现错误", [&] { AdjustDBGridEHColumns(*columns); });
-  } else if (columns != nullptr && IsClass(control, "TVirtualStringTree")) {
+  } else if (columns != nullptr && rule == ZoomRule::VirtualStringTree) {
     RunColumnStep(" 调用AdjustTVirtualStringTree时出现错误", [&] { AdjustTVirtualStringTree(*columns); });
   }
   const bool fills_parent = control.Align() == TAlign::alClient;
-  if (!fills_parent) AdjustBounds(control, SavedAs<TRect>(list, index), in_frame);
-  if (IsClass(control, "TImage")) control.SetStretch(fills_parent);
-  if (HasZoomedItemHeight(control)) control.SetItemHeight(ZoomRound(control.ItemHeight() * fields_.VerticalFactor));
+  if (!fills_parent) AdjustBounds(control, rule, SavedAs<TRect>(list, index), in_frame);
+  if (rule == ZoomRule::Image) control.SetStretch(fills_parent);
+  if (rule == ZoomRule::ItemHeightCombo) {
+    control.SetItemHeight(ZoomRound(control.ItemHeight() * fields_.VerticalFactor));
+  }
   if (control.HasFont()) {
     ++index;
     control.SetFontSize(ZoomRound(SavedAs<int>(list, index) * fields_.FontFactor));
@@ -232,7 +251,7 @@ void TFormZoom::AdjustScale(IZoomControl& control, const std::vector<TZoomEntry>
   }
 }
 
-void TFormZoom::AdjustBounds(IZoomControl& control, const TRect& saved, bool in_frame) {
+void TFormZoom::AdjustBounds(IZoomControl& control, ZoomRule rule, const TRect& saved, bool in_frame) {
   const int left = ZoomRound(saved.Left * fields_.HorizontalFactor);
   const int right = ZoomRound(saved.Right * fields_.HorizontalFactor);
   const int top = ZoomRound(saved.Top * fields_.VerticalFactor);
@@ -241,8 +260,8 @@ void TFormZoom::AdjustBounds(IZoomControl& control, const TRect& saved, bool in_
     StoreFrameState(control, left, top, right - left, bottom - top);
     return;
   }
-  if (IsClass(control, "TSplitter")) return;
-  const bool label = IsClass(control, "TLabel");
+  if (rule == ZoomRule::Splitter) return;
+  const bool label = rule == ZoomRule::Label;
   control.SetBounds(left, top, right - left + (label ? 3 : 0), bottom - top + (label ? 5 : 0));
 }
 

@@ -50,6 +50,9 @@ struct TZoomFields {
   std::vector<TZoomEntry> ControlList;
 };
 
+// The classes the zoom treats apart (form_zoom.cpp).
+enum class ZoomRule : int;
+
 class RUZI_API TFormZoom {
  public:
   explicit TFormZoom(IZoomForm& form, TZoomStart start = TZoomStart::OnRequest);
@@ -94,7 +97,7 @@ class RUZI_API TFormZoom {
 
  private:
   void AdjustScale(IZoomControl& control, const std::vector<TZoomEntry>& list, int& index, bool in_frame);
-  void AdjustBounds(IZoomControl& control, const TRect& saved, bool in_frame);
+  void AdjustBounds(IZoomControl& control, ZoomRule rule, const TRect& saved, bool in_frame);
   TSize ScreenSize() const;
   bool FactorUncomputed() const;
 
