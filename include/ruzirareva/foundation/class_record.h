@@ -1,7 +1,8 @@
 #pragma once
 // A class's name, parent and published properties, kept in a static record per class so that
 // ClassName(), InheritsFrom() and property access by name work across module boundaries,
-// where each DLL carries its own RTTI.
+// where each DLL carries its own RTTI. The records are constants made before main; any thread
+// may read them.
 #include <cstring>
 #include <string>
 

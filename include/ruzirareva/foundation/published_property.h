@@ -14,7 +14,8 @@
 //
 // Texts: integers in decimal (or "$1F"/"0x1F"), booleans "True"/"False", enumerations by their
 // value names (letter case ignored on input), floats as FloatToStr writes them, strings as
-// they are.
+// they are. The tables are constants (any thread may read them); reading or writing a property
+// touches only the object given, which its owner keeps on one thread.
 #include <array>
 #include <cstddef>
 #include <cstdint>

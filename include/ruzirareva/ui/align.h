@@ -1,5 +1,6 @@
 #pragma once
 // Where a control places itself inside its parent: alClient fills the parent's client area.
+// Plain values: any thread.
 #include <array>
 
 #include "ruzirareva/foundation/published_property.h"

@@ -1,6 +1,6 @@
 #pragma once
 // Rectangles and sizes in pixels, laid out as Win32's RECT and SIZE so that the controls can
-// hand them to the system as they are.
+// hand them to the system as they are. Plain values: any thread.
 namespace ruzi {
 
 struct TRect {

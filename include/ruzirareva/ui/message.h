@@ -1,7 +1,8 @@
 #pragma once
 // A window message as a control's WindowProc receives it (the Win32 message id, its two
 // parameters, and the answer the handler leaves), and the replaceable WindowProc itself: a
-// {code, data} handler in a chain that subclassers replace and restore in any order.
+// {code, data} handler in a chain that subclassers replace and restore in any order. A chain
+// belongs to the thread of its window.
 #include <cstdint>
 
 #include "ruzirareva/foundation/method.h"
