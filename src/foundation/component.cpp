@@ -1,10 +1,18 @@
 #include "foundation/component.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "platform/ascii_case.h"
 
 namespace ruzi {
+
+const TPropertyTable* TComponent::PublishedTable() {
+  static const TPropertyInfo properties[] = {Published<&TComponent::Name, &TComponent::SetName>("Name"),
+                                             Published<&TComponent::Tag, &TComponent::SetTag>("Tag")};
+  static const TPropertyTable table{properties, std::size(properties), nullptr, 0};
+  return &table;
+}
 
 TComponent::TComponent(TComponent* owner) {
   if (owner != nullptr) owner->InsertComponent(this);

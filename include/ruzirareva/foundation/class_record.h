@@ -1,7 +1,8 @@
 #pragma once
-// A class's name and parent, kept in a static record per class so that ClassName() and
-// InheritsFrom() work across module boundaries, where each DLL carries its own RTTI. The records
-// are constants made before main; any thread may read them.
+// A class's name, parent and published properties, kept in a static record per class so that
+// ClassName(), InheritsFrom() and property access by name work across module boundaries,
+// where each DLL carries its own RTTI. The records are constants made before main; any thread
+// may read them.
 #include <cstring>
 #include <string>
 
@@ -9,9 +10,14 @@
 
 namespace ruzi {
 
+struct TPropertyTable;
+
 struct RUZI_API TClassRecord {
   const char* Name;
   const TClassRecord* Parent;
+  // What this class itself publishes (its ancestors' tables are reached through Parent);
+  // nullptr when it publishes nothing of its own.
+  const TPropertyTable* Published = nullptr;
 
   bool InheritsFrom(const TClassRecord* ancestor) const {
     // By name as well as by address: a host's inline copy of a record is another object than
@@ -33,4 +39,15 @@ struct RUZI_API TClassRecord {
     static const ::ruzi::TClassRecord record{#Class, ParentRecord};      \
     return &record;                                                      \
   }                                                                      \
+  const ::ruzi::TClassRecord* ClassType() const override { return ClassRecord(); }
+
+// The same for a class with published properties: it declares the table, defined in its source
+// file (see published_property.h).
+#define RUZI_CLASS_RECORD_PUBLISHED(Class, ParentRecord)                                       \
+ public:                                                                                       \
+  static const ::ruzi::TPropertyTable* PublishedTable();                                       \
+  static const ::ruzi::TClassRecord* ClassRecord() {                                           \
+    static const ::ruzi::TClassRecord record{#Class, ParentRecord, Class::PublishedTable()};   \
+    return &record;                                                                            \
+  }                                                                                            \
   const ::ruzi::TClassRecord* ClassType() const override { return ClassRecord(); }

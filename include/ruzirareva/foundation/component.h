@@ -1,6 +1,7 @@
 #pragma once
 // A named object that may own others. An owner frees what it owns when it is freed, the last
 // created first, and tells every owned component when one of them goes away (Notification).
+// Publishes Name and Tag (property_access.h reads and writes them by name).
 // Not thread-safe: a component tree belongs to the thread that builds it.
 #include <cstdint>
 #include <string>
@@ -8,13 +9,14 @@
 
 #include "ruzirareva/export.h"
 #include "ruzirareva/foundation/persistent.h"
+#include "ruzirareva/foundation/published_property.h"
 
 namespace ruzi {
 
 enum class TOperation { opInsert, opRemove };
 
 class RUZI_API TComponent : public TPersistent {
-  RUZI_CLASS_RECORD(TComponent, TPersistent::ClassRecord())
+  RUZI_CLASS_RECORD_PUBLISHED(TComponent, TPersistent::ClassRecord())
 
  public:
   explicit TComponent(TComponent* owner = nullptr);

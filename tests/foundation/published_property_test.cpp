@@ -1,0 +1,225 @@
+#include "foundation/published_property.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "error_text.h"
+#include "foundation/component.h"
+#include "foundation/property_access.h"
+
+namespace ruzi {
+
+enum class TProbeAlign { alNone, alTop, alClient };
+
+template <>
+struct TEnumNames<TProbeAlign> {
+  static constexpr std::array<const char*, 3> Names{"alNone", "alTop", "alClient"};
+};
+
+namespace {
+
+// A small class tree publishing one property of every kind, an event, and (lower down) a
+// property of the same name as an ancestor's.
+class TProbeControl : public TComponent {
+  RUZI_CLASS_RECORD_PUBLISHED(TProbeControl, TComponent::ClassRecord())
+
+ public:
+  using TComponent::TComponent;
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(const std::string& caption) { caption_ = caption; }
+  bool Visible() const { return visible_; }
+  void SetVisible(bool visible) { visible_ = visible; }
+  int Width() const { return width_; }
+  void SetWidth(int width) { width_ = width; }
+  TProbeAlign Align() const { return align_; }
+  void SetAlign(TProbeAlign align) { align_ = align; }
+  double Ratio() const { return ratio_; }
+  void SetRatio(double ratio) { ratio_ = ratio; }
+  uint8_t Depth() const { return depth_; }
+  void SetDepth(uint8_t depth) { depth_ = depth; }
+
+  TNotifyEvent OnClick;
+
+ private:
+  std::string caption_;
+  bool visible_ = true;
+  int width_ = 0;
+  TProbeAlign align_ = TProbeAlign::alNone;
+  double ratio_ = 1;
+  uint8_t depth_ = 0;
+};
+
+const TPropertyTable* TProbeControl::PublishedTable() {
+  static const TPropertyInfo properties[] = {
+      Published<&TProbeControl::Caption, &TProbeControl::SetCaption>("Caption"),
+      Published<&TProbeControl::Visible, &TProbeControl::SetVisible>("Visible"),
+      Published<&TProbeControl::Width, &TProbeControl::SetWidth>("Width"),
+      Published<&TProbeControl::Align, &TProbeControl::SetAlign>("Align"),
+      Published<&TProbeControl::Ratio, &TProbeControl::SetRatio>("Ratio"),
+      Published<&TProbeControl::Depth, &TProbeControl::SetDepth>("Depth")};
+  static const TEventInfo events[] = {PublishedEvent<&TProbeControl::OnClick>("OnClick")};
+  static const TPropertyTable table{properties, std::size(properties), events, std::size(events)};
+  return &table;
+}
+
+// Publishes Height of its own and Width again, as a 64-bit value.
+class TProbeWide : public TProbeControl {
+  RUZI_CLASS_RECORD_PUBLISHED(TProbeWide, TProbeControl::ClassRecord())
+
+ public:
+  using TProbeControl::TProbeControl;
+  int Height() const { return height_; }
+  void SetHeight(int height) { height_ = height; }
+  int64_t WideWidth() const { return wide_width_; }
+  void SetWideWidth(int64_t width) { wide_width_ = width; }
+
+ private:
+  int height_ = 0;
+  int64_t wide_width_ = 0;
+};
+
+const TPropertyTable* TProbeWide::PublishedTable() {
+  static const TPropertyInfo properties[] = {Published<&TProbeWide::Height, &TProbeWide::SetHeight>("Height"),
+                                             Published<&TProbeWide::WideWidth, &TProbeWide::SetWideWidth>("Width")};
+  static const TPropertyTable table{properties, std::size(properties), nullptr, 0};
+  return &table;
+}
+
+std::vector<std::string> NamesOf(const TClassRecord* record) {
+  std::vector<std::string> names;
+  for (const TPropertyInfo* info : GetPropList(record)) names.push_back(info->Name);
+  return names;
+}
+
+TEST(PublishedProperties, ListedRootFirstWithARepublishedNameInItsPlace) {
+  EXPECT_EQ(NamesOf(TComponent::ClassRecord()), (std::vector<std::string>{"Name", "Tag"}));
+  EXPECT_EQ(NamesOf(TProbeWide::ClassRecord()),
+            (std::vector<std::string>{"Name", "Tag", "Caption", "Visible", "Width", "Align", "Ratio", "Depth",
+                                      "Height"}));
+  EXPECT_EQ(FindPropInfo(TProbeWide::ClassRecord(), "width"), &TProbeWide::PublishedTable()->Properties[1]);
+  EXPECT_EQ(FindPropInfo(TProbeControl::ClassRecord(), "WIDTH"), &TProbeControl::PublishedTable()->Properties[2]);
+  EXPECT_EQ(FindPropInfo(TComponent::ClassRecord(), "Caption"), nullptr);
+  EXPECT_EQ(FindPropInfo(TPersistent::ClassRecord(), "Name"), nullptr);
+}
+
+// Texts each kind must take and give back, the given text first and what reading it gives second.
+struct TextCase {
+  TTypeKind kind;
+  const char* written;
+  const char* read;
+};
+
+constexpr TextCase kTextCases[] = {
+    {TTypeKind::tkInteger, "42", "42"},     {TTypeKind::tkInteger, "+7", "7"},
+    {TTypeKind::tkInteger, " 0", "0"},      {TTypeKind::tkInteger, "$1F", "31"},
+    {TTypeKind::tkFloat, "1.25", "1.25"},   {TTypeKind::tkFloat, "-0.5", "-0.5"},
+    {TTypeKind::tkFloat, "1E20", "1E20"},   {TTypeKind::tkLString, "", ""},
+    {TTypeKind::tkLString, "OK", "OK"},     {TTypeKind::tkLString, "确定 ", "确定 "},
+};
+
+// Every property of every class, through every text of its kind, and every value name of each
+// enumeration in three letter cases: the value read back is the value written.
+TEST(PublishedProperties, EveryPropertyRoundTripsAsText) {
+  TProbeWide wide(nullptr);
+  TProbeControl control(nullptr);
+  TComponent component(nullptr);
+  TPersistent* objects[] = {&wide, &control, &component};
+  int checked = 0;
+  for (TPersistent* object : objects) {
+    for (const TPropertyInfo* info : GetPropList(object->ClassType())) {
+      SCOPED_TRACE(object->ClassName() + "." + info->Name);
+      std::vector<std::pair<std::string, std::string>> texts;
+      for (const TextCase& text_case : kTextCases) {
+        if (text_case.kind == info->Kind) texts.emplace_back(text_case.written, text_case.read);
+      }
+      for (size_t value = 0; value < info->ValueCount; ++value) {
+        const std::string name = info->ValueNames[value];
+        std::string upper = name, lower = name;
+        for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        texts.insert(texts.end(), {{name, name}, {upper, name}, {lower, name}});
+      }
+      ASSERT_FALSE(texts.empty()) << "no text to try";
+      for (const auto& [written, read] : texts) {
+        SetPropText(*object, info->Name, written);
+        EXPECT_EQ(GetPropText(*object, info->Name), read) << "written as \"" << written << "\"";
+        ++checked;
+      }
+    }
+  }
+  EXPECT_GE(checked, 40);
+}
+
+TEST(PublishedProperties, NamesMatchInAnyLetterCaseAndReachTheGetters) {
+  TProbeWide probe(nullptr);
+  SetPropText(probe, "cAPTION", "Save");
+  SetPropText(probe, "name", "btnSave");
+  SetPropText(probe, "WIDTH", "5000000000");
+  SetPropText(probe, "align", "ALCLIENT");
+  EXPECT_EQ(probe.Caption(), "Save");
+  EXPECT_EQ(probe.Name(), "btnSave");
+  EXPECT_EQ(probe.WideWidth(), 5000000000);
+  EXPECT_EQ(probe.Width(), 0) << "the republished Width must hide the ancestor's";
+  EXPECT_EQ(probe.Align(), TProbeAlign::alClient);
+  EXPECT_TRUE(PropertyExists(probe, "HEIGHT"));
+  EXPECT_TRUE(PropertyExists(probe, "onclick"));
+  EXPECT_FALSE(PropertyExists(probe, "Font"));
+}
+
+// Each bad call names the class, the property and the text; a refused value leaves the
+// property as it was.
+TEST(PublishedProperties, UnknownNamesAndBadValuesRaiseNamingThem) {
+  TProbeControl probe(nullptr);
+  probe.SetWidth(12);
+  probe.SetDepth(3);
+  const struct {
+    const char* property;
+    const char* text;
+    const char* message;
+  } cases[] = {
+      {"Colour", "1", "TProbeControl has no property \"Colour\""},
+      {"", "1", "TProbeControl has no property \"\""},
+      {"Width", "12x", "\"12x\" is not a valid value of TProbeControl.Width"},
+      {"Width", "", "\"\" is not a valid value of TProbeControl.Width"},
+      {"Width", "2147483648", "\"2147483648\" is not a valid value of TProbeControl.Width"},
+      {"Depth", "256", "\"256\" is not a valid value of TProbeControl.Depth"},
+      {"Depth", "-1", "\"-1\" is not a valid value of TProbeControl.Depth"},
+      {"Visible", "yes", "\"yes\" is not a valid value of TProbeControl.Visible"},
+      {"Align", "alMiddle", "\"alMiddle\" is not a valid value of TProbeControl.Align"},
+      {"Ratio", "1,5", "\"1,5\" is not a valid value of TProbeControl.Ratio"},
+  };
+  for (const auto& bad : cases) {
+    testing::ExpectError([&] { SetPropText(probe, bad.property, bad.text); }, bad.message);
+  }
+  EXPECT_EQ(probe.Width(), 12);
+  EXPECT_EQ(probe.Depth(), 3);
+  testing::ExpectError([&] { GetPropText(probe, "OnClick"); }, "TProbeControl has no property \"OnClick\"");
+  testing::ExpectError([&] { GetMethodProp(probe, "Caption"); }, "TProbeControl has no property \"Caption\"");
+}
+
+void CountClick(void* data, TPersistent*) { ++*static_cast<int*>(data); }
+
+TEST(PublishedProperties, EventsAreSetAndSavedAsCodeDataPairs) {
+  TProbeControl probe(nullptr);
+  int clicks = 0;
+  const TMethod handler = TNotifyEvent{CountClick, &clicks}.AsMethod();
+  SetMethodProp(probe, "onClick", handler);
+  probe.OnClick(&probe);
+  EXPECT_EQ(clicks, 1);
+  const TMethod saved = GetMethodProp(probe, "OnClick");
+  EXPECT_EQ(saved, handler);
+  SetMethodProp(probe, "OnClick", TMethod{});
+  probe.OnClick(&probe);
+  EXPECT_EQ(clicks, 1) << "an empty handler must do nothing";
+  SetMethodProp(probe, "OnClick", saved);
+  probe.OnClick(&probe);
+  EXPECT_EQ(clicks, 2);
+}
+
+}  // namespace
+}  // namespace ruzi

@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "error_text.h"
+#include "foundation/error.h"
+#include "ui/form_zoom.h"
+#include "zoom_test_form.h"
+
+namespace ruzi {
+namespace {
+
+using Values = std::map<TColumnPart, int>;
+
+// Columns as plain values. Like a real column, a new font size drops the font colour it was
+// given; `fail_part` makes every read or write of one part fail.
+class ColumnsModel : public IZoomColumns {
+ public:
+  int ColumnCount() const override { return static_cast<int>(columns.size()); }
+  int ColumnValue(int column, TColumnPart part) const override {
+    Touch(part);
+    return columns.at(static_cast<size_t>(column)).at(part);
+  }
+  void SetColumnValue(int column, TColumnPart part, int value) override {
+    Touch(part);
+    Values& values = columns.at(static_cast<size_t>(column));
+    values[part] = value;
+    if (part == TColumnPart::FontSize) values[TColumnPart::FontColor] = 0;
+    if (part == TColumnPart::TitleFontSize) values[TColumnPart::TitleFontColor] = 0;
+  }
+  int GridValue(TColumnPart part) const override {
+    Touch(part);
+    return grid.at(part);
+  }
+  void SetGridValue(TColumnPart part, int value) override {
+    Touch(part);
+    grid[part] = value;
+  }
+
+  std::vector<Values> columns;
+  Values grid;
+  std::optional<TColumnPart> fail_part;
+
+ private:
+  void Touch(TColumnPart part) const {
+    if (fail_part == part) throw Error("boom");
+  }
+};
+
+class GridModel : public TControlModel {
+ public:
+  GridModel(const char* class_name, ColumnsModel* columns) : TControlModel(class_name, {8, 8, 408, 208}), columns_(columns) {}
+  IZoomColumns* Columns() override { return columns_; }
+
+ private:
+  ColumnsModel* columns_;
+};
+
+ColumnsModel TwoColumns() {
+  ColumnsModel model;
+  const Values first{{TColumnPart::Width, 64},         {TColumnPart::FontSize, 9},
+                     {TColumnPart::FontColor, 0xFF},   {TColumnPart::TitleFontSize, 10},
+                     {TColumnPart::TitleFontColor, 0x80}, {TColumnPart::FooterFontSize, 11}};
+  Values second = first;
+  second[TColumnPart::Width] = 75;
+  second[TColumnPart::FontColor] = 0xFF00;
+  model.columns = {first, second};
+  model.grid = {{TColumnPart::TitleFontSize, 12}, {TColumnPart::FooterFontSize, 5}};
+  return model;
+}
+
+// At 1.5: widths 64 -> 96 and 75 -> 112.5 -> 112, sizes 9 -> 13.5 -> 14, 10 -> 15, 11 -> 16.5 ->
+// 16, the grid's 12 -> 18 and 5 -> 7.5 -> 8; the colours survive the new sizes.
+TEST(FormZoomColumns, GridColumnsScaleAndKeepTheirColours) {
+  ColumnsModel columns = TwoColumns();
+  TestForm form({1024, 768});
+  form.Root().AddChild(std::make_unique<GridModel>("TDBGridEh", &columns));
+  TFormZoom zoom(form);
+  zoom.SetFResolutionRate(150);
+  Values first{{TColumnPart::Width, 96},         {TColumnPart::FontSize, 14},
+               {TColumnPart::FontColor, 0xFF},   {TColumnPart::TitleFontSize, 15},
+               {TColumnPart::TitleFontColor, 0x80}, {TColumnPart::FooterFontSize, 16}};
+  Values second = first;
+  second[TColumnPart::Width] = 112;
+  second[TColumnPart::FontColor] = 0xFF00;
+  EXPECT_EQ(columns.columns, (std::vector<Values>{first, second}));
+  EXPECT_EQ(columns.grid, (Values{{TColumnPart::TitleFontSize, 18}, {TColumnPart::FooterFontSize, 8}}));
+}
+
+TEST(FormZoomColumns, TreeScalesHeaderWidthsAndFontOnly) {
+  ColumnsModel columns = TwoColumns();
+  TestForm form({1024, 768});
+  form.Root().AddChild(std::make_unique<GridModel>("TVirtualStringTree", &columns));
+  TFormZoom zoom(form);
+  zoom.SetFResolutionRate(150);
+  EXPECT_EQ(columns.columns[0][TColumnPart::Width], 96);
+  EXPECT_EQ(columns.columns[1][TColumnPart::Width], 112);
+  EXPECT_EQ(columns.columns[1][TColumnPart::FontSize], 9);
+  EXPECT_EQ(columns.columns[1][TColumnPart::FontColor], 0xFF00);
+  EXPECT_EQ(columns.grid, (Values{{TColumnPart::TitleFontSize, 18}, {TColumnPart::FooterFontSize, 5}}));
+}
+
+TEST(FormZoomColumns, OtherClassesLeaveTheirColumnsAlone) {
+  ColumnsModel columns = TwoColumns();
+  const ColumnsModel before = TwoColumns();
+  TestForm form({1024, 768});
+  form.Root().AddChild(std::make_unique<GridModel>("TStringGrid", &columns));
+  TFormZoom zoom(form);
+  zoom.SetFResolutionRate(150);
+  EXPECT_EQ(columns.columns, before.columns);
+  EXPECT_EQ(columns.grid, before.grid);
+}
+
+// A failing value is named in front of its message; the grid's adjustment and then the step
+// are named after and before it. Columns count from 1, and the first column fails first.
+TEST(FormZoomColumns, FailingValuesAreNamed) {
+  const std::string step = "窗体自适应调用AdjustControlsScale时出现错误";
+  const std::string grid = " 调用AdjustDBGridEHColumns时出现错误";
+  const struct {
+    TColumnPart part;
+    std::string named;
+  } cases[] = {
+      {TColumnPart::Width, "设置第 1 列宽度出错:"},
+      {TColumnPart::FontSize, "第 1列字体大小出错:"},
+      {TColumnPart::FontColor, "取字体颜色出错:"},
+      {TColumnPart::TitleFontColor, "取字体颜色出错:"},
+      {TColumnPart::TitleFontSize, "第 1 列标题字体大小出错:"},
+      {TColumnPart::FooterFontSize, "第 1 列表脚出错:"},
+  };
+  for (const auto& failure : cases) {
+    SCOPED_TRACE(failure.named);
+    ColumnsModel columns = TwoColumns();
+    columns.fail_part = failure.part;
+    TestForm form({1280, 1024});
+    form.Root().AddChild(std::make_unique<GridModel>("TDBGridEh", &columns));
+    TFormZoom zoom(form);
+    testing::ExpectError([&] { zoom.ZoomFormInfo(); }, step + failure.named + "boom" + grid);
+  }
+}
+
+// Colours that can be read but not written, and the grid's own sizes, each with its own text.
+class PartlyFailingColumns : public ColumnsModel {
+ public:
+  void SetColumnValue(int column, TColumnPart part, int value) override {
+    if (part == failing_set) throw Error("boom");
+    ColumnsModel::SetColumnValue(column, part, value);
+  }
+  void SetGridValue(TColumnPart part, int value) override {
+    if (part == failing_grid) throw Error("boom");
+    ColumnsModel::SetGridValue(part, value);
+  }
+  std::optional<TColumnPart> failing_set, failing_grid;
+};
+
+TEST(FormZoomColumns, FailingWritesAreNamed) {
+  const struct {
+    std::optional<TColumnPart> column_part, grid_part;
+    std::string named;
+  } cases[] = {
+      {TColumnPart::FontColor, std::nullopt, "第 1列字体颜色出错:"},
+      {TColumnPart::TitleFontColor, std::nullopt, "第 1 列标题栏字体颜色出错:"},
+      {std::nullopt, TColumnPart::TitleFontSize, "设置标题字体大小出错:"},
+      {std::nullopt, TColumnPart::FooterFontSize, "设置表脚字体大小出错:"},
+  };
+  for (const auto& failure : cases) {
+    SCOPED_TRACE(failure.named);
+    PartlyFailingColumns columns;
+    static_cast<ColumnsModel&>(columns) = TwoColumns();
+    columns.failing_set = failure.column_part;
+    columns.failing_grid = failure.grid_part;
+    TestForm form({1280, 1024});
+    form.Root().AddChild(std::make_unique<GridModel>("TDBGridEh", &columns));
+    TFormZoom zoom(form);
+    testing::ExpectError([&] { zoom.ZoomFormInfo(); },
+                         "窗体自适应调用AdjustControlsScale时出现错误" + failure.named + "boom 调用AdjustDBGridEHColumns时出现错误");
+  }
+}
+
+TEST(FormZoomColumns, FailingTreeIsNamed) {
+  ColumnsModel columns = TwoColumns();
+  columns.fail_part = TColumnPart::Width;
+  TestForm form({1280, 1024});
+  form.Root().AddChild(std::make_unique<GridModel>("TVirtualStringTree", &columns));
+  TFormZoom zoom(form);
+  testing::ExpectError([&] { zoom.ZoomFormInfo(); },
+                       "窗体自适应调用AdjustControlsScale时出现错误boom 调用AdjustTVirtualStringTree时出现错误");
+}
+
+}  // namespace
+}  // namespace ruzi

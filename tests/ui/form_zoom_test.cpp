@@ -1,0 +1,409 @@
+#include "ui/form_zoom.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "error_text.h"
+#include "foundation/error.h"
+#include "ui/control_model.h"
+#include "zoom_test_form.h"
+
+namespace ruzi {
+namespace {
+
+constexpr TSize kDesignScreen{1024, 768};
+constexpr TSize kLargeScreen{1280, 1024};
+
+// The bounds of every control, depth first, as one comparable list.
+void CollectBounds(const TControlModel& control, std::vector<TRect>& bounds, std::vector<int>& fonts) {
+  bounds.push_back(control.BoundsRect());
+  fonts.push_back(control.HasFont() ? control.FontSize() : -1);
+  for (int child = 0; child < control.ControlCount(); ++child) CollectBounds(control.Child(child), bounds, fonts);
+}
+
+struct Layout {
+  std::vector<TRect> bounds;
+  std::vector<int> fonts;
+  friend bool operator==(const Layout&, const Layout&) = default;
+};
+
+Layout LayoutOf(const TControlModel& root) {
+  Layout layout;
+  CollectBounds(root, layout.bounds, layout.fonts);
+  return layout;
+}
+
+// A form with a panel holding an edit and a label, and a button on the form.
+void AddTypicalControls(TControlModel& form) {
+  TControlModel& panel = form.AddChild("TPanel", {8, 8, 408, 208});
+  panel.SetFontSize(9);
+  panel.AddChild("TEdit", {100, 20, 220, 41}).SetFontSize(10);
+  TControlModel& label = panel.AddChild("TLabel", {10, 24, 90, 36});
+  label.SetWindowed(false);
+  label.SetFontSize(11);
+  form.AddChild("TButton", {320, 230, 395, 255}).SetFontSize(12);
+}
+
+TEST(FormZoom, LargerScreenZoomsByTheLargerRatio) {
+  const struct {
+    TSize monitor;
+    double factor;
+    TRect moved;  // a control at (100, 60, 200, 90)
+  } cases[] = {
+      {{1280, 1024}, 1024.0 / 768, {133, 80, 267, 120}},
+      {{1600, 900}, 1600.0 / 1024, {156, 94, 312, 141}},
+      {{800, 600}, 800.0 / 1024, {78, 47, 156, 70}},
+  };
+  for (const auto& screen : cases) {
+    SCOPED_TRACE(std::to_string(screen.monitor.cx) + "x" + std::to_string(screen.monitor.cy));
+    TestForm form(screen.monitor);
+    TControlModel& edit = form.Root().AddChild("TEdit", {100, 60, 200, 90});
+    TFormZoom zoom(form);
+    zoom.ZoomFormInfo();
+    EXPECT_DOUBLE_EQ(zoom.Fields().ZoomFactor, screen.factor);
+    EXPECT_DOUBLE_EQ(zoom.Fields().HorizontalFactor, screen.factor);
+    EXPECT_DOUBLE_EQ(zoom.Fields().VerticalFactor, screen.factor);
+    EXPECT_DOUBLE_EQ(zoom.Fields().FontFactor, screen.factor);
+    EXPECT_EQ(edit.BoundsRect(), screen.moved);
+    EXPECT_EQ(form.journal, "unscaled;owner-draw;");
+    EXPECT_TRUE(zoom.Fields().ControlList.empty()) << "the lists live for one zoom only";
+  }
+}
+
+TEST(FormZoom, DesignScreenLeavesTheFormAsItIs) {
+  TestForm form(kDesignScreen);
+  AddTypicalControls(form.Root());
+  const Layout before = LayoutOf(form.Root());
+  TFormZoom zoom(form, TZoomStart::AtFirstShow);
+  zoom.FormShowing();
+  EXPECT_EQ(LayoutOf(form.Root()), before);
+  EXPECT_EQ(form.journal, "") << "not even the platform scaling is touched";
+  EXPECT_DOUBLE_EQ(zoom.Fields().ZoomFactor, 100.0);
+}
+
+// The saved list: bounds, then the font size when the control has a font, parent before
+// children, children in order, a label's font after the label's bounds.
+TEST(FormZoom, SavedListKeepsBoundsAndFontsInTreeOrder) {
+  TestForm form(kLargeScreen);
+  AddTypicalControls(form.Root());
+  TFormZoom zoom(form);
+  std::vector<TZoomEntry> list;
+  zoom.StoreControlsPostoList(form.Root(), list);
+  const std::vector<TZoomEntry> expected{
+      TRect{100, 50, 900, 650}, 9, TRect{8, 8, 408, 208},     9,  TRect{100, 20, 220, 41}, 10,
+      TRect{10, 24, 90, 36},    11, TRect{320, 230, 395, 255}, 12};
+  EXPECT_EQ(list, expected);
+}
+
+TEST(FormZoom, FontsScaleFromTheSavedSizesInListOrder) {
+  TestForm form(kLargeScreen);
+  AddTypicalControls(form.Root());
+  TFormZoom zoom(form);
+  zoom.ZoomFormInfo();
+  // 9, 9, 10, 11, 12 points x 4/3, ties to even never arise here.
+  EXPECT_EQ(LayoutOf(form.Root()).fonts, (std::vector<int>{12, 12, 13, 15, 16}));
+}
+
+// Class rules: a label grows by 3 x 5 beyond its scaled bounds, a splitter keeps its bounds,
+// an image stretches exactly when it fills its parent, the client's combos scale their item
+// height. Rate 100 -> 150 gives a factor of 1.5.
+TEST(FormZoom, ClassRulesAdjustBoundsStretchAndItemHeight) {
+  const struct {
+    const char* class_name;
+    TAlign align;
+    TRect expected;
+    bool stretch_before, stretch_after;
+    int item_height;
+  } cases[] = {
+      {"TLabel", TAlign::alNone, {15, 30, 78, 53}, true, true, 16},
+      {"tlabel", TAlign::alNone, {15, 30, 78, 53}, true, true, 16},
+      {"TSplitter", TAlign::alNone, {10, 20, 50, 32}, true, true, 16},
+      {"TImage", TAlign::alNone, {15, 30, 75, 48}, true, false, 16},
+      {"TImage", TAlign::alClient, {10, 20, 50, 32}, false, true, 16},
+      {"TEdit", TAlign::alClient, {10, 20, 50, 32}, false, false, 16},
+      {"TQxComboBox", TAlign::alNone, {15, 30, 75, 48}, true, true, 24},
+      {"TBoundQxComboBox", TAlign::alNone, {15, 30, 75, 48}, true, true, 24},
+      {"TBoundComboBox", TAlign::alClient, {10, 20, 50, 32}, true, true, 24},
+      {"TComboBox", TAlign::alNone, {15, 30, 75, 48}, true, true, 16},
+      {"TEdit", TAlign::alNone, {15, 30, 75, 48}, true, true, 16},
+  };
+  for (const auto& rule : cases) {
+    SCOPED_TRACE(rule.class_name + std::string(rule.align == TAlign::alClient ? " client" : ""));
+    TestForm form(kDesignScreen);
+    TControlModel& control = form.Root().AddChild(rule.class_name, {10, 20, 50, 32});
+    control.SetAlign(rule.align);
+    control.SetItemHeight(16);
+    control.SetStretch(rule.stretch_before);
+    TFormZoom zoom(form);
+    zoom.SetFResolutionRate(150);
+    EXPECT_EQ(control.BoundsRect(), rule.expected);
+    EXPECT_EQ(control.Stretch(), rule.stretch_after);
+    EXPECT_EQ(control.ItemHeight(), rule.item_height);
+  }
+}
+
+// Halves go to the even neighbour: 1.5 x 1 = 1.5 -> 2, 1.5 x 5 = 7.5 -> 8, 1.5 x 3 = 4.5 -> 4,
+// 1.5 x 7 = 10.5 -> 10.
+TEST(FormZoom, RoundsHalvesToEven) {
+  TestForm form(kDesignScreen);
+  TControlModel& control = form.Root().AddChild("TPanel", {1, 3, 5, 7});
+  control.SetFontSize(5);
+  TFormZoom zoom(form);
+  zoom.SetFResolutionRate(150);
+  EXPECT_EQ(control.BoundsRect(), (TRect{2, 4, 8, 10}));
+  EXPECT_EQ(control.FontSize(), 8);
+  const struct {
+    double value;
+    int rounded;
+  } halves[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {-0.5, 0}, {-1.5, -2}, {2.4999, 2}, {2.5001, 3}, {1e12, INT_MAX}};
+  for (const auto& half : halves) EXPECT_EQ(ZoomRound(half.value), half.rounded) << half.value;
+}
+
+// A control filling its parent keeps its bounds (its alignment places it), but its font and
+// its children are zoomed, and the saved list stays in step behind it.
+TEST(FormZoom, ClientAlignedKeepsBoundsButScalesFontAndChildren) {
+  TestForm form(kLargeScreen);
+  TControlModel& client = form.Root().AddChild("TPanel", {0, 0, 800, 600});
+  client.SetAlign(TAlign::alClient);
+  client.SetFontSize(9);
+  TControlModel& inner = client.AddChild("TEdit", {30, 60, 130, 81});
+  inner.SetFontSize(9);
+  TControlModel& after = form.Root().AddChild("TButton", {300, 3, 375, 28});
+  TFormZoom zoom(form);
+  zoom.ZoomFormInfo();
+  EXPECT_EQ(client.BoundsRect(), (TRect{0, 0, 800, 600}));
+  EXPECT_EQ(client.FontSize(), 12);
+  EXPECT_EQ(inner.BoundsRect(), (TRect{40, 80, 173, 108}));
+  EXPECT_EQ(inner.FontSize(), 12);
+  EXPECT_EQ(after.BoundsRect(), (TRect{400, 4, 500, 37}));
+}
+
+// Rate 100 -> 125 scales by 1.25, back to 100 by 0.8: the layout returns to where it was when
+// every value divides; the form is hidden while it changes, shown again and centred.
+TEST(FormZoom, RateChangesScaleByTheRatioOfNewToOld) {
+  TestForm form(kDesignScreen);
+  TControlModel& edit = form.Root().AddChild("TEdit", {100, 60, 220, 80});
+  edit.SetFontSize(8);
+  form.visible = true;
+  TFormZoom zoom(form);
+  zoom.Fields().CentreOnOwner = true;
+  const Layout designed = LayoutOf(form.Root());
+
+  zoom.SetFResolutionRate(125);
+  EXPECT_DOUBLE_EQ(zoom.Fields().ZoomFactor, 1.25);
+  EXPECT_EQ(edit.BoundsRect(), (TRect{125, 75, 275, 100}));
+  EXPECT_EQ(edit.FontSize(), 10);
+  EXPECT_EQ(form.Root().BoundsRect(), (TRect{125, 62, 1125, 812}));
+  EXPECT_FALSE(zoom.Fields().AutoResolution);
+  EXPECT_EQ(form.journal, "hide;unscaled;owner-draw;show;centre;");
+
+  zoom.SetFResolutionRate(100);
+  EXPECT_DOUBLE_EQ(zoom.Fields().ZoomFactor, 0.8);
+  EXPECT_EQ(edit.BoundsRect(), (TRect{100, 60, 220, 80}));
+  EXPECT_EQ(edit.FontSize(), 8);
+  EXPECT_EQ(LayoutOf(form.Root()), designed) << "62.5 went to 62, and 62 x 0.8 = 49.6 to 50";
+}
+
+// A rate equal to the last to four decimals, or no positive number, changes nothing at all.
+TEST(FormZoom, EqualOrUnusableRatesDoNothing) {
+  const double rates[] = {100.0, 100.00004, 99.99996, 0.0, -125.0, std::nan("")};
+  for (double rate : rates) {
+    SCOPED_TRACE(rate);
+    TestForm form(kLargeScreen);
+    AddTypicalControls(form.Root());
+    form.visible = true;
+    const Layout before = LayoutOf(form.Root());
+    TFormZoom zoom(form);
+    zoom.SetFResolutionRate(rate);
+    EXPECT_EQ(LayoutOf(form.Root()), before);
+    EXPECT_EQ(form.journal, "");
+    EXPECT_DOUBLE_EQ(zoom.Fields().ResolutionRate, 100.0);
+    EXPECT_DOUBLE_EQ(zoom.Fields().ZoomFactor, 100.0);
+    EXPECT_TRUE(zoom.Fields().AutoResolution);
+  }
+}
+
+TEST(FormZoom, MdiFormsStayShownWhileTheRateChanges) {
+  TestForm form(kDesignScreen);
+  form.visible = true;
+  form.mdi = true;
+  TFormZoom zoom(form);
+  zoom.SetFResolutionRate(125);
+  EXPECT_EQ(form.journal, "unscaled;owner-draw;show;");
+}
+
+// A screen size given to the form wins over its monitor's.
+TEST(FormZoom, GivenScreenSizeReplacesTheMonitors) {
+  TestForm form(kDesignScreen);
+  TControlModel& edit = form.Root().AddChild("TEdit", {100, 60, 200, 90});
+  TFormZoom zoom(form, TZoomStart::AtFirstShow);
+  zoom.SetScreenSize(1280, 1024);
+  zoom.FormShowing();
+  EXPECT_EQ(edit.BoundsRect(), (TRect{133, 80, 267, 120}));
+  zoom.FormShowing();
+  EXPECT_EQ(edit.BoundsRect(), (TRect{133, 80, 267, 120})) << "a later show must not zoom again";
+}
+
+TEST(FormZoom, OnRequestFormsDoNotZoomWhenShown) {
+  TestForm form(kLargeScreen);
+  TControlModel& edit = form.Root().AddChild("TEdit", {100, 60, 200, 90});
+  TFormZoom zoom(form);
+  zoom.FormShowing();
+  EXPECT_EQ(edit.BoundsRect(), (TRect{100, 60, 200, 90}));
+}
+
+TEST(FormZoom, DisabledZoomOnlyResetsTheFactor) {
+  TestForm form(kLargeScreen);
+  TControlModel& edit = form.Root().AddChild("TEdit", {100, 60, 200, 90});
+  TFormZoom zoom(form);
+  zoom.Fields().ZoomEnabled = false;
+  zoom.Fields().ZoomFactor = 1.5;
+  zoom.ZoomFormInfo();
+  EXPECT_DOUBLE_EQ(zoom.Fields().ZoomFactor, 100.0);
+  EXPECT_EQ(edit.BoundsRect(), (TRect{100, 60, 200, 90}));
+  EXPECT_EQ(form.journal, "");
+}
+
+// A factor still at its initial 100 is taken from the screen even with the automatic flag off.
+TEST(FormZoom, UncomputedFactorIsNeverAppliedAsIs) {
+  TestForm form(kLargeScreen);
+  TControlModel& edit = form.Root().AddChild("TEdit", {100, 60, 200, 90});
+  TFormZoom zoom(form);
+  zoom.SetAutoResolution(false);
+  zoom.ZoomFormInfo();
+  EXPECT_EQ(edit.BoundsRect(), (TRect{133, 80, 267, 120}));
+}
+
+// Controls inside a frame (a class derived from TFrame or TFrameHQ, at any depth) get their
+// bounds only once the whole form is done; the frame itself and fonts are zoomed at once.
+// Records the bounds `watched` has when this control is placed.
+class PlacementWatch : public TControlModel {
+ public:
+  PlacementWatch(TRect bounds, const TControlModel* watched, std::vector<TRect>* seen)
+      : TControlModel("TEdit", bounds), watched_(watched), seen_(seen) {}
+  void SetBounds(int left, int top, int width, int height) override {
+    TControlModel::SetBounds(left, top, width, height);
+    seen_->push_back(watched_->BoundsRect());
+  }
+
+ private:
+  const TControlModel* watched_;
+  std::vector<TRect>* seen_;
+};
+
+TEST(FormZoom, ControlsInsideFramesGetTheirBoundsAtTheEnd) {
+  for (const char* frame_base : {"TFrame", "TFrameHQ"}) {
+    SCOPED_TRACE(frame_base);
+    TestForm form(kDesignScreen);
+    TControlModel& frame = form.Root().AddChild("TfmFund", {10, 10, 210, 110}, {"TfmBase", frame_base});
+    TControlModel& panel = frame.AddChild("TPanel", {4, 4, 104, 44});
+    TControlModel& nested = panel.AddChild("TLabel", {2, 2, 42, 14});
+    nested.SetWindowed(false);
+    nested.SetFontSize(10);
+    TControlModel& splitter = frame.AddChild("TSplitter", {0, 60, 200, 63});
+    std::vector<TRect> seen;
+    form.Root().AddChild(std::make_unique<PlacementWatch>(TRect{20, 200, 60, 220}, &panel, &seen));
+    TFormZoom zoom(form);
+    zoom.SetFResolutionRate(150);
+    EXPECT_EQ(seen, (std::vector<TRect>{{4, 4, 104, 44}})) << "placed before the rest of the form was done";
+    EXPECT_EQ(frame.BoundsRect(), (TRect{15, 15, 315, 165}));
+    EXPECT_EQ(panel.BoundsRect(), (TRect{6, 6, 156, 66}));
+    EXPECT_EQ(nested.BoundsRect(), (TRect{3, 3, 63, 21})) << "no label allowance inside a frame";
+    EXPECT_EQ(nested.FontSize(), 15);
+    EXPECT_EQ(splitter.BoundsRect(), (TRect{0, 90, 300, 94})) << "a splitter inside a frame is scaled";
+  }
+}
+
+// A control and a menu item that fail.
+class FailingBounds : public TControlModel {
+ public:
+  using TControlModel::TControlModel;
+  void SetBounds(int, int, int, int) override { throw Error("bounds refused"); }
+};
+
+class FailingMenuItem : public IZoomMenuItem {
+ public:
+  void AttachZoomHandlers(const TFormZoom&) override { throw Error("no owner drawing"); }
+};
+
+// Each step's failure names the step; the lists are freed whatever happens.
+TEST(FormZoom, FailingStepsAreNamedAndTheListsFreed) {
+  FailingMenuItem bad_item;
+  const struct {
+    const char* what;
+    std::string message;
+  } cases[] = {
+      {"bounds", "窗体自适应调用AdjustControlsScale时出现错误bounds refused"},
+      {"menu", "窗体自适应调用AdjustMenuItem时出现错误no owner drawing"},
+  };
+  for (const auto& failure : cases) {
+    SCOPED_TRACE(failure.what);
+    TestForm form(kLargeScreen);
+    AddTypicalControls(form.Root());
+    const std::string what = failure.what;
+    if (what == "menu") {
+      form.menu_items.push_back(&bad_item);
+    } else {
+      form.Root().Child(0).AddChild(std::make_unique<FailingBounds>("TEdit", TRect{0, 0, 10, 10}));
+    }
+    TFormZoom zoom(form);
+    testing::ExpectError([&] { zoom.ZoomFormInfo(); }, failure.message);
+    EXPECT_TRUE(zoom.Fields().ControlList.empty());
+    EXPECT_TRUE(zoom.Fields().MenuList.empty());
+    EXPECT_TRUE(zoom.Fields().FrameList.empty());
+  }
+}
+
+// The literal bytes of a step's message: GBK, as the client shows them.
+TEST(FormZoom, StepMessagesAreGbk) {
+  TestForm form(kLargeScreen);
+  FailingMenuItem bad_item;
+  form.menu_items.push_back(&bad_item);
+  TFormZoom zoom(form);
+  const std::string message = testing::ErrorOf([&] { zoom.ZoomFormInfo(); });
+  const unsigned char prefix[] = {0xB4, 0xB0, 0xCC, 0xE5};  // 窗体
+  ASSERT_GE(message.size(), sizeof prefix);
+  for (size_t i = 0; i < sizeof prefix; ++i) EXPECT_EQ(static_cast<unsigned char>(message[i]), prefix[i]);
+}
+
+// Menu items measure through the zoom: width x factor + 30, height x factor.
+class MeasuringItem : public IZoomMenuItem {
+ public:
+  void AttachZoomHandlers(const TFormZoom& zoom) override { zoom_ = &zoom; }
+  const TFormZoom* zoom_ = nullptr;
+};
+
+TEST(FormZoom, MenuItemsMeasureThroughTheFactor) {
+  TestForm form(kDesignScreen);
+  MeasuringItem item;
+  form.menu_items.push_back(&item);
+  TFormZoom zoom(form);
+  zoom.SetFResolutionRate(150);
+  ASSERT_EQ(item.zoom_, &zoom);
+  int width = 61, height = 19;
+  zoom.MenuItemMeasureItem(width, height);
+  EXPECT_EQ(width, 92 + 30);
+  EXPECT_EQ(height, 28) << "28.5 goes to the even neighbour";
+}
+
+// The answer to "WM_GETRESRATE" is where the factor lives: it reads each later zoom's factor.
+TEST(FormZoom, ResRateAnswerPointsAtTheLiveFactor) {
+  TestForm form(kDesignScreen);
+  TFormZoom zoom(form);
+  TMessage message;
+  zoom.WMGETRESRATE(message);
+  const auto* factor = reinterpret_cast<const double*>(message.Result);
+  ASSERT_NE(factor, nullptr);
+  zoom.SetFResolutionRate(125);
+  EXPECT_DOUBLE_EQ(*factor, 1.25);
+  zoom.SetFResolutionRate(100);
+  EXPECT_DOUBLE_EQ(*factor, 0.8);
+}
+
+}  // namespace
+}  // namespace ruzi
