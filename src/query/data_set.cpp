@@ -7,6 +7,8 @@
 #include "platform/ascii_case.h"
 #include "query/data_source.h"
 #include "query/field_value_match.h"
+#include "query/qx_expr_parser.h"
+#include "query/qx_filter_eval.h"
 #include "query/qx_data_routines.h"
 
 namespace ruzi {
@@ -53,6 +55,7 @@ void DataSet::SetActive(bool active) {
       InternalOpen();
       if (field_defs_.Count() == 0) InternalInitFieldDefs();
       CreateFields();
+      ParseFilter();
       AllocateBuffers(0);
       ClearBuffers();
       InternalFirst();
@@ -64,11 +67,11 @@ void DataSet::SetActive(bool active) {
       if (IsCursorOpen()) InternalClose();
       buffers_.clear();
       fields_.clear();
+      parsed_filter_.reset();
       throw;
     }
     state_ = dsInactive;
     SetState(dsBrowse);
-    ParseFilter();
     Fire(AfterOpen);
   } else {
     Fire(BeforeClose);
@@ -80,6 +83,7 @@ void DataSet::SetActive(bool active) {
     current_record_ = -1;
     bof_ = eof_ = true;
     fields_.clear();
+    parsed_filter_.reset();
     Fire(AfterClose);
   }
 }
@@ -667,8 +671,15 @@ void DataSet::WriteFieldValue(DataField* field, std::optional<std::string> value
 void DataSet::SetFilterText(const std::string& text) {
   if (text == filter_text_) return;
   if (GetActive()) CheckBrowseMode();
+  // A text that does not parse leaves the filter as it was.
+  const std::string previous = filter_text_;
   filter_text_ = text;
-  ParseFilter();
+  try {
+    ParseFilter();
+  } catch (...) {
+    filter_text_ = previous;
+    throw;
+  }
   if (GetActive() && filtered_) First();
 }
 
@@ -687,18 +698,48 @@ void DataSet::SetFilterOptions(unsigned options) {
   if (GetActive() && filtered_) First();
 }
 
-void DataSet::ParseFilter() {}
+void DataSet::ParseFilter() {
+  parsed_filter_.reset();
+  if (state_ == dsInactive || filter_text_.find_first_not_of(" \t\r\n") == std::string::npos) return;
+  parsed_filter_ = std::make_unique<TQxExprParser>(this, filter_text_, filter_options_);
+}
 
-bool DataSet::FilterActive() const { return filtered_ && OnFilterRecord.Code != nullptr; }
+bool DataSet::FilterActive() const {
+  return filtered_ && (OnFilterRecord.Code != nullptr || parsed_filter_ != nullptr);
+}
+
+namespace {
+
+// The candidate record's fields as the evaluator reads them.
+class BufferRowReader : public TQxRowReader {
+ public:
+  explicit BufferRowReader(const DataSet& data_set) : data_set_(data_set), texts_(static_cast<size_t>(data_set.GetFieldCount())) {}
+  std::optional<std::string_view> FieldText(int index) const override {
+    auto& text = texts_[static_cast<size_t>(index)];
+    text = data_set_.Fields(index)->Value();
+    if (!text) return std::nullopt;
+    return std::string_view(*text);
+  }
+
+ private:
+  const DataSet& data_set_;
+  mutable std::vector<std::optional<std::string>> texts_;
+};
+
+}  // namespace
 
 bool DataSet::RecordPassesFilter(RecordBuffer* buffer) {
   if (!FilterActive()) return true;
   bool accept = true;
   RecordBuffer* saved_buffer = filter_buffer_;
   filter_buffer_ = buffer;
-  {
+  try {
     ScopedState scoped(state_, dsFilter);
-    OnFilterRecord.Code(OnFilterRecord.Data, this, accept);
+    if (OnFilterRecord.Code != nullptr) OnFilterRecord.Code(OnFilterRecord.Data, this, accept);
+    if (accept && parsed_filter_) accept = EvaluateFilter(*parsed_filter_, BufferRowReader(*this));
+  } catch (...) {
+    filter_buffer_ = saved_buffer;
+    throw;
   }
   filter_buffer_ = saved_buffer;
   return accept;

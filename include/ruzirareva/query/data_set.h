@@ -25,6 +25,7 @@
 namespace ruzi {
 
 class DataSource;
+class TQxExprParser;
 
 class RUZI_API DataSet : public TComponent {
   RUZI_CLASS_RECORD(DataSet, TComponent::ClassRecord())
@@ -266,6 +267,7 @@ class RUZI_API DataSet : public TComponent {
   std::vector<DataSource*> sources_;
   DataSource* master_source_ = nullptr;
   std::string filter_text_;
+  std::unique_ptr<TQxExprParser> parsed_filter_;  // while open and a text is set
   bool filtered_ = false;
   unsigned filter_options_ = 0;
   std::string index_name_;
