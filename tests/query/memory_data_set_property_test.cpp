@@ -1,5 +1,5 @@
 // MemoryDataSet against a brute-force model: seeded random navigation, edits, bookmarks and
-// filters, with 0 to 3 data links of mixed window sizes; after every step the cursor, the
+// filters (by event and by parsed text), with 0 to 3 data links of mixed window sizes; after every step the cursor, the
 // flags, the record count, the active record's fields and every link's rows must match.
 #include <gtest/gtest.h>
 
@@ -25,13 +25,19 @@ struct ModelRow {
   std::optional<std::string> amount;
 };
 
-enum class FilterKind { None, EvenId, AmountOver50 };
+enum class FilterKind { None, EvenId, AmountOver50, NameMaskAndAmount };
+
+// The same filters as texts the dataset parses (a null amount reads as 0).
+const char* const kFilterTexts[] = {"", "ID mod 2 = 0", "AMOUNT > 50",
+                                    "(NAME like '_b' or [name] like '中%') and not AMOUNT in (99.5, -3)"};
 
 bool Passes(FilterKind kind, const ModelRow& row) {
   switch (kind) {
     case FilterKind::None: return true;
     case FilterKind::EvenId: return row.id % 2 == 0;
     case FilterKind::AmountOver50: return row.amount && std::stod(*row.amount) > 50;
+    case FilterKind::NameMaskAndAmount:
+      return (row.name == "Bb" || row.name.rfind("中", 0) == 0) && (!row.amount || (*row.amount != "99.5" && *row.amount != "-3"));
   }
   return true;
 }
@@ -40,7 +46,7 @@ bool Passes(FilterKind kind, const ModelRow& row) {
 void FilterEvent(void* data, DataSet* sender, bool& accept) {
   const auto kind = *static_cast<FilterKind*>(data);
   const DataField* amount = sender->FieldByName("AMOUNT");
-  accept = Passes(kind, ModelRow{static_cast<int>(sender->FieldByName("ID")->AsInteger()), "",
+  accept = Passes(kind, ModelRow{static_cast<int>(sender->FieldByName("ID")->AsInteger()), sender->FieldByName("NAME")->AsString(),
                                  amount->IsNull() ? std::nullopt : std::optional<std::string>(amount->AsString())});
 }
 
@@ -272,13 +278,22 @@ class Driver {
         return "Delete";
       }
       case 12: {
-        const auto kind = static_cast<FilterKind>(Pick(3));
+        const auto kind = static_cast<FilterKind>(Pick(4));
+        const bool by_text = Pick(2) == 0;
         model_.filter = kind;
+        // Either the event or the parsed text filters, never both at once.
+        if (by_text) {
+          data_set_.OnFilterRecord = {};
+          data_set_.SetFilterText(kFilterTexts[static_cast<int>(kind)]);
+        } else {
+          data_set_.SetFilterText("");
+          data_set_.OnFilterRecord = {FilterEvent, &model_.filter};
+        }
         // The event reads model_.filter: a change of what it accepts needs a fresh start.
         data_set_.SetFiltered(kind != FilterKind::None);
         data_set_.First();
         model_.First();
-        return "Filter " + std::to_string(static_cast<int>(kind));
+        return std::string(by_text ? "Filter text " : "Filter event ") + std::to_string(static_cast<int>(kind));
       }
       case 13: {
         if (links_.empty()) return "Resize (no link)";
