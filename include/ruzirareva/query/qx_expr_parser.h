@@ -63,6 +63,8 @@ class RUZI_API TQxExprParser {
   // The TFilterOption bits the expression is evaluated with.
   unsigned FilterOptions() const { return filter_options_; }
   const std::string& Text() const { return text_; }
+  // The TQxParserOption bits it was given.
+  unsigned ParserOptions() const { return parser_options_; }
 
  private:
   void Parse(const std::vector<TQxFieldInfo>& fields);
