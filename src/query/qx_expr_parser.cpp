@@ -190,6 +190,7 @@ class Parser {
         const auto integer = TryStrToInt64(token.Value);
         node->Type = integer ? ftLargeint : ftFloat;
         node->Number = integer ? static_cast<double>(*integer) : StrToFloatDef(token.Value, 0);
+        node->Integer = integer.value_or(0);
         node->Text = token.Value;
         Advance();
         return node;

@@ -1,5 +1,6 @@
 #include "query/qx_filter_eval.h"
 
+#include <charconv>
 #include <cmath>
 #include <string>
 
@@ -107,6 +108,17 @@ class Evaluator {
     }
   }
 
+  // A whole number constant is read once, at parsing. Plain decimal digits, the usual field
+  // text, take the short way; blanks, "+" and hex forms the general reader.
+  static std::optional<int64_t> Integer(const Value& value) {
+    if (value.IsNumericConst() && value.node->Type == ftLargeint) return value.node->Integer;
+    const char* end = value.text.data() + value.text.size();
+    int64_t number = 0;
+    const auto read = std::from_chars(value.text.data(), end, number);
+    if (read.ec == std::errc() && read.ptr == end) return number;
+    return TryStrToInt64(value.text);
+  }
+
   double Number(const Value& value) const {
     if (value.IsNumericConst()) return value.node->Number;
     if (IsDateTimeFieldType(value.type)) return DateTime(value);
@@ -143,7 +155,7 @@ class Evaluator {
     }
     const TFieldType type = RulingType(a, b);
     if (IsIntegerFieldType(type)) {
-      const auto x = TryStrToInt64(a.text), y = TryStrToInt64(b.text);
+      const auto x = Integer(a), y = Integer(b);
       if (x && y) return *x < *y ? -1 : (*y < *x ? 1 : 0);
     }
     if (IsNumeric(type)) {

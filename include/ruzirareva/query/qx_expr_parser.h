@@ -33,8 +33,9 @@ struct RUZI_API TQxExprNode {
   TFieldType Type = ftUnknown;
   int32_t FieldIndex = -1;
   int32_t Position = 0;  // 1-based byte of the node's token in the filter text
-  // A numeric constant, read once.
+  // A numeric constant, read once (Integer too when it is a whole number).
   double Number = 0;
+  int64_t Integer = 0;
   std::vector<std::unique_ptr<TQxExprNode>> Args;
 };
 
