@@ -32,7 +32,7 @@ TsnTreeNode::~TsnTreeNode() {
   Children = nullptr;
   const bool root = IsRoot();
   if (!root && ReferenceSlot != nullptr) *ReferenceSlot = nullptr;
-  if (Strings) Strings->clear();
+  if (Display) Display->Strings.clear();
   DelChild(this);
   if (root) delete TreeInfo;
 }
@@ -399,43 +399,45 @@ void TsnTreeNode::SortChildren(bool recurse) {
 
 int32_t TsnTreeNode::GetImageIndex(int32_t I) const {
   if (I < 0 || I >= GetImageIndexCount()) return -1;
-  return (*ImageIndexes)[I];
+  return Display->ImageIndexes[I];
 }
 
 int32_t TsnTreeNode::GetImageIndexCount() const {
-  return ImageIndexes ? static_cast<int32_t>(ImageIndexes->size()) : 0;
+  return Display ? static_cast<int32_t>(Display->ImageIndexes.size()) : 0;
 }
 
 void TsnTreeNode::AddImageIndex(int32_t V) { InsertImageIndex(GetImageIndexCount(), V); }
 
 void TsnTreeNode::DeleteImageIndex(int32_t I) {
   if (I < 0 || I >= GetImageIndexCount()) return;
-  ImageIndexes->erase(ImageIndexes->begin() + I);
+  Display->ImageIndexes.erase(Display->ImageIndexes.begin() + I);
 }
 
 void TsnTreeNode::InsertImageIndex(int32_t I, int32_t V) {
   if (I < 0 || I > GetImageIndexCount()) return;
-  if (!ImageIndexes) ImageIndexes = std::make_unique<std::vector<int32_t>>();
-  ImageIndexes->insert(ImageIndexes->begin() + I, V);
+  auto& indexes = DisplayBlock().ImageIndexes;
+  indexes.insert(indexes.begin() + I, V);
 }
 
 void TsnTreeNode::SetImageIndex(int32_t I, int32_t V) {
   if (I < 0 || I >= GetImageIndexCount()) return;
-  (*ImageIndexes)[I] = V;
+  Display->ImageIndexes[I] = V;
 }
 
 void TsnTreeNode::ClearImageIndex() {
-  if (ImageIndexes) ImageIndexes->clear();
+  if (Display) Display->ImageIndexes.clear();
 }
 
 void TsnTreeNode::NodeAdded(TsnTreeNode* Node) {
   if (!IsRoot()) TreeInfo->TopNode->NodeAdded(Node);
 }
 
-std::vector<std::string>& TsnTreeNode::GetStrings() {
-  if (!Strings) Strings = std::make_unique<std::vector<std::string>>();
-  return *Strings;
+TsnTreeNode::DisplayLists& TsnTreeNode::DisplayBlock() {
+  if (!Display) Display = std::make_unique<DisplayLists>();
+  return *Display;
 }
+
+std::vector<std::string>& TsnTreeNode::GetStrings() { return DisplayBlock().Strings; }
 
 // --- counters ---
 
