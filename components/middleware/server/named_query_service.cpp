@@ -93,6 +93,24 @@ void BindParameters(ServiceCall& call, Statement& statement, const std::string& 
   }
 }
 
+// Counts, then changes and commits only when exactly one row matches; else rolls back.
+int64_t RunGuardedBlock(ServiceCall& call, sqlite3* db, const GuardedBlock& block) {
+  int64_t changed = 0;
+  Database::InTransaction(db, [&] {
+    const std::string count_sql = "SELECT count(*) FROM " + block.count_from;
+    Statement count(db, count_sql);
+    BindParameters(call, count, count_sql);
+    const int64_t rows = count.Step() ? count.Integer(0) : 0;
+    if (rows != 1) throw DatabaseError("更新失败：符合条件的记录有" + std::to_string(rows) + "条，不是1条，已回滚");
+    Statement change(db, block.statement);
+    BindParameters(call, change, block.statement);
+    while (change.Step()) {
+    }
+    changed = change.Changes();
+  });
+  return changed;
+}
+
 struct Page {
   std::vector<Column> columns;
   std::vector<std::vector<std::string>> rows;
@@ -104,9 +122,13 @@ struct Page {
 Page RunPage(ServiceCall& call, sqlite3* db, const std::string& text, int64_t first_row, int64_t max_rows, size_t budget) {
   sqlite3_create_function(db, "mw_now", 0, SQLITE_UTF8, &call.server.clock, ServerNow, nullptr, nullptr);
   const std::string sql = ReplaceNextValues(text, [db](const std::string& name) { return NextValue(db, name); });
+  Page page;
+  if (const auto block = ParseGuardedBlock(sql)) {
+    page.rows_affected = RunGuardedBlock(call, db, *block);
+    return page;
+  }
   Statement statement(db, sql);
   BindParameters(call, statement, sql);
-  Page page;
   const int columns = statement.Columns();
   if (columns == 0) {
     while (statement.Step()) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <regex>
 #include <utility>
 
 #include "platform/ascii_case.h"
@@ -105,6 +106,22 @@ std::string ReplaceNextValues(std::string_view sql, const std::function<int64_t(
     end += kNextVal.size();
     return std::to_string(next(name));
   });
+}
+
+std::optional<GuardedBlock> ParseGuardedBlock(std::string_view sql) {
+  static const std::regex kBlock(
+      R"(^\s*declare\s+cnt\s+number\s*:=\s*0\s*;\s*e_return\s+exception\s*;\s*begin\s+)"
+      R"(select\s+count\s*\(\s*\*\s*\)\s+into\s+cnt\s+from\s+([^;]+);\s*)"
+      R"(if\s+cnt\s*=\s*1\s+then\s+([^;]+);\s*commit\s*;\s*else\s+raise\s+e_return\s*;\s*end\s+if\s*;\s*end\s*;?\s*$)",
+      std::regex::icase);
+  // The library's regex recurses per character: only a text that may be the block is tried.
+  const size_t start = sql.find_first_not_of(" \t\r\n");
+  if (start == std::string_view::npos || sql.size() > 65536 || !AsciiEqualIgnoreCase(sql.substr(start, 7), "declare")) {
+    return std::nullopt;
+  }
+  std::match_results<std::string_view::const_iterator> match;
+  if (!std::regex_match(sql.begin(), sql.end(), match, kBlock)) return std::nullopt;
+  return GuardedBlock{match[1].str(), match[2].str()};
 }
 
 }  // namespace ruzi::mwd

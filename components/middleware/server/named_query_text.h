@@ -3,6 +3,7 @@
 // values and the markers left for binding. Markers and NEXTVAL inside quoted texts are left.
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,5 +20,14 @@ std::vector<std::string> ParameterNames(std::string_view sql);
 
 // Each "NAME.NEXTVAL" replaced by the decimal text of next(NAME).
 std::string ReplaceNextValues(std::string_view sql, const std::function<int64_t(const std::string&)>& next);
+
+// The block a client sends to change exactly one row: it counts the rows of `count_from`
+// ("table where key") and runs `statement` only when the count is 1. Letter case and blanks
+// are free; quoted texts holding ";" are not recognised.
+struct GuardedBlock {
+  std::string count_from;
+  std::string statement;
+};
+std::optional<GuardedBlock> ParseGuardedBlock(std::string_view sql);
 
 }  // namespace ruzi::mwd

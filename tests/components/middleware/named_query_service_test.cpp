@@ -134,6 +134,39 @@ TEST_F(NamedQueries, StatementsWithoutRowsAnswerTheRowsTheyChanged) {
   EXPECT_EQ(answer.rows_affected, 2);
 }
 
+// The block a tree dataset sends to change exactly one row.
+std::string GuardedUpdate(const std::string& key) {
+  return "<vc_sql>declare\r\n  cnt number:=0;\r\n  e_return exception;\r\nbegin\r\n select count(*) into cnt from "
+         "tfund_business_date" + key + ";\r\n if cnt=1 then\r\nupdate tfund_business_date set l_frozen_business_date = "
+         "l_frozen_business_date + 1" + key + ";\r\n    commit;\r\n else \r\n    raise e_return;\r\n  end if;\r\nend;</vc_sql>";
+}
+
+TEST_F(NamedQueries, TheGuardedBlockCommitsOnOneRowAndRollsBackOnZeroOrTwo) {
+  auto frozen = [&] {
+    std::vector<std::string> dates;
+    for (const auto& row : Query(client_, "<vc_sql>SELECT l_frozen_business_date FROM tfund_business_date ORDER BY l_fund_id</vc_sql>").rows) {
+      dates.push_back(row[0]);
+    }
+    return dates;
+  };
+  const std::vector<std::string> before = frozen();
+  ASSERT_EQ(before.size(), 3u);
+  const QueryAnswer one = Query(client_, GuardedUpdate(" where l_fund_id = 2"));
+  EXPECT_EQ(one.code, 0) << one.message;
+  EXPECT_EQ(one.rows_affected, 1);
+  std::vector<std::string> after = before;
+  after[1] = std::to_string(std::stoll(before[1]) + 1);
+  EXPECT_EQ(frozen(), after);
+  for (const char* key : {" where l_fund_id = 999", " where l_fund_id in (1, 7)"}) {
+    const QueryAnswer refused = Query(client_, GuardedUpdate(key));
+    EXPECT_EQ(refused.code, 1) << key;
+    EXPECT_NE(refused.message.find("已回滚"), std::string::npos) << refused.message;
+    EXPECT_EQ(frozen(), after) << "nothing changed for" << key;
+  }
+  // Put the fixture's row back for the other tests.
+  Query(client_, "<vc_sql>UPDATE tfund_business_date SET l_frozen_business_date = " + before[1] + " WHERE l_fund_id = 2</vc_sql>");
+}
+
 TEST(NamedQuerySequences, EightThreadsNeverShareAValue) {
   const std::string sequence = "SEQ_T" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count());
   constexpr int kThreads = 8, kCalls = 25;

@@ -19,6 +19,11 @@ TEST(NamedQueryText, ConditionPairsMarkersAndSequencesMatchTheKnownAnswers) {
                    for (const std::string& name : mwd::ParameterNames(args[0])) joined += (joined.empty() ? "" : "|") + name;
                    return joined;
                  }},
+                {"guard",
+                 [](const std::vector<std::string>& args) -> std::string {
+                   const auto block = mwd::ParseGuardedBlock(args[0]);
+                   return block ? block->count_from + "|" + block->statement : "none";
+                 }},
                 {"nextval", [](const std::vector<std::string>& args) {
                    // Each name counts on its own, letter case ignored, as the sequence table does.
                    std::map<std::string, int64_t> counters;
