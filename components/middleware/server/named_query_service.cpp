@@ -22,6 +22,7 @@
 #include "reply_text.h"
 #include "server_state.h"
 #include "services.h"
+#include "to_date_text.h"
 
 namespace ruzi::mwd {
 namespace {
@@ -56,6 +57,23 @@ void ServerNow(sqlite3_context* context, int, sqlite3_value**) {
   auto* clock = static_cast<platform::Clock*>(sqlite3_user_data(context));
   const std::string text = DateTimeMillisecondText(clock->Now()).substr(0, 19);
   sqlite3_result_text(context, text.c_str(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+}
+
+std::string_view TextArgument(sqlite3_value* value) {
+  const auto* bytes = reinterpret_cast<const char*>(sqlite3_value_text(value));
+  return bytes == nullptr ? std::string_view() : std::string_view(bytes, static_cast<size_t>(sqlite3_value_bytes(value)));
+}
+
+// to_date(text, picture): NULL for a NULL text; an error names what did not fit.
+void ToDate(sqlite3_context* context, int, sqlite3_value** arguments) {
+  if (sqlite3_value_type(arguments[0]) == SQLITE_NULL) return sqlite3_result_null(context);
+  const std::string_view text = TextArgument(arguments[0]), picture = TextArgument(arguments[1]);
+  const std::optional<std::string> date = ToDateText(text, picture);
+  if (!date) {
+    const std::string message = "TO_DATE: '" + std::string(text) + "' does not fit '" + std::string(picture) + "'";
+    return sqlite3_result_error(context, message.c_str(), static_cast<int>(message.size()));
+  }
+  sqlite3_result_text(context, date->c_str(), static_cast<int>(date->size()), SQLITE_TRANSIENT);
 }
 
 int64_t NextValue(sqlite3* db, const std::string& sequence) {
@@ -121,6 +139,7 @@ struct Page {
 
 Page RunPage(ServiceCall& call, sqlite3* db, const std::string& text, int64_t first_row, int64_t max_rows, size_t budget) {
   sqlite3_create_function(db, "mw_now", 0, SQLITE_UTF8, &call.server.clock, ServerNow, nullptr, nullptr);
+  sqlite3_create_function(db, "to_date", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, ToDate, nullptr, nullptr);
   const std::string sql = ReplaceNextValues(text, [db](const std::string& name) { return NextValue(db, name); });
   Page page;
   if (const auto block = ParseGuardedBlock(sql)) {

@@ -84,6 +84,12 @@ TEST_F(NamedQueries, EverySeededQueryAnswersWithItsTypedColumns) {
 }
 
 TEST_F(NamedQueries, FailuresAnswerWithTheirMessage) {
+  QueryAnswer date = Query(client_, "<vc_sql>SELECT TO_DATE('20240131', 'yyyymmdd') AS d</vc_sql>");
+  ASSERT_EQ(date.rows.size(), 1u) << date.message;
+  EXPECT_EQ(date.rows[0][0], "2024-01-31 00:00:00");
+  QueryAnswer bad_date = Query(client_, "<vc_sql>SELECT TO_DATE('2024013', 'yyyymmdd') AS d</vc_sql>");
+  EXPECT_EQ(bad_date.code, 1);
+  EXPECT_EQ(bad_date.message, "step: TO_DATE: '2024013' does not fit 'yyyymmdd'");
   QueryAnswer unknown = Query(client_, Named("no_such_query"));
   EXPECT_EQ(unknown.code, 1);
   EXPECT_EQ(unknown.message, "命名查询[no_such_query]不存在");

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "named_query_text.h"
+#include "to_date_text.h"
 #include "platform/ascii_case.h"
 #include "vector_file.h"
 
@@ -33,6 +34,12 @@ TEST(NamedQueryText, ConditionPairsMarkersAndSequencesMatchTheKnownAnswers) {
                      return ++counters[key];
                    });
                  }}});
+}
+
+TEST(ToDateText, PicturesMatchTheKnownAnswers) {
+  CheckAnswers("to_date_text.txt", {{"to_date", [](const std::vector<std::string>& args) {
+                                       return mwd::ToDateText(args[0], args[1]).value_or("none");
+                                     }}});
 }
 
 }  // namespace
