@@ -40,6 +40,7 @@ const char* ServerUsage() {
          "  --port-file FILE      write the chosen port here once listening\n"
          "  --bind ADDRESS        IPv4 address to listen on (default 127.0.0.1)\n"
          "  --db FILE             the database (default ruzi-mwd.db); --fresh removes it first\n"
+         "  --holdings N          fill the holdings table (query qx_holdings) with N rows\n"
          "  --credentials FILE    users: \"administrator|operator USER PASSWORD\" per line\n"
          "                        (else the file named by RUZI_MWD_CREDENTIALS; with neither, and no\n"
          "                        --password, every sign-on is an administrator: development only)\n"
@@ -90,6 +91,8 @@ ServerOptions ParseServerOptions(const std::vector<std::string>& args) {
       options.database = value();
     } else if (name == "--fresh") {
       options.fresh_database = true;
+    } else if (name == "--holdings") {
+      options.holdings = static_cast<int64_t>(Number(name, value(), 100000000));
     } else if (name == "--password") {
       options.password = value();
     } else if (name == "--credentials") {

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "fixed_clock.h"
+#include "named_query_seed.h"
 #include "platform/environment.h"
 #include "reference_data_seed.h"
 #include "schema.h"
@@ -43,6 +44,10 @@ ServerState::ServerState(ServerOptions server_options)
   if (credentials.IsOpen()) log.Write("no credentials: every sign-on is an administrator (development only)");
   bool created = database.With([](sqlite3* db) { return CreateSchemaIfMissing(db); });
   if (database.With([](sqlite3* db) { return CreateReferenceDataIfMissing(db); })) log.Write("reference data seeded");
+  if (options.holdings >= 0) {
+    database.With([this](sqlite3* db) { FillHoldings(db, options.holdings); });
+    log.Write("holdings: " + std::to_string(options.holdings) + " rows");
+  }
   log.Write(created ? "database created and seeded: " + options.database : "database opened: " + options.database);
 }
 

@@ -2,6 +2,8 @@
 // middleware protocol (the native client stands where the DLL's CallService stands under Wine).
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "error_text.h"
 #include "mwd_process.h"
 #include "query/qx_data_set.h"
@@ -97,6 +99,21 @@ TEST(QxDataSetPages, ARowSetLargerThanAFrameArrivesWholeInOrder) {
     ASSERT_EQ(query.ReadRecordText(rec, 1), expected);
     ASSERT_EQ(query.ReadRecordText(rec, 2).has_value(), rec % 7 != 0) << rec;
   }
+}
+
+TEST(QxDataSetPages, TheHoldingsQueryBringsEveryRowWithItsColumnTypes) {
+  MwdProcess server("qx-holdings", {"--holdings", "3000", "--max-frame", "65536"});
+  mwd::NativeClient client = SignedOnClient(server.Port(), "4242:holdings.exe");
+  TQXQuery query;
+  query.SetServiceCall(Through(client));
+  query.setQueryName("qx_holdings");
+  query.Open();
+  ASSERT_EQ(query.GetRecordCount(), 3000);
+  std::map<TFieldType, int> types;
+  for (int f = 0; f < query.GetFieldCount(); ++f) ++types[query.Fields(f)->DataType()];
+  EXPECT_EQ(types, (std::map<TFieldType, int>{{ftString, 4}, {ftInteger, 2}, {ftFloat, 3}, {ftDateTime, 1}}));
+  for (int rec = 1; rec <= 3000; rec += 271) ASSERT_EQ(query.ReadRecordText(rec, 0), std::to_string(rec));
+  EXPECT_EQ(query.ReadRecordText(1, 9), "2026-01-04 00:00:00");
 }
 
 }  // namespace
