@@ -78,13 +78,13 @@ void TQxDataSet::InternalOpen() {
   GetFieldDefs().Clear();
   int64_t first_row = 0;
   for (bool first_page = true;; first_page = false) {
-    const QxReplyPage page = DecodeQueryReply(CallServer(Request(first_row)));
+    QxReplyPage page = DecodeQueryReply(CallServer(Request(first_row)));
     if (page.Code != 0) throw Error(page.Message);
     if (page.RowsAffected >= 0) throw Error("查询没有返回数据集");
     if (first_page) {
       for (const QxReplyField& field : page.Fields) GetFieldDefs().Add(field.Name, field.Type, field.Size);
     }
-    for (const MemoryDataSet::Row& row : page.Rows) AddRow(row);
+    for (MemoryDataSet::Row& row : page.Rows) AddRow(std::move(row));
     const bool enough = max_rows_ > 0 && StoredRowCount() >= max_rows_;
     if (!page.More || enough || page.Rows.empty()) break;
     first_row = page.NextRow;
