@@ -1,5 +1,6 @@
 #pragma once
-// Small data routines of the named-query package that the tree and the datasets share.
+// Small data routines of the named-query package that the tree and the datasets share. Pure
+// functions: any thread may call them.
 #include <cstdint>
 #include <string>
 #include <string_view>
