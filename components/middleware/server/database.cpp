@@ -60,6 +60,21 @@ int Statement::Columns() const { return sqlite3_column_count(statement_); }
 
 std::string Statement::ColumnName(int column) const { return sqlite3_column_name(statement_, column); }
 
+std::string Statement::DeclaredType(int column) const {
+  const char* type = sqlite3_column_decltype(statement_, column);
+  return type != nullptr ? type : "";
+}
+
+bool Statement::IsNull(int column) const { return StorageClass(column) == SQLITE_NULL; }
+
+int Statement::StorageClass(int column) const { return sqlite3_column_type(statement_, column); }
+
+int Statement::ParameterIndex(const std::string& marker) const {
+  return sqlite3_bind_parameter_index(statement_, marker.c_str());
+}
+
+int64_t Statement::Changes() const { return sqlite3_changes64(db_); }
+
 namespace {
 
 sqlite3* Open(const std::string& path, int flags) {

@@ -39,6 +39,15 @@ class Statement {
   std::string Text(int column) const;
   int Columns() const;
   std::string ColumnName(int column) const;
+  // The column's declared type ("" for an expression) and whether the row's value is NULL.
+  std::string DeclaredType(int column) const;
+  bool IsNull(int column) const;
+  // SQLite's storage class of the row's value (SQLITE_INTEGER ... SQLITE_NULL).
+  int StorageClass(int column) const;
+  // The 1-based index of parameter ":name", 0 when the text has none.
+  int ParameterIndex(const std::string& marker) const;
+  // Rows changed by the statement's last run.
+  int64_t Changes() const;
 
  private:
   sqlite3* db_;

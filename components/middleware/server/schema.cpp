@@ -1,6 +1,7 @@
 #include "schema.h"
 
 #include "database.h"
+#include "named_query_seed.h"
 
 namespace ruzi::mwd {
 namespace {
@@ -99,12 +100,14 @@ void AddAuditDigestIfMissing(sqlite3* db) {
 bool CreateSchemaIfMissing(sqlite3* db) {
   if (HasSchema(db)) {
     AddAuditDigestIfMissing(db);
+    AddNamedQueriesIfMissing(db);
     return false;
   }
   Database::InTransaction(db, [db] {
     Database::Exec(db, kTables);
     Seed(db);
   });
+  AddNamedQueriesIfMissing(db);
   return true;
 }
 

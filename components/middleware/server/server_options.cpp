@@ -40,6 +40,7 @@ const char* ServerUsage() {
          "  --port-file FILE      write the chosen port here once listening\n"
          "  --bind ADDRESS        IPv4 address to listen on (default 127.0.0.1)\n"
          "  --db FILE             the database (default ruzi-mwd.db); --fresh removes it first\n"
+         "  --holdings N          fill the holdings table (query qx_holdings) with N rows\n"
          "  --credentials FILE    users, one per line: \"administrator|operator USER PASSWORD\"\n"
          "                        (USER * matches any user name), or \"operator *\" (anyone else\n"
          "                        an operator); else the file named by RUZI_MWD_CREDENTIALS. With\n"
@@ -94,6 +95,8 @@ ServerOptions ParseServerOptions(const std::vector<std::string>& args) {
       options.database = value();
     } else if (name == "--fresh") {
       options.fresh_database = true;
+    } else if (name == "--holdings") {
+      options.holdings = static_cast<int64_t>(Number(name, value(), 100000000));
     } else if (name == "--password") {
       throw std::invalid_argument("--password is gone (ps shows the command line): use --credentials FILE");
     } else if (name == "--credentials") {

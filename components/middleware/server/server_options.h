@@ -17,6 +17,7 @@ struct ServerOptions {
   std::string port_file;     // the chosen port is written here once the server listens
   std::string database = "ruzi-mwd.db";
   bool fresh_database = false;  // remove the database file before start
+  int64_t holdings = -1;        // --holdings N: rows of the holdings table (-1: left as it is)
   // "administrator|operator USER PASSWORD" lines; RUZI_MWD_CREDENTIALS names it when unset.
   // No password is ever an option: `ps` shows the command line.
   std::string credentials_file;

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "fixed_clock.h"
+#include "named_query_seed.h"
 #include "platform/environment.h"
 #include "reference_data_seed.h"
 #include "schema.h"
@@ -60,6 +61,10 @@ ServerState::ServerState(ServerOptions server_options)
   LogCredentials(log, CredentialsFile(options), credentials);
   bool created = database.With([](sqlite3* db) { return CreateSchemaIfMissing(db); });
   if (database.With([](sqlite3* db) { return CreateReferenceDataIfMissing(db); })) log.Write("reference data seeded");
+  if (options.holdings >= 0) {
+    database.With([this](sqlite3* db) { FillHoldings(db, options.holdings); });
+    log.Write("holdings: " + std::to_string(options.holdings) + " rows");
+  }
   log.Write(created ? "database created and seeded: " + options.database : "database opened: " + options.database);
 }
 

@@ -15,6 +15,8 @@ void RegisterRecordPackService(ServiceRegistry& registry);
 void RegisterAuditService(ServiceRegistry& registry);
 // The reference-data tables of the client's cache (reference_data_services.cpp).
 void RegisterReferenceDataServices(ServiceRegistry& registry);
+// Queries kept by name in the database, run for the client's query dataset (qx_query).
+void RegisterNamedQueryService(ServiceRegistry& registry);
 // Function-number calls over SDK packets (sdk_demo_functions.cpp).
 void RegisterSdkDemoFunctions(ServiceRegistry& registry);
 
@@ -24,6 +26,7 @@ void RegisterSdkDemoFunctions(ServiceRegistry& registry);
 inline void RegisterServices(ServiceRegistry& registry, bool demo) {
   RegisterBusinessServices(registry);
   RegisterReferenceDataServices(registry);
+  RegisterNamedQueryService(registry);
   if (demo) {
     RegisterDemoServices(registry);
     RegisterRecordPackService(registry);

@@ -1,0 +1,102 @@
+#include "query/qx_data_set.h"
+
+#include <mutex>
+
+#include "foundation/error.h"
+#include "packets/tagged_package.h"
+#include "query/qx_query_reply.h"
+
+namespace ruzi {
+namespace {
+
+std::mutex g_default_lock;
+TQxServiceCall g_default_call;
+
+TQxServiceCall DefaultCall() {
+  std::lock_guard<std::mutex> guard(g_default_lock);
+  return g_default_call;
+}
+
+std::string Joined(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += (text.empty() ? "" : "\r\n") + line;
+  return text;
+}
+
+}  // namespace
+
+TQxDataSet::TQxDataSet(TComponent* owner) : MemoryDataSet(owner) {}
+
+TQxDataSet::~TQxDataSet() {
+  if (GetActive()) Close();
+}
+
+void TQxDataSet::SetDefaultServiceCall(TQxServiceCall call) {
+  std::lock_guard<std::mutex> guard(g_default_lock);
+  g_default_call = std::move(call);
+}
+
+void TQxDataSet::setQueryName(const std::string& name, const std::string& condition, int32_t max_rows) {
+  query_name_ = name;
+  condition_ = condition;
+  max_rows_ = max_rows;
+}
+
+std::string TQxDataSet::Request(int64_t first_row) {
+  TqxPackage request;
+  if (!query_name_.empty()) {
+    request.Add("vc_query_name", query_name_);
+  } else {
+    request.Add("vc_sql", Joined(sql_));
+  }
+  request.Add("vc_condition", condition_);
+  request.Add("l_begin_date", begin_date_);
+  request.Add("l_end_date", end_date_);
+  request.Add("l_max_rows", max_rows_ > 0 ? max_rows_ - first_row : int64_t{0});
+  request.Add("l_first_row", first_row);
+  request.Add("l_connect_no", connect_no_);
+  if (data_base_ != nullptr) request.Add("vc_database", data_base_->GetDataBaseName());
+  for (int i = 0; i < params_.Count(); ++i) {
+    const Param& param = params_.Items(i);
+    if (!param.IsNull()) request.Add(param.Name, param.AsString());
+  }
+  return request.GetText();
+}
+
+std::string TQxDataSet::CallServer(const std::string& request) const {
+  const TQxServiceCall call = call_ ? call_ : DefaultCall();
+  if (!call) throw Error("命名查询无法调用服务：未连接中间件");
+  std::string reply;
+  const int32_t result = call("qx_query", request, reply, kCallTimeout);
+  // A failure of the call itself leaves a message rather than a reply in the output.
+  if (result < 0) throw Error(reply.empty() ? "命名查询调用失败：" + std::to_string(result) : reply);
+  return reply;
+}
+
+void TQxDataSet::InternalOpen() {
+  EmptyDataSet();
+  GetFieldDefs().Clear();
+  int64_t first_row = 0;
+  for (bool first_page = true;; first_page = false) {
+    QxReplyPage page = DecodeQueryReply(CallServer(Request(first_row)));
+    if (page.Code != 0) throw Error(page.Message);
+    if (page.RowsAffected >= 0) throw Error("查询没有返回数据集");
+    if (first_page) {
+      for (const QxReplyField& field : page.Fields) GetFieldDefs().Add(field.Name, field.Type, field.Size);
+    }
+    for (MemoryDataSet::Row& row : page.Rows) AddRow(std::move(row));
+    const bool enough = max_rows_ > 0 && StoredRowCount() >= max_rows_;
+    if (!page.More || enough || page.Rows.empty()) break;
+    first_row = page.NextRow;
+  }
+  MemoryDataSet::InternalOpen();
+}
+
+int32_t TQxDataSet::Execute() {
+  if (GetActive()) Close();
+  const QxReplyPage page = DecodeQueryReply(CallServer(Request(0)));
+  if (page.Code != 0) throw Error(page.Message);
+  return page.RowsAffected >= 0 ? static_cast<int32_t>(page.RowsAffected) : 0;
+}
+
+}  // namespace ruzi

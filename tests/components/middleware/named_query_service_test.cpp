@@ -1,0 +1,214 @@
+// The named queries of the fixture server: every seeded query answers, the condition pairs
+// widen a query, sequences never hand out a value twice, pages arrive whole and in order.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <set>
+#include <thread>
+
+#include "call_answers.h"
+#include "mwd_process.h"
+#include "packets/tagged_package.h"
+#include "packets/unpack.h"
+
+namespace ruzi::testing {
+namespace {
+
+struct QueryAnswer {
+  int32_t code = -1;
+  std::string message, fields, nulls;
+  int64_t more = -1, next_row = -1, rows_affected = -1;
+  std::vector<std::vector<std::string>> rows;
+};
+
+QueryAnswer Query(mwd::NativeClient& client, const std::string& request) {
+  TqxPackage package(ReplyOf(client.Call("qx_query", request)).data);
+  QueryAnswer answer;
+  package.GetItem("ErrCode", answer.code);
+  package.GetItem("ErrMsg", answer.message);
+  package.GetItem("vc_fields", answer.fields);
+  package.GetItem("vc_nulls", answer.nulls);
+  package.GetItem("l_more", answer.more);
+  package.GetItem("l_next_row", answer.next_row);
+  package.GetItem("l_rows_affected", answer.rows_affected);
+  std::string packet;
+  if (!package.GetItem("vc_data", packet)) return answer;
+  TUnpack unpack(true);
+  unpack.Open(packet.data(), static_cast<int32_t>(packet.size()));
+  TUnpackSection& section = unpack.GetSection(0);
+  for (section.First(); !section.Eof() && section.RowCount() > 0; section.Next()) {
+    std::vector<std::string> row;
+    for (int32_t c = 0; c < section.ColCount(); ++c) row.push_back(section.GetField(c).GetAsString());
+    answer.rows.push_back(std::move(row));
+    if (static_cast<int32_t>(answer.rows.size()) == section.RowCount()) break;
+  }
+  return answer;
+}
+
+std::string Named(const std::string& name, const std::string& condition = "") {
+  return "<vc_query_name>" + name + "</vc_query_name><vc_condition>" + condition + "</vc_condition>";
+}
+
+class NamedQueries : public ::testing::Test {
+ protected:
+  mwd::NativeClient client_ = SignedOnClient(FixturePort(), "4242:query.exe");
+};
+
+TEST_F(NamedQueries, EverySeededQueryAnswersWithItsTypedColumns) {
+  const struct {
+    std::string name, condition, fields, first;
+    size_t rows;
+  } cases[] = {
+      // The fixture's clock is 2026-01-05 09:30:00; its initialisation date 20260105.
+      {"RC_GetInitDateTime", "", "d_init_datetime,1,19", "2026-01-05 00:00:00", 1},
+      {"select_sysdate", "", "d_sysdate,1,19", "2026-01-05 09:30:00", 1},
+      {"get_tsysteminfo", "", "l_init_date,3,4;vc_system_name,1,16", "20260105", 1},
+      {"RC_QueryBusinessDate", "fundid_p=7", "l_business_date,3,4", "20260102", 1},
+      {"RC_QueryBusinessDate", "fundid_p=l_fund_id", "l_business_date,3,4", "20260105", 3},
+      {"RC_QueryFrezonBusinessDate", "sl_fund_id=7", "l_frozen_business_date,3,4", "20251231", 1},
+      {"RC_QueryFrezonBusinessDate", "sl_fund_id=l_fund_id", "l_frozen_business_date,3,4", "20260102", 3},
+      {"RC_QueryBusinessDate", "fundid_p=999", "l_business_date,3,4", "", 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name + " " + c.condition);
+    const QueryAnswer answer = Query(client_, Named(c.name, c.condition));
+    EXPECT_EQ(answer.code, 0) << answer.message;
+    EXPECT_EQ(answer.fields, c.fields);
+    ASSERT_EQ(answer.rows.size(), c.rows);
+    if (c.rows > 0) {
+      EXPECT_EQ(answer.rows[0][0], c.first);
+    }
+    EXPECT_EQ(answer.more, 0);
+  }
+}
+
+TEST_F(NamedQueries, FailuresAnswerWithTheirMessage) {
+  QueryAnswer date = Query(client_, "<vc_sql>SELECT TO_DATE('20240131', 'yyyymmdd') AS d</vc_sql>");
+  ASSERT_EQ(date.rows.size(), 1u) << date.message;
+  EXPECT_EQ(date.rows[0][0], "2024-01-31 00:00:00");
+  QueryAnswer bad_date = Query(client_, "<vc_sql>SELECT TO_DATE('2024013', 'yyyymmdd') AS d</vc_sql>");
+  EXPECT_EQ(bad_date.code, 1);
+  EXPECT_EQ(bad_date.message, "step: TO_DATE: '2024013' does not fit 'yyyymmdd'");
+  QueryAnswer unknown = Query(client_, Named("no_such_query"));
+  EXPECT_EQ(unknown.code, 1);
+  EXPECT_EQ(unknown.message, "命名查询[no_such_query]不存在");
+  QueryAnswer empty = Query(client_, "<vc_sql> </vc_sql>");
+  EXPECT_EQ(empty.code, 1);
+  EXPECT_EQ(empty.message, "查询语句为空");
+  QueryAnswer bad = Query(client_, "<vc_sql>SELECT * FROM no_such_table</vc_sql>");
+  EXPECT_EQ(bad.code, 1);
+  EXPECT_NE(bad.message.find("no_such_table"), std::string::npos) << bad.message;
+  // The connection and the database stay usable.
+  EXPECT_EQ(Query(client_, Named("get_tsysteminfo")).code, 0);
+  // An operator's own SQL reads and edits the business tables, never the server's own or
+  // the administrator's; the administrator's is not held back.
+  mwd::NativeClient administrator = AdministratorClient(FixturePort());
+  for (const char* sql : {"SELECT count(*) FROM mw_audit", "UPDATE tsysparameter SET vc_value = vc_value",
+                          "INSERT INTO qx_named_query VALUES ('x', 'SELECT 1')", "DELETE FROM tsyslog",
+                          "PRAGMA journal_mode", "DROP TABLE tholding", "ATTACH DATABASE 'x.db' AS x"}) {
+    const std::string request = std::string("<vc_sql>") + sql + "</vc_sql>";
+    QueryAnswer refused = Query(client_, request);
+    EXPECT_EQ(refused.code, 1) << sql;
+    EXPECT_NE(refused.message.find("not authorized"), std::string::npos) << sql << ": " << refused.message;
+    if (std::string_view(sql).starts_with("SELECT")) EXPECT_EQ(Query(administrator, request).code, 0) << sql;
+  }
+  EXPECT_EQ(Query(client_, "<vc_sql>UPDATE tholding SET en_cost = en_cost WHERE l_row < 0</vc_sql>").code, 0);
+  EXPECT_EQ(Query(client_, Named("qx_named_queries")).code, 0);
+}
+
+TEST_F(NamedQueries, PagesArriveWholeInOrderWithNullsApartFromEmptyTexts) {
+  const std::string sql =
+      "<vc_sql>WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i != 2500) "
+      "SELECT i, 'x' || i AS t, CASE WHEN i % 3 = 0 THEN NULL ELSE '' END AS z FROM n WHERE i BETWEEN :low AND 99999</vc_sql>"
+      "<low>1</low><l_max_rows>1000</l_max_rows>";
+  std::vector<int64_t> seen;
+  int64_t next = 0;
+  std::vector<int64_t> page_sizes;
+  for (int page = 0; page < 5; ++page) {
+    const QueryAnswer answer = Query(client_, sql + "<l_first_row>" + std::to_string(next) + "</l_first_row>");
+    ASSERT_EQ(answer.code, 0) << answer.message;
+    page_sizes.push_back(static_cast<int64_t>(answer.rows.size()));
+    std::string expected_nulls;
+    for (const auto& row : answer.rows) {
+      const int64_t i = std::stoll(row[0]);
+      seen.push_back(i);
+      EXPECT_EQ(row[1], "x" + row[0]);
+      EXPECT_EQ(row[2], "");
+      expected_nulls += std::string(expected_nulls.empty() ? "" : ",") + (i % 3 == 0 ? "001" : "000");
+    }
+    EXPECT_EQ(answer.nulls, expected_nulls);
+    EXPECT_EQ(answer.next_row, next + static_cast<int64_t>(answer.rows.size()));
+    next = answer.next_row;
+    if (answer.more == 0) break;
+  }
+  EXPECT_EQ(page_sizes, (std::vector<int64_t>{1000, 1000, 500}));
+  ASSERT_EQ(seen.size(), 2500u);
+  for (size_t k = 0; k < seen.size(); ++k) ASSERT_EQ(seen[k], static_cast<int64_t>(k + 1));
+}
+
+TEST_F(NamedQueries, StatementsWithoutRowsAnswerTheRowsTheyChanged) {
+  const QueryAnswer answer = Query(
+      client_, "<vc_sql>UPDATE tfund_business_date SET l_business_date = l_business_date WHERE l_fund_id IN (1, 2)</vc_sql>");
+  EXPECT_EQ(answer.code, 0) << answer.message;
+  EXPECT_EQ(answer.rows_affected, 2);
+}
+
+// The block a tree dataset sends to change exactly one row.
+std::string GuardedUpdate(const std::string& key) {
+  return "<vc_sql>declare\r\n  cnt number:=0;\r\n  e_return exception;\r\nbegin\r\n select count(*) into cnt from "
+         "tfund_business_date" + key + ";\r\n if cnt=1 then\r\nupdate tfund_business_date set l_frozen_business_date = "
+         "l_frozen_business_date + 1" + key + ";\r\n    commit;\r\n else \r\n    raise e_return;\r\n  end if;\r\nend;</vc_sql>";
+}
+
+TEST_F(NamedQueries, TheGuardedBlockCommitsOnOneRowAndRollsBackOnZeroOrTwo) {
+  auto frozen = [&] {
+    std::vector<std::string> dates;
+    for (const auto& row : Query(client_, "<vc_sql>SELECT l_frozen_business_date FROM tfund_business_date ORDER BY l_fund_id</vc_sql>").rows) {
+      dates.push_back(row[0]);
+    }
+    return dates;
+  };
+  const std::vector<std::string> before = frozen();
+  ASSERT_EQ(before.size(), 3u);
+  const QueryAnswer one = Query(client_, GuardedUpdate(" where l_fund_id = 2"));
+  EXPECT_EQ(one.code, 0) << one.message;
+  EXPECT_EQ(one.rows_affected, 1);
+  std::vector<std::string> after = before;
+  after[1] = std::to_string(std::stoll(before[1]) + 1);
+  EXPECT_EQ(frozen(), after);
+  for (const char* key : {" where l_fund_id = 999", " where l_fund_id in (1, 7)"}) {
+    const QueryAnswer refused = Query(client_, GuardedUpdate(key));
+    EXPECT_EQ(refused.code, 1) << key;
+    EXPECT_NE(refused.message.find("已回滚"), std::string::npos) << refused.message;
+    EXPECT_EQ(frozen(), after) << "nothing changed for" << key;
+  }
+  // Put the fixture's row back for the other tests.
+  Query(client_, "<vc_sql>UPDATE tfund_business_date SET l_frozen_business_date = " + before[1] + " WHERE l_fund_id = 2</vc_sql>");
+}
+
+TEST(NamedQuerySequences, EightThreadsNeverShareAValue) {
+  const std::string sequence = "SEQ_T" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count());
+  constexpr int kThreads = 8, kCalls = 25;
+  std::vector<std::vector<int64_t>> values(kThreads);
+  std::vector<std::thread> threads;
+  for (int t = 0; t < kThreads; ++t) {
+    threads.emplace_back([&, t] {
+      mwd::NativeClient client = SignedOnClient(FixturePort(), "4242:seq.exe");
+      for (int k = 0; k < kCalls; ++k) {
+        // The trailing blank is the callers' own.
+        const QueryAnswer answer = Query(client, Named("FutFreeTradeQrySeqNextValue", "sSequenceName=" + sequence + ".NEXTVAL "));
+        if (answer.rows.size() == 1) values[static_cast<size_t>(t)].push_back(std::stoll(answer.rows[0][0]));
+      }
+    });
+  }
+  for (std::thread& thread : threads) thread.join();
+  std::vector<int64_t> all;
+  for (const auto& some : values) all.insert(all.end(), some.begin(), some.end());
+  std::sort(all.begin(), all.end());
+  ASSERT_EQ(all.size(), static_cast<size_t>(kThreads * kCalls));
+  for (size_t k = 0; k < all.size(); ++k) ASSERT_EQ(all[k], static_cast<int64_t>(k + 1)) << "a value twice or skipped";
+}
+
+}  // namespace
+}  // namespace ruzi::testing
