@@ -1,0 +1,20 @@
+#include "dialogs/message_sink.h"
+#include "service/password_rules.h"
+#include "service/qx_comm.h"
+
+namespace ruzi {
+namespace {
+
+// This unit's prompt: an OK box captioned "提示" through the library's message sink.
+void AppMsgBox(const std::string& text) { ShowMessageBox(text, "提示", kMbOk | kMbIconInformation); }
+
+}  // namespace
+
+bool qxCheckPassword(const std::string& Password, int32_t Level) {
+  const std::string failures = PasswordRuleFailures(Password, Level);
+  if (failures.empty()) return true;
+  AppMsgBox("密码检查失败:\n\r" + failures);
+  return false;
+}
+
+}  // namespace ruzi
