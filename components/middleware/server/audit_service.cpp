@@ -24,14 +24,6 @@ const std::vector<std::string> kColumns = {
     "vc_service", "l_number",       "vc_route",         "vc_buffer_type", "vc_request",    "vc_request_hex",
     "l_request_length", "l_status", "vc_request_sha256"};
 
-// A packet value may hold neither SOH nor NUL; the exact bytes travel in vc_request_hex.
-std::string PacketSafe(std::string text) {
-  for (char& c : text) {
-    if (c == '\0' || c == '\x01') c = '?';
-  }
-  return text;
-}
-
 std::string Hex(std::string_view bytes) {
   static const char kDigits[] = "0123456789ABCDEF";
   std::string out;
@@ -63,7 +55,7 @@ std::vector<Row> ReadRows(ServiceCall& call, int64_t after, const std::string& m
     while (query.Step()) {
       Row row;
       for (int column = 0; column < static_cast<int>(kColumns.size()); ++column) row.push_back(query.Text(column));
-      row[10] = PacketSafe(std::move(row[10]));
+      row[10] = PacketSafe(std::move(row[10]));  // the exact bytes travel in vc_request_hex
       row[11] = Hex(row[11]);
       for (int column : {6, 8, 9}) row[column] = PacketSafe(std::move(row[column]));
       found.push_back(std::move(row));

@@ -1,6 +1,7 @@
 #include "schema.h"
 
 #include "database.h"
+#include "operation_log_columns.h"
 
 namespace ruzi::mwd {
 namespace {
@@ -99,10 +100,12 @@ void AddAuditDigestIfMissing(sqlite3* db) {
 bool CreateSchemaIfMissing(sqlite3* db) {
   if (HasSchema(db)) {
     AddAuditDigestIfMissing(db);
+    AddOperationLogColumnsIfMissing(db);
     return false;
   }
   Database::InTransaction(db, [db] {
     Database::Exec(db, kTables);
+    AddOperationLogColumnsIfMissing(db);
     Seed(db);
   });
   return true;

@@ -13,6 +13,9 @@ void RegisterDemoServices(ServiceRegistry& registry);
 void RegisterRecordPackService(ServiceRegistry& registry);
 // The audit trail read back, counted and pruned through the middleware (mw_audit...).
 void RegisterAuditService(ServiceRegistry& registry);
+// svc_syslogop_rc (stores operation-log records) and, an administrator's, mw_syslog (reads them).
+void RegisterOperationLogService(ServiceRegistry& registry);
+void RegisterOperationLogReader(ServiceRegistry& registry);
 // The reference-data tables of the client's cache (reference_data_services.cpp).
 void RegisterReferenceDataServices(ServiceRegistry& registry);
 // Function-number calls over SDK packets (sdk_demo_functions.cpp).
@@ -22,9 +25,11 @@ void RegisterSdkDemoFunctions(ServiceRegistry& registry);
 // The audit trail and the demo services are an administrator's.
 inline void RegisterServices(ServiceRegistry& registry, bool demo) {
   RegisterBusinessServices(registry);
+  RegisterOperationLogService(registry);
   RegisterReferenceDataServices(registry);
   registry.AddingFor(Role::Administrator);
   RegisterAuditService(registry);
+  RegisterOperationLogReader(registry);
   if (!demo) return;
   RegisterDemoServices(registry);
   RegisterRecordPackService(registry);

@@ -1,8 +1,8 @@
 #pragma once
 // Services every module of the client needs around its back-end calls: which site and
-// market-data configuration file applies, the shared log of pubfunmodel.dll, and the password
-// rules for a new operator password. Texts are GBK. Any thread may call these functions; the
-// log bindings are looked up once per process.
+// market-data configuration file applies, the shared log of pubfunmodel.dll, the password
+// rules for a new operator password, and the signed-on operator. Texts are GBK. Any thread may
+// call these functions; the log bindings are looked up once per process.
 #include <cstdint>
 #include <string>
 
@@ -36,5 +36,9 @@ RUZI_API void qxWriteLog(const std::string& Option, const std::string& Text);
 // True when Password passes the rules of Level (1: none, 2: length, 3: character classes,
 // any other: both); otherwise shows why in a message box (caption "提示") and returns false.
 RUZI_API bool qxCheckPassword(const std::string& Password, int32_t Level);
+
+// The signed-on operator's number from the reference-data cache's system record (memdata.dll);
+// "" without the cache.
+RUZI_API std::string qxGetOperatorNo();
 
 }  // namespace ruzi
