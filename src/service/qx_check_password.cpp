@@ -10,10 +10,15 @@ void AppMsgBox(const std::string& text) { ShowMessageBox(text, "提示", kMbOk |
 
 }  // namespace
 
-bool qxCheckPassword(const std::string& Password, int32_t Level) {
+std::string qxPasswordCheckMessage(const std::string& Password, int32_t Level) {
   const std::string failures = PasswordRuleFailures(Password, Level);
-  if (failures.empty()) return true;
-  AppMsgBox("密码检查失败:\n\r" + failures);
+  return failures.empty() ? "" : "密码检查失败:\n\r" + failures;
+}
+
+bool qxCheckPassword(const std::string& Password, int32_t Level) {
+  const std::string message = qxPasswordCheckMessage(Password, Level);
+  if (message.empty()) return true;
+  AppMsgBox(message);
   return false;
 }
 

@@ -36,6 +36,9 @@ RUZI_API void qxWriteLog(const std::string& Option, const std::string& Text);
 // True when Password passes the rules of Level (1: none, 2: length, 3: character classes,
 // any other: both); otherwise shows why in a message box (caption "提示") and returns false.
 RUZI_API bool qxCheckPassword(const std::string& Password, int32_t Level);
+// The message qxCheckPassword would show, "" when the password passes (for hosts without a
+// user interface).
+RUZI_API std::string qxPasswordCheckMessage(const std::string& Password, int32_t Level);
 
 // The signed-on operator's number from the reference-data cache's system record (memdata.dll);
 // "" without the cache.
