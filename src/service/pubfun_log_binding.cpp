@@ -13,6 +13,8 @@ namespace {
 // second load only raises the module's reference count, and the module stays loaded).
 std::atomic<void*> module_handle{nullptr};
 std::atomic<PubFunWriteLog> write_log{nullptr};
+std::atomic<PubFunWriteLogNew> write_log_new{nullptr};
+std::atomic<bool> write_log_new_known{false};
 
 void ShutdownPubFun() {
   void* handle = module_handle.load();
@@ -41,8 +43,14 @@ PubFunWriteLog PubFunWriteLogEntry() {
   return entry;
 }
 
+// The module is kept loaded once bound, so its export table cannot change: the answer of the
+// first lookup (the export or its absence) is the answer of every later one.
 PubFunWriteLogNew PubFunWriteLogNewEntry() {
-  return platform::DynamicLibrary::Borrow(PubFunModule()).ExportAs<PubFunWriteLogNew>("qxwritelogNew");
+  if (write_log_new_known.load(std::memory_order_acquire)) return write_log_new.load(std::memory_order_relaxed);
+  auto entry = platform::DynamicLibrary::Borrow(PubFunModule()).ExportAs<PubFunWriteLogNew>("qxwritelogNew");
+  write_log_new.store(entry, std::memory_order_relaxed);
+  write_log_new_known.store(true, std::memory_order_release);
+  return entry;
 }
 
 }  // namespace ruzi

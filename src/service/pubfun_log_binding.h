@@ -11,7 +11,7 @@ using PubFunWriteLogNew = void (*)(const char* text, const char* sub_name, int l
 void* PubFunModule();
 // "qxwritelog", looked up once and kept; raises "qxwritelog函数不存在." when missing.
 PubFunWriteLog PubFunWriteLogEntry();
-// "qxwritelogNew" as the module has it now; nullptr when missing.
+// "qxwritelogNew"; nullptr when the module lacks it.
 PubFunWriteLogNew PubFunWriteLogNewEntry();
 
 }  // namespace ruzi
