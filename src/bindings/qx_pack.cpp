@@ -24,7 +24,10 @@ std::unique_ptr<TQxPackInterface>& InterfaceSlot() {
 }
 
 // Freeing the interface at unload unloads the library.
-const UnitRegistration kUnit{{"record pack", nullptr, nullptr, [] { InterfaceSlot().reset(); }}};
+const UnitRegistration kUnit{{"record pack", nullptr, nullptr, [] {
+                                gQxPackInterface = nullptr;
+                                InterfaceSlot().reset();
+                              }}};
 
 }  // namespace
 
@@ -48,18 +51,25 @@ void* TQxPackInterface::Entry(int ordinal) const {
   return entries_[ordinal - 1];
 }
 
-TQxPackInterface* gQxPackInterface() {
-  static std::once_flag once;
-  std::call_once(once, [] { InterfaceSlot() = std::make_unique<TQxPackInterface>(); });
-  return InterfaceSlot().get();
-}
+TQxPackInterface* gQxPackInterface = nullptr;
 
 namespace {
+
+// Made once, by whichever pack comes first; the packs themselves go through call_once, the
+// exported pointer is for a host that looks at the interface after making a pack.
+TQxPackInterface* QxPackInterface() {
+  static std::once_flag once;
+  std::call_once(once, [] {
+    InterfaceSlot() = std::make_unique<TQxPackInterface>();
+    gQxPackInterface = InterfaceSlot().get();
+  });
+  return InterfaceSlot().get();
+}
 
 // The entry of an ordinal, or nullptr when the library or the entry is missing.
 template <typename Fn>
 Fn EntryAs(int ordinal) {
-  TQxPackInterface* library = gQxPackInterface();
+  TQxPackInterface* library = QxPackInterface();
   return library != nullptr ? library->As<Fn>(ordinal) : nullptr;
 }
 

@@ -6,4 +6,7 @@ namespace ruzi {
 
 template class FileBackedList<TOrderList, int32_t>;
 
+// Out of line, so the class's table and type record live in the library once.
+TFOrderList::~TFOrderList() = default;
+
 }  // namespace ruzi

@@ -6,4 +6,7 @@ namespace ruzi {
 
 template class FileBackedList<TStrOrderList, std::string>;
 
+// Out of line, so the class's table and type record live in the library once.
+TFStrOrderList::~TFStrOrderList() = default;
+
 }  // namespace ruzi

@@ -3,9 +3,12 @@
 #include <algorithm>
 
 #include "foundation/trim.h"
+#include "foundation/write_log_ex.h"
 #include "platform/file_system.h"
 
 namespace ruzi {
+
+int GetLogLevel(const std::string& ini_file) { return GetLogLevel(ini_file, LogWriterSeams::System()); }
 
 int GetLogLevel(const std::string& ini_file, const LogWriterSeams& seams) {
   if (!seams.files->FileExists(ini_file)) return kMinimumLogLevel;

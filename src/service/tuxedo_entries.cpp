@@ -154,7 +154,7 @@ void InitTuxedoEnv() {
   }
 }
 
-int32_t tpinit(void* tpinfo) { return _tpinit ? _tpinit(tpinfo) : -1; }
+int32_t tpinit(tpinfo_t* tpinfo) { return _tpinit ? _tpinit(tpinfo) : -1; }
 int32_t tpterm() { return _tpterm ? _tpterm() : -1; }
 int32_t tpchkauth() { return _tpchkauth ? _tpchkauth() : -1; }
 void tpfree(char* buffer) {

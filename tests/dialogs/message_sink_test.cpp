@@ -28,17 +28,6 @@ TEST(MessageSink, InstalledSinkReceivesAllAndScopeRestoresThePrevious) {
   EXPECT_EQ(outer_seen, "提示:after");
 }
 
-TEST(MessageSink, SetReturnsThePreviousSink) {
-  int calls = 0;
-  MessageSink counting = [&](std::string_view, std::string_view, unsigned) { return ++calls; };
-  MessageSink before = SetMessageSink(counting);
-  EXPECT_FALSE(before);  // the built-in sink was in use
-  EXPECT_EQ(ShowMessageBox("a", "", kMbOk), 1);
-  MessageSink returned = SetMessageSink(before);
-  ASSERT_TRUE(returned);
-  EXPECT_EQ(returned("b", "", kMbOk), 2);
-}
-
 TEST(MessageSink, DefaultButtonFollowsTypeAndDefaultFlag) {
   EXPECT_EQ(DefaultButton(kMbOk), kIdOk);
   EXPECT_EQ(DefaultButton(kMbOkCancel | kMbDefButton2), kIdCancel);

@@ -117,12 +117,6 @@ TEST(Trim, RandomTextsAgainstAByteModel) {
   }
 }
 
-TEST(Gbk, LeadByteRange) {
-  for (int byte = 0; byte < 256; ++byte) {
-    EXPECT_EQ(IsGbkLeadByte(static_cast<char>(byte)), byte >= 0x81 && byte <= 0xFE) << byte;
-  }
-}
-
 TEST(Gbk, RandomTextsBuiltFromKnownCharacters) {
   std::mt19937 random(2);
   for (int round = 0; round < 2000; ++round) {

@@ -129,7 +129,9 @@ TEST(WriteLogDll, ChildLogsAndLeaves) {
 // Runs the child with `lines` lines (and `tail` more once the writer caught up) on `road`;
 // returns the lines found in its file.
 size_t LinesAfterChild(const std::string& road, int lines, int tail = 0) {
-  const std::string folder = testing::FreshTestFolder("write_log_dll_exit");
+  // A folder per test: ctest runs this suite's tests in parallel processes.
+  const std::string folder = testing::FreshTestFolder(
+      std::string("write_log_dll_exit_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
   EXPECT_TRUE(platform::SetEnvironment(kChildFolder, folder));
   platform::SetEnvironment(kChildRoad, road);
   platform::SetEnvironment(kChildLines, std::to_string(lines));

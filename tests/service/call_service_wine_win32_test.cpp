@@ -61,34 +61,23 @@ uint32_t SessionCount(uint16_t port, uint32_t expected) {
   return count;
 }
 
-TEST_F(ServiceCalls, SuccessWarningFailureAndTheDisplayWord) {
+// The verdicts themselves are judged natively; here the server's replies reach them, with the
+// display word, the wrapping and the run type read from the process's environment.
+TEST_F(ServiceCalls, RepliesJudgedWithTheWordsOfTheEnvironment) {
   std::string output;
   EXPECT_EQ(CallService("demo_echo", "<x>1</x>", output), kCallOk);
   EXPECT_EQ(output, "<ErrCode>0</ErrCode><ErrMsg></ErrMsg><Request><x>1</x></Request>");
   EXPECT_EQ(CallService("demo_warn", "", output), kCallWarning);
   EXPECT_EQ(output, "(3)组合持仓接近上限");
-  EXPECT_EQ(CallService("demo_fail", "", output), kCallServiceFailed);
-  EXPECT_EQ(output, "(12)组合单笔委托超过限额: 组合1001");
-
   platform::SetEnvironment("61057value", "单元");
   EXPECT_EQ(CallService("demo_fail", "", output), kCallServiceFailed);
   EXPECT_EQ(output, "(12)组合单笔委托超过限额: 单元1001");  // "单元单" is put back to "组合单"
-  // The success branch uses the word read by the failure branch.
-  EXPECT_EQ(CallService("demo_warn", "", output), kCallWarning);
+  EXPECT_EQ(CallService("demo_warn", "", output), kCallWarning);  // the word read by the failure
   EXPECT_EQ(output, "(3)单元持仓接近上限");
-  // The raw-reply form gives the whole reply on a failure.
-  EXPECT_EQ(CallService("demo_fail", "", output, 0, 30000, false, true), kCallServiceFailed);
-  EXPECT_NE(output.find("<ErrCode>12</ErrCode>"), std::string::npos);
-}
-
-TEST_F(ServiceCalls, WrappingAndTheConventionMessage) {
-  std::string output;
   EXPECT_EQ(CallService("demo_fail", "", output, 30000, true, true), kCallServiceFailed);
-  EXPECT_EQ(output, "<ErrCode>-1</ErrCode><ErrMsg>(12)组合单笔委托超过限额: 组合1001</ErrMsg>");
+  EXPECT_EQ(output, "<ErrCode>-1</ErrCode><ErrMsg>(12)组合单笔委托超过限额: 单元1001</ErrMsg>");
   EXPECT_EQ(CallService("demo_plain", "", output), kCallLocalFailure);
-  EXPECT_EQ(output,
-            "服务demo_plain没有按约定的格式返回信息,无ErrCode或ErrMsg数据项，当前返回值[<l_fund_id>7</"
-            "l_fund_id><vc_fund_name>红利精选组合</vc_fund_name>]");
+  EXPECT_EQ(output.rfind("服务demo_plain没有按约定的格式返回信息", 0), 0u) << output;
   platform::SetEnvironment("QxClientRunType", "2");
   EXPECT_EQ(CallService("demo_plain", "", output), kCallOk);
   EXPECT_EQ(output, "<l_fund_id>7</l_fund_id><vc_fund_name>红利精选组合</vc_fund_name>");
@@ -111,9 +100,6 @@ TEST_F(ServiceCalls, PrefixesAndRiskRenamingAsTheServerSawThem) {
 
 TEST_F(ServiceCalls, FailureTable) {
   std::string output;
-  EXPECT_EQ(CallService("", "", output), kCallLocalFailure);
-  EXPECT_EQ(output, "服务名不能为空");
-
   EXPECT_EQ(CallService("demo_echo", "", output, true, -1, 0, 30000, true), kCallLocalFailure);
   EXPECT_EQ(output.rfind("内存分配失败(tpalloc)!错误号:", 0), 0u) << output;
 

@@ -8,42 +8,31 @@
 #include "service/call_service.h"
 #include "service/reply_convention.h"
 #include "service/tuxedo_connection.h"
+#include "vector_file.h"
 
 namespace ruzi {
 namespace {
 
-TEST(ReplyConvention, ResultCodesAndOutputs) {
-  const std::string ok = "<ErrCode>0</ErrCode><ErrMsg></ErrMsg><data>x</data>";
-  ReplyVerdict verdict = JudgeReply("svc", ok, false, false);
-  EXPECT_EQ(verdict.result, kCallOk);
-  EXPECT_EQ(verdict.output, ok);
-
-  verdict = JudgeReply("svc", ok + "<WarnCode>3</WarnCode><WarnMessage>w</WarnMessage>", false, false);
-  EXPECT_EQ(verdict.result, kCallWarning);
-  EXPECT_EQ(verdict.output, "(3)w");
-
-  // A warning code alone is not a warning.
-  verdict = JudgeReply("svc", ok + "<WarnCode>3</WarnCode>", false, false);
-  EXPECT_EQ(verdict.result, kCallOk);
-
-  const std::string failed = "<ErrCode>12</ErrCode><ErrMsg>组合不存在</ErrMsg>";
-  verdict = JudgeReply("svc", failed, false, false);
-  EXPECT_EQ(verdict.result, kCallServiceFailed);
-  EXPECT_EQ(verdict.output, "(12)组合不存在");
-  EXPECT_EQ(JudgeReply("svc", failed, true, false).output, failed);
-}
-
-TEST(ReplyConvention, ReplyWithoutTheItems) {
-  ReplyVerdict verdict = JudgeReply("svc_x", "<ErrCode>0</ErrCode><data>1</data>", false, false);
-  EXPECT_EQ(verdict.result, kCallLocalFailure);
-  EXPECT_FALSE(verdict.follows_convention);
-  EXPECT_EQ(verdict.output,
-            "服务svc_x没有按约定的格式返回信息,无ErrCode或ErrMsg数据项，当前返回值[<ErrCode>0</ErrCode><data>1</"
-            "data>]");
-  verdict = JudgeReply("svc_x", "plain data", false, true);
-  EXPECT_EQ(verdict.result, kCallOk);
-  EXPECT_EQ(verdict.output, "plain data");
-  EXPECT_EQ(JudgeReply("svc_x", "", false, false).result, kCallLocalFailure);
+TEST(ReplyConvention, KnownAnswers) {
+  auto flag = [](const std::string& text) { return text == "1"; };
+  testing::CheckAnswers("reply_convention.txt", {
+      {"Judge", [&](auto& a) {
+         const ReplyVerdict verdict = JudgeReply(a[0], a[1], flag(a[2]), flag(a[3]));
+         return std::to_string(verdict.result) + "|" + testing::Num(verdict.follows_convention) + "|" + verdict.output;
+       }},
+      {"Risk", [](auto& a) {
+         std::string service = a[0];
+         TransMultRisk(service);
+         return service;
+       }},
+      {"Word", [](auto& a) {
+         std::string text = a[0];
+         SubstituteDisplayWord(text, a[1]);
+         return text;
+       }},
+      {"Wrap", [](auto& a) { return WrapError(std::stoi(a[0]), a[1]); }},
+      {"UserName", [](auto& a) { return MakeUserName(std::stoi(a[0]), a[1]); }},
+  });
 }
 
 // The verdict read through a fully parsed package, as the client reads any tag text.
@@ -80,43 +69,13 @@ TEST(ReplyConvention, RandomRepliesAgreeWithTheParsedPackage) {
   }
 }
 
-TEST(ReplyConvention, RiskServicesGoToTheCombinedOne) {
-  const std::pair<std::string, std::string> cases[] = {{"SVC_RISK_RC", "svc_mult_risk"},
-                                                       {"svc_totalrisk", "svc_mult_risk"},
-                                                       {"Svc_EntsRisk_Rc", "svc_mult_risk"},
-                                                       {"svc_risk", "svc_risk"},
-                                                       {"Svc_Other", "Svc_Other"}};
-  for (auto [service, expected] : cases) {
-    TransMultRisk(service);
-    EXPECT_EQ(service, expected);
-  }
-}
-
-TEST(ReplyConvention, DisplayWordSubstitution) {
-  auto substituted = [](std::string text, std::string_view word) {
-    SubstituteDisplayWord(text, word);
-    return text;
-  };
-  EXPECT_EQ(substituted("(12)组合A与组合B", "账户"), "(12)账户A与账户B");
-  // With the word 单元, "组合单" would read "单元单": it is put back.
-  EXPECT_EQ(substituted("组合单已撤销,组合冻结", "单元"), "组合单已撤销,单元冻结");
-  EXPECT_EQ(substituted("组合", ""), "组合");
-}
-
-TEST(ReplyConvention, ErrorWrapping) {
-  EXPECT_EQ(WrapError(-2, "服务名不能为空"), "<ErrCode>-2</ErrCode><ErrMsg>服务名不能为空</ErrMsg>");
-  EXPECT_EQ(WrapError(5, "<a>%s</a>"), "<ErrCode>5</ErrCode><ErrMsg><a>%s</a></ErrMsg>");
+// An empty service name is refused before any connection, wrapped or not.
+TEST(ReplyConvention, EmptyServiceName) {
   std::string output;
   EXPECT_EQ(CallService("", "abc", output, 30000, true, true), kCallLocalFailure);
   EXPECT_EQ(output, "<ErrCode>-2</ErrCode><ErrMsg>服务名不能为空</ErrMsg>");
   EXPECT_EQ(CallService("", "abc", output, true, 1024, 0, 30000, true), kCallLocalFailure);
   EXPECT_EQ(output, "服务名不能为空");
-}
-
-TEST(ConnectionIdentity, UserNameIsPidAndFileCutTo30) {
-  EXPECT_EQ(MakeUserName(4242, "C:\\apps\\trader.exe"), "4242:trader.exe");
-  EXPECT_EQ(MakeUserName(4242, "/opt/trader"), "4242:trader");
-  EXPECT_EQ(MakeUserName(123456, "C:\\x\\a_very_long_executable_file_name.exe"), "123456:a_very_long_executable_");
 }
 
 TEST(ConnectionType, DefaultsToPerCall) {

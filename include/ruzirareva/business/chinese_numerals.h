@@ -1,6 +1,7 @@
 #pragma once
 // Amounts in formal Chinese capital numerals, the form vouchers and confirmations print
-// because a stroke cannot be added to it: 1234.56 is "壹仟贰佰叁拾肆点伍陆".
+// because a stroke cannot be added to it: 1234.56 is "壹仟贰佰叁拾肆点伍陆". Any thread may
+// call it.
 #include <string>
 
 #include "ruzirareva/export.h"

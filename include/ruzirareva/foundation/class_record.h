@@ -1,6 +1,7 @@
 #pragma once
 // A class's name and parent, kept in a static record per class so that ClassName() and
-// InheritsFrom() work across module boundaries, where each DLL carries its own RTTI.
+// InheritsFrom() work across module boundaries, where each DLL carries its own RTTI. The records
+// are constants made before main; any thread may read them.
 #include <cstring>
 #include <string>
 

@@ -1,5 +1,6 @@
 #pragma once
-// Thousands-separated number texts of the client's forms and reports.
+// Thousands-separated number texts of the client's forms and reports. Pure functions: any thread
+// may call them.
 #include <cstdint>
 #include <string>
 #include <string_view>

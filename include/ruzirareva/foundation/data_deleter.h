@@ -1,7 +1,7 @@
 #pragma once
 // Containers that keep untyped data blocks release them through the deleter they were given,
 // so a block always goes back the way it was allocated. An empty deleter leaves the blocks to
-// their owner.
+// their owner. A deleter runs on whichever thread releases the block.
 #include <functional>
 
 namespace ruzi {

@@ -1,6 +1,7 @@
 #pragma once
 // The date-time type of the client: a double counting days since 1899-12-30, the time of day
-// as the fraction. Valid dates run from 0001-01-01 to 9999-12-31.
+// as the fraction. Valid dates run from 0001-01-01 to 9999-12-31. Pure functions: any thread may
+// call them.
 #include <optional>
 
 #include "ruzirareva/export.h"

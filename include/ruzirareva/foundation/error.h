@@ -1,6 +1,6 @@
 #pragma once
 // The one exception type of the library: readers, writers, loaders and the tree throw it
-// with the exact (GBK) message their callers show.
+// with the exact (GBK) message their callers show. Thrown and caught on any thread.
 #include <stdexcept>
 #include <string>
 

@@ -4,7 +4,8 @@
 // as a format version and puts aside a file written under another version.
 //
 // File: line 1 the version in decimal, then one entry per line in ascending key order, lines
-// ended by CR LF.
+// ended by CR LF. Load, Save and Clear take the list's lock; threads that share a list bracket its
+// other calls with Lock/UnLock.
 #include <cstdint>
 #include <functional>
 #include <string>

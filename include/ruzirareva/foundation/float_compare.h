@@ -1,7 +1,7 @@
 #pragma once
 // Tolerant comparisons of amounts and prices. The epsilon follows the first operand: 1e-5
 // when it exceeds 10, else 1e-9 (negative values included). FLessThan(A, B) is
-// FMoreThan(B, A), so there the epsilon follows B.
+// FMoreThan(B, A), so there the epsilon follows B. Pure functions: any thread may call them.
 #include "ruzirareva/export.h"
 
 

@@ -7,7 +7,8 @@
 //   digits.
 // - Fixed: `digits` decimals ("-1234.50"). Number: the same with thousands separators.
 // - Currency: Number with the currency sign in front ("￥1,234.50", "￥-1,234.50").
-// Values too large for fixed notation (more than 18 integer digits) are written as Exponent.
+// Values too large for fixed notation (more than 18 integer digits) are written as Exponent. Pure
+// functions: any thread may call them.
 #include <string>
 #include <string_view>
 

@@ -2,7 +2,7 @@
 // Format: the directives "%s", "%d", "%5d", "%0:s" (argument index), "%.*f", "%x", "%u", "%e",
 // "%g", "%n", "%m", "%p", with widths, precisions and "*". Arguments are a typed list checked against the
 // directives at run time; a bad directive or a mismatch throws FormatError. The decimal
-// separator is always ".".
+// separator is always ".". Pure functions: any thread may call them.
 #include <cstdint>
 #include <initializer_list>
 #include <span>

@@ -5,7 +5,8 @@
 // followed by zeros writes a scientific exponent, text in quotes and every other character is
 // copied. Up to three sections separated by ";" serve positive, negative and zero values; the
 // negative section carries its own sign. Values are rounded half away from zero to 15
-// significant digits and to the picture's decimals. An empty picture gives FloatToStr.
+// significant digits and to the picture's decimals. An empty picture gives FloatToStr. Pure
+// functions: any thread may call them.
 #include <string>
 #include <string_view>
 

@@ -1,6 +1,7 @@
 #pragma once
 // Double-byte awareness for GBK text. The lead-byte range is fixed (0x81 to 0xFE) rather than
-// taken from the process code page, so results do not depend on the machine's locale.
+// taken from the process code page, so results do not depend on the machine's locale. Pure
+// functions: any thread may call them.
 #include <cstddef>
 #include <string_view>
 

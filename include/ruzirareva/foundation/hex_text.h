@@ -1,5 +1,5 @@
 #pragma once
-// Bytes as hex text and back.
+// Bytes as hex text and back. Pure functions: any thread may call them.
 #include <string>
 #include <string_view>
 

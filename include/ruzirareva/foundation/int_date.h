@@ -1,6 +1,6 @@
 #pragma once
 // The integer forms in which dates (yyyymmdd) and times (hhnnss) cross the service interface,
-// converted by arithmetic on their digits.
+// converted by arithmetic on their digits. Pure functions: any thread may call them.
 #include <cstdint>
 #include <string>
 #include <string_view>

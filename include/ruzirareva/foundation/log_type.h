@@ -1,6 +1,7 @@
 #pragma once
 // TLogType: the program area a log line is tagged with. The names are part of the interface
-// (CommandToString prints them), so they keep their original spelling, prefix and all.
+// (CommandToString prints them), so they keep their original spelling, prefix and all. Constants
+// and pure functions: any thread may call them.
 #include <cstdint>
 #include <string>
 #include <string_view>

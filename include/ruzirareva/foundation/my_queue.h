@@ -1,7 +1,8 @@
 #pragma once
 // TMyQueue: a first-in first-out queue of caller-allocated blocks that any number of threads
 // may push to and pop from. Blocks still queued when it is cleared or destroyed go to the
-// queue's deleter.
+// queue's deleter. Clear and the destructor belong to the queue's owner, once no other thread uses
+// it.
 #include <atomic>
 #include <cstddef>
 #include <cstdint>

@@ -1,5 +1,5 @@
 #pragma once
-// Number texts as the client's forms hand them over.
+// Number texts as the client's forms hand them over. Pure functions: any thread may call them.
 #include <cstdint>
 #include <string_view>
 

@@ -1,6 +1,7 @@
 #pragma once
 // TOrderList: a map from a signed 64-bit key to an untyped data block, sorted for binary search
-// and chained as a doubly linked list. Data blocks are released by the list's deleter.
+// and chained as a doubly linked list. Data blocks are released by the list's deleter. The list has
+// no lock of its own in its map calls: threads that share one bracket them with Lock/UnLock.
 #include <cstdint>
 
 #include "ruzirareva/export.h"

@@ -1,7 +1,8 @@
 #pragma once
 // The root of objects that can copy themselves into one another. Assign asks the source to
 // AssignTo this object; when neither side knows the other, the copy fails with the system's
-// "Cannot assign" message.
+// "Cannot assign" message. Not thread-safe: an object and the objects it is copied to belong to one
+// thread at a time.
 #include <string>
 
 #include "ruzirareva/export.h"

@@ -3,7 +3,8 @@
 // Patterns, in this order, each replaced everywhere with ASCII case ignored: "YYYYMMDD",
 // "YYYY-MM-DD", "YYYY.MM.DD", "YYYY年MM月DD日", "YYMMDD", "YY-MM-DD", "YY.MM.DD",
 // "YY年MM月DD日", "MMDD", "MM-DD", "MM.DD", "MM月DD日"; then every remaining "MDD" becomes
-// the month as one hex digit (1-9, A, B, C) and the two-digit day.
+// the month as one hex digit (1-9, A, B, C) and the two-digit day. Pure functions: any thread may
+// call them.
 #include <cstdint>
 #include <string>
 #include <string_view>

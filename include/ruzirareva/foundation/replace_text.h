@@ -1,7 +1,7 @@
 #pragma once
 // Replacement that never starts a match on the second byte of a GBK character: every
 // occurrence of `old_text`, left to right and not overlapping. An empty `old_text` leaves the
-// text unchanged.
+// text unchanged. Pure functions: any thread may call them.
 #include <string>
 #include <string_view>
 

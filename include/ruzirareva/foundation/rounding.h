@@ -1,6 +1,6 @@
 #pragma once
 // Rounding of amounts with the small nudges the client has always applied, so that values
-// such as 2.9999999 or 1.005 land where a person expects.
+// such as 2.9999999 or 1.005 land where a person expects. Pure functions: any thread may call them.
 #include <cstdint>
 
 #include "ruzirareva/export.h"

@@ -1,6 +1,7 @@
 #pragma once
 // Sizes stored at 100 % and shown at the screen's zoom rate, which the host executable
-// reports through its export "GetZoomRate" (100 when it has none).
+// reports through its export "GetZoomRate" (100 when it has none). Any thread may call them; the
+// rate is asked of the executable on each call.
 #include "ruzirareva/export.h"
 
 

@@ -6,7 +6,7 @@
 // - floats: blanks around, an optional sign, digits with an optional "." fraction and an
 //   optional exponent ("1.5E-3"); the decimal separator is always "."; no thousands separators.
 // The throwing forms raise ConvertError with the text in the message; the Try forms return
-// nothing instead.
+// nothing instead. Pure functions: any thread may call them.
 #include <cstdint>
 #include <optional>
 #include <string_view>

@@ -1,7 +1,8 @@
 #pragma once
 // Questions to the operating system that forms and logs put into their texts.
 // (<windows.h> turns GetComputerName into GetComputerNameA: files that include it call
-// these through the platform layer instead.)
+// these through the platform layer instead.) Any thread may call them; GetWinErrMsg reports the
+// calling thread's last error.
 #include <string>
 
 #include "ruzirareva/export.h"

@@ -1,6 +1,6 @@
 #pragma once
 // Token and marker helpers over GBK byte strings. Searches are case-sensitive; an empty
-// separator or marker is never found.
+// separator or marker is never found. Pure functions: any thread may call them.
 #include <string>
 #include <string_view>
 #include <vector>

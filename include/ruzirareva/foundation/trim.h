@@ -1,6 +1,7 @@
 #pragma once
 // Trimming as the client has always done it: every byte up to and including the blank (control
 // characters too) counts as white space. GBK bytes are all above 0x80, so they are never trimmed.
+// Pure functions: any thread may call them.
 #include <string>
 #include <string_view>
 

@@ -83,4 +83,8 @@ class RUZI_API TqxWriteLogEx {
   std::atomic<bool> shut_down_{false};
 };
 
+// The threshold a configuration file sets: 5 without the file, else key "LogLevel" of section
+// "common" (5 when absent), raised to 5 when smaller.
+RUZI_API int GetLogLevel(const std::string& ini_file);
+
 }  // namespace ruzi

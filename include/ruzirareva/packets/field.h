@@ -1,6 +1,7 @@
 #pragma once
 // One value of an opened section packet: a pointer to its NUL-terminated text inside the
-// reader's buffer. Valid only while the reader lives and until its next Open.
+// reader's buffer. Valid only while the reader lives and until its next Open. A field belongs to
+// the thread that reads its packet.
 #include <cstdint>
 #include <string>
 #include <string_view>

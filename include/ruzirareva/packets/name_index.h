@@ -3,7 +3,8 @@
 // one flat array holding each item's pointer beside its name's hash. An item is found or placed
 // with one probe into nearby memory; a node-based map chased two pointers and allocated a node
 // per name, which was most of the cost of parsing a text of many items. The index does not own
-// the items; an item's Name must not change while it is indexed.
+// the items; an item's Name must not change while it is indexed. Not thread-safe: an index belongs
+// to the thread of the object that holds it.
 #include <cstddef>
 #include <cstdint>
 #include <functional>

@@ -5,7 +5,7 @@
 // can hand Buffer() on as a C string (it usually travels as the value of a tagged item).
 //
 // Per section: SetRange, the column names, then the values row by row; CheckBuffer at the end
-// verifies every section's counts.
+// verifies every section's counts. Not thread-safe: a pack belongs to one thread at a time.
 #include <cstdint>
 #include <cstring>
 #include <memory>

@@ -1,5 +1,6 @@
 #pragma once
-// A section packet writer that remembers a current section, so a caller works with one object.
+// A section packet writer that remembers a current section, so a caller works with one object. Not
+// thread-safe: a pack belongs to one thread at a time.
 #include "ruzirareva/export.h"
 #include "ruzirareva/packets/pack.h"
 

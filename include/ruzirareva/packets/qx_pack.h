@@ -2,7 +2,8 @@
 // A record pack of qxPack.dll, bound by ordinals 1 to 35. The library is loaded once per process
 // by the first TQxPack; when it is missing the user is told once and every call fails cleanly.
 // Getters and setters return the library's failure flag: true means the library reported a
-// failure (it answers 0 for success).
+// failure (it answers 0 for success). A pack belongs to one thread at a time; the process's
+// interface is made once and only read afterwards.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -41,8 +42,9 @@ class RUZI_API TQxPackInterface {
   void* entries_[kEntryCount] = {};
 };
 
-// The process's interface, created by the first TQxPack and kept to the end of the process.
-RUZI_API TQxPackInterface* gQxPackInterface();
+// The process's interface: nullptr until the first TQxPack creates it, then kept until the
+// library unloads.
+extern RUZI_API TQxPackInterface* gQxPackInterface;
 
 // A component: its owner, when given, frees it. One pack belongs to one thread at a time.
 class RUZI_API TQxPack : public TComponent {

@@ -2,7 +2,7 @@
 // The text form of a record pack (see docs/record-pack-format.md): a header line of field
 // names, then one line per row, cells separated by TAB, every line ended by LF. Inside a cell
 // "\t", "\n", "\r" and "\\" stand for TAB, LF, CR and backslash; every other byte (GBK text
-// included) stands for itself.
+// included) stands for itself. Pure functions: any thread may call them.
 #include <optional>
 #include <string>
 #include <string_view>

@@ -2,7 +2,8 @@
 // The tagged text of requests and replies: "<name>value</name>" items written end to end, as
 // in <ErrCode>0</ErrCode><ErrMsg></ErrMsg>. Nothing is escaped: a value may hold tags of its
 // own (a nested package), since the first matching closing tag ends it. Names are unique and
-// compared byte for byte; adding an existing name replaces its value where it stands.
+// compared byte for byte; adding an existing name replaces its value where it stands. Not
+// thread-safe: a package belongs to one thread at a time.
 #include <cstdint>
 #include <memory>
 #include <string>

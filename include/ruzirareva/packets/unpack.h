@@ -2,7 +2,8 @@
 // Reader of section packets (the writer is TPack). Open parses in place: every separator is
 // replaced by NUL and each item becomes a TField pointing into the text, so reading a packet
 // costs one pass and one pointer per item. Each section offers a cursor over its rows; the
-// first row is record number 1.
+// first row is record number 1. Not thread-safe: a reader and its fields belong to one thread at a
+// time.
 #include <cstdint>
 #include <memory>
 #include <string>

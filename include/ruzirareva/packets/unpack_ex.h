@@ -1,5 +1,6 @@
 #pragma once
-// A section packet reader that remembers a current section, so a caller works with one object.
+// A section packet reader that remembers a current section, so a caller works with one object. Not
+// thread-safe: a reader and its fields belong to one thread at a time.
 #include "ruzirareva/export.h"
 #include "ruzirareva/packets/unpack.h"
 

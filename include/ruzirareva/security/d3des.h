@@ -1,7 +1,8 @@
 #pragma once
 // The process-wide DES engine: three key schedules (first, second and third pass) that the
 // double-block mode runs through. Whoever sets schedules and runs blocks holds
-// DesEngineLock() from key set-up to output; the lock may be taken again on the same thread.
+// DesEngineLock() from key set-up to output; the lock may be taken again on the same thread. Any
+// thread may use the engine while it holds the lock.
 #include <cstdint>
 #include <mutex>
 

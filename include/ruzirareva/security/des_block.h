@@ -1,5 +1,6 @@
 #pragma once
-// The DES block function (FIPS 46-3) on one 64-bit block under one key schedule.
+// The DES block function (FIPS 46-3) on one 64-bit block under one key schedule. Pure functions on
+// the caller's schedule: any thread may call them.
 #include <cstdint>
 
 #include "ruzirareva/export.h"

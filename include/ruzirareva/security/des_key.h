@@ -1,6 +1,7 @@
 #pragma once
 // The working key of a key type (1 to 4) and a short key string: always 15 bytes, built when
-// needed and never stored. The constants it mixes in are listed in docs/crypto-keys.md.
+// needed and never stored. The constants it mixes in are listed in docs/crypto-keys.md. Any thread
+// may call it.
 #include <string>
 #include <string_view>
 

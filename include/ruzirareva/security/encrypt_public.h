@@ -2,7 +2,8 @@
 // The encryption facade the client's modules call: SM4 or the DES password cipher chosen by
 // the host, a per-call TEncryptType and the user's registry switch, under a working key built
 // from a key type and a short key string. Failures throw ruzi::Error with the message shown
-// to the user.
+// to the user. Any thread may call them: the DES password cipher holds the engine's lock, the rest
+// keeps no shared state.
 #include <string>
 #include <string_view>
 

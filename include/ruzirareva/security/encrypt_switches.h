@@ -1,6 +1,7 @@
 #pragma once
 // The two switches of the encryption facade: the user's registry value that turns enciphering
-// off, and the host executable's choice of the national ciphers.
+// off, and the host executable's choice of the national ciphers. Any thread may call them; two
+// first calls at once may both ask the executable and keep the same answer.
 #include "ruzirareva/export.h"
 
 namespace ruzi {

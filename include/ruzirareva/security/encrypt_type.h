@@ -1,4 +1,5 @@
 #pragma once
+// TEncryptType: whether one call of the encryption facade enciphers. Any thread may use it.
 #include <cstdint>
 
 namespace ruzi {

@@ -1,4 +1,7 @@
 #pragma once
+// Setting an environment variable for the whole machine, as an installer of the client does.
+// Any thread may call it; it returns once every top-level window has answered the broadcast
+// or timed out.
 #include <string_view>
 
 #include "ruzirareva/export.h"

@@ -1,7 +1,8 @@
 #pragma once
 // The 16-byte password cipher on the DES engine (double-block mode under a key derived from a
 // short key string). Arguments are zero-terminated byte strings; both hold the engine's lock
-// from key set-up to output and leave the password's schedule loaded in the engine.
+// from key set-up to output and leave the password's schedule loaded in the engine. Any thread may
+// call them.
 #include "ruzirareva/export.h"
 
 namespace ruzi {

@@ -1,6 +1,6 @@
 #pragma once
 // Wiping of key and plaintext copies once they are no longer needed, in a way the optimiser
-// cannot drop as a dead store.
+// cannot drop as a dead store. Any thread may call them on memory it owns.
 #include <cstddef>
 #include <string>
 

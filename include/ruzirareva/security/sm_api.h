@@ -1,6 +1,6 @@
 #pragma once
 // The national-cipher block layer: SM4 in ECB mode and SM3 over raw buffers, with integer
-// results instead of exceptions.
+// results instead of exceptions. Pure functions: any thread may call them.
 #include "ruzirareva/export.h"
 
 namespace ruzi {

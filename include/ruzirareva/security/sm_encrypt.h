@@ -1,7 +1,8 @@
 #pragma once
 // String-level ciphers and digests: SM4 and the DES password cipher on byte strings with a
 // fixed zero fill and hex text out, SM3 digests of strings and files. Failures throw
-// ruzi::Error with the message the callers show.
+// ruzi::Error with the message the callers show. Any thread may call them (the DES path holds the
+// engine's lock).
 #include <string>
 #include <string_view>
 

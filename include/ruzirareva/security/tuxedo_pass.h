@@ -1,6 +1,7 @@
 #pragma once
 // Hand-over of the middleware sign-on to the connection start through the process
-// environment ("tuxedo_name", "tuxedo_pass"; names are case-insensitive there).
+// environment ("tuxedo_name", "tuxedo_pass"; names are case-insensitive there). Any thread may call
+// them; the environment is the process's, so a change is seen at once by every thread.
 #include <string>
 #include <string_view>
 

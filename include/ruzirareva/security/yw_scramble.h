@@ -1,5 +1,6 @@
 #pragma once
-// A reversible scrambling of short texts into upper-case hex (not a cipher).
+// A reversible scrambling of short texts into upper-case hex (not a cipher). Pure functions: any
+// thread may call them.
 #include <string>
 #include <string_view>
 

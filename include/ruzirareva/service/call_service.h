@@ -1,7 +1,9 @@
 #pragma once
 // Calling a back-end service by name (or numeric id) with a tag-text request: connection per
 // call or kept open, one reconnect after a lost connection, the risk-check redirection, the
-// organisation and department prefixes, the reply convention and its result codes.
+// organisation and department prefixes, the reply convention and its result codes. Any thread may
+// call: each call runs on the caller's own middleware context, and only the router calls are
+// serialised.
 #include <cstdint>
 #include <string>
 
@@ -16,13 +18,16 @@ inline constexpr int32_t kCallServiceFailed = -1;
 inline constexpr int32_t kCallLocalFailure = -2;
 inline constexpr int32_t kCallTimeout = -3;
 
+// One of the result codes above; Output: the reply text (0), "(code)warning" (1), else the message.
 RUZI_API int32_t CallService(const std::string& Svc, const std::string& Input, std::string& Output, int32_t TimeOut = 30000,
                     bool XmlError = false, bool Flag = true);
 // Reserved has no effect; a service failure gives the whole reply text.
 RUZI_API int32_t CallService(const std::string& Svc, const std::string& Input, std::string& Output, int32_t Reserved,
                     int32_t TimeOut, bool XmlError, bool Flag);
+// FuncNo, in decimal, names the service through the client's id entry. Reserved has no effect.
 RUZI_API int32_t CallServiceId(int32_t FuncNo, const std::string& Input, std::string& Output, int32_t Reserved,
                       int32_t TimeOut, bool XmlError, bool Flag);
+// The same, except that a service failure gives the whole reply text.
 RUZI_API int32_t CallServiceId(int32_t FuncNo, const std::string& Input, std::string& Output, int32_t TimeOut,
                       bool XmlError, bool Flag);
 // The eight-argument form: no wrapping, no id path, no display-word substitution.

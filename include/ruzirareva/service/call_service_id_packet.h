@@ -1,7 +1,8 @@
 #pragma once
 // Calling a back-end function by number with an SDK packet, through the private client's
 // tpcallSvrIdEx; the reply comes back as an SDK reader. (The text forms of CallServiceId are
-// in call_service.h.)
+// in call_service.h.) Any thread may call it, with a packer and a reader of its own, on the
+// caller's middleware context.
 #include <cstdint>
 #include <string>
 

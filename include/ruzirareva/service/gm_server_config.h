@@ -2,7 +2,8 @@
 // The national-cipher (GM) settings of the servers in the client's server configuration file:
 // which SDK build the file asks for, and a server's connection parameters for either build.
 // Sections whose names contain ".ini" are not servers. A missing file or server gives empty
-// outputs (or type 0), without a message.
+// outputs (or type 0), without a message. Any thread may call them; the file is read afresh on each
+// call.
 #include <cstdint>
 #include <string>
 

@@ -1,6 +1,7 @@
 #pragma once
 // Making and releasing the SDK's packers and readers for function-number calls and server
-// selection. No state: every object belongs to the caller until released here.
+// selection. No state: every object belongs to the caller until released here. Any thread may call
+// them; a packer or reader is used by one thread at a time.
 #include <cstdint>
 
 #include "ruzirareva/export.h"

@@ -1,7 +1,8 @@
 #pragma once
 // Choosing a back-end server by measuring every one at once through the SDK: per server its
 // network delay, its number of connections and an error number; the one with the smallest
-// delay (mode 0) or the fewest connections (any other mode) wins.
+// delay (mode 0) or the fewest connections (any other mode) wins. Any thread may call them; the
+// packers and records of a measurement are the call's own.
 #include <cstdint>
 #include <memory>
 #include <span>

@@ -1,28 +1,17 @@
 #pragma once
 // Opening a connection to the middleware for the calling thread, the client identity it signs
-// on with, and the connection-type switch the service calls follow.
+// on with, and the connection-type switch the service calls follow. Any thread may open its own
+// connection; the identity is built once, by the first connection start, and only read afterwards.
 #include <cstdint>
 #include <mutex>
 #include <string>
 
 #include "ruzirareva/export.h"
+#include "ruzirareva/service/tuxedo_entries.h"
 
 namespace ruzi {
 
 class TqxWriteLogEx;
-
-// The TPINIT record as far as the library fills it.
-struct tpinfo_t {
-  char usrname[32];
-  char cltname[32];
-  char passwd[32];
-  char grpname[32];
-  int32_t flags;
-};
-static_assert(offsetof(tpinfo_t, cltname) == 32 && offsetof(tpinfo_t, passwd) == 64 &&
-              offsetof(tpinfo_t, flags) == 128);
-
-inline constexpr int32_t kTpMultiContexts = 32;
 
 // Unit state, process-wide.
 extern RUZI_API std::string User_Name;

@@ -3,7 +3,10 @@
 // entries come from wtuxws32.dll wherever the system finds it; the extended ones only from a
 // private copy beside the executable; the two context entries from the context library.
 // An entry is nullptr while unbound. The forwarders pass their arguments through unchanged;
-// called with an unbound entry they report a failure instead (-1, nullptr, or nothing).
+// called with an unbound entry they report a failure instead (-1, nullptr, or nothing). The table
+// is written only while the library starts and unloads; any thread may call the forwarders, each on
+// its own context.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -11,7 +14,22 @@
 
 namespace ruzi {
 
-using TpInitFn = int32_t (*)(void* tpinfo);
+// The TPINIT record as far as the library fills it; the client allocates it (tpalloc
+// "TPINIT", 256 bytes), so the bytes after flags are the client's.
+struct tpinfo_t {
+  char usrname[32];
+  char cltname[32];
+  char passwd[32];
+  char grpname[32];
+  int32_t flags;
+};
+static_assert(offsetof(tpinfo_t, cltname) == 32 && offsetof(tpinfo_t, passwd) == 64 &&
+              offsetof(tpinfo_t, flags) == 128);
+
+// The flags value that asks the client for one context per thread.
+inline constexpr int32_t kTpMultiContexts = 32;
+
+using TpInitFn = int32_t (*)(tpinfo_t* tpinfo);
 using TpVoidStatusFn = int32_t (*)();
 using TpFreeFn = void (*)(char* buffer);
 using TpFreeExFn = void (*)(char* buffer, int32_t length);
@@ -89,7 +107,7 @@ RUZI_API bool PrivateClientCopyExists();
 RUZI_API std::string PrivateClientCopyPath();
 
 // Forwarders.
-RUZI_API int32_t tpinit(void* tpinfo);
+RUZI_API int32_t tpinit(tpinfo_t* tpinfo);
 RUZI_API int32_t tpterm();
 RUZI_API int32_t tpchkauth();
 RUZI_API void tpfree(char* buffer);

@@ -3,7 +3,8 @@
 // entry on its first call, from the copy of the SDK the GM type chooses at that moment, and
 // forwards the call unchanged; an entry once bound stays bound where it was. A library or an
 // entry that cannot be found throws ruzi::Error "Library not found: <library>" or
-// "Function not found: <library>.<entry>".
+// "Function not found: <library>.<entry>". Any thread may call the factories; two threads binding
+// one entry at once store the same address.
 #include <cstdint>
 #include <string>
 #include <string_view>

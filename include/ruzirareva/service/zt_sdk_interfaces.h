@@ -2,7 +2,8 @@
 // The middleware SDK's interfaces as the library declares them: tables of operations in a
 // fixed slot order, called with the object as first argument. The order is the contract
 // between the library and ztsdk.dll; new operations only ever go at the end. No virtual
-// destructor: it would take slots. Objects free themselves on their last Release.
+// destructor: it would take slots. Objects free themselves on their last Release. An SDK object is
+// used by one thread at a time.
 #include <cstdint>
 
 namespace ruzi {

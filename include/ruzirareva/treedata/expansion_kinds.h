@@ -1,5 +1,6 @@
 #pragma once
-// What a tree node's expansion may be, and the operations that change what it shows.
+// What a tree node's expansion may be, and the operations that change what it shows. Constants
+// only.
 #include <cstdint>
 
 namespace ruzi {

@@ -1,7 +1,7 @@
 #pragma once
 // The tree's events: a code address and the object it is called for, like every event of the
 // library, so a handler crosses a module boundary as two plain pointers. An event without code
-// is not called.
+// is not called. Events are called on the thread that changes or sorts the tree.
 #include <cstdint>
 
 namespace ruzi {

@@ -1,6 +1,7 @@
 #pragma once
 // What every node of one tree shares: created and freed by the root, reached from each node
-// through its TreeInfo. The root's row cache lives here too, so nodes stay lean.
+// through its TreeInfo. The root's row cache lives here too, so nodes stay lean. Not thread-safe:
+// the record belongs to the thread that builds its tree.
 #include <cstdint>
 
 #include "ruzirareva/treedata/expansion_kinds.h"

@@ -125,19 +125,6 @@ TEST_F(ClientConnection, ServerKilledDuringACallEndsTheCallAtOnce) {
   EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count(), 10000);
 }
 
-TEST_F(ClientConnection, DroppedConnectionIsReopenedAndTheCallRepeated) {
-  UseFixtureServer();
-  ASSERT_EQ(SignOn(), 0);
-  const std::string request = "<m>drop-" + std::to_string(GetTickCount()) + "</m>";
-  TextCall first = CallText("demo_drop_once", request);
-  EXPECT_EQ(first.error_number, 12);
-  // What the library does on 12: end the context, sign on again, repeat once.
-  c.tpterm();
-  ASSERT_EQ(SignOn(), 0);
-  TextCall repeated = CallText("demo_drop_once", request);
-  EXPECT_EQ(repeated.status, 0) << repeated.error_text;
-}
-
 TEST_F(ClientConnection, LateReplyOfATimedOutCallIsDropped) {
   PrivateServer server("late-reply");
   platform::SetEnvironment("WSNADDR", server.Address());

@@ -25,7 +25,7 @@ TEST(QxPackMissing, OneMessageThenCleanFailures) {
   EXPECT_EQ(text, "未找到qxPack.dll文件！TQxPack无法工作！");
   EXPECT_EQ(caption, "错误");
   EXPECT_EQ(flags, kMbOk | kMbIconExclamation);
-  EXPECT_FALSE(gQxPackInterface()->Loaded());
+  EXPECT_FALSE(gQxPackInterface->Loaded());
   EXPECT_EQ(first.Handle(), nullptr);
 
   EXPECT_NE(first.ParseData("a\n1\n"), 0);

@@ -173,43 +173,4 @@ void ExpectSameTable(const TableModel& table, const sdk::PacketReader& reader, c
   }
 }
 
-void ExpectSameTable(const TableModel& table, sdk::IF2UnPacker* reader, const std::string& where) {
-  SCOPED_TRACE(where);
-  ASSERT_NE(reader, nullptr);
-  ASSERT_EQ(reader->Version(), table.version);
-  EXPECT_EQ(reader->ReturnCode(), table.return_code);
-  ASSERT_EQ(reader->FieldCount(), static_cast<int32_t>(table.fields.size()));
-  ASSERT_EQ(reader->RowCount(), static_cast<int32_t>(table.rows.size()));
-  for (size_t c = 0; c < table.fields.size(); ++c) {
-    const auto column = static_cast<int32_t>(c);
-    EXPECT_STREQ(reader->FieldName(column), table.fields[c].name.c_str());
-    EXPECT_EQ(reader->FieldType(column), table.fields[c].type);
-    EXPECT_EQ(reader->FieldWidth(column), table.fields[c].width);
-    EXPECT_EQ(reader->FieldScale(column), table.fields[c].scale);
-  }
-  reader->GoFirst();
-  for (size_t r = 0; r < table.rows.size(); ++r) {
-    ASSERT_FALSE(reader->IsEof());
-    EXPECT_EQ(reader->CurrentRow(), static_cast<int32_t>(r));
-    for (size_t c = 0; c < table.fields.size(); ++c) {
-      const ModelValue& value = table.rows[r][c];
-      const char* name = table.fields[c].name.c_str();
-      switch (table.fields[c].type) {
-        case 'I': EXPECT_EQ(reader->IntByName(name), value.number); break;
-        case 'F': EXPECT_TRUE(SameDouble(reader->DoubleByName(name), value.real)); break;
-        case 'C': EXPECT_EQ(reader->CharByName(name), value.letter); break;
-        case 'S': EXPECT_STREQ(reader->StrByName(name), value.bytes.c_str()); break;
-        default: {
-          int32_t length = -1;
-          const void* bytes = reader->RawByName(name, &length);
-          ASSERT_EQ(length, static_cast<int32_t>(value.bytes.size()));
-          EXPECT_EQ(std::memcmp(bytes, value.bytes.data(), value.bytes.size()), 0);
-        }
-      }
-    }
-    reader->NextRow();
-  }
-  EXPECT_TRUE(reader->IsEof());
-}
-
 }  // namespace ruzi::testing

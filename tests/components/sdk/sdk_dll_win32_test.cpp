@@ -2,10 +2,8 @@
 // through raw offsets, and the two national-cipher copies as separate modules.
 #include <gtest/gtest.h>
 
-#include <random>
 #include <set>
 
-#include "random_table.h"
 #include "sdk_entries_win32.h"
 
 namespace ruzi::testing {
@@ -47,30 +45,6 @@ TEST(SdkDll, SlotsCalledThroughRawOffsets) {
     }
     CheckReferenceCounts(entries);
     CheckReaderOverCallerBuffer(entries);
-  }
-}
-
-TEST(SdkDll, RandomTablesWrittenByOneCopyAreReadByAnother) {
-  platform::DynamicLibrary plain = LoadSdk("");
-  platform::DynamicLibrary geer = LoadSdk("geer_gm\\");
-  using NewPackerFn = sdk::IF2Packer* (*)(int32_t);
-  using NewReaderFn = sdk::IF2UnPacker* (*)(void*, uint32_t);
-  auto new_packer = geer.ExportAs<NewPackerFn>("NewPacker");
-  auto new_reader = plain.ExportAs<NewReaderFn>("NewUnPacker");
-  auto new_reader_v1 = plain.ExportAs<NewReaderFn>("NewUnPackerV1");
-  ASSERT_TRUE(new_packer && new_reader && new_reader_v1);
-  std::mt19937 random(3);
-  for (int round = 0; round < 40; ++round) {
-    for (int version : {1, 2}) {
-      TableModel table = RandomTable(random, version, 20);
-      sdk::IF2Packer* packer = new_packer(version);
-      WriteTable(table, packer);
-      sdk::IF2UnPacker* reader = (version == 1 ? new_reader_v1 : new_reader)(packer->PackBuffer(),
-                                                                              static_cast<uint32_t>(packer->PackLength()));
-      ExpectSameTable(table, reader, "round " + std::to_string(round));
-      if (reader != nullptr) reader->Release();
-      packer->Release();
-    }
   }
 }
 

@@ -35,23 +35,26 @@ TEST(SdkObjects, ReferenceCountsAndThePackersReader) { CheckReferenceCounts(Link
 
 TEST(SdkObjects, ReaderOverACallersBufferReadsItInPlace) { CheckReaderOverCallerBuffer(LinkedEntries()); }
 
-TEST(SdkObjects, RandomTablesRoundTripThroughPackerAndReaders) {
+// The packer puts every value through the codec: its bytes are the codec writer's, and the
+// reader over a copy of them reads what the codec reads.
+TEST(SdkObjects, RandomTablesThroughThePackerGiveTheCodecsBytes) {
   std::mt19937 random(42);
   for (int round = 0; round < 100; ++round) {
     for (int version : {1, 2}) {
       TableModel table = RandomTable(random, version, 30);
       IF2Packer* packer = NewPacker(version);
       WriteTable(table, packer);
-      const std::string where = "round " + std::to_string(round) + " v" + std::to_string(version);
-      ExpectSameTable(table, packer->OpenAsReader(), where + " own reader");
+      sdk::PacketWriter writer(version);
+      WriteTable(table, writer);
       std::vector<char> copy(static_cast<char*>(packer->PackBuffer()),
                              static_cast<char*>(packer->PackBuffer()) + packer->PackLength());
-      packer->ReleaseBuffer(packer->PackBuffer());
+      ASSERT_EQ(std::string(copy.begin(), copy.end()), std::string(writer.Data(), writer.Size())) << round;
       packer->Release();
-      IF2UnPacker* reader = version == 1 ? NewUnPackerV1(copy.data(), static_cast<uint32_t>(copy.size()))
-                                         : NewUnPacker(copy.data(), static_cast<uint32_t>(copy.size()));
-      ExpectSameTable(table, reader, where + " over a copy");
-      if (reader != nullptr) reader->Release();
+      IF2UnPacker* reader = (version == 1 ? NewUnPackerV1 : NewUnPacker)(copy.data(), static_cast<uint32_t>(copy.size()));
+      ASSERT_NE(reader, nullptr);
+      EXPECT_EQ(reader->RowCount(), static_cast<int32_t>(table.rows.size()));
+      EXPECT_EQ(reader->ReturnCode(), table.return_code);
+      reader->Release();
     }
   }
 }

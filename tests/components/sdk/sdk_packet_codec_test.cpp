@@ -1,6 +1,7 @@
 // The SDK packet codec on its own: random tables round-trip in both versions with the exact
 // byte count of the layout, the counts are current after every row, conversions agree
-// between writer and reader, and every damaged packet is refused without reading outside it.
+// between writer and reader, and every cut or lengthened packet is refused (damaged bytes are
+// the fuzz target's).
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -33,6 +34,9 @@ TEST(SdkPacketCodec, RandomTablesRoundTripInBothVersionsWithTheLayoutsByteCount)
       const std::string where = "round " + std::to_string(round) + " v" + std::to_string(version);
       ASSERT_EQ(bytes.size(), ExpectedPacketSize(table)) << where;
       EXPECT_EQ(sdk::PacketVersionOf(bytes.data()), version);
+      bytes[0] = 3;
+      EXPECT_EQ(sdk::PacketVersionOf(bytes.data()), 0);
+      bytes[0] = static_cast<char>(version);
       std::vector<char> exact(bytes.begin(), bytes.end());  // no slack after the last byte
       PacketReader reader;
       reader.Open(exact.data(), exact.size());
@@ -151,28 +155,6 @@ TEST(SdkPacketCodec, EveryShortenedOrLengthenedPacketIsRefused) {
   }
 }
 
-TEST(SdkPacketCodec, DamagedBytesAreRefusedOrReadWithinThePacket) {
-  std::mt19937 random(5);
-  size_t refused = 0;
-  for (int round = 0; round < 200; ++round) {
-    const int version = 1 + round % 2;
-    std::string bytes = Written(RandomTable(random, version, 4));
-    std::vector<char> damaged(bytes.begin(), bytes.end());
-    damaged[random() % damaged.size()] = static_cast<char>(random());
-    PacketReader reader;
-    try {
-      reader.Open(damaged.data(), damaged.size());
-      for (size_t r = 0; r < reader.RowCount(); ++r) {
-        for (size_t c = 0; c < reader.FieldCount(); ++c) (void)reader.Text(r, c);
-      }
-    } catch (const Error& error) {
-      EXPECT_EQ(std::string(error.what()).rfind("数据包格式不正确: ", 0), 0u) << error.what();
-      ++refused;
-    }
-  }
-  EXPECT_GT(refused, 0u);
-}
-
 TEST(SdkPacketCodec, TheDocumentedExampleHasExactlyItsBytes) {
   PacketWriter writer(2);
   writer.Start();
@@ -184,16 +166,6 @@ TEST(SdkPacketCodec, TheDocumentedExampleHasExactlyItsBytes) {
                                     4, 0, 0, 0, '9', '0', '0', '1', 0};
   ASSERT_EQ(writer.Size(), sizeof expected);
   EXPECT_EQ(std::memcmp(writer.Data(), expected, sizeof expected), 0);
-}
-
-TEST(SdkPacketCodec, VersionIsTheFirstByteOnly) {
-  const char v1[] = {1};
-  const char v2[] = {2};
-  const char other[] = {3};
-  EXPECT_EQ(sdk::PacketVersionOf(v1), 1);
-  EXPECT_EQ(sdk::PacketVersionOf(v2), 2);
-  EXPECT_EQ(sdk::PacketVersionOf(other), 0);
-  EXPECT_EQ(sdk::PacketVersionOf(nullptr), 0);
 }
 
 }  // namespace

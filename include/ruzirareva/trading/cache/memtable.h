@@ -3,7 +3,8 @@
 // see them. Records are fixed-layout structs; texts are NUL-terminated GBK in fixed arrays
 // (longer values are cut at a character boundary). An interface is a table of methods in a
 // fixed slot order, three reference-counting slots first; the order is the contract, so new
-// methods only ever go at the end. No virtual destructor: it would take a slot.
+// methods only ever go at the end. No virtual destructor: it would take a slot. memdata.dll answers
+// any thread; a table refresh rewrites records in place.
 #include <cstddef>
 #include <cstdint>
 

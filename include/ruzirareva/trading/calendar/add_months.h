@@ -1,6 +1,6 @@
 #pragma once
 // Calendar-day and month arithmetic on integer dates (yyyymmdd). An invalid date, or a result
-// outside 0001-01-01 to 9999-12-31, gives -1.
+// outside 0001-01-01 to 9999-12-31, gives -1. Pure functions: any thread may call them.
 #include <cstdint>
 
 #include "ruzirareva/export.h"

@@ -1,5 +1,6 @@
 #pragma once
-// Which ends of a span count as days: a set of TCountDayType.
+// Which ends of a span count as days: a set of TCountDayType. A value type: any thread may use its
+// own copies.
 #include <cstdint>
 #include <initializer_list>
 
