@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "foundation/string_to_number.h"
 #include "platform/text_encoding.h"
 
 namespace ruzi::cli {
@@ -66,6 +67,11 @@ bool CommandContext::TakeFlag(std::string_view name) {
 void CommandContext::ExpectCount(size_t min, size_t max) const {
   if (args_.size() < min) throw UsageError("too few arguments");
   if (args_.size() > max) throw UsageError("unexpected argument: " + args_[max]);
+}
+
+int32_t IntegerArgument(const std::string& text, std::string_view what) {
+  if (std::optional<int32_t> value = TryStrToInt(text)) return *value;
+  throw UsageError(std::string(what) + " must be an integer: " + text);
 }
 
 void CommandContext::Print(std::string_view gbk) const {

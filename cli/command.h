@@ -3,6 +3,7 @@
 // Commands take GBK arguments and print GBK text through the context, which turns it into
 // UTF-8 for the terminal unless --raw was given. Failures are reported by throwing UsageError
 // (exit 2) or any std::exception (exit 1); main prints the message on stderr.
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -38,6 +39,9 @@ class CommandContext {
   std::vector<std::string> args_;
   bool raw_;
 };
+
+// A decimal 32-bit integer argument; a usage error naming `what` otherwise.
+int32_t IntegerArgument(const std::string& text, std::string_view what);
 
 using CommandFunction = int (*)(CommandContext&);
 

@@ -1,36 +1,12 @@
 // The server's audit trail through the middleware, as an administrator signs on: its rows
 // (read), its size (stats) and the removal of old rows (prune).
 #include "command.h"
-#include "library_session.h"
-#include "packets/tagged_package.h"
 #include "packets/unpack.h"
-#include "service/call_service.h"
+#include "service_reply.h"
 #include "text_table.h"
 
 namespace ruzi::cli {
 namespace {
-
-// The service's reply text; throws with the service's message when the call fails.
-std::string Ask(const std::string& service, const std::string& request) {
-  std::string output;
-  int32_t result;
-  {
-    LibrarySession session;
-    result = CallService(service, request, output, 30000, false, true);
-  }
-  if (result != 0) throw std::runtime_error(service + ": " + output);
-  return output;
-}
-
-std::string Item(const std::string& reply, const char* name) {
-  std::string value;
-  TqxPackage(reply).GetItem(name, value);
-  return value;
-}
-
-std::string Tag(const char* name, const std::string& value) {
-  return value.empty() ? std::string() : "<" + std::string(name) + ">" + value + "</" + name + ">";
-}
 
 int Read(CommandContext& context) {
   std::string request = Tag("l_after_id", context.TakeOption("after")) + Tag("vc_marker", context.TakeOption("marker")) +

@@ -6,11 +6,11 @@
 
 #include "platform/ascii_case.h"
 #include "foundation/trim.h"
-#include "platform/environment.h"
 #include "platform/file_system.h"
 #include "platform/ini_file.h"
 #include "platform/paths.h"
 #include "security/encrypt_public.h"
+#include "service/special_config_value.h"
 
 namespace ruzi {
 namespace {
@@ -53,7 +53,7 @@ std::string OpenCredential(const std::string& value, const std::string& ssl_file
 std::string ServerConfigFileIn(const std::string& executable_dir) {
   const std::string folder = executable_dir + "config" + platform::PathSeparator();
   const std::string special = folder + "server_special.ini";
-  if (Trim(platform::GetEnvironment("62409value")) != "0" && platform::SystemFileSystem().FileExists(special)) {
+  if (SpecialConfigRequested(SpecialConfigValue()) && platform::SystemFileSystem().FileExists(special)) {
     return special;
   }
   return folder + "server.ini";

@@ -25,14 +25,6 @@ const std::vector<std::string> kColumns = {
     "vc_service", "l_number",       "vc_route",         "vc_buffer_type", "vc_request",    "vc_request_hex",
     "l_request_length", "l_status", "vc_request_sha256"};
 
-// A packet value may hold neither SOH nor NUL; the exact bytes travel in vc_request_hex.
-std::string PacketSafe(std::string text) {
-  for (char& c : text) {
-    if (c == '\0' || c == '\x01') c = '?';
-  }
-  return text;
-}
-
 std::string Hex(std::string_view bytes) {
   static const char kDigits[] = "0123456789ABCDEF";
   std::string out;

@@ -2,7 +2,6 @@
 #include "error_numbers.h"
 #include "foundation/local_time_text.h"
 #include "reply_text.h"
-#include "secret_mask.h"
 #include "server_state.h"
 #include "services.h"
 
@@ -43,24 +42,12 @@ ServiceResult SystemParameter(ServiceCall& call) {
   });
 }
 
-// Stores an operation-log request as it arrived, its passwords masked.
-ServiceResult OperationLog(ServiceCall& call) {
-  std::string at = DateTimeMillisecondText(call.server.clock.Now());
-  int64_t id = call.server.database.With([&](sqlite3* db) {
-    Statement insert(db, "INSERT INTO tsyslog (at, session, request) VALUES (?, ?, ?)");
-    insert.Bind(1, at).Bind(2, int64_t{call.session}).Bind(3, MaskSecrets(call.request.data)).Step();
-    return static_cast<int64_t>(sqlite3_last_insert_rowid(db));
-  });
-  return ServiceResult::Reply(ConventionReply(0, "", {{"l_log_id", std::to_string(id)}}));
-}
-
 }  // namespace
 
 void RegisterBusinessServices(ServiceRegistry& registry) {
   registry.AddName("svc_mult_risk", MultRisk);
   registry.AddName("svc_server_time", ServerTime);
   registry.AddName("svc_sysprmop_rc", SystemParameter);
-  registry.AddName("svc_syslogop_rc", OperationLog);
 }
 
 }  // namespace ruzi::mwd

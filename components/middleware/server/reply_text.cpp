@@ -25,4 +25,11 @@ std::string ConventionReply(int32_t code, std::string_view message, ReplyItems i
   return package.GetText();
 }
 
+std::string PacketSafe(std::string text) {
+  for (char& c : text) {
+    if (c == '\0' || c == '\x01') c = '?';
+  }
+  return text;
+}
+
 }  // namespace ruzi::mwd

@@ -15,5 +15,7 @@ using ReplyItems = std::initializer_list<std::pair<std::string_view, std::string
 
 std::string TaggedText(ReplyItems items);
 std::string ConventionReply(int32_t code, std::string_view message, ReplyItems items = {});
+// A section-packet value may hold neither SOH nor NUL: each becomes "?".
+std::string PacketSafe(std::string text);
 
 }  // namespace ruzi::mwd

@@ -2,6 +2,7 @@
 
 #include "database.h"
 #include "named_query_seed.h"
+#include "operation_log_columns.h"
 
 namespace ruzi::mwd {
 namespace {
@@ -101,10 +102,12 @@ bool CreateSchemaIfMissing(sqlite3* db) {
   if (HasSchema(db)) {
     AddAuditDigestIfMissing(db);
     AddNamedQueriesIfMissing(db);
+    AddOperationLogColumnsIfMissing(db);
     return false;
   }
   Database::InTransaction(db, [db] {
     Database::Exec(db, kTables);
+    AddOperationLogColumnsIfMissing(db);
     Seed(db);
   });
   AddNamedQueriesIfMissing(db);

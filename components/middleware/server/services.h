@@ -13,6 +13,9 @@ void RegisterDemoServices(ServiceRegistry& registry);
 void RegisterRecordPackService(ServiceRegistry& registry);
 // The audit trail read back, counted and pruned through the middleware (mw_audit...).
 void RegisterAuditService(ServiceRegistry& registry);
+// svc_syslogop_rc (stores operation-log records) and, an administrator's, mw_syslog (reads them).
+void RegisterOperationLogService(ServiceRegistry& registry);
+void RegisterOperationLogReader(ServiceRegistry& registry);
 // The reference-data tables of the client's cache (reference_data_services.cpp).
 void RegisterReferenceDataServices(ServiceRegistry& registry);
 // Queries kept by name in the database, run for the client's query dataset (qx_query).
@@ -25,6 +28,7 @@ void RegisterSdkDemoFunctions(ServiceRegistry& registry);
 // administrator's.
 inline void RegisterServices(ServiceRegistry& registry, bool demo) {
   RegisterBusinessServices(registry);
+  RegisterOperationLogService(registry);
   RegisterReferenceDataServices(registry);
   RegisterNamedQueryService(registry);
   if (demo) {
@@ -34,6 +38,7 @@ inline void RegisterServices(ServiceRegistry& registry, bool demo) {
   }
   registry.AddingFor(Role::Administrator);
   RegisterAuditService(registry);
+  RegisterOperationLogReader(registry);
 }
 
 }  // namespace ruzi::mwd

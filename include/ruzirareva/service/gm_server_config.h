@@ -11,8 +11,8 @@
 
 namespace ruzi {
 
-// <dir>config\server_special.ini when "62409value", trimmed, is not "0" and that file exists;
-// else <dir>config\server.ini. `executable_dir` ends with a separator.
+// <dir>config\server_special.ini when "62409value", trimmed, is neither "0" nor unset (read as
+// "0") and that file exists; else <dir>config\server.ini. `executable_dir` ends with a separator.
 RUZI_API std::string ServerConfigFileIn(const std::string& executable_dir);
 // The same beside the running executable.
 RUZI_API std::string ServerConfigFile();

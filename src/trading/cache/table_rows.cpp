@@ -2,7 +2,9 @@
 
 #include <cstring>
 
+#include "foundation/string_to_number.h"
 #include "packets/unpack.h"
+#include "platform/environment.h"
 #include "trading/cache/day_kind_text.h"
 
 namespace ruzi {
@@ -32,6 +34,9 @@ int32_t Integer(const TUnpackSection& section, const char* column) {
   return section.FieldByNamex(column).AsIntegerDef(0);
 }
 double Float(const TUnpackSection& section, const char* column) { return section.FieldByNamex(column).AsFloatDef(0); }
+
+// The sign-on's caller sets "l_operator_no" beside "l_org_id"; 0 before anyone signed on.
+int32_t SignedOnOperator() { return StrToIntDef(platform::GetEnvironment("l_operator_no"), 0); }
 
 }  // namespace
 
@@ -89,6 +94,7 @@ std::vector<KeyedRecord<RSystemInfo>> ReadSystemRows(std::string packet) {
     r.init_date = Integer(s, "l_init_date");
     CopyFixedText(r.system_name, Text(s, "vc_system_name"));
     r.time_zone = Float(s, "en_time_zone");
+    r.operator_no = SignedOnOperator();
     row.key.clear();  // one record: every row is the same key, the first counts
   });
 }

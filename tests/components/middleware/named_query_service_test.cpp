@@ -111,7 +111,9 @@ TEST_F(NamedQueries, FailuresAnswerWithTheirMessage) {
     QueryAnswer refused = Query(client_, request);
     EXPECT_EQ(refused.code, 1) << sql;
     EXPECT_NE(refused.message.find("not authorized"), std::string::npos) << sql << ": " << refused.message;
-    if (std::string_view(sql).starts_with("SELECT")) EXPECT_EQ(Query(administrator, request).code, 0) << sql;
+    if (std::string_view(sql).starts_with("SELECT")) {
+      EXPECT_EQ(Query(administrator, request).code, 0) << sql;
+    }
   }
   EXPECT_EQ(Query(client_, "<vc_sql>UPDATE tholding SET en_cost = en_cost WHERE l_row < 0</vc_sql>").code, 0);
   EXPECT_EQ(Query(client_, Named("qx_named_queries")).code, 0);

@@ -230,3 +230,30 @@ TEST(MiddlewareServerLifecycle, DetachAndStopAsTheFixtureUsesThem) {
 
 }  // namespace
 }  // namespace ruzi::testing
+
+namespace ruzi::testing {
+namespace {
+
+// A database whose operation log predates the record's columns gains them at start: the old
+// rows read back with empty items, new records keep theirs.
+TEST(MiddlewareServerLifecycle, OperationLogColumnsAreAddedToAnOlderDatabase) {
+  MwdProcess server("oplog-columns");
+  EXPECT_EQ(server.SignalAndWait(SIGTERM), 0);
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(server.Database().c_str(), &db), SQLITE_OK);
+  const char* kOlderTable =
+      "DROP TABLE tsyslog; CREATE TABLE tsyslog (id INTEGER PRIMARY KEY AUTOINCREMENT, at TEXT NOT NULL, "
+      "session INTEGER NOT NULL, request TEXT NOT NULL); "
+      "INSERT INTO tsyslog (at, session, request) VALUES ('2026-01-05 09:00:00.000', 1, '<vc_remarks>old</vc_remarks>');";
+  ASSERT_EQ(sqlite3_exec(db, kOlderTable, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+  sqlite3_close(db);
+
+  server.Restart();
+  mwd::NativeClient client = SignedOnClient(server.Port(), "u");
+  ReplyOf(client.Call("svc_syslogop_rc", "<l_operator_no>9</l_operator_no><vc_remarks>new</vc_remarks>"));
+  EXPECT_EQ(Column(server.Database(), "SELECT l_operator_no || '/' || vc_remarks FROM tsyslog ORDER BY id"),
+            (std::vector<std::string>{"/", "9/new"}));
+}
+
+}  // namespace
+}  // namespace ruzi::testing

@@ -247,3 +247,48 @@ TEST_F(MiddlewareFixture, AuditServiceAgreesWithTheTableRowForRow) {
 
 }  // namespace
 }  // namespace ruzi::testing
+
+namespace ruzi::testing {
+namespace {
+
+// svc_syslogop_rc keeps each item of a record in its column (and the request whole); mw_syslog
+// gives them back oldest first, from the id asked after.
+TEST_F(MiddlewareFixture, OperationLogRecordsKeepTheirItemsAsColumns) {
+  const std::string marker = Marker("oplog");
+  const std::vector<std::pair<std::string, std::string>> first = {
+      {"l_operator_no", "12"},     {"vc_computer_name", "PC-01"}, {"vc_mac", "00-1A-2B-3C-4D-5E"},
+      {"vc_volserial_no", "1234-ABCD"}, {"l_time", "093000"},     {"vc_remarks", "备注一"},
+      {"vc_opclass", "查询"},       {"vc_opcontent", marker},      {"vc_ipaddress", "10.1.2.3"},
+      {"vc_sysname", "ZazaveVeruva"}, {"vc_menu_code", "M0101"},  {"l_cancel_flag", "0"},
+      {"c_client_type", "2"},       {"l_check_operator", "34"},   {"vc_ar_ipport", "10.0.0.9:8001"},
+      {"vc_ipv6", "2001:db8::1"}};
+  TqxPackage request;
+  for (const auto& [name, value] : first) request.Add(name, value);
+  std::string id;
+  TqxPackage(ReplyOf(client_.Call("svc_syslogop_rc", request.GetText())).data).GetItem("l_log_id", id);
+  ASSERT_FALSE(id.empty());
+  // Missing items are stored empty.
+  ReplyOf(client_.Call("svc_syslogop_rc", "<vc_opcontent>" + marker + "</vc_opcontent><vc_remarks>二</vc_remarks>"));
+
+  const std::string after = std::to_string(std::stoll(id) - 1);
+  TqxPackage reply(ReplyOf(client_.Call("mw_syslog", "<l_after_id>" + after + "</l_after_id><l_limit>2</l_limit>")).data);
+  std::string packet;
+  ASSERT_TRUE(reply.GetItem("vc_syslog", packet));
+  TUnpack unpack(true);
+  unpack.Open(packet.data(), static_cast<int32_t>(packet.size()));
+  TUnpackSection& rows = unpack.GetSection(0);
+  ASSERT_EQ(rows.RowCount(), 2);
+  rows.First();
+  EXPECT_EQ(rows.FieldByName("l_id").GetAsString(), id);
+  for (const auto& [name, value] : first) EXPECT_EQ(rows.FieldByName(name.c_str()).GetAsString(), value) << name;
+  rows.Next();
+  for (const auto& [name, value] : first) {
+    const std::string stored = rows.FieldByName(name.c_str()).GetAsString();
+    if (name == "vc_opcontent") EXPECT_EQ(stored, marker);
+    else if (name == "vc_remarks") EXPECT_EQ(stored, "二");
+    else EXPECT_EQ(stored, "") << name;
+  }
+}
+
+}  // namespace
+}  // namespace ruzi::testing

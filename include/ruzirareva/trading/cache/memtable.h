@@ -44,6 +44,7 @@ struct RSystemInfo {
   int32_t init_date;  // yyyymmdd
   char system_name[64];
   double time_zone;  // hours from UTC of the business location
+  int32_t operator_no;  // the signed-on operator ("l_operator_no" set by the sign-on), 0 before
 };
 
 struct RSysParameter {
@@ -74,7 +75,7 @@ static_assert(offsetof(RFundInfo, fund_code) == 4 && offsetof(RFundInfo, market_
               sizeof(RFundInfo) == 160);
 static_assert(offsetof(ROperatorInfo, code_kind) == 36 && sizeof(ROperatorInfo) == 44);
 static_assert(offsetof(RSystemInfo, system_name) == 4 && offsetof(RSystemInfo, time_zone) == 72 &&
-              sizeof(RSystemInfo) == 80);
+              offsetof(RSystemInfo, operator_no) == 80 && sizeof(RSystemInfo) == 88);
 static_assert(offsetof(RSysParameter, name) == 8 && offsetof(RSysParameter, value) == 72 &&
               sizeof(RSysParameter) == 328);
 static_assert(sizeof(RMenuRight) == 36 && offsetof(RTradeDay, date) == 8 && sizeof(RTradeDay) == 16);

@@ -1,0 +1,123 @@
+// The cut of long operation-log remarks: edge lengths by table, then random ASCII, GBK and
+// mixed remarks of 0 to 10,000 bytes at both alignments against a literal model of the loop
+// (a fresh "rest" string, characters walked from its start), with the properties a reader of
+// the server's log relies on.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "foundation/operation_remarks_split.h"
+
+namespace ruzi {
+namespace {
+
+const std::string kMarker(kRemarksContinuation);
+
+// Lead bytes of `text` found by walking its characters from the start.
+std::vector<bool> LeadBytes(const std::string& text) {
+  std::vector<bool> lead(text.size(), false);
+  for (size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (byte >= 0x81 && byte <= 0xFE) {
+      lead[i] = true;
+      ++i;
+    }
+  }
+  return lead;
+}
+
+std::vector<std::string> ModelSplit(const std::string& remarks) {
+  std::vector<std::string> pieces;
+  std::string rest = remarks;
+  while (rest != kMarker) {
+    size_t take = std::min<size_t>(rest.size(), 2010);
+    if (rest.size() > 2010 && LeadBytes(rest)[2009]) take = 2011;
+    pieces.push_back(rest.substr(0, take));
+    rest = kMarker + rest.substr(take);
+  }
+  return pieces;
+}
+
+std::string Chinese(size_t characters) {
+  std::string text;
+  for (size_t i = 0; i < characters; ++i) text += "汉";
+  return text;
+}
+
+TEST(OperationRemarksSplit, EdgeLengths) {
+  const std::string a1999(1999, 'a'), a2009(2009, 'a'), a2010(2010, 'a');
+  struct Case {
+    const char* what;
+    std::string remarks;
+    std::vector<std::string> pieces;
+  };
+  const Case cases[] = {
+      {"empty remarks still make one record", "", {""}},
+      {"the marker alone makes none", kMarker, {}},
+      {"2010 bytes fit one record", a2010, {a2010}},
+      {"2011 bytes: the last byte follows the marker", a2010 + "b", {a2010, kMarker + "b"}},
+      {"a character straddling byte 2010 stays whole", a2009 + "汉", {a2009 + "汉"}},
+      {"and what follows it goes on", a2009 + "汉c", {a2009 + "汉", kMarker + "c"}},
+      {"a character ending at byte 2010 is not widened", std::string(2008, 'a') + "汉x",
+       {std::string(2008, 'a') + "汉", kMarker + "x"}},
+      {"in a continuation the marker's bytes count towards byte 2010", a2010 + a1999 + "汉z",
+       {a2010, kMarker + a1999 + "汉", kMarker + "z"}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(SplitOperationRemarks(c.remarks), c.pieces) << c.what;
+}
+
+TEST(OperationRemarksSplit, FiveThousandBytesOfChinese) {
+  const std::string remarks = Chinese(2500);
+  const auto pieces = SplitOperationRemarks(remarks);
+  ASSERT_EQ(pieces.size(), 3u);
+  EXPECT_EQ(pieces[0], Chinese(1005));
+  EXPECT_EQ(pieces[1], kMarker + Chinese(1000));
+  EXPECT_EQ(pieces[2], kMarker + Chinese(495));
+}
+
+std::string RandomRemarks(std::mt19937& random, size_t bytes, int kind, bool odd_start) {
+  std::uniform_int_distribution<int> ascii(0x20, 0x7E), lead(0x81, 0xFE), trail(0x40, 0xFE), coin(0, 1);
+  std::string text = odd_start ? "x" : "";
+  while (text.size() < bytes) {
+    const bool wide = kind == 1 || (kind == 2 && coin(random) == 1);
+    if (wide && text.size() + 2 <= bytes) {
+      text += static_cast<char>(lead(random));
+      int t = trail(random);
+      text += static_cast<char>(t == 0x7F ? 0x80 : t);
+    } else {
+      text += static_cast<char>(ascii(random));
+    }
+  }
+  return text;
+}
+
+TEST(OperationRemarksSplit, RandomRemarksAgainstTheModel) {
+  std::mt19937 random(20260105);
+  std::uniform_int_distribution<size_t> length(0, 10000);
+  for (int round = 0; round < 600; ++round) {
+    const int kind = round % 3;  // ASCII, GBK, mixed
+    const std::string remarks = RandomRemarks(random, length(random), kind, round % 2 == 1);
+    const auto pieces = SplitOperationRemarks(remarks);
+    ASSERT_EQ(pieces, ModelSplit(remarks)) << "round " << round;
+    ASSERT_FALSE(pieces.empty());
+
+    std::string joined = pieces[0];
+    const std::vector<bool> lead = LeadBytes(remarks);
+    for (size_t i = 0; i < pieces.size(); ++i) {
+      ASSERT_LE(pieces[i].size(), 2011u);
+      if (i + 1 < pieces.size()) {
+        ASSERT_GE(pieces[i].size(), 2010u) << "only the last record is short";
+      }
+      if (i == 0) continue;
+      ASSERT_EQ(pieces[i].compare(0, kMarker.size(), kMarker), 0) << "a continuation starts with the marker";
+      // The cut before this piece falls between two characters of the remarks.
+      ASSERT_TRUE(joined.size() == remarks.size() || joined.size() == 0 || !lead[joined.size() - 1])
+          << "round " << round << " cut at " << joined.size();
+      joined += pieces[i].substr(kMarker.size());
+    }
+    ASSERT_EQ(joined, remarks) << "round " << round;
+  }
+}
+
+}  // namespace
+}  // namespace ruzi
