@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "error_numbers.h"
-#include "packets/pack.h"
 #include "reply_text.h"
 #include "server_state.h"
 #include "services.h"
@@ -111,16 +110,10 @@ ServiceResult Audit(ServiceCall& call) {
       rows.push_back(std::move(row));
     }
   }
-  TPack pack(true);
-  TPackSection& section = pack.GetSection(0);
-  section.SetRange(static_cast<int32_t>(kColumns.size()), static_cast<int32_t>(rows.size()));
-  section.CreateFields(kColumns);
-  for (const auto& row : rows) section.AddRow(row);
-  pack.CheckBuffer();
   return ServiceResult::Reply(ConventionReply(0, "", {{"l_count", std::to_string(rows.size())},
                                                       {"l_more", more ? "1" : "0"},
                                                       {"l_last_id", std::to_string(last_id)},
-                                                      {"vc_audit", pack.Text()}}));
+                                                      {"vc_audit", SectionPacket(kColumns, rows)}}));
 }
 
 std::string FileBytes(const std::string& path) {

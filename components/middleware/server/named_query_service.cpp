@@ -19,7 +19,6 @@
 #include "foundation/local_time_text.h"
 #include "named_query_text.h"
 #include "operator_sql_guard.h"
-#include "packets/pack.h"
 #include "platform/ascii_case.h"
 #include "reply_text.h"
 #include "server_state.h"
@@ -217,13 +216,7 @@ std::string FieldsText(const std::vector<Column>& columns) {
 std::string PacketOf(const Page& page) {
   std::vector<std::string> names;
   for (const Column& column : page.columns) names.push_back(column.name);
-  TPack pack(true);
-  TPackSection& section = pack.GetSection(0);
-  section.SetRange(static_cast<int32_t>(names.size()), static_cast<int32_t>(page.rows.size()));
-  section.CreateFields(names);
-  for (const auto& row : page.rows) section.AddRow(row);
-  pack.CheckBuffer();
-  return std::string(pack.Text());
+  return SectionPacket(names, page.rows);
 }
 
 ServiceResult NamedQuery(ServiceCall& call) {

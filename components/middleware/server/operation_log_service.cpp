@@ -7,7 +7,6 @@
 #include "database.h"
 #include "foundation/local_time_text.h"
 #include "operation_log_columns.h"
-#include "packets/pack.h"
 #include "reply_text.h"
 #include "secret_mask.h"
 #include "server_state.h"
@@ -75,16 +74,10 @@ ServiceResult ReadOperationLog(ServiceCall& call) {
     }
     return 0;
   });
-  TPack pack(true);
-  TPackSection& section = pack.GetSection(0);
-  section.SetRange(static_cast<int32_t>(columns.size()), static_cast<int32_t>(rows.size()));
-  section.CreateFields(columns);
-  for (const auto& row : rows) section.AddRow(row);
-  pack.CheckBuffer();
   return ServiceResult::Reply(ConventionReply(0, "", {{"l_count", std::to_string(rows.size())},
                                                       {"l_more", more ? "1" : "0"},
                                                       {"l_last_id", std::to_string(last_id)},
-                                                      {"vc_syslog", pack.Text()}}));
+                                                      {"vc_syslog", SectionPacket(columns, rows)}}));
 }
 
 }  // namespace

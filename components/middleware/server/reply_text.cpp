@@ -1,5 +1,6 @@
 #include "reply_text.h"
 
+#include "packets/pack.h"
 #include "packets/tagged_package.h"
 
 namespace ruzi::mwd {
@@ -30,6 +31,16 @@ std::string PacketSafe(std::string text) {
     if (c == '\0' || c == '\x01') c = '?';
   }
   return text;
+}
+
+std::string SectionPacket(const std::vector<std::string>& columns, const std::vector<std::vector<std::string>>& rows) {
+  TPack pack(true);
+  TPackSection& section = pack.GetSection(0);
+  section.SetRange(static_cast<int32_t>(columns.size()), static_cast<int32_t>(rows.size()));
+  section.CreateFields(columns);
+  for (const auto& row : rows) section.AddRow(row);
+  pack.CheckBuffer();
+  return std::string(pack.Text());
 }
 
 }  // namespace ruzi::mwd

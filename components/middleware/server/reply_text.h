@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace ruzi::mwd {
 
@@ -17,5 +18,7 @@ std::string TaggedText(ReplyItems items);
 std::string ConventionReply(int32_t code, std::string_view message, ReplyItems items = {});
 // A section-packet value may hold neither SOH nor NUL: each becomes "?".
 std::string PacketSafe(std::string text);
+// One section of these columns and rows (each row a value per column), as packet text.
+std::string SectionPacket(const std::vector<std::string>& columns, const std::vector<std::vector<std::string>>& rows);
 
 }  // namespace ruzi::mwd
