@@ -5,8 +5,11 @@
 #include <chrono>
 #include <map>
 #include <regex>
+#include <thread>
 
 #include "foundation/operation_remarks_split.h"
+#include "client_calls.h"
+#include "client_entries.h"
 #include "library/unit_registry.h"
 #include "mwd_server.h"
 #include "packets/tagged_package.h"
@@ -25,30 +28,36 @@ namespace {
 
 using Row = std::map<std::string, std::string>;
 
-// Every stored record whose content is `content`, oldest first.
+// Every stored record whose content is `content`, oldest first. Reading them back is an
+// administrator's: on a context of its own, on a thread of its own.
 std::vector<Row> RecordsWithContent(const std::string& content) {
   std::vector<Row> found;
-  std::string after = "0";
-  for (std::string more = "1"; more == "1";) {
-    std::string reply;
-    EXPECT_EQ(CallService("mw_syslog", "<l_after_id>" + after + "</l_after_id><l_limit>1000</l_limit>", reply), 0)
-        << reply;
-    TqxPackage package(reply);
-    std::string packet;
-    more = "0";
-    if (!package.GetItem("vc_syslog", packet)) break;
-    package.GetItem("l_more", more);
-    package.GetItem("l_last_id", after);
-    TUnpack unpack(true);
-    unpack.Open(packet.data(), static_cast<int32_t>(packet.size()));
-    TUnpackSection& rows = unpack.GetSection(0);
-    for (rows.First(); !rows.Eof() && rows.RowCount() > 0; rows.Next()) {
-      if (rows.FieldByName("vc_opcontent").GetAsString() != content) continue;
-      Row row;
-      for (int32_t i = 0; i < rows.ColCount(); ++i) row[rows.GetFieldName(i)] = rows.GetField(i).GetAsString();
-      found.push_back(std::move(row));
+  std::thread reader([&] {
+    ASSERT_EQ(testing::SignOn(32, "oplog-reader", RUZI_MWD_TEST_ADMIN_PASSWORD), 0);
+    std::string after = "0";
+    for (std::string more = "1"; more == "1";) {
+      const testing::TextCall call = testing::CallText(
+          "mw_syslog", "<l_after_id>" + after + "</l_after_id><l_limit>1000</l_limit>", 30000, 1, 8 << 20);
+      EXPECT_EQ(call.status, 0) << call.error_text;
+      TqxPackage package(call.reply);
+      std::string packet;
+      more = "0";
+      if (!package.GetItem("vc_syslog", packet)) break;
+      package.GetItem("l_more", more);
+      package.GetItem("l_last_id", after);
+      TUnpack unpack(true);
+      unpack.Open(packet.data(), static_cast<int32_t>(packet.size()));
+      TUnpackSection& rows = unpack.GetSection(0);
+      for (rows.First(); !rows.Eof() && rows.RowCount() > 0; rows.Next()) {
+        if (rows.FieldByName("vc_opcontent").GetAsString() != content) continue;
+        Row row;
+        for (int32_t i = 0; i < rows.ColCount(); ++i) row[rows.GetFieldName(i)] = rows.GetField(i).GetAsString();
+        found.push_back(std::move(row));
+      }
     }
-  }
+    testing::Client().tpterm();
+  });
+  reader.join();
   return found;
 }
 

@@ -56,7 +56,7 @@ std::optional<std::string> ToDateText(std::string_view text, std::string_view pi
       value[3] > 23 || value[4] > 59 || value[5] > 59) {
     return std::nullopt;
   }
-  char out[32];
+  char out[64];  // room for any int, so the optimiser sees no truncation
   std::snprintf(out, sizeof out, "%04d-%02d-%02d %02d:%02d:%02d", value[0], value[1], value[2], value[3], value[4],
                 value[5]);
   return std::string(out);
