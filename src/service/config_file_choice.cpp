@@ -4,7 +4,7 @@
 #include "platform/file_system.h"
 #include "platform/paths.h"
 #include "service/qx_comm.h"
-#include "service/special_config_value.h"
+#include "service/own_files_switch.h"
 
 namespace ruzi {
 namespace {

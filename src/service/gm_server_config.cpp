@@ -10,7 +10,7 @@
 #include "platform/ini_file.h"
 #include "platform/paths.h"
 #include "security/encrypt_public.h"
-#include "service/special_config_value.h"
+#include "service/own_files_switch.h"
 
 namespace ruzi {
 namespace {

@@ -45,14 +45,6 @@ struct Library {
   void Unload() { dll = platform::DynamicLibrary(); }
 };
 
-std::string Today() {
-  SYSTEMTIME now;
-  GetLocalTime(&now);
-  char text[16];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d", now.wYear, now.wMonth, now.wDay);
-  return text;
-}
-
 size_t LineCount(const std::string& file) {
   return SplitFileLines(platform::SystemFileSystem().ReadWholeFile(file).value_or("")).size();
 }
@@ -77,7 +69,7 @@ TEST(WriteLogDll, LoadLogFreeTwentyTimesWithoutShutdown) {
   EXPECT_LT(elapsed, std::chrono::seconds(15));
   // What was written is whole lines (what was still queued may be lost).
   const std::string content =
-      platform::SystemFileSystem().ReadWholeFile(folder + "Loop_" + Today() + ".log").value_or("");
+      platform::SystemFileSystem().ReadWholeFile(folder + "Loop_" + testing::TodayText() + ".log").value_or("");
   EXPECT_TRUE(content.empty() || content.ends_with("\r\n"));
 }
 
@@ -90,7 +82,7 @@ TEST(WriteLogDll, ShutdownBeforeFreeLosesNothing) {
     for (int n = 0; n < 2000; ++n) library.add(writer, "x", "", 0, 0);
     library.shutdown();
     library.Unload();
-    EXPECT_EQ(LineCount(folder + "Drain_" + Today() + ".log"), 2000u * (round + 1));
+    EXPECT_EQ(LineCount(folder + "Drain_" + testing::TodayText() + ".log"), 2000u * (round + 1));
   }
 }
 
@@ -152,7 +144,7 @@ size_t LinesAfterChild(const std::string& road, int lines, int tail = 0) {
   CloseHandle(process.hProcess);
   EXPECT_EQ(exit_code, 0u) << road;
   const std::string bytes =
-      platform::SystemFileSystem().ReadWholeFile(folder + "Exit_sub_" + Today() + ".log").value_or("");
+      platform::SystemFileSystem().ReadWholeFile(folder + "Exit_sub_" + testing::TodayText() + ".log").value_or("");
   auto found = SplitFileLines(bytes);
   // TerminateProcess stops a write wherever it is: the last line may be cut short, nothing more.
   if (road == "TerminateProcess" && !bytes.empty() && !bytes.ends_with("\r\n")) found.pop_back();

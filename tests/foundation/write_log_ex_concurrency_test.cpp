@@ -37,13 +37,6 @@ std::map<std::string, std::vector<std::string>> ReadLogs(const std::string& fold
   return result;
 }
 
-std::string Today() {
-  const platform::LocalDateTime now = platform::LocalNow();
-  char text[16];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d", now.year, now.month, now.day);
-  return text;
-}
-
 std::string TimeText(const platform::LocalDateTime& time) {
   char text[32];
   std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d.%03d", time.year, time.month, time.day, time.hour,
@@ -68,7 +61,7 @@ TEST(WriteLogExConcurrency, EightThreadsEveryLineOnceInOrderInItsFile) {
     log.Shutdown();
     EXPECT_EQ(log.GetUnWriteLogCount(), 0);
   }
-  const std::string date = Today();
+  const std::string date = testing::TodayText();
   std::vector<std::string> names;
   for (int f = 0; f < 4; ++f) names.push_back("Stress_s" + std::to_string(f) + "_" + date + ".log");
   const auto logs = ReadLogs(folder, names);
@@ -97,7 +90,7 @@ TEST(WriteLogExConcurrency, LibraryShutdownDrainsEveryInstance) {
     second.AddLog("b" + std::to_string(n), "sub");
   }
   TqxWriteLogEx::ShutdownAll();
-  const std::string date = Today();
+  const std::string date = testing::TodayText();
   const auto logs = ReadLogs(folder, {"A_" + date + ".log", "B_sub_" + date + ".log"});
   EXPECT_EQ(logs.at("A_" + date + ".log").size(), 20000u);
   EXPECT_EQ(logs.at("B_sub_" + date + ".log").size(), 20000u);
@@ -134,7 +127,7 @@ TEST(WriteLogExConcurrency, UnwrittenReachesZeroOnlyWithEveryLineInTheFile) {
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
   ASSERT_EQ(log.GetUnWriteLogCount(), 0);
-  const std::string name = "U_" + Today() + ".log";
+  const std::string name = "U_" + testing::TodayText() + ".log";
   EXPECT_EQ(ReadLogs(folder, {name}).at(name).size(), 20000u);
 }
 
@@ -152,7 +145,7 @@ TEST(WriteLogExConcurrency, StopAndWriteWhatIsLeftFromAnotherThreadLosesNothing)
   for (auto& thread : threads) thread.join();
   log.StopAndWriteWhatIsLeft();
   EXPECT_EQ(log.GetUnWriteLogCount(), 0);
-  const std::string name = "L_" + Today() + ".log";
+  const std::string name = "L_" + testing::TodayText() + ".log";
   EXPECT_EQ(ReadLogs(folder, {name}).at(name).size(), static_cast<size_t>(kLinesPerThread));
 }
 
@@ -189,7 +182,7 @@ TEST(WriteLogExConcurrency, EachLineCarriesTheTimeOfItsCallNotOfItsWriting) {
   }
   std::this_thread::sleep_for(std::chrono::milliseconds(150));
   log.RunPasses();
-  const std::string name = "T_" + Today() + ".log";
+  const std::string name = "T_" + testing::TodayText() + ".log";
   const auto lines = ReadLogs(folder, {name}).at(name);
   ASSERT_EQ(lines.size(), calls.size());
   for (size_t n = 0; n < lines.size(); ++n) {

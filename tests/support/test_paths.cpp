@@ -1,7 +1,9 @@
 #include "test_paths.h"
 
+#include <cstdio>
 #include <filesystem>
 
+#include "platform/clock.h"
 #include "platform/paths.h"
 
 namespace ruzi::testing {
@@ -29,6 +31,13 @@ std::string ScreenshotFolder() {
   auto folder = BuildTree() / "screenshots";
   std::filesystem::create_directories(folder);
   return WithSeparator(folder);
+}
+
+std::string TodayText() {
+  const platform::LocalDateTime now = platform::LocalNow();
+  char text[16];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d", now.year, now.month, now.day);
+  return text;
 }
 
 }  // namespace ruzi::testing

@@ -7,6 +7,8 @@ namespace ruzi::testing {
 
 // A new empty folder for the calling test, ending with the path separator.
 std::string FreshTestFolder(const std::string& name);
+// Today's local date as log file names carry it: "yyyy-mm-dd".
+std::string TodayText();
 // <build>/screenshots/, created on demand, ending with the separator.
 std::string ScreenshotFolder();
 

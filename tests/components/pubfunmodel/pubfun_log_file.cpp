@@ -9,24 +9,17 @@
 #include "foundation/file_backed_list.h"
 #include "platform/file_system.h"
 #include "platform/paths.h"
+#include "test_paths.h"
 
 namespace ruzi::testing {
 namespace {
-
-std::string Today() {
-  SYSTEMTIME now;
-  GetLocalTime(&now);
-  char text[16];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d", now.wYear, now.wMonth, now.wDay);
-  return text;
-}
 
 std::string LogFolder() { return platform::ExecutableDirectory() + "Logs\\"; }
 
 }  // namespace
 
 std::string PubfunLogFile(const std::string& sub_name) {
-  return LogFolder() + "pubfun_" + (sub_name.empty() ? "" : sub_name + "_") + Today() + ".log";
+  return LogFolder() + "pubfun_" + (sub_name.empty() ? "" : sub_name + "_") + TodayText() + ".log";
 }
 
 void RemovePubfunLogs() {

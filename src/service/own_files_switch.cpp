@@ -1,4 +1,4 @@
-#include "service/special_config_value.h"
+#include "service/own_files_switch.h"
 
 #include "foundation/trim.h"
 #include "platform/environment.h"
