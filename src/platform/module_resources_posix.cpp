@@ -13,6 +13,9 @@ int LoadModuleString(void*, uint32_t, char* buffer, int buffer_size) {
   return 0;
 }
 
-void FreeModule(void* module) { dlclose(module); }
+std::optional<std::string> ModuleResourceBytes(void*, const std::string&, const std::string&) { return std::nullopt; }
+void* LoadModuleAsData(const std::string&) { return nullptr; }
+
+void ReleaseModule(void* module) { dlclose(module); }
 
 }  // namespace ruzi::platform

@@ -286,6 +286,15 @@ void LoadSkinColourTable() {
 
 bool SkinColourTableLoaded() { return loaded; }
 
+std::vector<SkinTableEntry> SkinTableEntries() {
+  std::vector<SkinTableEntry> entries;
+  for (const SkinTableRow& row : table) {
+    entries.push_back({row.query == SkinQuery::kParentColour ? "parent" : "child", row.element, row.attribute,
+                       row.query == SkinQuery::kChildFlag, Read(row)});
+  }
+  return entries;
+}
+
 uint32_t GetSkinTableValue(const std::string& element, const std::string& attribute) {
   LoadSkinColourTable();
   for (const SkinTableRow& row : table) {

@@ -71,7 +71,7 @@ void FreeFaceDll() {
   // The sets hold the library's images: they go first.
   FreeAllRes();
   if (face_module == nullptr) return;
-  platform::FreeModule(face_module);
+  platform::ReleaseModule(face_module);
   face_module = nullptr;
 }
 

@@ -31,6 +31,8 @@ std::string ReadFile(const std::string& path) {
 struct Skin {
   skin::SkinDescription description;
   std::map<std::string, Picture> images;  // by resource name
+  // Resources of type PNG that are not pictures at all, by name: their bytes.
+  std::map<std::string, std::string> broken_images;
 };
 
 Picture DiagPicture(const std::string& name, int width = 0, int height = 0) {
@@ -60,6 +62,8 @@ Skin DiagSkin(const std::vector<ManifestEntry>& manifest) {
         break;
     }
   }
+  // A PNG resource that does not decode, for the loaders' error path.
+  skin.broken_images["png.diag.broken"] = std::string("\x89PNG\r\n\x1a\n", 8) + "not a picture";
   return skin;
 }
 
@@ -90,6 +94,10 @@ void WriteResources(const Skin& skin, const std::filesystem::path& out) {
   rc << "SKIN RCDATA \"skin.txt\"\n";
   for (const auto& [name, picture] : skin.images) {
     WritePng((out / "images" / (name + ".png")).string(), picture);
+    rc << name << " PNG \"images/" << name << ".png\"\n";
+  }
+  for (const auto& [name, bytes] : skin.broken_images) {
+    std::ofstream(out / "images" / (name + ".png"), std::ios::binary) << bytes;
     rc << name << " PNG \"images/" << name << ".png\"\n";
   }
   // The samples every face library carries for the resource library's loaders; their

@@ -7,6 +7,7 @@
 // system colour index. UI thread only: the load is not synchronised.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "ruzirareva/export.h"
 
@@ -61,6 +62,17 @@ RUZI_API extern uint32_t gfmaccountgroupBgColor;
 RUZI_API extern uint32_t gfmQdstockcodeBackGroundColor;
 RUZI_API extern uint32_t gfmStockcodeBackGroundColor;
 RUZI_API extern uint32_t gfmFullStockcodeBackGroundColor;
+
+// One entry as the table holds it now.
+struct SkinTableEntry {
+  std::string family;  // "parent" or "child"
+  std::string element;
+  std::string attribute;
+  bool flag;  // a boolean entry (value 1 or 0)
+  uint32_t value;
+};
+// Every entry in load order, without loading the table.
+RUZI_API std::vector<SkinTableEntry> SkinTableEntries();
 
 // Fills the table from the face library unless it is already loaded.
 RUZI_API void LoadSkinColourTable();

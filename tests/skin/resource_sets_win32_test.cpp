@@ -1,0 +1,176 @@
+// Every resource set filled from face_diag.dll: each slot holds the image of its own name,
+// together they load exactly the manifest's images, a second request loads nothing, and
+// FreeAllRes empties the sets, which fill again on their next request.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <set>
+
+#include "platform/environment.h"
+#include "ruzirareva/skin/hm_skin_png_class.h"
+#include "ruzirareva/skin/skin_res_manager.h"
+#include "skin/diag_skin.h"
+#include "skin/skin_manifest.h"
+
+namespace ruzi {
+namespace {
+
+struct Accessor {
+  const char* name;
+  std::function<TResBase*()> get;
+};
+
+const std::vector<Accessor>& Accessors() {
+  static const std::vector<Accessor> accessors = {
+      {"GetResQxForm", [] { return static_cast<TResBase*>(GetResQxForm()); }},
+      {"GetResText", [] { return static_cast<TResBase*>(GetResText()); }},
+      {"GetResDisText", [] { return static_cast<TResBase*>(GetResDisText()); }},
+      {"GetResEnterText", [] { return static_cast<TResBase*>(GetResEnterText()); }},
+      {"GetResCombo", [] { return static_cast<TResBase*>(GetResCombo()); }},
+      {"GetResCheckCombo", [] { return static_cast<TResBase*>(GetResCheckCombo()); }},
+      {"GetResButton", [] { return static_cast<TResBase*>(GetResButton()); }},
+      {"GetResButton_green", [] { return static_cast<TResBase*>(GetResButton_green()); }},
+      {"GetResButton_green_new", [] { return static_cast<TResBase*>(GetResButton_green_new()); }},
+      {"GetResButton_red_new", [] { return static_cast<TResBase*>(GetResButton_red_new()); }},
+      {"GetResButton_blue_new", [] { return static_cast<TResBase*>(GetResButton_blue_new()); }},
+      {"GetResButton_new", [] { return static_cast<TResBase*>(GetResButton_new()); }},
+      {"GetResButton_SaleMore", [] { return static_cast<TResBase*>(GetResButton_SaleMore()); }},
+      {"GetResButton_BuyMore", [] { return static_cast<TResBase*>(GetResButton_BuyMore()); }},
+      {"GetResButton_ClosePositionMore", [] { return static_cast<TResBase*>(GetResButton_ClosePositionMore()); }},
+      {"GetResButton_blue", [] { return static_cast<TResBase*>(GetResButton_blue()); }},
+      {"GetResButton_red", [] { return static_cast<TResBase*>(GetResButton_red()); }},
+      {"GetResBitBtn", [] { return static_cast<TResBase*>(GetResBitBtn()); }},
+      {"GetResSpeedBtn", [] { return static_cast<TResBase*>(GetResSpeedBtn()); }},
+      {"GetResSpeedBtn_gray", [] { return static_cast<TResBase*>(GetResSpeedBtn_gray()); }},
+      {"GetResPanel", [] { return static_cast<TResBase*>(GetResPanel()); }},
+      {"GetResListBox", [] { return static_cast<TResBase*>(GetResListBox()); }},
+      {"GetResQxListBox", [] { return static_cast<TResBase*>(GetResQxListBox()); }},
+      {"GetResScrollBar", [] { return static_cast<TResBase*>(GetResScrollBar()); }},
+      {"GetResTreeView", [] { return static_cast<TResBase*>(GetResTreeView()); }},
+      {"GetResListView", [] { return static_cast<TResBase*>(GetResListView()); }},
+      {"GetResdxTreeList", [] { return static_cast<TResBase*>(GetResdxTreeList()); }},
+      {"GetResPageGuide", [] { return static_cast<TResBase*>(GetResPageGuide()); }},
+      {"GetResCheckListBox", [] { return static_cast<TResBase*>(GetResCheckListBox()); }},
+      {"GetResSpinEdit", [] { return static_cast<TResBase*>(GetResSpinEdit()); }},
+      {"GetResVirtualStringTree", [] { return static_cast<TResBase*>(GetResVirtualStringTree()); }},
+      {"GetResCheckableDBGrid", [] { return static_cast<TResBase*>(GetResCheckableDBGrid()); }},
+      {"GetResStringGrid", [] { return static_cast<TResBase*>(GetResStringGrid()); }},
+      {"GetResMemo", [] { return static_cast<TResBase*>(GetResMemo()); }},
+      {"GetResRichEdit", [] { return static_cast<TResBase*>(GetResRichEdit()); }},
+      {"GetResBcEdit", [] { return static_cast<TResBase*>(GetResBcEdit()); }},
+      {"GetResStaticText", [] { return static_cast<TResBase*>(GetResStaticText()); }},
+      {"GetResGroupBox", [] { return static_cast<TResBase*>(GetResGroupBox()); }},
+      {"GetResDateTimePicker", [] { return static_cast<TResBase*>(GetResDateTimePicker()); }},
+      {"GetResLabel", [] { return static_cast<TResBase*>(GetResLabel()); }},
+      {"GetResdxDbGrid", [] { return static_cast<TResBase*>(GetResdxDbGrid()); }},
+      {"GetResLabeledEdit", [] { return static_cast<TResBase*>(GetResLabeledEdit()); }},
+      {"GetResScrollBox", [] { return static_cast<TResBase*>(GetResScrollBox()); }},
+      {"GetResqrLabel", [] { return static_cast<TResBase*>(GetResqrLabel()); }},
+      {"GetResRadioGroup", [] { return static_cast<TResBase*>(GetResRadioGroup()); }},
+      {"GetResTrackBar", [] { return static_cast<TResBase*>(GetResTrackBar()); }},
+      {"GetResQxEdit", [] { return static_cast<TResBase*>(GetResQxEdit()); }},
+      {"GetResQxDateTimePicker", [] { return static_cast<TResBase*>(GetResQxDateTimePicker()); }},
+      {"GetResPopupMenu", [] { return static_cast<TResBase*>(GetResPopupMenu()); }}};
+  return accessors;
+}
+
+// The image in a slot is the face library's image of that name, and looks like it.
+void ExpectOwnImage(const FaceImage* image, const std::string& name, const char* accessor) {
+  ASSERT_NE(image, nullptr) << accessor << " " << name;
+  EXPECT_EQ(image, Skinresmanager::LoadSkinPng(name)) << accessor << " " << name;
+  const skin::DiagImageLook look = skin::DiagImage(name);
+  EXPECT_EQ(image->width, look.width) << name;
+  EXPECT_EQ(image->height, look.height) << name;
+  EXPECT_EQ(image->bgra[3], look.alpha) << name;
+}
+
+class ResourceSets : public ::testing::Test {
+ protected:
+  void SetUp() override { platform::SetEnvironment("FaceDllName", "face_diag.dll"); }
+};
+
+TEST_F(ResourceSets, EverySlotHoldsTheImageOfItsNameAndTogetherTheManifest) {
+  std::set<std::string> loaded;
+  for (const Accessor& accessor : Accessors()) {
+    const TResBase* set = accessor.get();
+    ASSERT_NE(set, nullptr) << accessor.name;
+    EXPECT_EQ(set->FillCount(), 1) << accessor.name;
+    for (size_t slot = 0; slot < set->Images().size(); ++slot) {
+      const std::string& name = set->ImageNames()[slot];
+      if (name.empty()) {
+        EXPECT_EQ(set->Images()[slot], nullptr) << accessor.name << " slot " << slot;
+        continue;
+      }
+      ExpectOwnImage(set->Images()[slot], name, accessor.name);
+      loaded.insert(name);
+    }
+  }
+  std::set<std::string> manifest;
+  for (const skin::ManifestEntry& entry : skin::LibraryManifest()) {
+    if (entry.kind == skin::ManifestEntry::Kind::kImage) manifest.insert(entry.attribute);
+  }
+  EXPECT_EQ(loaded, manifest) << "the sets request exactly the manifest's images";
+}
+
+// Slots by their meaning, against the names the looks are drawn from.
+TEST_F(ResourceSets, NamedSlots) {
+  const std::pair<const FaceImage*, const char*> cases[] = {
+      {GetResQxForm()->PngBorder(TResBorder::MidLeft), "png.common.border.leftmid"},
+      {GetResQxForm()->PngBorder(TResBorder::BottomRight), "png.common.border.bottomright"},
+      {GetResText()->PngBorder(TResBorder::TopLeft), "png.text.border.topleft"},
+      {GetResText()->PngLeft(), "png.text.normal.left"},
+      {GetResDisText()->PngLeft(), "png.text.dis.left"},
+      {GetResDisText()->PngBorder(TResBorder::TopLeft), "png.text.dis.border.topleft"},
+      {GetResEnterText()->PngRight(), "png.text.focus.right"},
+      {GetResCheckCombo()->PngDropOver(), "png.combox.over"},
+      {GetResCombo()->PngBorder(TResBorder::MidRight), "png.text.border.midright"},
+      {GetResQxListBox()->PngMid(), "png.text.normal.mid"},
+      {GetResButton()->Png(TResState::Down, TResSlice::Mid), "png.button.down.mid"},
+      {GetResButton_red()->Png(TResState::Focus, TResSlice::Right), "png.button_red.focus.right"},
+      {GetResBitBtn()->Png(TResState::Over, TResSlice::Left), "png.button.over.left"},
+      {GetResBitBtn()->Png(TResState::Down, TResSlice::Right), "png.bitbtn.down.right"},
+      {GetResButton_green_new()->NinePng(TResState::Focus, TResNinePiece::BandLeft),
+       "png.button_green_new.normal_mid.left.focus"},
+      {GetResButton_green_new()->NinePng(TResState::Normal, TResNinePiece::TopLeft), "png.button.green.new.normal.top.left"},
+      {GetResButton_BuyMore()->NinePng(TResState::Over, TResNinePiece::BottomMid), "png.button.BuyMore.normal.bottom.mid.over"},
+      {GetResButton_BuyMore()->NinePng(TResState::Down, TResNinePiece::BandRight), "png.button_BuyMore.normal_mid.right.down"},
+      {GetResButton_ClosePositionMore()->NinePng(TResState::Normal, TResNinePiece::Bg),
+       "png.button.closepostionmore.normal.bg"},
+      {GetResSpeedBtn()->Png(TResState::Normal, TResSlice::Left), "png.speedbtn.normal.left"},
+      {GetResSpeedBtn_gray()->Png(TResState::Over, TResSlice::Mid), "png.speedbtn.over.mid_gray"},
+      {GetResPanel()->PngBg(), "png.toolbar.bg"},
+      {GetResScrollBar()->PngGridBg(), "png.grid.scrollbar.bg"},
+      {GetResScrollBar()->PngBody(), "png.text.normal.left"},
+      {GetResTrackBar()->PngThumbVert(), "png.trackbar.Vert"},
+      {GetResTrackBar()->PngChannelHorz(), "png.track.horz"},
+  };
+  for (const auto& [image, name] : cases) ExpectOwnImage(image, name, "named slot");
+  for (const TResBase* empty : {static_cast<const TResBase*>(GetResTreeView()), static_cast<const TResBase*>(GetResPopupMenu())}) {
+    EXPECT_EQ(empty->Images(), std::vector<const FaceImage*>(8, nullptr));
+  }
+}
+
+TEST_F(ResourceSets, SecondRequestLoadsNothingAndAnEmptiedSetRefills) {
+  TResButton* button = GetResButton();
+  EXPECT_EQ(GetResButton(), button);
+  EXPECT_EQ(button->FillCount(), 1);
+  const FaceImage* left = button->Png(TResState::Normal, TResSlice::Left);
+  FreeAllRes();
+  EXPECT_EQ(button->Png(TResState::Normal, TResSlice::Left), nullptr) << "the set a skinner holds is emptied";
+  EXPECT_FALSE(button->Filled());
+  EXPECT_EQ(GetResButton(), button) << "the same set, refilled";
+  EXPECT_EQ(button->FillCount(), 2);
+  EXPECT_EQ(button->Png(TResState::Normal, TResSlice::Left), left);
+}
+
+TEST_F(ResourceSets, FreeFaceDllEmptiesTheSetsAndTheNextUseLoadsTheLibraryAgain) {
+  TResPanel* panel = GetResPanel();
+  ASSERT_NE(panel->PngBg(), nullptr);
+  Skinresmanager::FreeFaceDll();
+  EXPECT_EQ(panel->PngBg(), nullptr);
+  EXPECT_EQ(GetResPanel()->FillCount(), 2);
+  ExpectOwnImage(GetResPanel()->PngBg(), "png.toolbar.bg", "GetResPanel");
+}
+
+}  // namespace
+}  // namespace ruzi

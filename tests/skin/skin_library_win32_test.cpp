@@ -1,0 +1,137 @@
+// The library's skin units against the real face libraries beside this test: the colour table
+// and the queries through face_diag.dll, the loaders' error texts, the resource library.
+// Each case starts from "FaceDllName" naming the library it needs (one process per case).
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <fstream>
+
+#include "error_text.h"
+#include "platform/environment.h"
+#include "platform/paths.h"
+#include "platform/win32_error.h"
+#include "ruzirareva/skin/face_interface.h"
+#include "ruzirareva/skin/face_manager.h"
+#include "ruzirareva/skin/skin_colour_table.h"
+#include "ruzirareva/skin/skin_res_manager.h"
+#include "skin/diag_skin.h"
+#include "skin/skin_manifest.h"
+
+namespace ruzi {
+namespace {
+
+using skin::DiagColour;
+using skin::DiagFlag;
+using skin::SkinFamily;
+
+void UseFace(const char* file) { platform::SetEnvironment("FaceDllName", file); }
+
+TEST(SkinLibrary, ColourTableTakesEveryEntryFromTheFaceLibrary) {
+  UseFace("face_diag.dll");
+  size_t entries = 0;
+  for (const skin::ManifestEntry& entry : skin::LibraryManifest()) {
+    if (entry.kind != skin::ManifestEntry::Kind::kColour && entry.kind != skin::ManifestEntry::Kind::kFlag) continue;
+    ++entries;
+    const uint32_t want = entry.kind == skin::ManifestEntry::Kind::kFlag
+                              ? DiagFlag(entry.family, entry.element, entry.attribute)
+                              : DiagColour(entry.family, entry.element, entry.attribute);
+    EXPECT_EQ(GetSkinTableValue(entry.element, entry.attribute), want) << skin::ManifestLine(entry);
+  }
+  EXPECT_EQ(entries, 168u);
+  EXPECT_EQ(FACEDLL, "face_diag.dll");
+  EXPECT_EQ(HmMenuPenColor, DiagColour(SkinFamily::kParent, "mainform", "hmmenupencolor"));
+  EXPECT_EQ(QxFormDrawColor, DiagColour(SkinFamily::kParent, "mainform", "qxformdrawcolor"));
+  EXPECT_EQ(TAB_FONT_COLOR_NORMAL, DiagColour(SkinFamily::kChild, "pagecontrol", "tabfontcolornormal"));
+  EXPECT_EQ(QXEDITCOLOR, DiagColour(SkinFamily::kChild, "qxedit", "BgColor"));
+  EXPECT_EQ(LABEL_TRANSPARENT, DiagFlag(SkinFamily::kChild, "label", "transparent"));
+  EXPECT_EQ(gfmaccountgroup, DiagColour(SkinFamily::kChild, "fmAccountGroup", "fontcolor"));
+  EXPECT_EQ(gfmaccountgroupBgColor, DiagColour(SkinFamily::kChild, "fmAccountGroup", "BgColor"));
+  EXPECT_EQ(gfmFullStockcodeBackGroundColor,
+            DiagColour(SkinFamily::kChild, "fmfullstockcode", "textsettingsbackgroundcolor"));
+}
+
+TEST(SkinLibrary, QueriesPassThroughTheBoundLibrary) {
+  UseFace("face_diag.dll");
+  EXPECT_EQ(GetSkinRootAttributeValue("facetype"), "diag");
+  EXPECT_EQ(gEnvironmentVariable, "1");
+  EXPECT_NE(_GetSkinPublicColor_init, nullptr);
+  EXPECT_EQ(GetSkinChildFontColor("edit"), DiagColour(SkinFamily::kChild, "edit", "fontcolor"));
+  EXPECT_EQ(GetSkinChildBgColor("panel", "BgColor"), DiagColour(SkinFamily::kChild, "panel", "BgColor"));
+  EXPECT_EQ(GetSkinParentAttributeValue("mainform", "formbgcolor").size(), 7u);  // "$RRGGBB"
+  EXPECT_EQ(GetSkinChildAttributeValue("edit", "nosuch"), "");
+  EXPECT_EQ(GetSkinParentAttributeValueAsInteger("mainform", "nosuch"), 0);
+}
+
+TEST(SkinLibrary, ALibraryThatDoesNotLoadLeavesTheInitialValues) {
+  UseFace("face_none.dll");
+  EXPECT_EQ(GetSkinRootAttributeValue("facetype"), "");
+  EXPECT_EQ(_GetSkinChildAttributeValueAsTColor_init, nullptr);
+  EXPECT_EQ(GetSkinTableValue("dbgrideh", "titlefontcolor "), 0x666666u);
+  EXPECT_EQ(HmMenuMouseFontColorBase, 0x755912u);
+}
+
+TEST(SkinLibrary, LoadSkinPngDecodesOnceAndNamesWhatDoesNotDecode) {
+  UseFace("face_diag.dll");
+  const FaceImage* image = Skinresmanager::LoadSkinPng("png.toolbar.bg");
+  ASSERT_NE(image, nullptr);
+  EXPECT_EQ(Skinresmanager::LoadSkinPng("png.toolbar.bg"), image);
+  EXPECT_EQ(image->width, skin::DiagImage("png.toolbar.bg").width);
+  EXPECT_EQ(Skinresmanager::LoadSkinPng("png.no.such"), nullptr);
+  const HMODULE face = GetModuleHandleA("face_diag.dll");
+  ASSERT_NE(face, nullptr);
+  const auto load = reinterpret_cast<FaceImageQuery>(reinterpret_cast<void*>(GetProcAddress(face, "LoadSkinPng")));
+  const FaceImage* broken = load("png.diag.broken");
+  ASSERT_NE(broken, nullptr);
+  ASSERT_NE(broken->error, nullptr);
+  EXPECT_EQ(broken->bgra, nullptr);
+  EXPECT_EQ(testing::ErrorOf([] { Skinresmanager::LoadSkinPng("png.diag.broken"); }),
+            std::string("加载资源[png.diag.broken]失败，请检查face_diag.dll文件是否正确!") + broken->error);
+}
+
+TEST(SkinLibrary, DirectoryLoaderErrorsReachTheCallerUnwrapped) {
+  UseFace("face_none.dll");
+  EXPECT_EQ(testing::ErrorOf([] { Skinresmanager::LoadSkinPng("png.toolbar.bg"); }), "[face_none.dll]文件不存在!");
+}
+
+TEST(SkinLibrary, AFileThatIsNoLibraryGivesTheSystemsErrorNumberAndText) {
+  const std::string file = "face_junk_" + std::to_string(GetCurrentProcessId()) + ".dll";
+  const std::string path = platform::ExecutableDirectory() + file;
+  std::ofstream(path) << "not a library";
+  UseFace(file.c_str());
+  const std::string message = testing::ErrorOf([] { Skinresmanager::LoadSkinPng("png.toolbar.bg"); });
+  DeleteFileA(path.c_str());
+  EXPECT_EQ(message, "[" + file + "]193:" + platform::Win32ErrorText(193));
+}
+
+TEST(SkinLibrary, IconsAndTheirErrorTexts) {
+  UseFace("face_diag.dll");
+  EXPECT_NE(Skinresmanager::LoadFaceICOEx("SAMPLE"), nullptr);
+  const std::string message = testing::ErrorOf([] { Skinresmanager::LoadFaceICOEx("NOSUCH"); });
+  const std::string prefix = "[LoadFaceICOEx] 加载资源文件NOSUCH.ico失败,请检查face_diag.dll文件是否正确! :";
+  EXPECT_EQ(message.substr(0, prefix.size()), prefix);
+  EXPECT_GT(message.size(), prefix.size()) << "the system's text follows";
+}
+
+TEST(SkinLibrary, ResourceLibraryFollowsTheFaceType) {
+  UseFace("face_diag.dll");
+  EXPECT_EQ(Faceinterface::FACE_DLL, "");
+  EXPECT_EQ(Faceinterface::LoadFaceString(1, "default"), "diag");
+  EXPECT_EQ(Faceinterface::FACE_DLL, "face_diag.dll");
+  EXPECT_EQ(Faceinterface::FCount, 1);
+  EXPECT_EQ(Faceinterface::LoadFaceString(2, "default"), "face string two");
+  EXPECT_EQ(Faceinterface::LoadFaceString(99, "default"), "default");
+  EXPECT_NE(Faceinterface::LoadFaceIcon("SAM", "PLE"), nullptr);
+  const std::string message = testing::ErrorOf([] { Faceinterface::LoadFaceIcon("NO", "SUCH"); });
+  const std::string prefix = "加载图标[NOSUCH]失败，请检查face_diag.dll文件是否正确!";
+  EXPECT_EQ(message.substr(0, prefix.size()), prefix);
+  EXPECT_GT(message.size(), prefix.size());
+}
+
+TEST(SkinLibrary, ResourceLibraryOfTheStockSkin) {
+  UseFace("face.dll");
+  EXPECT_EQ(Faceinterface::LoadFaceString(1, "default"), "blue");
+  EXPECT_EQ(Faceinterface::FACE_DLL, "face.dll");
+}
+
+}  // namespace
+}  // namespace ruzi
