@@ -70,14 +70,24 @@ void EnsureBound() {
   if (face_module == nullptr) InitFaceManager();
 }
 
-// A string answer of any length: asked once with a buffer that fits most, again when not.
-template <typename Ask>
-std::string StringAnswer(Ask ask) {
+// A query through its bound entry, the library bound first; 0 (false) while unbound. The
+// entry is read after binding, hence by reference.
+template <typename Entry, typename... Args>
+auto Ask(const Entry& entry, Args... args) -> decltype(entry(args...)) {
+  EnsureBound();
+  return entry ? entry(args...) : decltype(entry(args...)){};
+}
+
+// A string answer of any length: asked with a buffer that fits most, again when it did not.
+template <typename Entry, typename... Args>
+std::string Text(const Entry& entry, Args... args) {
+  EnsureBound();
+  if (!entry) return {};
   std::string text(256, '\0');
-  int32_t length = ask(text.data(), static_cast<int32_t>(text.size()));
+  int32_t length = entry(args..., text.data(), static_cast<int32_t>(text.size()));
   if (length >= static_cast<int32_t>(text.size())) {
     text.assign(static_cast<size_t>(length) + 1, '\0');
-    length = ask(text.data(), static_cast<int32_t>(text.size()));
+    length = entry(args..., text.data(), static_cast<int32_t>(text.size()));
   }
   text.resize(length > 0 ? std::min<size_t>(static_cast<size_t>(length), text.size() - 1) : 0);
   return text;
@@ -159,82 +169,51 @@ void InitFaceManager() {
 }
 
 std::string GetSkinChildAttributeValue(const std::string& element, const std::string& attribute) {
-  EnsureBound();
-  if (!_GetSkinChildAttributeValue_init) return {};
-  return StringAnswer([&](char* buffer, int32_t size) {
-    return _GetSkinChildAttributeValue_init(element.c_str(), attribute.c_str(), buffer, size);
-  });
+  return Text(_GetSkinChildAttributeValue_init, element.c_str(), attribute.c_str());
 }
 
 uint32_t GetSkinChildAttributeValueAsTColor(const std::string& element, const std::string& attribute) {
-  EnsureBound();
-  return _GetSkinChildAttributeValueAsTColor_init ? _GetSkinChildAttributeValueAsTColor_init(element.c_str(), attribute.c_str()) : 0;
+  return Ask(_GetSkinChildAttributeValueAsTColor_init, element.c_str(), attribute.c_str());
 }
 
 bool GetSkinChildAttributeValueAsBool(const std::string& element, const std::string& attribute) {
-  EnsureBound();
-  return _GetSkinChildAttributeValueAsBool_init && _GetSkinChildAttributeValueAsBool_init(element.c_str(), attribute.c_str()) != 0;
+  return Ask(_GetSkinChildAttributeValueAsBool_init, element.c_str(), attribute.c_str()) != 0;
 }
 
 int32_t GetSkinChildAttributeValueAsInteger(const std::string& element, const std::string& attribute) {
-  EnsureBound();
-  return _GetSkinChildAttributeValueAsInteger_init ? _GetSkinChildAttributeValueAsInteger_init(element.c_str(), attribute.c_str()) : 0;
+  return Ask(_GetSkinChildAttributeValueAsInteger_init, element.c_str(), attribute.c_str());
 }
 
-uint32_t GetSkinChildFontColor(const std::string& element) {
-  EnsureBound();
-  return _GetSkinChildFontColor_init ? _GetSkinChildFontColor_init(element.c_str()) : 0;
-}
+uint32_t GetSkinChildFontColor(const std::string& element) { return Ask(_GetSkinChildFontColor_init, element.c_str()); }
 
-std::string GetSkinChildFontName(const std::string& element) {
-  EnsureBound();
-  if (!_GetSkinChildFontName_init) return {};
-  return StringAnswer([&](char* buffer, int32_t size) { return _GetSkinChildFontName_init(element.c_str(), buffer, size); });
-}
+std::string GetSkinChildFontName(const std::string& element) { return Text(_GetSkinChildFontName_init, element.c_str()); }
 
-int32_t GetSkinChildFontSize(const std::string& element) {
-  EnsureBound();
-  return _GetSkinChildFontSize_init ? _GetSkinChildFontSize_init(element.c_str()) : 0;
-}
+int32_t GetSkinChildFontSize(const std::string& element) { return Ask(_GetSkinChildFontSize_init, element.c_str()); }
 
 uint32_t GetSkinChildBgColor(const std::string& element, const std::string& attribute) {
-  EnsureBound();
-  return _GetSkinChildBgColor_init ? _GetSkinChildBgColor_init(element.c_str(), attribute.c_str()) : 0;
+  return Ask(_GetSkinChildBgColor_init, element.c_str(), attribute.c_str());
 }
 
 std::string GetSkinRootAttributeValue(const std::string& attribute) {
-  EnsureBound();
-  if (!_GetSkinRootAttributeValue_init) return {};
-  return StringAnswer(
-      [&](char* buffer, int32_t size) { return _GetSkinRootAttributeValue_init(attribute.c_str(), buffer, size); });
+  return Text(_GetSkinRootAttributeValue_init, attribute.c_str());
 }
 
 std::string GetSkinParentAttributeValue(const std::string& element, const std::string& attribute) {
-  EnsureBound();
-  if (!_GetSkinParentAttributeValue_init) return {};
-  return StringAnswer([&](char* buffer, int32_t size) {
-    return _GetSkinParentAttributeValue_init(element.c_str(), attribute.c_str(), buffer, size);
-  });
+  return Text(_GetSkinParentAttributeValue_init, element.c_str(), attribute.c_str());
 }
 
 uint32_t GetSkinParentAttributeValueAsTColor(const std::string& element, const std::string& attribute) {
-  EnsureBound();
-  return _GetSkinParentAttributeValueAsTColor_init ? _GetSkinParentAttributeValueAsTColor_init(element.c_str(), attribute.c_str()) : 0;
+  return Ask(_GetSkinParentAttributeValueAsTColor_init, element.c_str(), attribute.c_str());
 }
 
 bool GetSkinParentAttributeValueAsBool(const std::string& element, const std::string& attribute) {
-  EnsureBound();
-  return _GetSkinParentAttributeValueAsBool_init && _GetSkinParentAttributeValueAsBool_init(element.c_str(), attribute.c_str()) != 0;
+  return Ask(_GetSkinParentAttributeValueAsBool_init, element.c_str(), attribute.c_str()) != 0;
 }
 
 int32_t GetSkinParentAttributeValueAsInteger(const std::string& element, const std::string& attribute) {
-  EnsureBound();
-  return _GetSkinParentAttributeValueAsInteger_init ? _GetSkinParentAttributeValueAsInteger_init(element.c_str(), attribute.c_str()) : 0;
+  return Ask(_GetSkinParentAttributeValueAsInteger_init, element.c_str(), attribute.c_str());
 }
 
-uint32_t GetSkinPublicColor(const std::string& name) {
-  EnsureBound();
-  return _GetSkinPublicColor_init ? _GetSkinPublicColor_init(name.c_str()) : 0;
-}
+uint32_t GetSkinPublicColor(const std::string& name) { return Ask(_GetSkinPublicColor_init, name.c_str()); }
 
 }  // namespace ruzi

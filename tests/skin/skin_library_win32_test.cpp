@@ -58,6 +58,7 @@ TEST(SkinLibrary, QueriesPassThroughTheBoundLibrary) {
   EXPECT_EQ(GetSkinChildFontColor("edit"), DiagColour(SkinFamily::kChild, "edit", "fontcolor"));
   EXPECT_EQ(GetSkinChildBgColor("panel", "BgColor"), DiagColour(SkinFamily::kChild, "panel", "BgColor"));
   EXPECT_EQ(GetSkinParentAttributeValue("mainform", "formbgcolor").size(), 7u);  // "$RRGGBB"
+  EXPECT_EQ(GetSkinRootAttributeValue("diag.long"), std::string(300, 'L')) << "longer than the first buffer";
   EXPECT_EQ(GetSkinChildAttributeValue("edit", "nosuch"), "");
   EXPECT_EQ(GetSkinParentAttributeValueAsInteger("mainform", "nosuch"), 0);
 }

@@ -62,7 +62,9 @@ Skin DiagSkin(const std::vector<ManifestEntry>& manifest) {
         break;
     }
   }
-  // A PNG resource that does not decode, for the loaders' error path.
+  // An answer longer than a caller's first buffer, and a PNG resource that does not decode:
+  // the paths callers take when something does not fit.
+  skin.description.Set(skin::SkinFamily::kRoot, "", "diag.long", std::string(300, 'L'));
   skin.broken_images["png.diag.broken"] = std::string("\x89PNG\r\n\x1a\n", 8) + "not a picture";
   return skin;
 }
