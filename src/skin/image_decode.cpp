@@ -4,8 +4,8 @@
 #include <memory>
 
 // Pictures come from skin files anyone can edit: a forged header must not make us allocate
-// gigabytes. Skin pieces are small; 8192 pixels a side is far beyond any of them.
-#define STBI_MAX_DIMENSIONS 8192
+// gigabytes. Skin pieces are small; 4096 pixels a side is far beyond any of them.
+#define STBI_MAX_DIMENSIONS 4096
 #define STBI_NO_STDIO
 // No thread_local: under MinGW it brings a thread-exit key our DLLs must not carry.
 #define STBI_NO_THREAD_LOCALS

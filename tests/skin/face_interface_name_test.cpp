@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "ruzirareva/skin/face_interface.h"
+#include "skin/loose_skin_folder.h"
 
 namespace ruzi {
 namespace {
@@ -14,6 +15,14 @@ TEST(FaceInterfaceName, FaceTypeSelectsTheResourceLibrary) {
   };
   for (const auto& [facetype, current, want] : cases) {
     EXPECT_EQ(Faceinterface::FaceDllForFaceType(facetype, current), want) << "[" << facetype << "]";
+  }
+}
+
+// Loose files of one skin are never taken for another's.
+TEST(LooseSkinFolder, OnlyFaceDllReadsForm7) {
+  for (const char* face : {"face.dll", "FACE.DLL", "Face.Dll"}) EXPECT_EQ(skin::LooseSkinFolder(face), "skin\\form7\\");
+  for (const char* face : {"face_black.dll", "face_diag.dll", "", " face.dll", "face.dl"}) {
+    EXPECT_EQ(skin::LooseSkinFolder(face), "skin\\form7_black\\") << face;
   }
 }
 
