@@ -4,3 +4,24 @@ find_path(RUZI_STB_DIR stb/stb_image.h PATHS /usr/include NO_CMAKE_FIND_ROOT_PAT
 file(COPY ${RUZI_STB_DIR}/stb DESTINATION ${CMAKE_BINARY_DIR}/third_party/include)
 add_library(ruzi_stb INTERFACE)
 target_include_directories(ruzi_stb SYSTEM INTERFACE ${CMAKE_BINARY_DIR}/third_party/include)
+
+# Debian's copy (2022-09) predates two fixes stb made later, both found again by our image
+# fuzzer: a JPEG Huffman table of more than 256 codes wrote past its arrays, and a read of zero
+# bytes passed a null buffer to memcpy. The copy gets the same fixes; a copy that no longer
+# holds the old lines stops the configure, so a newer stb is looked at rather than patched blindly.
+set(stb_image ${CMAKE_BINARY_DIR}/third_party/include/stb/stb_image.h)
+file(READ ${stb_image} stb_text)
+# (A macro, not a list of pairs: the C lines hold semicolons.)
+macro(ruzi_fix_stb old new)
+  string(FIND "${stb_text}" "${old}" found)
+  string(FIND "${stb_text}" "${new}" fixed)
+  if(found EQUAL -1 AND fixed EQUAL -1)
+    message(FATAL_ERROR "stb_image.h is not the copy our fixes were made for: look at ${RUZI_STB_DIR}/stb/stb_image.h")
+  endif()
+  string(REPLACE "${old}" "${new}" stb_text "${stb_text}")
+endmacro()
+ruzi_fix_stb("      for (j=0; j < count[i]; ++j)\n         h->size[k++] = (stbi_uc) (i+1);\n"
+             "      for (j=0; j < count[i]; ++j) {\n         h->size[k++] = (stbi_uc) (i+1);\n         if (k >= 257) return stbi__err(\"bad size list\",\"Corrupt JPEG\");\n      }\n")
+ruzi_fix_stb("   if (s->img_buffer+n <= s->img_buffer_end) {\n      memcpy(buffer, s->img_buffer, n);\n"
+             "   if (s->img_buffer+n <= s->img_buffer_end) {\n      if (n > 0) memcpy(buffer, s->img_buffer, n);\n")
+file(WRITE ${stb_image} "${stb_text}")
