@@ -5,6 +5,7 @@
 #include "foundation/error.h"
 #include "packets/tagged_package.h"
 #include "query/qx_query_reply.h"
+#include "query/sql_lines.h"
 
 namespace ruzi {
 namespace {
@@ -15,12 +16,6 @@ TQxServiceCall g_default_call;
 TQxServiceCall DefaultCall() {
   std::lock_guard<std::mutex> guard(g_default_lock);
   return g_default_call;
-}
-
-std::string Joined(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += (text.empty() ? "" : "\r\n") + line;
-  return text;
 }
 
 }  // namespace
@@ -47,7 +42,7 @@ std::string TQxDataSet::Request(int64_t first_row) {
   if (!query_name_.empty()) {
     request.Add("vc_query_name", query_name_);
   } else {
-    request.Add("vc_sql", Joined(sql_));
+    request.Add("vc_sql", SqlText(sql_));
   }
   request.Add("vc_condition", condition_);
   request.Add("l_begin_date", begin_date_);
