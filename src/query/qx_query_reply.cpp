@@ -84,6 +84,7 @@ QxReplyPage DecodeQueryReply(std::string_view reply) {
   }
   const std::string_view nulls = items.Text("vc_nulls").value_or("");
   items.Number("l_more", more);
+  items.Number("l_cursor", page.Cursor);
   page.More = more != 0;
   for (std::string_view field : Split(*fields, ';')) {
     QxReplyField next = FieldOf(field);

@@ -27,6 +27,7 @@ struct QxReplyPage {
   std::vector<MemoryDataSet::Row> Rows;
   bool More = false;
   int64_t NextRow = 0;
+  int64_t Cursor = 0;  // the server keeps the next page under this number (0: none)
   int64_t RowsAffected = -1;  // a statement without rows: the rows it changed
 };
 

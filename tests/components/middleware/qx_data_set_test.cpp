@@ -91,9 +91,16 @@ TEST(QxDataSetPages, ARowSetLargerThanAFrameArrivesWholeInOrder) {
   TQXQuery query;
   query.SetServiceCall(Through(client));
   query.SQL() = {"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i != 6000)",
-                 "SELECT i, printf('row %08d', i) AS t, CASE WHEN i % 7 = 0 THEN NULL ELSE '' END AS z FROM n"};
+                 "SELECT i, printf('row %08d', i) AS t, CASE WHEN i % 7 = 0 THEN NULL ELSE '' END AS z, "
+                 "QX_PAGES.NEXTVAL AS s FROM n"};
   query.Open();
   ASSERT_EQ(query.GetRecordCount(), 6000);
+  // The statement ran once for all its pages: one sequence value throughout, the next open the next.
+  EXPECT_EQ(query.ReadRecordText(1, 3), "1");
+  EXPECT_EQ(query.ReadRecordText(6000, 3), "1");
+  query.Close();
+  query.Open();
+  EXPECT_EQ(query.ReadRecordText(6000, 3), "2");
   for (int rec = 1; rec <= 6000; ++rec) {
     char expected[16];
     std::snprintf(expected, sizeof expected, "row %08d", rec);
