@@ -87,7 +87,7 @@ void TQxDataSet::InternalOpen() {
     for (size_t f = 0; f < fields.size() && f < page.Fields.size(); ++f) {
       fields[f].Size = std::max(fields[f].Size, page.Fields[f].Size);
     }
-    for (MemoryDataSet::Row& row : page.Rows) AddRow(std::move(row));
+    for (PackedRow& row : page.Rows) AddRow(std::move(row));
     const bool enough = max_rows_ > 0 && StoredRowCount() >= max_rows_;
     if (!page.More || enough || page.Rows.empty() || page.Cursor <= 0) break;
     cursor = page.Cursor;

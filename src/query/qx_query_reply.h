@@ -24,7 +24,7 @@ struct QxReplyPage {
   int32_t Code = 0;
   std::string Message;
   std::vector<QxReplyField> Fields;
-  std::vector<MemoryDataSet::Row> Rows;
+  std::vector<PackedRow> Rows;
   bool More = false;
   int64_t NextRow = 0;
   int64_t Cursor = 0;  // the server keeps the next page under this number (0: none)

@@ -173,7 +173,6 @@ bool Connection::HandleSignOn(const mw::SignOnRequest& request, uint32_t sequenc
 
 void Connection::EndSession() {
   if (session_ == 0) return;
-  state_.kept_pages.DropSession(session_);
   session_ = 0;
   role_ = Role::None;
   unsigned_since_ = steady_clock::now();

@@ -6,7 +6,7 @@
 // ":name" of the SQL binds the request item of that name (NULL when absent; a whole number in
 // its plain form as a number).
 // The statement runs once: the pages after the first wait under <l_cursor>, which the next
-// calls send alone (<l_cursor> N), page by page.
+// calls send alone (<l_cursor> N), page by page, from any connection.
 // Reply: <l_count> rows in <vc_data> (a section packet), <l_more> 1 when the frame limit or the
 // row limit stopped it with rows left, <l_cursor> the kept pages' number (0: none), <vc_fields>
 // "name,type,size" per column apart by ";" (type: 1 text, 3 integer, 6 float, 11 date-time),
@@ -295,7 +295,7 @@ ServiceResult Failed(const std::string& message) { return ServiceResult::Reply(C
 ServiceResult NamedQuery(ServiceCall& call) {
   // A later page of a query run before.
   if (const int64_t cursor = call.Number("l_cursor").value_or(0); cursor > 0) {
-    std::optional<std::string> page = call.server.kept_pages.Next(static_cast<uint64_t>(cursor), call.session);
+    std::optional<std::string> page = call.server.kept_pages.Next(static_cast<uint64_t>(cursor));
     if (!page) return Failed("查询游标[" + std::to_string(cursor) + "]不存在");
     return ServiceResult::Reply(std::move(*page));
   }
@@ -326,7 +326,7 @@ ServiceResult NamedQuery(ServiceCall& call) {
     }
     std::string first = std::move(result.pages.front());
     result.pages.pop_front();
-    call.server.kept_pages.Keep(cursor, call.session, std::move(result.pages));
+    call.server.kept_pages.Keep(cursor, std::move(result.pages));
     return ServiceResult::Reply(std::move(first));
   } catch (const DatabaseError& error) {
     return Failed(error.what());
