@@ -113,9 +113,12 @@ TEST_F(QxDataSetOnTheFixture, FetchQueryNameAnswersTheFirstValueOrItsTypesEmptyA
 
 TEST(QxDataSetPages, ARowSetLargerThanAFrameArrivesWholeInOrder) {
   MwdProcess server("qx-pages", {"--max-frame", "65536"});
-  mwd::NativeClient client = SignedOnClient(server.Port(), "4242:qxpages.exe");
   TQXQuery query;
-  query.SetServiceCall(Through(client));
+  // A connection per call, as a per-call client makes: the kept pages follow their cursor.
+  query.SetServiceCall([&](const std::string& service, const std::string& input, std::string& output, int32_t timeout) {
+    mwd::NativeClient client = SignedOnClient(server.Port(), "4242:qxpages.exe");
+    return Through(client)(service, input, output, timeout);
+  });
   query.SQL() = {"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i != 6000)",
                  "SELECT i, printf('row %08d', i) AS t, CASE WHEN i % 7 = 0 THEN NULL ELSE '' END AS z, "
                  "QX_PAGES.NEXTVAL AS s FROM n"};
