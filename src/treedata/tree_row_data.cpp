@@ -332,7 +332,7 @@ void TTreeRowData::ReAllocFieldMem(const TCacheDef& Def, int32_t NewSize) {
 
 int64_t TTreeRowData::GetAsInteger(const DataField* Field) {
   const uint8_t* value = GetValueBuffer(Field);
-  if (value == nullptr) return 0;
+  if (value == nullptr || (value[-kSlotHeaderSize] & kNullBit) != 0) return 0;
   const SlotKind kind = KindOf(Field);
   if (kind == SlotKind::Text) {
     const std::string text = GetFieldValue(Field);
@@ -344,7 +344,7 @@ int64_t TTreeRowData::GetAsInteger(const DataField* Field) {
 
 bool TTreeRowData::GetAsBoolean(const DataField* Field) {
   const uint8_t* value = GetValueBuffer(Field);
-  if (value == nullptr) return false;
+  if (value == nullptr || (value[-kSlotHeaderSize] & kNullBit) != 0) return false;
   const SlotKind kind = KindOf(Field);
   if (kind == SlotKind::Text) {
     const std::string text = GetFieldValue(Field);
@@ -355,7 +355,7 @@ bool TTreeRowData::GetAsBoolean(const DataField* Field) {
 
 double TTreeRowData::GetAsFloat(const DataField* Field) {
   const uint8_t* value = GetValueBuffer(Field);
-  if (value == nullptr) return 0;
+  if (value == nullptr || (value[-kSlotHeaderSize] & kNullBit) != 0) return 0;
   const SlotKind kind = KindOf(Field);
   if (kind == SlotKind::Text) {
     const std::string text = GetFieldValue(Field);

@@ -1,0 +1,197 @@
+// The data tree's sort: sibling rows ordered by the sort list's fields, ties kept in order.
+#include <algorithm>
+#include <chrono>
+#include <cstring>
+#include <numeric>
+#include <string_view>
+
+#include "foundation/error.h"
+#include "query/data_field.h"
+#include "query/data_set.h"
+#include "query/qx_compare.h"
+#include "query/qx_sort_list.h"
+#include "treedata/data_tree.h"
+
+namespace ruzi {
+namespace {
+
+bool IsIntegerSortType(TFieldType type) {
+  return type == ftSmallint || type == ftInteger || type == ftWord || type == ftAutoInc || type == ftLargeint;
+}
+
+bool IsFloatSortType(TFieldType type) { return type == ftFloat || type == ftCurrency; }
+
+// One child's value of one sort field, read once: a number for numeric types, else the text.
+struct SortKey {
+  double Number = 0;
+  std::string_view Text;
+};
+
+}  // namespace
+
+void TDBTreeNode::AppendSort(const std::string& FieldName, bool Ascending) {
+  DataField* field = DataSet_ != nullptr ? DataSet_->FindField(FieldName) : nullptr;
+  if (field == nullptr) throw Error("排序时，字段" + FieldName + "不存在！");
+  SortList->Add(field->DataType(), field->Index(), Ascending);
+}
+
+void TDBTreeNode::ClearSort() { SortList->Clear(); }
+
+void TDBTreeNode::TreeItemSort(TsnTreeNode* Sender, TsnTreeNode* Node1, TsnTreeNode* Node2, int32_t& Compare) {
+  if (OnNodeSort.Assigned()) {
+    bool useDefault = true;
+    OnNodeSort(Sender, Node1, Node2, useDefault, Compare);
+    if (!useDefault) return;
+  }
+  Compare = 0;
+  if (SortList->Count() == 0) {
+    const TTreeRowData* a = RowOf(Node1);
+    const TTreeRowData* b = RowOf(Node2);
+    const int32_t x = a != nullptr ? a->GetSeqNo() : 0;
+    const int32_t y = b != nullptr ? b->GetSeqNo() : 0;
+    Compare = x < y ? -1 : (y < x ? 1 : 0);
+    return;
+  }
+  try {
+    for (int i = 0; i < SortList->Count() && Compare == 0; ++i) {
+      const TQxSortField& sort = SortList->GetSortField(i);
+      DataField* field = DataSet_->Fields(sort.FieldIndex);
+      const std::string a = GetCellValue(Node1, field);
+      const std::string b = GetCellValue(Node2, field);
+      this->Compare->SetAscending(sort.Ascending != 0);
+      const int la = static_cast<int>(a.size());
+      const int lb = static_cast<int>(b.size());
+      Compare = this->Compare->qxDbStrComp(a.data(), b.data(), la, lb);
+      if (Compare == 0) continue;
+      const auto type = static_cast<TFieldType>(sort.FieldType);
+      if (IsIntegerSortType(type)) Compare = this->Compare->qxDbIntegerComp(a.data(), b.data(), la, lb);
+      if (IsFloatSortType(type)) Compare = this->Compare->qxDbFloatComp(a.data(), b.data(), la, lb);
+    }
+    this->Compare->ResetResult();
+  } catch (const std::exception& error) {
+    this->Compare->ResetResult();
+    throw Error(std::string("排序异常:") + error.what());
+  }
+}
+
+// The fast sort reads each key once; it answers as the pairwise comparison does unless a
+// handler may change a cell's text or the comparison itself.
+bool TDBTreeNode::SortsFast() const { return !OnNodeSort.Assigned() && !OnGetFieldValue.Assigned(); }
+
+void TDBTreeNode::reSort() {
+  const auto started = std::chrono::steady_clock::now();
+  Sorted = 0;
+  if (!SortsFast()) {
+    if (OnlySortDataNode) {
+      std::vector<TsnTreeNode*> dataParents;
+      // Bottom-up: the nodes whose first child is a data row, deepest first.
+      std::vector<TsnTreeNode*> stack{this};
+      while (!stack.empty()) {
+        TsnTreeNode* node = stack.back();
+        stack.pop_back();
+        const TTreeRowData* first = node->HasChild() ? RowOf(node->GetFirstChild()) : nullptr;
+        if (first != nullptr && !first->GetIsGroup()) dataParents.push_back(node);
+        for (int32_t i = 0; i < node->GetCount(); ++i) stack.push_back(node->GetItem(i));
+      }
+      for (auto it = dataParents.rbegin(); it != dataParents.rend(); ++it) (*it)->CustomSort(true);
+    } else {
+      CustomSort(true);
+    }
+  } else {
+    std::vector<std::pair<TsnTreeNode*, std::vector<TsnTreeNode*>>> plan;
+    if (OnlySortDataNode) {
+      SortDataNodes(this, plan);
+    } else {
+      SortNode(this, true, plan);
+    }
+    // Every order is worked out before any is applied, so a failure leaves the tree as it was.
+    for (auto& [node, order] : plan) node->ReorderChildren(order);
+  }
+  SortTime = static_cast<int32_t>(
+      std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started).count());
+}
+
+void TDBTreeNode::SortDataNodes(TsnTreeNode* Node, std::vector<std::pair<TsnTreeNode*, std::vector<TsnTreeNode*>>>& Plan) {
+  for (int32_t i = 0; i < Node->GetCount(); ++i) SortDataNodes(Node->GetItem(i), Plan);
+  const TTreeRowData* first = Node->HasChild() ? RowOf(Node->GetFirstChild()) : nullptr;
+  if (first != nullptr && !first->GetIsGroup()) SortNode(Node, true, Plan);
+}
+
+void TDBTreeNode::SortNode(TsnTreeNode* Node, bool Recurse,
+                           std::vector<std::pair<TsnTreeNode*, std::vector<TsnTreeNode*>>>& Plan) {
+  const int32_t count = Node->GetCount();
+  if (count == 0) return;
+  if (Recurse) {
+    for (int32_t i = 0; i < count; ++i) SortNode(Node->GetItem(i), true, Plan);
+  }
+  if (count == 1) return;
+  std::vector<TsnTreeNode*> children(count);
+  for (int32_t i = 0; i < count; ++i) children[i] = Node->GetItem(i);
+  std::vector<int32_t> order(count);
+  std::iota(order.begin(), order.end(), 0);
+  const int fieldCount = SortList->Count();
+  if (fieldCount == 0) {
+    std::stable_sort(order.begin(), order.end(), [&](int32_t a, int32_t b) {
+      return RowOf(children[a])->GetSeqNo() < RowOf(children[b])->GetSeqNo();
+    });
+  } else {
+    std::vector<DataField*> fields(fieldCount);
+    for (int f = 0; f < fieldCount; ++f) fields[f] = DataSet_->Fields(SortList->GetSortField(f).FieldIndex);
+    std::vector<SortKey> keys(static_cast<size_t>(count) * fieldCount);
+    try {
+      // Cells first: reading one may widen its row's block, which moves the texts.
+      for (TsnTreeNode* child : children) {
+        for (DataField* field : fields) GetCellValue(child, field);
+      }
+      for (int32_t i = 0; i < count; ++i) {
+        TTreeRowData* row = RowOf(children[i]);
+        for (int f = 0; f < fieldCount; ++f) {
+          SortKey& key = keys[static_cast<size_t>(i) * fieldCount + f];
+          const TFieldType type = fields[f]->DataType();
+          if (row == nullptr) continue;
+          if (IsIntegerSortType(type) || IsFloatSortType(type)) {
+            key.Number = row->GetAsFloat(fields[f]);
+          } else if (const auto* value = reinterpret_cast<const char*>(row->GetValueBuffer(fields[f]))) {
+            if (type == ftBoolean) {
+              key.Text = row->GetFieldNullFlag(fields[f]) ? "" : (*value != 0 ? "1" : "0");
+            } else {
+              key.Text = std::string_view(value, strnlen(value, row->GetFieldDef(fields[f]).Size));
+            }
+          }
+        }
+      }
+    } catch (const std::exception& error) {
+      throw Error(std::string("排序异常:") + error.what());
+    }
+    std::vector<int8_t> ascending(fieldCount);
+    std::vector<int8_t> numeric(fieldCount);
+    for (int f = 0; f < fieldCount; ++f) {
+      ascending[f] = SortList->GetSortField(f).Ascending != 0;
+      numeric[f] = IsIntegerSortType(fields[f]->DataType()) || IsFloatSortType(fields[f]->DataType());
+    }
+    std::stable_sort(order.begin(), order.end(), [&](int32_t a, int32_t b) {
+      const SortKey* x = &keys[static_cast<size_t>(a) * fieldCount];
+      const SortKey* y = &keys[static_cast<size_t>(b) * fieldCount];
+      for (int f = 0; f < fieldCount; ++f) {
+        int result;
+        if (numeric[f]) {
+          result = x[f].Number < y[f].Number ? -1 : (y[f].Number < x[f].Number ? 1 : 0);
+        } else {
+          const int c = x[f].Text.compare(y[f].Text);
+          result = c < 0 ? -1 : (c > 0 ? 1 : 0);
+        }
+        if (result != 0) return ascending[f] ? result < 0 : result > 0;
+      }
+      return false;
+    });
+  }
+  bool moved = false;
+  std::vector<TsnTreeNode*> sorted(count);
+  for (int32_t i = 0; i < count; ++i) {
+    sorted[i] = children[order[i]];
+    moved = moved || order[i] != i;
+  }
+  if (moved) Plan.emplace_back(Node, std::move(sorted));
+}
+
+}  // namespace ruzi
