@@ -64,6 +64,7 @@ bool ParseBoolean(const std::string& text) {
   for (char c : text) folded += static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
   if (folded == "true") return true;
   if (folded == "false") return false;
+  if (const auto number = TryStrToFloat(text)) return *number != 0;
   throw NotA(text, "boolean");
 }
 
