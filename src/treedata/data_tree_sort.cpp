@@ -112,9 +112,9 @@ void TDBTreeNode::reSort() {
 }
 
 void TDBTreeNode::SortDataNodes(TsnTreeNode* Node, std::vector<std::pair<TsnTreeNode*, std::vector<TsnTreeNode*>>>& Plan) {
-  for (int32_t i = 0; i < Node->GetCount(); ++i) SortDataNodes(Node->GetItem(i), Plan);
   const TTreeRowData* first = Node->HasChild() ? RowOf(Node->GetFirstChild()) : nullptr;
-  if (first != nullptr && !first->GetIsGroup()) SortNode(Node, true, Plan);
+  if (first != nullptr && !first->GetIsGroup()) return SortNode(Node, true, Plan);
+  for (int32_t i = 0; i < Node->GetCount(); ++i) SortDataNodes(Node->GetItem(i), Plan);
 }
 
 void TDBTreeNode::SortNode(TsnTreeNode* Node, bool Recurse,
