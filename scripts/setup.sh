@@ -14,6 +14,7 @@ packages=(
   libstb-dev libsqlite3-dev sqlite3
   libssl-dev libspdlog-dev                    # references for tests and benchmarks only
   libquantlib0-dev                            # the calendar benchmark's reference only
+  qtbase5-dev                                 # the data tree benchmark's reference only
   valgrind
 )
 

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
+#include <deque>
 #include <numeric>
 #include <string_view>
 
@@ -11,6 +12,7 @@
 #include "query/qx_compare.h"
 #include "query/qx_sort_list.h"
 #include "treedata/data_tree.h"
+#include "treedata/tree_column.h"
 
 namespace ruzi {
 namespace {
@@ -138,18 +140,30 @@ void TDBTreeNode::SortNode(TsnTreeNode* Node, bool Recurse,
     std::vector<DataField*> fields(fieldCount);
     for (int f = 0; f < fieldCount; ++f) fields[f] = DataSet_->Fields(SortList->GetSortField(f).FieldIndex);
     std::vector<SortKey> keys(static_cast<size_t>(count) * fieldCount);
+    std::deque<std::string> captions;  // group rows' tree-column texts, which carry their counts
     try {
       // Cells first: reading one may widen its row's block, which moves the texts.
       for (TsnTreeNode* child : children) {
-        for (DataField* field : fields) GetCellValue(child, field);
+        TTreeRowData* row = RowOf(child);
+        for (DataField* field : fields) {
+          if (row != nullptr && !IsTreeColumn(field) && !row->HaveRead(field)) GetCellValue(child, field);
+        }
       }
       for (int32_t i = 0; i < count; ++i) {
         TTreeRowData* row = RowOf(children[i]);
         for (int f = 0; f < fieldCount; ++f) {
           SortKey& key = keys[static_cast<size_t>(i) * fieldCount + f];
           const TFieldType type = fields[f]->DataType();
-          if (row == nullptr) continue;
-          if (IsIntegerSortType(type) || IsFloatSortType(type)) {
+          if (IsTreeColumn(fields[f])) {
+            if (row != nullptr && row->GetIsGroup()) {
+              key.Text = captions.emplace_back(GetCellValue(children[i], fields[f]));
+            } else {
+              key.Text = children[i]->GetText();
+            }
+            if (IsIntegerSortType(type) || IsFloatSortType(type)) key.Number = snStrToFloat(std::string(key.Text));
+          } else if (row == nullptr) {
+            continue;
+          } else if (IsIntegerSortType(type) || IsFloatSortType(type)) {
             key.Number = row->GetAsFloat(fields[f]);
           } else if (const auto* value = reinterpret_cast<const char*>(row->GetValueBuffer(fields[f]))) {
             if (type == ftBoolean) {

@@ -8,6 +8,7 @@
 #include "query/memory_data_set.h"
 #include "query/qx_compare.h"
 #include "treedata/data_tree.h"
+#include "treedata/tree_column.h"
 
 namespace ruzi {
 namespace {
@@ -38,9 +39,7 @@ std::string TDBTreeNode::GetCellValue(TsnTreeNode* Node, DataField* Field) {
     if (!useDefault) return value;
   }
   TTreeRowData* row = RowOf(Node);
-  const TMultiField* companion = TMultiField::Of(Field);
-  const bool treeColumn = companion != nullptr ? companion->FieldPos == 0 : Field->Index() == 0;
-  if (!treeColumn) {
+  if (!IsTreeColumn(Field)) {
     if (row == nullptr) return std::string();
     if (row->GetFieldState(Field) != DSRead) row->SetFieldValue(Field, GetFieldValue(Node, Field));
     return row->GetFieldValue(Field);
