@@ -141,16 +141,27 @@ void TDBTreeNode::SortNode(TsnTreeNode* Node, bool Recurse,
     for (int f = 0; f < fieldCount; ++f) fields[f] = DataSet_->Fields(SortList->GetSortField(f).FieldIndex);
     std::vector<SortKey> keys(static_cast<size_t>(count) * fieldCount);
     std::deque<std::string> captions;  // group rows' tree-column texts, which carry their counts
+    // Rows lie wherever they were allocated: each step asks for the node, row and block a few
+    // children ahead, so the reads overlap instead of waiting one by one.
+    const TCacheLayout* layout = BufferDefs->CacheLayout().get();
+    const int32_t firstSlot = layout == nullptr || layout->empty()
+                                  ? 0
+                                  : (*layout)[std::min<size_t>(fields[0]->Index(), layout->size() - 1)].Offset;
     try {
-      // Cells first: reading one may widen its row's block, which moves the texts.
-      for (TsnTreeNode* child : children) {
-        TTreeRowData* row = RowOf(child);
-        for (DataField* field : fields) {
-          if (row != nullptr && !IsTreeColumn(field) && !row->HaveRead(field)) GetCellValue(child, field);
-        }
-      }
       for (int32_t i = 0; i < count; ++i) {
+        if (i + 16 < count) __builtin_prefetch(children[i + 16]);
+        if (i + 8 < count) __builtin_prefetch(RowOf(children[i + 8]));
+        if (i + 4 < count) {
+          if (const TTreeRowData* ahead = RowOf(children[i + 4]); ahead != nullptr && ahead->GetBuffer() != nullptr) {
+            __builtin_prefetch(ahead->GetBuffer() + firstSlot);
+          }
+        }
         TTreeRowData* row = RowOf(children[i]);
+        // This row's cells are read before its keys are taken: reading one may widen the row's
+        // block, which moves its texts (other rows' blocks stay where they are).
+        for (DataField* field : fields) {
+          if (row != nullptr && !IsTreeColumn(field) && !row->HaveRead(field)) GetCellValue(children[i], field);
+        }
         for (int f = 0; f < fieldCount; ++f) {
           SortKey& key = keys[static_cast<size_t>(i) * fieldCount + f];
           const TFieldType type = fields[f]->DataType();
