@@ -1,6 +1,7 @@
 // The data tree's sort: sibling rows ordered by the sort list's fields, ties kept in order.
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <cstring>
 #include <deque>
 #include <numeric>
@@ -28,6 +29,26 @@ struct SortKey {
   double Number = 0;
   std::string_view Text;
 };
+
+struct SortEntry {
+  uint64_t Lead;
+  int32_t Index;
+};
+
+// A number as 64 bits in the same order (0 and -0 alike).
+uint64_t NumberLead(double number) {
+  if (number == 0) number = 0;
+  uint64_t bits;
+  std::memcpy(&bits, &number, sizeof bits);
+  return (bits >> 63) != 0 ? ~bits : bits | (uint64_t{1} << 63);
+}
+
+// A text's first 8 bytes, big-endian and zero-padded: texts that differ there order as these do.
+uint64_t TextLead(std::string_view text) {
+  uint64_t lead = 0;
+  for (size_t i = 0; i < 8; ++i) lead = lead << 8 | (i < text.size() ? static_cast<uint8_t>(text[i]) : 0);
+  return lead;
+}
 
 }  // namespace
 
@@ -194,7 +215,8 @@ void TDBTreeNode::SortNode(TsnTreeNode* Node, bool Recurse,
       ascending[f] = SortList->GetSortField(f).Ascending != 0;
       numeric[f] = IsIntegerSortType(fields[f]->DataType()) || IsFloatSortType(fields[f]->DataType());
     }
-    std::stable_sort(order.begin(), order.end(), [&](int32_t a, int32_t b) {
+    // The whole order of each pair, field by field.
+    const auto compare = [&](int32_t a, int32_t b) {
       const SortKey* x = &keys[static_cast<size_t>(a) * fieldCount];
       const SortKey* y = &keys[static_cast<size_t>(b) * fieldCount];
       for (int f = 0; f < fieldCount; ++f) {
@@ -208,7 +230,20 @@ void TDBTreeNode::SortNode(TsnTreeNode* Node, bool Recurse,
         if (result != 0) return ascending[f] ? result < 0 : result > 0;
       }
       return false;
+    };
+    // The first field's key packed in 64 bits that order as the key does, beside the index: most
+    // pairs are told apart without reaching into the rows; equal leads compare in full.
+    std::vector<SortEntry> entries(count);
+    for (int32_t i = 0; i < count; ++i) {
+      const SortKey& key = keys[static_cast<size_t>(i) * fieldCount];
+      const uint64_t lead = numeric[0] ? NumberLead(key.Number) : TextLead(key.Text);
+      entries[i] = SortEntry{ascending[0] ? lead : ~lead, i};
+    }
+    std::stable_sort(entries.begin(), entries.end(), [&](const SortEntry& a, const SortEntry& b) {
+      if (a.Lead != b.Lead) return a.Lead < b.Lead;
+      return compare(a.Index, b.Index);
     });
+    for (int32_t i = 0; i < count; ++i) order[i] = entries[i].Index;
   }
   bool moved = false;
   std::vector<TsnTreeNode*> sorted(count);
