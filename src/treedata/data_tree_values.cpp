@@ -104,11 +104,8 @@ std::string TDBTreeNode::Aggregate(TsnTreeNode* Node, DataField* Field, TColFiel
   // A child's value as a number; false for an empty value.
   const auto number = [&](TsnTreeNode* child, double& out) {
     TTreeRowData* row = RowOf(child);
-    if (numbersInSlots && row != nullptr && !row->GetIsGroup() && row->HaveRead(Field)) {
-      if (row->GetFieldNullFlag(Field)) return false;
-      out = row->GetAsFloat(Field);
-      return true;
-    }
+    bool null = false;
+    if (numbersInSlots && row != nullptr && !row->GetIsGroup() && row->GetReadNumber(Field, out, null)) return !null;
     const std::string text = GetFieldGroupData(child, Field);
     if (text.empty()) return false;
     out = snStrToFloat(text);
@@ -119,7 +116,11 @@ std::string TDBTreeNode::Aggregate(TsnTreeNode* Node, DataField* Field, TColFiel
   double best = Type == GTMin ? 1e17 : -1e17;
   std::optional<std::string> common;
   bool mixed = false;
-  for (int32_t i = 0; i < Node->GetCount(); ++i) {
+  const int32_t count = Node->GetCount();
+  for (int32_t i = 0; i < count; ++i) {
+    // Ask for the rows a few children ahead, so the reads overlap.
+    if (i + 8 < count) __builtin_prefetch(Node->GetItem(i + 8));
+    if (i + 4 < count) __builtin_prefetch(RowOf(Node->GetItem(i + 4)));
     TsnTreeNode* child = Node->GetItem(i);
     if (!Counted(child)) continue;
     ++counted;

@@ -254,6 +254,15 @@ void TTreeRowData::SetFieldTag(const DataField* Field, int32_t Value) {
   for (int i = 0; i < 4; ++i) slot[1 + i] = static_cast<uint8_t>(bits >> (8 * i));
 }
 
+bool TTreeRowData::GetReadNumber(const DataField* Field, double& Value, bool& IsNull) {
+  const uint8_t* slot = GetFieldBuffer(Field);
+  if (slot == nullptr || (slot[0] >> 2) != DSRead) return false;
+  IsNull = (slot[0] & kNullBit) != 0;
+  const SlotKind kind = KindOf(Field);
+  Value = IsNull || kind == SlotKind::Text ? 0 : LoadFloat(slot + kSlotHeaderSize, kind);
+  return true;
+}
+
 int32_t TTreeRowData::GetFieldCount() const { return DataSet_ != nullptr ? DataSet_->GetFieldCount() : 0; }
 
 // --- values ---

@@ -70,6 +70,9 @@ class RUZI_API TTreeRowData {
   int32_t GetFieldTag(const DataField* Field);
   void SetFieldTag(const DataField* Field, int32_t Value);
   bool HaveRead(const DataField* Field) { return GetFieldState(Field) == DSRead; }
+  // For a read slot: true, with its number (0 for text that is no number) and whether it is
+  // null, in one look-up; false for a slot not read. Totals over many rows use it.
+  bool GetReadNumber(const DataField* Field, double& Value, bool& IsNull);
   int32_t GetFieldCount() const;
 
   // The value as text (empty for null), and setting it from text: empty text makes a numeric
