@@ -170,10 +170,10 @@ void TDBTreeNode::SortNode(TsnTreeNode* Node, bool Recurse,
                                   : (*layout)[std::min<size_t>(fields[0]->Index(), layout->size() - 1)].Offset;
     try {
       for (int32_t i = 0; i < count; ++i) {
-        if (i + 16 < count) __builtin_prefetch(children[i + 16]);
-        if (i + 8 < count) __builtin_prefetch(RowOf(children[i + 8]));
-        if (i + 4 < count) {
-          if (const TTreeRowData* ahead = RowOf(children[i + 4]); ahead != nullptr && ahead->GetBuffer() != nullptr) {
+        if (i + 24 < count) __builtin_prefetch(children[i + 24]);
+        if (i + 16 < count) __builtin_prefetch(RowOf(children[i + 16]));
+        if (i + 8 < count) {
+          if (const TTreeRowData* ahead = RowOf(children[i + 8]); ahead != nullptr && ahead->GetBuffer() != nullptr) {
             __builtin_prefetch(ahead->GetBuffer() + firstSlot);
           }
         }
