@@ -15,6 +15,7 @@ packages=(
   unixodbc unixodbc-dev libsqliteodbc        # ODBC: the ADO query kind (SQLite3 driver)
   libssl-dev libspdlog-dev                    # references for tests and benchmarks only
   libquantlib0-dev                            # the calendar benchmark's reference only
+  qtbase5-dev                                 # the data tree benchmark's reference only
   valgrind
 )
 

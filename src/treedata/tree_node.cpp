@@ -234,6 +234,33 @@ void TsnTreeNode::Delete(TsnTreeNode* Node) {
   if (Node->Parent == this && Node->IsLinked()) UnlinkChild(Node);
 }
 
+void TsnTreeNode::DeleteChildren(bool (*Doomed)(void* Data, TsnTreeNode* Child), void* Data) {
+  if (Children == nullptr) return;
+  RequireNotSorting();
+  std::vector<TsnTreeNode*> kept;
+  std::vector<TsnTreeNode*> doomed;
+  for (TsnTreeNode* child : Children->Items()) (Doomed(Data, child) ? doomed : kept).push_back(child);
+  if (doomed.empty()) return;
+  int32_t total = 0;
+  int32_t rows = 0;
+  for (TsnTreeNode* child : doomed) {
+    if (TreeInfo->Unlinking != nullptr) TreeInfo->Unlinking(TreeInfo->UnlinkingData, this, child);
+    total += child->TotalCount + 1;
+    rows += child->ShownRows();
+  }
+  Children->Reorder(kept);
+  for (TsnTreeNode* child : doomed) {
+    child->Parent = nullptr;
+    child->IndexHint = -1;
+  }
+  CountUpward(this, nullptr, -total, -rows);
+  InternalReset();
+  for (TsnTreeNode* child : doomed) {
+    child->DestroyingByParent = 1;
+    delete child;
+  }
+}
+
 // --- navigation ---
 
 int32_t TsnTreeNode::GetCount() const { return Children != nullptr ? Children->Count() : 0; }
@@ -379,6 +406,13 @@ void TsnTreeNode::CustomSort(bool Recurse) {
   InternalReset();
 }
 
+void TsnTreeNode::ReorderChildren(const std::vector<TsnTreeNode*>& Items) {
+  if (Children == nullptr || Items.size() != Children->Items().size()) return;
+  RequireNotSorting();
+  Children->Reorder(Items);
+  InternalReset();
+}
+
 void TsnTreeNode::SortChildren(bool recurse) {
   if (Children == nullptr || TreeInfo->OnCompare.Code == nullptr) return;
   if (recurse) {
@@ -465,6 +499,7 @@ void TsnTreeNode::LinkChild(int32_t index, TsnTreeNode* node) {
 }
 
 void TsnTreeNode::UnlinkChild(TsnTreeNode* node) {
+  if (TreeInfo->Unlinking != nullptr) TreeInfo->Unlinking(TreeInfo->UnlinkingData, this, node);
   const int32_t total = node->TotalCount + 1;
   const int32_t rows = node->ShownRows();
   Children->Remove(node->IndexHint);

@@ -35,6 +35,9 @@ class RUZI_API DataField {
   void SetRequired(bool required) { required_ = required; }
   bool ReadOnly() const { return read_only_; }
   void SetReadOnly(bool read_only) { read_only_ = read_only; }
+  // Whether a grid shows the field.
+  bool Visible() const { return visible_; }
+  void SetVisible(bool visible) { visible_ = visible; }
   // The label shown for the field: its name unless one was set.
   const std::string& DisplayName() const { return label_.empty() ? name_ : label_; }
   void SetDisplayLabel(const std::string& label) { label_ = label; }
@@ -82,6 +85,7 @@ class RUZI_API DataField {
   TFieldKind kind_ = fkData;
   bool required_ = false;
   bool read_only_ = false;
+  bool visible_ = true;
   std::string label_;
   void* object_ = nullptr;
 };

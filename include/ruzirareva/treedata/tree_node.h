@@ -82,6 +82,9 @@ class RUZI_API TsnTreeNode : public TPersistent {
   void Delete();
   void Delete(int32_t Index);
   void Delete(TsnTreeNode* Node);
+  // Frees the children Doomed picks, taking them out of the list in one pass: removing many
+  // children of a long list costs the list's length once, not once per child.
+  void DeleteChildren(bool (*Doomed)(void* Data, TsnTreeNode* Child), void* Data);
 
   // Navigation: nullptr (or ignored) out of range and at the ends.
   int32_t GetCount() const;
@@ -115,6 +118,8 @@ class RUZI_API TsnTreeNode : public TPersistent {
   // node that never had children follows DefaultExpanded until its flag is set.
   bool GetExpand() const;
   void SetExpand(bool Value);
+  // The node's own expansion, whatever its ancestors'.
+  bool GetExpandFlag() const { return ExpandFlag(); }
   void Expand(bool Recurse);
   void Collapse(bool Recurse);
   bool GetVisible() const { return Visible != 0; }
@@ -126,6 +131,8 @@ class RUZI_API TsnTreeNode : public TPersistent {
   void SetCompared(TsnCompareEvent Handler);
   TsnCompareEvent GetCompared() const { return TreeInfo->OnCompare; }
   void CustomSort(bool Recurse);
+  // Puts the children in the order given (the same nodes), as a sort would.
+  void ReorderChildren(const std::vector<TsnTreeNode*>& Items);
 
   void BeginUpdate() { TreeInfo->UpdateSign = 1; }
   void EndUpdate() {}

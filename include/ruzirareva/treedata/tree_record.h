@@ -17,6 +17,10 @@ struct TsnTreeRecord {
   // The shown row last found by index, so reading rows in order costs a step each.
   int32_t ViewNodeIndex = -1;
   TsnTreeNode* ViewNodeObject = nullptr;
+  // Called before Node leaves Parent's list (freed or taken out), so the data tree can bring
+  // its per-node totals down while the ancestors are still reachable.
+  void (*Unlinking)(void* Data, TsnTreeNode* Parent, TsnTreeNode* Node) = nullptr;
+  void* UnlinkingData = nullptr;
   // Set while CustomSort runs: OnCompare may look at the tree but not change it.
   bool Sorting = false;
 };

@@ -1,0 +1,257 @@
+// The data tree's sort: sibling rows ordered by the sort list's fields, ties kept in order.
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <cstring>
+#include <deque>
+#include <numeric>
+#include <string_view>
+
+#include "foundation/error.h"
+#include "query/data_field.h"
+#include "query/data_set.h"
+#include "query/qx_compare.h"
+#include "query/qx_sort_list.h"
+#include "treedata/data_tree.h"
+#include "treedata/tree_column.h"
+
+namespace ruzi {
+namespace {
+
+bool IsIntegerSortType(TFieldType type) {
+  return type == ftSmallint || type == ftInteger || type == ftWord || type == ftAutoInc || type == ftLargeint;
+}
+
+bool IsFloatSortType(TFieldType type) { return type == ftFloat || type == ftCurrency; }
+
+// One child's value of one sort field, read once: a number for numeric types, else the text.
+struct SortKey {
+  double Number = 0;
+  std::string_view Text;
+};
+
+struct SortEntry {
+  uint64_t Lead;
+  int32_t Index;
+};
+
+// A number as 64 bits in the same order (0 and -0 alike).
+uint64_t NumberLead(double number) {
+  if (number == 0) number = 0;
+  uint64_t bits;
+  std::memcpy(&bits, &number, sizeof bits);
+  return (bits >> 63) != 0 ? ~bits : bits | (uint64_t{1} << 63);
+}
+
+// A text's first 8 bytes, big-endian and zero-padded: texts that differ there order as these do.
+uint64_t TextLead(std::string_view text) {
+  uint64_t lead = 0;
+  for (size_t i = 0; i < 8; ++i) lead = lead << 8 | (i < text.size() ? static_cast<uint8_t>(text[i]) : 0);
+  return lead;
+}
+
+}  // namespace
+
+void TDBTreeNode::AppendSort(const std::string& FieldName, bool Ascending) {
+  DataField* field = DataSet_ != nullptr ? DataSet_->FindField(FieldName) : nullptr;
+  if (field == nullptr) throw Error("排序时，字段" + FieldName + "不存在！");
+  SortList->Add(field->DataType(), field->Index(), Ascending);
+}
+
+void TDBTreeNode::ClearSort() { SortList->Clear(); }
+
+void TDBTreeNode::TreeItemSort(TsnTreeNode* Sender, TsnTreeNode* Node1, TsnTreeNode* Node2, int32_t& Compare) {
+  if (OnNodeSort.Assigned()) {
+    bool useDefault = true;
+    OnNodeSort(Sender, Node1, Node2, useDefault, Compare);
+    if (!useDefault) return;
+  }
+  Compare = 0;
+  if (SortList->Count() == 0) {
+    const TTreeRowData* a = RowOf(Node1);
+    const TTreeRowData* b = RowOf(Node2);
+    const int32_t x = a != nullptr ? a->GetSeqNo() : 0;
+    const int32_t y = b != nullptr ? b->GetSeqNo() : 0;
+    Compare = x < y ? -1 : (y < x ? 1 : 0);
+    return;
+  }
+  try {
+    for (int i = 0; i < SortList->Count() && Compare == 0; ++i) {
+      const TQxSortField& sort = SortList->GetSortField(i);
+      DataField* field = DataSet_->Fields(sort.FieldIndex);
+      const std::string a = GetCellValue(Node1, field);
+      const std::string b = GetCellValue(Node2, field);
+      this->Compare->SetAscending(sort.Ascending != 0);
+      const int la = static_cast<int>(a.size());
+      const int lb = static_cast<int>(b.size());
+      Compare = this->Compare->qxDbStrComp(a.data(), b.data(), la, lb);
+      if (Compare == 0) continue;
+      const auto type = static_cast<TFieldType>(sort.FieldType);
+      if (IsIntegerSortType(type)) Compare = this->Compare->qxDbIntegerComp(a.data(), b.data(), la, lb);
+      if (IsFloatSortType(type)) Compare = this->Compare->qxDbFloatComp(a.data(), b.data(), la, lb);
+    }
+    this->Compare->ResetResult();
+  } catch (const std::exception& error) {
+    this->Compare->ResetResult();
+    throw Error(std::string("排序异常:") + error.what());
+  }
+}
+
+// The fast sort reads each key once; it answers as the pairwise comparison does unless a
+// handler may change a cell's text or the comparison itself.
+bool TDBTreeNode::SortsFast() const { return !OnNodeSort.Assigned() && !OnGetFieldValue.Assigned(); }
+
+void TDBTreeNode::reSort() {
+  const auto started = std::chrono::steady_clock::now();
+  Sorted = 0;
+  if (!SortsFast()) {
+    if (OnlySortDataNode) {
+      std::vector<TsnTreeNode*> dataParents;
+      // Bottom-up: the nodes whose first child is a data row, deepest first.
+      std::vector<TsnTreeNode*> stack{this};
+      while (!stack.empty()) {
+        TsnTreeNode* node = stack.back();
+        stack.pop_back();
+        const TTreeRowData* first = node->HasChild() ? RowOf(node->GetFirstChild()) : nullptr;
+        if (first != nullptr && !first->GetIsGroup()) dataParents.push_back(node);
+        for (int32_t i = 0; i < node->GetCount(); ++i) stack.push_back(node->GetItem(i));
+      }
+      for (auto it = dataParents.rbegin(); it != dataParents.rend(); ++it) (*it)->CustomSort(true);
+    } else {
+      CustomSort(true);
+    }
+  } else {
+    std::vector<std::pair<TsnTreeNode*, std::vector<TsnTreeNode*>>> plan;
+    if (OnlySortDataNode) {
+      SortDataNodes(this, plan);
+    } else {
+      SortNode(this, true, plan);
+    }
+    // Every order is worked out before any is applied, so a failure leaves the tree as it was.
+    for (auto& [node, order] : plan) node->ReorderChildren(order);
+  }
+  SortTime = static_cast<int32_t>(
+      std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started).count());
+}
+
+void TDBTreeNode::SortDataNodes(TsnTreeNode* Node, std::vector<std::pair<TsnTreeNode*, std::vector<TsnTreeNode*>>>& Plan) {
+  const TTreeRowData* first = Node->HasChild() ? RowOf(Node->GetFirstChild()) : nullptr;
+  if (first != nullptr && !first->GetIsGroup()) return SortNode(Node, true, Plan);
+  for (int32_t i = 0; i < Node->GetCount(); ++i) SortDataNodes(Node->GetItem(i), Plan);
+}
+
+void TDBTreeNode::SortNode(TsnTreeNode* Node, bool Recurse,
+                           std::vector<std::pair<TsnTreeNode*, std::vector<TsnTreeNode*>>>& Plan) {
+  const int32_t count = Node->GetCount();
+  if (count == 0) return;
+  if (Recurse) {
+    for (int32_t i = 0; i < count; ++i) SortNode(Node->GetItem(i), true, Plan);
+  }
+  if (count == 1) return;
+  std::vector<TsnTreeNode*> children(count);
+  for (int32_t i = 0; i < count; ++i) children[i] = Node->GetItem(i);
+  std::vector<int32_t> order(count);
+  std::iota(order.begin(), order.end(), 0);
+  const int fieldCount = SortList->Count();
+  if (fieldCount == 0) {
+    std::stable_sort(order.begin(), order.end(), [&](int32_t a, int32_t b) {
+      return RowOf(children[a])->GetSeqNo() < RowOf(children[b])->GetSeqNo();
+    });
+  } else {
+    std::vector<DataField*> fields(fieldCount);
+    for (int f = 0; f < fieldCount; ++f) fields[f] = DataSet_->Fields(SortList->GetSortField(f).FieldIndex);
+    std::vector<SortKey> keys(static_cast<size_t>(count) * fieldCount);
+    std::deque<std::string> captions;  // group rows' tree-column texts, which carry their counts
+    // Rows lie wherever they were allocated: each step asks for the node, row and block a few
+    // children ahead, so the reads overlap instead of waiting one by one.
+    const TCacheLayout* layout = BufferDefs->CacheLayout().get();
+    const int32_t firstSlot = layout == nullptr || layout->empty()
+                                  ? 0
+                                  : (*layout)[std::min<size_t>(fields[0]->Index(), layout->size() - 1)].Offset;
+    try {
+      for (int32_t i = 0; i < count; ++i) {
+        if (i + 24 < count) __builtin_prefetch(children[i + 24]);
+        if (i + 16 < count) __builtin_prefetch(RowOf(children[i + 16]));
+        if (i + 8 < count) {
+          if (const TTreeRowData* ahead = RowOf(children[i + 8]); ahead != nullptr && ahead->GetBuffer() != nullptr) {
+            __builtin_prefetch(ahead->GetBuffer() + firstSlot);
+          }
+        }
+        TTreeRowData* row = RowOf(children[i]);
+        // This row's cells are read before its keys are taken: reading one may widen the row's
+        // block, which moves its texts (other rows' blocks stay where they are).
+        for (DataField* field : fields) {
+          if (row != nullptr && !IsTreeColumn(field) && !row->HaveRead(field)) GetCellValue(children[i], field);
+        }
+        for (int f = 0; f < fieldCount; ++f) {
+          SortKey& key = keys[static_cast<size_t>(i) * fieldCount + f];
+          const TFieldType type = fields[f]->DataType();
+          if (IsTreeColumn(fields[f])) {
+            if (row != nullptr && row->GetIsGroup()) {
+              key.Text = captions.emplace_back(GetCellValue(children[i], fields[f]));
+            } else {
+              key.Text = children[i]->GetText();
+            }
+            if (IsIntegerSortType(type) || IsFloatSortType(type)) key.Number = snStrToFloat(std::string(key.Text));
+          } else if (row == nullptr) {
+            continue;
+          } else if (IsIntegerSortType(type) || IsFloatSortType(type)) {
+            key.Number = row->GetAsFloat(fields[f]);
+          } else if (const auto* value = reinterpret_cast<const char*>(row->GetValueBuffer(fields[f]))) {
+            if (type == ftBoolean) {
+              key.Text = row->GetFieldNullFlag(fields[f]) ? "" : (*value != 0 ? "1" : "0");
+            } else {
+              key.Text = std::string_view(value, strnlen(value, row->GetFieldDef(fields[f]).Size));
+            }
+          }
+        }
+      }
+    } catch (const std::exception& error) {
+      throw Error(std::string("排序异常:") + error.what());
+    }
+    std::vector<int8_t> ascending(fieldCount);
+    std::vector<int8_t> numeric(fieldCount);
+    for (int f = 0; f < fieldCount; ++f) {
+      ascending[f] = SortList->GetSortField(f).Ascending != 0;
+      numeric[f] = IsIntegerSortType(fields[f]->DataType()) || IsFloatSortType(fields[f]->DataType());
+    }
+    // The whole order of each pair, field by field.
+    const auto compare = [&](int32_t a, int32_t b) {
+      const SortKey* x = &keys[static_cast<size_t>(a) * fieldCount];
+      const SortKey* y = &keys[static_cast<size_t>(b) * fieldCount];
+      for (int f = 0; f < fieldCount; ++f) {
+        int result;
+        if (numeric[f]) {
+          result = x[f].Number < y[f].Number ? -1 : (y[f].Number < x[f].Number ? 1 : 0);
+        } else {
+          const int c = x[f].Text.compare(y[f].Text);
+          result = c < 0 ? -1 : (c > 0 ? 1 : 0);
+        }
+        if (result != 0) return ascending[f] ? result < 0 : result > 0;
+      }
+      return false;
+    };
+    // The first field's key packed in 64 bits that order as the key does, beside the index: most
+    // pairs are told apart without reaching into the rows; equal leads compare in full.
+    std::vector<SortEntry> entries(count);
+    for (int32_t i = 0; i < count; ++i) {
+      const SortKey& key = keys[static_cast<size_t>(i) * fieldCount];
+      const uint64_t lead = numeric[0] ? NumberLead(key.Number) : TextLead(key.Text);
+      entries[i] = SortEntry{ascending[0] ? lead : ~lead, i};
+    }
+    std::stable_sort(entries.begin(), entries.end(), [&](const SortEntry& a, const SortEntry& b) {
+      if (a.Lead != b.Lead) return a.Lead < b.Lead;
+      return compare(a.Index, b.Index);
+    });
+    for (int32_t i = 0; i < count; ++i) order[i] = entries[i].Index;
+  }
+  bool moved = false;
+  std::vector<TsnTreeNode*> sorted(count);
+  for (int32_t i = 0; i < count; ++i) {
+    sorted[i] = children[order[i]];
+    moved = moved || order[i] != i;
+  }
+  if (moved) Plan.emplace_back(Node, std::move(sorted));
+}
+
+}  // namespace ruzi

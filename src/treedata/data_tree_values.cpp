@@ -1,0 +1,247 @@
+// The data tree's cells: read from the source, aggregated over children, edited and shared out.
+#include <optional>
+
+#include "foundation/error.h"
+#include "foundation/float_text.h"
+#include "query/data_field.h"
+#include "query/data_set.h"
+#include "query/memory_data_set.h"
+#include "query/qx_compare.h"
+#include "treedata/data_tree.h"
+#include "treedata/tree_column.h"
+
+namespace ruzi {
+namespace {
+
+constexpr double kNoShare = -1e17;
+
+bool IsNumericType(TFieldType type) {
+  return type == ftSmallint || type == ftInteger || type == ftWord || type == ftFloat || type == ftCurrency ||
+         type == ftBCD || type == ftLargeint;
+}
+
+bool IsStringType(TFieldType type) {
+  return type == ftString || type == ftFixedChar || type == ftWideString || type == ftMemo;
+}
+
+// Kept as numbers in the row, so a read slot gives its value without text.
+bool HeldAsNumber(TFieldType type) {
+  return type == ftSmallint || type == ftInteger || type == ftWord || type == ftFloat || type == ftCurrency;
+}
+
+}  // namespace
+
+std::string TDBTreeNode::GetCellValue(TsnTreeNode* Node, DataField* Field) {
+  if (OnGetFieldValue.Assigned()) {
+    std::string value;
+    bool useDefault = true;
+    OnGetFieldValue(Node, Field, value, useDefault);
+    if (!useDefault) return value;
+  }
+  TTreeRowData* row = RowOf(Node);
+  if (!IsTreeColumn(Field)) {
+    if (row == nullptr) return std::string();
+    if (row->GetFieldState(Field) != DSRead) row->SetFieldValue(Field, GetFieldValue(Node, Field));
+    return row->GetFieldValue(Field);
+  }
+  std::string text = Node->GetText();
+  if (row != nullptr && row->GetIsGroup() && ShowSubDataCount) {
+    text += "[" + std::to_string(Node->GetStockCount()) + "]";
+  }
+  if (row != nullptr) row->SetFieldValue(Field, text);
+  return text;
+}
+
+std::string TDBTreeNode::GetFieldValue(TsnTreeNode* Node, DataField* Field) {
+  const TTreeRowData* row = RowOf(Node);
+  const TMultiField* companion = TMultiField::Of(Field);
+  if (row == nullptr || row->GetIsGroup()) {
+    if (companion != nullptr && companion->GroupType != GTNone) return GetFieldGroupData(Node, Field);
+    return std::string();
+  }
+  if (StockQry != nullptr) {
+    if (companion == nullptr || companion->SourceField == nullptr) {
+      throw Error("Field [" + Field->FieldName() + "] Not Find");
+    }
+    return SourceText(row, companion->SourceField);
+  }
+  return IsNumericType(Field->DataType()) ? "0" : std::string();
+}
+
+// The source record's text, read where it lies; record numbers count from 1.
+std::string TDBTreeNode::SourceText(const TTreeRowData* Row, DataField* Field) {
+  const int32_t recNo = Row->GetRecNo();
+  if (recNo < 1 || recNo > StockQry->GetRecordCount()) return std::string();
+  if (const auto* memory = dynamic_cast<const MemoryDataSet*>(StockQry)) {
+    const std::optional<std::string_view> text = memory->ReadRecordText(recNo, Field->Index());
+    return text ? std::string(*text) : std::string();
+  }
+  if (StockQry->GetRecNo() != recNo) StockQry->SetRecNo(recNo);
+  return Field->AsString();
+}
+
+std::string TDBTreeNode::GetFieldGroupData(TsnTreeNode* Node, DataField* Field) {
+  if (NodeCalcType == CTVisible && !Node->GetVisible()) return "0";
+  TTreeRowData* row = RowOf(Node);
+  if (row == nullptr || !row->GetIsGroup()) return GetCellValue(Node, Field);
+  if (row->HaveRead(Field)) return row->GetFieldValue(Field);
+  std::string value;
+  bool useDefault = true;
+  DoGetGroupValue(Node, Field, value, useDefault);
+  if (!useDefault) return value;
+  const TMultiField* companion = TMultiField::Of(Field);
+  value = Aggregate(Node, Field, companion != nullptr ? companion->GroupType : GTNone);
+  row->SetFieldValue(Field, value);
+  return value;
+}
+
+void TDBTreeNode::DoGetGroupValue(TsnTreeNode* Node, DataField* Field, std::string& Value, bool& DefaultGetValue) {
+  OnGetGroupValue(Node, Field, Value, DefaultGetValue);
+}
+
+std::string TDBTreeNode::Aggregate(TsnTreeNode* Node, DataField* Field, TColFieldGroupType Type) {
+  const bool numbersInSlots = HeldAsNumber(Field->DataType()) && !OnGetFieldValue.Assigned();
+  // A child's value as a number; false for an empty value.
+  const auto number = [&](TsnTreeNode* child, double& out) {
+    TTreeRowData* row = RowOf(child);
+    bool null = false;
+    if (numbersInSlots && row != nullptr && !row->GetIsGroup() && row->GetReadNumber(Field, out, null)) return !null;
+    const std::string text = GetFieldGroupData(child, Field);
+    if (text.empty()) return false;
+    out = snStrToFloat(text);
+    return true;
+  };
+  int32_t counted = 0;
+  double sum = 0;
+  double best = Type == GTMin ? 1e17 : -1e17;
+  std::optional<std::string> common;
+  bool mixed = false;
+  const int32_t count = Node->GetCount();
+  for (int32_t i = 0; i < count; ++i) {
+    // Ask for the rows a few children ahead, so the reads overlap.
+    if (i + 8 < count) __builtin_prefetch(Node->GetItem(i + 8));
+    if (i + 4 < count) __builtin_prefetch(RowOf(Node->GetItem(i + 4)));
+    TsnTreeNode* child = Node->GetItem(i);
+    if (!Counted(child)) continue;
+    ++counted;
+    double value = 0;
+    switch (Type) {
+      case GTSum:
+      case GTAvg:
+        if (number(child, value)) sum += value;
+        break;
+      case GTMax:
+        if (number(child, value) && value > best) best = value;
+        break;
+      case GTMin:
+        if (number(child, value) && value < best) best = value;
+        break;
+      case GTChk:
+      case GTMix: {
+        std::string text = GetFieldGroupData(child, Field);
+        if (!common) {
+          common = std::move(text);
+        } else if (!mixed && text != *common) {
+          mixed = true;
+        }
+        break;
+      }
+      default: break;
+    }
+  }
+  if (counted == 0) return "0";
+  switch (Type) {
+    case GTSum: return FloatToStr(sum);
+    case GTAvg: return FloatToStr(sum / counted);
+    case GTMax:
+    case GTMin: return FloatToStr(best == (Type == GTMin ? 1e17 : -1e17) ? 0 : best);
+    case GTChk:
+    case GTMix:
+      if (!mixed) return *common;
+      return IsStringType(Field->DataType()) ? "混合" : std::string();
+    default: return "0";
+  }
+}
+
+std::string TDBTreeNode::GetRooterValue(DataField* Field) {
+  if (OnGetRooterValue.Assigned()) {
+    std::string value;
+    OnGetRooterValue(Field, value);
+    return value;
+  }
+  return GetCellValue(this, Field);
+}
+
+std::string TDBTreeNode::GetOldValue(TsnTreeNode* Node, DataField* Field) {
+  TTreeRowData* row = RowOf(Node);
+  return row != nullptr && row->HaveRead(Field) ? row->GetFieldValue(Field) : std::string();
+}
+
+// --- editing ---
+
+void TDBTreeNode::ModifyField(TTreeRowData* Row, DataField* Field, const std::string& NewText, bool Share) {
+  TsnTreeNode* node = Row->GetNode();
+  const std::string oldText = GetCellValue(node, Field);
+  if (Compare->qxDbStrComp(oldText.data(), NewText.data(), static_cast<int>(oldText.size()),
+                           static_cast<int>(NewText.size())) == 0) {
+    return;
+  }
+  bool canEdit = true;
+  std::string newText = NewText;
+  DoBeforeEditData(node, Field, canEdit, oldText, newText);
+  if (!canEdit) return;
+  Row->SetFieldValue(Field, newText);
+  DoAfterEditData(node, Field, newText);
+  const TMultiField* companion = TMultiField::Of(Field);
+  if (companion == nullptr || companion->GroupType == GTNone) return;
+  if (Share) OnShareGroupValue(Row, Field, oldText, newText);
+  ReStatAncestors(node, Field);
+}
+
+void TDBTreeNode::DoBeforeEditData(TsnTreeNode* Node, DataField* Field, bool& CanEdit, const std::string& OldValue,
+                                   std::string& NewValue) {
+  OnBeforeEditValue(Node, Field, CanEdit, OldValue, NewValue);
+}
+
+void TDBTreeNode::DoAfterEditData(TsnTreeNode* Node, DataField* Field, const std::string& EditValue) {
+  OnAfterEditValue(Node, Field, EditValue);
+}
+
+void TDBTreeNode::OnShareGroupValue(TTreeRowData* Row, DataField* Field, const std::string& OldText,
+                                    const std::string& NewText) {
+  if (!Row->GetIsGroup() || IsStringType(Field->DataType())) return;
+  if (!OnShareValue.Assigned() && !UseDefaultShare) return;
+  const auto value = [&](const std::string& text) {
+    if (Field->DataType() == ftBoolean) {
+      return static_cast<double>(Compare->TranBooleanToInt(text.data(), static_cast<int>(text.size())));
+    }
+    return snStrToFloat(text);
+  };
+  TsnTreeNode* node = Row->GetNode();
+  const TMultiField* companion = TMultiField::Of(Field);
+  const double groupOld = value(OldText);
+  const double groupNew = value(NewText);
+  double leave = groupNew - groupOld;
+  for (int32_t i = 0; i < node->GetCount(); ++i) {
+    TsnTreeNode* child = node->GetItem(i);
+    if (!Counted(child) || RowOf(child) == nullptr) continue;
+    const double rowValue = value(GetFieldGroupData(child, Field));
+    double newValue = kNoShare;
+    if (OnShareValue.Assigned()) {
+      OnShareValue(node, child, companion->GroupType, Field, groupOld, groupNew, leave, rowValue, newValue);
+    } else {
+      DefaultShareEvent(node, child, companion->GroupType, Field, groupOld, groupNew, leave, rowValue, newValue);
+    }
+    if (newValue <= kNoShare) break;
+    ModifyField(RowOf(child), Field, FloatToStr(newValue), true);
+    leave -= newValue - rowValue;
+  }
+}
+
+void TDBTreeNode::DefaultShareEvent(TsnTreeNode*, TsnTreeNode*, TColFieldGroupType, DataField*,
+                                    double GroupOldValue, double GroupNewValue, double, double RowValue,
+                                    double& NewValue) {
+  if (GroupOldValue != 0) NewValue = (GroupNewValue - GroupOldValue) * (RowValue / GroupOldValue) + RowValue;
+}
+
+}  // namespace ruzi
