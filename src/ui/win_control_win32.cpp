@@ -154,6 +154,7 @@ void TWinControl::CreateWnd() {
                              params.Width, params.Height, params.WndParent, nullptr, LibraryInstance(), nullptr);
     creating = nullptr;
   } else {
+    click_events_ = false;  // the system class reports its clicks itself (WM_COMMAND)
     const std::wstring system_class = platform::GbkToWide(params.SystemClass);
     window = CreateWindowExW(params.ExStyle, system_class.c_str(), caption.c_str(), params.Style, params.X,
                              params.Y, params.Width, params.Height, params.WndParent, nullptr, LibraryInstance(),
@@ -269,7 +270,7 @@ void TWinControl::DefaultHandler(TMessage& message) {
     message.Result = parent != nullptr ? DefWindowProcW(parent, message.Msg - CN_BASE, message.WParam, message.LParam) : 0;
     return;
   }
-  if (handle_ == nullptr || message.Msg >= CM_BASE && message.Msg < CM_BASE + 0x100) return;
+  if (handle_ == nullptr || (message.Msg >= CM_BASE && message.Msg < CM_BASE + 0x100)) return;
   message.Result = CallWindowProcW(reinterpret_cast<WNDPROC>(default_proc_), handle_, message.Msg, message.WParam,
                                    message.LParam);
 }
