@@ -387,7 +387,7 @@ bool TWinControl::HandleWindowMessage(TMessage& message) {
       DetachHandle();
       return true;
     case CM_VISIBLECHANGED:
-      ShowWindow(handle_, message.WParam != 0 ? SW_SHOWNA : SW_HIDE);
+      ShowWindow(handle_, message.WParam == 0 ? SW_HIDE : Parent() != nullptr ? SW_SHOWNA : SW_SHOW);
       return false;
     case CM_ENABLEDCHANGED:
       EnableWindow(handle_, Enabled());

@@ -27,6 +27,7 @@ inline constexpr uint32_t CM_TEXTCHANGED = CM_BASE + 0x12;
 inline constexpr uint32_t CM_MOUSEENTER = CM_BASE + 0x13;  // LParam: the control entered
 inline constexpr uint32_t CM_MOUSELEAVE = CM_BASE + 0x14;
 inline constexpr uint32_t CM_SHOWINGCHANGED = CM_BASE + 0x15;
+inline constexpr uint32_t CM_RELEASE = CM_BASE + 0x21;  // a form frees itself (Release)
 
 inline constexpr uint32_t CN_BASE = 0xBC00;
 inline constexpr uint32_t CN_DRAWITEM = CN_BASE + 0x002B;

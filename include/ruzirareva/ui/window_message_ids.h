@@ -5,6 +5,7 @@
 
 namespace ruzi::wm {
 
+inline constexpr uint32_t Close = 0x0010;
 inline constexpr uint32_t Paint = 0x000F;
 inline constexpr uint32_t EraseBkgnd = 0x0014;
 inline constexpr uint32_t MouseMove = 0x0200;
