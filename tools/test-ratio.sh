@@ -1,11 +1,12 @@
 #!/bin/bash
 # Prints the size of the tests against the code they test, counted the same way every time:
 # non-blank lines of C/C++ that hold more than a comment. Test data (tests/data/) is counted apart.
-# Usage: tools/test-ratio.sh [tree]   (default: this checkout)
+# Usage: tools/test-ratio.sh [tree] [subsystem]   (default: this checkout, all of it)
+# A subsystem (treedata, foundation, …) counts src/<it> and include/ruzirareva/<it> against tests/<it>.
 set -euo pipefail
 root=${1:-$(cd "$(dirname "$0")/.." && pwd)}
 cd "$root"
-python3 - <<'PY'
+RUZI_SUBSYSTEM=${2:-} python3 - <<'PY'
 import os, re
 
 SOURCE = re.compile(r'\.(c|cc|cpp|cxx|h|hh|hpp|inc)$')
@@ -64,11 +65,15 @@ def nonblank(folder):
     return total
 
 data = os.path.join('tests', 'data')
-code = tree_lines(['src', 'include', 'components', 'cli'], lambda p: SOURCE.search(p))
-tests = tree_lines(['tests'], lambda p: SOURCE.search(p) and not p.startswith(data + os.sep))
+part = os.environ['RUZI_SUBSYSTEM']
+code_folders = [os.path.join('src', part), os.path.join('include', 'ruzirareva', part)] if part else \
+    ['src', 'include', 'components', 'cli']
+code = tree_lines(code_folders, lambda p: SOURCE.search(p))
+tests = tree_lines([os.path.join('tests', part)], lambda p: SOURCE.search(p) and not p.startswith(data + os.sep))
 data_lines = nonblank(data) if os.path.isdir(data) else 0
 print(f'code lines:      {code}')
 print(f'test lines:      {tests}')
-print(f'test-data lines: {data_lines}')
+if not part:
+    print(f'test-data lines: {data_lines}')
 print(f'ratio:           {100 * tests / code:.1f}% (tests/code)')
 PY

@@ -2,21 +2,11 @@
 #include <string_view>
 
 #include "platform/ini_file.h"
-#include "platform/paths.h"
+#include "service/executable_ini.h"
 #include "service/pubfun_log_binding.h"
 #include "service/qx_comm.h"
 
 namespace ruzi {
-namespace {
-
-// The executable's path with its last four characters (".exe") replaced by ".ini".
-std::string ExecutableIniFile() {
-  std::string path = platform::ExecutablePath();
-  path.resize(path.size() >= 4 ? path.size() - 4 : 0);
-  return path + ".ini";
-}
-
-}  // namespace
 
 void qxWriteLog(int32_t Level, const std::string& Text) { PubFunWriteLogEntry()(Text.c_str(), "", Level); }
 

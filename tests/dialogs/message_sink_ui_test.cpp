@@ -1,10 +1,12 @@
 // Under Windows the built-in sink is a real message box: GBK text through code page 936,
-// the caller's flags, the button pressed as the answer. A CBT hook and a timer answer the box.
+// the caller's flags, the button pressed as the answer. A watcher thread answers the box once
+// it is shown: activation order and timers differ under a loaded Wine, visibility does not.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "dialogs/message_sink.h"
@@ -16,47 +18,48 @@ struct SeenBox {
   std::wstring caption;
   std::vector<std::wstring> texts;  // every child window's text
   int press = IDOK;
-  HHOOK hook = nullptr;
+  DWORD thread = 0;  // the thread that shows the box
   HWND box = nullptr;
-  UINT_PTR timer = 0;
 };
 
-SeenBox* g_seen = nullptr;
-
-BOOL CALLBACK CollectText(HWND child, LPARAM) {
-  wchar_t text[256] = {};
-  GetWindowTextW(child, text, 256);
-  g_seen->texts.emplace_back(text);
+BOOL CALLBACK FindShownBox(HWND window, LPARAM param) {
+  auto* seen = reinterpret_cast<SeenBox*>(param);
+  wchar_t class_name[16] = {};
+  GetClassNameW(window, class_name, 16);
+  if (IsWindowVisible(window) && std::wstring(class_name) == L"#32770") {
+    seen->box = window;
+    return FALSE;
+  }
   return TRUE;
 }
 
-// Runs from the box's own message loop, once its texts are set (under Wine they are not yet
-// when the box is activated).
-void CALLBACK ReadAndAnswer(HWND, UINT, UINT_PTR, DWORD) {
-  KillTimer(nullptr, g_seen->timer);
-  HWND box = g_seen->box;
-  wchar_t caption[256] = {};
-  GetWindowTextW(box, caption, 256);
-  g_seen->caption = caption;
-  EnumChildWindows(box, CollectText, 0);
-  PostMessageW(box, WM_COMMAND, MAKEWPARAM(g_seen->press, BN_CLICKED),
-               reinterpret_cast<LPARAM>(GetDlgItem(box, g_seen->press)));
+BOOL CALLBACK CollectText(HWND child, LPARAM param) {
+  wchar_t text[256] = {};
+  GetWindowTextW(child, text, 256);
+  reinterpret_cast<SeenBox*>(param)->texts.emplace_back(text);
+  return TRUE;
 }
 
-LRESULT CALLBACK AnswerBox(int code, WPARAM wparam, LPARAM lparam) {
-  if (code == HCBT_ACTIVATE && g_seen != nullptr && g_seen->box == nullptr) {
-    g_seen->box = reinterpret_cast<HWND>(wparam);
-    g_seen->timer = SetTimer(nullptr, 0, 20, ReadAndAnswer);
+// Waits up to ten seconds for the box, reads it, presses the button.
+void ReadAndAnswer(SeenBox* seen) {
+  for (int tries = 0; tries < 1000 && seen->box == nullptr; ++tries) {
+    Sleep(10);
+    EnumThreadWindows(seen->thread, FindShownBox, reinterpret_cast<LPARAM>(seen));
   }
-  return CallNextHookEx(nullptr, code, wparam, lparam);
+  if (seen->box == nullptr) return;
+  wchar_t caption[256] = {};
+  GetWindowTextW(seen->box, caption, 256);
+  seen->caption = caption;
+  EnumChildWindows(seen->box, CollectText, reinterpret_cast<LPARAM>(seen));
+  PostMessageW(seen->box, WM_COMMAND, MAKEWPARAM(seen->press, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(seen->box, seen->press)));
 }
 
 int ShowAnswered(SeenBox& seen, std::string_view text, std::string_view caption, unsigned flags) {
-  g_seen = &seen;
-  seen.hook = SetWindowsHookExW(WH_CBT, AnswerBox, nullptr, GetCurrentThreadId());
+  seen.thread = GetCurrentThreadId();
+  std::thread answerer(ReadAndAnswer, &seen);
   const int answer = ShowMessageBox(text, caption, flags);
-  UnhookWindowsHookEx(seen.hook);
-  g_seen = nullptr;
+  answerer.join();
   return answer;
 }
 

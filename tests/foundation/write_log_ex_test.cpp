@@ -39,6 +39,15 @@ class WriteLogExTest : public ::testing::Test {
     seams.start_threads = false;
     return seams;
   }
+  // Seams over the real file system, and what a real file holds.
+  LogWriterSeams RealFiles() {
+    LogWriterSeams seams = Seams();
+    seams.files = &platform::SystemFileSystem();
+    return seams;
+  }
+  static std::string RealContent(const std::string& path) {
+    return platform::SystemFileSystem().ReadWholeFile(path).value_or("<missing>");
+  }
   void SetIni(const std::string& file, const std::string& section, const std::string& key, int value) {
     files.Put(file, "[" + section + "]\r\n");
     ini[file + "|" + section + "|" + key] = value;
@@ -193,39 +202,28 @@ TEST_F(WriteLogExTest, LinesGoToTheFileOfTheDayTheyAreWritten) {
                 Prefix(0, "2026-12-04 00:00:00.001") + "after midnight\r\n");
 }
 
-TEST_F(WriteLogExTest, FailedFlushKeepsLinesForTheNextFlush) {
-  const std::string file = kLogs + "F_2026-12-03.log";
-  TqxWriteLogEx log("F", "", 200, "", Seams());
-  files.append_failures = 1;
-  log.AddLog("one");
-  log.AddLog("two");
-  log.RunPasses();
-  EXPECT_EQ(files.Content(file), "");
-  // No new line, no new attempt: nothing spins on a broken file.
-  log.RunPasses();
-  log.RunPasses();
-  EXPECT_EQ(files.appends, 0);
-  log.AddLog("three");
-  log.RunPasses();
-  const std::string lines = Prefix(0) + "one\r\n" + Prefix(0) + "two\r\n" + Prefix(0) + "three\r\n";
-  EXPECT_EQ(files.Content(file).substr(0, lines.size()), lines);
-  EXPECT_EQ(files.appends, 2);  // the lines, then the line telling of the failure
-  EXPECT_EQ(log.GetFailedWriteCount(), 1);
-}
-
-TEST_F(WriteLogExTest, ShutdownWritesWhatAFailedFlushLeft) {
-  const std::string file = kLogs + "S_2026-12-03.log";
-  TqxWriteLogEx log("S", "", 200, "", Seams());
-  files.append_failures = 1;
-  log.AddLog("kept");
-  log.RunPasses();
-  EXPECT_EQ(files.Content(file), "");
-  log.AddLog("queued");
-  EXPECT_EQ(log.GetUnWriteLogCount(), 2);
-  log.Shutdown();
-  const std::string lines = Prefix(0) + "kept\r\n" + Prefix(0) + "queued\r\n";
-  EXPECT_EQ(files.Content(file).substr(0, lines.size()), lines);
-  EXPECT_EQ(log.GetUnWriteLogCount(), 0);
+// A failed flush keeps its lines for the flush after the next line, or for the shutdown.
+TEST_F(WriteLogExTest, FailedFlushKeepsLinesForTheNextFlushOrTheShutdown) {
+  for (const std::string name : {"F", "S"}) {
+    const std::string file = kLogs + name + "_2026-12-03.log";
+    TqxWriteLogEx log(name, "", 200, "", Seams());
+    files.append_failures = 1;
+    files.appends = 0;
+    log.AddLog("one");
+    log.RunPasses();
+    EXPECT_EQ(files.Content(file), "");
+    // No new line, no new attempt: nothing spins on a broken file.
+    log.RunPasses();
+    EXPECT_EQ(files.appends, 0);
+    log.AddLog("two");
+    EXPECT_EQ(log.GetUnWriteLogCount(), 2);
+    name == "F" ? log.RunPasses() : log.Shutdown();
+    const std::string lines = Prefix(0) + "one\r\n" + Prefix(0) + "two\r\n";
+    EXPECT_EQ(files.Content(file).substr(0, lines.size()), lines) << name;
+    EXPECT_EQ(files.appends, 2) << name;  // the lines, then the line telling of the failure
+    EXPECT_EQ(log.GetUnWriteLogCount(), 0);
+    EXPECT_EQ(log.GetFailedWriteCount(), 1);
+  }
 }
 
 TEST_F(WriteLogExTest, FullDiskWritesEveryByteOnceAndTellsOfItWhenSpaceReturns) {
@@ -296,15 +294,13 @@ TEST_F(WriteLogExTest, MissingLogFolderIsCreatedOnRealFiles) {
   // Real files: a folder removed before the writer first opens its file comes back. (Once
   // open, the file is held until it is moved aside or the day changes.)
   const std::string folder = testing::FreshTestFolder("write_log_missing_folder") + "a" + kSep + "b" + kSep;
-  LogWriterSeams seams = Seams();
-  seams.files = &platform::SystemFileSystem();
-  TqxWriteLogEx log("G", folder, 200, "", seams);
+  TqxWriteLogEx log("G", folder, 200, "", RealFiles());
   EXPECT_TRUE(platform::SystemFileSystem().DirectoryExists(folder));
   std::filesystem::remove_all(std::filesystem::path(folder).parent_path().parent_path());
   log.AddLog("one");
   log.AddLog("two");
   log.RunPasses();
-  EXPECT_EQ(platform::SystemFileSystem().ReadWholeFile(folder + "G_2026-12-03.log").value_or("<missing>"),
+  EXPECT_EQ(RealContent(folder + "G_2026-12-03.log"),
             Prefix(0) + "one\r\n" + Prefix(0) + "two\r\n");
 }
 
@@ -312,12 +308,8 @@ TEST_F(WriteLogExTest, HeldFileLetsGoToBeMovedAsideAndWhenTheDayChangesOnRealFil
   // The file stays open between passes: lines written after a rotation or past midnight must
   // reach the new file, not the one still held.
   const std::string folder = testing::FreshTestFolder("write_log_held_file");
-  LogWriterSeams seams = Seams();
-  seams.files = &platform::SystemFileSystem();
-  auto content = [&folder](const std::string& name) {
-    return platform::SystemFileSystem().ReadWholeFile(folder + name).value_or("<missing>");
-  };
-  TqxWriteLogEx log("H", folder, 0.0001, "", seams);  // limit 104.8576 bytes
+  auto content = [&folder](const std::string& name) { return RealContent(folder + name); };
+  TqxWriteLogEx log("H", folder, 0.0001, "", RealFiles());  // limit 104.8576 bytes
   const std::string big(200, 'x');
   log.AddLog(big);
   log.RunPasses();
@@ -335,12 +327,8 @@ TEST_F(WriteLogExTest, HeldFileLetsGoToBeMovedAsideAndWhenTheDayChangesOnRealFil
 
 TEST_F(WriteLogExTest, FileMovedAsideByAnotherWriterIsLetGoAtTheNextSizeCheckOnRealFiles) {
   const std::string folder = testing::FreshTestFolder("write_log_moved_aside");
-  LogWriterSeams seams = Seams();
-  seams.files = &platform::SystemFileSystem();
-  auto content = [&folder](const std::string& name) {
-    return platform::SystemFileSystem().ReadWholeFile(folder + name).value_or("<missing>");
-  };
-  TqxWriteLogEx log("M", folder, 200, "", seams);
+  auto content = [&folder](const std::string& name) { return RealContent(folder + name); };
+  TqxWriteLogEx log("M", folder, 200, "", RealFiles());
   log.AddLog("one");
   log.RunPasses();
   ASSERT_TRUE(platform::SystemFileSystem().RenameFile(folder + "M_2026-12-03.log", folder + "M_2026-12-03_7.log"));

@@ -1,5 +1,5 @@
 // Operation logs end to end: ruzirareva, wtuxws32.dll, memdata.dll and ruzi-mwd under Wine.
-// This executable plays the host and exports GetActiveMenuNo.
+// This executable plays the host: it exports GetActiveMenuNo and keeps a WriteOperateLog of its own.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -22,6 +22,13 @@
 #include "service/tuxedo_connection.h"
 
 extern "C" __declspec(dllexport) const char* GetActiveMenuNo() { return "M0101"; }
+
+// The host's own log: the texts as it received them, and the result the library passes back.
+static std::string host_log_texts;
+extern "C" __declspec(dllexport) int32_t WriteOperateLog(const char* first, const char* second, const char* third) {
+  host_log_texts = std::string(first) + "|" + second + "|" + third;
+  return static_cast<int32_t>(host_log_texts.size());
+}
 
 namespace ruzi {
 namespace {
@@ -123,6 +130,12 @@ TEST_F(OperationLogWine, OperatorAndCheckOperator) {
     EXPECT_EQ(rows[i].at("vc_menu_code"), "M9");
   }
   EXPECT_EQ(qxGetOperatorNo(), "77");
+}
+
+TEST(HostOperateLogWine, TheThreeTextsReachTheHostAndItsResultComesBack) {
+  const std::string chinese = "菜单操作";
+  EXPECT_EQ(WriteOperateLog(chinese, "", "a b"), static_cast<int32_t>(chinese.size() + 5));
+  EXPECT_EQ(host_log_texts, chinese + "||a b");
 }
 
 TEST(ComputerInfoWine, TheMachineAsWindowsShowsIt) {

@@ -3,6 +3,7 @@
 // model the property driver holds TsnTreeNode to. Node 0 is the root; a node out of the tree
 // has parent -1.
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace ruzi::treemodel {
@@ -20,33 +21,29 @@ struct TreeModel {
   bool defaultExpand = false;
   std::vector<int> freed;
 
-  bool Flag(int id) const { return nodes[id].flag < 0 ? defaultExpand : nodes[id].flag == 1; }
-  bool Open(int id) const { return id == 0 || Flag(id); }
-  std::vector<int>& Siblings(int id) { return nodes[nodes[id].parent].children; }
+  bool Open(int id) const { return id == 0 || (nodes[id].flag < 0 ? defaultExpand : nodes[id].flag == 1); }
 
   int Add(int parent, int index) {
     if (nodes[parent].children.empty() && nodes[parent].flag < 0) nodes[parent].flag = defaultExpand;
     nodes.emplace_back().parent = parent;
-    const int id = static_cast<int>(nodes.size()) - 1;
-    nodes[parent].children.insert(nodes[parent].children.begin() + index, id);
-    return id;
+    nodes[parent].children.insert(nodes[parent].children.begin() + index, static_cast<int>(nodes.size()) - 1);
+    return static_cast<int>(nodes.size()) - 1;
   }
   void Detach(int id) {
     if (nodes[id].parent < 0) return;
-    Siblings(id).erase(std::find(Siblings(id).begin(), Siblings(id).end(), id));
+    std::vector<int>& siblings = nodes[nodes[id].parent].children;
+    siblings.erase(std::find(siblings.begin(), siblings.end(), id));
     nodes[id].parent = -1;
   }
   void Clear(int id) {
     while (!nodes[id].children.empty()) Free(nodes[id].children.back());
   }
   void Free(int id) {
-    Detach(id);
-    Clear(id);
+    Detach(id), Clear(id);
     freed.push_back(id);
   }
   void Put(int parent, int index, int id) {
-    const int old = nodes[parent].children[index];
-    Siblings(old)[index] = id;
+    const int old = std::exchange(nodes[parent].children[index], id);
     nodes[old].parent = -1;
     nodes[id].parent = parent;
     Free(old);
@@ -97,7 +94,7 @@ struct TreeModel {
   bool Expanded(int id) const {
     if (id == 0) return !nodes[0].children.empty() || defaultExpand;
     for (int a = id; a > 0; a = nodes[a].parent) {
-      if (!Flag(a)) return false;
+      if (!Open(a)) return false;
     }
     return true;
   }

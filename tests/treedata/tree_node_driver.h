@@ -1,7 +1,8 @@
 #pragma once
 // Random operations on a TsnTreeNode tree and on a TreeModel side by side; after every step
-// every counter and answer of the tree must equal the model's. Shared by the property test
-// (seeded generator) and the fuzz target (the input's bytes choose the steps).
+// every counter and answer of the tree must equal the model's, each deleted node was reported
+// once and its ReferenceSlot emptied. Shared by the property test (seeded generator) and the
+// fuzz target (the input's bytes choose the steps).
 #include <deque>
 #include <memory>
 #include <string>
@@ -36,22 +37,25 @@ class TreeNodeDriver {
 
  private:
   int Pick(int bound) { return bound <= 0 ? 0 : static_cast<int>(source_.Next(static_cast<uint32_t>(bound))); }
-  // A node of the tree; attached_ holds them in pre-order, the root first.
-  int PickNode(bool withRoot) {
-    const int first = withRoot ? 0 : 1;
-    const int count = static_cast<int>(attached_.size());
-    return count <= first ? -1 : attached_[first + Pick(count - first)];
-  }
   int Id(const TsnTreeNode* node) const { return static_cast<int>(reinterpret_cast<intptr_t>(node->GetData())); }
   ModelNode& M(int id) { return model_.nodes[id]; }
+  bool Within(int id, int top) {
+    while (id >= 0 && id != top) id = M(id).parent;
+    return id == top;
+  }
 
   void Register(int id, TsnTreeNode* node) {
     real_.resize(id + 1);
     slots_.resize(id + 1);
+    reported_.resize(id + 1);
     real_[id] = slots_[id] = node;
     node->SetData(reinterpret_cast<void*>(static_cast<intptr_t>(id)));
     node->SetReferenceSlot(&slots_[id]);
-    node->SetOnDeleteNode({[](void* data, TsnTreeNode*) { ++*static_cast<size_t*>(data); }, &deleted_});
+    node->SetOnDeleteNode({[](void* data, TsnTreeNode* gone) {
+                             auto* self = static_cast<TreeNodeDriver*>(data);
+                             ++self->reported_[self->Id(gone)];
+                           },
+                           this});
   }
 
   // Returns text only when the step itself went wrong.
@@ -59,12 +63,11 @@ class TreeNodeDriver {
     attached_.clear();
     model_.PreOrder(0, attached_);
     const int op = Pick(attached_.size() > 12 ? 12 : 17);
-    const int node = PickNode(false);
-    const int any = PickNode(true);
+    const int node = attached_.size() > 1 ? attached_[1 + Pick(static_cast<int>(attached_.size()) - 1)] : -1;
+    const int any = attached_[Pick(static_cast<int>(attached_.size()))];
     const int count = static_cast<int>(M(any).children.size());
     const int index = Pick(count + 3) - 1;
-    const bool flag = Pick(2) == 1;
-    const bool recurse = Pick(2) == 1;
+    const bool flag = Pick(2) == 1, recurse = Pick(2) == 1;
     if (node < 0 || op >= 12) return Add(any, index, op % 4);
     TsnTreeNode* subject = real_[node];
     switch (op) {
@@ -75,8 +78,7 @@ class TreeNodeDriver {
         break;
       case 2:
         if (detached_.size() >= 3) break;
-        real_[M(node).parent]->Delete(subject);
-        model_.Detach(node);
+        real_[M(node).parent]->Delete(subject), model_.Detach(node);
         detached_.push_back(node);
         break;
       case 3:
@@ -86,19 +88,13 @@ class TreeNodeDriver {
         detached_.pop_back();
         break;
       case 4: real_[any]->Clear(), model_.Clear(any); break;
-      case 5:
-        subject->SetExpand(flag);
-        model_.SetFlag(node, flag, false);
-        break;
+      case 5: subject->SetExpand(flag), model_.SetFlag(node, flag, false); break;
       case 6:
         flag ? real_[any]->Expand(recurse) : real_[any]->Collapse(recurse);
         for (int id : any == 0 ? M(0).children : std::vector<int>{any}) model_.SetFlag(id, flag, recurse);
         break;
       case 7: subject->SetVisible(!M(node).visible), M(node).visible = !M(node).visible; break;
-      case 8:
-        root_->SetDefaultExpanded(flag ? efExpand : efCollapse);
-        model_.defaultExpand = flag;
-        break;
+      case 8: root_->SetDefaultExpanded(flag ? efExpand : efCollapse), model_.defaultExpand = flag; break;
       case 9: return Sort(any, recurse);
       case 10: return Assign(any, node);
       default: return RefuseStrangers(any);
@@ -109,38 +105,44 @@ class TreeNodeDriver {
   std::string Add(int parent, int wanted, int form) {
     TsnTreeNode* p = real_[parent];
     const int count = static_cast<int>(M(parent).children.size());
-    int index = count;
-    TsnTreeNode* added = nullptr;
-    if (form == 0) {
-      added = new TsnTreeNode(p, true);
-    } else if (form == 1) {
-      added = root_->AppendChild(p, "n", false, wanted);
-      if (wanted >= 0 && wanted < count) index = wanted;
-    } else {
-      added = form == 2 ? p->InsertChild(wanted, "n") : root_->InsertChild(wanted, p, "n");
-      if (wanted >= 0 && wanted <= count) index = wanted;
-    }
-    Register(model_.Add(parent, index), added);
+    TsnTreeNode* added = form == 0   ? new TsnTreeNode(p, true)
+                         : form == 1 ? root_->AppendChild(p, "n", false, wanted)
+                         : form == 2 ? p->InsertChild(wanted, "n")
+                                     : root_->InsertChild(wanted, p, "n");
+    const bool placed = form != 0 && wanted >= 0 && (form == 1 ? wanted < count : wanted <= count);
+    Register(model_.Add(parent, placed ? wanted : count), added);
     return "";
   }
 
+  // Sorts by random keys; the first comparison also tries to change the tree, which must raise
+  // and change nothing (the check after the step sees the tree whole).
   std::string Sort(int id, bool recurse) {
     for (int each : attached_) M(each).key = Pick(4);
+    refused_ = compared_ = 0;
     root_->SetCompared({[](void* data, TsnTreeNode*, TsnTreeNode* a, TsnTreeNode* b, int32_t& result) {
                           auto* self = static_cast<TreeNodeDriver*>(data);
                           result = self->M(self->Id(a)).key - self->M(self->Id(b)).key;
+                          if (self->compared_++ > 0) return;
+                          try {
+                            switch (self->Pick(5)) {
+                              case 0: a->AddChild("changed"); break;
+                              case 1: a->Delete(); break;
+                              case 2: a->SetVisible(!a->GetVisible()); break;
+                              case 3: a->GetVisible() ? a->Expand(true) : a->Clear(); break;
+                              default: a->CustomSort(false);
+                            }
+                          } catch (const Error&) {
+                            ++self->refused_;
+                          }
                         },
                         this});
     real_[id]->CustomSort(recurse);
     model_.Sort(id, recurse);
-    return "";
+    return refused_ == (compared_ > 0 ? 1 : 0) ? "" : "a change inside OnCompare was taken";
   }
 
   std::string Assign(int to, int from) {
-    bool related = false;
-    for (int a = to; a >= 0; a = M(a).parent) related |= a == from;
-    for (int a = from; a >= 0; a = M(a).parent) related |= a == to;
-    related &= to != from;
+    const bool related = to != from && (Within(to, from) || Within(from, to));
     try {
       real_[to]->Assign(real_[from]);
     } catch (const Error&) {
@@ -153,23 +155,27 @@ class TreeNodeDriver {
   std::string RefuseStrangers(int id) {
     TsnTreeNode other(nullptr, false);
     TsnTreeNode* stranger = other.AddChild("x");
-    for (auto call : {+[](TsnTreeNode* n, TsnTreeNode* s) { n->AddChild(s, "x"); },
-                      +[](TsnTreeNode* n, TsnTreeNode* s) { n->AppendChild(s, "x", false, 0); },
-                      +[](TsnTreeNode* n, TsnTreeNode* s) { n->Delete(s); }}) {
+    int refused = 0;
+    for (int call = 0; call < 3; ++call) {
       try {
-        call(real_[id], stranger);
-        return "a node of another tree was taken";
+        if (call == 0) real_[id]->AddChild(stranger, "x");
+        if (call == 1) real_[id]->AppendChild(stranger, "x", false, 0);
+        if (call == 2) real_[id]->Delete(stranger);
       } catch (const Error&) {
+        ++refused;
       }
     }
-    return "";
+    return refused == 3 ? "" : "a node of another tree was taken";
   }
 
   std::string Check() {
     std::string out;
-    if (deleted_ != model_.freed.size()) out += "OnDeleteNode calls; ";
+    size_t reports = 0;
+    for (int count : reported_) reports += count;
+    if (reports != model_.freed.size()) out += "OnDeleteNode calls; ";
     for (; freedChecked_ < model_.freed.size(); ++freedChecked_) {
-      if (slots_[model_.freed[freedChecked_]] != nullptr) out += "ReferenceSlot not emptied; ";
+      const int id = model_.freed[freedChecked_];
+      if (slots_[id] != nullptr || reported_[id] != 1) out += "ReferenceSlot or OnDeleteNode of a deleted node; ";
     }
     rows_.clear();
     model_.Rows(0, rows_);
@@ -224,9 +230,9 @@ class TreeNodeDriver {
   std::unique_ptr<TsnTreeNode> root_;
   std::vector<TsnTreeNode*> real_;
   std::deque<TsnTreeNode*> slots_;  // ReferenceSlot targets: a deque never moves them
-  std::vector<int> detached_;
-  size_t deleted_ = 0;
+  std::vector<int> detached_, reported_;
   size_t freedChecked_ = 0;
+  int refused_ = 0, compared_ = 0;
   std::vector<int> attached_, rows_, order_, rowOf_, size_, shown_;
 };
 

@@ -74,45 +74,39 @@ ColumnsModel TwoColumns() {
 }
 
 // At 1.5: widths 64 -> 96 and 75 -> 112.5 -> 112, sizes 9 -> 13.5 -> 14, 10 -> 15, 11 -> 16.5 ->
-// 16, the grid's 12 -> 18 and 5 -> 7.5 -> 8; the colours survive the new sizes.
-TEST(FormZoomColumns, GridColumnsScaleAndKeepTheirColours) {
-  ColumnsModel columns = TwoColumns();
-  TestForm form({1024, 768});
-  form.Root().AddChild(std::make_unique<GridModel>("TDBGridEh", &columns));
-  TFormZoom zoom(form);
-  zoom.SetFResolutionRate(150);
-  Values first{{TColumnPart::Width, 96},         {TColumnPart::FontSize, 14},
-               {TColumnPart::FontColor, 0xFF},   {TColumnPart::TitleFontSize, 15},
-               {TColumnPart::TitleFontColor, 0x80}, {TColumnPart::FooterFontSize, 16}};
-  Values second = first;
-  second[TColumnPart::Width] = 112;
-  second[TColumnPart::FontColor] = 0xFF00;
-  EXPECT_EQ(columns.columns, (std::vector<Values>{first, second}));
-  EXPECT_EQ(columns.grid, (Values{{TColumnPart::TitleFontSize, 18}, {TColumnPart::FooterFontSize, 8}}));
-}
-
-TEST(FormZoomColumns, TreeScalesHeaderWidthsAndFontOnly) {
-  ColumnsModel columns = TwoColumns();
-  TestForm form({1024, 768});
-  form.Root().AddChild(std::make_unique<GridModel>("TVirtualStringTree", &columns));
-  TFormZoom zoom(form);
-  zoom.SetFResolutionRate(150);
-  EXPECT_EQ(columns.columns[0][TColumnPart::Width], 96);
-  EXPECT_EQ(columns.columns[1][TColumnPart::Width], 112);
-  EXPECT_EQ(columns.columns[1][TColumnPart::FontSize], 9);
-  EXPECT_EQ(columns.columns[1][TColumnPart::FontColor], 0xFF00);
-  EXPECT_EQ(columns.grid, (Values{{TColumnPart::TitleFontSize, 18}, {TColumnPart::FooterFontSize, 5}}));
-}
-
-TEST(FormZoomColumns, OtherClassesLeaveTheirColumnsAlone) {
-  ColumnsModel columns = TwoColumns();
+// 16, the grid's 12 -> 18 and 5 -> 7.5 -> 8; the colours survive the new sizes. A tree scales
+// its header widths and its title font only, other classes nothing.
+TEST(FormZoomColumns, EachClassScalesItsParts) {
   const ColumnsModel before = TwoColumns();
-  TestForm form({1024, 768});
-  form.Root().AddChild(std::make_unique<GridModel>("TStringGrid", &columns));
-  TFormZoom zoom(form);
-  zoom.SetFResolutionRate(150);
-  EXPECT_EQ(columns.columns, before.columns);
-  EXPECT_EQ(columns.grid, before.grid);
+  auto with = [](Values values, TColumnPart part, int value) {
+    values[part] = value;
+    return values;
+  };
+  const Values grid_first{{TColumnPart::Width, 96},         {TColumnPart::FontSize, 14},
+                          {TColumnPart::FontColor, 0xFF},   {TColumnPart::TitleFontSize, 15},
+                          {TColumnPart::TitleFontColor, 0x80}, {TColumnPart::FooterFontSize, 16}};
+  const struct {
+    const char* class_name;
+    std::vector<Values> columns;
+    Values grid;
+  } cases[] = {
+      {"TDBGridEh",
+       {grid_first, with(with(grid_first, TColumnPart::Width, 112), TColumnPart::FontColor, 0xFF00)},
+       {{TColumnPart::TitleFontSize, 18}, {TColumnPart::FooterFontSize, 8}}},
+      {"TVirtualStringTree",
+       {with(before.columns[0], TColumnPart::Width, 96), with(before.columns[1], TColumnPart::Width, 112)},
+       {{TColumnPart::TitleFontSize, 18}, {TColumnPart::FooterFontSize, 5}}},
+      {"TStringGrid", before.columns, before.grid},
+  };
+  for (const auto& c : cases) {
+    ColumnsModel columns = TwoColumns();
+    TestForm form({1024, 768});
+    form.Root().AddChild(std::make_unique<GridModel>(c.class_name, &columns));
+    TFormZoom zoom(form);
+    zoom.SetFResolutionRate(150);
+    EXPECT_EQ(columns.columns, c.columns) << c.class_name;
+    EXPECT_EQ(columns.grid, c.grid) << c.class_name;
+  }
 }
 
 // A failing value is named in front of its message; the grid's adjustment and then the step

@@ -100,15 +100,6 @@ TEST(FormZoom, SavedListKeepsBoundsAndFontsInTreeOrder) {
   EXPECT_EQ(list, expected);
 }
 
-TEST(FormZoom, FontsScaleFromTheSavedSizesInListOrder) {
-  TestForm form(kLargeScreen);
-  AddTypicalControls(form.Root());
-  TFormZoom zoom(form);
-  zoom.ZoomFormInfo();
-  // 9, 9, 10, 11, 12 points x 4/3, ties to even never arise here.
-  EXPECT_EQ(LayoutOf(form.Root()).fonts, (std::vector<int>{12, 12, 13, 15, 16}));
-}
-
 // Class rules: a label grows by 3 x 5 beyond its scaled bounds, a splitter keeps its bounds,
 // an image stretches exactly when it fills its parent, the client's combos scale their item
 // height. Rate 100 -> 150 gives a factor of 1.5.
@@ -164,25 +155,6 @@ TEST(FormZoom, RoundsHalvesToEven) {
   for (const auto& half : halves) EXPECT_EQ(ZoomRound(half.value), half.rounded) << half.value;
 }
 
-// A control filling its parent keeps its bounds (its alignment places it), but its font and
-// its children are zoomed, and the saved list stays in step behind it.
-TEST(FormZoom, ClientAlignedKeepsBoundsButScalesFontAndChildren) {
-  TestForm form(kLargeScreen);
-  TControlModel& client = form.Root().AddChild("TPanel", {0, 0, 800, 600});
-  client.SetAlign(TAlign::alClient);
-  client.SetFontSize(9);
-  TControlModel& inner = client.AddChild("TEdit", {30, 60, 130, 81});
-  inner.SetFontSize(9);
-  TControlModel& after = form.Root().AddChild("TButton", {300, 3, 375, 28});
-  TFormZoom zoom(form);
-  zoom.ZoomFormInfo();
-  EXPECT_EQ(client.BoundsRect(), (TRect{0, 0, 800, 600}));
-  EXPECT_EQ(client.FontSize(), 12);
-  EXPECT_EQ(inner.BoundsRect(), (TRect{40, 80, 173, 108}));
-  EXPECT_EQ(inner.FontSize(), 12);
-  EXPECT_EQ(after.BoundsRect(), (TRect{400, 4, 500, 37}));
-}
-
 // Rate 100 -> 125 scales by 1.25, back to 100 by 0.8: the layout returns to where it was when
 // every value divides; the form is hidden while it changes, shown again and centred.
 TEST(FormZoom, RateChangesScaleByTheRatioOfNewToOld) {
@@ -228,55 +200,56 @@ TEST(FormZoom, EqualOrUnusableRatesDoNothing) {
   }
 }
 
-TEST(FormZoom, MdiFormsStayShownWhileTheRateChanges) {
-  TestForm form(kDesignScreen);
-  form.visible = true;
-  form.mdi = true;
-  TFormZoom zoom(form);
-  zoom.SetFResolutionRate(125);
-  EXPECT_EQ(form.journal, "unscaled;owner-draw;show;");
-}
-
-// A screen size given to the form wins over its monitor's.
-TEST(FormZoom, GivenScreenSizeReplacesTheMonitors) {
-  TestForm form(kDesignScreen);
-  TControlModel& edit = form.Root().AddChild("TEdit", {100, 60, 200, 90});
-  TFormZoom zoom(form, TZoomStart::AtFirstShow);
-  zoom.SetScreenSize(1280, 1024);
-  zoom.FormShowing();
-  EXPECT_EQ(edit.BoundsRect(), (TRect{133, 80, 267, 120}));
-  zoom.FormShowing();
-  EXPECT_EQ(edit.BoundsRect(), (TRect{133, 80, 267, 120})) << "a later show must not zoom again";
-}
-
-TEST(FormZoom, OnRequestFormsDoNotZoomWhenShown) {
-  TestForm form(kLargeScreen);
-  TControlModel& edit = form.Root().AddChild("TEdit", {100, 60, 200, 90});
-  TFormZoom zoom(form);
-  zoom.FormShowing();
-  EXPECT_EQ(edit.BoundsRect(), (TRect{100, 60, 200, 90}));
-}
-
-TEST(FormZoom, DisabledZoomOnlyResetsTheFactor) {
-  TestForm form(kLargeScreen);
-  TControlModel& edit = form.Root().AddChild("TEdit", {100, 60, 200, 90});
-  TFormZoom zoom(form);
-  zoom.Fields().ZoomEnabled = false;
-  zoom.Fields().ZoomFactor = 1.5;
-  zoom.ZoomFormInfo();
-  EXPECT_DOUBLE_EQ(zoom.Fields().ZoomFactor, 100.0);
-  EXPECT_EQ(edit.BoundsRect(), (TRect{100, 60, 200, 90}));
-  EXPECT_EQ(form.journal, "");
-}
-
-// A factor still at its initial 100 is taken from the screen even with the automatic flag off.
-TEST(FormZoom, UncomputedFactorIsNeverAppliedAsIs) {
-  TestForm form(kLargeScreen);
-  TControlModel& edit = form.Root().AddChild("TEdit", {100, 60, 200, 90});
-  TFormZoom zoom(form);
-  zoom.SetAutoResolution(false);
-  zoom.ZoomFormInfo();
-  EXPECT_EQ(edit.BoundsRect(), (TRect{133, 80, 267, 120}));
+// One edit at (100, 60, 200, 90) and what each way of starting, or not starting, a zoom does
+// to it and to the form.
+TEST(FormZoom, WhenAZoomHappens) {
+  const TRect designed{100, 60, 200, 90}, zoomed{133, 80, 267, 120};
+  const struct {
+    const char* what;
+    TSize monitor;
+    TZoomStart start;
+    void (*run)(TestForm&, TFormZoom&);
+    TRect edit;
+    const char* journal;
+  } cases[] = {
+      {"an MDI form stays shown", kDesignScreen, TZoomStart::OnRequest,
+       [](TestForm& form, TFormZoom& zoom) {
+         form.visible = form.mdi = true;
+         zoom.SetFResolutionRate(125);
+       },
+       {125, 75, 250, 112}, "unscaled;owner-draw;show;"},
+      {"a given screen size wins, once", kDesignScreen, TZoomStart::AtFirstShow,
+       [](TestForm&, TFormZoom& zoom) {
+         zoom.SetScreenSize(1280, 1024);
+         zoom.FormShowing();
+         zoom.FormShowing();
+       },
+       zoomed, "unscaled;owner-draw;"},
+      {"on request: not when shown", kLargeScreen, TZoomStart::OnRequest, [](TestForm&, TFormZoom& zoom) { zoom.FormShowing(); }, designed, ""},
+      {"disabled: the factor reset only", kLargeScreen, TZoomStart::OnRequest,
+       [](TestForm&, TFormZoom& zoom) {
+         zoom.Fields().ZoomEnabled = false;
+         zoom.Fields().ZoomFactor = 1.5;
+         zoom.ZoomFormInfo();
+         EXPECT_DOUBLE_EQ(zoom.Fields().ZoomFactor, 100.0);
+       },
+       designed, ""},
+      {"an uncomputed factor comes from the screen", kLargeScreen, TZoomStart::OnRequest,
+       [](TestForm&, TFormZoom& zoom) {
+         zoom.SetAutoResolution(false);
+         zoom.ZoomFormInfo();
+       },
+       zoomed, "unscaled;owner-draw;"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    TestForm form(c.monitor);
+    TControlModel& edit = form.Root().AddChild("TEdit", designed);
+    TFormZoom zoom(form, c.start);
+    c.run(form, zoom);
+    EXPECT_EQ(edit.BoundsRect(), c.edit);
+    EXPECT_EQ(form.journal, c.journal);
+  }
 }
 
 // Controls inside a frame (a class derived from TFrame or TFrameHQ, at any depth) get their
@@ -357,18 +330,6 @@ TEST(FormZoom, FailingStepsAreNamedAndTheListsFreed) {
     EXPECT_TRUE(zoom.Fields().MenuList.empty());
     EXPECT_TRUE(zoom.Fields().FrameList.empty());
   }
-}
-
-// The literal bytes of a step's message: GBK, as the client shows them.
-TEST(FormZoom, StepMessagesAreGbk) {
-  TestForm form(kLargeScreen);
-  FailingMenuItem bad_item;
-  form.menu_items.push_back(&bad_item);
-  TFormZoom zoom(form);
-  const std::string message = testing::ErrorOf([&] { zoom.ZoomFormInfo(); });
-  const unsigned char prefix[] = {0xB4, 0xB0, 0xCC, 0xE5};  // 窗体
-  ASSERT_GE(message.size(), sizeof prefix);
-  for (size_t i = 0; i < sizeof prefix; ++i) EXPECT_EQ(static_cast<unsigned char>(message[i]), prefix[i]);
 }
 
 // Menu items measure through the zoom: width x factor + 30, height x factor.

@@ -37,4 +37,9 @@ RUZI_API void WriteOperateLogEx(TOpLog OpClass, const std::string& OpContent, co
                                 char ClientType, const std::string& MenuCode, int32_t Operator,
                                 int32_t CheckOperator);
 
+// The host frame's own operation log: its export "WriteOperateLog", called with the three GBK
+// texts as they are; its result, whose meaning is the host's. Raises ruzi::Error
+// "<executable file name>文件中未找到函数WriteOperateLog" when the executable lacks that export.
+RUZI_API int32_t WriteOperateLog(const std::string& First, const std::string& Second, const std::string& Third);
+
 }  // namespace ruzi

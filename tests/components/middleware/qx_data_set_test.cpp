@@ -7,6 +7,7 @@
 #include "error_text.h"
 #include "mwd_process.h"
 #include "query/qx_data_set.h"
+#include "service/qx_comm.h"
 
 namespace ruzi::testing {
 namespace {
@@ -81,6 +82,31 @@ TEST_F(QxDataSetOnTheFixture, FailuresRaiseTheirMessageAndLeaveTheDatasetClosed)
   TQXQuery unconnected;
   unconnected.setQueryName("get_tsysteminfo");
   ExpectError([&] { unconnected.Open(); }, "命名查询无法调用服务：未连接中间件");
+}
+
+// The one-value fetch the date services use: the first field of the first row, or the empty
+// answer of that field's type when no row comes.
+TEST_F(QxDataSetOnTheFixture, FetchQueryNameAnswersTheFirstValueOrItsTypesEmptyAnswer) {
+  TQxDataSet::SetDefaultServiceCall(Through(client_));
+  const struct {
+    const char* name;
+    const char* params;
+    int32_t max_rows;
+    Variant expected;
+  } cases[] = {
+      {"get_tsysteminfo", "", 20, Variant::FromInteger(20260105)},
+      {"RC_GetInitDateTime", "", 20, Variant::FromString("2026-01-05 00:00:00")},
+      {"RC_QueryFrezonBusinessDate", "sl_fund_id=l_fund_id", 1, Variant::FromInteger(20260102)},
+      {"RC_QueryBusinessDate", "fundid_p=99", 20, Variant::FromInteger(0)},  // an integer field
+      {"select_sysdate", "", 20, Variant::FromString("2026-01-05 09:30:00")},
+  };
+  for (const auto& c : cases) {
+    const Variant value = FetchQueryName(c.name, c.params, c.max_rows, 0, 0);
+    EXPECT_EQ(value.Kind(), c.expected.Kind()) << c.name << " " << c.params;
+    EXPECT_EQ(value.AsString(), c.expected.AsString()) << c.name << " " << c.params;
+  }
+  ExpectError([] { FetchQueryName("no_such_query", "", 20, 0, 0); }, "命名查询[no_such_query]不存在");
+  TQxDataSet::SetDefaultServiceCall(nullptr);
 }
 
 TEST(QxDataSetPages, ARowSetLargerThanAFrameArrivesWholeInOrder) {
