@@ -9,32 +9,13 @@
 #include "foundation/gbk.h"
 #include "foundation/property_access.h"
 #include "ui/application.h"
-#include "ui/edit.h"
 #include "ui/form.h"
-#include "ui/image_list.h"
-#include "ui/label.h"
-#include "ui/panel.h"
-#include "ui/zoom_form.h"
+#include "ui/ui_classes.h"
 
 namespace ruzi {
 namespace {
 
 std::string last_error;
-
-void RegisterUiClasses() {
-  static const bool registered = [] {
-    RegisterComponentClass<TForm>();
-    RegisterComponentClass<TZoomForm>();
-    RegisterComponentClass<TAutoZoomForm>();
-    RegisterComponentClass<TButton>();
-    RegisterComponentClass<TLabel>();
-    RegisterComponentClass<TPanel>();
-    RegisterComponentClass<TEdit>();
-    RegisterComponentClass<TImageList>();
-    return true;
-  }();
-  (void)registered;
-}
 
 // Runs a call on the user-interface thread, turning every failure into `failed`.
 template <typename Call, typename Result>
