@@ -73,7 +73,7 @@ int IntoDataSet(const std::string& text) {
   ruzi::QxReplyPage page = ruzi::DecodeQueryReply(text);
   ruzi::MemoryDataSet data_set;
   for (const ruzi::QxReplyField& field : page.Fields) data_set.GetFieldDefs().Add(field.Name, field.Type, field.Size);
-  for (auto& row : page.Rows) data_set.AddRow(std::move(row));
+  for (ruzi::PackedRow& row : page.Rows) data_set.AddRow(std::move(row));
   data_set.Open();
   return data_set.GetRecordCount();
 }

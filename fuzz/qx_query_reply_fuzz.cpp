@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ruzi::MemoryDataSet data_set;
   for (const ruzi::QxReplyField& field : page.Fields) data_set.GetFieldDefs().Add(field.Name, ruzi::ftString, field.Size);
   for (const auto& row : page.Rows) {
-    Check(row.size() == page.Fields.size());
+    Check(row.Count() == page.Fields.size());
     data_set.AddRow(row);
   }
   data_set.Open();
@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (size_t r = 0; r < page.Rows.size(); ++r) {
     for (size_t f = 0; f < page.Fields.size(); ++f) {
       const auto text = data_set.ReadRecordText(static_cast<int>(r + 1), static_cast<int>(f));
-      Check(text.has_value() == page.Rows[r][f].has_value());
+      Check(text == page.Rows[r].CellAt(f));
     }
   }
   return 0;

@@ -1,7 +1,9 @@
 // Named queries through the middleware, as a client runs them: the names the server keeps
-// (list), one of them opened (open), SQL opened as sent (sql) and a statement run (exec).
+// (list), one of them opened (open), SQL opened as sent (sql) and a statement run (exec); and
+// SQL on a database reached through ODBC, as the ADO query kind runs it (odbc).
 #include "command.h"
 #include "library_session.h"
+#include "query/ado_query.h"
 #include "query/data_field.h"
 #include "query/qx_data_set.h"
 #include "text_table.h"
@@ -19,7 +21,7 @@ void TakeParams(CommandContext& context, TQXQuery& query) {
 }
 
 // The rows as a table; a null cell shows as "(null)".
-void PrintRows(CommandContext& context, TQXQuery& query) {
+void PrintRows(CommandContext& context, DataSet& query) {
   std::vector<std::string> header;
   for (int f = 0; f < query.GetFieldCount(); ++f) header.push_back(query.Fields(f)->FieldName());
   TextTable table(header);
@@ -35,9 +37,28 @@ void PrintRows(CommandContext& context, TQXQuery& query) {
   context.PrintLine("rows: " + std::to_string(query.GetRecordCount()));
 }
 
+// query odbc CONNECTION SQL [--exec]
+int RunOdbc(CommandContext& context) {
+  const bool exec = context.TakeFlag("exec");
+  context.ExpectCount(3, 3);
+  TADOConnection connection;
+  connection.SetConnectionString(context.Arg(1));
+  TADOQuery query;
+  query.SetConnection(&connection);
+  query.SQL() = {context.Arg(2)};
+  if (exec) {
+    context.PrintLine("rows affected: " + std::to_string(query.ExecSQL()));
+    return 0;
+  }
+  query.Open();
+  PrintRows(context, query);
+  return 0;
+}
+
 int RunQuery(CommandContext& context) {
-  if (context.Count() == 0) throw UsageError("query list|open|sql|exec");
+  if (context.Count() == 0) throw UsageError("query list|open|sql|exec|odbc");
   const std::string action = context.Arg(0);
+  if (action == "odbc") return RunOdbc(context);
   LibrarySession session;
   TQXQuery query;
   TakeParams(context, query);
@@ -69,7 +90,8 @@ int RunQuery(CommandContext& context) {
 const CommandRegistration kRegistration{
     {"query", "run named queries and SQL on the middleware server's database",
      "query list | query open NAME [--condition a=b;c=d] [--max N] [--begin yyyymmdd] [--end yyyymmdd] "
-     "[--param name=value]... | query sql TEXT [--param name=value]... | query exec TEXT",
+     "[--param name=value]... | query sql TEXT [--param name=value]... | query exec TEXT | "
+     "query odbc CONNECTION-STRING TEXT [--exec]",
      RunQuery}};
 
 }  // namespace

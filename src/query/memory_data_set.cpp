@@ -22,10 +22,11 @@ MemoryDataSet::MemoryDataSet(TComponent* owner) : DataSet(owner), scratch_(std::
 
 MemoryDataSet::~MemoryDataSet() { Close(); }
 
-void MemoryDataSet::AddRow(Row row) {
-  row.resize(static_cast<size_t>(std::max(GetFieldDefs().Count(), static_cast<int>(row.size()))));
-  rows_.push_back(StoredRow{next_seq_no_++, std::move(row)});
+void MemoryDataSet::AddRow(const Row& row) {
+  rows_.push_back(StoredRow{next_seq_no_++, PackedRow(row, static_cast<size_t>(GetFieldDefs().Count()))});
 }
+
+void MemoryDataSet::AddRow(PackedRow row) { rows_.push_back(StoredRow{next_seq_no_++, std::move(row)}); }
 
 void MemoryDataSet::EmptyDataSet() {
   if (GetActive()) CheckBrowseMode();
@@ -71,9 +72,7 @@ std::optional<size_t> MemoryDataSet::ShownRow(int rec_no) const {
 std::optional<std::string_view> MemoryDataSet::ReadRecordText(int rec_no, int field_index) const {
   const std::optional<size_t> row = ShownRow(rec_no);
   if (!row || field_index < 0) return std::nullopt;
-  const Row& cells = rows_[*row].Cells;
-  if (static_cast<size_t>(field_index) >= cells.size() || !cells[static_cast<size_t>(field_index)]) return std::nullopt;
-  return std::string_view(*cells[static_cast<size_t>(field_index)]);
+  return rows_[*row].Cells.CellAt(static_cast<size_t>(field_index));
 }
 
 int MemoryDataSet::GetRecordCount() const {
@@ -129,7 +128,7 @@ void MemoryDataSet::FillBuffer(RecordBuffer* buffer, size_t index) const {
   target->SeqNo = rows_[index].SeqNo;
   target->RowHint = static_cast<int32_t>(index) + 1;
   target->Flag = bfCurrent;
-  target->Cells = rows_[index].Cells;
+  rows_[index].Cells.Unpack(target->Cells, rows_[index].Cells.Count());
 }
 
 TGetResult MemoryDataSet::GetRecord(RecordBuffer* buffer, TGetMode mode, bool) {
@@ -193,7 +192,14 @@ void MemoryDataSet::SetFieldData(DataField* field, RecordBuffer* buffer, std::op
 // ---- cursor steps -------------------------------------------------------------------------------
 
 void MemoryDataSet::InternalOpen() {
-  for (StoredRow& row : rows_) row.Cells.resize(static_cast<size_t>(GetFieldDefs().Count()));
+  // Every row as wide as the fields: cut or padded with nulls.
+  const auto count = static_cast<size_t>(GetFieldDefs().Count());
+  Row cells;
+  for (StoredRow& row : rows_) {
+    if (row.Cells.Count() == count) continue;
+    row.Cells.Unpack(cells, count);
+    row.Cells = PackedRow(cells, count);
+  }
   cursor_ = -1;
   cursor_open_ = true;
 }
@@ -220,7 +226,7 @@ void MemoryDataSet::InternalPost() {
   if (GetState() == dsEdit) {
     const std::optional<size_t> row = RowOfSeq(buffer->SeqNo, buffer->RowHint);
     if (!row) throw Error("Record not found");
-    rows_[*row].Cells = buffer->Cells;
+    rows_[*row].Cells = PackedRow(buffer->Cells, buffer->Cells.size());
     cursor_ = static_cast<int>(*row);
     return;
   }
@@ -232,7 +238,7 @@ void MemoryDataSet::InternalPost() {
   } else if (buffer->Flag == bfInserted) {
     at = RowOfSeq(buffer->SeqNo, buffer->RowHint).value_or(rows_.size());
   }
-  rows_.insert(rows_.begin() + static_cast<long>(at), StoredRow{next_seq_no_++, buffer->Cells});
+  rows_.insert(rows_.begin() + static_cast<long>(at), StoredRow{next_seq_no_++, PackedRow(buffer->Cells, buffer->Cells.size())});
   cursor_ = static_cast<int>(at);
 }
 

@@ -1,10 +1,12 @@
 #include "query/qx_data_set.h"
 
+#include <algorithm>
 #include <mutex>
 
 #include "foundation/error.h"
 #include "packets/tagged_package.h"
 #include "query/qx_query_reply.h"
+#include "query/sql_lines.h"
 
 namespace ruzi {
 namespace {
@@ -15,12 +17,6 @@ TQxServiceCall g_default_call;
 TQxServiceCall DefaultCall() {
   std::lock_guard<std::mutex> guard(g_default_lock);
   return g_default_call;
-}
-
-std::string Joined(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += (text.empty() ? "" : "\r\n") + line;
-  return text;
 }
 
 }  // namespace
@@ -42,18 +38,22 @@ void TQxDataSet::setQueryName(const std::string& name, const std::string& condit
   max_rows_ = max_rows;
 }
 
-std::string TQxDataSet::Request(int64_t first_row) {
+std::string TQxDataSet::Request(int64_t cursor) {
   TqxPackage request;
+  // A later page of the statement the server ran for the first.
+  if (cursor > 0) {
+    request.Add("l_cursor", cursor);
+    return request.GetText();
+  }
   if (!query_name_.empty()) {
     request.Add("vc_query_name", query_name_);
   } else {
-    request.Add("vc_sql", Joined(sql_));
+    request.Add("vc_sql", SqlText(sql_));
   }
   request.Add("vc_condition", condition_);
   request.Add("l_begin_date", begin_date_);
   request.Add("l_end_date", end_date_);
-  request.Add("l_max_rows", max_rows_ > 0 ? max_rows_ - first_row : int64_t{0});
-  request.Add("l_first_row", first_row);
+  request.Add("l_max_rows", max_rows_);
   request.Add("l_connect_no", connect_no_);
   if (data_base_ != nullptr) request.Add("vc_database", data_base_->GetDataBaseName());
   for (int i = 0; i < params_.Count(); ++i) {
@@ -76,19 +76,23 @@ std::string TQxDataSet::CallServer(const std::string& request) const {
 void TQxDataSet::InternalOpen() {
   EmptyDataSet();
   GetFieldDefs().Clear();
-  int64_t first_row = 0;
+  std::vector<QxReplyField> fields;
+  int64_t cursor = 0;
   for (bool first_page = true;; first_page = false) {
-    QxReplyPage page = DecodeQueryReply(CallServer(Request(first_row)));
+    QxReplyPage page = DecodeQueryReply(CallServer(Request(cursor)));
     if (page.Code != 0) throw Error(page.Message);
     if (page.RowsAffected >= 0) throw Error("查询没有返回数据集");
-    if (first_page) {
-      for (const QxReplyField& field : page.Fields) GetFieldDefs().Add(field.Name, field.Type, field.Size);
+    if (first_page) fields = page.Fields;
+    // A text is as wide as its longest value in any page.
+    for (size_t f = 0; f < fields.size() && f < page.Fields.size(); ++f) {
+      fields[f].Size = std::max(fields[f].Size, page.Fields[f].Size);
     }
-    for (MemoryDataSet::Row& row : page.Rows) AddRow(std::move(row));
+    for (PackedRow& row : page.Rows) AddRow(std::move(row));
     const bool enough = max_rows_ > 0 && StoredRowCount() >= max_rows_;
-    if (!page.More || enough || page.Rows.empty()) break;
-    first_row = page.NextRow;
+    if (!page.More || enough || page.Rows.empty() || page.Cursor <= 0) break;
+    cursor = page.Cursor;
   }
+  for (const QxReplyField& field : fields) GetFieldDefs().Add(field.Name, field.Type, field.Size);
   MemoryDataSet::InternalOpen();
 }
 

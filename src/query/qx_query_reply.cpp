@@ -1,6 +1,7 @@
 #include "query/qx_query_reply.h"
 
 #include <limits>
+#include <memory>
 
 #include "foundation/error.h"
 #include "foundation/string_to_number.h"
@@ -84,6 +85,7 @@ QxReplyPage DecodeQueryReply(std::string_view reply) {
   }
   const std::string_view nulls = items.Text("vc_nulls").value_or("");
   items.Number("l_more", more);
+  items.Number("l_cursor", page.Cursor);
   page.More = more != 0;
   for (std::string_view field : Split(*fields, ';')) {
     QxReplyField next = FieldOf(field);
@@ -108,15 +110,17 @@ QxReplyPage DecodeQueryReply(std::string_view reply) {
   const std::vector<TField>& cells = section.Items();
   if (cells.size() != columns * (static_cast<size_t>(count) + 1)) Bad("数据包与字段说明不符");
   page.Rows.reserve(static_cast<size_t>(count));
+  std::vector<std::string_view> row_cells(columns);
+  std::unique_ptr<bool[]> row_nulls(new bool[columns]);
   for (size_t row = 0; row < static_cast<size_t>(count); ++row) {
     if (flags[row].size() != columns) Bad("空值标记与字段数不符");
-    MemoryDataSet::Row row_cells(columns);
     for (size_t column = 0; column < columns; ++column) {
-      if (flags[row][column] == '1') continue;
-      if (flags[row][column] != '0') Bad("空值标记");
-      row_cells[column] = cells[columns * (row + 1) + column].GetAsString();
+      const char flag = flags[row][column];
+      if (flag != '0' && flag != '1') Bad("空值标记");
+      row_nulls[column] = flag == '1';
+      row_cells[column] = row_nulls[column] ? std::string_view() : std::string_view(cells[columns * (row + 1) + column].Text());
     }
-    page.Rows.push_back(std::move(row_cells));
+    page.Rows.emplace_back(row_cells.data(), row_nulls.get(), columns);
   }
   return page;
 }

@@ -24,9 +24,10 @@ struct QxReplyPage {
   int32_t Code = 0;
   std::string Message;
   std::vector<QxReplyField> Fields;
-  std::vector<MemoryDataSet::Row> Rows;
+  std::vector<PackedRow> Rows;
   bool More = false;
   int64_t NextRow = 0;
+  int64_t Cursor = 0;  // the server keeps the next page under this number (0: none)
   int64_t RowsAffected = -1;  // a statement without rows: the rows it changed
 };
 

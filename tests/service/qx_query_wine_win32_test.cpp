@@ -6,6 +6,7 @@
 #include "library/unit_registry.h"
 #include "mwd_server.h"
 #include "query/data_field.h"
+#include "query/qx_ado_query.h"
 #include "query/qx_data_set.h"
 #include "service/qx_query_call.h"
 #include "service/tuxedo_entries.h"
@@ -66,6 +67,28 @@ TEST_F(QxQueryThroughTheMiddleware, OneHundredThousandRowsArriveWhole) {
   }
   query.Last();
   EXPECT_EQ(query.Fields(0)->AsInteger(), 100000);
+}
+
+// Both facade kinds on the fixture server's database file: the named query through the
+// middleware, the ADO query through Wine's odbc32 (given the file's Unix path).
+TEST_F(QxQueryThroughTheMiddleware, BothFacadeKindsReadOneFile) {
+  TADOConnection connection;
+  connection.SetConnectionString(std::string("Driver=SQLite3;Database=") + (RUZI_CLIENT_FIXTURE_DIR + 2) +
+                                 "/mwd.db;Timeout=5000");
+  TCustomAdsDataBase data_base;
+  TQXADOQuery ado(nullptr, &connection), named(nullptr, &data_base);
+  const std::string sql = "SELECT l_init_date, vc_system_name FROM tsysteminfo";
+  ado.QXOpenQuery(sql);
+  named.QXOpenQuery(sql);
+  EXPECT_EQ(ado.FieldByName("vc_system_name")->AsString(), "投资管理演示系统");
+  EXPECT_EQ(ado.FieldByName("vc_system_name")->AsString(), named.FieldByName("vc_system_name")->AsString());
+  EXPECT_EQ(ado.FieldByName("l_init_date")->AsInteger(), 20260105);
+  const std::string update = "UPDATE tfund_business_date SET l_business_date = l_business_date";
+  EXPECT_EQ(ado.QXExecSQL(update), 3);
+  EXPECT_EQ(named.QXExecSQL(update), -1);
+  const std::string message = testing::ErrorOf([&] { ado.QXOpenQuery("SELECT * FROM no_such_table"); });
+  EXPECT_NE(message.find("no such table: no_such_table"), std::string::npos) << message;
+  EXPECT_FALSE(ado.GetActive());
 }
 
 }  // namespace

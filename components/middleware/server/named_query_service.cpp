@@ -1,17 +1,21 @@
 // "qx_query": a query the database keeps under a name (or SQL sent as it is), run for the
 // client's query dataset. Request items: <vc_query_name> (else <vc_sql> runs as sent),
 // <vc_condition> ";"-separated name=value pairs put in verbatim, <l_begin_date>, <l_end_date>,
-// <l_max_rows> (0: all), <l_first_row> (rows to pass over, for the next page); every other
+// <l_max_rows> (0: all), <l_first_row> (rows to pass over), <vc_database> ("" or "main"),
+// <l_connect_no> (0 or 1); every other
 // ":name" of the SQL binds the request item of that name (NULL when absent; a whole number in
 // its plain form as a number).
+// The statement runs once: the pages after the first wait under <l_cursor>, which the next
+// calls send alone (<l_cursor> N), page by page, from any connection.
 // Reply: <l_count> rows in <vc_data> (a section packet), <l_more> 1 when the frame limit or the
-// row limit stopped it with rows left (ask again from <l_next_row>), <vc_fields>
+// row limit stopped it with rows left, <l_cursor> the kept pages' number (0: none), <vc_fields>
 // "name,type,size" per column apart by ";" (type: 1 text, 3 integer, 6 float, 11 date-time),
 // <vc_nulls> one "0"/"1" per column for each row, rows apart by ",". A statement that returns
 // no rows answers <l_rows_affected>.
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <deque>
 #include <memory>
 #include <vector>
 
@@ -136,73 +140,14 @@ int64_t RunGuardedBlock(ServiceCall& call, sqlite3* db, const GuardedBlock& bloc
   return changed;
 }
 
+// Rows of one page as they are read, and their columns' types and sizes.
 struct Page {
   std::vector<Column> columns;
+  std::vector<int> storage;  // the first non-null value's storage class of each column
   std::vector<std::vector<std::string>> rows;
   std::string nulls;
-  bool more = false;
-  int64_t rows_affected = -1;
-};
-
-// own_sql: the text is the caller's, not a stored query's.
-Page RunPage(ServiceCall& call, sqlite3* db, const std::string& text, bool own_sql, int64_t first_row, int64_t max_rows,
-             size_t budget) {
-  sqlite3_create_function(db, "mw_now", 0, SQLITE_UTF8, &call.server.clock, ServerNow, nullptr, nullptr);
-  sqlite3_create_function(db, "to_date", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, ToDate, nullptr, nullptr);
-  const std::string sql = ReplaceNextValues(text, [db](const std::string& name) { return NextValue(db, name); });
-  const bool judged = own_sql && call.role != Role::Administrator;
-  Page page;
-  if (const auto block = ParseGuardedBlock(sql)) {
-    page.rows_affected = RunGuardedBlock(call, db, *block, judged);
-    return page;
-  }
-  const auto prepared = Prepare(db, sql, judged);
-  Statement& statement = *prepared;
-  BindParameters(call, statement, sql);
-  const int columns = statement.Columns();
-  if (columns == 0) {
-    while (statement.Step()) {
-    }
-    page.rows_affected = statement.Changes();
-    return page;
-  }
-  for (int c = 0; c < columns; ++c) page.columns.push_back({statement.ColumnName(c), 0, 1});
-  std::vector<int> storage(static_cast<size_t>(columns), SQLITE_NULL);
   size_t bytes = 0;
-  for (int64_t row = 0; statement.Step(); ++row) {
-    if (row < first_row) continue;
-    if (max_rows > 0 && static_cast<int64_t>(page.rows.size()) >= max_rows) {
-      page.more = true;
-      break;
-    }
-    std::vector<std::string> values;
-    std::string flags;
-    size_t row_bytes = 0;
-    for (int c = 0; c < columns; ++c) {
-      const bool null = statement.IsNull(c);
-      if (!null && storage[static_cast<size_t>(c)] == SQLITE_NULL) storage[static_cast<size_t>(c)] = statement.StorageClass(c);
-      values.push_back(null ? std::string() : statement.Text(c));
-      flags += null ? '1' : '0';
-      row_bytes += values.back().size() + 2 + static_cast<size_t>(columns);
-    }
-    if (!page.rows.empty() && bytes + row_bytes > budget) {
-      page.more = true;
-      break;
-    }
-    bytes += row_bytes;
-    for (int c = 0; c < columns; ++c) page.columns[static_cast<size_t>(c)].size = std::max(page.columns[static_cast<size_t>(c)].size, values[static_cast<size_t>(c)].size());
-    if (!page.nulls.empty() || !page.rows.empty()) page.nulls += ',';
-    page.nulls += flags;
-    page.rows.push_back(std::move(values));
-  }
-  for (int c = 0; c < columns; ++c) {
-    Column& column = page.columns[static_cast<size_t>(c)];
-    column.type = TypeOf(statement.DeclaredType(c), storage[static_cast<size_t>(c)]);
-    if (column.type == kInteger) column.size = 4;
-    if (column.type == kFloat || column.type == kDateTime) column.size = 8;
-  }
-  return page;
-}
+};
 
 std::string FieldsText(const std::vector<Column>& columns) {
   std::string text;
@@ -213,19 +158,159 @@ std::string FieldsText(const std::vector<Column>& columns) {
   return text;
 }
 
-std::string PacketOf(const Page& page) {
-  std::vector<std::string> names;
-  for (const Column& column : page.columns) names.push_back(column.name);
-  return SectionPacket(names, page.rows);
+// What a run answers: the rows a statement changed, or the reply of each page in order.
+struct RunResult {
+  int64_t rows_affected = -1;
+  std::deque<std::string> pages;
+};
+
+// Cuts the statement's rows into pages under the byte budget, each encoded as it is complete,
+// so the rows of one page at most are held as values.
+class PageCutter {
+ public:
+  PageCutter(Statement& statement, int64_t first_row, uint64_t cursor)
+      : statement_(statement), next_row_(first_row), cursor_(cursor) {
+    for (int c = 0; c < statement.Columns(); ++c) names_.push_back(statement.ColumnName(c));
+    Start();
+  }
+
+  // Adds the statement's current row; false when it does not fit the page under `budget`.
+  bool Add(size_t budget) {
+    const size_t columns = names_.size();
+    std::vector<std::string> values;
+    values.reserve(columns);
+    std::string flags;
+    size_t row_bytes = 0;
+    for (size_t c = 0; c < columns; ++c) {
+      const int column = static_cast<int>(c);
+      const bool null = statement_.IsNull(column);
+      if (!null && page_.storage[c] == SQLITE_NULL) page_.storage[c] = statement_.StorageClass(column);
+      values.push_back(null ? std::string() : statement_.Text(column));
+      flags += null ? '1' : '0';
+      row_bytes += values.back().size() + 2 + columns;
+    }
+    if (!page_.rows.empty() && page_.bytes + row_bytes > budget) {
+      pending_ = std::move(values);
+      pending_flags_ = std::move(flags);
+      return false;
+    }
+    Take(std::move(values), flags, row_bytes);
+    return true;
+  }
+
+  // Encodes the page; `more`: rows follow it; `kept`: the next page is kept under the cursor.
+  // A row that did not fit opens the next page.
+  void Finish(bool more, bool kept, std::deque<std::string>& pages) {
+    for (size_t c = 0; c < names_.size(); ++c) {
+      Column& column = page_.columns[c];
+      column.type = TypeOf(statement_.DeclaredType(static_cast<int>(c)), page_.storage[c]);
+      if (column.type == kInteger) column.size = 4;
+      if (column.type == kFloat || column.type == kDateTime) column.size = 8;
+    }
+    next_row_ += static_cast<int64_t>(page_.rows.size());
+    pages.push_back(ConventionReply(0, "",
+                                    {{"l_count", std::to_string(page_.rows.size())},
+                                     {"l_more", more ? "1" : "0"},
+                                     {"l_next_row", std::to_string(next_row_)},
+                                     {"l_cursor", std::to_string(kept ? cursor_ : 0)},
+                                     {"vc_fields", FieldsText(page_.columns)},
+                                     {"vc_nulls", page_.nulls},
+                                     {"vc_data", SectionPacket(names_, page_.rows)}}));
+    Start();
+    if (pending_) {
+      const size_t row_bytes = Bytes(*pending_);
+      Take(std::move(*pending_), pending_flags_, row_bytes);
+      pending_.reset();
+    }
+  }
+
+ private:
+  size_t Bytes(const std::vector<std::string>& values) const {
+    size_t bytes = 0;
+    for (const std::string& value : values) bytes += value.size() + 2 + names_.size();
+    return bytes;
+  }
+  void Start() {
+    page_ = Page();
+    for (const std::string& name : names_) page_.columns.push_back({name, 0, 1});
+    page_.storage.assign(names_.size(), SQLITE_NULL);
+  }
+  void Take(std::vector<std::string> values, const std::string& flags, size_t row_bytes) {
+    for (size_t c = 0; c < values.size(); ++c) page_.columns[c].size = std::max(page_.columns[c].size, values[c].size());
+    if (!page_.rows.empty()) page_.nulls += ',';
+    page_.nulls += flags;
+    page_.bytes += row_bytes;
+    page_.rows.push_back(std::move(values));
+  }
+
+  Statement& statement_;
+  std::vector<std::string> names_;
+  Page page_;
+  std::optional<std::vector<std::string>> pending_;
+  std::string pending_flags_;
+  int64_t next_row_;
+  uint64_t cursor_;
+};
+
+// Runs the text once. own_sql: the text is the caller's, not a stored query's. A row set is
+// cut into pages from `first_row` on, `max_rows` at most (0: all).
+RunResult RunStatement(ServiceCall& call, sqlite3* db, const std::string& text, bool own_sql, int64_t first_row,
+                       int64_t max_rows, size_t budget, uint64_t cursor) {
+  sqlite3_create_function(db, "mw_now", 0, SQLITE_UTF8, &call.server.clock, ServerNow, nullptr, nullptr);
+  sqlite3_create_function(db, "to_date", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, ToDate, nullptr, nullptr);
+  const std::string sql = ReplaceNextValues(text, [db](const std::string& name) { return NextValue(db, name); });
+  const bool judged = own_sql && call.role != Role::Administrator;
+  RunResult result;
+  if (const auto block = ParseGuardedBlock(sql)) {
+    result.rows_affected = RunGuardedBlock(call, db, *block, judged);
+    return result;
+  }
+  const auto prepared = Prepare(db, sql, judged);
+  Statement& statement = *prepared;
+  BindParameters(call, statement, sql);
+  if (statement.Columns() == 0) {
+    while (statement.Step()) {
+    }
+    result.rows_affected = statement.Changes();
+    return result;
+  }
+  PageCutter cutter(statement, first_row, cursor);
+  int64_t taken = 0;
+  bool more = false;
+  for (int64_t row = 0; statement.Step(); ++row) {
+    if (row < first_row) continue;
+    if (max_rows > 0 && taken >= max_rows) {
+      more = true;
+      break;
+    }
+    ++taken;
+    if (!cutter.Add(budget)) cutter.Finish(true, true, result.pages);
+  }
+  cutter.Finish(more, false, result.pages);
+  return result;
 }
 
+ServiceResult Failed(const std::string& message) { return ServiceResult::Reply(ConventionReply(1, message)); }
+
 ServiceResult NamedQuery(ServiceCall& call) {
+  // A later page of a query run before.
+  if (const int64_t cursor = call.Number("l_cursor").value_or(0); cursor > 0) {
+    std::optional<std::string> page = call.server.kept_pages.Next(static_cast<uint64_t>(cursor));
+    if (!page) return Failed("查询游标[" + std::to_string(cursor) + "]不存在");
+    return ServiceResult::Reply(std::move(*page));
+  }
+  // One database, "main" (SQLite's name for it), on one connection (number 0 or 1).
+  const std::string data_base = call.Text("vc_database").value_or("");
+  if (!data_base.empty() && !AsciiEqualIgnoreCase(data_base, "main")) return Failed("数据库[" + data_base + "]不存在");
+  const int64_t connect_no = call.Number("l_connect_no").value_or(0);
+  if (connect_no != 0 && connect_no != 1) return Failed("连接号[" + std::to_string(connect_no) + "]不存在");
   const std::string name = call.Text("vc_query_name").value_or("");
   const int64_t first_row = std::max<int64_t>(0, call.Number("l_first_row").value_or(0));
   const int64_t max_rows = std::max<int64_t>(0, call.Number("l_max_rows").value_or(0));
   const size_t budget = call.server.options.max_body_bytes - std::min<size_t>(call.server.options.max_body_bytes / 2, 8192);
+  const uint64_t cursor = call.server.kept_pages.NewCursor();
   try {
-    Page page = call.server.database.With([&](sqlite3* db) {
+    RunResult result = call.server.database.With([&](sqlite3* db) {
       std::string sql = call.Text("vc_sql").value_or("");
       if (!name.empty()) {
         const auto stored = StoredQuery(db, name);
@@ -234,21 +319,17 @@ ServiceResult NamedQuery(ServiceCall& call) {
       }
       if (sql.find_first_not_of(" \t\r\n") == std::string::npos) throw DatabaseError("查询语句为空");
       sql = ApplyConditionPairs(sql, call.Text("vc_condition").value_or(""));
-      return RunPage(call, db, sql, name.empty(), first_row, max_rows, budget);
+      return RunStatement(call, db, sql, name.empty(), first_row, max_rows, budget, cursor);
     });
-    if (page.rows_affected >= 0) {
-      return ServiceResult::Reply(ConventionReply(0, "", {{"l_rows_affected", std::to_string(page.rows_affected)}}));
+    if (result.rows_affected >= 0) {
+      return ServiceResult::Reply(ConventionReply(0, "", {{"l_rows_affected", std::to_string(result.rows_affected)}}));
     }
-    return ServiceResult::Reply(ConventionReply(
-        0, "",
-        {{"l_count", std::to_string(page.rows.size())},
-         {"l_more", page.more ? "1" : "0"},
-         {"l_next_row", std::to_string(first_row + static_cast<int64_t>(page.rows.size()))},
-         {"vc_fields", FieldsText(page.columns)},
-         {"vc_nulls", page.nulls},
-         {"vc_data", PacketOf(page)}}));
+    std::string first = std::move(result.pages.front());
+    result.pages.pop_front();
+    call.server.kept_pages.Keep(cursor, std::move(result.pages));
+    return ServiceResult::Reply(std::move(first));
   } catch (const DatabaseError& error) {
-    return ServiceResult::Reply(ConventionReply(1, error.what()));
+    return Failed(error.what());
   }
 }
 

@@ -7,6 +7,7 @@
 #include "audit_trail.h"
 #include "credentials.h"
 #include "database.h"
+#include "kept_pages.h"
 #include "platform/clock.h"
 #include "server_log.h"
 #include "server_options.h"
@@ -24,6 +25,7 @@ struct ServerState {
   platform::Clock& clock;  // the date and time services report
   ServerLog log;
   Database database;
+  KeptPages kept_pages;  // later pages of named queries
   AuditTrail audit;
   Credentials credentials;
   SignOnGuard sign_on_guard;

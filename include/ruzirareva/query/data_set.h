@@ -215,6 +215,7 @@ class RUZI_API DataSet : public TComponent {
 
   // Called by DataSource when a link's window changes.
   friend class DataSource;
+  friend class TQXADOQuery;  // hands ActiveBuffer on
   friend class DataLink;
   void AddDataSource(DataSource* source);
   void RemoveDataSource(DataSource* source);

@@ -13,6 +13,7 @@
 
 #include "ruzirareva/export.h"
 #include "ruzirareva/query/data_set.h"
+#include "ruzirareva/query/packed_row.h"
 
 namespace ruzi {
 
@@ -28,7 +29,9 @@ class RUZI_API MemoryDataSet : public DataSet {
 
   // Adds a row at the end without moving the cursor or telling the links (loading); a row
   // shorter than the field list is padded with nulls. An open dataset shows it after Refresh.
-  void AddRow(Row row);
+  void AddRow(const Row& row);
+  // The same for a row packed already (how a query reply arrives).
+  void AddRow(PackedRow row);
   // Removes every row; an open dataset is left empty.
   void EmptyDataSet();
   // Rows held, filtered or not.
@@ -67,7 +70,7 @@ class RUZI_API MemoryDataSet : public DataSet {
  private:
   struct StoredRow {
     int32_t SeqNo;
-    Row Cells;
+    PackedRow Cells;
   };
 
   // Whether stored row `index` passes the filter (always, without one).

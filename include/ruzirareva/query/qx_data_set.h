@@ -78,7 +78,8 @@ class RUZI_API TQxDataSet : public MemoryDataSet {
   void InternalOpen() override;
 
  private:
-  std::string Request(int64_t first_row);
+  // The first page's request, or the one for the page kept under `cursor`.
+  std::string Request(int64_t cursor);
   std::string CallServer(const std::string& request) const;
 
   std::string query_name_, condition_;

@@ -96,6 +96,16 @@ TEST_F(NamedQueries, FailuresAnswerWithTheirMessage) {
   QueryAnswer empty = Query(client_, "<vc_sql> </vc_sql>");
   EXPECT_EQ(empty.code, 1);
   EXPECT_EQ(empty.message, "查询语句为空");
+  // A database, connection or kept page the server does not have.
+  for (const auto& [request, message] : std::vector<std::pair<std::string, std::string>>{
+           {Named("get_tsysteminfo") + "<vc_database>ORCL</vc_database>", "数据库[ORCL]不存在"},
+           {Named("get_tsysteminfo") + "<l_connect_no>2</l_connect_no>", "连接号[2]不存在"},
+           {"<l_cursor>999999</l_cursor>", "查询游标[999999]不存在"}}) {
+    const QueryAnswer refused = Query(client_, request);
+    EXPECT_EQ(refused.code, 1) << request;
+    EXPECT_EQ(refused.message, message);
+  }
+  EXPECT_EQ(Query(client_, Named("get_tsysteminfo") + "<vc_database>Main</vc_database><l_connect_no>1</l_connect_no>").code, 0);
   QueryAnswer bad = Query(client_, "<vc_sql>SELECT * FROM no_such_table</vc_sql>");
   EXPECT_EQ(bad.code, 1);
   EXPECT_NE(bad.message.find("no_such_table"), std::string::npos) << bad.message;

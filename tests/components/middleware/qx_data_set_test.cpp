@@ -6,6 +6,8 @@
 
 #include "error_text.h"
 #include "mwd_process.h"
+#include "query/data_source.h"
+#include "query/qx_ado_query.h"
 #include "query/qx_data_set.h"
 #include "service/qx_comm.h"
 
@@ -111,13 +113,23 @@ TEST_F(QxDataSetOnTheFixture, FetchQueryNameAnswersTheFirstValueOrItsTypesEmptyA
 
 TEST(QxDataSetPages, ARowSetLargerThanAFrameArrivesWholeInOrder) {
   MwdProcess server("qx-pages", {"--max-frame", "65536"});
-  mwd::NativeClient client = SignedOnClient(server.Port(), "4242:qxpages.exe");
   TQXQuery query;
-  query.SetServiceCall(Through(client));
+  // A connection per call, as a per-call client makes: the kept pages follow their cursor.
+  query.SetServiceCall([&](const std::string& service, const std::string& input, std::string& output, int32_t timeout) {
+    mwd::NativeClient client = SignedOnClient(server.Port(), "4242:qxpages.exe");
+    return Through(client)(service, input, output, timeout);
+  });
   query.SQL() = {"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i != 6000)",
-                 "SELECT i, printf('row %08d', i) AS t, CASE WHEN i % 7 = 0 THEN NULL ELSE '' END AS z FROM n"};
+                 "SELECT i, printf('row %08d', i) AS t, CASE WHEN i % 7 = 0 THEN NULL ELSE '' END AS z, "
+                 "QX_PAGES.NEXTVAL AS s FROM n"};
   query.Open();
   ASSERT_EQ(query.GetRecordCount(), 6000);
+  // The statement ran once for all its pages: one sequence value throughout, the next open the next.
+  EXPECT_EQ(query.ReadRecordText(1, 3), "1");
+  EXPECT_EQ(query.ReadRecordText(6000, 3), "1");
+  query.Close();
+  query.Open();
+  EXPECT_EQ(query.ReadRecordText(6000, 3), "2");
   for (int rec = 1; rec <= 6000; ++rec) {
     char expected[16];
     std::snprintf(expected, sizeof expected, "row %08d", rec);
@@ -140,6 +152,105 @@ TEST(QxDataSetPages, TheHoldingsQueryBringsEveryRowWithItsColumnTypes) {
   EXPECT_EQ(types, (std::map<TFieldType, int>{{ftString, 4}, {ftInteger, 2}, {ftFloat, 3}, {ftDateTime, 1}}));
   for (int rec = 1; rec <= 3000; rec += 271) ASSERT_EQ(query.ReadRecordText(rec, 0), std::to_string(rec));
   EXPECT_EQ(query.ReadRecordText(1, 9), "2026-01-04 00:00:00");
+}
+
+// The facade over both kinds, on one database: the fixture server's file, read by the named
+// query through the server and by the ADO query through ODBC.
+class QxAdoQueryOnOneFile : public QxDataSetOnTheFixture {
+ protected:
+  QxAdoQueryOnOneFile() {
+    connection_.SetConnectionString("Driver=SQLite3;Database=" + FixtureDatabase() + ";Timeout=5000");
+    data_base_.SetDataBaseName("main");
+    static_cast<TQXQuery*>(named_.Inner())->SetServiceCall(Through(client_));
+  }
+  TADOConnection connection_;
+  TCustomAdsDataBase data_base_;
+  TQXADOQuery ado_{nullptr, &connection_};
+  TQXADOQuery named_{nullptr, &data_base_};
+};
+
+TEST_F(QxAdoQueryOnOneFile, BothKindsReadTheSameRowsAndAnswerTheirRowsOfTheKindTable) {
+  const std::string sql = "SELECT l_fund_id, l_business_date FROM tfund_business_date ORDER BY l_fund_id";
+  std::vector<std::string> seen[2];
+  TQXADOQuery* kinds[2] = {&ado_, &named_};
+  for (int k = 0; k < 2; ++k) {
+    kinds[k]->QXOpenQuery("SELECT 1");
+    kinds[k]->QXOpenQuery(sql);  // reopened with only the new text
+    EXPECT_EQ(kinds[k]->GetSQL(), std::vector<std::string>{sql});
+    for (kinds[k]->First(); !kinds[k]->GetEof(); kinds[k]->Next()) {
+      seen[k].push_back(kinds[k]->GetFieldValue("l_fund_id").AsString() + "/" +
+                        kinds[k]->FieldByName("l_business_date")->AsString());
+    }
+  }
+  EXPECT_EQ(seen[0], (std::vector<std::string>{"1/20260105", "2/20260105", "7/20260102"}));
+  EXPECT_EQ(seen[0], seen[1]);
+  EXPECT_EQ(ado_.Inner()->ClassName(), "TADOQuery");
+  EXPECT_EQ(named_.Inner()->ClassName(), "TQXQuery");
+
+  const std::string update = "UPDATE tfund_business_date SET l_business_date = l_business_date WHERE l_fund_id <= 2";
+  EXPECT_EQ(ado_.QXExecSQL(update), 2);
+  EXPECT_EQ(ado_.GetRowsAffected(), 2);
+  EXPECT_EQ(named_.QXExecSQL(update), -1);
+  EXPECT_EQ(named_.GetRowsAffected(), -1);
+
+  named_.SetSQL({"SELECT :p AS v"});
+  static_cast<TQXQuery*>(named_.Inner())->getParams().CreateParam("p", ftInteger);
+  EXPECT_EQ(named_.GetParamsCount(), 1);
+  EXPECT_NE(named_.ParamByName("p"), nullptr);
+  EXPECT_EQ(ado_.GetParamsCount(), 0);
+  EXPECT_EQ(ado_.ParamByName("p"), nullptr);
+  EXPECT_EQ(named_.GetDAtaBaseName(), "main");
+  EXPECT_EQ(ado_.GetDAtaBaseName(), "");
+  EXPECT_EQ(named_.GetConnectionString(), "");
+  EXPECT_EQ(ado_.GetConnectionString(), connection_.GetConnectionString());
+  ado_.SetCacheSize(2);
+  named_.SetCacheSize(2);
+  EXPECT_EQ(ado_.GetCacheSize(), 2);
+  EXPECT_EQ(named_.GetCacheSize(), 0);
+  EXPECT_EQ(ado_.GetCommandTimeout(), 30);
+  EXPECT_EQ(named_.GetCommandTimeout(), 0);
+  DataSource master;
+  named_.SetMasterSource(&master);
+  ado_.SetMasterSource(&master);
+  EXPECT_EQ(named_.GetMasterDataSource(), &master);
+  EXPECT_EQ(ado_.GetMasterDataSource(), nullptr);
+  // Two rows a fetch still bring all three.
+  ado_.QXOpenQuery(sql);
+  EXPECT_EQ(ado_.GetRecordCount(), 3);
+}
+
+TEST_F(QxAdoQueryOnOneFile, TextsAndTypesComeThroughOdbcAsTheNamedQueryGivesThem) {
+  const std::string sql = "SELECT l_init_date, vc_system_name FROM tsysteminfo";
+  ado_.QXOpenQuery(sql);
+  named_.QXOpenQuery(sql);
+  EXPECT_EQ(ado_.FieldByName("vc_system_name")->AsString(), "投资管理演示系统");
+  EXPECT_EQ(ado_.FieldByName("vc_system_name")->AsString(), named_.FieldByName("vc_system_name")->AsString());
+  EXPECT_EQ(ado_.FieldByName("l_init_date")->DataType(), ftInteger);
+  EXPECT_EQ(ado_.FieldByName("l_init_date")->AsInteger(), 20260105);
+}
+
+TEST_F(QxAdoQueryOnOneFile, AnOdbcErrorRaisesTheDriversMessageAndLeavesTheDatasetClosed) {
+  ado_.QXOpenQuery("SELECT 1");
+  ExpectError([&] { ado_.QXOpenQuery("SELECT * FROM no_such_table"); }, "[SQLite]no such table: no_such_table (1)");
+  EXPECT_FALSE(ado_.GetActive());
+  TADOConnection nowhere;
+  nowhere.SetConnectionString("Driver=NoSuchDriver;Database=x");
+  EXPECT_THROW(nowhere.Open(), Error);
+  EXPECT_FALSE(nowhere.GetConnected());
+}
+
+TEST(QxAdoQueryWithoutInner, ReadsAnswerEmptyExecSqlMinusOneAndActionsRaise) {
+  TQXADOQuery none(nullptr, DataSource::ClassRecord());
+  EXPECT_EQ(none.Inner(), nullptr);
+  EXPECT_TRUE(none.GetSQL().empty());
+  EXPECT_EQ(none.ExecSQL(), -1);
+  EXPECT_EQ(none.GetRecordCount(), 0);
+  EXPECT_EQ(none.GetFieldNames(), "");
+  EXPECT_EQ(none.GetRowsAffected(), -1);
+  EXPECT_THROW(none.Open(), Error);
+  EXPECT_THROW(none.QXOpenQuery("SELECT 1"), Error);
+  EXPECT_EQ(TQXADOQuery(nullptr, TQXQuery::ClassRecord()).Inner()->ClassName(), "TQXQuery");
+  EXPECT_EQ(TQXADOQuery(nullptr, TADOQuery::ClassRecord()).Inner()->ClassName(), "TADOQuery");
 }
 
 }  // namespace

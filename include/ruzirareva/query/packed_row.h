@@ -1,0 +1,38 @@
+#pragma once
+// A memory dataset's stored row in one allocation: the cell count, each cell's end offset (the
+// top bit marks a null), then the cells' bytes one after another. A dataset of a million rows
+// then costs one block a row instead of a vector and a text each. Any thread may read a row
+// no one changes.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ruzirareva/export.h"
+
+namespace ruzi {
+
+class RUZI_API PackedRow {
+ public:
+  using Cell = std::optional<std::string>;
+
+  PackedRow() = default;
+  // The cells, padded with nulls up to `count`.
+  explicit PackedRow(const std::vector<Cell>& cells, size_t count);
+  // Cells by view; `nulls[i]` true makes cell i null. Both as long as `count`.
+  explicit PackedRow(const std::string_view* cells, const bool* nulls, size_t count);
+
+  size_t Count() const;
+  // Nothing for a null cell or one past the end.
+  std::optional<std::string_view> CellAt(size_t index) const;
+  // The cells into `into` (its texts' room reused), `count` of them (padded with nulls).
+  void Unpack(std::vector<Cell>& into, size_t count) const;
+
+ private:
+  static constexpr uint32_t kNull = 0x80000000u;
+  uint32_t Word(size_t index) const;
+  std::string bytes_;
+};
+
+}  // namespace ruzi
