@@ -13,8 +13,9 @@
 //   }
 //
 // Texts: integers in decimal (or "$1F"/"0x1F"), booleans "True"/"False", enumerations by their
-// value names (letter case ignored on input), floats as FloatToStr writes them, strings as
-// they are. The tables are constants (any thread may read them); reading or writing a property
+// value names (letter case ignored on input), sets as "[name,name]", floats as FloatToStr
+// writes them, strings as they are; a class may give a value type a text of its own
+// (PublishedAs). The tables are constants (any thread may read them); reading or writing a property
 // touches only the object given, which its owner keeps on one thread.
 #include <array>
 #include <cstddef>
@@ -27,10 +28,11 @@
 
 #include "ruzirareva/foundation/method.h"
 #include "ruzirareva/foundation/persistent.h"
+#include "ruzirareva/foundation/set_of.h"
 
 namespace ruzi {
 
-enum class TTypeKind { tkInteger, tkEnumeration, tkFloat, tkLString, tkMethod };
+enum class TTypeKind { tkInteger, tkEnumeration, tkFloat, tkLString, tkMethod, tkSet, tkClass };
 
 struct TPropertyInfo {
   const char* Name;
@@ -70,6 +72,9 @@ RUZI_API std::string FloatPropertyText(double value);
 RUZI_API std::optional<double> FloatPropertyValue(std::string_view text);
 // The index of `text` among `names` (letter case ignored).
 RUZI_API std::optional<size_t> EnumPropertyValue(std::string_view text, const char* const* names, size_t count);
+// A set's bits as "[name,name]" in value order, and back (spaces around names ignored).
+RUZI_API std::string SetPropertyText(uint32_t bits, const char* const* names, size_t count);
+RUZI_API std::optional<uint32_t> SetPropertyValue(std::string_view text, const char* const* names, size_t count);
 
 // How a value type is written and read as text.
 template <>
@@ -94,6 +99,19 @@ struct TPropertyText<T, std::enable_if_t<std::is_enum_v<T> || std::is_same_v<T, 
     auto index = EnumPropertyValue(text, ValueNames(), ValueCount());
     if (!index) return std::nullopt;
     return static_cast<T>(*index);
+  }
+};
+
+template <typename Enum>
+struct TPropertyText<TSetOf<Enum>> {
+  static constexpr TTypeKind Kind = TTypeKind::tkSet;
+  static constexpr const char* const* ValueNames() { return TEnumNames<Enum>::Names.data(); }
+  static constexpr size_t ValueCount() { return TEnumNames<Enum>::Names.size(); }
+  static std::string ToText(TSetOf<Enum> value) { return SetPropertyText(value.Bits, ValueNames(), ValueCount()); }
+  static std::optional<TSetOf<Enum>> FromText(std::string_view text) {
+    auto bits = SetPropertyValue(text, ValueNames(), ValueCount());
+    if (!bits) return std::nullopt;
+    return TSetOf<Enum>::FromBits(*bits);
   }
 };
 
@@ -162,12 +180,11 @@ struct FieldTraits<Value Class::*> {
 }  // namespace published_detail
 
 // A property read by `Getter` (a const member function) and written by `Setter` (a member
-// function taking the value).
-template <auto Getter, auto Setter>
-TPropertyInfo Published(const char* name) {
-  using Traits = published_detail::GetterTraits<decltype(Getter)>;
-  using Class = typename Traits::Owner;
-  using Text = TPropertyText<typename Traits::Value>;
+// function taking the value), its text written and read by `Text` (ToText, FromText, Kind,
+// ValueNames, ValueCount as the TPropertyText above).
+template <typename Text, auto Getter, auto Setter>
+TPropertyInfo PublishedAs(const char* name) {
+  using Class = typename published_detail::GetterTraits<decltype(Getter)>::Owner;
   return TPropertyInfo{
       name, Text::Kind,
       [](const TPersistent& instance) { return Text::ToText((static_cast<const Class&>(instance).*Getter)()); },
@@ -178,6 +195,13 @@ TPropertyInfo Published(const char* name) {
         return true;
       },
       Text::ValueNames(), Text::ValueCount()};
+}
+
+// The same with the value type's own text.
+template <auto Getter, auto Setter>
+TPropertyInfo Published(const char* name) {
+  using Value = typename published_detail::GetterTraits<decltype(Getter)>::Value;
+  return PublishedAs<TPropertyText<Value>, Getter, Setter>(name);
 }
 
 // An event kept in the data member `Field` (a TEvent of any signature).

@@ -1,9 +1,11 @@
 #pragma once
-// Where a control places itself inside its parent: alClient fills the parent's client area.
-// Plain values: any thread.
+// Where a control places itself inside its parent (alClient fills the parent's client area) and
+// which parent edges it keeps its distance to when the parent is resized. Plain values: any
+// thread.
 #include <array>
 
 #include "ruzirareva/foundation/published_property.h"
+#include "ruzirareva/foundation/set_of.h"
 
 namespace ruzi {
 
@@ -14,5 +16,15 @@ struct TEnumNames<TAlign> {
   static constexpr std::array<const char*, 7> Names{"alNone", "alTop",    "alBottom", "alLeft",
                                                     "alRight", "alClient", "alCustom"};
 };
+
+enum class TAnchorKind { akLeft, akTop, akRight, akBottom };
+using TAnchors = TSetOf<TAnchorKind>;
+
+template <>
+struct TEnumNames<TAnchorKind> {
+  static constexpr std::array<const char*, 4> Names{"akLeft", "akTop", "akRight", "akBottom"};
+};
+
+inline constexpr TAnchors kDefaultAnchors{TAnchorKind::akLeft, TAnchorKind::akTop};
 
 }  // namespace ruzi

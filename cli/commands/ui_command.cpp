@@ -1,0 +1,63 @@
+// The form and control classes: which exist, and what each publishes.
+#include <string>
+
+#include "command.h"
+#include "foundation/class_registry.h"
+#include "foundation/property_access.h"
+#include "text_table.h"
+#include "ui/ui_classes.h"
+
+namespace ruzi::cli {
+namespace {
+
+std::string Ancestry(const TClassRecord* record) {
+  std::string line;
+  for (record = record->Parent; record != nullptr; record = record->Parent) {
+    if (!line.empty()) line += " < ";
+    line += record->Name;
+  }
+  return line;
+}
+
+std::string KindName(TTypeKind kind) {
+  static const char* const kNames[] = {"integer", "enumeration", "float", "string", "method", "set", "class"};
+  return kNames[static_cast<int>(kind)];
+}
+
+std::string ValueNames(const TPropertyInfo& info) {
+  std::string names;
+  for (size_t index = 0; index < info.ValueCount; ++index) {
+    if (index > 0) names += ' ';
+    names += info.ValueNames[index];
+  }
+  return names;
+}
+
+int RunUi(CommandContext& context) {
+  context.ExpectCount(1, 2);
+  RegisterUiClasses();
+  const std::string& action = context.Arg(0);
+  if (action == "classes") {
+    context.ExpectCount(1, 1);
+    TextTable table({"class", "derives from"});
+    for (const TClassRecord* record : RegisteredClasses()) table.AddRow({record->Name, Ancestry(record)});
+    table.Print(context);
+    return 0;
+  }
+  if (action == "props") {
+    context.ExpectCount(2, 2);
+    const TClassRecord* record = FindClass(context.Arg(1));
+    TextTable table({"property", "kind", "values"});
+    for (const TPropertyInfo* info : GetPropList(record)) table.AddRow({info->Name, KindName(info->Kind), ValueNames(*info)});
+    for (const TEventInfo* info : GetEventList(record)) table.AddRow({info->Name, "event", ""});
+    table.Print(context);
+    return 0;
+  }
+  throw UsageError("unknown action: " + action);
+}
+
+const CommandRegistration kRegistration{
+    {"ui", "list the form and control classes, or what one publishes", "ui classes | ui props CLASS", RunUi}};
+
+}  // namespace
+}  // namespace ruzi::cli

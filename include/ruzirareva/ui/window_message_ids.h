@@ -1,0 +1,27 @@
+#pragma once
+// The Win32 message ids the portable control code reacts to, spelt out so that it needs no
+// <windows.h>. Constants: any thread.
+#include <cstdint>
+
+namespace ruzi::wm {
+
+inline constexpr uint32_t Close = 0x0010;
+inline constexpr uint32_t Paint = 0x000F;
+inline constexpr uint32_t EraseBkgnd = 0x0014;
+inline constexpr uint32_t MouseMove = 0x0200;
+inline constexpr uint32_t LButtonDown = 0x0201;
+inline constexpr uint32_t LButtonUp = 0x0202;
+inline constexpr uint32_t LButtonDblClk = 0x0203;
+inline constexpr uint32_t RButtonDown = 0x0204;
+inline constexpr uint32_t RButtonUp = 0x0205;
+inline constexpr uint32_t MButtonDown = 0x0207;
+inline constexpr uint32_t MButtonUp = 0x0208;
+
+// A mouse message's point: client coordinates packed in LParam.
+inline int PointX(intptr_t lparam) { return static_cast<int16_t>(lparam & 0xFFFF); }
+inline int PointY(intptr_t lparam) { return static_cast<int16_t>((lparam >> 16) & 0xFFFF); }
+inline intptr_t PackPoint(int x, int y) {
+  return static_cast<intptr_t>((static_cast<uint32_t>(static_cast<uint16_t>(y)) << 16) | static_cast<uint16_t>(x));
+}
+
+}  // namespace ruzi::wm

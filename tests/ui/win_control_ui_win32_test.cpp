@@ -1,0 +1,246 @@
+// Windowed controls on real windows under Wine: painting read back as pixels (into the window
+// and into a DC given in WParam), notifications reflected to the child that sent them, graphic
+// children fed the mouse, mouse enter and leave, WindowProc replaced through the real window
+// procedure, and no exception crossing it.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "screenshot.h"
+#include "ui/control_messages.h"
+#include "ui/graphic_control.h"
+#include "ui/ui_exception.h"
+#include "ui/win_control.h"
+
+namespace ruzi {
+namespace {
+
+// Fills its client area with one colour.
+class Swatch : public TCustomControl {
+ public:
+  Swatch(TColor color) : color_(color) {}
+
+ protected:
+  void Paint() override {
+    Canvas().Brush().SetColor(color_);
+    Canvas().FillRect(ClientRect());
+  }
+
+ private:
+  TColor color_;
+};
+
+class GraphicSwatch : public TGraphicControl {
+ public:
+  GraphicSwatch(TColor color) : color_(color) {}
+  std::vector<uint32_t> seen;
+
+ protected:
+  void Paint() override {
+    Canvas().Brush().SetColor(color_);
+    Canvas().FillRect(TRect{0, 0, Width(), Height()});
+  }
+  void WndProc(TMessage& message) override {
+    seen.push_back(message.Msg);
+    TGraphicControl::WndProc(message);
+  }
+
+ private:
+  TColor color_;
+};
+
+// A push button of the system's class.
+class SystemButton : public TWinControl {
+ public:
+  std::vector<uint32_t> seen;
+
+ protected:
+  void CreateParams(TCreateParams& params) override {
+    TWinControl::CreateParams(params);
+    params.SystemClass = "BUTTON";
+    params.Style |= BS_PUSHBUTTON;
+  }
+  void WndProc(TMessage& message) override {
+    if (message.Msg >= CN_BASE) seen.push_back(message.Msg);
+    TWinControl::WndProc(message);
+  }
+};
+
+struct Scene {
+  TWinControl form;
+  Swatch* blue = new Swatch(clBlue);
+  GraphicSwatch* green = new GraphicSwatch(clLime);
+  SystemButton* button = new SystemButton;
+
+  Scene() {
+    form.SetBounds(50, 50, 240, 180);
+    form.SetColor(clRed);
+    form.SetText("控件");
+    blue->SetBounds(10, 10, 60, 40);
+    green->SetBounds(100, 10, 50, 30);
+    button->SetBounds(10, 100, 80, 25);
+    button->SetText("确定");
+    for (TControl* c : {static_cast<TControl*>(blue), static_cast<TControl*>(green), static_cast<TControl*>(button)}) {
+      c->SetParent(&form);
+    }
+    ShowWindow(form.Handle(), SW_SHOWNA);
+    UpdateWindow(form.Handle());
+  }
+};
+
+// Client pixel (x, y) of a captured window.
+uint32_t ClientPixel(HWND window, const testing::Picture& picture, int x, int y) {
+  RECT frame;
+  GetWindowRect(window, &frame);
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  return picture.Rgb(origin.x - frame.left + x, origin.y - frame.top + y);
+}
+
+TEST(WinControlUi, ChildrenAndBackgroundArePaintedIntoTheWindow) {
+  Scene scene;
+  HWND form = scene.form.Handle();
+  ASSERT_NE(form, nullptr);
+  EXPECT_EQ(GetParent(scene.blue->Handle()), form);
+  RedrawWindow(form, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  const testing::Picture picture = testing::CaptureWindow(form);
+  testing::SaveScreenshot(picture, "win_control_scene");
+  EXPECT_EQ(ClientPixel(form, picture, 200, 150), 0xFF0000u) << "the form's Color";
+  EXPECT_EQ(ClientPixel(form, picture, 30, 30), 0x0000FFu) << "a custom control's Paint";
+  EXPECT_EQ(ClientPixel(form, picture, 120, 20), 0x00FF00u) << "a graphic control painted by its parent";
+  EXPECT_EQ(ClientPixel(form, picture, 155, 20), 0xFF0000u) << "clipped to the graphic control's bounds";
+}
+
+TEST(WinControlUi, PaintAndEraseUseTheDcInWParam) {
+  Scene scene;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, 240, 180);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  EXPECT_EQ(SendMessageW(scene.form.Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory), 0), 1);
+  SendMessageW(scene.form.Handle(), WM_PAINT, reinterpret_cast<WPARAM>(memory), 0);
+  EXPECT_EQ(GetPixel(memory, 5, 5), RGB(255, 0, 0));
+  EXPECT_EQ(GetPixel(memory, 120, 20), RGB(0, 255, 0)) << "the graphic child went into the given DC";
+  SendMessageW(scene.blue->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(memory), 0);
+  EXPECT_EQ(GetPixel(memory, 5, 5), RGB(0, 0, 255)) << "the custom control painted at the DC's origin";
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+}
+
+TEST(WinControlUi, NotificationsGoBackToTheChildThatSentThem) {
+  Scene scene;
+  int clicks = 0;
+  scene.button->OnClick = TNotifyEvent{[](void* count, TPersistent*) { ++*static_cast<int*>(count); }, &clicks};
+  SendMessageW(scene.button->Handle(), BM_CLICK, 0, 0);
+  EXPECT_EQ(std::count(scene.button->seen.begin(), scene.button->seen.end(), CN_COMMAND), 1);
+  EXPECT_EQ(clicks, 0) << "a system button's clicks come as CN_COMMAND, not from the mouse";
+  // The colour question of a child is answered by the child: its Color as the brush.
+  scene.button->SetColor(clYellow);
+  HDC dc = GetDC(scene.button->Handle());
+  auto brush = reinterpret_cast<HBRUSH>(SendMessageW(scene.form.Handle(), WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(dc),
+                                                     reinterpret_cast<LPARAM>(scene.button->Handle())));
+  LOGBRUSH description{};
+  ASSERT_NE(brush, nullptr);
+  GetObjectW(brush, sizeof description, &description);
+  EXPECT_EQ(description.lbColor, RGB(255, 255, 0));
+  EXPECT_EQ(GetBkColor(dc), RGB(255, 255, 0));
+  ReleaseDC(scene.button->Handle(), dc);
+}
+
+TEST(WinControlUi, GraphicChildrenGetTheMouseAndHearItComeAndGo) {
+  Scene scene;
+  HWND form = scene.form.Handle();
+  int clicks = 0;
+  scene.green->OnClick = TNotifyEvent{[](void* count, TPersistent*) { ++*static_cast<int*>(count); }, &clicks};
+  scene.green->seen.clear();
+  SendMessageW(form, WM_MOUSEMOVE, 0, MAKELPARAM(110, 20));
+  SendMessageW(form, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(110, 20));
+  SendMessageW(form, WM_LBUTTONUP, 0, MAKELPARAM(120, 25));
+  EXPECT_EQ(clicks, 1);
+  SendMessageW(form, WM_MOUSEMOVE, 0, MAKELPARAM(200, 150));
+  const std::vector<uint32_t> expected = {CM_MOUSEENTER, WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, CM_MOUSELEAVE};
+  std::vector<uint32_t> mouse;
+  for (uint32_t msg : scene.green->seen) {
+    if (msg != WM_PAINT) mouse.push_back(msg);
+  }
+  EXPECT_EQ(mouse, expected);
+}
+
+struct Hook {
+  TWinControl* control;
+  int calls = 0;
+  TWndMethod Handler() { return TWndMethod{&Call, this}; }
+  static void Call(void* data, TMessage& message) {
+    auto* self = static_cast<Hook*>(data);
+    if (message.Msg == WM_APP) ++self->calls;
+    self->control->WindowProc().CallPrevious(self->Handler(), message);
+  }
+};
+
+TEST(WinControlUi, WindowProcReplacementsSeeSystemMessagesAndComeOutInEitherOrder) {
+  for (bool a_first : {true, false}) {
+    Scene scene;
+    HWND form = scene.form.Handle();
+    Hook a{&scene.form}, b{&scene.form};
+    scene.form.WindowProc().Replace(a.Handler());
+    scene.form.WindowProc().Replace(b.Handler());
+    SendMessageW(form, WM_APP, 0, 0);
+    scene.form.WindowProc().Restore(a_first ? a.Handler() : b.Handler());
+    SendMessageW(form, WM_APP, 0, 0);
+    scene.form.WindowProc().Restore(a_first ? b.Handler() : a.Handler());
+    SendMessageW(form, WM_APP, 0, 0);
+    EXPECT_EQ(a.calls, a_first ? 1 : 2);
+    EXPECT_EQ(b.calls, a_first ? 2 : 1);
+    EXPECT_EQ(SendMessageW(form, WM_GETTEXTLENGTH, 0, 0), 2) << "the window still answers as before";
+  }
+}
+
+void Throw(void*, TMessage& message) {
+  if (message.Msg == WM_APP) throw std::runtime_error("坏了");
+}
+
+TEST(WinControlUi, NoExceptionCrossesTheWindowProcedure) {
+  Scene scene;
+  std::string reported;
+  SetUiExceptionHandler(TUiExceptionEvent{
+      [](void* text, const std::exception& error) { *static_cast<std::string*>(text) = error.what(); }, &reported});
+  scene.form.WindowProc().Replace(TWndMethod{&Throw, nullptr});
+  EXPECT_EQ(SendMessageW(scene.form.Handle(), WM_APP, 0, 0), 0);
+  EXPECT_EQ(reported, "坏了");
+  scene.form.WindowProc().Restore(TWndMethod{&Throw, nullptr});
+  SetUiExceptionHandler({});
+}
+
+TEST(WinControlUi, PropertiesReachTheWindow) {
+  Scene scene;
+  HWND button = scene.button->Handle();
+  scene.button->SetBounds(20, 110, 90, 30);
+  RECT bounds;
+  GetWindowRect(button, &bounds);
+  MapWindowPoints(HWND_DESKTOP, scene.form.Handle(), reinterpret_cast<POINT*>(&bounds), 2);
+  EXPECT_EQ(bounds.left, 20);
+  EXPECT_EQ(bounds.bottom, 140);
+  wchar_t text[16] = {};
+  GetWindowTextW(button, text, 16);
+  EXPECT_STREQ(text, L"确定");
+  SetWindowTextW(button, L"取消");
+  EXPECT_EQ(scene.button->Caption(), "取消") << "read from the window";
+  scene.button->SetEnabled(false);
+  EXPECT_FALSE(IsWindowEnabled(button));
+  scene.button->SetVisible(false);
+  EXPECT_FALSE(IsWindowVisible(button));
+  // Resized from outside: the bounds follow, and the children realign.
+  scene.blue->SetAlign(TAlign::alBottom);
+  SetWindowPos(scene.form.Handle(), nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER);
+  EXPECT_EQ(scene.form.Width(), 300);
+  EXPECT_EQ(scene.blue->BoundsRect().Bottom, scene.form.ClientRect().Bottom);
+  EXPECT_EQ(scene.blue->Width(), scene.form.ClientRect().Width());
+}
+
+}  // namespace
+}  // namespace ruzi
