@@ -17,7 +17,16 @@
 #define STBI_ONLY_BMP
 #define STB_IMAGE_STATIC
 #define STB_IMAGE_IMPLEMENTATION
+// At -O3 GCC follows stb's context through paths it cannot prove unreachable and calls its
+// fields maybe-uninitialized; they are set on every path stb takes.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
 #include <stb/stb_image.h>
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic pop
+#endif
 
 namespace ruzi::skin {
 
