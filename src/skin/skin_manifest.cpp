@@ -23,6 +23,11 @@ std::vector<std::string_view> SplitTabs(std::string_view line) {
 }
 
 ManifestEntry ParseEntry(std::string_view line, size_t line_number) {
+  // Names are identifiers: a stray carriage return or other control byte would make a name
+  // that prints like another one (and a second "\r" would not survive being written back).
+  for (const char c : line) {
+    if (static_cast<unsigned char>(c) < 0x20 && c != '\t') Fail(line_number, "control character in a name");
+  }
   const std::vector<std::string_view> fields = SplitTabs(line);
   ManifestEntry entry{};
   int kind = 0;

@@ -44,6 +44,7 @@ TEST(SkinManifest, RejectsMalformedLinesNamingThem) {
       {"colour\tform\tx\ty", "manifest line 1: unknown family"},
       {"flag\tchild\t\ty", "manifest line 1: element does not suit the family"},
       {"text\troot\tx\ty", "manifest line 1: element does not suit the family"},
+      {"image\ta.png\r\r\n", "manifest line 1: control character in a name"},
   };
   for (const auto& [text, message] : cases) {
     try {
