@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "counting_allocator.h"
 #include "query/memory_data_set.h"
 #include "treedata/filtered_data_tree.h"
 
@@ -26,31 +27,6 @@
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #endif
-
-namespace {
-
-size_t g_live_bytes = 0;
-constexpr size_t kHeader = 16;
-
-}  // namespace
-
-void* operator new(size_t size) {
-  g_live_bytes += size;
-  auto* block = static_cast<char*>(std::malloc(size + kHeader));
-  if (block == nullptr) throw std::bad_alloc();
-  *reinterpret_cast<size_t*>(block) = size;
-  return block + kHeader;
-}
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-void operator delete(void* p) noexcept {
-  if (p == nullptr) return;
-  char* block = static_cast<char*>(p) - kHeader;
-  g_live_bytes -= *reinterpret_cast<size_t*>(block);
-  std::free(block);
-}
-void operator delete(void* p, size_t) noexcept { operator delete(p); }
-#pragma GCC diagnostic pop
 
 namespace {
 
@@ -277,13 +253,13 @@ void BM_Build(benchmark::State& state) {
   double bytes = 0;
   for (auto _ : state) {
     state.PauseTiming();
-    const size_t before = g_live_bytes;
+    const size_t before = ruzi::bench::g_live_bytes;
     state.ResumeTiming();
     const double start = CpuNanos();
     auto tree = NewTree(source, plan);
     total += CpuNanos() - start;
     state.PauseTiming();
-    bytes = static_cast<double>(g_live_bytes - before) / kRows;
+    bytes = static_cast<double>(ruzi::bench::g_live_bytes - before) / kRows;
     tree.reset();
     state.ResumeTiming();
   }

@@ -17,37 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "counting_allocator.h"
 #include "treedata/tree_node.h"
-
-namespace {
-
-// Every allocation of the process is counted, and the bytes still held, so what the tree keeps
-// per node can be read off. Each block carries its size in a header of its own.
-size_t g_allocations = 0;
-size_t g_live_bytes = 0;
-constexpr size_t kHeader = 16;
-
-}  // namespace
-
-void* operator new(size_t size) {
-  ++g_allocations;
-  g_live_bytes += size;
-  auto* block = static_cast<char*>(std::malloc(size + kHeader));
-  if (block == nullptr) throw std::bad_alloc();
-  *reinterpret_cast<size_t*>(block) = size;
-  return block + kHeader;
-}
-// The library's own nothrow forms come here too; g++ cannot see that they pair with malloc.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-void operator delete(void* p) noexcept {
-  if (p == nullptr) return;
-  char* block = static_cast<char*>(p) - kHeader;
-  g_live_bytes -= *reinterpret_cast<size_t*>(block);
-  std::free(block);
-}
-void operator delete(void* p, size_t) noexcept { operator delete(p); }
-#pragma GCC diagnostic pop
 
 namespace {
 
@@ -175,15 +146,15 @@ void BM_Build(benchmark::State& state) {
   state.counters["first_build_ms"] = (CpuNanos() - start) / 1e6;
   double ours = 0;
   for (auto _ : state) {
-    const size_t allocations = g_allocations;
-    const size_t bytes = g_live_bytes;
+    const size_t allocations = ruzi::bench::g_allocations;
+    const size_t bytes = ruzi::bench::g_live_bytes;
     start = CpuNanos();
     auto tree = BuildTree(plan);
     ours = CpuNanos() - start;
     state.PauseTiming();
     IndexEveryList(tree.get());
-    state.counters["allocs_per_node"] = double(g_allocations - allocations) / plan.size();
-    state.counters["bytes_per_node"] = double(g_live_bytes - bytes) / plan.size();
+    state.counters["allocs_per_node"] = double(ruzi::bench::g_allocations - allocations) / plan.size();
+    state.counters["bytes_per_node"] = double(ruzi::bench::g_live_bytes - bytes) / plan.size();
     tree.reset();
     state.ResumeTiming();
   }
