@@ -3,6 +3,8 @@
 // notifications, graphic children, mouse enter and leave).
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include "foundation/error.h"
 #include "platform/text_encoding.h"
 #include "ui/control_messages.h"
@@ -30,6 +32,17 @@ HINSTANCE LibraryInstance() {
 }
 
 LRESULT CALLBACK ControlWindowProc(HWND window, UINT msg, WPARAM wparam, LPARAM lparam);
+
+// The common controls' classes (list and tree views, tabs, track and status bars, pickers)
+// exist once registered.
+void RegisterCommonControlClasses() {
+  static const bool registered = [] {
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_BAR_CLASSES |
+                                                     ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES};
+    return InitCommonControlsEx(&classes) != FALSE;
+  }();
+  (void)registered;
+}
 
 void RegisterOwnClass() {
   static const bool registered = [] {
@@ -154,6 +167,7 @@ void TWinControl::CreateWnd() {
                              params.Width, params.Height, params.WndParent, nullptr, LibraryInstance(), nullptr);
     creating = nullptr;
   } else {
+    RegisterCommonControlClasses();
     click_events_ = false;  // the system class reports its clicks itself (WM_COMMAND)
     const std::wstring system_class = platform::GbkToWide(params.SystemClass);
     window = CreateWindowExW(params.ExStyle, system_class.c_str(), caption.c_str(), params.Style, params.X,
