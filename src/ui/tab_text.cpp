@@ -19,16 +19,17 @@ std::vector<std::string> SplitFields(std::string_view line) {
 
 TTabRows SplitTabText(std::string_view text) {
   TTabRows rows;
+  if (text.empty()) return rows;
   size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find('\n', start);
-    if (end == std::string_view::npos) end = text.size();
-    std::string_view line = text.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  while (true) {
+    const size_t end = text.find('\n', start);
+    std::string_view line = text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+    // A CR belongs to the line break only right before its LF.
+    if (end != std::string_view::npos && !line.empty() && line.back() == '\r') line.remove_suffix(1);
     rows.push_back(SplitFields(line));
+    if (end == std::string_view::npos) return rows;
     start = end + 1;
   }
-  return rows;
 }
 
 std::string JoinTabText(const TTabRows& rows) {

@@ -11,7 +11,8 @@ namespace ruzi {
 
 using TTabRows = std::vector<std::vector<std::string>>;
 
-// A final line break ends the last line; it does not start an empty one.
+// Every line break starts a line, a final one too; "" holds no line at all. With JoinTabText
+// this reads back every table but one of a single empty line.
 TTabRows SplitTabText(std::string_view text);
 std::string JoinTabText(const TTabRows& rows);
 

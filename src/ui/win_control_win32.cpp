@@ -4,10 +4,12 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include "foundation/error.h"
 #include "platform/text_encoding.h"
 #include "ui/control_messages.h"
+#include "ui/menu.h"
 #include "ui/ui_exception.h"
 #include "ui/win_control.h"
 
@@ -383,6 +385,19 @@ bool TWinControl::HandleWindowMessage(TMessage& message) {
     case WM_MOUSELEAVE:
       SetHovered(nullptr);
       return false;
+    case WM_CONTEXTMENU: {
+      // The control's own pop-up menu; without one the system asks the parent.
+      auto* menu = dynamic_cast<TPopupMenu*>(PopupMenu());
+      if (menu == nullptr) return false;
+      POINT at{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
+      if (message.LParam == -1) {  // from the keyboard: below the control's top left corner
+        at = POINT{0, 0};
+        ClientToScreen(handle_, &at);
+      }
+      menu->SetPopupComponent(this);
+      menu->Popup(at.x, at.y);
+      return true;
+    }
     case WM_SIZE:
       Realign();
       return false;

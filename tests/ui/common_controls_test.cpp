@@ -55,6 +55,8 @@ TEST(CommonControls, ListsReadBackAsWrittenAndReportEachChange) {
       {"TTreeView", "Items", "a\r\n\tb\r\n\t\tc\r\n\td\r\ne", "a\r\n\tb\r\n\t\tc\r\n\td\r\ne"},
       {"TTreeView", "Items", "a\n\t\t\tdeep\n\tnext", "a\r\n\tdeep\r\n\tnext"},  // too deep: one under
       {"TTreeView", "Items", "\tfirst", "first"},
+      {"TTreeView", "Items", "\r\n", "\r\n"},  // two empty nodes: a final line break starts a line
+      {"TListView", "Items", "a\r\rb\r", "a\r\rb\r"},  // a CR without its LF is text
   };
   TStatusBar status_bar;
   THeaderControl header;

@@ -176,6 +176,32 @@ TEST(MenuUi, OwnerDrawnItemsAreMeasuredAndPaintThemselves) {
   EXPECT_EQ(clicks, 1);
 }
 
+TEST(MenuUi, ARightClickShowsTheControlsPopupMenu) {
+  TForm form;
+  form.SetBounds(40, 40, 300, 200);
+  auto* panel = new TPanel(&form);
+  panel->SetParent(&form);
+  auto* inner = new TPanel(&form);
+  inner->SetBounds(5, 5, 50, 20);
+  inner->SetParent(panel);
+  auto* popup = new TPopupMenu(&form);
+  auto* item = new TMenuItem(&form);
+  item->SetCaption("复制");
+  popup->Items()->Add(item);
+  panel->SetPopupMenu(popup);
+  int clicks = 0;
+  item->OnClick = TNotifyEvent{&Count, &clicks};
+  form.Show();
+  {
+    MenuWatchdog watchdog;
+    PostKeys(form.Handle(), {VK_DOWN, VK_RETURN});
+    // On the inner panel, which has no menu: the system hands the request up to its parent.
+    SendMessageW(inner->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(inner->Handle()), MAKELPARAM(100, 100));
+  }
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(popup->PopupComponent(), panel);
+}
+
 TEST(PageControlUi, AClickOnATabShowsItsPage) {
   TForm form;
   form.SetBounds(40, 40, 320, 240);
