@@ -85,8 +85,9 @@ const TPropertyTable* TListView::PublishedTable() {
 
 TListView::TListView(TComponent* owner)
     : TWinControl(owner),
-      columns_(TEvent<>{[](void* view) { static_cast<TListView*>(view)->ContentsChanged(); }, this}),
-      items_(TEvent<>{[](void* view) { static_cast<TListView*>(view)->ContentsChanged(); }, this}) {
+      columns_(TEvent<>{[](void* view) { static_cast<TListView*>(view)->batch_.Changed(); }, this}),
+      items_(TEvent<>{[](void* view) { static_cast<TListView*>(view)->batch_.Changed(); }, this}),
+      batch_(TEvent<>{[](void* view) { static_cast<TListView*>(view)->ShowContents(); }, this}) {
   SetTabStop(true);
   SetColor(clWindow);
   SetBounds(0, 0, 250, 150);
@@ -113,12 +114,8 @@ void TListView::SetRowSelect(bool row_select) {
 
 int TListView::ItemIndex() { return HandleAllocated() ? WindowItemIndex() : -1; }
 
-void TListView::EndUpdate() {
-  if (updating_ > 0 && --updating_ == 0) ContentsChanged();
-}
-
-void TListView::ContentsChanged() {
-  if (updating_ == 0 && HandleAllocated()) UpdateWindowContents();
+void TListView::ShowContents() {
+  if (HandleAllocated()) UpdateWindowContents();
 }
 
 void TListView::CreateParams(TCreateParams& params) {

@@ -127,7 +127,9 @@ const TPropertyTable* TTreeView::PublishedTable() {
 }
 
 TTreeView::TTreeView(TComponent* owner)
-    : TWinControl(owner), items_(TEvent<>{[](void* view) { static_cast<TTreeView*>(view)->ContentsChanged(); }, this}) {
+    : TWinControl(owner),
+      items_(TEvent<>{[](void* view) { static_cast<TTreeView*>(view)->batch_.Changed(); }, this}),
+      batch_(TEvent<>{[](void* view) { static_cast<TTreeView*>(view)->ShowContents(); }, this}) {
   SetTabStop(true);
   SetColor(clWindow);
   SetBounds(0, 0, 121, 97);
@@ -151,12 +153,8 @@ void TTreeView::SetShowRoot(bool show) {
 
 TTreeNode* TTreeView::Selected() { return HandleAllocated() ? WindowSelected() : nullptr; }
 
-void TTreeView::EndUpdate() {
-  if (updating_ > 0 && --updating_ == 0) ContentsChanged();
-}
-
-void TTreeView::ContentsChanged() {
-  if (updating_ == 0 && HandleAllocated()) UpdateWindowContents();
+void TTreeView::ShowContents() {
+  if (HandleAllocated()) UpdateWindowContents();
 }
 
 void TTreeView::CreateParams(TCreateParams& params) {

@@ -9,6 +9,7 @@
 
 #include "ruzirareva/export.h"
 #include "ruzirareva/ui/sections.h"
+#include "ruzirareva/ui/update_batch.h"
 #include "ruzirareva/ui/win_control.h"
 
 namespace ruzi {
@@ -88,15 +89,15 @@ class RUZI_API TListView : public TWinControl {
   // The selected item's index, -1 for none.
   int ItemIndex();
 
-  void BeginUpdate() { ++updating_; }
-  void EndUpdate();
+  void BeginUpdate() { batch_.Begin(); }
+  void EndUpdate() { batch_.End(); }
 
  protected:
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
 
  private:
-  void ContentsChanged();
+  void ShowContents();
   // The Win32 half: columns and items shown again, the extended styles, the selection.
   void UpdateWindowContents();
   void UpdateWindowStyles();
@@ -107,7 +108,7 @@ class RUZI_API TListView : public TWinControl {
   TViewStyle view_style_ = TViewStyle::vsIcon;
   bool grid_lines_ = false;
   bool row_select_ = false;
-  int updating_ = 0;
+  TUpdateBatch batch_;
 };
 
 }  // namespace ruzi

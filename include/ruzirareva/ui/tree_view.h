@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ruzirareva/export.h"
+#include "ruzirareva/ui/update_batch.h"
 #include "ruzirareva/ui/win_control.h"
 
 namespace ruzi {
@@ -90,15 +91,15 @@ class RUZI_API TTreeView : public TWinControl {
   // The node selected in the window, or nullptr.
   TTreeNode* Selected();
 
-  void BeginUpdate() { ++updating_; }
-  void EndUpdate();
+  void BeginUpdate() { batch_.Begin(); }
+  void EndUpdate() { batch_.End(); }
 
  protected:
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
 
  private:
-  void ContentsChanged();
+  void ShowContents();
   void Recreate();
   // The Win32 half: the nodes shown again; the selected node.
   void UpdateWindowContents();
@@ -107,7 +108,7 @@ class RUZI_API TTreeView : public TWinControl {
   TTreeNodes items_;
   bool show_lines_ = true;
   bool show_root_ = true;
-  int updating_ = 0;
+  TUpdateBatch batch_;
 };
 
 }  // namespace ruzi
