@@ -170,17 +170,17 @@ TEST(CommonControls, ScrollRequestsMoveWithinTheRange) {
   }
   TScrollBox box;
   box.SetBounds(0, 0, 100, 100);
-  auto* far = new TImage(&box);
-  far->SetBounds(150, 250, 50, 50);
-  far->SetParent(&box);
+  auto* distant = new TImage(&box);
+  distant->SetBounds(150, 250, 50, 50);
+  distant->SetParent(&box);
   EXPECT_EQ(box.ScrollRange(), (TSize{100, 200}));
   box.ScrollTo(30, 500);
   EXPECT_EQ(box.VertPosition(), 200);
-  EXPECT_EQ(far->Left(), 120);
-  EXPECT_EQ(far->Top(), 50);
+  EXPECT_EQ(distant->Left(), 120);
+  EXPECT_EQ(distant->Top(), 50);
   EXPECT_EQ(box.ScrollRange(), (TSize{100, 200})) << "the range does not drift as the controls move";
   box.ScrollTo(0, 0);
-  EXPECT_EQ(far->BoundsRect(), (TRect{150, 250, 200, 300}));
+  EXPECT_EQ(distant->BoundsRect(), (TRect{150, 250, 200, 300}));
 }
 
 TEST(CommonControls, ToolButtonsLineUpInOrder) {

@@ -13,13 +13,16 @@
 #include "foundation/property_access.h"
 #include "screenshot.h"
 #include "skin/image_decode.h"
+#include "ui/bitmap.h"
 #include "ui/date_time_picker.h"
 #include "ui/form.h"
 #include "ui/header_control.h"
 #include "ui/list_view.h"
 #include "ui/menu.h"
+#include "ui/image.h"
 #include "ui/page_control.h"
 #include "ui/panel.h"
+#include "ui/scroll_box.h"
 #include "ui/splitter.h"
 #include "ui/status_bar.h"
 #include "ui/string_grid.h"
@@ -313,6 +316,58 @@ TEST(SplitterUi, DraggingTheBarResizesItsNeighboursWindow) {
   const ClientPixels pixels(form);
   EXPECT_EQ(pixels.At(165, 50), 0x0000FFu) << "the neighbour's colour where the rest was";
   EXPECT_EQ(pixels.At(180, 50), 0x00FF00u) << "the rest starts after the bar";
+}
+
+TEST(CommonControlsUi, ImagesDrawWhereTheirPlacementSaysAndScrollBoxesScroll) {
+  TForm form;
+  form.SetBounds(40, 40, 400, 300);
+  form.SetColor(clWhite);
+  TBitmap picture;
+  picture.SetSize(20, 10);
+  picture.Canvas().Brush().SetColor(clRed);
+  picture.Canvas().FillRect(TRect{0, 0, 20, 10});
+  const struct {
+    bool stretch, center, proportional;
+  } placements[] = {{false, false, false}, {false, true, false}, {true, false, false}, {true, true, true}};
+  std::vector<TImage*> images;
+  for (size_t i = 0; i < std::size(placements); ++i) {
+    auto* image = new TImage(&form);
+    image->SetBounds(static_cast<int>(i) * 90, 0, 80, 80);
+    image->Picture().SetGraphic(&picture);
+    image->SetStretch(placements[i].stretch);
+    image->SetCenter(placements[i].center);
+    image->SetProportional(placements[i].proportional);
+    image->SetParent(&form);
+    images.push_back(image);
+  }
+  auto* box = new TScrollBox(&form);
+  box->SetBounds(0, 100, 200, 150);
+  box->SetParent(&form);
+  auto* distant = new TPanel(&form);
+  distant->SetBounds(10, 400, 50, 50);
+  distant->SetParent(box);
+  form.Show();
+  const ClientPixels pixels(form);
+  for (TImage* image : images) {
+    const TRect dest = image->DestRect();
+    for (int y = 0; y < 80; y += 4) {
+      for (int x = 0; x < 80; x += 4) {
+        const bool inside = x >= dest.Left && x < dest.Right && y >= dest.Top && y < dest.Bottom;
+        ASSERT_EQ(pixels.At(image->Left() + x, y), inside ? 0xFF0000u : 0xFFFFFFu) << image->Left() << ": " << x << "," << y;
+      }
+    }
+  }
+  SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE, 0, 0, 0, 0, 0};
+  GetScrollInfo(box->Handle(), SB_VERT, &info);
+  const int client = box->ClientRect().Height();
+  EXPECT_EQ(info.nMax - static_cast<int>(info.nPage) + 1, 450 - client) << "the bar spans the controls";
+  SendMessageW(box->Handle(), WM_VSCROLL, SB_BOTTOM, 0);
+  EXPECT_EQ(distant->Top(), client - 50) << "scrolled to the last pixel";
+  RECT window;
+  GetWindowRect(distant->Handle(), &window);
+  POINT top{window.left, window.top};
+  ScreenToClient(box->Handle(), &top);
+  EXPECT_EQ(top.y, client - 50) << "the window moved with it";
 }
 
 TEST(CommonControlsUi, EachControlShowsItsContentsInItsWindow) {
