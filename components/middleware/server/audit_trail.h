@@ -74,7 +74,7 @@ class AuditTrail {
   void Run();
   void WaitStored(uint64_t ticket);
   void Store(std::vector<AuditRecord>& batch);
-  // The periodic look at the limits: prunes a slice when over them, checkpoints a long WAL.
+  // The periodic look at the limits: prunes a slice when over them, has a long WAL started over.
   void Maintain();
 
   Database& database_;
@@ -92,8 +92,8 @@ class AuditTrail {
   bool stopping_ = false;
   bool over_limit_ = false;  // writer only: each batch also prunes a slice
   std::chrono::steady_clock::time_point last_maintenance_{};
+  WalCheckpointer checkpointer_;  // before the writer, which uses it
   std::thread writer_;
-  WalCheckpointer checkpointer_;
 };
 
 }  // namespace ruzi::mwd
