@@ -103,6 +103,7 @@ Database::Database(const std::string& path) : path_(path), db_(Open(path, SQLITE
   Exec(db_, "PRAGMA page_size=32768");
   Exec(db_, "PRAGMA journal_mode=WAL");
   Exec(db_, "PRAGMA synchronous=NORMAL");
+  Exec(db_, "PRAGMA cache_size=-16384");
 }
 
 Database::~Database() { sqlite3_close(db_); }

@@ -54,7 +54,9 @@ void WalCheckpointer::RestartIfOverLimit() {
   std::error_code ignored;
   auto wal = std::filesystem::file_size(wal_path_, ignored);
   if (ignored || wal <= max_wal_bytes_) return;
-  Checkpoint(SQLITE_CHECKPOINT_TRUNCATE);
+  // Restart, not truncate: the writer then reuses the file, cut back to the limit
+  // (journal_size_limit), instead of growing it again from nothing.
+  Checkpoint(SQLITE_CHECKPOINT_RESTART);
 }
 
 void WalCheckpointer::Checkpoint(int mode) {
