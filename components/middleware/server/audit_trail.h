@@ -24,7 +24,7 @@ namespace ruzi::mwd {
 
 struct AuditLimits {
   size_t request_bytes = 64 * 1024;         // a longer request keeps its start, length and SHA-256
-  size_t queue_bytes = 8u * 1024u * 1024u;  // records waiting for the writer
+  size_t queue_bytes = 2u * 1024u * 1024u;  // records waiting for the writer
   uint32_t keep_days = 30;                  // 0: no age limit
   uint64_t max_database_bytes = 1024ull * 1024 * 1024;  // 0: no size limit
   uint64_t max_wal_bytes = 64ull * 1024 * 1024;
