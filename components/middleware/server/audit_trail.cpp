@@ -150,8 +150,10 @@ void AuditTrail::Run() {
       return;
     }
     if (std::chrono::steady_clock::now() - last_maintenance_ >= kMaintenancePeriod) {
+      bool idle = written_ == written_at_maintenance_;
+      written_at_maintenance_ = written_;
       guard.unlock();
-      Maintain();
+      Maintain(idle);
       guard.lock();
     }
   }
@@ -196,7 +198,7 @@ void AuditTrail::Store(std::vector<AuditRecord>& batch) {
   }
 }
 
-void AuditTrail::Maintain() {
+void AuditTrail::Maintain(bool idle) {
   last_maintenance_ = std::chrono::steady_clock::now();
   try {
     bool by_size = false;
@@ -205,7 +207,7 @@ void AuditTrail::Maintain() {
       database_.With([&](sqlite3* db) { DeleteOldest(db, LimitCutoff(limits_), by_size, kPruneSlice); });
     }
     // Between two batches, so this thread's own writes are not what it waits for.
-    checkpointer_.RestartIfOverLimit();
+    checkpointer_.KeepWithinLimit(idle);
   } catch (const std::exception& error) {
     std::fprintf(stderr, "ruzi-mwd: audit maintenance failed: %s\n", error.what());
   }

@@ -50,13 +50,13 @@ void WalCheckpointer::Run() {
   }
 }
 
-void WalCheckpointer::RestartIfOverLimit() {
+void WalCheckpointer::KeepWithinLimit(bool writer_idle) {
   std::error_code ignored;
   auto wal = std::filesystem::file_size(wal_path_, ignored);
   if (ignored || wal <= max_wal_bytes_) return;
-  // Restart, not truncate: the writer then reuses the file, cut back to the limit
-  // (journal_size_limit), instead of growing it again from nothing.
-  Checkpoint(SQLITE_CHECKPOINT_RESTART);
+  // A busy writer reuses the file rather than growing it again from nothing; only a write
+  // cuts the file back, so with none coming it is emptied here.
+  Checkpoint(writer_idle ? SQLITE_CHECKPOINT_TRUNCATE : SQLITE_CHECKPOINT_RESTART);
 }
 
 void WalCheckpointer::Checkpoint(int mode) {

@@ -27,9 +27,11 @@ class WalCheckpointer {
   WalCheckpointer(const WalCheckpointer&) = delete;
   WalCheckpointer& operator=(const WalCheckpointer&) = delete;
 
-  // Over the WAL limit: copies the rest of the WAL and has the next write start it over,
-  // unless that would mean waiting longer than a few milliseconds. Any thread.
-  void RestartIfOverLimit();
+  // Over the WAL limit: copies the rest of the WAL and has the next write start it over
+  // (reusing the file, cut back to the limit), or when no write is coming (`writer_idle`)
+  // empties the file now; unless that would mean waiting longer than a few milliseconds.
+  // Any thread.
+  void KeepWithinLimit(bool writer_idle);
 
  private:
   void Run();
