@@ -60,7 +60,14 @@ void WalCheckpointer::KeepWithinLimit(bool writer_idle) {
 }
 
 void WalCheckpointer::Checkpoint(int mode) {
-  std::lock_guard<std::mutex> guard(connection_lock_);
+  // The periodic checkpoint waits its turn; a restart asked for by the writer does not wait
+  // behind a checkpoint under way (its syncs can take long on a busy disk): it is asked again.
+  std::unique_lock<std::mutex> guard(connection_lock_, std::defer_lock);
+  if (mode == SQLITE_CHECKPOINT_PASSIVE) {
+    guard.lock();
+  } else if (!guard.try_lock()) {
+    return;
+  }
   sqlite3* db = connection_.Get();
   Clock::time_point deadline = Clock::now() + kRestartWait;
   if (mode != SQLITE_CHECKPOINT_PASSIVE) sqlite3_busy_handler(db, RetryUntil, &deadline);
