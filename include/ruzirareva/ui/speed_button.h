@@ -35,7 +35,8 @@ class RUZI_API TSpeedButton : public TGraphicControl {
 
  private:
   TGlyph glyph_;
-  bool flat_ = false, down_ = false, pressed_ = false, allow_all_up_ = false;
+  bool flat_ = false, down_ = false, allow_all_up_ = false;
+  bool pressed_ = false;  // the mouse button held down on it
   int group_index_ = 0;
 };
 
