@@ -18,26 +18,15 @@ constexpr uintptr_t kSelectionChanged = 1, kEditChanged = 5;     // CBN_SELCHANG
 const TPropertyTable* TCustomComboBox::PublishedTable() {
   static const TPropertyInfo properties[] = {
       Published<&TCustomComboBox::Style, &TCustomComboBox::SetStyle>("Style"),
-      Published<&TCustomComboBox::ItemsText, &TCustomComboBox::SetItemsText>("Items"),
-      Published<&TCustomComboBox::ItemIndex, &TCustomComboBox::SetItemIndex>("ItemIndex"),
-      Published<&TCustomComboBox::ItemHeight, &TCustomComboBox::SetItemHeight>("ItemHeight"),
-      Published<&TCustomComboBox::DropDownCount, &TCustomComboBox::SetDropDownCount>("DropDownCount"),
-      Published<&TCustomComboBox::Sorted, &TCustomComboBox::SetSorted>("Sorted")};
+      Published<&TCustomComboBox::DropDownCount, &TCustomComboBox::SetDropDownCount>("DropDownCount")};
   static const TEventInfo events[] = {PublishedEvent<&TCustomComboBox::OnChange>("OnChange")};
   static const TPropertyTable table{properties, std::size(properties), events, std::size(events)};
   return &table;
 }
 
-TCustomComboBox::TCustomComboBox(TComponent* owner) : TWinControl(owner), items_(*this, kComboBoxMessages) {
-  SetTabStop(true);
-  SetColor(clWindow);
+TCustomComboBox::TCustomComboBox(TComponent* owner)
+    : TCustomListControl(owner, kComboBoxMessages, kSetItemHeight) {
   SetBounds(0, 0, 145, 21);
-}
-
-void TCustomComboBox::SetItemHeight(int height) {
-  if (height <= 0) return;
-  item_height_ = height;
-  if (HandleAllocated()) Perform(kSetItemHeight, 0, height);
 }
 
 void TCustomComboBox::SetStyle(TComboBoxStyle style) {
@@ -55,25 +44,18 @@ void TCustomComboBox::Recreate() {
 }
 
 void TCustomComboBox::CreateParams(TCreateParams& params) {
-  TWinControl::CreateParams(params);
+  TCustomListControl::CreateParams(params);
   params.SystemClass = "COMBOBOX";
   params.Style |= kStyleBits[static_cast<int>(style_)] | kAutoHScroll | kHasStrings | kVScroll;
   // The window's height takes in the dropped list; the closed field keeps its own height.
-  params.Height += item_height_ * drop_down_count_;
-}
-
-void TCustomComboBox::CreateWnd() {
-  TWinControl::CreateWnd();
-  if (!HandleAllocated()) return;
-  Perform(kSetItemHeight, 0, item_height_);
-  items_.FillWindow();
+  params.Height += ItemHeight() * drop_down_count_;
 }
 
 void TCustomComboBox::WndProc(TMessage& message) {
   if (message.Msg == CN_COMMAND) {
     const uintptr_t notification = message.WParam >> 16;
     if (notification == kSelectionChanged) {
-      items_.SelectionChanged();
+      SelectionChanged();
       Click();
       return;
     }
@@ -82,7 +64,7 @@ void TCustomComboBox::WndProc(TMessage& message) {
       return;
     }
   }
-  TWinControl::WndProc(message);
+  TCustomListControl::WndProc(message);
 }
 
 }  // namespace ruzi

@@ -18,8 +18,11 @@
 #include "ui/memo.h"
 #include "ui/qx_combo_boxes.h"
 #include "ui/radio_group.h"
+#include "error_text.h"
 #include "ui/scroll_bar.h"
 #include "ui/search_combos.h"
+#include "ui/speed_button.h"
+#include "ui/spin_edit.h"
 #include "ui/ui_classes.h"
 #include "ui/zoom_form.h"
 
@@ -235,6 +238,84 @@ TEST(StandardInputControls, ZoomScalesTheClientCombosItemHeightOnly) {
   EXPECT_EQ(client->ItemHeight(), 20);
   EXPECT_EQ(bound->ItemHeight(), 20);
   EXPECT_EQ(plain->ItemHeight(), 16);
+}
+
+TEST(StandardInputControls, SortedListsPlaceEachLineAndReportBadIndexes) {
+  TStrings lines;
+  lines.SetText("丙\r\nb\r\na\r\n");
+  lines.SetSorted(true);
+  EXPECT_EQ(lines.Text(), "a\r\nb\r\n丙\r\n") << "bytes order: GBK after ASCII";
+  const struct {
+    const char* line;
+    int index;
+  } adds[] = {{"b", 2}, {"A", 0}, {"c", 4}, {"乙", 6}};  // 乙 is 0xD2D2, 丙 0xB1FB
+  for (const auto& add : adds) EXPECT_EQ(lines.Add(add.line), add.index) << add.line;
+  EXPECT_EQ(lines.Text(), "A\r\na\r\nb\r\nb\r\nc\r\n丙\r\n乙\r\n");
+  lines.SetStrings(0, "z");
+  EXPECT_EQ(lines[4], "z") << "a changed line moves to its place";
+  EXPECT_EQ(lines.IndexOf("B"), 1);
+  EXPECT_EQ(lines.IndexOf("丁"), -1);
+  EXPECT_EQ(testing::ErrorOf([&] { lines.Delete(7); }), "List index out of bounds (7)");
+  EXPECT_EQ(testing::ErrorOf([&] { lines.Insert(-1, "x"); }), "List index out of bounds (-1)");
+}
+
+TEST(StandardInputControls, CheckBoxClicksWalkItsStates) {
+  for (bool grayed : {false, true}) {
+    TCheckBox box;
+    box.SetAllowGrayed(grayed);
+    std::string seen;
+    for (int click = 0; click < 4; ++click) {
+      box.Perform(CN_COMMAND, 0);  // BN_CLICKED
+      seen += GetPropText(box, "State") + ";";
+    }
+    EXPECT_EQ(seen, grayed ? "cbChecked;cbGrayed;cbUnchecked;cbChecked;" : "cbChecked;cbUnchecked;cbChecked;cbUnchecked;");
+  }
+}
+
+TEST(StandardInputControls, SpinEditKeepsItsNumberInRange) {
+  TSpinEdit spin;
+  spin.SetMaxValue(10);
+  spin.SetIncrement(4);
+  const struct {
+    const char* text;
+    uintptr_t key;  // 0: none, else VK_UP or VK_DOWN
+    int value;
+  } cases[] = {{"5", 0, 5}, {"12", 0, 10}, {"-3", 0, 0}, {"abc", 0, 0}, {"5", 0x26, 9}, {"9", 0x26, 10}, {"2", 0x28, 0}};
+  for (const auto& c : cases) {
+    spin.SetText(c.text);
+    if (c.key != 0) spin.Perform(0x0100, c.key);  // WM_KEYDOWN
+    EXPECT_EQ(spin.Value(), c.value) << c.text << " " << c.key;
+  }
+}
+
+TEST(StandardInputControls, SpeedButtonsOfAGroupKeepOneDown) {
+  TGroupBox parent;
+  TSpeedButton a, b, other;
+  for (TSpeedButton* button : {&a, &b, &other}) button->SetParent(&parent);
+  a.SetGroupIndex(1);
+  b.SetGroupIndex(1);
+  other.SetGroupIndex(2);
+  other.SetDown(true);
+  a.Click();
+  b.Click();
+  EXPECT_EQ(std::string() + (a.Down() ? 'D' : 'u') + (b.Down() ? 'D' : 'u') + (other.Down() ? 'D' : 'u'), "uDD");
+  b.Click();
+  EXPECT_TRUE(b.Down()) << "the one down stays down";
+  b.SetAllowAllUp(true);
+  b.Click();
+  EXPECT_FALSE(b.Down()) << "unless all may be up";
+}
+
+TEST(StandardInputControls, MemoLinesAndTextAreOneValue) {
+  TMemo memo;
+  memo.Lines().Add("第一行");
+  memo.Lines().Add("");
+  memo.Lines().Add("三");
+  EXPECT_EQ(memo.Text(), "第一行\r\n\r\n三");
+  memo.SetText("甲\n乙");
+  EXPECT_EQ(memo.Lines().Count(), 2) << "text set directly is seen in the lines";
+  EXPECT_EQ(memo.Lines()[1], "乙");
+  EXPECT_EQ(GetPropText(memo, "Lines"), "甲\r\n乙\r\n");
 }
 
 }  // namespace
