@@ -13,6 +13,7 @@
 #include "ui/form.h"
 #include "ui/memo.h"
 #include "ui/radio_group.h"
+#include "ui/scroll_bar.h"
 #include "ui/speed_button.h"
 
 namespace ruzi {
@@ -128,6 +129,28 @@ TEST(StandardInputControlsUi, CheckListBoxMarkTurnsOnAClickInItsBox) {
   ClickAt(list->Handle(), second.left + 60, second.top + 5);
   EXPECT_EQ(list->CheckedText(), "1") << "a click on the text only selects";
   EXPECT_EQ(list->ItemIndex(), 1);
+}
+
+TEST(StandardInputControlsUi, WindowsKeepStateAcrossChangesAndRemaking) {
+  Shown shown;
+  auto* bar = shown.Add<TScrollBar>(10, 10, 200, 17);
+  auto* memo = shown.Add<TMemo>(10, 40, 200, 80);
+  auto* combo = shown.Add<TComboBox>(10, 130, 150, 21);
+  bar->SetParams(30, 0, 40);
+  combo->SetItemsText("上海\r\n深圳\r\n");
+  combo->SetItemIndex(1);
+  shown.form.Show();
+  EXPECT_EQ(SendMessageW(bar->Handle(), SBM_GETPOS, 0, 0), 30);
+  SendMessageW(shown.form.Handle(), WM_HSCROLL, SB_PAGEDOWN, reinterpret_cast<LPARAM>(bar->Handle()));
+  EXPECT_EQ(bar->Position(), 31) << "a page of LargeChange 1, from the parent's notification";
+  EXPECT_EQ(SendMessageW(bar->Handle(), SBM_GETPOS, 0, 0), 31);
+  SetWindowTextW(memo->Handle(), L"typed\r\nlines");
+  EXPECT_EQ(memo->Lines().Count(), 2) << "typed text is seen in the lines";
+  memo->SetWordWrap(false);
+  EXPECT_EQ(memo->Text(), "typed\r\nlines") << "the text survives a new window";
+  combo->SetStyle(TComboBoxStyle::csDropDownList);
+  EXPECT_EQ(SendMessageW(combo->Handle(), CB_GETCOUNT, 0, 0), 2);
+  EXPECT_EQ(SendMessageW(combo->Handle(), CB_GETCURSEL, 0, 0), 1) << "and the choice a new combo window";
 }
 
 TEST(StandardInputControlsUi, ScreenshotShowsTheControlsColours) {
