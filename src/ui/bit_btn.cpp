@@ -2,6 +2,8 @@
 
 #include <iterator>
 
+#include "ui/control_messages.h"
+
 namespace ruzi {
 namespace {
 
@@ -21,6 +23,20 @@ const TPropertyTable* TBitBtn::PublishedTable() {
       Published<&TBitBtn::Spacing, &TBitBtn::SetSpacing>("Spacing")};
   static const TPropertyTable table{properties, std::size(properties), nullptr, 0};
   return &table;
+}
+
+void TBitBtn::CreateParams(TCreateParams& params) {
+  TButton::CreateParams(params);
+  params.Style = (params.Style & ~0xFu) | 0xBu;  // BS_OWNERDRAW instead of the push-button kind
+}
+
+void TBitBtn::WndProc(TMessage& message) {
+  if (message.Msg == CN_DRAWITEM) {
+    DrawItem(message.LParam);
+    message.Result = 1;
+    return;
+  }
+  TButton::WndProc(message);
 }
 
 void TBitBtn::SetKind(TBitBtnKind kind) {

@@ -2,6 +2,7 @@
 // <windows.h> first: the canvas names its text call after the system macro (TextOut is TextOutW).
 #include <windows.h>
 
+#include "ui/button_layout.h"
 #include "ui/speed_button.h"
 
 namespace ruzi {
@@ -25,18 +26,15 @@ void TSpeedButton::Paint() {
   }
   const int shift = sunken ? 1 : 0;
   const std::string caption = Caption();
-  const int text_width = caption.empty() ? 0 : canvas.TextWidth(caption);
+  const TSize text = caption.empty() ? TSize{} : canvas.TextExtent(caption);
   TGraphic* glyph = glyph_.Picture().Graphic();
-  const int glyph_width = glyph != nullptr ? glyph->Width() : 0;
-  const int gap = glyph_width > 0 && text_width > 0 ? 4 : 0;
-  int x = (Width() - glyph_width - gap - text_width) / 2 + shift;
-  if (glyph != nullptr) {
-    canvas.Draw(x, (Height() - glyph->Height()) / 2 + shift, *glyph);
-    x += glyph_width + gap;
-  }
-  if (text_width > 0) {
+  const TSize glyph_size = glyph != nullptr ? TSize{glyph->Width(), glyph->Height()} : TSize{};
+  const TButtonPlaces at =
+      PlaceGlyphAndCaption(TSize{Width(), Height()}, glyph_size, text, TButtonLayout::blGlyphLeft, -1, 4);
+  if (glyph != nullptr) canvas.Draw(at.GlyphX + shift, at.GlyphY + shift, *glyph);
+  if (!caption.empty()) {
     canvas.Brush().SetStyle(TBrushStyle::bsClear);
-    canvas.TextOut(x, (Height() - canvas.TextHeight(caption)) / 2 + shift, caption);
+    canvas.TextOut(at.TextX + shift, at.TextY + shift, caption);
   }
 }
 

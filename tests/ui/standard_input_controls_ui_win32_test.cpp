@@ -8,6 +8,8 @@
 
 #include "platform/text_encoding.h"
 #include "screenshot.h"
+#include "ui/bit_btn.h"
+#include "ui/bitmap.h"
 #include "ui/check_list_box.h"
 #include "ui/combo_box.h"
 #include "ui/form.h"
@@ -163,6 +165,15 @@ TEST(StandardInputControlsUi, ScreenshotShowsTheControlsColours) {
   speed->SetColor(0x00CC9966);
   auto* memo = shown.Add<TMemo>(200, 60, 180, 80);
   memo->Lines().SetText("第一行\r\n第二行");
+  auto* bit = shown.Add<TBitBtn>(200, 160, 100, 30);
+  bit->SetCaption("确定");
+  TBitmap glyph;
+  glyph.SetSize(16, 16);
+  glyph.Canvas().Brush().SetColor(0x0000CC00);
+  glyph.Canvas().FillRect(TRect{0, 0, 16, 16});
+  bit->Glyph().SetGraphic(&glyph);
+  int clicks = 0;
+  bit->OnClick = TNotifyEvent{[](void* count, TPersistent*) { ++*static_cast<int*>(count); }, &clicks};
   auto* check = shown.Add<TCheckBox>(10, 150, 120, 20);
   check->SetCaption("选中");
   check->SetChecked(true);
@@ -184,6 +195,17 @@ TEST(StandardInputControlsUi, ScreenshotShowsTheControlsColours) {
   EXPECT_EQ(at(205, 39), Rgb(GetSysColor(COLOR_BTNSHADOW))) << "and dark below";
   EXPECT_EQ(at(300, 130), Rgb(GetSysColor(COLOR_WINDOW))) << "the memo";
   EXPECT_EQ(at(395, 250), 0x996633u) << "the form";
+  HDC dc = GetDC(bit->Handle());
+  SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(bit->Handle(), WM_GETFONT, 0, 0)));
+  SIZE text;
+  GetTextExtentPoint32W(dc, L"确定", 2, &text);
+  ReleaseDC(bit->Handle(), dc);
+  const TButtonPlaces places =
+      PlaceGlyphAndCaption({100, 30}, {16, 16}, {text.cx, text.cy}, TButtonLayout::blGlyphLeft, -1, 4);
+  EXPECT_EQ(at(200 + places.GlyphX + 8, 160 + places.GlyphY + 8), 0x00CC00u) << "the bit button's glyph";
+  EXPECT_EQ(at(200 + places.GlyphX - 2, 160 + places.GlyphY + 8), Rgb(GetSysColor(COLOR_BTNFACE))) << "beside it";
+  ClickAt(bit->Handle(), 50, 15);
+  EXPECT_EQ(clicks, 1) << "an owner-drawn button still clicks";
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #pragma once
-// A push button with a picture (Glyph) beside its caption. Kind gives the button a standard
+// A push button with a picture (Glyph) beside its caption, drawn by the control (an owner-drawn
+// system button) where Layout, Margin and Spacing put them (button_layout.h). Kind gives the button a standard
 // answer: bkOK a default button answering mrOk, bkCancel a cancel button answering mrCancel,
 // the others their modal result. User-interface thread only.
 #include <array>
@@ -7,22 +8,17 @@
 #include "ruzirareva/export.h"
 #include "ruzirareva/foundation/published_property.h"
 #include "ruzirareva/ui/button.h"
+#include "ruzirareva/ui/button_layout.h"
 #include "ruzirareva/ui/glyph.h"
 
 namespace ruzi {
 
 enum class TBitBtnKind { bkCustom, bkOK, bkCancel, bkHelp, bkYes, bkNo, bkClose, bkAbort, bkRetry, bkIgnore, bkAll };
-enum class TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 
 template <>
 struct TEnumNames<TBitBtnKind> {
   static constexpr std::array<const char*, 11> Names{"bkCustom", "bkOK",    "bkCancel", "bkHelp",   "bkYes", "bkNo",
                                                      "bkClose",  "bkAbort", "bkRetry",  "bkIgnore", "bkAll"};
-};
-
-template <>
-struct TEnumNames<TButtonLayout> {
-  static constexpr std::array<const char*, 4> Names{"blGlyphLeft", "blGlyphRight", "blGlyphTop", "blGlyphBottom"};
 };
 
 class RUZI_API TBitBtn : public TButton {
@@ -46,7 +42,14 @@ class RUZI_API TBitBtn : public TButton {
   int NumGlyphs() const { return num_glyphs_; }
   void SetNumGlyphs(int count) { num_glyphs_ = count; }
 
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void WndProc(TMessage& message) override;
+
  private:
+  // Draws the face from a DRAWITEMSTRUCT (Win32 only).
+  void DrawItem(intptr_t draw_item);
+
   TGlyph glyph_;
   TBitBtnKind kind_ = TBitBtnKind::bkCustom;
   TButtonLayout layout_ = TButtonLayout::blGlyphLeft;
