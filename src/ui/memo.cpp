@@ -103,4 +103,11 @@ void TRichEdit::CreateParams(TCreateParams& params) {
   if (loaded) params.SystemClass = "RichEdit20W";
 }
 
+void TRichEdit::CreateWnd() {
+  TCustomMemo::CreateWnd();
+  constexpr uint32_t kSetEventMask = 0x0445;  // EM_SETEVENTMASK
+  constexpr intptr_t kChangeEvents = 0x0001;  // ENM_CHANGE
+  if (HandleAllocated()) Perform(kSetEventMask, 0, kChangeEvents);
+}
+
 }  // namespace ruzi

@@ -306,6 +306,18 @@ TEST(StandardInputControls, SpeedButtonsOfAGroupKeepOneDown) {
   EXPECT_FALSE(b.Down()) << "unless all may be up";
 }
 
+TEST(StandardInputControls, CheckComboTurnsTheMarkOfTheChosenLine) {
+  Tqxcheckcombo combo;
+  combo.SetItemsText("基金\r\n股票\r\n债券\r\n");
+  for (int pick : {1, 2, 1}) {
+    combo.SetItemIndex(pick);
+    combo.Perform(CN_COMMAND, uintptr_t{1} << 16);  // CBN_SELCHANGE
+  }
+  EXPECT_EQ(combo.CheckedText(), "2");
+  EXPECT_EQ(testing::ErrorOf([&] { combo.SetCheckedText("0,3"); }), "\"0,3\" is not a valid value of Tqxcheckcombo.Checked");
+  EXPECT_EQ(combo.CheckedText(), "2") << "a bad text changes nothing";
+}
+
 TEST(StandardInputControls, MemoLinesAndTextAreOneValue) {
   TMemo memo;
   memo.Lines().Add("第一行");

@@ -155,6 +155,20 @@ TEST(StandardInputControlsUi, WindowsKeepStateAcrossChangesAndRemaking) {
   EXPECT_EQ(SendMessageW(combo->Handle(), CB_GETCURSEL, 0, 0), 1) << "and the choice a new combo window";
 }
 
+TEST(StandardInputControlsUi, RichEditIsTheSystemsAndReportsChanges) {
+  Shown shown;
+  auto* rich = shown.Add<TRichEdit>(10, 10, 200, 80);
+  int changes = 0;
+  rich->OnChange = TNotifyEvent{[](void* count, TPersistent*) { ++*static_cast<int*>(count); }, &changes};
+  shown.form.Show();
+  wchar_t name[32] = {};
+  GetClassNameW(rich->Handle(), name, 32);
+  EXPECT_STREQ(name, L"RichEdit20W");
+  rich->Lines().Add("行情");
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(rich->Text(), "行情");
+}
+
 TEST(StandardInputControlsUi, ScreenshotShowsTheControlsColours) {
   Shown shown;
   shown.form.SetColor(0x00336699);

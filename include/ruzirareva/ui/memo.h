@@ -62,7 +62,8 @@ class RUZI_API TMemo : public TCustomMemo {
   explicit TMemo(TComponent* owner = nullptr) : TCustomMemo(owner) {}
 };
 
-// A memo over the system's rich edit control (riched20.dll, loaded when first needed).
+// A memo over the system's rich edit control (riched20.dll, loaded when first needed), which
+// is asked to report changes of its text (OnChange) as a plain edit does.
 class RUZI_API TRichEdit : public TCustomMemo {
   RUZI_CLASS_RECORD(TRichEdit, TCustomMemo::ClassRecord())
 
@@ -71,6 +72,7 @@ class RUZI_API TRichEdit : public TCustomMemo {
 
  protected:
   void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
 };
 
 }  // namespace ruzi
