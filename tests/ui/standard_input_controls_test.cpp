@@ -222,6 +222,15 @@ TEST(StandardInputControls, LabelsSitBesideTheirControlAndFollowIt) {
   EXPECT_FALSE(label.Visible());
   edit.SetEnabled(false);
   EXPECT_FALSE(label.Enabled());
+  // Freed with a parent, the label (put in last) goes first: its control forgets it.
+  auto* holder = new TGroupBox;
+  auto* owned = new TLabeledEdit(holder);
+  owned->SetParent(holder);
+  ASSERT_EQ(holder->ControlCount(), 2);
+  delete holder->Controls(1);
+  EXPECT_EQ(owned->EditLabel(), nullptr);
+  owned->SetBounds(1, 2, 3, 4);  // nothing left to follow
+  delete holder;
 }
 
 TEST(StandardInputControls, ZoomScalesTheClientCombosItemHeightOnly) {
