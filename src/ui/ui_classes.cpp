@@ -5,13 +5,19 @@
 #include "ui/check_box.h"
 #include "ui/check_list_box.h"
 #include "ui/combo_box.h"
+#include "ui/date_time_picker.h"
 #include "ui/edit.h"
 #include "ui/form.h"
 #include "ui/group_box.h"
+#include "ui/header_control.h"
+#include "ui/image.h"
 #include "ui/label.h"
 #include "ui/labeled_edit.h"
 #include "ui/list_box.h"
+#include "ui/list_view.h"
 #include "ui/memo.h"
+#include "ui/menu.h"
+#include "ui/page_control.h"
 #include "ui/panel.h"
 #include "ui/qx_buttons.h"
 #include "ui/qx_combo_boxes.h"
@@ -19,10 +25,17 @@
 #include "ui/qx_list_boxes.h"
 #include "ui/radio_group.h"
 #include "ui/scroll_bar.h"
+#include "ui/scroll_box.h"
 #include "ui/search_combos.h"
 #include "ui/speed_button.h"
 #include "ui/spin_edit.h"
+#include "ui/splitter.h"
 #include "ui/static_text.h"
+#include "ui/status_bar.h"
+#include "ui/string_grid.h"
+#include "ui/tool_bar.h"
+#include "ui/track_bar.h"
+#include "ui/tree_view.h"
 #include "ui/zoom_form.h"
 
 namespace ruzi {
@@ -78,6 +91,24 @@ void RegisterUiClasses() {
     RegisterComponentClass<TLabel>();
     RegisterComponentClass<TPanel>();
     RegisterComponentClass<TEdit>();
+    RegisterComponentClass<TImage>();
+    RegisterComponentClass<TSplitter>();
+    RegisterComponentClass<TScrollBox>();
+    RegisterComponentClass<TToolBar>();
+    RegisterComponentClass<TToolButton>();
+    RegisterComponentClass<TStatusBar>();
+    RegisterComponentClass<TPageControl>();
+    RegisterComponentClass<TTabSheet>();
+    RegisterComponentClass<TTrackBar>();
+    RegisterComponentClass<TListView>();
+    RegisterComponentClass<TTreeView>();
+    RegisterComponentClass<THeaderControl>();
+    RegisterComponentClass<TDateTimePicker>();
+    RegisterComponentClass<TQxDateTimePicker>();
+    RegisterComponentClass<TStringGrid>();
+    RegisterComponentClass<TMainMenu>();
+    RegisterComponentClass<TPopupMenu>();
+    RegisterComponentClass<TMenuItem>();
     RegisterStandardInputClasses();
     RegisterWindowsOnlyClasses();
     return true;
