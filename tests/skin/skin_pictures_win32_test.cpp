@@ -1,7 +1,6 @@
 // The skin's picture loaders against face_diag.dll beside this test: each reads its sample
 // (bitmap, GIF, JPEG, PNG, icon), each failure carries its text byte for byte, a loose PNG
-// counts only for its own library, and the PNG drawing operations blend over what a canvas
-// shows. Each case starts from "FaceDllName" naming its library (one process per case).
+// counts only for its own library. Each case starts from "FaceDllName" naming its library (one process per case).
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -22,7 +21,6 @@
 #include "ruzirareva/ui/picture.h"
 #include "ruzirareva/ui/png_object.h"
 #include "skin/diag_skin.h"
-#include "skin/skin_manifest.h"
 
 namespace ruzi {
 namespace {
@@ -31,16 +29,6 @@ using skin::DiagImage;
 using skin::DiagImageLook;
 
 void UseFace(const char* file) { platform::SetEnvironment("FaceDllName", file); }
-
-// 0x00BBGGRR of a look drawn over `background` (0x00BBGGRR): premultiplied source plus what
-// its alpha leaves of the background.
-uint32_t Blended(const DiagImageLook& look, uint32_t background) {
-  const auto channel = [&](uint8_t value, int shift) {
-    const unsigned below = (background >> shift) & 0xFF;
-    return (((value * look.alpha + 127) / 255) + below * (255 - look.alpha) / 255) << shift;
-  };
-  return channel(look.red, 0) | channel(look.green, 8) | channel(look.blue, 16);
-}
 
 bool Near(uint32_t got, uint32_t want) {
   for (int shift : {0, 8, 16}) {
@@ -55,10 +43,10 @@ uint32_t FirstPixel(const TDecodedGraphic& picture) {
   return bgra[2] | bgra[1] << 8 | bgra[0] << 16;
 }
 
+// The look's colour as a colour code 0x00BBGGRR (the samples are opaque).
 uint32_t Opaque(const char* look_name) {
-  DiagImageLook look = DiagImage(look_name);
-  look.alpha = 0xFF;
-  return Blended(look, 0);
+  const DiagImageLook look = DiagImage(look_name);
+  return look.red | look.green << 8 | look.blue << 16;
 }
 
 TEST(SkinPictures, EveryLoaderReadsItsSample) {
@@ -241,85 +229,6 @@ TEST(SkinPictures, LooseFilesOfTheStockSkinLieInForm7) {
 
 TEST(SkinPictures, LooseFilesOfAnyOtherSkinLieInForm7Black) {
   ExpectLooseFilesOf("face_diag.dll", "skin\\form7_black\\", "skin\\form7\\");
-}
-
-// The first manifest image of that alpha.
-std::string ImageWithAlpha(uint8_t alpha) {
-  for (const skin::ManifestEntry& entry : skin::LibraryManifest()) {
-    if (entry.kind == skin::ManifestEntry::Kind::kImage && DiagImage(entry.attribute).alpha == alpha) {
-      return entry.attribute;
-    }
-  }
-  return {};
-}
-
-TEST(SkinPictures, DrawingOperationsPlaceAndBlendOnACanvas) {
-  UseFace("face_diag.dll");
-  constexpr uint32_t kGrey = 0x406080;  // a background every channel of which shows through
-  TBitmap target;
-  target.SetPixelFormat(TPixelFormat::pf32bit);
-  target.SetSize(200, 100);
-  TCanvas& canvas = target.Canvas();
-  canvas.Brush().SetColor(static_cast<TColor>(kGrey));
-  canvas.FillRect({0, 0, 200, 100});
-
-  const std::string opaque_name = ImageWithAlpha(0xFF);
-  const std::string half_name = ImageWithAlpha(0x80);
-  ASSERT_FALSE(opaque_name.empty() || half_name.empty());
-  const DiagImageLook opaque = DiagImage(opaque_name);
-  const uint32_t solid = Blended(opaque, kGrey);
-  const uint32_t half = Blended(DiagImage(half_name), kGrey);
-  const int w = opaque.width;
-  const int h = opaque.height;
-  TPNGObject png;
-  Faceinterface::LoadFacePng(&png, opaque_name);
-
-  Skinresmanager::DrawPng(opaque_name, 2, 2, canvas);
-  Skinresmanager::DrawPng(half_name, 40, 2, canvas);
-  const TRect centre{80 + 3, 2, 80 + 3 + w - 5, 2 + h};  // narrower than the image
-  Skinresmanager::DrawPngCenter(opaque_name, canvas, centre);
-  Skinresmanager::DrawPngStretch(opaque_name, canvas, {120, 2, 150, 30});
-  Skinresmanager::DrawPngTile(opaque_name, canvas, {160, 2, 190, 30});
-  const TRect tiles{2, 50, 2 + 2 * w + 1, 80};  // three tiles, the last past the right edge
-  Skinresmanager::DrawPngObjStretchTile(&png, canvas, tiles);
-  Skinresmanager::DrawPngObjCenter(&png, canvas, {100, 50, 100 + w + 10, 50 + h + 10});
-  Skinresmanager::DrawPngObjTile(static_cast<const TPNGObject*>(nullptr), canvas, {150, 50, 190, 90});
-  Skinresmanager::DrawPng("png.no.such", 150, 50, canvas);
-
-  const auto at = [&](int x, int y) { return static_cast<uint32_t>(canvas.Pixel(x, y)); };
-  const struct {
-    int x, y;
-    uint32_t want;
-    const char* what;
-  } pixels[] = {
-      {2, 2, solid, "natural size, top-left"},
-      {2 + w - 1, 2 + h - 1, solid, "natural size, bottom-right"},
-      {2 + w, 2, kGrey, "no wider"},
-      {1, 1, kGrey, "not before"},
-      {40, 2, half, "half alpha blended over the background"},
-      {centre.Left - 2, 2, solid, "-5 / 2 truncates to -2"},
-      {centre.Left - 3, 2, kGrey, "centred image's left edge"},
-      {centre.Left - 2 + w - 1, 2, solid, "centred image's right edge"},
-      {120, 2, solid, "stretched"},
-      {149, 29, solid, "stretched to the corner"},
-      {150, 29, kGrey, "stretch stops at the right"},
-      {160, 2, solid, "tile: one stretched copy"},
-      {189, 29, solid, "tile: to the corner"},
-      {190, 2, kGrey, "tile stops at the right"},
-      {2, 50, solid, "first stretch tile"},
-      {2 + w, 79, solid, "second tile, stretched to the height"},
-      {2 + 2 * w, 50, solid, "third tile"},
-      {2 + 3 * w - 1, 65, solid, "the last tile reaches past the right edge"},
-      {2 + 3 * w, 65, kGrey, "and no further"},
-      {2, 80, kGrey, "tiles stop at the bottom"},
-      {105, 55, solid, "object centred"},
-      {104, 55, kGrey, "object centred: five to the left"},
-      {150, 50, kGrey, "null and unknown images draw nothing"},
-  };
-  for (const auto& pixel : pixels) {
-    EXPECT_TRUE(Near(at(pixel.x, pixel.y), pixel.want))
-        << pixel.what << ": " << std::hex << at(pixel.x, pixel.y) << " want " << pixel.want;
-  }
 }
 
 }  // namespace
