@@ -31,14 +31,15 @@ struct Kind {
   const char* name;
   std::function<TDecodedGraphic*()> make;
   std::string file;
-  const char* look;  // the diagnostic name the file's colour derives from
+  const char* look;  // the diagnostic name the file's colour and size derive from
   int tolerance;     // JPEG loses a little
+  int side;          // the sample's own size, when not the look's
 };
 
 const Kind kKinds[] = {
-    {"PNG", [] { return new TPNGObject; }, kPng, "png.toolbar.bg", 0},
-    {"GIF", [] { return new TGIFImage; }, kDiag + "sample.gif", "gif.SAMPLE", 0},
-    {"JPEG", [] { return new TJPEGImage; }, kDiag + "sample.jpg", "jpg.SAMPLE", 3},
+    {"PNG", [] { return new TPNGObject; }, kPng, "png.toolbar.bg", 0, 0},
+    {"GIF", [] { return new TGIFImage; }, kDiag + "sample.gif", "gif.SAMPLE", 0, 0},
+    {"JPEG", [] { return new TJPEGImage; }, kDiag + "sample.jpg", "jpg.SAMPLE", 3, 16},
 };
 
 // The first pixel against the look, premultiplied (0xAARRGGBB compared channel by channel).
@@ -61,6 +62,9 @@ TEST(DecodedGraphic, EachKindReadsItsOwnFilesAndRefusesTheOthers) {
         EXPECT_FALSE(picture->Empty()) << kind.name;
         EXPECT_EQ(picture->SaveToBytes(), ReadFile(file.file)) << kind.name << " keeps the file it read";
         ExpectLook(*picture, file.look, file.tolerance);
+        const skin::DiagImageLook look = skin::DiagImage(file.look);
+        EXPECT_EQ(picture->Width(), file.side ? file.side : look.width) << kind.name;
+        EXPECT_EQ(picture->Height(), file.side ? file.side : look.height) << kind.name;
       } else {
         EXPECT_EQ(testing::ErrorOf([&] { picture->LoadFromFile(file.file); }),
                   "Cannot load picture " + file.file + ": not a " + kind.name + " picture")
@@ -69,22 +73,6 @@ TEST(DecodedGraphic, EachKindReadsItsOwnFilesAndRefusesTheOthers) {
         EXPECT_EQ(picture->Width(), 0);
       }
     }
-  }
-}
-
-TEST(DecodedGraphic, SizesAreTheImagesOwn) {
-  const struct {
-    TDecodedGraphic* picture;
-    const char* look;
-    int width, height;
-  } cases[] = {{new TPNGObject, "png.toolbar.bg", 0, 0}, {new TGIFImage, "gif.SAMPLE", 0, 0},
-               {new TJPEGImage, "jpg.SAMPLE", 16, 16}};
-  for (size_t i = 0; i < std::size(cases); ++i) {
-    std::unique_ptr<TDecodedGraphic> picture(cases[i].picture);
-    picture->LoadFromFile(kKinds[i].file);
-    const skin::DiagImageLook look = skin::DiagImage(cases[i].look);
-    EXPECT_EQ(picture->Width(), cases[i].width ? cases[i].width : look.width) << cases[i].look;
-    EXPECT_EQ(picture->Height(), cases[i].height ? cases[i].height : look.height) << cases[i].look;
   }
 }
 
@@ -175,13 +163,6 @@ TEST(DecodedGraphic, CopyPngReadsTheSourcesFile) {
   Skinresmanager::CopyPng(&untouched, nullptr);
   Skinresmanager::CopyPng(static_cast<TPNGObject*>(nullptr), &source);
   EXPECT_TRUE(untouched.Empty());
-}
-
-TEST(DecodedGraphic, GifPicturesStartWithTheDefaultDrawOptions) {
-  const uint32_t saved = TGIFImage::DefaultDrawOptions;
-  TGIFImage::DefaultDrawOptions = 64 | 2;
-  EXPECT_EQ(TGIFImage().DrawOptions(), 66u);
-  TGIFImage::DefaultDrawOptions = saved;
 }
 
 }  // namespace
