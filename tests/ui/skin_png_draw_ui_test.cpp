@@ -55,6 +55,7 @@ TEST(SkinPngDrawing, EveryOperationPlacesAndBlendsOnAWindowsCanvas) {
   Skinresmanager::DrawPngObjCenter(&png, canvas, {100, 50, 100 + w + 10, 50 + h + 10});
   Skinresmanager::DrawPngObjTile(static_cast<const TPNGObject*>(nullptr), canvas, {150, 50, 190, 90});
   Skinresmanager::DrawPng("png.no.such", 150, 50, canvas);
+  canvas.Draw(150, 70, png);  // the picture class on its own, as any TGraphic
 
   canvas.SetHandle(nullptr);
   ReleaseDC(window, dc);
@@ -91,6 +92,9 @@ TEST(SkinPngDrawing, EveryOperationPlacesAndBlendsOnAWindowsCanvas) {
       {105, 55, solid, "object centred"},
       {104, 55, kGrey, "object centred: five to the left"},
       {150, 50, kGrey, "null and unknown images draw nothing"},
+      {150, 70, solid, "TCanvas::Draw of a TPNGObject"},
+      {150 + w - 1, 70 + h - 1, solid, "TCanvas::Draw at natural size"},
+      {150 + w, 70, kGrey, "and no wider"},
   };
   for (const auto& pixel : pixels) {
     EXPECT_TRUE(testing::NearColour(at(pixel.x, pixel.y), pixel.want))
