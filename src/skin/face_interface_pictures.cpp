@@ -1,6 +1,7 @@
 // Faceinterface's decoded pictures: JPEG, GIF and PNG resources of the resource library.
 #include "ruzirareva/skin/face_interface.h"
 #include "ruzirareva/ui/gif_image.h"
+#include "ruzirareva/ui/image.h"
 #include "ruzirareva/ui/jpeg_image.h"
 #include "ruzirareva/ui/picture.h"
 #include "ruzirareva/ui/png_object.h"
@@ -16,6 +17,8 @@ void LoadFaceJPG(TPicture* picture, const std::string& name) {
     picture->Assign(&jpeg);
   });
 }
+
+void LoadFaceJPG(TImage* image, const std::string& name) { LoadFaceJPG(image ? &image->Picture() : nullptr, name); }
 
 void LoadFaceGif(TGIFImage* gif, const std::string& name) {
   if (gif == nullptr) return;

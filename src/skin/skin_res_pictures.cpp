@@ -3,6 +3,7 @@
 #include "ruzirareva/foundation/error.h"
 #include "ruzirareva/skin/skin_res_manager.h"
 #include "ruzirareva/ui/gif_image.h"
+#include "ruzirareva/ui/image.h"
 #include "ruzirareva/ui/picture.h"
 #include "ruzirareva/ui/png_object.h"
 #include "skin/face_library_module.h"
@@ -31,6 +32,12 @@ void LoadGifImage(TPicture* picture, const std::string& name) {
   } catch (const std::exception& error) {
     throw Error("加载Gif文件" + name + "异常:" + error.what());
   }
+}
+
+void CopyPng(TImage* dest, const TPNGObject* source) { CopyPng(dest ? &dest->Picture() : nullptr, source); }
+
+void LoadGifImage(TImage* image, const std::string& name) {
+  LoadGifImage(image ? &image->Picture() : nullptr, name);
 }
 
 }  // namespace ruzi::Skinresmanager

@@ -16,6 +16,7 @@
 #include "ruzirareva/skin/skin_res_manager.h"
 #include "ruzirareva/ui/bitmap.h"
 #include "ruzirareva/ui/gif_image.h"
+#include "ruzirareva/ui/image.h"
 #include "ruzirareva/ui/image_list.h"
 #include "ruzirareva/ui/jpeg_image.h"
 #include "ruzirareva/ui/picture.h"
@@ -73,6 +74,11 @@ TEST(SkinPictures, EveryLoaderReadsItsSample) {
   ASSERT_NE(shown, nullptr);
   EXPECT_EQ(shown->DrawOptions(), 64u);
   EXPECT_EQ(FirstPixel(*shown), Opaque("gif.SAMPLE")) << "the first frame";
+
+  TImage image_control;
+  Skinresmanager::LoadGifImage(&image_control, "SAMPLE");
+  Faceinterface::LoadFaceJPG(&image_control, "SAMPLE");
+  EXPECT_NE(dynamic_cast<TJPEGImage*>(image_control.Picture().Graphic()), nullptr) << "the control's picture";
 
   TGIFImage gif;
   Faceinterface::LoadFaceGif(&gif, "SAMPLE");

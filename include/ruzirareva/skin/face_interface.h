@@ -11,6 +11,7 @@
 namespace ruzi {
 class TBitmap;
 class TGIFImage;
+class TImage;
 class TImageList;
 class TPNGObject;
 class TPicture;
@@ -38,6 +39,7 @@ RUZI_API int LoadFaceIconToImgLst(TImageList* list, const std::string& part1, co
 // given (for JPEG an image control's picture). Throws "加载资源文件" + name + "失败,请检查" +
 // FACE_DLL + "文件是否正确!" + cause.
 RUZI_API void LoadFaceJPG(TPicture* picture, const std::string& name);
+RUZI_API void LoadFaceJPG(TImage* image, const std::string& name);
 RUZI_API void LoadFaceBMP(TBitmap* bitmap, const std::string& name);
 RUZI_API void LoadFaceGif(TGIFImage* gif, const std::string& name);
 RUZI_API void LoadFacePng(TPNGObject* png, const std::string& name);

@@ -13,6 +13,7 @@
 namespace ruzi {
 class TBitmap;
 class TCanvas;
+class TImage;
 class TImageList;
 class TPNGObject;
 class TPicture;
@@ -74,6 +75,9 @@ RUZI_API void LoadBmpImage(TBitmap* bitmap, const std::string& name);
 // picture or a blank name); sets bit 64 of TGIFImage::DefaultDrawOptions. Throws
 // "加载Gif文件" + name + "异常:" + cause.
 RUZI_API void LoadGifImage(TPicture* picture, const std::string& name);
+// The same into an image control's picture (nothing for a null control).
+RUZI_API void CopyPng(TImage* dest, const TPNGObject* source);
+RUZI_API void LoadGifImage(TImage* image, const std::string& name);
 
 // Unloads the face library (the resource sets are emptied first); the next use loads it again.
 RUZI_API void FreeFaceDll();
