@@ -112,7 +112,8 @@ TEST(SkinPictures, BlankNamesAndMissingTargetsLoadNothing) {
   Skinresmanager::LoadBmpImage(nullptr, "SAMPLE");
   TPicture picture;
   Skinresmanager::LoadGifImage(&picture, "  ");
-  Skinresmanager::LoadGifImage(nullptr, "SAMPLE");
+  Skinresmanager::LoadGifImage(static_cast<TPicture*>(nullptr), "SAMPLE");
+  Skinresmanager::LoadGifImage(static_cast<TImage*>(nullptr), "SAMPLE");
   EXPECT_TRUE(bitmap.Empty());
   EXPECT_EQ(picture.Graphic(), nullptr);
 }
