@@ -13,6 +13,9 @@ namespace ruzi {
 class WakeSignal {
  public:
   void Notify() {
+    // The caller's work is published before the flag is read, as Wait announces the sleep
+    // before it looks for work: one of the two always sees the other.
+    std::atomic_thread_fence(std::memory_order_seq_cst);
     if (!sleeping_.load()) return;
     std::lock_guard guard(lock_);
     woken_ = true;
