@@ -13,9 +13,7 @@ namespace ruzi {
 class WakeSignal {
  public:
   void Notify() {
-    // The caller's work is published before the flag is read, as Wait announces the sleep
-    // before it looks for work: one of the two always sees the other.
-    std::atomic_thread_fence(std::memory_order_seq_cst);
+    // A notify that misses a thread just going to sleep costs at most one period.
     if (!sleeping_.load()) return;
     std::lock_guard guard(lock_);
     woken_ = true;
