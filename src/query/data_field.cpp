@@ -1,5 +1,6 @@
 #include "query/data_field.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "foundation/convert_error.h"
@@ -27,6 +28,19 @@ std::optional<std::string> BooleanText(const std::string& text) {
 
 DataField::DataField(DataSet* data_set, std::string name, TFieldType type, int32_t size, int index)
     : data_set_(data_set), name_(std::move(name)), type_(type), size_(size), index_(index) {}
+
+DataField::~DataField() {
+  // Taken out first, so a holder withdrawing its notice from inside one changes nothing here.
+  const std::vector<TFieldFreeNotice> notices = std::move(free_notices_);
+  for (const TFieldFreeNotice& notice : notices) notice(this);
+}
+
+void DataField::FreeNotification(TFieldFreeNotice notice) { free_notices_.push_back(notice); }
+
+void DataField::RemoveFreeNotification(TFieldFreeNotice notice) {
+  const auto found = std::find(free_notices_.begin(), free_notices_.end(), notice);
+  if (found != free_notices_.end()) free_notices_.erase(found);
+}
 
 std::optional<std::string> DataField::Value() const { return data_set_->ReadFieldValue(this); }
 

@@ -21,7 +21,8 @@ TDBTreeNode::TDBTreeNode()
       FreeNotifier(std::make_unique<TFreeMutiField>()),
       BufferDefs(std::make_unique<TTreeQueryFieldBufferDefs>()) {
   TreeInfo->Unlinking = &TDBTreeNode::CountOut;
-  TreeInfo->UnlinkingData = this;
+  TreeInfo->Relinked = &TDBTreeNode::CountIn;
+  TreeInfo->LinkData = this;
   SetCompared(TsnCompareEvent{[](void* data, TsnTreeNode* sender, TsnTreeNode* a, TsnTreeNode* b, int32_t& result) {
                                 static_cast<TDBTreeNode*>(data)->TreeItemSort(sender, a, b, result);
                               },
@@ -30,6 +31,7 @@ TDBTreeNode::TDBTreeNode()
 
 TDBTreeNode::~TDBTreeNode() {
   // While this class's NodeDeleted still answers, so every row is handed to OnFreeRowNode.
+  RemovingAll = true;
   ClearChild();
   FreeRow(RowOf(this));
   SetData(nullptr);
@@ -60,13 +62,27 @@ TsnTreeNode* TDBTreeNode::NodeOfSeqNo(int32_t SeqNo) const {
   return SeqNo > 0 && static_cast<size_t>(SeqNo) < BySeqNo.size() ? BySeqNo[SeqNo] : nullptr;
 }
 
-// A subtree leaves its parent: its data rows leave the totals of every node above.
-void TDBTreeNode::CountOut(void*, TsnTreeNode* Parent, TsnTreeNode* Node) {
+// A subtree leaves its parent: its data rows leave the totals of every node above, whose
+// aggregates are worked out again (a removal of every row does that once, at its end).
+void TDBTreeNode::CountOut(void* Data, TsnTreeNode* Parent, TsnTreeNode* Node) {
+  auto* tree = static_cast<TDBTreeNode*>(Data);
+  tree->CountRows(Parent, -DataRowsOf(Node), !tree->RemovingAll);
+}
+
+// A subtree that was elsewhere joins Parent.
+void TDBTreeNode::CountIn(void* Data, TsnTreeNode* Parent, TsnTreeNode* Node) {
+  static_cast<TDBTreeNode*>(Data)->CountRows(Parent, DataRowsOf(Node), true);
+}
+
+int32_t TDBTreeNode::DataRowsOf(const TsnTreeNode* Node) {
   const TTreeRowData* row = RowOf(Node);
-  const int32_t rows = Node->GetStockCount() + (row != nullptr && row->GetIsStock() ? 1 : 0);
-  if (rows == 0) return;
-  for (TsnTreeNode* above = Parent; above != nullptr; above = above->GetParent()) {
-    above->SetStockCount(above->GetStockCount() - rows);
+  return Node->GetStockCount() + (row != nullptr && row->GetIsStock() ? 1 : 0);
+}
+
+void TDBTreeNode::CountRows(TsnTreeNode* From, int32_t Rows, bool Stale) {
+  for (TsnTreeNode* above = From; above != nullptr; above = above->GetParent()) {
+    above->SetStockCount(above->GetStockCount() + Rows);
+    if (TTreeRowData* row = Stale ? RowOf(above) : nullptr) row->ReStatFieldValue();
   }
 }
 
@@ -158,23 +174,24 @@ TsnTreeNode* TDBTreeNode::BindStock(TsnTreeNode* Parent, const std::string& Key,
   return added.Node;
 }
 
-void TDBTreeNode::AfterBindStock(TsnTreeNode* Node) {
-  for (TsnTreeNode* above = Node->GetParent(); above != nullptr; above = above->GetParent()) {
-    above->SetStockCount(above->GetStockCount() + 1);
-  }
-  ReStatAncestors(Node, nullptr);
-}
+void TDBTreeNode::AfterBindStock(TsnTreeNode* Node) { CountRows(Node->GetParent(), 1, true); }
 
 // --- removing ---
 
 void TDBTreeNode::RemoveStock(TsnTreeNode* Node) {
   if (Node == nullptr || Node == this) return;
-  ReStatAncestors(Node, nullptr);
   Node->Delete();
 }
 
 void TDBTreeNode::RemoveTreeStock() {
-  RemoveDataRowsBelow(this);
+  RemovingAll = true;
+  try {
+    RemoveDataRowsBelow(this);
+  } catch (...) {
+    RemovingAll = false;
+    throw;
+  }
+  RemovingAll = false;
   ReStatGroups(this);
 }
 

@@ -54,8 +54,9 @@ TsnTreeNode* TDBTreeNode::FindNode(TsnTreeNode* Parent, const std::string& Expr,
   return FindRecord(Parent, DataSet_, Expr, Options);
 }
 
+// Searches by itself: a class that overrides FindNode does not change what FindNodeEx finds.
 TsnTreeNode* TDBTreeNode::FindNodeEx(TsnTreeNode* Parent, const std::string& Expr, unsigned Options) {
-  return FindNode(Parent, Expr, Options);
+  return FindRecord(Parent, DataSet_, Expr, Options);
 }
 
 TsnTreeNode* TDBTreeNode::FindRecord(TsnTreeNode* Parent, DataSet* DataSet, const std::string& Filter,

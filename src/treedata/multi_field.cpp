@@ -34,18 +34,40 @@ TFreeMutiField::~TFreeMutiField() { Clear(); }
 TMultiField* TFreeMutiField::Attach(DataField* Field, DataField* SourceField) {
   auto companion = std::make_unique<TMultiField>(Field, SourceField);
   companion->OwnsField = 0;
+  const TFieldFreeNotice notice{&TFreeMutiField::FieldFreed, this};
+  if (Field != nullptr) Field->FreeNotification(notice);
+  if (SourceField != nullptr) SourceField->FreeNotification(notice);
   Companions.push_back(std::move(companion));
   return Companions.back().get();
+}
+
+void TFreeMutiField::FieldFreed(void* Data, DataField* Field) {
+  auto* self = static_cast<TFreeMutiField*>(Data);
+  self->FieldRemoved(Field);
+  for (const auto& companion : self->Companions) {
+    if (companion->SourceField == Field) companion->SourceField = nullptr;
+  }
+}
+
+void TFreeMutiField::StopListening(const TMultiField& Companion) {
+  const TFieldFreeNotice notice{&TFreeMutiField::FieldFreed, this};
+  if (Companion.Field != nullptr) Companion.Field->RemoveFreeNotification(notice);
+  if (Companion.SourceField != nullptr) Companion.SourceField->RemoveFreeNotification(notice);
 }
 
 void TFreeMutiField::FieldRemoved(DataField* Field) {
   const auto found = std::find_if(Companions.begin(), Companions.end(),
                                   [&](const auto& companion) { return companion->Field == Field; });
-  if (found != Companions.end()) Companions.erase(found);
+  if (found == Companions.end()) return;
+  StopListening(**found);
+  Companions.erase(found);
 }
 
 void TFreeMutiField::Clear() {
-  while (!Companions.empty()) Companions.pop_back();
+  while (!Companions.empty()) {
+    StopListening(*Companions.back());
+    Companions.pop_back();
+  }
 }
 
 }  // namespace ruzi

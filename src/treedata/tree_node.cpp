@@ -53,6 +53,11 @@ void TsnTreeNode::Assign(TPersistent* Source) {
   ClearChild();
 
   // The source gives up its children, as one removal from its ancestors' counters.
+  // The source's tree hears of it first, while the source's ancestors are its own.
+  const TsnTreeRecord* from = source->TreeInfo;
+  if (from->Unlinking != nullptr && source->Children != nullptr) {
+    for (TsnTreeNode* child : source->Children->Items()) from->Unlinking(from->LinkData, source, child);
+  }
   ChildList* moved = source->Children;
   source->Children = nullptr;
   const int32_t movedCount = source->TotalCount;
@@ -78,6 +83,9 @@ void TsnTreeNode::Assign(TPersistent* Source) {
   RecountHidden();
   if (IsLinked()) CountUpward(Parent, this, movedCount, ShownRows() - rowsBefore);
   InternalReset();
+  if (Children != nullptr) {
+    for (TsnTreeNode* child : Children->Items()) ReportRelinked(child);
+  }
 }
 
 void TsnTreeNode::DoAdd(TsnTreeNode* Node) {
@@ -244,7 +252,7 @@ void TsnTreeNode::DeleteChildren(bool (*Doomed)(void* Data, TsnTreeNode* Child),
   int32_t total = 0;
   int32_t rows = 0;
   for (TsnTreeNode* child : doomed) {
-    if (TreeInfo->Unlinking != nullptr) TreeInfo->Unlinking(TreeInfo->UnlinkingData, this, child);
+    if (TreeInfo->Unlinking != nullptr) TreeInfo->Unlinking(TreeInfo->LinkData, this, child);
     total += child->TotalCount + 1;
     rows += child->ShownRows();
   }
@@ -282,6 +290,7 @@ void TsnTreeNode::SetItem(int32_t Index, TsnTreeNode* Node) {
   LinkChild(Index, Node);
   AdoptSubtree(Node);
   DoAdd(Node);
+  ReportRelinked(Node);
   delete replaced;
 }
 
@@ -498,8 +507,12 @@ void TsnTreeNode::LinkChild(int32_t index, TsnTreeNode* node) {
   Children->Insert(index, node);
 }
 
+void TsnTreeNode::ReportRelinked(TsnTreeNode* node) {
+  if (TreeInfo->Relinked != nullptr) TreeInfo->Relinked(TreeInfo->LinkData, this, node);
+}
+
 void TsnTreeNode::UnlinkChild(TsnTreeNode* node) {
-  if (TreeInfo->Unlinking != nullptr) TreeInfo->Unlinking(TreeInfo->UnlinkingData, this, node);
+  if (TreeInfo->Unlinking != nullptr) TreeInfo->Unlinking(TreeInfo->LinkData, this, node);
   const int32_t total = node->TotalCount + 1;
   const int32_t rows = node->ShownRows();
   Children->Remove(node->IndexHint);

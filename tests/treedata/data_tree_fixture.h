@@ -21,15 +21,15 @@ template <typename Tree = TDBTreeNode>
 class DataTreeFixture {
  public:
   explicit DataTreeFixture(const std::vector<ColumnSpec>& columns) {
-    columns_.GetFieldDefs().Add("NAME", ftString, 40);
+    this->columns.GetFieldDefs().Add("NAME", ftString, 40);
     for (const ColumnSpec& column : columns) {
-      columns_.GetFieldDefs().Add(column.Name, column.Type, column.Type == ftString ? 40 : 0);
+      this->columns.GetFieldDefs().Add(column.Name, column.Type, column.Type == ftString ? 40 : 0);
       source.GetFieldDefs().Add(column.Name, column.Type, column.Type == ftString ? 40 : 0);
       groups_[column.Name] = column.Group;
     }
-    columns_.Open();
+    this->columns.Open();
     tree = std::make_unique<Tree>();
-    tree->SetDataSet(&columns_);
+    tree->SetDataSet(&this->columns);
     tree->SetStockQry(&source);
     tree->OnGetFieldGroupType = TGetFieldGroupType{
         [](void* data, const std::string& name, TColFieldGroupType& type) {
@@ -48,16 +48,17 @@ class DataTreeFixture {
     tree->ParseDbDatas();
   }
 
-  DataField* F(const std::string& name) { return columns_.FieldByName(name); }
+  DataField* F(const std::string& name) { return columns.FieldByName(name); }
   std::string Cell(TsnTreeNode* node, const std::string& name) { return tree->GetCellValue(node, F(name)); }
 
- private:
   // Declared first so they outlive the tree, whose companions point at the fields.
-  MemoryDataSet columns_;
+  MemoryDataSet columns;
+  MemoryDataSet source;
+
+ private:
   std::map<std::string, TColFieldGroupType> groups_;
 
  public:
-  MemoryDataSet source;
   std::unique_ptr<Tree> tree;
 };
 

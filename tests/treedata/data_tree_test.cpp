@@ -1,12 +1,14 @@
-// The data tree's fault-catching cases: aggregates, share-out, lazy filter operands, the root's
-// caption, errors that leave the tree as it was, and every row freed once.
+// The data tree's fault-catching cases: aggregates, share-out, lazy filter operands and finding,
+// the root's caption, errors that leave the tree as it was, companions that go with their
+// fields, and the published properties.
 #include <gtest/gtest.h>
 
 #include <map>
-#include <set>
+#include <tuple>
 
 #include "data_tree_fixture.h"
 #include "error_text.h"
+#include "foundation/property_access.h"
 #include "query/data_set_types.h"
 
 namespace ruzi::treetest {
@@ -25,29 +27,21 @@ TBeginBuildTree OneGroup() {
                          nullptr};
 }
 
-TEST(DataTree, AggregatesOfTenEmptyThirty) {
+// Each group type over children 10, empty, 30 (GTMix and GTChk over "A", "A" and "A", "B").
+TEST(DataTree, AggregatesOfTheirChildren) {
   DataTreeFixture<> f({{"S", ftFloat, GTSum}, {"A", ftFloat, GTAvg}, {"MX", ftFloat, GTMax}, {"MN", ftFloat, GTMin},
-                       {"E", ftFloat, GTMax}, {"N", ftFloat, GTNone}});
-  f.Build({Row{"10", "10", "10", "10", std::nullopt, "1"}, Row{std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt, "2"},
-           Row{"30", "30", "30", "30", std::nullopt, "3"}},
+                       {"E", ftFloat, GTMax}, {"N", ftFloat, GTNone}, {"T", ftString, GTMix}, {"C", ftString, GTChk},
+                       {"I", ftInteger, GTMix}});
+  f.Build({Row{"10", "10", "10", "10", std::nullopt, "1", "A", "A", "5"},
+           Row{std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt, "2", "A", "B", "6"},
+           Row{"30", "30", "30", "30", std::nullopt, "3", "A", "A", "6"}},
           OneGroup());
-  TsnTreeNode* group = f.tree->GetFirstChild();
-  const std::map<std::string, std::string> expected = {{"S", "40"}, {"A", "13.3333333333333"}, {"MX", "30"},
-                                                       {"MN", "10"}, {"E", "0"},  {"N", ""}};
-  for (const auto& [column, text] : expected) {
-    EXPECT_EQ(f.Cell(group, column), text) << column;
-  }
-  EXPECT_EQ(f.Cell(f.tree.get(), "S"), "40");
+  const std::map<std::string, std::string> expected = {{"S", "40"}, {"A", "13.3333333333333"}, {"MX", "30"}, {"MN", "10"},
+                                                       {"E", "0"},  {"N", ""}, {"T", "A"}, {"C", "混合"}, {"I", ""}};
+  for (const auto& [column, text] : expected) EXPECT_EQ(f.Cell(f.tree->GetFirstChild(), column), text) << column;
   EXPECT_EQ(f.Cell(f.tree.get(), "A"), "13.3333333333333");  // the root averages its one group
-}
-
-TEST(DataTree, MixAndCheckGiveTheCommonValueOrMixed) {
-  DataTreeFixture<> f({{"T", ftString, GTMix}, {"C", ftString, GTChk}, {"I", ftInteger, GTMix}});
-  f.Build({Row{"A", "A", "5"}, Row{"A", "B", "6"}}, OneGroup());
-  TsnTreeNode* group = f.tree->GetFirstChild();
-  EXPECT_EQ(f.Cell(group, "T"), "A");
-  EXPECT_EQ(f.Cell(group, "C"), "混合");
-  EXPECT_EQ(f.Cell(group, "I"), "");
+  f.tree->SetShowSubDataCount(false);
+  EXPECT_EQ(f.tree->GetRooterValue(f.F("NAME")), "全部汇总");  // "全部汇总[3]" with the count (the property test)
 }
 
 TEST(DataTree, GroupEditSharedInProportionAndTotalsFollow) {
@@ -66,8 +60,13 @@ TEST(DataTree, GroupEditSharedInProportionAndTotalsFollow) {
   EXPECT_EQ(f.Cell(f.tree.get(), "V"), "100");
 }
 
+// FindNodeEx searches by itself, whatever a class makes of FindNode.
+struct FindNodeFindsNothing : TDBTreeNode {
+  TsnTreeNode* FindNode(TsnTreeNode*, const std::string&, unsigned) override { return nullptr; }
+};
+
 TEST(DataTree, FilterReadsTheRightOperandOnlyWhereTheLeftHolds) {
-  DataTreeFixture<> f({{"A", ftInteger, GTNone}, {"B", ftInteger, GTNone}});
+  DataTreeFixture<FindNodeFindsNothing> f({{"A", ftInteger, GTNone}, {"B", ftInteger, GTNone}});
   f.Build({Row{"1", "3"}, Row{"0", "9"}, Row{"1", "1"}, Row{"2", "5"}}, OneGroup());
   std::map<std::string, int> reads;  // node text -> reads of B
   struct Context {
@@ -86,20 +85,10 @@ TEST(DataTree, FilterReadsTheRightOperandOnlyWhereTheLeftHolds) {
   }
   EXPECT_EQ(passed, (std::vector<bool>{true, false, false, false}));
   EXPECT_EQ(reads, (std::map<std::string, int>{{"r1", 1}, {"r3", 1}}));
-  EXPECT_EQ(f.tree->FindNode(nullptr, "B = 5", 0), group->GetItem(3));
-  EXPECT_EQ(f.tree->FindNode(nullptr, "B = 4", 0), nullptr);
-}
-
-TEST(DataTree, RootCaptionCarriesTheDataRowCount) {
-  DataTreeFixture<> f({{"V", ftFloat, GTSum}});
-  f.Build({Row{"1"}, Row{"2"}, Row{"3"}}, OneGroup());
-  EXPECT_EQ(f.tree->GetRooterValue(f.F("NAME")), "全部汇总[3]");
-  EXPECT_EQ(f.Cell(f.tree->GetFirstChild(), "NAME"), "g[3]");
-  f.tree->RemoveStock(f.tree->GetFirstChild()->GetItem(0));
-  EXPECT_EQ(f.tree->GetRooterValue(f.F("NAME")), "全部汇总[2]");
-  EXPECT_EQ(f.Cell(f.tree.get(), "V"), "5");
-  f.tree->SetShowSubDataCount(false);
-  EXPECT_EQ(f.tree->GetRooterValue(f.F("NAME")), "全部汇总");
+  EXPECT_EQ(f.tree->TDBTreeNode::FindNode(nullptr, "B = 5", 0), group->GetItem(3));
+  EXPECT_EQ(f.tree->TDBTreeNode::FindNode(nullptr, "B = 4", 0), nullptr);
+  EXPECT_EQ(f.tree->FindNodeEx(nullptr, "B = 5", 0), group->GetItem(3));
+  EXPECT_EQ(f.tree->FindNodeEx(group, "A = 1", 0), group->GetItem(0));
 }
 
 TEST(DataTree, ErrorsCarryTheirTextsAndLeaveTheTree) {
@@ -113,44 +102,57 @@ TEST(DataTree, ErrorsCarryTheirTextsAndLeaveTheTree) {
   EXPECT_EQ(group->GetItem(0)->GetText(), "r1");
   EXPECT_EQ(group->GetItem(2)->GetText(), "r3");
   testing::ExpectError([&] { f.tree->CalFilterValue(f.tree->GetRowData(0), "", 0); }, "数据过滤失败，无比较表达式!");
-  // A column the source lacks.
-  f.source.Close();
-  f.source.GetFieldDefs().Clear();
-  f.source.GetFieldDefs().Add("OTHER", ftInteger);
-  f.source.Open();
-  f.tree->BeginBuildTree = {};
-  f.tree->ParseDbDatas();
-  f.tree->BindStock(nullptr, "x", -1, TInvestType(), '1', 1);
-  testing::ExpectError([&] { f.Cell(f.tree->GetFirstChild(), "I"); }, "Field [I] Not Find");
 }
 
-TEST(DataTree, EveryRowIsFreedOnceWhateverRemovesIt) {
-  std::multiset<int32_t> freed;
-  {
-    DataTreeFixture<> f({{"V", ftFloat, GTSum}});
-    f.tree->OnFreeRowNode = TOnFreeRowData{
-        [](void* data, TTreeRowData* row) { static_cast<std::multiset<int32_t>*>(data)->insert(row->GetSeqNo()); }, &freed};
-    f.Build({Row{"1"}, Row{"2"}, Row{"3"}, Row{"4"}},
-            TBeginBuildTree{[](void*, TDBTreeNode* tree) {
-                              TsnTreeNode* a = tree->AppendChild(nullptr, "a", -1, true, false).Node;
-                              TsnTreeNode* b = tree->AppendChild(a, "b", -1, true, false).Node;
-                              tree->AppendChild(a, "empty", -1, true, false);
-                              for (int32_t rec = 1; rec <= 4; ++rec) tree->BindStock(rec < 3 ? a : b, "r", -1, {}, '1', rec);
-                            },
-                            nullptr});
-    f.tree->RemoveStock(f.tree->GetFirstChild()->GetItem(2));  // the first data row under a
-    f.tree->HideEmptyNode(nullptr);                            // "empty"
-    EXPECT_EQ(f.tree->GetFirstChild()->GetCount(), 2);
-    f.tree->RemoveTreeStock();
-    EXPECT_EQ(f.tree->GetStockCount(), 0);
-    EXPECT_EQ(f.tree->GetFirstChild()->GetStockCount(), 0);
-    f.tree->ParseDbDatas();  // clears the rest, the root row too, and builds anew (4 data rows)
-    EXPECT_EQ(freed.size(), 8u);
+TEST(DataTree, CompanionsGoWithTheirFields) {
+  DataTreeFixture<> f({{"V", ftFloat, GTSum}});
+  f.Build({Row{"1"}}, OneGroup());
+  EXPECT_EQ(f.tree->GetFreeNotifier()->Count(), 2);
+  // A source field freed is forgotten: reading the cell raises (a column without a source
+  // field) instead of touching it.
+  f.source.Close();
+  testing::ExpectError([&] { f.Cell(f.tree->GetFirstChild()->GetItem(0), "V"); }, "Field [V] Not Find");
+  // A column freed takes its companion along (the sanitizer sees any later use).
+  f.columns.Close();
+  EXPECT_EQ(f.tree->GetFreeNotifier()->Count(), 0);
+}
+
+TEST(DataTree, PublishesItsPropertiesAndEvents) {
+  TComponent owner;
+  new MemoryDataSet(&owner);
+  (new MemoryDataSet(&owner))->SetName("Second");
+  DataTreeFixture<> f({{"V", ftFloat, GTSum}});
+  f.Build({Row{"1"}, Row{"2"}}, OneGroup());
+  TDBTreeNode& tree = *f.tree;
+  tree.SetStockQry(static_cast<DataSet*>(owner.Components(0)));
+  std::vector<std::string> names;
+  for (const TPropertyInfo* info : GetPropList(tree.ClassType())) names.push_back(info->Name);
+  for (const TEventInfo* info : GetEventList(tree.ClassType())) names.push_back(info->Name);
+  EXPECT_EQ(names, (std::vector<std::string>{"FieldOperType", "StockQry", "FieldCount", "OnlySortDataNode",
+                                             "RecordCount", "RefreshReadOnly", "OnFreeRowNode", "OnGetFieldGroupType",
+                                             "BeginBuildTree", "OnGetRooterValue", "OnShareValue", "OnGetFieldValue",
+                                             "OnBeforeEditValue", "OnAfterEditValue", "OnGetGroupValue", "OnBindStock"}));
+  // property, text written, text read back; "!": refused, the value kept.
+  const std::vector<std::tuple<const char*, const char*, std::string>> cases = {
+      {"FieldOperType", "cmgetcreate", "cmGetCreate"}, {"OnlySortDataNode", "True", "True"},
+      {"RefreshReadOnly", "False", "False"},           {"FieldCount", "9", "!2"},
+      {"RecordCount", "0", "!" + std::to_string(tree.GetRecordCount())}, {"StockQry", "Second", "Second"},
+      {"StockQry", "Nowhere", "!Second"},              {"StockQry", "", ""}};
+  for (const auto& [name, text, read] : cases) {
+    if (read[0] == '!') {
+      EXPECT_ANY_THROW(SetPropText(tree, name, text)) << name;
+    } else {
+      SetPropText(tree, name, text);
+    }
+    EXPECT_EQ(GetPropText(tree, name), read[0] == '!' ? read.substr(1) : read) << name;
   }
-  // Two builds of 8 rows each (root, 3 groups, 4 data rows): 16 rows, each freed once.
-  std::set<int32_t> distinct(freed.begin(), freed.end());
-  EXPECT_EQ(freed.size(), 16u);
-  EXPECT_EQ(distinct.size(), 8u);  // sequence numbers start again at 1 in a rebuild
+  EXPECT_EQ(tree.GetFieldOperType(), cmGetCreate);
+  EXPECT_TRUE(tree.GetOnlySortDataNode() && !tree.GetRefreshReadOnly() && tree.GetStockQry() == nullptr);
+  // An event set by name is the one the tree calls.
+  int freed = 0;
+  SetMethodProp(tree, "OnFreeRowNode", TOnFreeRowData{[](void* data, TTreeRowData*) { ++*static_cast<int*>(data); }, &freed}.AsMethod());
+  tree.RemoveStock(tree.GetFirstChild()->GetItem(0));
+  EXPECT_EQ(freed, 1);
 }
 
 }  // namespace

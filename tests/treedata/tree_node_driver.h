@@ -1,18 +1,106 @@
 #pragma once
-// Random operations on a TsnTreeNode tree and on a TreeModel side by side; after every step
-// every counter and answer of the tree must equal the model's, each deleted node was reported
-// once and its ReferenceSlot emptied. Shared by the property test (seeded generator) and the
-// fuzz target (the input's bytes choose the steps).
+// Random operations on a TsnTreeNode tree and on a brute-force model side by side; after every
+// step every counter and answer of the tree must equal the model's, worked out from the
+// definitions by walking plain vectors; each deleted node was reported once and its
+// ReferenceSlot emptied. Shared by the property test (seeded generator) and the fuzz target
+// (the input's bytes choose the steps).
+#include <algorithm>
 #include <deque>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "foundation/error.h"
-#include "tree_model.h"
 #include "treedata/tree_node.h"
 
 namespace ruzi::treemodel {
+
+// The tree as plain vectors. Node 0 is the root; a node out of the tree has parent -1.
+struct ModelNode {
+  int parent = -1;
+  std::vector<int> children;
+  bool visible = true;
+  int flag = -1;  // -1 follows the default
+  int key = 0;
+};
+
+struct TreeModel {
+  std::vector<ModelNode> nodes{ModelNode{}};
+  bool defaultExpand = false;
+  std::vector<int> freed;
+
+  bool Open(int id) const { return id == 0 || (nodes[id].flag < 0 ? defaultExpand : nodes[id].flag == 1); }
+  int Add(int parent, int index) {
+    if (nodes[parent].children.empty() && nodes[parent].flag < 0) nodes[parent].flag = defaultExpand;
+    nodes.emplace_back().parent = parent;
+    nodes[parent].children.insert(nodes[parent].children.begin() + index, static_cast<int>(nodes.size()) - 1);
+    return static_cast<int>(nodes.size()) - 1;
+  }
+  void Detach(int id) {
+    if (nodes[id].parent < 0) return;
+    std::vector<int>& siblings = nodes[nodes[id].parent].children;
+    siblings.erase(std::find(siblings.begin(), siblings.end(), id));
+    nodes[id].parent = -1;
+  }
+  void Clear(int id) {
+    while (!nodes[id].children.empty()) Free(nodes[id].children.back());
+  }
+  void Free(int id) {
+    Detach(id), Clear(id);
+    freed.push_back(id);
+  }
+  void Put(int parent, int index, int id) {
+    const int old = std::exchange(nodes[parent].children[index], id);
+    nodes[old].parent = -1;
+    nodes[id].parent = parent;
+    Free(old);
+  }
+  void Assign(int to, int from) {
+    Clear(to);
+    nodes[to].children.swap(nodes[from].children);
+    for (int child : nodes[to].children) nodes[child].parent = to;
+    nodes[to].flag = nodes[from].flag;
+  }
+  // Nothing on an invisible node; with recurse, its whole subtree.
+  void SetFlag(int id, bool value, bool recurse, bool below = false) {
+    if (!below && !nodes[id].visible) return;
+    nodes[id].flag = value;
+    for (int child : recurse ? nodes[id].children : std::vector<int>{}) SetFlag(child, value, true, true);
+  }
+  void Sort(int id, bool recurse) {
+    auto& children = nodes[id].children;
+    for (int child : recurse ? children : std::vector<int>{}) Sort(child, true);
+    std::stable_sort(children.begin(), children.end(), [&](int a, int b) { return nodes[a].key < nodes[b].key; });
+  }
+  // Pre-order from id: each node's subtree size and the rows shown below it now; rows gets
+  // the shown rows below id.
+  void Walk(int id, std::vector<int>& order, std::vector<int>& size, std::vector<int>& shown, std::vector<int>* rows) const {
+    order.push_back(id);
+    size[id] = 1, shown[id] = 0;
+    for (int child : nodes[id].children) {
+      const bool row = rows != nullptr && Open(id) && nodes[child].visible;
+      if (row) rows->push_back(child);
+      Walk(child, order, size, shown, row ? rows : nullptr);
+      size[id] += size[child];
+      if (nodes[child].visible) shown[id] += 1 + shown[child];
+    }
+    if (!Open(id)) shown[id] = 0;
+  }
+  bool Expanded(int id) const {
+    if (id == 0) return !nodes[0].children.empty() || defaultExpand;
+    for (int a = id; a > 0; a = nodes[a].parent) {
+      if (!Open(a)) return false;
+    }
+    return true;
+  }
+  bool LevelEnd(int id) const {
+    if (nodes[id].parent < 0) return true;
+    const auto& siblings = nodes[nodes[id].parent].children;
+    return std::none_of(std::find(siblings.begin(), siblings.end(), id) + 1, siblings.end(),
+                        [&](int s) { return nodes[s].visible; });
+  }
+};
 
 // Source: uint32_t Next(uint32_t bound) in [0, bound), and bool Exhausted().
 template <typename Source>
@@ -45,9 +133,7 @@ class TreeNodeDriver {
   }
 
   void Register(int id, TsnTreeNode* node) {
-    real_.resize(id + 1);
-    slots_.resize(id + 1);
-    reported_.resize(id + 1);
+    real_.resize(id + 1), slots_.resize(id + 1), reported_.resize(id + 1);
     real_[id] = slots_[id] = node;
     node->SetData(reinterpret_cast<void*>(static_cast<intptr_t>(id)));
     node->SetReferenceSlot(&slots_[id]);
@@ -60,8 +146,9 @@ class TreeNodeDriver {
 
   // Returns text only when the step itself went wrong.
   std::string Step() {
+    std::vector<int> unused(model_.nodes.size());
     attached_.clear();
-    model_.PreOrder(0, attached_);
+    model_.Walk(0, attached_, unused, unused, nullptr);
     const int op = Pick(attached_.size() > 12 ? 12 : 17);
     const int node = attached_.size() > 1 ? attached_[1 + Pick(static_cast<int>(attached_.size()) - 1)] : -1;
     const int any = attached_[Pick(static_cast<int>(attached_.size()))];
@@ -152,15 +239,15 @@ class TreeNodeDriver {
     return related ? "Assign moved a node below itself" : "";
   }
 
+  // A node of another tree as parent or to take out is refused, each way.
   std::string RefuseStrangers(int id) {
     TsnTreeNode other(nullptr, false);
     TsnTreeNode* stranger = other.AddChild("x");
     int refused = 0;
     for (int call = 0; call < 3; ++call) {
       try {
-        if (call == 0) real_[id]->AddChild(stranger, "x");
-        if (call == 1) real_[id]->AppendChild(stranger, "x", false, 0);
-        if (call == 2) real_[id]->Delete(stranger);
+        call == 0 ? (void)real_[id]->AddChild(stranger, "x")
+                  : call == 1 ? (void)real_[id]->AppendChild(stranger, "x", false, 0) : real_[id]->Delete(stranger);
       } catch (const Error&) {
         ++refused;
       }
@@ -178,13 +265,11 @@ class TreeNodeDriver {
       if (slots_[id] != nullptr || reported_[id] != 1) out += "ReferenceSlot or OnDeleteNode of a deleted node; ";
     }
     rows_.clear();
-    model_.Rows(0, rows_);
-    rowOf_.assign(model_.nodes.size(), -1);
-    for (size_t row = 0; row < rows_.size(); ++row) rowOf_[rows_[row]] = static_cast<int>(row);
     size_.resize(model_.nodes.size());
     shown_.resize(model_.nodes.size());
-    CheckSubtree(0, out);
-    for (int id : detached_) CheckSubtree(id, out);
+    rowOf_.assign(model_.nodes.size(), -1);
+    CheckSubtree(0, &rows_, out);
+    for (int id : detached_) CheckSubtree(id, nullptr, out);
     const int count = static_cast<int>(rows_.size());
     if (root_->ViewCount() != count) out += "ViewCount; ";
     auto expect = [&](int i) {
@@ -199,15 +284,15 @@ class TreeNodeDriver {
     return out;
   }
 
-  void CheckSubtree(int top, std::string& out) {
+  // Every node from top, against the model; rows (the root's walk only) gets the shown rows.
+  void CheckSubtree(int top, std::vector<int>* rows, std::string& out) {
     order_.clear();
-    model_.PreOrder(top, order_);
-    model_.Count(top, size_, shown_);
+    model_.Walk(top, order_, size_, shown_, rows);
+    for (size_t row = 0; rows != nullptr && row < rows->size(); ++row) rowOf_[(*rows)[row]] = static_cast<int>(row);
     for (size_t position = 0; position < order_.size(); ++position) {
       const int id = order_[position];
       const TsnTreeNode* node = real_[id];
-      const char* wrong = nullptr;
-      if (node->GetCount() != static_cast<int>(M(id).children.size())) wrong = "GetCount";
+      const char* wrong = node->GetCount() != static_cast<int>(M(id).children.size()) ? "GetCount" : nullptr;
       for (int i = 0; wrong == nullptr && i < node->GetCount(); ++i) {
         const TsnTreeNode* child = node->GetItem(i);
         if (Id(child) != M(id).children[i] || child->GetParent() != node || child->GetIndex() != i ||

@@ -204,6 +204,17 @@ TPropertyInfo Published(const char* name) {
   return PublishedAs<TPropertyText<Value>, Getter, Setter>(name);
 }
 
+// A property that is only read: writing it as text is refused (SetPropText raises).
+template <auto Getter>
+TPropertyInfo PublishedReadOnly(const char* name) {
+  using Class = typename published_detail::GetterTraits<decltype(Getter)>::Owner;
+  using Text = TPropertyText<typename published_detail::GetterTraits<decltype(Getter)>::Value>;
+  return TPropertyInfo{
+      name, Text::Kind,
+      [](const TPersistent& instance) { return Text::ToText((static_cast<const Class&>(instance).*Getter)()); },
+      [](TPersistent&, std::string_view) { return false; }, Text::ValueNames(), Text::ValueCount()};
+}
+
 // An event kept in the data member `Field` (a TEvent of any signature).
 template <auto Field>
 TEventInfo PublishedEvent(const char* name) {

@@ -8,17 +8,26 @@
 #include <optional>
 #include <string>
 
+#include <vector>
+
 #include "ruzirareva/export.h"
+#include "ruzirareva/foundation/method.h"
 #include "ruzirareva/foundation/variant.h"
 #include "ruzirareva/query/field_type.h"
 
 namespace ruzi {
 
+class DataField;
 class DataSet;
+
+// Called while a field is being freed (its dataset closing or going away), with the field.
+using TFieldFreeNotice = TEvent<DataField*>;
 
 class RUZI_API DataField {
  public:
   DataField(DataSet* data_set, std::string name, TFieldType type, int32_t size, int index);
+  // Tells every holder of a free notice, the first registered first.
+  ~DataField();
   DataField(const DataField&) = delete;
   DataField& operator=(const DataField&) = delete;
 
@@ -44,6 +53,10 @@ class RUZI_API DataField {
   // A slot for an object the caller attaches (the tree's field companion); never freed here.
   void* Object() const { return object_; }
   void SetObject(void* object) { object_ = object; }
+  // Whoever keeps a pointer to the field registers here to hear when it goes, and withdraws
+  // when it stops keeping it. A notice may be withdrawn from inside a notice.
+  void FreeNotification(TFieldFreeNotice notice);
+  void RemoveFreeNotification(TFieldFreeNotice notice);
 
   // The value on the active record; nothing when it is null.
   std::optional<std::string> Value() const;
@@ -88,6 +101,7 @@ class RUZI_API DataField {
   bool visible_ = true;
   std::string label_;
   void* object_ = nullptr;
+  std::vector<TFieldFreeNotice> free_notices_;
 };
 
 }  // namespace ruzi

@@ -38,8 +38,13 @@ struct TAppendedRow {
   TTreeRowData* Row = nullptr;
 };
 
+// Publishes OnFreeRowNode, FieldOperType, StockQry (by the dataset's Name, found among the
+// components of the owner of the source or column dataset), FieldCount and RecordCount (read
+// only), OnGetFieldGroupType, BeginBuildTree, OnlySortDataNode, OnGetRooterValue, OnShareValue,
+// OnGetFieldValue, OnBeforeEditValue, OnAfterEditValue, OnGetGroupValue, OnBindStock and
+// RefreshReadOnly (property_access.h).
 class RUZI_API TDBTreeNode : public TsnTreeNode {
-  RUZI_CLASS_RECORD(TDBTreeNode, TsnTreeNode::ClassRecord())
+  RUZI_CLASS_RECORD_PUBLISHED(TDBTreeNode, TsnTreeNode::ClassRecord())
 
  public:
   TDBTreeNode();
@@ -232,10 +237,17 @@ class RUZI_API TDBTreeNode : public TsnTreeNode {
   std::unique_ptr<TTreeQueryFieldBufferDefs> BufferDefs;
   // The node of each row by SeqNo, for bookmarks.
   std::vector<TsnTreeNode*> BySeqNo;
+  // Set while every row goes at once: the aggregates are marked stale once, at the end.
+  bool RemovingAll = false;
 
   TTreeRowData* NewRow(TsnTreeNode* Node, bool IsGroup);
   void FreeRow(TTreeRowData* Row);
   static void CountOut(void* Data, TsnTreeNode* Parent, TsnTreeNode* Node);
+  static void CountIn(void* Data, TsnTreeNode* Parent, TsnTreeNode* Node);
+  // The data rows a subtree holds, its top included.
+  static int32_t DataRowsOf(const TsnTreeNode* Node);
+  // Adds Rows to the StockCount of From and every node above; Stale marks their aggregates.
+  void CountRows(TsnTreeNode* From, int32_t Rows, bool Stale);
   std::string Aggregate(TsnTreeNode* Node, DataField* Field, TColFieldGroupType Type);
   bool Counted(const TsnTreeNode* Child) const { return NodeCalcType == CTAll || Child->GetVisible(); }
   std::string SourceText(const TTreeRowData* Row, DataField* Field);

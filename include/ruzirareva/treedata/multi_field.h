@@ -60,7 +60,9 @@ class RUZI_API TFreeMutiField : public TComponent {
   // Frees every companion it still holds.
   ~TFreeMutiField() override;
 
-  // A companion for Field, held here; it never frees the field.
+  // A companion for Field, held here; it never frees the field. From then on the notifier
+  // hears when Field or SourceField is freed: the companion goes with its field, and forgets
+  // a source field that goes.
   TMultiField* Attach(DataField* Field, DataField* SourceField);
   // Field goes away: its companion is freed and the field's slot cleared.
   void FieldRemoved(DataField* Field);
@@ -69,6 +71,10 @@ class RUZI_API TFreeMutiField : public TComponent {
   int32_t Count() const { return static_cast<int32_t>(Companions.size()); }
 
  private:
+  static void FieldFreed(void* Data, DataField* Field);
+  // Withdraws the notices a companion's fields hold for it.
+  void StopListening(const TMultiField& Companion);
+
   std::vector<std::unique_ptr<TMultiField>> Companions;
 };
 

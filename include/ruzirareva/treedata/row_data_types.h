@@ -1,6 +1,9 @@
 #pragma once
 // The small enumerations of the data tree's rows and columns. Constants only.
+#include <array>
 #include <cstdint>
+
+#include "ruzirareva/foundation/published_property.h"
 
 namespace ruzi {
 
@@ -9,6 +12,11 @@ enum TFieldDataState : uint8_t { DSNoRead = 0, DSRead = 1, DSReset = 2 };
 
 // Whether a row's block is allocated when the row is made or on its first write.
 enum TFieldCreateModle : uint8_t { cmInitCreate = 0, cmGetCreate = 1 };
+
+template <>
+struct TEnumNames<TFieldCreateModle> {
+  static constexpr std::array<const char*, 2> Names{"cmInitCreate", "cmGetCreate"};
+};
 
 // How a group row works out a column from its children.
 enum TColFieldGroupType : uint8_t { GTNone = 0, GTSum, GTAvg, GTMax, GTMin, GTChk, GTMix };

@@ -228,6 +228,8 @@ class RUZI_API TsnTreeNode : public TPersistent {
   static void RequireOutside(const TsnTreeNode* subtree, const TsnTreeNode* node);
   void LinkChild(int32_t index, TsnTreeNode* node);
   void UnlinkChild(TsnTreeNode* node);
+  // node, a subtree that was elsewhere, has just joined this node's list.
+  void ReportRelinked(TsnTreeNode* node);
   void AdoptSubtree(TsnTreeNode* node);
   static void CountUpward(TsnTreeNode* parent, TsnTreeNode* child, int32_t totalDelta,
                           int32_t rowsDelta);

@@ -17,10 +17,12 @@ struct TsnTreeRecord {
   // The shown row last found by index, so reading rows in order costs a step each.
   int32_t ViewNodeIndex = -1;
   TsnTreeNode* ViewNodeObject = nullptr;
-  // Called before Node leaves Parent's list (freed or taken out), so the data tree can bring
-  // its per-node totals down while the ancestors are still reachable.
+  // Called before Node leaves Parent's list (freed or taken out), and after a subtree that was
+  // elsewhere joins Parent's list (SetItem, Assign), so the data tree can keep its per-node
+  // totals while the ancestors are reachable.
   void (*Unlinking)(void* Data, TsnTreeNode* Parent, TsnTreeNode* Node) = nullptr;
-  void* UnlinkingData = nullptr;
+  void (*Relinked)(void* Data, TsnTreeNode* Parent, TsnTreeNode* Node) = nullptr;
+  void* LinkData = nullptr;
   // Set while CustomSort runs: OnCompare may look at the tree but not change it.
   bool Sorting = false;
 };
