@@ -26,6 +26,7 @@ class RUZI_API TControlZoom : public IZoomControl {
   bool IsWindowed() const override;
   int ControlCount() const override;
   IZoomControl* Controls(int index) const override;
+  IZoomColumns* Columns() override;
 
  private:
   TControl& control_;
