@@ -45,11 +45,11 @@ TLabel* Caption(TAutoZoomForm& form, const TRect& cell, const std::string& text)
   return caption;
 }
 
-// One class's instance in its cell, under its caption.
-void PlaceInstance(TAutoZoomForm& form, const TClassRecord& record, const TRect& cell, SampleRows& sample) {
+// One class's instance in its cell, under its caption; answers it when it is a control.
+TControl* PlaceInstance(TAutoZoomForm& form, const TClassRecord& record, const TRect& cell, SampleRows& sample) {
   TComponent* instance = CreateComponent(record.Name, &form);
   auto* control = dynamic_cast<TControl*>(instance);
-  if (control == nullptr) return;  // a component without a window: its caption is all there is
+  if (control == nullptr) return nullptr;  // a component without a window: its caption is all there is
   if (auto* zoom_form = dynamic_cast<TZoomForm*>(control)) {
     zoom_form->Zoom().Fields().ZoomEnabled = false;  // the gallery zooms it with everything else
   }
@@ -58,7 +58,7 @@ void PlaceInstance(TAutoZoomForm& form, const TClassRecord& record, const TRect&
                      cell.Height() - kGalleryCaptionHeight - 1);
   control->SetCaption(record.Name);
   ShowSample(*instance, sample);
-  control->Show();
+  return control;
 }
 
 }  // namespace
@@ -73,16 +73,20 @@ TAutoZoomForm* CreateGalleryForm(std::vector<std::string>* failures) {
   auto* sample = new SampleRows(form.get());
   const std::vector<const TClassRecord*> classes = RegisteredClasses();
   const TGalleryGrid grid = GalleryGrid(static_cast<int>(classes.size()), kGallerySize);
+  std::vector<TControl*> placed;
   for (size_t index = 0; index < classes.size(); ++index) {
     const TRect cell = GalleryCellRect(grid, static_cast<int>(index));
     Caption(*form, cell, classes[index]->Name);
     try {
-      PlaceInstance(*form, *classes[index], cell, *sample);
+      if (TControl* control = PlaceInstance(*form, *classes[index], cell, *sample)) placed.push_back(control);
     } catch (const std::exception& error) {
       Caption(*form, TRect{cell.Left, cell.Top + kGalleryCaptionHeight + 1, cell.Right, cell.Bottom}, error.what());
       if (failures != nullptr) failures->push_back(std::string(classes[index]->Name) + ": " + error.what());
     }
   }
+  // Shown only now: showing a form inside makes the gallery's window, and a control placed after
+  // that would get no window of its own.
+  for (TControl* control : placed) control->Show();
   return form.release();
 }
 

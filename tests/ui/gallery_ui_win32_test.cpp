@@ -75,9 +75,15 @@ void ExpectCells(const skin::DecodedImage& image, double factor) {
   const auto at = [&](int value) { return ZoomRound(value * factor); };
   for (size_t index = 0; index < classes.size(); ++index) {
     const TRect cell = GalleryCellRect(grid, static_cast<int>(index));
-    // The caption's bottom right corner: below its text, however long the name.
-    EXPECT_EQ(Rgb(image, at(cell.Right) - 2, at(cell.Top + kGalleryCaptionHeight - 1)), Expected(kGalleryCaptionColor))
-        << "caption of " << classes[index]->Name;
+    // The caption band: mostly its colour around the name's text (the instance below may cover
+    // its last row once zoomed).
+    int caption_pixels = 0, all = 0;
+    for (int y = at(cell.Top); y < at(cell.Top + kGalleryCaptionHeight) - 1; ++y) {
+      for (int x = at(cell.Left); x < at(cell.Right); ++x, ++all) {
+        caption_pixels += Rgb(image, x, y) == Expected(kGalleryCaptionColor) ? 1 : 0;
+      }
+    }
+    EXPECT_GT(caption_pixels * 2, all) << "caption of " << classes[index]->Name;
     EXPECT_EQ(Rgb(image, at(cell.Left) + 2, at(cell.Bottom) + 1), Expected(kGalleryBackground))
         << "gap below " << classes[index]->Name;
     if (std::string(classes[index]->Name) == "TDBGridEh") {
@@ -88,16 +94,20 @@ void ExpectCells(const skin::DecodedImage& image, double factor) {
   }
 }
 
-TEST(GalleryUi, UnchangedInA1024x768Desktop) {
-  ExpectCells(Photograph("gallery_1024x768", "1024x768", ""), 1.0);
-}
-
-TEST(GalleryUi, ZoomedInA1280x1024Desktop) {
-  ExpectCells(Photograph("gallery_1280x1024", "1280x1024", ""), 1024.0 / 768);
-}
-
-TEST(GalleryUi, RateHalvesIt) {
-  ExpectCells(Photograph("gallery_1024x768_rate50", "1024x768", "--rate 50"), 0.5);
+// One after the other: desktops made at the same moment by two tests were seen to mix sizes.
+TEST(GalleryUi, UnchangedAt1024x768ZoomedAt1280x1024HalvedByRate) {
+  {
+    SCOPED_TRACE("1024 x 768");
+    ExpectCells(Photograph("gallery_1024x768", "1024x768", ""), 1.0);
+  }
+  {
+    SCOPED_TRACE("1280 x 1024");
+    ExpectCells(Photograph("gallery_1280x1024", "1280x1024", ""), 1024.0 / 768);
+  }
+  {
+    SCOPED_TRACE("1024 x 768, rate 50");
+    ExpectCells(Photograph("gallery_1024x768_rate50", "1024x768", "--rate 50"), 0.5);
+  }
 }
 
 }  // namespace

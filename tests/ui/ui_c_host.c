@@ -38,16 +38,25 @@ static void CancelClicked(void* data, RuziUiObject sender) {
   ((struct Clicks*)data)->cancel++;
 }
 
-static HWND focused_then;
+static HWND edit_window, form_window, focused_then;
 
-/* Enter where the focus is (the edit): the form's default button answers it. */
+/* Enter in the edit: the form's default button answers it. */
 static void CALLBACK PressEnter(HWND window, UINT message, UINT_PTR id, DWORD time) {
   (void)window;
   (void)message;
   (void)time;
   KillTimer(NULL, id);
   focused_then = GetFocus();
-  PostMessageW(focused_then, WM_KEYDOWN, VK_RETURN, 1);
+  PostMessageW(edit_window, WM_KEYDOWN, VK_RETURN, 1);
+}
+
+/* Should Enter go astray, the close box ends the loop (with Cancel, which the checks catch). */
+static void CALLBACK GiveUp(HWND window, UINT message, UINT_PTR id, DWORD time) {
+  (void)window;
+  (void)message;
+  (void)time;
+  KillTimer(NULL, id);
+  PostMessageW(form_window, WM_CLOSE, 0, 0);
 }
 
 int main(void) {
@@ -60,8 +69,9 @@ int main(void) {
   Check(PropIs(form, "UseSkin", "True"), "a QX form uses the skin unless told not to");
 
   RuziUiObject edit = RuziUiCreate("TEdit", form);
-  Check(edit != NULL && RuziUiSetProp(edit, "Name", "CodeEdit") && RuziUiSetProp(edit, "Text", "600000"),
-        "an edit placed on the form");
+  Check(edit != NULL && RuziUiSetProp(edit, "Name", "CodeEdit") && RuziUiSetProp(edit, "Caption", "600000") &&
+            PropIs(edit, "Caption", "600000"),
+        "an edit placed on the form, its text read back");
   RuziUiSetProp(edit, "Left", "10");
   RuziUiSetProp(edit, "Top", "10");
 
@@ -97,7 +107,10 @@ int main(void) {
     HWND button = (HWND)RuziUiHandle(ok);
     Check(button != NULL && GetParent(button) == (HWND)RuziUiHandle(form), "the button's window is on the form's");
   }
+  edit_window = (HWND)RuziUiHandle(edit);
+  form_window = (HWND)RuziUiHandle(form);
   SetTimer(NULL, 0, 300, &PressEnter);
+  SetTimer(NULL, 0, 5000, &GiveUp);
   {
     const int result = RuziUiShowModal(form);
     Check(result == 1, "Enter answered the modal form with the default button's result");
