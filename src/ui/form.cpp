@@ -4,6 +4,8 @@
 #include <iterator>
 
 #include "ui/control_messages.h"
+#include "ui/menu.h"
+#include "ui/reference_property.h"
 #include "ui/window_message_ids.h"
 
 namespace ruzi {
@@ -21,12 +23,17 @@ void CollectTabStops(TWinControl& parent, std::vector<TWinControl*>& list) {
   }
 }
 
+TMainMenu* FindMenu(TCustomForm& form, const std::string& name) {
+  return dynamic_cast<TMainMenu*>(form.FindComponent(name));
+}
+
 }  // namespace
 
 const TPropertyTable* TCustomForm::PublishedTable() {
   static const TPropertyInfo properties[] = {
       Published<&TCustomForm::BorderStyle, &TCustomForm::SetBorderStyle>("BorderStyle"),
       Published<&TCustomForm::FormStyle, &TCustomForm::SetFormStyle>("FormStyle"),
+      PublishedReference<&TCustomForm::Menu, &TCustomForm::SetMenu, &FindMenu>("Menu"),
       Published<&TCustomForm::Position, &TCustomForm::SetPosition>("Position"),
       Published<&TCustomForm::Scaled, &TCustomForm::SetScaled>("Scaled")};
   static const TEventInfo events[] = {PublishedEvent<&TCustomForm::OnClose>("OnClose"),
@@ -57,6 +64,19 @@ void TCustomForm::SetActiveControl(TWinControl* control) {
 void TCustomForm::Notification(TComponent* component, TOperation operation) {
   TWinControl::Notification(component, operation);
   if (operation == TOperation::opRemove && component == active_control_) active_control_ = nullptr;
+  if (operation == TOperation::opRemove && component == menu_) menu_ = nullptr;
+}
+
+void TCustomForm::SetMenu(TMainMenu* menu) {
+  if (menu == menu_) return;
+  if (menu_ != nullptr) menu_->SetWindow(nullptr);
+  menu_ = menu;
+  if (menu_ != nullptr && HandleAllocated()) menu_->SetWindow(Handle());
+}
+
+void TCustomForm::CreateWnd() {
+  TWinControl::CreateWnd();
+  if (menu_ != nullptr && HandleAllocated()) menu_->SetWindow(Handle());
 }
 
 void TCustomForm::SelectNext(bool forward, TWinControl* from) {
@@ -108,6 +128,7 @@ void TCustomForm::Close() {
 }
 
 void TCustomForm::WndProc(TMessage& message) {
+  if (DispatchMenuMessage(message)) return;
   switch (message.Msg) {
     case wm::Close:
       Close();

@@ -53,6 +53,7 @@ TControl* PlaceInstance(TAutoZoomForm& form, const TClassRecord& record, const T
   if (auto* zoom_form = dynamic_cast<TZoomForm*>(control)) {
     zoom_form->Zoom().Fields().ZoomEnabled = false;  // the gallery zooms it with everything else
   }
+  control->SetAlign(TAlign::alNone);  // bars and splitters align themselves by default: kept in their cell
   control->SetParent(&form);
   control->SetBounds(cell.Left, cell.Top + kGalleryCaptionHeight + 1, cell.Width(),
                      cell.Height() - kGalleryCaptionHeight - 1);

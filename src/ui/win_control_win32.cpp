@@ -3,9 +3,13 @@
 // notifications, graphic children, mouse enter and leave).
 #include <windows.h>
 
+#include <commctrl.h>
+#include <windowsx.h>
+
 #include "foundation/error.h"
 #include "platform/text_encoding.h"
 #include "ui/control_messages.h"
+#include "ui/menu.h"
 #include "ui/ui_exception.h"
 #include "ui/win_control.h"
 
@@ -30,6 +34,17 @@ HINSTANCE LibraryInstance() {
 }
 
 LRESULT CALLBACK ControlWindowProc(HWND window, UINT msg, WPARAM wparam, LPARAM lparam);
+
+// The common controls' classes (list and tree views, tabs, track and status bars, pickers)
+// exist once registered.
+void RegisterCommonControlClasses() {
+  static const bool registered = [] {
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_BAR_CLASSES |
+                                                     ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES};
+    return InitCommonControlsEx(&classes) != FALSE;
+  }();
+  (void)registered;
+}
 
 void RegisterOwnClass() {
   static const bool registered = [] {
@@ -154,6 +169,7 @@ void TWinControl::CreateWnd() {
                              params.Width, params.Height, params.WndParent, nullptr, LibraryInstance(), nullptr);
     creating = nullptr;
   } else {
+    RegisterCommonControlClasses();
     click_events_ = false;  // the system class reports its clicks itself (WM_COMMAND)
     const std::wstring system_class = platform::GbkToWide(params.SystemClass);
     window = CreateWindowExW(params.ExStyle, system_class.c_str(), caption.c_str(), params.Style, params.X,
@@ -369,6 +385,19 @@ bool TWinControl::HandleWindowMessage(TMessage& message) {
     case WM_MOUSELEAVE:
       SetHovered(nullptr);
       return false;
+    case WM_CONTEXTMENU: {
+      // The control's own pop-up menu; without one the system asks the parent.
+      auto* menu = dynamic_cast<TPopupMenu*>(PopupMenu());
+      if (menu == nullptr) return false;
+      POINT at{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
+      if (message.LParam == -1) {  // from the keyboard: below the control's top left corner
+        at = POINT{0, 0};
+        ClientToScreen(handle_, &at);
+      }
+      menu->SetPopupComponent(this);
+      menu->Popup(at.x, at.y);
+      return true;
+    }
     case WM_SIZE:
       Realign();
       return false;

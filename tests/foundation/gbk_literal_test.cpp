@@ -12,7 +12,3 @@ TEST(GbkLiterals, ChineseLiteralIsGbkBytes) {
     EXPECT_EQ(static_cast<unsigned char>(text[i]), expected[i]) << "byte " << i;
   }
 }
-
-TEST(GbkLiterals, AsciiStaysAscii) {
-  EXPECT_EQ(std::string("ErrCode"), std::string({'E', 'r', 'r', 'C', 'o', 'd', 'e'}));
-}

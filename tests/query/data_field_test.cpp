@@ -2,7 +2,9 @@
 // the framework's refusals.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
+#include <utility>
 
 #include "error_text.h"
 #include "query/data_link.h"
@@ -22,44 +24,29 @@ TFieldType TypeNamed(const std::string& name) {
   return ftUnknown;
 }
 
-// Runs `body` on field 0 of a one-record dataset of that type, in edit mode.
-template <typename Body>
-std::string OnField(const std::vector<std::string>& args, Body body) {
+// The text written to field 0 of a one-record dataset of that type (in edit mode), read back
+// by `read`.
+std::string WrittenThenRead(const std::vector<std::string>& args, std::string (*read)(DataField&)) {
   MemoryDataSet data_set;
   data_set.GetFieldDefs().Add("F", TypeNamed(args[0]), std::stoi(args[1]));
   data_set.AddRow({std::nullopt});
   data_set.Open();
   data_set.Edit();
-  return body(*data_set.Fields(0), args[2]);
+  data_set.Fields(0)->SetAsString(args[2]);
+  return read(*data_set.Fields(0));
 }
 
 TEST(DataField, TextsOfEveryTypeMatchTheKnownAnswers) {
-  testing::CheckAnswers(
-      "data_field_texts.txt",
-      {{"set", [](const auto& args) {
-          return OnField(args, [](DataField& field, const std::string& text) {
-            field.SetAsString(text);
-            return field.IsNull() ? std::string("null") : field.AsString();
-          });
-        }},
-       {"float", [](const auto& args) {
-          return OnField(args, [](DataField& field, const std::string& text) {
-            field.SetAsString(text);
-            return testing::Num(field.AsFloat());
-          });
-        }},
-       {"int", [](const auto& args) {
-          return OnField(args, [](DataField& field, const std::string& text) {
-            field.SetAsString(text);
-            return std::to_string(field.AsInteger());
-          });
-        }},
-       {"bool", [](const auto& args) {
-          return OnField(args, [](DataField& field, const std::string& text) {
-            field.SetAsString(text);
-            return testing::Num(field.AsBoolean());
-          });
-        }}});
+  const std::pair<const char*, std::string (*)(DataField&)> reads[] = {
+      {"set", [](DataField& field) { return field.IsNull() ? std::string("null") : field.AsString(); }},
+      {"float", [](DataField& field) { return testing::Num(field.AsFloat()); }},
+      {"int", [](DataField& field) { return std::to_string(field.AsInteger()); }},
+      {"bool", [](DataField& field) { return testing::Num(field.AsBoolean()); }}};
+  std::map<std::string, testing::Answer> answers;
+  for (const auto& [name, read] : reads) {
+    answers[name] = [read](const std::vector<std::string>& args) { return WrittenThenRead(args, read); };
+  }
+  testing::CheckAnswers("data_field_texts.txt", answers);
 }
 
 class DataSetRefusals : public ::testing::Test {

@@ -3,25 +3,17 @@
 #include <gtest/gtest.h>
 
 #include "error_text.h"
-#include "packets/pack.h"
 #include "query/qx_query_reply.h"
+#include "section_packet.h"
 
 namespace ruzi {
 namespace {
 
-std::string Packet(const std::vector<std::string>& names, const std::vector<std::vector<std::string>>& rows) {
-  TPack pack(true);
-  TPackSection& section = pack.GetSection(0);
-  section.SetRange(static_cast<int32_t>(names.size()), static_cast<int32_t>(rows.size()));
-  section.CreateFields(names);
-  for (const auto& row : rows) section.AddRow(row);
-  pack.CheckBuffer();
-  return std::string(pack.Text());
-}
+using testing::SectionPacket;
 
 struct Items {
   std::string code = "0", count = "2", more = "1", next = "12", fields = "l_id,3,4;vc_name,1,6";
-  std::string nulls = "00,01", data = Packet({"l_id", "vc_name"}, {{"7", "abc"}, {"8", ""}});
+  std::string nulls = "00,01", data = SectionPacket({"l_id", "vc_name"}, {{"7", "abc"}, {"8", ""}});
   std::string Text() const {
     return "<ErrCode>" + code + "</ErrCode><ErrMsg></ErrMsg><l_count>" + count + "</l_count><l_more>" + more +
            "</l_more><l_next_row>" + next + "</l_next_row><vc_fields>" + fields + "</vc_fields><vc_nulls>" + nulls +

@@ -10,32 +10,21 @@
 namespace ruzi {
 namespace {
 
-TEST(Sm4Text, EmptyTextIsTwoEncipheredZeroBlocks) {
-  const std::string cipher = SM4_Encrypt("key", "");
-  ASSERT_EQ(cipher.size(), 64u);
-  EXPECT_EQ(cipher.substr(0, 32), cipher.substr(32));
-  EXPECT_EQ(SM4_Decrypt("key", cipher), "");
-}
-
-TEST(Sm4Text, OnlyTheFirstSixteenKeyBytesCount) {
+// Empty text is two enciphered zero blocks; only sixteen key bytes count; deciphering ends at
+// the first zero byte; hex conversion stops at the first pair that is not hex (the rest stays zero).
+TEST(Sm4Text, TextRules) {
+  const std::string empty = SM4_Encrypt("key", "");
+  ASSERT_EQ(empty.size(), 64u);
+  EXPECT_EQ(empty.substr(0, 32), empty.substr(32));
+  EXPECT_EQ(SM4_Decrypt("key", empty), "");
+  EXPECT_EQ(SM4_Decrypt("k", ""), "");
   EXPECT_EQ(SM4_Encrypt(std::string(16, 'k') + "tail", "p"), SM4_Encrypt(std::string(16, 'k'), "p"));
   EXPECT_NE(SM4_Encrypt(std::string(15, 'k') + "x", "p"), SM4_Encrypt(std::string(16, 'k'), "p"));
-}
-
-TEST(Sm4Text, DecryptionEndsAtTheFirstZeroByte) {
-  const std::string plain("ab\0cd", 5);
-  EXPECT_EQ(SM4_Decrypt("k", SM4_Encrypt("k", plain)), "ab");
-}
-
-TEST(Sm4Text, EmptyTextDeciphersToEmpty) { EXPECT_EQ(SM4_Decrypt("k", ""), ""); }
-
-// Conversion stops at the first pair that is not hex; the bytes after it stay zero.
-TEST(Sm4Text, NonHexDigitsEndTheConversion) {
+  EXPECT_EQ(SM4_Decrypt("k", SM4_Encrypt("k", std::string("ab\0cd", 5))), "ab");
   const std::string cipher = SM4_Encrypt("k", "0123456789abcdef");
   std::string broken = cipher;
   broken[32] = 'g';
-  const std::string zero_tail = cipher.substr(0, 32) + std::string(32, '0');
-  EXPECT_EQ(SM4_Decrypt("k", broken), SM4_Decrypt("k", zero_tail));
+  EXPECT_EQ(SM4_Decrypt("k", broken), SM4_Decrypt("k", cipher.substr(0, 32) + std::string(32, '0')));
   EXPECT_EQ(SM4_Decrypt("k", std::string(64, 'z')), SM4_Decrypt("k", std::string(64, '0')));
 }
 

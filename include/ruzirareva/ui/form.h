@@ -37,6 +37,8 @@ struct TEnumNames<TFormStyle> {
 
 using TCloseEvent = TEvent<TPersistent*, TCloseAction&>;
 
+class TMainMenu;
+
 class RUZI_API TCustomForm : public TWinControl {
   RUZI_CLASS_RECORD_PUBLISHED(TCustomForm, TWinControl::ClassRecord())
 
@@ -52,6 +54,9 @@ class RUZI_API TCustomForm : public TWinControl {
   void SetFormStyle(TFormStyle style) { form_style_ = style; }
   bool Scaled() const { return scaled_; }
   void SetScaled(bool scaled) { scaled_ = scaled; }
+  // The menu bar (nullptr: none); its items' commands reach their OnClick through the form.
+  TMainMenu* Menu() const { return menu_; }
+  void SetMenu(TMainMenu* menu);
   // The control focused when the form shows (and the one focused now while it is active).
   TWinControl* ActiveControl() const { return active_control_; }
   void SetActiveControl(TWinControl* control);
@@ -75,6 +80,7 @@ class RUZI_API TCustomForm : public TWinControl {
 
  protected:
   void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
   void WndProc(TMessage& message) override;
   virtual void DoShow() { OnShow(this); }
   // Dialog keys (Enter, Esc) pressed in `target` (nullptr: the form): true when the form used
@@ -90,6 +96,7 @@ class RUZI_API TCustomForm : public TWinControl {
   TFormStyle form_style_ = TFormStyle::fsNormal;
   bool scaled_ = true;
   TWinControl* active_control_ = nullptr;
+  TMainMenu* menu_ = nullptr;
   int modal_result_ = mrNone;
   bool modal_ = false;
   bool release_pending_ = false;  // Release asked while modal: once the loop is done

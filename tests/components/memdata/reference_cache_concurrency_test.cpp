@@ -7,38 +7,26 @@
 #include <thread>
 #include <vector>
 
-#include "packets/pack.h"
+#include "no_source.h"
+#include "section_packet.h"
 #include "trading/cache/reference_cache.h"
 #include "trading/cache/table_rows.h"
 
 namespace ruzi {
 namespace {
 
-class NoSource : public TableSource {
- public:
-  bool Fetch(const CacheTableInfo&, const std::vector<std::string>&, std::string*, std::string* error) override {
-    *error = "no source";
-    return false;
-  }
-};
+using testing::NoSource;
 
 std::string Funds(int first, int count) {
-  TPack pack(true);
-  TPackSection& section = pack.GetSection(0);
-  section.SetRange(2, count);
-  section.CreateFields({"l_fund_id", "vc_fund_name"});
-  for (int id = first; id < first + count; ++id) section.AddRow({std::to_string(id), "f" + std::to_string(id)});
-  return std::string(pack.Text());
+  testing::TextRows rows;
+  for (int id = first; id < first + count; ++id) rows.push_back({std::to_string(id), "f" + std::to_string(id)});
+  return testing::SectionPacket({"l_fund_id", "vc_fund_name"}, rows);
 }
 
 std::string Days(int32_t first_day, int count) {
-  TPack pack(true);
-  TPackSection& section = pack.GetSection(0);
-  section.SetRange(3, count);
-  section.CreateFields({"vc_tradeday_type", "l_date", "l_day_kind"});
-  for (int i = 0; i < count; ++i)
-    section.AddRow({"00", std::to_string(first_day + i), std::to_string(i % 3 == 0 ? 0 : 3)});
-  return std::string(pack.Text());
+  testing::TextRows rows;
+  for (int i = 0; i < count; ++i) rows.push_back({"00", std::to_string(first_day + i), std::to_string(i % 3 == 0 ? 0 : 3)});
+  return testing::SectionPacket({"vc_tradeday_type", "l_date", "l_day_kind"}, rows);
 }
 
 TEST(ReferenceCacheConcurrency, ReadersSeeAConsistentIndexWhileTablesReload) {

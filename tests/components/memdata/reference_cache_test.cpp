@@ -8,21 +8,13 @@
 #include <cstring>
 
 #include "foundation/error.h"
-#include "packets/pack.h"
+#include "section_packet.h"
 #include "trading/cache/table_rows.h"
 
 namespace ruzi {
 namespace {
 
-std::string Packet(const std::vector<std::string>& columns, const std::vector<std::vector<std::string>>& rows) {
-  TPack pack(true);
-  TPackSection& section = pack.GetSection(0);
-  section.SetRange(static_cast<int32_t>(columns.size()), static_cast<int32_t>(rows.size()));
-  section.CreateFields(columns);
-  for (const auto& row : rows) section.AddRow(row);
-  pack.CheckBuffer();
-  return std::string(pack.Text());
-}
+using testing::SectionPacket;
 
 const std::vector<std::string> kFundColumns = {"l_fund_id", "vc_fund_name", "vc_market_list", "c_switch_mode",
                                                "l_switch_time"};
@@ -48,7 +40,7 @@ class ScriptedSource : public TableSource {
 TEST(RecordTableLoads, ARecordKeepsItsAddressThroughReloadsAndLeavesZeros) {
   ScriptedSource source;
   ReferenceCache cache(source);
-  source.next = Packet(kFundColumns, {{"1", "稳健增长", "1,2", "0", "150000"}, {"2", "平衡配置", "n", "1", "0"}});
+  source.next = SectionPacket(kFundColumns, {{"1", "稳健增长", "1,2", "0", "150000"}, {"2", "平衡配置", "n", "1", "0"}});
   cache.Ensure(CacheTable::Funds);
   RFundInfo* one = cache.funds.Find(NumberKey(1));
   RFundInfo* two = cache.funds.Find(NumberKey(2));
@@ -58,7 +50,7 @@ TEST(RecordTableLoads, ARecordKeepsItsAddressThroughReloadsAndLeavesZeros) {
   EXPECT_EQ(cache.funds.Version(), 1);
 
   // Whole reload: fund 1 changes, fund 2 goes, fund 3 comes.
-  source.next = Packet(kFundColumns, {{"3", "新基金", "U", "1", "0"}, {"1", "稳健增长二号", "1", "1", "160000"}});
+  source.next = SectionPacket(kFundColumns, {{"3", "新基金", "U", "1", "0"}, {"1", "稳健增长二号", "1", "1", "160000"}});
   ASSERT_EQ(cache.Refresh("tfundinfo"), 0);
   EXPECT_EQ(cache.funds.Find(NumberKey(1)), one);
   EXPECT_STREQ(one->fund_name, "稳健增长二号");
@@ -77,7 +69,7 @@ TEST(RecordTableLoads, ARecordKeepsItsAddressThroughReloadsAndLeavesZeros) {
 TEST(RecordTableLoads, UnknownKeysAndIndexesGiveTheZeroRecordNeverNull) {
   ScriptedSource source;
   ReferenceCache cache(source);
-  source.next = Packet(kFundColumns, {{"1", "a", "", "0", "0"}});
+  source.next = SectionPacket(kFundColumns, {{"1", "a", "", "0", "0"}});
   cache.Ensure(CacheTable::Funds);
   RFundInfo* unknown = cache.funds.Find(NumberKey(99));
   ASSERT_NE(unknown, nullptr);
@@ -92,11 +84,11 @@ TEST(RecordTableLoads, UnknownKeysAndIndexesGiveTheZeroRecordNeverNull) {
 TEST(RecordTableLoads, ARefreshOfOneRowRewritesOnlyThatRowInPlace) {
   ScriptedSource source;
   ReferenceCache cache(source);
-  source.next = Packet(kFundColumns, {{"1", "a", "", "0", "0"}, {"12", "b", "", "0", "0"}, {"2", "c", "", "0", "0"}});
+  source.next = SectionPacket(kFundColumns, {{"1", "a", "", "0", "0"}, {"12", "b", "", "0", "0"}, {"2", "c", "", "0", "0"}});
   cache.Ensure(CacheTable::Funds);
   RFundInfo* twelve = cache.funds.Find(NumberKey(12));
   RFundInfo* one = cache.funds.Find(NumberKey(1));
-  source.next = Packet(kFundColumns, {{"12", "b2", "", "1", "93000"}});
+  source.next = SectionPacket(kFundColumns, {{"12", "b2", "", "1", "93000"}});
   ASSERT_EQ(cache.Refresh("tfundinfo|12|"), 0);
   EXPECT_EQ(source.asked.back(), "tfundinfo:12|");
   EXPECT_EQ(cache.funds.Find(NumberKey(12)), twelve);
@@ -107,7 +99,7 @@ TEST(RecordTableLoads, ARefreshOfOneRowRewritesOnlyThatRowInPlace) {
   EXPECT_EQ(cache.funds.IndexOf(NumberKey(12)), 1);  // keeps its place
 
   // A named row the server no longer has leaves the table.
-  source.next = Packet(kFundColumns, {});
+  source.next = SectionPacket(kFundColumns, {});
   ASSERT_EQ(cache.Refresh("TFUNDINFO|1"), 0);
   EXPECT_FALSE(cache.funds.Contains(NumberKey(1)));
   EXPECT_EQ(cache.funds.Count(), 2);
@@ -118,17 +110,17 @@ TEST(RecordTableLoads, TradeDaysRefreshByCalendarPrefixAndTheCalendarsFollow) {
   ScriptedSource source;
   ReferenceCache cache(source);
   const std::vector<std::string> columns = {"vc_tradeday_type", "l_date", "l_day_kind"};
-  source.next = Packet(columns, {{"00", "20240102", "3"}, {"00", "20240103", "0"}, {"HK", "20240102", "2"}});
+  source.next = SectionPacket(columns, {{"00", "20240102", "3"}, {"00", "20240103", "0"}, {"HK", "20240102", "2"}});
   cache.Ensure(CacheTable::TradeDays);
   RTradeDay* day = cache.trade_days.Find("00|20240103|");
   EXPECT_FALSE(cache.Book()->Days({"00"}, 1)->Contains(20240103));
-  source.next = Packet(columns, {{"00", "20240103", "11"}});
+  source.next = SectionPacket(columns, {{"00", "20240103", "11"}});
   ASSERT_EQ(cache.Refresh("tmarkettradeday|00|20240103|"), 0);
   EXPECT_EQ(cache.trade_days.Find("00|20240103|"), day);
   EXPECT_EQ(day->kinds, 11);
   EXPECT_TRUE(cache.Book()->Days({"00"}, 1)->Contains(20240103));
   // The whole calendar "00" by its code alone: HK stays.
-  source.next = Packet(columns, {{"00", "20240105", "1"}});
+  source.next = SectionPacket(columns, {{"00", "20240105", "1"}});
   ASSERT_EQ(cache.Refresh("tmarkettradeday|00|"), 0);
   EXPECT_EQ(cache.Book()->Calendar("00")->FirstDate(), 20240105);
   EXPECT_EQ(cache.Book()->Calendar("HK")->FirstDate(), 20240102);
@@ -144,7 +136,7 @@ TEST(RecordTableLoads, FailedAndMalformedLoadsKeepTheOldRowsAndSayWhy) {
   EXPECT_EQ(source.asked.size(), 1u);
 
   source.fail = false;
-  source.next = Packet({"c_market_no", "vc_market_name"}, {{"1", "上海"}});
+  source.next = SectionPacket({"c_market_no", "vc_market_name"}, {{"1", "上海"}});
   ASSERT_EQ(cache.Refresh("tmarketinfo"), 0);  // a refresh does not wait for the pause
   EXPECT_EQ(cache.LastError(CacheTable::Markets), "");
   RMarketInfo* market = cache.markets.Find(MarketKey("1"));
@@ -164,7 +156,7 @@ TEST(RecordTableLoads, FailedAndMalformedLoadsKeepTheOldRowsAndSayWhy) {
 
 TEST(TableRows, LongTextsAreCutAtACharacterAndMissingColumnsReadEmpty) {
   // 7 bytes fit the market code: "ABCDEF" + a double-byte character would split it.
-  auto rows = ReadMarketRows(Packet({"c_market_no", "en_time_zone"}, {{"ABCDEF中", "5.5"}}));
+  auto rows = ReadMarketRows(SectionPacket({"c_market_no", "en_time_zone"}, {{"ABCDEF中", "5.5"}}));
   ASSERT_EQ(rows.size(), 1u);
   EXPECT_STREQ(rows[0].record.market_no, "ABCDEF");
   EXPECT_EQ(rows[0].key, "ABCDEF|");
@@ -172,7 +164,7 @@ TEST(TableRows, LongTextsAreCutAtACharacterAndMissingColumnsReadEmpty) {
   EXPECT_EQ(rows[0].record.begin_time1, 0);
   EXPECT_EQ(rows[0].record.tradeday_type[0], '\0');
   std::string long_value(300, 'v');
-  auto parameters = ReadParameterRows(Packet({"l_serial_no", "vc_value"}, {{"61057", long_value}}));
+  auto parameters = ReadParameterRows(SectionPacket({"l_serial_no", "vc_value"}, {{"61057", long_value}}));
   EXPECT_EQ(std::strlen(parameters[0].record.value), 255u);
   EXPECT_EQ(parameters[0].record.found, 1);
   EXPECT_THROW(ReadFundRows("    0\x01         0\x01"), Error);  // no columns

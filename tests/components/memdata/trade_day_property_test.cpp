@@ -11,6 +11,7 @@
 #include "foundation/int_date.h"
 #include "packets/pack.h"
 #include "trading/cache/day_kind_text.h"
+#include "no_source.h"
 #include "trading/cache/reference_cache.h"
 
 namespace ruzi {
@@ -18,13 +19,7 @@ namespace {
 
 using Model = testing::DayWalkModel::Calendars;
 
-class NoSource : public TableSource {
- public:
-  bool Fetch(const CacheTableInfo&, const std::vector<std::string>&, std::string*, std::string* error) override {
-    *error = "no source";
-    return false;
-  }
-};
+using testing::NoSource;
 
 std::string PacketOf(const Model& model) {
   size_t rows = 0;

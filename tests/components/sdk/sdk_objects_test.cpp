@@ -21,19 +21,15 @@ SdkEntries LinkedEntries() {
   return entries;
 }
 
-TEST(SdkObjects, NamedSlotsHoldTheirOperations) {
-  CheckNamedSlots(LinkedEntries(), 2);
-  CheckNamedSlots(LinkedEntries(), 1);
+TEST(SdkObjects, SlotsReferenceCountsAndReadersOverCallersBuffers) {
+  const SdkEntries entries = LinkedEntries();
+  for (int version : {1, 2}) {
+    CheckNamedSlots(entries, version);
+    CheckOwnSlots(entries, version);
+  }
+  CheckReferenceCounts(entries);
+  CheckReaderOverCallerBuffer(entries);
 }
-
-TEST(SdkObjects, OwnSlotsHoldTheirOperations) {
-  CheckOwnSlots(LinkedEntries(), 2);
-  CheckOwnSlots(LinkedEntries(), 1);
-}
-
-TEST(SdkObjects, ReferenceCountsAndThePackersReader) { CheckReferenceCounts(LinkedEntries()); }
-
-TEST(SdkObjects, ReaderOverACallersBufferReadsItInPlace) { CheckReaderOverCallerBuffer(LinkedEntries()); }
 
 // The packer puts every value through the codec: its bytes are the codec writer's, and the
 // reader over a copy of them reads what the codec reads.

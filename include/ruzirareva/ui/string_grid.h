@@ -1,0 +1,101 @@
+#pragma once
+// A grid of text cells painted by itself: ColCount x RowCount cells, the first FixedCols
+// columns and FixedRows rows drawn as headings in FixedColor, the others in Color with grid
+// lines. Column widths and row heights start at the defaults and may be set one by one. A click
+// selects the cell under the mouse (Col, Row). OnDrawCell, when set, paints each cell instead.
+// Cells publishes the whole grid as text: rows on lines, cells split by tabs. No scrolling: the
+// grid shows the cells that fit. User-interface thread only.
+#include <string>
+#include <vector>
+
+#include "ruzirareva/export.h"
+#include "ruzirareva/ui/graphic_control.h"
+
+namespace ruzi {
+
+enum class TGridDrawStateItem { gdSelected, gdFocused, gdFixed };
+using TGridDrawState = TSetOf<TGridDrawStateItem>;
+
+template <>
+struct TEnumNames<TGridDrawStateItem> {
+  static constexpr std::array<const char*, 3> Names{"gdSelected", "gdFocused", "gdFixed"};
+};
+
+// The sender, the column and row, the cell's rectangle on the canvas, and its state.
+using TDrawCellEvent = TEvent<TPersistent*, int, int, const TRect&, TGridDrawState>;
+
+class RUZI_API TStringGrid : public TCustomControl {
+  RUZI_CLASS_RECORD_PUBLISHED(TStringGrid, TCustomControl::ClassRecord())
+
+ public:
+  explicit TStringGrid(TComponent* owner = nullptr);
+
+  int ColCount() const { return col_count_; }
+  void SetColCount(int count) { Resize(count, row_count_); }
+  int RowCount() const { return row_count_; }
+  void SetRowCount(int count) { Resize(col_count_, count); }
+  // At most ColCount - 1 (RowCount - 1): one scrolling cell always remains.
+  int FixedCols() const { return fixed_cols_; }
+  void SetFixedCols(int count);
+  int FixedRows() const { return fixed_rows_; }
+  void SetFixedRows(int count);
+  int DefaultColWidth() const { return default_col_width_; }
+  void SetDefaultColWidth(int width);
+  int DefaultRowHeight() const { return default_row_height_; }
+  void SetDefaultRowHeight(int height);
+  int ColWidths(int col) const;
+  void SetColWidths(int col, int width);
+  int RowHeights(int row) const;
+  void SetRowHeights(int row, int height);
+  TColor FixedColor() const { return fixed_color_; }
+  void SetFixedColor(TColor color);
+  bool DefaultDrawing() const { return default_drawing_; }
+  void SetDefaultDrawing(bool value) { default_drawing_ = value; }
+
+  // A cell's text; raises ruzi::Error for a cell outside the grid.
+  const std::string& Cells(int col, int row) const;
+  void SetCells(int col, int row, const std::string& text);
+  // Every cell as text (rows on lines, cells split by tabs), and back: cells the text does not
+  // reach become empty, text beyond the grid is dropped.
+  std::string CellsText() const;
+  void SetCellsText(const std::string& text);
+
+  // The selected cell (a scrolling cell: never a fixed one).
+  int Col() const { return col_; }
+  int Row() const { return row_; }
+  void Select(int col, int row);
+
+  // Where a cell lies in the client area (grid lines excluded).
+  TRect CellRect(int col, int row) const;
+  // The cell under a client point: false when it is on no cell.
+  bool MouseToCell(int x, int y, int& col, int& row) const;
+
+  TDrawCellEvent OnDrawCell;
+  TNotifyEvent OnSelectCell;
+
+ protected:
+  void Paint() override;
+  void WndProc(TMessage& message) override;
+  // The cell's default painting: its fill and text (Windows only).
+  void DrawCell(int col, int row, const TRect& rect, TGridDrawState state);
+
+ private:
+  void Resize(int cols, int rows);
+  std::string& CellAt(int col, int row);
+
+  int col_count_ = 5;
+  int row_count_ = 5;
+  int fixed_cols_ = 1;
+  int fixed_rows_ = 1;
+  int default_col_width_ = 64;
+  int default_row_height_ = 24;
+  int col_ = 1;
+  int row_ = 1;
+  TColor fixed_color_ = clBtnFace;
+  bool default_drawing_ = true;
+  std::vector<int> col_widths_;
+  std::vector<int> row_heights_;
+  std::vector<std::string> cells_;  // row by row
+};
+
+}  // namespace ruzi

@@ -1,0 +1,231 @@
+// The portable halves of the common controls: picture placement, lists published as text,
+// tree indentation, page switching, track bar ranges, scroll requests and tool bar layout.
+#include <gtest/gtest.h>
+
+#include "foundation/class_registry.h"
+#include "foundation/error.h"
+#include "foundation/property_access.h"
+#include "ui/ui_classes.h"
+#include "ui/header_control.h"
+#include "ui/image.h"
+#include "ui/list_view.h"
+#include "ui/page_control.h"
+#include "ui/scroll_box.h"
+#include "ui/status_bar.h"
+#include "ui/tool_bar.h"
+#include "ui/track_bar.h"
+#include "ui/tree_view.h"
+
+namespace ruzi {
+namespace {
+
+void Count(void* counter, TPersistent*) { ++*static_cast<int*>(counter); }
+
+TEST(CommonControls, ImagePlacementFollowsStretchCenterAndProportional) {
+  const struct {
+    TSize picture;
+    bool stretch, center, proportional;
+    TRect expected;
+  } cases[] = {
+      {{40, 20}, false, false, false, {0, 0, 40, 20}},   {{40, 20}, false, true, false, {30, 40, 70, 60}},
+      {{40, 20}, true, false, false, {0, 0, 100, 100}},  {{40, 20}, true, false, true, {0, 0, 100, 50}},
+      {{40, 20}, true, true, true, {0, 25, 100, 75}},    {{20, 40}, true, true, true, {25, 0, 75, 100}},
+      {{400, 100}, false, false, true, {0, 0, 100, 25}}, {{40, 20}, false, false, true, {0, 0, 40, 20}},
+      {{300, 300}, false, true, false, {-100, -100, 200, 200}},
+  };
+  for (const auto& c : cases) {
+    const TRect got = ImageDestRect(TSize{100, 100}, c.picture, c.stretch, c.center, c.proportional);
+    EXPECT_EQ(got, c.expected) << c.picture.cx << "x" << c.picture.cy << " " << c.stretch << c.center << c.proportional
+                               << " -> " << got.Left << "," << got.Top << "," << got.Right << "," << got.Bottom;
+  }
+}
+
+TEST(CommonControls, ListsReadBackAsWrittenAndReportEachChange) {
+  const struct {
+    const char* class_name;
+    const char* property;
+    const char* text;
+    const char* read_back;
+  } cases[] = {
+      {"TStatusBar", "Panels", "就绪\t100\r\n\t-1", "就绪\t100\r\n\t-1"},
+      {"TStatusBar", "Panels", "a\nb\tx", "a\t50\r\nb\t50"},  // a width that is no number: the default
+      {"THeaderControl", "Sections", "代码\t60\r\n名称\t120", "代码\t60\r\n名称\t120"},
+      {"TListView", "Columns", "A\t10", "A\t10"},
+      {"TListView", "Items", "1\tx\ty\r\n2\r\n\tz", "1\tx\ty\r\n2\r\n\tz"},
+      {"TTreeView", "Items", "a\r\n\tb\r\n\t\tc\r\n\td\r\ne", "a\r\n\tb\r\n\t\tc\r\n\td\r\ne"},
+      {"TTreeView", "Items", "a\n\t\t\tdeep\n\tnext", "a\r\n\tdeep\r\n\tnext"},  // too deep: one under
+      {"TTreeView", "Items", "\tfirst", "first"},
+      {"TTreeView", "Items", "\r\n", "\r\n"},  // two empty nodes: a final line break starts a line
+      {"TListView", "Items", "a\r\rb\r", "a\r\rb\r"},  // a CR without its LF is text
+  };
+  TStatusBar status_bar;
+  THeaderControl header;
+  TListView list_view;
+  TTreeView tree_view;
+  TComponent* controls[] = {&status_bar, &header, &list_view, &tree_view};
+  for (const auto& c : cases) {
+    for (TComponent* control : controls) {
+      if (control->ClassName() != c.class_name) continue;
+      SetPropText(*control, c.property, c.text);
+      EXPECT_EQ(GetPropText(*control, c.property), c.read_back) << c.class_name << " " << c.text;
+    }
+  }
+  int changes = 0;
+  TSections sections(TEvent<>{[](void* count) { ++*static_cast<int*>(count); }, &changes});
+  TSection& first = sections.Add("a", 10);
+  sections.Add("b", 20);
+  first.SetText("a");  // no change
+  first.SetWidth(11);
+  sections.Delete(1);
+  EXPECT_EQ(changes, 4);
+  EXPECT_EQ(sections.AsText(), "a\t11");
+  EXPECT_THROW(sections.Items(1), Error);
+}
+
+TEST(CommonControls, TreeNodesKnowTheirPlace) {
+  TTreeView view;
+  SetPropText(view, "Items", "a\n\tb\n\t\tc\n\td\ne");
+  TTreeNodes& nodes = view.Items();
+  EXPECT_EQ(nodes.Count(), 5);
+  EXPECT_EQ(nodes.RootCount(), 2);
+  TTreeNode* d = nodes.Root(0)->Item(1);
+  EXPECT_EQ(d->Text(), "d");
+  EXPECT_EQ(d->Index(), 1);
+  EXPECT_EQ(d->Level(), 1);
+  EXPECT_EQ(nodes.Root(0)->Item(0)->Item(0)->Level(), 2);
+  nodes.Add(d, "d2");
+  nodes.AddChild(nullptr, "f");
+  nodes.Delete(nodes.Root(0)->Item(0));  // b and c with it
+  EXPECT_EQ(GetPropText(view, "Items"), "a\r\n\td\r\n\td2\r\ne\r\nf");
+  TTreeView other;
+  TTreeNode* stranger = other.Items().AddChild(nullptr, "x");
+  EXPECT_THROW(nodes.AddChild(stranger, "y"), Error);
+}
+
+TEST(CommonControls, OnePageShowsAndTabsSkipHiddenOnes) {
+  TPageControl pages;
+  TTabSheet* sheets[3];
+  for (int i = 0; i < 3; ++i) {
+    sheets[i] = new TTabSheet(&pages);
+    sheets[i]->SetName("Sheet" + std::to_string(i));
+    sheets[i]->SetPageControl(&pages);
+  }
+  auto shown = [&] {
+    std::string which;
+    for (int i = 0; i < pages.PageCount(); ++i) which += pages.Pages(i)->Visible() ? '1' : '0';
+    return which;
+  };
+  EXPECT_EQ(pages.ActivePage(), sheets[0]) << "the first page shows";
+  EXPECT_EQ(shown(), "100");
+  SetPropText(pages, "ActivePage", "sheet2");
+  EXPECT_EQ(shown(), "001");
+  EXPECT_EQ(GetPropText(pages, "ActivePageIndex"), "2");
+  sheets[1]->SetTabVisible(false);
+  EXPECT_EQ(sheets[2]->TabIndex(), 1);
+  EXPECT_EQ(sheets[1]->TabIndex(), -1);
+  SetPropText(*sheets[2], "PageIndex", "0");
+  EXPECT_EQ(pages.Pages(0), sheets[2]);
+  EXPECT_EQ(sheets[0]->PageIndex(), 1);
+  EXPECT_EQ(sheets[2]->TabIndex(), 0);
+  delete sheets[2];  // the active page: the one after it takes over
+  EXPECT_EQ(pages.PageCount(), 2);
+  EXPECT_EQ(pages.ActivePage(), sheets[0]);
+  EXPECT_EQ(shown(), "10");
+  TTabSheet stray;
+  EXPECT_THROW(pages.SetActivePage(&stray), Error);
+  EXPECT_EQ(sheets[0]->BoundsRect(), pages.DisplayRect());
+}
+
+TEST(CommonControls, TrackBarPositionStaysInRangeAndReportsRealChanges) {
+  TTrackBar bar;
+  int changes = 0;
+  bar.OnChange = TNotifyEvent{&Count, &changes};
+  const struct {
+    const char* property;
+    int value;
+    int min, max, position, changes;
+  } steps[] = {
+      {"Position", 5, 0, 10, 5, 1},  {"Position", 5, 0, 10, 5, 1},   {"Position", 50, 0, 10, 10, 2},
+      {"Max", 8, 0, 8, 8, 3},        {"Min", 9, 9, 9, 9, 4},         {"Max", 3, 3, 3, 3, 5},
+      {"Max", 20, 3, 20, 3, 5},      {"Position", -4, 3, 20, 3, 5},
+  };
+  for (const auto& s : steps) {
+    SetPropText(bar, s.property, std::to_string(s.value));
+    EXPECT_EQ(bar.Min(), s.min) << s.property << " " << s.value;
+    EXPECT_EQ(bar.Max(), s.max) << s.property << " " << s.value;
+    EXPECT_EQ(bar.Position(), s.position) << s.property << " " << s.value;
+    EXPECT_EQ(changes, s.changes) << s.property << " " << s.value;
+  }
+}
+
+TEST(CommonControls, ScrollRequestsMoveWithinTheRange) {
+  enum { kLineUp, kLineDown, kPageUp, kPageDown, kThumbPosition, kThumbTrack, kTop, kBottom, kEndScroll };
+  const struct {
+    int request, position, track, expected;
+  } cases[] = {{kLineUp, 20, 0, 12},     {kLineUp, 3, 0, 0},        {kLineDown, 20, 0, 28}, {kLineDown, 95, 0, 100},
+               {kPageUp, 120, 0, 70},    {kPageUp, 30, 0, 0},     {kPageDown, 20, 0, 70},    {kThumbTrack, 0, 66, 66}, {kThumbPosition, 0, 150, 100},
+               {kTop, 40, 0, 0},         {kBottom, 0, 0, 100},      {kEndScroll, 40, 0, 40}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(ScrollRequestPosition(c.request, c.position, c.track, 8, 50, 100), c.expected) << c.request;
+  }
+  TScrollBox box;
+  box.SetBounds(0, 0, 100, 100);
+  auto* distant = new TImage(&box);
+  distant->SetBounds(150, 250, 50, 50);
+  distant->SetParent(&box);
+  EXPECT_EQ(box.ScrollRange(), (TSize{100, 200}));
+  box.ScrollTo(30, 500);
+  EXPECT_EQ(box.VertPosition(), 200);
+  EXPECT_EQ(distant->Left(), 120);
+  EXPECT_EQ(distant->Top(), 50);
+  EXPECT_EQ(box.ScrollRange(), (TSize{100, 200})) << "the range does not drift as the controls move";
+  box.ScrollTo(0, 0);
+  EXPECT_EQ(distant->BoundsRect(), (TRect{150, 250, 200, 300}));
+}
+
+TEST(CommonControls, ToolButtonsLineUpInOrder) {
+  TToolBar bar;
+  bar.SetButtonWidth(30);
+  bar.SetIndent(4);
+  std::vector<TToolButton*> buttons;
+  const TToolButtonStyle styles[] = {TToolButtonStyle::tbsButton, TToolButtonStyle::tbsSeparator,
+                                     TToolButtonStyle::tbsCheck, TToolButtonStyle::tbsButton};
+  for (TToolButtonStyle style : styles) {
+    auto* button = new TToolButton(&bar);
+    button->SetStyle(style);
+    button->SetParent(&bar);
+    buttons.push_back(button);
+  }
+  auto lefts = [&] {
+    std::string text;
+    for (TToolButton* button : buttons) text += std::to_string(button->Left()) + " ";
+    return text;
+  };
+  EXPECT_EQ(lefts(), "4 34 42 72 ");
+  buttons[1]->SetStyle(TToolButtonStyle::tbsButton);
+  EXPECT_EQ(lefts(), "4 34 64 94 ");
+  delete buttons[0];
+  buttons.erase(buttons.begin());
+  EXPECT_EQ(lefts(), "4 34 64 ") << "the others close up";
+  buttons[1]->Click();
+  buttons[1]->Click();
+  buttons[1]->Click();
+  EXPECT_TRUE(buttons[1]->Down()) << "a check button toggles on each click";
+  buttons[0]->Click();
+  EXPECT_FALSE(buttons[0]->Down());
+}
+
+TEST(CommonControls, EveryPublishedPropertyOfEveryClassReadsBackAsWritten) {
+  RegisterUiClasses();
+  for (const TClassRecord* record : RegisteredClasses()) {
+    std::unique_ptr<TComponent> component(CreateComponent(record->Name, nullptr));
+    for (const TPropertyInfo* info : GetPropList(record)) {
+      const std::string text = GetPropText(*component, info->Name);
+      SetPropText(*component, info->Name, text);
+      EXPECT_EQ(GetPropText(*component, info->Name), text) << record->Name << "." << info->Name;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace ruzi

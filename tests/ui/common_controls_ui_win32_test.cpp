@@ -1,0 +1,433 @@
+// Menus, pages, grids, splitters and the common controls on real windows under Wine: commands
+// chosen through the system's menu loop reach OnClick, owner-drawn items are measured and
+// painted, a tab click switches pages, grid cells and a dragged splitter show in the pixels, and
+// each common control shows its contents in its window.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "foundation/property_access.h"
+#include "screenshot.h"
+#include "skin/image_decode.h"
+#include "ui/bitmap.h"
+#include "ui/date_time_picker.h"
+#include "ui/form.h"
+#include "ui/header_control.h"
+#include "ui/list_view.h"
+#include "ui/menu.h"
+#include "ui/image.h"
+#include "ui/page_control.h"
+#include "ui/panel.h"
+#include "ui/scroll_box.h"
+#include "ui/splitter.h"
+#include "ui/status_bar.h"
+#include "ui/string_grid.h"
+#include "ui/track_bar.h"
+#include "ui/tree_view.h"
+
+namespace ruzi {
+namespace {
+
+void Count(void* counter, TPersistent*) { ++*static_cast<int*>(counter); }
+
+void Pump() {
+  MSG msg;
+  for (int round = 0; round < 5; ++round) {
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    Sleep(10);
+  }
+}
+
+// A menu loop that the keys posted for it did not end is ended after a while, so that a
+// broken menu fails the test instead of hanging it.
+struct MenuWatchdog {
+  UINT_PTR timer = SetTimer(nullptr, 0, 3000, [](HWND, UINT, UINT_PTR, DWORD) { EndMenu(); });
+  ~MenuWatchdog() { KillTimer(nullptr, timer); }
+};
+
+void PostKeys(HWND window, std::initializer_list<WPARAM> keys) {
+  for (WPARAM key : keys) PostMessageW(window, WM_KEYDOWN, key, 0);
+}
+
+// The form's client area in a picture of the whole window.
+struct ClientPixels {
+  testing::Picture picture;
+  int dx = 0, dy = 0;
+  explicit ClientPixels(TWinControl& form) {
+    RedrawWindow(form.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+    picture = testing::CaptureWindow(form.Handle());
+    RECT frame;
+    GetWindowRect(form.Handle(), &frame);
+    POINT origin{0, 0};
+    ClientToScreen(form.Handle(), &origin);
+    dx = origin.x - frame.left;
+    dy = origin.y - frame.top;
+  }
+  uint32_t At(int x, int y) const { return picture.Rgb(dx + x, dy + y); }
+};
+
+TEST(MenuUi, ACommandChosenInTheMenuBarReachesOnClick) {
+  TForm form;
+  form.SetBounds(40, 40, 300, 200);
+  auto* menu = new TMainMenu(&form);
+  auto* file = new TMenuItem(&form);
+  file->SetCaption("&File");
+  auto* open = new TMenuItem(&form);
+  open->SetCaption("&Open");
+  auto* close = new TMenuItem(&form);
+  close->SetCaption("&Close");
+  menu->Items()->Add(file);
+  file->Add(open);
+  file->Add(close);
+  form.SetMenu(menu);
+  int opens = 0, closes = 0;
+  open->OnClick = TNotifyEvent{&Count, &opens};
+  close->OnClick = TNotifyEvent{&Count, &closes};
+  form.Show();
+  HMENU bar = GetMenu(form.Handle());
+  ASSERT_EQ(bar, menu->Handle()) << "setting Menu attaches the menu";
+  ASSERT_EQ(GetMenuItemCount(bar), 1);
+  EXPECT_EQ(GetMenuItemID(GetSubMenu(bar, 0), 1), static_cast<UINT>(close->Command()));
+  // Alt+F opens File; C, Close's mnemonic, typed once the menu shows, chooses it.
+  {
+    MenuWatchdog watchdog;
+    static HWND target = form.Handle();
+    const UINT_PTR typing = SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR, DWORD) {
+      PostMessageW(target, WM_CHAR, 'c', 0);
+    });
+    SendMessageW(form.Handle(), WM_SYSCOMMAND, SC_KEYMENU, 'f');
+    KillTimer(nullptr, typing);
+    Pump();
+  }
+  EXPECT_EQ(closes, 1);
+  EXPECT_EQ(opens, 0);
+  // A change builds the bar again and keeps it attached.
+  close->SetCaption("&Quit");
+  EXPECT_EQ(GetMenu(form.Handle()), menu->Handle());
+  wchar_t text[16] = {};
+  GetMenuStringW(GetSubMenu(GetMenu(form.Handle()), 0), 1, text, 16, MF_BYPOSITION);
+  EXPECT_STREQ(text, L"&Quit");
+}
+
+struct OwnerDrawLog {
+  int measured = 0;
+  int drawn = 0;
+  TRect last;
+};
+
+TEST(MenuUi, OwnerDrawnItemsAreMeasuredAndPaintThemselves) {
+  TForm form;
+  form.SetBounds(40, 40, 300, 200);
+  auto* menu = new TMainMenu(&form);
+  menu->SetOwnerDraw(true);
+  auto* item = new TMenuItem(&form);
+  item->SetCaption("画");
+  menu->Items()->Add(item);
+  OwnerDrawLog log;
+  item->OnMeasureItem = TMenuMeasureItemEvent{[](void* data, TPersistent*, TCanvas*, int& width, int& height) {
+                                                ++static_cast<OwnerDrawLog*>(data)->measured;
+                                                width = 60;
+                                                height = 18;
+                                              },
+                                              &log};
+  item->OnDrawItem = TMenuDrawItemEvent{[](void* data, TPersistent*, TCanvas* canvas, const TRect& rect, bool) {
+                                          auto* drawn = static_cast<OwnerDrawLog*>(data);
+                                          ++drawn->drawn;
+                                          drawn->last = rect;
+                                          canvas->Brush().SetColor(clRed);
+                                          canvas->FillRect(rect);
+                                        },
+                                        &log};
+  form.SetMenu(menu);
+  form.Show();
+  DrawMenuBar(form.Handle());
+  Pump();
+  const ClientPixels pixels(form);
+  EXPECT_GT(log.measured, 0);
+  ASSERT_GT(log.drawn, 0);
+  // The item's rectangle is in window coordinates of the bar, above the client area.
+  const int y = (log.last.Top + log.last.Bottom) / 2;
+  EXPECT_EQ(pixels.picture.Rgb(log.last.Left + 30, y), 0xFF0000u) << "painted by OnDrawItem";
+  EXPECT_NE(pixels.picture.Rgb(log.last.Right + 20, y), 0xFF0000u) << "only as wide as measured";
+  EXPECT_LT(y, pixels.dy);
+  // The same items in a pop-up: measured and drawn through the pop-up's own window; Enter
+  // chooses the item.
+  TPopupMenu popup;
+  popup.SetOwnerDraw(true);
+  auto* popup_item = new TMenuItem;
+  popup.Items()->Add(popup_item);
+  OwnerDrawLog popup_log;
+  popup_item->OnMeasureItem = item->OnMeasureItem;
+  popup_item->OnDrawItem = item->OnDrawItem;
+  popup_item->OnMeasureItem.Data = popup_item->OnDrawItem.Data = &popup_log;
+  int clicks = 0;
+  popup_item->OnClick = TNotifyEvent{&Count, &clicks};
+  {
+    MenuWatchdog watchdog;
+    PostKeys(form.Handle(), {VK_DOWN, VK_RETURN});
+    popup.Popup(100, 100);
+  }
+  EXPECT_GT(popup_log.measured, 0);
+  EXPECT_GT(popup_log.drawn, 0);
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST(MenuUi, ARightClickShowsTheControlsPopupMenu) {
+  TForm form;
+  form.SetBounds(40, 40, 300, 200);
+  auto* panel = new TPanel(&form);
+  panel->SetParent(&form);
+  auto* inner = new TPanel(&form);
+  inner->SetBounds(5, 5, 50, 20);
+  inner->SetParent(panel);
+  auto* popup = new TPopupMenu(&form);
+  auto* item = new TMenuItem(&form);
+  item->SetCaption("复制");
+  popup->Items()->Add(item);
+  panel->SetPopupMenu(popup);
+  int clicks = 0;
+  item->OnClick = TNotifyEvent{&Count, &clicks};
+  form.Show();
+  {
+    MenuWatchdog watchdog;
+    PostKeys(form.Handle(), {VK_DOWN, VK_RETURN});
+    // On the inner panel, which has no menu: the system hands the request up to its parent.
+    SendMessageW(inner->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(inner->Handle()), MAKELPARAM(100, 100));
+  }
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(popup->PopupComponent(), panel);
+}
+
+TEST(PageControlUi, AClickOnATabShowsItsPage) {
+  TForm form;
+  form.SetBounds(40, 40, 320, 240);
+  auto* pages = new TPageControl(&form);
+  pages->SetAlign(TAlign::alClient);
+  pages->SetParent(&form);
+  TTabSheet* sheets[2];
+  const char* captions[] = {"第一页", "第二页"};
+  for (int i = 0; i < 2; ++i) {
+    sheets[i] = new TTabSheet(&form);
+    sheets[i]->SetCaption(captions[i]);
+    sheets[i]->SetPageControl(pages);
+  }
+  int changes = 0;
+  pages->OnChange = TNotifyEvent{&Count, &changes};
+  form.Show();
+  HWND tabs = pages->Handle();
+  ASSERT_EQ(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0), 2);
+  EXPECT_TRUE(IsWindowVisible(sheets[0]->Handle()));
+  EXPECT_FALSE(IsWindowVisible(sheets[1]->Handle()));
+  EXPECT_GT(sheets[0]->Top(), 0) << "below the tabs";
+  RECT tab;
+  SendMessageW(tabs, TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&tab));
+  const LPARAM point = MAKELPARAM((tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2);
+  SendMessageW(tabs, WM_LBUTTONDOWN, MK_LBUTTON, point);
+  SendMessageW(tabs, WM_LBUTTONUP, 0, point);
+  Pump();
+  EXPECT_EQ(pages->ActivePage(), sheets[1]);
+  EXPECT_EQ(changes, 1);
+  EXPECT_FALSE(IsWindowVisible(sheets[0]->Handle()));
+  EXPECT_TRUE(IsWindowVisible(sheets[1]->Handle()));
+  // And back by the property: the tab control follows.
+  SetPropText(*pages, "ActivePageIndex", "0");
+  EXPECT_EQ(SendMessageW(tabs, TCM_GETCURSEL, 0, 0), 0);
+  EXPECT_EQ(changes, 1) << "OnChange is the user's change alone";
+}
+
+TEST(StringGridUi, CellsPaintTheirTextAndTheScreenshotReadsBack) {
+  TForm form;
+  form.SetBounds(40, 40, 320, 200);
+  form.SetColor(clWhite);
+  auto* grid = new TStringGrid(&form);
+  grid->SetBounds(0, 0, 300, 150);
+  grid->SetColCount(3);
+  grid->SetRowCount(3);
+  grid->SetDefaultColWidth(80);
+  grid->SetDefaultRowHeight(30);
+  grid->SetFixedColor(clYellow);
+  grid->Font().SetSize(16);
+  grid->SetCells(2, 1, "8888");
+  grid->SetParent(&form);
+  form.Show();
+  const ClientPixels pixels(form);
+  const std::string path = testing::SaveScreenshot(pixels.picture, "string_grid");
+  auto count_in = [&](const TRect& cell, uint32_t rgb) {
+    int count = 0;
+    for (int y = cell.Top; y < cell.Bottom; ++y) {
+      for (int x = cell.Left; x < cell.Right; ++x) count += pixels.At(x, y) == rgb ? 1 : 0;
+    }
+    return count;
+  };
+  const TRect text_cell = grid->CellRect(2, 1), empty_cell = grid->CellRect(2, 2), fixed_cell = grid->CellRect(0, 1);
+  EXPECT_GT(count_in(text_cell, 0x000000), 20) << "the text's black pixels";
+  EXPECT_EQ(count_in(empty_cell, 0xFFFFFF), empty_cell.Width() * empty_cell.Height()) << "an empty cell all clWindow";
+  EXPECT_EQ(count_in(fixed_cell, 0xFFFF00), fixed_cell.Width() * fixed_cell.Height()) << "a fixed cell in FixedColor";
+  EXPECT_EQ(pixels.At(text_cell.Right, text_cell.Top + 3), 0xC0C0C0u) << "the grid line";
+  // The PNG written holds the same pixels.
+  ASSERT_FALSE(path.empty());
+  std::ifstream file(path, std::ios::binary);
+  const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  const skin::DecodedImage png = skin::DecodeImage(bytes);
+  ASSERT_EQ(png.error, "");
+  ASSERT_EQ(png.width, pixels.picture.width);
+  for (const TRect& cell : {text_cell, empty_cell, fixed_cell}) {
+    for (int y = cell.Top; y < cell.Bottom; y += 3) {
+      for (int x = cell.Left; x < cell.Right; x += 3) {
+        const uint8_t* p = &png.bgra[(static_cast<size_t>(pixels.dy + y) * png.width + pixels.dx + x) * 4];
+        ASSERT_EQ(uint32_t{p[2]} << 16 | uint32_t{p[1]} << 8 | p[0], pixels.At(x, y)) << x << "," << y;
+      }
+    }
+  }
+}
+
+TEST(SplitterUi, DraggingTheBarResizesItsNeighboursWindow) {
+  TForm form;
+  form.SetBounds(40, 40, 400, 200);
+  auto* left = new TPanel(&form);
+  left->SetBounds(0, 0, 100, 100);
+  left->SetAlign(TAlign::alLeft);
+  left->SetColor(clBlue);
+  left->SetParent(&form);
+  auto* splitter = new TSplitter(&form);
+  splitter->SetParent(&form);
+  auto* rest = new TPanel(&form);
+  rest->SetAlign(TAlign::alClient);
+  rest->SetColor(clLime);
+  rest->SetParent(&form);
+  form.Show();
+  ASSERT_EQ(splitter->Left(), 100);
+  // The splitter has no window: the form feeds it the mouse.
+  SendMessageW(form.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(101, 50));
+  SendMessageW(form.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(101, 50));
+  for (int x = 111; x <= 171; x += 10) SendMessageW(form.Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, 50));
+  SendMessageW(form.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(171, 50));
+  EXPECT_EQ(left->Width(), 170);
+  RECT window;
+  GetWindowRect(left->Handle(), &window);
+  EXPECT_EQ(window.right - window.left, 170) << "the window follows";
+  const ClientPixels pixels(form);
+  EXPECT_EQ(pixels.At(165, 50), 0x0000FFu) << "the neighbour's colour where the rest was";
+  EXPECT_EQ(pixels.At(180, 50), 0x00FF00u) << "the rest starts after the bar";
+}
+
+TEST(CommonControlsUi, ImagesDrawWhereTheirPlacementSaysAndScrollBoxesScroll) {
+  TForm form;
+  form.SetBounds(40, 40, 400, 300);
+  form.SetColor(clWhite);
+  TBitmap picture;
+  picture.SetSize(20, 10);
+  picture.Canvas().Brush().SetColor(clRed);
+  picture.Canvas().FillRect(TRect{0, 0, 20, 10});
+  const struct {
+    bool stretch, center, proportional;
+  } placements[] = {{false, false, false}, {false, true, false}, {true, false, false}, {true, true, true}};
+  std::vector<TImage*> images;
+  for (size_t i = 0; i < std::size(placements); ++i) {
+    auto* image = new TImage(&form);
+    image->SetBounds(static_cast<int>(i) * 90, 0, 80, 80);
+    image->Picture().SetGraphic(&picture);
+    image->SetStretch(placements[i].stretch);
+    image->SetCenter(placements[i].center);
+    image->SetProportional(placements[i].proportional);
+    image->SetParent(&form);
+    images.push_back(image);
+  }
+  auto* box = new TScrollBox(&form);
+  box->SetBounds(0, 100, 200, 150);
+  box->SetParent(&form);
+  auto* distant = new TPanel(&form);
+  distant->SetBounds(10, 400, 50, 50);
+  distant->SetParent(box);
+  form.Show();
+  const ClientPixels pixels(form);
+  for (TImage* image : images) {
+    const TRect dest = image->DestRect();
+    for (int y = 0; y < 80; y += 4) {
+      for (int x = 0; x < 80; x += 4) {
+        const bool inside = x >= dest.Left && x < dest.Right && y >= dest.Top && y < dest.Bottom;
+        ASSERT_EQ(pixels.At(image->Left() + x, y), inside ? 0xFF0000u : 0xFFFFFFu) << image->Left() << ": " << x << "," << y;
+      }
+    }
+  }
+  SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE, 0, 0, 0, 0, 0};
+  GetScrollInfo(box->Handle(), SB_VERT, &info);
+  const int client = box->ClientRect().Height();
+  EXPECT_EQ(info.nMax - static_cast<int>(info.nPage) + 1, 450 - client) << "the bar spans the controls";
+  SendMessageW(box->Handle(), WM_VSCROLL, SB_BOTTOM, 0);
+  EXPECT_EQ(distant->Top(), client - 50) << "scrolled to the last pixel";
+  RECT window;
+  GetWindowRect(distant->Handle(), &window);
+  POINT top{window.left, window.top};
+  ScreenToClient(box->Handle(), &top);
+  EXPECT_EQ(top.y, client - 50) << "the window moved with it";
+}
+
+TEST(CommonControlsUi, EachControlShowsItsContentsInItsWindow) {
+  TForm form;
+  form.SetBounds(40, 40, 500, 400);
+  auto* status = new TStatusBar(&form);
+  status->SetParent(&form);
+  SetPropText(*status, "Panels", "就绪\t80\r\n第二\t-1");
+  auto* list = new TListView(&form);
+  list->SetViewStyle(TViewStyle::vsReport);
+  list->SetBounds(0, 0, 250, 150);
+  list->SetParent(&form);
+  SetPropText(*list, "Columns", "代码\t60\r\n名称\t100");
+  auto* tree = new TTreeView(&form);
+  tree->SetBounds(250, 0, 200, 150);
+  tree->SetParent(&form);
+  auto* header = new THeaderControl(&form);
+  header->SetAlign(TAlign::alNone);
+  header->SetBounds(0, 160, 300, 20);
+  header->SetParent(&form);
+  SetPropText(*header, "Sections", "甲\t50\r\n乙\t70");
+  auto* picker = new TDateTimePicker(&form);
+  picker->SetBounds(0, 190, 200, 22);
+  picker->SetParent(&form);
+  SetPropText(*picker, "DateTime", "2024-02-29 00:00:00");
+  auto* track = new TTrackBar(&form);
+  track->SetBounds(0, 220, 200, 40);
+  track->SetParent(&form);
+  form.Show();
+  // Contents given after the windows exist reach them too.
+  SetPropText(*list, "Items", "600000\t浦发银行\r\n000001\t平安银行");
+  SetPropText(*tree, "Items", "根\r\n\t枝\r\n\t\t叶");
+  wchar_t text[32] = {};
+  SendMessageW(status->Handle(), SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text));
+  EXPECT_STREQ(text, L"就绪");
+  EXPECT_EQ(SendMessageW(status->Handle(), SB_GETPARTS, 0, 0), 2);
+  EXPECT_EQ(SendMessageW(list->Handle(), LVM_GETITEMCOUNT, 0, 0), 2);
+  LVITEMW item{};
+  item.iSubItem = 1;
+  item.pszText = text;
+  item.cchTextMax = 32;
+  SendMessageW(list->Handle(), LVM_GETITEMTEXTW, 1, reinterpret_cast<LPARAM>(&item));
+  EXPECT_STREQ(text, L"平安银行");
+  EXPECT_EQ(SendMessageW(tree->Handle(), TVM_GETCOUNT, 0, 0), 3);
+  EXPECT_EQ(SendMessageW(header->Handle(), HDM_GETITEMCOUNT, 0, 0), 2);
+  SYSTEMTIME date{};
+  SendMessageW(picker->Handle(), DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&date));
+  EXPECT_EQ(date.wYear * 10000 + date.wMonth * 100 + date.wDay, 20240229);
+  // A key moves the thumb; the bar's notification brings the position back to the control.
+  int changes = 0;
+  track->OnChange = TNotifyEvent{&Count, &changes};
+  track->SetFocus();
+  SendMessageW(track->Handle(), WM_KEYDOWN, VK_RIGHT, 0);
+  SendMessageW(track->Handle(), WM_KEYUP, VK_RIGHT, 0);
+  EXPECT_EQ(track->Position(), 1);
+  EXPECT_GE(changes, 1);
+  track->SetPosition(7);
+  EXPECT_EQ(SendMessageW(track->Handle(), TBM_GETPOS, 0, 0), 7);
+  testing::SaveScreenshot(ClientPixels(form).picture, "common_controls");
+}
+
+}  // namespace
+}  // namespace ruzi

@@ -1,0 +1,115 @@
+// The string grid's model: cells kept across resizes (against a map of what was written),
+// cell rectangles and hit tests that agree pixel by pixel, and the grid as text.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <random>
+
+#include "foundation/error.h"
+#include "foundation/property_access.h"
+#include "ui/string_grid.h"
+
+namespace ruzi {
+namespace {
+
+TEST(StringGrid, CellsSurviveResizesWhereTheyStillFit) {
+  TStringGrid grid;
+  std::map<std::pair<int, int>, std::string> model;
+  std::mt19937 random(7);
+  for (int step = 0; step < 300; ++step) {
+    if (random() % 4 == 0) {
+      const int cols = 1 + static_cast<int>(random() % 9), rows = 1 + static_cast<int>(random() % 9);
+      grid.SetColCount(cols);
+      grid.SetRowCount(rows);
+      std::erase_if(model, [&](const auto& cell) { return cell.first.first >= cols || cell.first.second >= rows; });
+    } else {
+      const int col = static_cast<int>(random() % grid.ColCount()), row = static_cast<int>(random() % grid.RowCount());
+      const std::string text = "c" + std::to_string(step);
+      grid.SetCells(col, row, text);
+      model[{col, row}] = text;
+    }
+    for (int row = 0; row < grid.RowCount(); ++row) {
+      for (int col = 0; col < grid.ColCount(); ++col) {
+        auto found = model.find({col, row});
+        ASSERT_EQ(grid.Cells(col, row), found == model.end() ? "" : found->second) << col << "," << row;
+      }
+    }
+    ASSERT_LT(grid.FixedCols(), grid.ColCount());
+    ASSERT_LT(grid.FixedRows(), grid.RowCount());
+  }
+  EXPECT_THROW(grid.Cells(grid.ColCount(), 0), Error);
+  EXPECT_THROW(grid.SetRowCount(0), Error);
+}
+
+TEST(StringGrid, EveryPixelOfACellFindsThatCell) {
+  TStringGrid grid;
+  grid.SetColCount(4);
+  grid.SetRowCount(3);
+  grid.SetColWidths(1, 10);
+  grid.SetColWidths(2, 1);
+  grid.SetRowHeights(0, 5);
+  int expected_left = 0;
+  for (int col = 0; col < grid.ColCount(); ++col) {
+    const TRect rect = grid.CellRect(col, 0);
+    EXPECT_EQ(rect.Left, expected_left) << "one line between columns";
+    expected_left = rect.Right + 1;
+    for (int row = 0; row < grid.RowCount(); ++row) {
+      const TRect cell = grid.CellRect(col, row);
+      // The cell's pixels and the grid line right of and below it.
+      for (int y = cell.Top; y <= cell.Bottom; ++y) {
+        for (int x = cell.Left; x <= cell.Right; ++x) {
+          int c = -1, r = -1;
+          ASSERT_TRUE(grid.MouseToCell(x, y, c, r));
+          ASSERT_EQ(c, col) << x;
+          ASSERT_EQ(r, row) << y;
+        }
+      }
+    }
+  }
+  int c = 0, r = 0;
+  EXPECT_FALSE(grid.MouseToCell(expected_left, 0, c, r)) << "right of the last column";
+  EXPECT_FALSE(grid.MouseToCell(-1, 0, c, r));
+}
+
+TEST(StringGrid, CellsAsTextFillTheGridAndDropTheRest) {
+  const struct {
+    const char* text;
+    const char* read_back;
+  } cases[] = {
+      {"a\tb\tc\r\nd\te\tf", "a\tb\tc\r\nd\te\tf"},
+      {"a\nd\te", "a\t\t\r\nd\te\t"},          // short lines and a lone LF
+      {"a\tb\tc\tX\r\nd\te\tf\r\nY", "a\tb\tc\r\nd\te\tf"},  // beyond the grid
+      {"", "\t\t\r\n\t\t"},
+      {"甲\t乙\r\n", "甲\t乙\t\r\n\t\t"},
+  };
+  for (const auto& c : cases) {
+    TStringGrid grid;
+    grid.SetColCount(3);
+    grid.SetRowCount(2);
+    grid.SetCells(2, 1, "old");
+    SetPropText(grid, "Cells", c.text);
+    EXPECT_EQ(GetPropText(grid, "Cells"), c.read_back) << c.text;
+  }
+}
+
+TEST(StringGrid, SelectionStaysOffFixedCells) {
+  TStringGrid grid;
+  int selections = 0;
+  grid.OnSelectCell = TNotifyEvent{[](void* count, TPersistent*) { ++*static_cast<int*>(count); }, &selections};
+  grid.Select(0, 2);  // a fixed column
+  grid.Select(3, 0);  // a fixed row
+  EXPECT_EQ(selections, 0);
+  grid.Select(3, 2);
+  grid.Select(3, 2);
+  EXPECT_EQ(selections, 1);
+  EXPECT_EQ(grid.Col(), 3);
+  grid.SetFixedCols(4);
+  EXPECT_EQ(grid.Col(), 4);
+  EXPECT_THROW(grid.SetFixedCols(5), Error);
+  grid.SetColCount(2);
+  EXPECT_EQ(grid.FixedCols(), 1);
+  EXPECT_EQ(grid.Col(), 1);
+}
+
+}  // namespace
+}  // namespace ruzi
