@@ -6,7 +6,7 @@
 // against answered calls, and how long the server takes to stop. RUZI_LOAD_SECONDS sets the run (default 60).
 // Two more measurements when asked: RUZI_SOAK_SECONDS, the database size every 10 s under the
 // 4 KB load (this build only); RUZI_KILL_SECONDS, the audit rows lost when the server is
-// killed with SIGKILL after that much load (both servers).
+// killed with SIGKILL after that much load (both servers). RUZI_LOAD_OPTIONS: see Options.
 #include <benchmark/benchmark.h>
 #include <signal.h>
 #include <sqlite3.h>
@@ -20,6 +20,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -175,8 +176,15 @@ std::string Program(int which) {
   return old != nullptr ? old : "";
 }
 
+// This build's servers also take the options in RUZI_LOAD_OPTIONS (words split at spaces), to
+// weigh a setting beside the reference.
 std::vector<std::string> Options(int which) {
-  return which == 2 ? std::vector<std::string>{"--audit-before-answer"} : std::vector<std::string>{};
+  std::vector<std::string> options;
+  if (which == 1) return options;
+  if (which == 2) options.push_back("--audit-before-answer");
+  std::istringstream words(std::getenv("RUZI_LOAD_OPTIONS") != nullptr ? std::getenv("RUZI_LOAD_OPTIONS") : "");
+  for (std::string word; words >> word;) options.push_back(word);
+  return options;
 }
 
 const char* kSideNames[] = {"new", "old", "stored"};

@@ -6,6 +6,8 @@
 # hung. Minutes long: outside
 # the test suite. Uses the release trees by default.
 # Usage: tools/exit-hang-loop.sh [iterations] [Windows tree] [native bin folder]
+# EXIT_HANG_CASES picks the cases (default: all three); EXIT_HANG_WINEDEBUG sets WINEDEBUG for
+# the runs (say "+seh,+process,+thread": the trace of a run that fails or hangs is kept).
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 iterations=${1:-30}
@@ -13,7 +15,8 @@ build=$(cd "${2:-$root/build/windows-release}" && pwd)
 native=$(cd "${3:-$root/build/release/bin}" && pwd)
 work=$(mktemp -d)
 kept=$(mktemp -d /tmp/exit-hang-loop.XXXXXX)  # the output of every run that failed or hung
-export WINEPREFIX=$build/wineprefix WINEDEBUG=-all LC_ALL=zh_CN.UTF-8
+cases=${EXIT_HANG_CASES:-per-call-16 free-in-flight-join free-in-flight-exit}
+export WINEPREFIX=$build/wineprefix WINEDEBUG=${EXIT_HANG_WINEDEBUG:--all} LC_ALL=zh_CN.UTF-8
 mkdir -p "$WINEPREFIX"
 wineserver -p >/dev/null 2>&1
 cleanup() {
@@ -60,12 +63,17 @@ run() {  # run <name> <seconds allowed> <program> [arguments…]
   fi
 }
 for ((i = 1; i <= iterations; i++)); do
-  run per-call-16 180 call_service_timing.exe per-call-16
-  run free-in-flight-join 60 free_in_flight_timing.exe join
-  run free-in-flight-exit 60 free_in_flight_timing.exe
+  for name in $cases; do
+    case $name in
+      per-call-16) run per-call-16 180 call_service_timing.exe per-call-16 ;;
+      free-in-flight-join) run free-in-flight-join 60 free_in_flight_timing.exe join ;;
+      free-in-flight-exit) run free-in-flight-exit 60 free_in_flight_timing.exe ;;
+      *) echo "unknown case $name"; exit 2 ;;
+    esac
+  done
   echo "iteration $i of $iterations done"
 done
-for name in per-call-16 free-in-flight-join free-in-flight-exit; do
+for name in $cases; do
   echo "$name: $iterations runs, ${ended[$name]:-0} ended, ${failed[$name]:-0} failed, ${hung[$name]:-0} hung"
 done
 [ "${#hung[@]}" = 0 ]

@@ -126,10 +126,9 @@ void LogDispatcher::FlushRemaining() {
 }
 
 bool LogDispatcher::WorkWaiting() const {
-  for (const auto& queue : queues_) {
-    if (!queue->Empty()) return true;
-  }
-  return false;
+  int64_t waiting = 0;
+  for (const auto& queue : queues_) waiting += queue->Waiting();
+  return waiting >= kLogWakeBatch;
 }
 
 void LogDispatcher::RecoverStoppedPass() {

@@ -22,6 +22,8 @@
 namespace ruzi {
 
 inline constexpr uint32_t kLogLevelCheckPeriodMs = 10000;
+// Lines after which a producer wakes the thread early; fewer wait for its period.
+inline constexpr int64_t kLogWakeBatch = 1024;
 
 class LogDispatcher {
  public:
@@ -36,7 +38,8 @@ class LogDispatcher {
   bool DealLog();
   // Appends whatever the buffers still hold (after the last pass of a drain).
   void FlushRemaining();
-  // Whether any queue holds a line (the background thread's wait asks this).
+  // Whether a wake's worth of lines waits (the background thread's wait asks this: fewer
+  // wait for its period, so it does not chase a producer line by line).
   bool WorkWaiting() const;
   // From another thread, once the background thread is stopped or gone: finishes the pass it
   // was stopped in and writes everything left. With `process_exiting` no lock is waited for:

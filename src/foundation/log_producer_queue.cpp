@@ -10,20 +10,6 @@ namespace {
 constexpr size_t kBlockBytes = 64 * 1024;
 constexpr int kSpareBlocks = 16;
 
-// How a record lies in a block: this header, the sub-name, the text, padding to 8 bytes.
-struct RecordHeader {
-  uint64_t stamp;
-  uint32_t size;
-  uint32_t msg_size;
-  uint32_t sub_size;
-  int32_t level;
-  uint32_t log_type;
-};
-
-size_t RecordBytes(const LogRecord& record) {
-  return (sizeof(RecordHeader) + record.sub_name.size() + record.msg.size() + 7) & ~size_t{7};
-}
-
 }  // namespace
 
 struct LogProducerQueue::Block {
@@ -52,7 +38,7 @@ void FreeChain(LogProducerQueue::Block* block) {
 }  // namespace
 
 LogProducerQueue::LogProducerQueue(uint32_t thread_id) : thread_id_(thread_id) {
-  tail_ = NewBlock(kBlockBytes);  // here, not in the initialiser list: it reads the spares
+  StartBlock(0);  // here, not in the initialiser list: it reads the spares
   head_.block = tail_;
 }
 
@@ -67,7 +53,7 @@ LogProducerQueue::Block* LogProducerQueue::NewBlock(size_t bytes) {
     if (free_ == nullptr) free_ = returned_.exchange(nullptr, std::memory_order_acquire);
     if (Block* spare = free_) {
       free_ = spare->next.load(std::memory_order_relaxed);
-      spare_count_.fetch_sub(1, std::memory_order_relaxed);
+      reused_.store(reused_.load(std::memory_order_relaxed) + 1, std::memory_order_relaxed);
       spare->next.store(nullptr, std::memory_order_relaxed);
       spare->committed.store(0, std::memory_order_relaxed);
       return spare;
@@ -87,55 +73,46 @@ void LogProducerQueue::Recycle(Block* block) {
     FreeBlock(block);
     return;
   }
-  if (spare_count_.load(std::memory_order_relaxed) >= kSpareBlocks) {
+  // Blocks handed back and not yet taken: a count that may lag, never one that runs away.
+  const int64_t spares = recycled_.load(std::memory_order_relaxed) - reused_.load(std::memory_order_relaxed);
+  if (spares >= kSpareBlocks) {
     FreeBlock(block);
     return;
   }
-  spare_count_.fetch_add(1, std::memory_order_relaxed);
+  recycled_.store(recycled_.load(std::memory_order_relaxed) + 1, std::memory_order_relaxed);
   Block* top = returned_.load(std::memory_order_relaxed);
   do {
     block->next.store(top, std::memory_order_relaxed);
   } while (!returned_.compare_exchange_weak(top, block, std::memory_order_release, std::memory_order_relaxed));
 }
 
-void LogProducerQueue::Push(const LogRecord& record) {
-  const size_t bytes = RecordBytes(record);
-  if (tail_used_ + bytes > tail_->capacity) {
-    Block* next = NewBlock(bytes);
-    tail_->next.store(next, std::memory_order_release);
-    tail_ = next;
-    tail_used_ = 0;
-  }
-  char* at = tail_->Data() + tail_used_;
-  const RecordHeader header{record.stamp,
-                            static_cast<uint32_t>(bytes),
-                            static_cast<uint32_t>(record.msg.size()),
-                            static_cast<uint32_t>(record.sub_name.size()),
-                            record.level,
-                            static_cast<uint32_t>(record.log_type)};
-  std::memcpy(at, &header, sizeof header);
-  if (!record.sub_name.empty()) std::memcpy(at + sizeof header, record.sub_name.data(), record.sub_name.size());
-  if (!record.msg.empty()) std::memcpy(at + sizeof header + record.sub_name.size(), record.msg.data(), record.msg.size());
-  tail_used_ += bytes;
-  tail_->committed.store(tail_used_, std::memory_order_release);
-  pushed_bytes_.store(pushed_bytes_.load(std::memory_order_relaxed) + static_cast<int64_t>(bytes),
-                      std::memory_order_relaxed);
-  pushed_.store(pushed_.load(std::memory_order_relaxed) + 1, std::memory_order_release);
+void LogProducerQueue::StartBlock(size_t bytes) {
+  Block* next = NewBlock(bytes);
+  if (tail_ != nullptr) tail_->next.store(next, std::memory_order_release);
+  tail_ = next;
+  tail_data_ = next->Data();
+  tail_capacity_ = next->capacity;
+  tail_committed_ = &next->committed;
+  tail_used_ = 0;
 }
 
 bool LogProducerQueue::Read(Cursor& at, LogRecord& record) const {
-  for (;;) {
-    const size_t end = at.block->committed.load(std::memory_order_acquire);
-    if (at.offset < end) break;
+  // The committed end is looked at again only once the one seen last is reached: the
+  // producer's line holding it is not pulled across on every record.
+  while (at.offset >= at.end) {
+    at.end = at.block->committed.load(std::memory_order_acquire);
+    if (at.offset < at.end) break;
     Block* next = at.block->next.load(std::memory_order_acquire);
     if (next == nullptr) return false;
     // The producer commits a block's last record before linking the next one.
-    if (at.offset < at.block->committed.load(std::memory_order_acquire)) break;
+    at.end = at.block->committed.load(std::memory_order_acquire);
+    if (at.offset < at.end) break;
     at.block = next;
     at.offset = 0;
+    at.end = 0;
   }
   const char* data = at.block->Data() + at.offset;
-  RecordHeader header;
+  LogRecordHeader header;
   std::memcpy(&header, data, sizeof header);
   record.sub_name = std::string_view(data + sizeof header, header.sub_size);
   record.msg = std::string_view(data + sizeof header + header.sub_size, header.msg_size);

@@ -15,8 +15,7 @@ std::atomic<uint64_t> next_serial{1};
 // One thread's queues, by the serial of the writer they feed. When the thread ends each
 // queue learns that no more lines will come.
 struct ThreadQueues {
-  uint64_t last_serial = 0;
-  LogProducerQueue* last = nullptr;
+  LastLogQueue last;  // the Windows build's; natively a thread_local stands in
   std::vector<std::pair<uint64_t, std::shared_ptr<LogProducerQueue>>> entries;
 
   ~ThreadQueues() {
@@ -31,6 +30,10 @@ ThreadQueues& ThisThread() {
 
 }  // namespace
 
+#if defined(_WIN32)
+LastLogQueue& LastLogQueueOfThisThread() { return ThisThread().last; }
+#endif
+
 LogProducerQueues::LogProducerQueues() : serial_(next_serial.fetch_add(1)) {}
 
 LogProducerQueues::~LogProducerQueues() {
@@ -38,17 +41,16 @@ LogProducerQueues::~LogProducerQueues() {
   for (auto& queue : queues_) queue->MarkProducerGone();
 }
 
-LogProducerQueue& LogProducerQueues::ForThisThread() {
-  ThreadQueues& mine = ThisThread();
-  if (mine.last_serial == serial_) return *mine.last;
-  for (auto& [serial, queue] : mine.entries) {
+LogProducerQueue& LogProducerQueues::Find(LastLogQueue& last) {
+  for (auto& [serial, queue] : ThisThread().entries) {
     if (serial == serial_) {
-      mine.last_serial = serial_;
-      mine.last = queue.get();
+      last = {serial_, queue.get()};
       return *queue;
     }
   }
-  return Register();
+  LogProducerQueue& queue = Register();
+  last = {serial_, &queue};
+  return queue;
 }
 
 LogProducerQueue& LogProducerQueues::Register() {
@@ -61,8 +63,6 @@ LogProducerQueue& LogProducerQueues::Register() {
     queues_.push_back(queue);
   }
   mine.entries.emplace_back(serial_, queue);
-  mine.last_serial = serial_;
-  mine.last = queue.get();
   return *queue;
 }
 

@@ -13,6 +13,7 @@ namespace ruzi {
 class WakeSignal {
  public:
   void Notify() {
+    // A notify that misses a thread just going to sleep costs at most one period.
     if (!sleeping_.load()) return;
     std::lock_guard guard(lock_);
     woken_ = true;

@@ -14,9 +14,8 @@
 namespace ruzi {
 namespace {
 
-// How far one thread may run ahead of the disk, and how often it wakes the writer.
+// How far one thread may run ahead of the disk.
 constexpr int64_t kLogBacklogBytesPerThread = 32 << 20;
-constexpr int64_t kLogWakeBatch = 1024;
 
 std::string LogFolder(std::string_view log_path, const LogWriterSeams& seams) {
   std::string folder = Trim(log_path);

@@ -54,7 +54,9 @@ DecodedImage DecodeImage(std::span<const uint8_t> bytes) {
       stbi_load_from_memory(bytes.data(), static_cast<int>(bytes.size()), &width, &height, &channels, 4),
       &stbi_image_free);
   if (!pixels) {
-    image.error = stbi_failure_reason() ? stbi_failure_reason() : "cannot decode";
+    // Some failures leave stb's reason empty; an empty text must still say it failed.
+    const char* reason = stbi_failure_reason();
+    image.error = reason != nullptr && *reason != '\0' ? reason : "cannot decode";
     return image;
   }
   image.width = width;

@@ -2,13 +2,13 @@
 #include "ruzirareva/skin/skin_res_manager.h"
 
 #include "platform/dynamic_library.h"
-#include "platform/last_error.h"
 #include "platform/module_resources.h"
-#include "platform/win32_error.h"
 #include "ruzirareva/foundation/error.h"
 #include "ruzirareva/skin/face_manager.h"
 #include "ruzirareva/skin/hm_skin_png_class.h"
+#include "skin/face_library_module.h"
 #include "skin/library_directory_loader.h"
+#include "skin/required_resource.h"
 
 namespace ruzi::Skinresmanager {
 
@@ -36,11 +36,15 @@ void LoadFaceDllName() {
 
 const std::string& FaceDllFileName() { return face_name; }
 
-const FaceImage* LoadSkinPng(const std::string& name) {
+void* FaceLibraryModule() {
   EnsureName();
-  // The loader's own errors reach the caller as they are.
   if (face_module == nullptr) face_module = skin::LoadLibraryFromProgramDirectory(face_name);
-  const auto load = platform::DynamicLibrary::Borrow(face_module).ExportAs<FaceImageQuery>("LoadSkinPng");
+  return face_module;
+}
+
+const FaceImage* LoadSkinPng(const std::string& name) {
+  // The loader's own errors reach the caller as they are.
+  const auto load = platform::DynamicLibrary::Borrow(FaceLibraryModule()).ExportAs<FaceImageQuery>("LoadSkinPng");
   if (load == nullptr) return nullptr;
   const FaceImage* image = load(name.c_str());
   if (image != nullptr && image->error != nullptr) {
@@ -55,12 +59,12 @@ void* LoadFaceICOEx(const std::string& name) {
     if (face_module == nullptr && !face_name.empty()) {
       // By plain name, the system's search order deciding, as the icons always were.
       platform::DynamicLibrary library = platform::DynamicLibrary::LoadedOrLoad(face_name);
-      if (!library.IsLoaded()) throw Error(platform::Win32ErrorText(platform::LastSystemError()));
+      if (!library.IsLoaded()) skin::ThrowLastSystemError();
       library.Keep();
       face_module = library.Handle();
     }
     void* icon = face_module ? platform::LoadModuleIcon(face_module, name) : nullptr;
-    if (icon == nullptr) throw Error(platform::Win32ErrorText(platform::LastSystemError()));
+    if (icon == nullptr) skin::ThrowLastSystemError();
     return icon;
   } catch (const std::exception& error) {
     throw Error("[LoadFaceICOEx] 加载资源文件" + name + ".ico失败,请检查" + face_name + "文件是否正确! :" + error.what());
@@ -70,6 +74,7 @@ void* LoadFaceICOEx(const std::string& name) {
 void FreeFaceDll() {
   // The sets hold the library's images: they go first.
   FreeAllRes();
+  ForgetLibraryPngObjects();
   if (face_module == nullptr) return;
   platform::ReleaseModule(face_module);
   face_module = nullptr;

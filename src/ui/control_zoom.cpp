@@ -1,5 +1,7 @@
 #include "ui/control_zoom.h"
 
+#include <string>
+
 #include "foundation/property_access.h"
 #include "platform/ascii_case.h"
 #include "ui/win_control.h"
@@ -16,6 +18,15 @@ bool TControlZoom::InheritsFromClass(std::string_view class_name) const {
 bool TControlZoom::HasFont() const { return PropertyExists(control_, "FONT"); }
 
 bool TControlZoom::IsWindowed() const { return dynamic_cast<const TWinControl*>(&control_) != nullptr; }
+
+int TControlZoom::ItemHeight() const {
+  if (!PropertyExists(control_, "ItemHeight")) return 0;
+  return std::stoi(GetPropText(control_, "ItemHeight"));
+}
+
+void TControlZoom::SetItemHeight(int height) {
+  if (PropertyExists(control_, "ItemHeight")) SetPropText(control_, "ItemHeight", std::to_string(height));
+}
 
 int TControlZoom::ControlCount() const {
   const auto* windowed = dynamic_cast<const TWinControl*>(&control_);

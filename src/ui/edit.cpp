@@ -2,15 +2,9 @@
 
 #include <iterator>
 
-#include "ui/control_messages.h"
+#include "ui/edit_window.h"
 
 namespace ruzi {
-namespace {
-
-constexpr uint32_t kAutoHScroll = 0x0080, kReadOnly = 0x0800, kClientEdge = 0x0200;  // ES_..., WS_EX_CLIENTEDGE
-constexpr uintptr_t kChangeNotification = 0x0300;                                   // EN_CHANGE
-
-}  // namespace
 
 const TPropertyTable* TCustomEdit::PublishedTable() {
   static const TPropertyInfo properties[] = {
@@ -28,13 +22,11 @@ TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) {
 
 void TCustomEdit::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
-  params.SystemClass = "EDIT";
-  params.Style |= kAutoHScroll | (read_only_ ? kReadOnly : 0);
-  params.ExStyle |= kClientEdge;
+  SetEditWindowParams(params, read_only_);
 }
 
 void TCustomEdit::WndProc(TMessage& message) {
-  if (message.Msg == CN_COMMAND && (message.WParam >> 16) == kChangeNotification) {
+  if (IsEditChange(message)) {
     OnChange(this);
     return;
   }

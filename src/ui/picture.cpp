@@ -31,12 +31,16 @@ std::string ExtensionOf(const std::string& path) {
 }  // namespace
 
 void RegisterStandardPictureFormats();
+void RegisterDecodedPictureFormats();
 
 void RegisterFileFormat(const std::string& extension, TGraphicFactory factory) {
   Formats()[Lowered(extension)] = factory;
 }
 
-TPicture::TPicture() { RegisterStandardPictureFormats(); }
+TPicture::TPicture() {
+  RegisterStandardPictureFormats();
+  RegisterDecodedPictureFormats();
+}
 
 TPicture::~TPicture() = default;
 

@@ -1,6 +1,7 @@
 // A producing thread's queue against a plain deque: random lines, some longer than a block,
 // read in runs and released at random points, come back whole and in order, and a reader that
-// stops without releasing reads the same lines again.
+// stops without releasing reads the same lines again. Each round's pushes land after the
+// reader last looked at the block's end, so a stale end must never hide a line.
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -54,6 +55,9 @@ TEST(WriteLogProducerQueue, MatchesADequeWhateverTheSizesAndReleases) {
     model.erase(model.begin(), model.begin() + static_cast<std::ptrdiff_t>(run));
     ASSERT_EQ(queue.Empty(), model.empty());
     ASSERT_EQ(queue.Pushed(), pushed);
+    // What the writer's thread weighs before it sleeps: a count off by any line lets a wake's
+    // worth of lines wait a whole period, or keeps the thread chasing single lines.
+    ASSERT_EQ(queue.Waiting(), static_cast<int64_t>(model.size()));
   }
 }
 

@@ -65,6 +65,17 @@ TEST(ImageDecode, BytesThatDoNotDecodeGiveATextAndNoPixels) {
   }
 }
 
+// A damaged PNG stb refuses without a reason: it must still count as a failure (found by the
+// picture fuzzer, where it passed for a picture of no size).
+TEST(ImageDecode, AFailureWithoutAReasonStillSaysItFailed) {
+  std::ifstream file(RUZI_FUZZ_CORPUS_DIR "/decoded_graphic/png_failing_without_reason", std::ios::binary);
+  const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(file), {}};
+  ASSERT_GT(bytes.size(), 8u);
+  const DecodedImage image = DecodeImage(bytes);
+  EXPECT_EQ(image.error, "cannot decode");
+  EXPECT_EQ(image.width, 0);
+}
+
 // A JPEG whose Huffman table declares more than 256 codes: the decoder of Debian's stb wrote
 // past its arrays there (the sanitizers of this build stop at that).
 TEST(ImageDecode, OversizedJpegHuffmanTableIsRefused) {

@@ -8,8 +8,7 @@
 #include <cstdlib>
 
 #include "screenshot.h"
-#include "skin/diag_skin.h"
-#include "skin/skin_manifest.h"
+#include "diag_image_pixels.h"
 #include "ui/face_image_draw.h"
 
 namespace ruzi::ui {
@@ -19,32 +18,6 @@ using skin::DiagImageLook;
 using skin::PngRect;
 
 constexpr uint32_t kWhite = 0xFFFFFF;
-
-// The first manifest image of that alpha.
-std::string ImageWithAlpha(uint8_t alpha) {
-  for (const skin::ManifestEntry& entry : skin::LibraryManifest()) {
-    if (entry.kind == skin::ManifestEntry::Kind::kImage && skin::DiagImage(entry.attribute).alpha == alpha) {
-      return entry.attribute;
-    }
-  }
-  return {};
-}
-
-// What a pixel of the look shows over white once blended (0xRRGGBB).
-uint32_t OverWhite(const DiagImageLook& look) {
-  const auto channel = [&](uint8_t value) {
-    const unsigned premultiplied = (value * look.alpha + 127) / 255;
-    return premultiplied + (255 - look.alpha);
-  };
-  return channel(look.red) << 16 | channel(look.green) << 8 | channel(look.blue);
-}
-
-bool Near(uint32_t got, uint32_t want) {
-  for (int shift : {0, 8, 16}) {
-    if (std::abs(static_cast<int>((got >> shift) & 0xFF) - static_cast<int>((want >> shift) & 0xFF)) > 1) return false;
-  }
-  return true;
-}
 
 class FaceImageDraw : public ::testing::Test {
  protected:
@@ -78,15 +51,15 @@ class FaceImageDraw : public ::testing::Test {
 };
 
 TEST_F(FaceImageDraw, EveryOperationPlacesAndBlendsItsImage) {
-  const std::string opaque_name = ImageWithAlpha(0xFF);
-  const std::string half_name = ImageWithAlpha(0x80);
+  const std::string opaque_name = testing::DiagImageWithAlpha(0xFF);
+  const std::string half_name = testing::DiagImageWithAlpha(0x80);
   ASSERT_FALSE(opaque_name.empty());
   ASSERT_FALSE(half_name.empty());
   const FaceImage* opaque = Image(opaque_name);
   const FaceImage* half = Image(half_name);
   ASSERT_TRUE(opaque && half);
   const DiagImageLook look = skin::DiagImage(opaque_name);
-  const uint32_t solid = OverWhite(look);  // alpha 255: the colour itself
+  const uint32_t solid = testing::BlendedOver(look, kWhite);  // alpha 255: the colour itself
   const int w = opaque->width;
   const int h = opaque->height;
 
@@ -111,9 +84,9 @@ TEST_F(FaceImageDraw, EveryOperationPlacesAndBlendsItsImage) {
   EXPECT_EQ(at(2 + w, 2), kWhite) << "natural size, no wider";
   EXPECT_EQ(at(1, 1), kWhite);
 
-  const uint32_t blended = OverWhite(skin::DiagImage(half_name));
-  EXPECT_TRUE(Near(at(30, 2), blended)) << std::hex << at(30, 2) << " want " << blended;
-  EXPECT_TRUE(Near(at(30 + half->width - 1, 2 + half->height - 1), blended));
+  const uint32_t blended = testing::BlendedOver(skin::DiagImage(half_name), kWhite);
+  EXPECT_TRUE(testing::NearColour(at(30, 2), blended)) << std::hex << at(30, 2) << " want " << blended;
+  EXPECT_TRUE(testing::NearColour(at(30 + half->width - 1, 2 + half->height - 1), blended));
 
   const int centre_x = centre.left + (centre.right - centre.left - w) / 2;
   EXPECT_EQ(centre_x, centre.left - 2) << "-5 / 2 truncates to -2";

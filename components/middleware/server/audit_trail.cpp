@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
 
 #include "secret_mask.h"
 #include "sha256.h"
@@ -67,8 +66,8 @@ size_t AuditRecord::Bytes() const {
 AuditTrail::AuditTrail(Database& database, AuditLimits limits)
     : database_(database),
       limits_(limits),
-      writer_([this] { Run(); }),
-      checkpointer_(database.Path(), kCheckpointPeriod) {
+      checkpointer_(database.Path(), kCheckpointPeriod, limits.max_wal_bytes),
+      writer_([this] { Run(); }) {
   database_.With([&](sqlite3* db) {
     Database::Exec(db, "PRAGMA journal_size_limit=" + std::to_string(limits_.max_wal_bytes));
     Database::Exec(db, "PRAGMA wal_autocheckpoint=0");  // the checkpointer's work
@@ -151,8 +150,10 @@ void AuditTrail::Run() {
       return;
     }
     if (std::chrono::steady_clock::now() - last_maintenance_ >= kMaintenancePeriod) {
+      bool idle = written_ == written_at_maintenance_;
+      written_at_maintenance_ = written_;
       guard.unlock();
-      Maintain();
+      Maintain(idle);
       guard.lock();
     }
   }
@@ -197,7 +198,7 @@ void AuditTrail::Store(std::vector<AuditRecord>& batch) {
   }
 }
 
-void AuditTrail::Maintain() {
+void AuditTrail::Maintain(bool idle) {
   last_maintenance_ = std::chrono::steady_clock::now();
   try {
     bool by_size = false;
@@ -205,11 +206,8 @@ void AuditTrail::Maintain() {
     if (over_limit_) {
       database_.With([&](sqlite3* db) { DeleteOldest(db, LimitCutoff(limits_), by_size, kPruneSlice); });
     }
-    std::error_code ignored;
-    auto wal = std::filesystem::file_size(database_.Path() + "-wal", ignored);
-    if (!ignored && wal > limits_.max_wal_bytes) {
-      database_.With([](sqlite3* db) { Database::Exec(db, "PRAGMA wal_checkpoint(TRUNCATE)"); });
-    }
+    // Between two batches, so this thread's own writes are not what it waits for.
+    checkpointer_.KeepWithinLimit(idle);
   } catch (const std::exception& error) {
     std::fprintf(stderr, "ruzi-mwd: audit maintenance failed: %s\n", error.what());
   }

@@ -24,7 +24,7 @@ namespace ruzi::mwd {
 
 struct AuditLimits {
   size_t request_bytes = 64 * 1024;         // a longer request keeps its start, length and SHA-256
-  size_t queue_bytes = 8u * 1024u * 1024u;  // records waiting for the writer
+  size_t queue_bytes = 2u * 1024u * 1024u;  // records waiting for the writer
   uint32_t keep_days = 30;                  // 0: no age limit
   uint64_t max_database_bytes = 1024ull * 1024 * 1024;  // 0: no size limit
   uint64_t max_wal_bytes = 64ull * 1024 * 1024;
@@ -74,8 +74,9 @@ class AuditTrail {
   void Run();
   void WaitStored(uint64_t ticket);
   void Store(std::vector<AuditRecord>& batch);
-  // The periodic look at the limits: prunes a slice when over them, checkpoints a long WAL.
-  void Maintain();
+  // The periodic look at the limits: prunes a slice when over them, keeps the WAL within its
+  // limit; `idle` when no row was stored since the last look.
+  void Maintain(bool idle);
 
   Database& database_;
   const AuditLimits limits_;
@@ -89,11 +90,12 @@ class AuditTrail {
   uint64_t queued_ = 0;   // records ever queued
   uint64_t written_ = 0;  // records ever stored (or given up on)
   uint64_t flush_wanted_ = 0;  // Flush() waits until written_ reaches this
+  uint64_t written_at_maintenance_ = 0;
   bool stopping_ = false;
   bool over_limit_ = false;  // writer only: each batch also prunes a slice
   std::chrono::steady_clock::time_point last_maintenance_{};
+  WalCheckpointer checkpointer_;  // before the writer, which uses it
   std::thread writer_;
-  WalCheckpointer checkpointer_;
 };
 
 }  // namespace ruzi::mwd

@@ -8,6 +8,15 @@
 
 #include "ruzirareva/export.h"
 
+namespace ruzi {
+class TBitmap;
+class TGIFImage;
+class TImage;
+class TImageList;
+class TPNGObject;
+class TPicture;
+}  // namespace ruzi
+
 namespace ruzi::Faceinterface {
 
 RUZI_API extern int32_t FCount;
@@ -24,5 +33,15 @@ RUZI_API std::string LoadFaceString(uint32_t id, const std::string& default_text
 // The 16 x 16 icon named part1 + part2. Throws "加载图标[" + name + "]失败，请检查" + FACE_DLL +
 // "文件是否正确!" + cause.
 RUZI_API void* LoadFaceIcon(const std::string& part1, const std::string& part2);
+// LoadFaceIcon's icon added to `list`; the list's new count - 1.
+RUZI_API int LoadFaceIconToImgLst(TImageList* list, const std::string& part1, const std::string& part2);
+// Each reads the resource `name` of its type ("Jpg", "BMP", "GIF", "PNG") into the picture
+// given (for JPEG an image control's picture). Throws "加载资源文件" + name + "失败,请检查" +
+// FACE_DLL + "文件是否正确!" + cause.
+RUZI_API void LoadFaceJPG(TPicture* picture, const std::string& name);
+RUZI_API void LoadFaceJPG(TImage* image, const std::string& name);
+RUZI_API void LoadFaceBMP(TBitmap* bitmap, const std::string& name);
+RUZI_API void LoadFaceGif(TGIFImage* gif, const std::string& name);
+RUZI_API void LoadFacePng(TPNGObject* png, const std::string& name);
 
 }  // namespace ruzi::Faceinterface

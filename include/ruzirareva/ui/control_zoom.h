@@ -27,6 +27,9 @@ class RUZI_API TControlZoom : public IZoomControl {
   int ControlCount() const override;
   IZoomControl* Controls(int index) const override;
   IZoomColumns* Columns() override;
+  // A published ItemHeight (the combo boxes'); 0 and nothing for a control without one.
+  int ItemHeight() const override;
+  void SetItemHeight(int height) override;
 
  private:
   TControl& control_;

@@ -1,0 +1,7 @@
+#include "ui/speed_button.h"
+
+namespace ruzi {
+
+void TSpeedButton::Paint() {}
+
+}  // namespace ruzi

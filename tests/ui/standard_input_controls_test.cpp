@@ -1,0 +1,343 @@
+// The input controls and the client's classes without windows: the class tree the skin
+// dispatches on (every rule both ways, through the registry), every published property read
+// back as written, a radio group keeping one button checked, the check marks of a check list
+// following its lines against a plain model, scroll codes, labels beside their control, and
+// the zoom scaling the client combos' item height.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+#include <random>
+
+#include "foundation/class_registry.h"
+#include "foundation/property_access.h"
+#include "ui/check_list_box.h"
+#include "ui/control_messages.h"
+#include "ui/group_box.h"
+#include "ui/labeled_edit.h"
+#include "ui/memo.h"
+#include "ui/qx_combo_boxes.h"
+#include "ui/radio_group.h"
+#include "error_text.h"
+#include "ui/scroll_bar.h"
+#include "ui/search_combos.h"
+#include "ui/speed_button.h"
+#include "ui/spin_edit.h"
+#include "ui/ui_classes.h"
+#include "ui/zoom_form.h"
+
+namespace ruzi {
+namespace {
+
+const TClassRecord* Record(const std::string& name) {
+  static const std::map<std::string, const TClassRecord*> roots = {
+      {"TCustomEdit", TCustomEdit::ClassRecord()},         {"TCustomListBox", TCustomListBox::ClassRecord()},
+      {"TCustomComboBox", TCustomComboBox::ClassRecord()}, {"TCustomGroupBox", TCustomGroupBox::ClassRecord()},
+      {"TCustomCheckBox", TCustomCheckBox::ClassRecord()}, {"TSearchCombox", TSearchCombox::ClassRecord()},
+      {"TGraphicControl", TGraphicControl::ClassRecord()}, {"TWinControl", TWinControl::ClassRecord()}};
+  auto root = roots.find(name);
+  return root != roots.end() ? root->second : FindClass(name);
+}
+
+TEST(StandardInputControls, ClassTreeFollowsTheSkinRulesBothWays) {
+  RegisterUiClasses();
+  struct Rule {
+    const char* cls;
+    const char* ancestor;
+    bool inherits;
+  };
+  const Rule rules[] = {
+      {"TMemo", "TCustomEdit", true},          {"TRichEdit", "TCustomEdit", true},
+      {"TSpinEdit", "TCustomEdit", true},      {"TLabeledEdit", "TCustomEdit", true},
+      {"TQxEdit", "TCustomEdit", false},       {"TBcEdit", "TCustomEdit", false},
+      {"TListBox", "TCustomListBox", true},    {"TCheckListBox", "TCustomListBox", true},
+      {"TCheckListBox", "TListBox", false},    {"TQxListBox", "TCustomListBox", true},
+      {"TQxListBox", "TListBox", false},       {"TQxCheckListBox", "TCustomListBox", true},
+      {"TQxCheckListBox", "TListBox", false},  {"TBitBtn", "TButton", true},
+      {"TQxBitBtn", "TBitBtn", true},          {"TQxButton", "TButton", true},
+      {"TRadioGroup", "TGroupBox", false},     {"TRadioGroup", "TCustomGroupBox", true},
+      {"TGroupBox", "TCustomGroupBox", true},  {"TQxCheckBox", "TCustomCheckBox", true},
+      {"TRadioButton", "TCustomCheckBox", false}, {"TComboBox", "TCustomComboBox", true},
+      {"Tqxcheckcombo", "TCustomComboBox", true}, {"TQxComboBox", "TCustomComboBox", true},
+      {"TBoundQxComboBox", "TCustomComboBox", true}, {"TBoundComboBox", "TCustomComboBox", true},
+      {"TQxComboBox", "TComboBox", false},     {"TTradeRivalCombox", "TCustomComboBox", true},
+      {"TTradeFixedCombox", "TSearchCombox", true}, {"TFundCombox", "TSearchCombox", true},
+      {"TStockCodeCombox", "TSearchCombox", true}, {"TGeneralCombox", "TSearchCombox", true},
+      {"TSpeedButton", "TGraphicControl", true}, {"TSpeedButton", "TWinControl", false},
+      {"TStaticText", "TWinControl", true},    {"TScrollBar", "TWinControl", true}};
+  for (const Rule& rule : rules) {
+    SCOPED_TRACE(std::string(rule.cls) + " / " + rule.ancestor);
+    std::unique_ptr<TComponent> made(CreateComponent(rule.cls, nullptr));
+    EXPECT_EQ(made->ClassName(), rule.cls);
+    EXPECT_EQ(made->ClassType()->InheritsFrom(Record(rule.ancestor)), rule.inherits);
+    EXPECT_FALSE(Record(rule.ancestor)->InheritsFrom(made->ClassType())) << "never the other way up";
+  }
+}
+
+// Each class's own properties take the text they give back, and a changed value survives a round.
+TEST(StandardInputControls, EveryPublishedPropertyRoundTripsAsText) {
+  RegisterUiClasses();
+  const std::map<std::string, std::string> changed = {
+      {"AllowAllUp", "True"},      {"AllowGrayed", "True"},       {"BorderStyle", "sbsSunken"},
+      {"Checked", "True"},         {"Columns", "2"},              {"Down", "True"},
+      {"DropDownCount", "12"},     {"Flat", "True"},              {"Glyph", ""},  // no picture format natively
+      {"GroupIndex", "3"},         {"Increment", "5"},            {"ItemHeight", "20"},
+      {"ItemIndex", "1"},          {"Items", "乙\r\n甲\r\n"},     {"Kind", ""},
+      {"LabelCaption", "名称"},    {"LabelPosition", "lpRight"},  {"LabelSpacing", "9"},
+      {"LargeChange", "10"},       {"Layout", "blGlyphTop"},      {"Lines", "甲\r\n\r\n乙\r\n"},
+      {"Margin", "2"},             {"Max", "50"},                 {"MaxValue", "50"},
+      {"Min", "-5"},               {"MinValue", "-5"},            {"NumGlyphs", "2"},
+      {"Position", "7"},           {"ScrollBars", "ssBoth"},      {"SmallChange", "2"},
+      {"Sorted", "True"},          {"Spacing", "6"},              {"State", "cbGrayed"},
+      {"Style", "csDropDownList"}, {"Value", "7"},                {"WantReturns", "False"},
+      {"WordWrap", "False"},       {"Cancel", "True"},            {"Default", "True"},
+      {"ModalResult", "6"},        {"ReadOnly", "True"}};
+  // Properties whose text depends on the class.
+  const std::map<std::string, std::string> by_class = {
+      {"TBitBtn.Kind", "bkCancel"}, {"TScrollBar.Kind", "sbVertical"}, {"TCheckListBox.Checked", "0"},
+      {"Tqxcheckcombo.Checked", "0,1"}};
+  for (const char* name : {"TBitBtn", "TCheckBox", "TRadioButton", "TGroupBox", "TRadioGroup", "TMemo", "TRichEdit",
+                           "TSpinEdit", "TLabeledEdit", "TComboBox", "TListBox", "TCheckListBox", "TStaticText",
+                           "TScrollBar", "TSpeedButton", "Tqxcheckcombo", "TQxEdit", "TBcEdit", "TGeneralCombox"}) {
+    std::unique_ptr<TComponent> control(CreateComponent(name, nullptr));
+    for (const TPropertyInfo* info : GetPropList(control->ClassType())) {
+      if (FindPropInfo(TWinControl::ClassRecord(), info->Name) != nullptr) continue;  // the controls' own test
+      SCOPED_TRACE(std::string(name) + "." + info->Name);
+      const std::string before = GetPropText(*control, info->Name);
+      SetPropText(*control, info->Name, before);
+      EXPECT_EQ(GetPropText(*control, info->Name), before);
+      auto special = by_class.find(std::string(name) + "." + info->Name);
+      auto common = changed.find(info->Name);
+      ASSERT_TRUE(special != by_class.end() || common != changed.end()) << "a new property needs a changed value here";
+      const std::string& value = special != by_class.end() ? special->second : common->second;
+      SetPropText(*control, info->Name, value);
+      EXPECT_EQ(GetPropText(*control, info->Name), value);
+    }
+  }
+}
+
+TEST(StandardInputControls, RadioGroupKeepsOneButtonChecked) {
+  TGroupBox holder;
+  TRadioGroup group;
+  group.SetParent(&holder);
+  group.SetItemsText("上海\r\n深圳\r\n北京\r\n");
+  int clicks = 0;
+  group.OnClick = TNotifyEvent{[](void* count, TPersistent*) { ++*static_cast<int*>(count); }, &clicks};
+  auto checked = [&] {
+    std::string marks;
+    for (int i = 0; i < group.Items().Count(); ++i) marks += group.Buttons(i)->Checked() ? '1' : '0';
+    return marks;
+  };
+  EXPECT_EQ(checked(), "000");
+  group.SetItemIndex(1);
+  EXPECT_EQ(checked(), "010");
+  group.Buttons(2)->Perform(CN_COMMAND, 0);  // the button's window reports a click
+  EXPECT_EQ(checked(), "001");
+  EXPECT_EQ(group.ItemIndex(), 2);
+  group.Buttons(2)->Perform(CN_COMMAND, 0);
+  EXPECT_EQ(checked(), "001") << "a checked radio button stays checked";
+  EXPECT_EQ(clicks, 2);
+  group.SetItemIndex(9);
+  EXPECT_EQ(checked(), "000") << "an index outside the lines is none";
+  group.SetColumns(2);
+  EXPECT_EQ(group.Buttons(2)->Left(), group.Buttons(0)->Left() + (group.Width() - 16) / 2) << "third in column two";
+}
+
+TEST(StandardInputControls, CheckMarksFollowTheirLinesLikeAModel) {
+  std::mt19937 random(25);
+  TCheckListBox list;
+  std::vector<std::pair<std::string, bool>> model;
+  for (int step = 0; step < 1000; ++step) {
+    const int count = static_cast<int>(model.size());
+    const int index = count > 0 ? static_cast<int>(random() % static_cast<unsigned>(count)) : 0;
+    switch (random() % 5) {
+      case 0:
+      case 1:
+        list.Items().Insert(index, std::to_string(step));
+        model.insert(model.begin() + index, {std::to_string(step), false});
+        break;
+      case 2:
+        if (count == 0) break;
+        list.Items().Delete(index);
+        model.erase(model.begin() + index);
+        break;
+      case 3:
+        if (count == 0) break;
+        list.SetChecked(index, !list.Checked(index));
+        model[static_cast<size_t>(index)].second = !model[static_cast<size_t>(index)].second;
+        break;
+      default:
+        if (count == 0 || step % 50 != 0) break;
+        list.Items().SetStrings(index, "x");
+        model[static_cast<size_t>(index)] = {"x", false};
+        break;
+    }
+    ASSERT_EQ(list.Items().Count(), static_cast<int>(model.size()));
+    std::string expected;
+    for (size_t i = 0; i < model.size(); ++i) {
+      ASSERT_EQ(list.Items()[static_cast<int>(i)], model[i].first);
+      if (model[i].second) expected += (expected.empty() ? "" : ",") + std::to_string(i);
+    }
+    ASSERT_EQ(list.CheckedText(), expected) << "step " << step;
+  }
+  list.Items().SetText("a\nb\r\nc\rd");
+  EXPECT_EQ(list.Items().Text(), "a\r\nb\r\nc\r\nd\r\n") << "every kind of line break";
+  EXPECT_EQ(list.CheckedText(), "") << "new lines, no marks";
+}
+
+TEST(StandardInputControls, ScrollCodesMoveThePositionWithinTheRange) {
+  struct Case {
+    int code, thumb, expected;
+  };
+  const Case cases[] = {{0, 0, 9}, {1, 0, 11}, {2, 0, 0}, {3, 0, 20}, {4, 17, 17}, {5, 99, 20}, {6, 0, 0}, {7, 0, 20}};
+  for (const Case& c : cases) {
+    TScrollBar bar;
+    bar.SetParams(10, 0, 20);
+    bar.SetLargeChange(15);
+    bar.Perform(CN_HSCROLL, static_cast<uintptr_t>(c.code) | static_cast<uintptr_t>(c.thumb) << 16);
+    EXPECT_EQ(bar.Position(), c.expected) << "code " << c.code;
+  }
+}
+
+TEST(StandardInputControls, LabelsSitBesideTheirControlAndFollowIt) {
+  TGroupBox parent;
+  TLabeledEdit edit;
+  edit.SetParent(&parent);
+  TBoundLabel& label = *edit.EditLabel();
+  label.SetBounds(0, 0, 40, 12);
+  const struct {
+    TLabelPosition position;
+    TRect expected;
+  } cases[] = {{TLabelPosition::lpAbove, {50, 25, 90, 37}},
+               {TLabelPosition::lpBelow, {50, 63, 90, 75}},
+               {TLabelPosition::lpLeft, {7, 44, 47, 56}},
+               {TLabelPosition::lpRight, {153, 44, 193, 56}}};
+  for (const auto& c : cases) {
+    edit.SetLabelPosition(c.position);
+    edit.SetBounds(50, 40, 100, 20);
+    EXPECT_EQ(label.BoundsRect(), c.expected);
+  }
+  EXPECT_EQ(label.Parent(), &parent);
+  edit.SetVisible(false);
+  EXPECT_FALSE(label.Visible());
+  edit.SetEnabled(false);
+  EXPECT_FALSE(label.Enabled());
+  // Freed with a parent, the label (put in last) goes first: its control forgets it.
+  auto* holder = new TGroupBox;
+  auto* owned = new TLabeledEdit(holder);
+  owned->SetParent(holder);
+  ASSERT_EQ(holder->ControlCount(), 2);
+  delete holder->Controls(1);
+  EXPECT_EQ(owned->EditLabel(), nullptr);
+  owned->SetBounds(1, 2, 3, 4);  // nothing left to follow
+  delete holder;
+}
+
+TEST(StandardInputControls, ZoomScalesTheClientCombosItemHeightOnly) {
+  TZoomForm form;
+  form.SetBounds(0, 0, 800, 600);
+  auto* client = new TQxComboBox(&form);
+  client->SetParent(&form);
+  auto* bound = new TBoundComboBox(&form);
+  bound->SetParent(&form);
+  auto* plain = new TComboBox(&form);
+  plain->SetParent(&form);
+  form.Show();
+  form.SetFResolutionRate(125);
+  EXPECT_EQ(client->ItemHeight(), 20);
+  EXPECT_EQ(bound->ItemHeight(), 20);
+  EXPECT_EQ(plain->ItemHeight(), 16);
+}
+
+TEST(StandardInputControls, SortedListsPlaceEachLineAndReportBadIndexes) {
+  TStrings lines;
+  lines.SetText("丙\r\nb\r\na\r\n");
+  lines.SetSorted(true);
+  EXPECT_EQ(lines.Text(), "a\r\nb\r\n丙\r\n") << "bytes order: GBK after ASCII";
+  const struct {
+    const char* line;
+    int index;
+  } adds[] = {{"b", 2}, {"A", 0}, {"c", 4}, {"乙", 6}};  // 乙 is 0xD2D2, 丙 0xB1FB
+  for (const auto& add : adds) EXPECT_EQ(lines.Add(add.line), add.index) << add.line;
+  EXPECT_EQ(lines.Text(), "A\r\na\r\nb\r\nb\r\nc\r\n丙\r\n乙\r\n");
+  lines.SetStrings(0, "z");
+  EXPECT_EQ(lines[4], "z") << "a changed line moves to its place";
+  EXPECT_EQ(lines.IndexOf("B"), 1);
+  EXPECT_EQ(lines.IndexOf("丁"), -1);
+  EXPECT_EQ(testing::ErrorOf([&] { lines.Delete(7); }), "List index out of bounds (7)");
+  EXPECT_EQ(testing::ErrorOf([&] { lines.Insert(-1, "x"); }), "List index out of bounds (-1)");
+}
+
+TEST(StandardInputControls, CheckBoxClicksWalkItsStates) {
+  for (bool grayed : {false, true}) {
+    TCheckBox box;
+    box.SetAllowGrayed(grayed);
+    std::string seen;
+    for (int click = 0; click < 4; ++click) {
+      box.Perform(CN_COMMAND, 0);  // BN_CLICKED
+      seen += GetPropText(box, "State") + ";";
+    }
+    EXPECT_EQ(seen, grayed ? "cbChecked;cbGrayed;cbUnchecked;cbChecked;" : "cbChecked;cbUnchecked;cbChecked;cbUnchecked;");
+  }
+}
+
+TEST(StandardInputControls, SpinEditKeepsItsNumberInRange) {
+  TSpinEdit spin;
+  spin.SetMaxValue(10);
+  spin.SetIncrement(4);
+  const struct {
+    const char* text;
+    uintptr_t key;  // 0: none, else VK_UP or VK_DOWN
+    int value;
+  } cases[] = {{"5", 0, 5}, {"12", 0, 10}, {"-3", 0, 0}, {"abc", 0, 0}, {"5", 0x26, 9}, {"9", 0x26, 10}, {"2", 0x28, 0}};
+  for (const auto& c : cases) {
+    spin.SetText(c.text);
+    if (c.key != 0) spin.Perform(0x0100, c.key);  // WM_KEYDOWN
+    EXPECT_EQ(spin.Value(), c.value) << c.text << " " << c.key;
+  }
+}
+
+TEST(StandardInputControls, SpeedButtonsOfAGroupKeepOneDown) {
+  TGroupBox parent;
+  TSpeedButton a, b, other;
+  for (TSpeedButton* button : {&a, &b, &other}) button->SetParent(&parent);
+  a.SetGroupIndex(1);
+  b.SetGroupIndex(1);
+  other.SetGroupIndex(2);
+  other.SetDown(true);
+  a.Click();
+  b.Click();
+  EXPECT_EQ(std::string() + (a.Down() ? 'D' : 'u') + (b.Down() ? 'D' : 'u') + (other.Down() ? 'D' : 'u'), "uDD");
+  b.Click();
+  EXPECT_TRUE(b.Down()) << "the one down stays down";
+  b.SetAllowAllUp(true);
+  b.Click();
+  EXPECT_FALSE(b.Down()) << "unless all may be up";
+}
+
+TEST(StandardInputControls, CheckComboTurnsTheMarkOfTheChosenLine) {
+  Tqxcheckcombo combo;
+  combo.SetItemsText("基金\r\n股票\r\n债券\r\n");
+  for (int pick : {1, 2, 1}) {
+    combo.SetItemIndex(pick);
+    combo.Perform(CN_COMMAND, uintptr_t{1} << 16);  // CBN_SELCHANGE
+  }
+  EXPECT_EQ(combo.CheckedText(), "2");
+  EXPECT_EQ(testing::ErrorOf([&] { combo.SetCheckedText("0,3"); }), "\"0,3\" is not a valid value of Tqxcheckcombo.Checked");
+  EXPECT_EQ(combo.CheckedText(), "2") << "a bad text changes nothing";
+}
+
+TEST(StandardInputControls, MemoLinesAndTextAreOneValue) {
+  TMemo memo;
+  memo.Lines().Add("第一行");
+  memo.Lines().Add("");
+  memo.Lines().Add("三");
+  EXPECT_EQ(memo.Text(), "第一行\r\n\r\n三");
+  memo.SetText("甲\n乙");
+  EXPECT_EQ(memo.Lines().Count(), 2) << "text set directly is seen in the lines";
+  EXPECT_EQ(memo.Lines()[1], "乙");
+  EXPECT_EQ(GetPropText(memo, "Lines"), "甲\r\n乙\r\n");
+}
+
+}  // namespace
+}  // namespace ruzi
