@@ -33,6 +33,11 @@ int TControlZoom::ControlCount() const {
   return windowed != nullptr ? windowed->ControlCount() : 0;
 }
 
+IZoomColumns* TControlZoom::Columns() {
+  auto* holder = dynamic_cast<IZoomColumnsHolder*>(&control_);
+  return holder != nullptr ? holder->ZoomColumns() : nullptr;
+}
+
 IZoomControl* TControlZoom::Controls(int index) const {
   const auto& windowed = dynamic_cast<const TWinControl&>(control_);
   TControl* child = windowed.Controls(index);

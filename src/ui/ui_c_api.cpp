@@ -8,6 +8,7 @@
 #include "foundation/error.h"
 #include "foundation/gbk.h"
 #include "foundation/property_access.h"
+#include "platform/thread_slot.h"
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/ui_classes.h"
@@ -15,7 +16,12 @@
 namespace ruzi {
 namespace {
 
-std::string last_error;
+// Each thread reads the error of its own last call, so a pointer handed out stays valid
+// until that thread calls again, whatever other threads do.
+std::string& LastError() {
+  static platform::ThreadSlot<std::string> slot;
+  return slot.Get();
+}
 
 // Runs a call on the user-interface thread, turning every failure into `failed`.
 template <typename Call, typename Result>
@@ -24,12 +30,12 @@ Result Guarded(Call call, Result failed) {
   try {
     if (std::this_thread::get_id() != ui_thread) throw Error("Not called on the user-interface thread");
     RegisterUiClasses();
-    last_error.clear();
+    LastError().clear();
     return call();
   } catch (const std::exception& error) {
-    last_error = error.what();
+    LastError() = error.what();
   } catch (...) {
-    last_error = "unknown error";
+    LastError() = "unknown error";
   }
   return failed;
 }
@@ -161,4 +167,4 @@ int RuziUiPreTranslate(const void* msg) {
   return Guarded([&] { return msg != nullptr && IsFormDialogMessage(msg) ? 1 : 0; }, 0);
 }
 
-const char* RuziUiLastError(void) { return last_error.c_str(); }
+const char* RuziUiLastError(void) { return LastError().c_str(); }

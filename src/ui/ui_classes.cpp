@@ -42,6 +42,8 @@ namespace ruzi {
 
 // Classes that exist only over the Windows API (ui_classes_win32.cpp).
 void RegisterWindowsOnlyClasses();
+// Frames, the client's selection frames, grids and outside controls (ui_classes_client.cpp).
+void RegisterClientClasses();
 
 namespace {
 
@@ -85,8 +87,10 @@ void RegisterStandardInputClasses() {
 void RegisterUiClasses() {
   static const bool registered = [] {
     RegisterComponentClass<TForm>();
+    RegisterComponentClass<TQXForm>();
     RegisterComponentClass<TZoomForm>();
     RegisterComponentClass<TAutoZoomForm>();
+    RegisterComponentClass<TManageZoomForm>();
     RegisterComponentClass<TButton>();
     RegisterComponentClass<TLabel>();
     RegisterComponentClass<TPanel>();
@@ -109,6 +113,7 @@ void RegisterUiClasses() {
     RegisterComponentClass<TMainMenu>();
     RegisterComponentClass<TPopupMenu>();
     RegisterComponentClass<TMenuItem>();
+    RegisterClientClasses();
     RegisterStandardInputClasses();
     RegisterWindowsOnlyClasses();
     return true;

@@ -30,7 +30,7 @@ class TZoomForm::FormSide : public IZoomForm {
 };
 
 TZoomForm::TZoomForm(TComponent* owner, TZoomStart start)
-    : TForm(owner), root_(*this), side_(std::make_unique<FormSide>(*this)), zoom_(*side_, start) {}
+    : TQXForm(owner), root_(*this), side_(std::make_unique<FormSide>(*this)), zoom_(*side_, start) {}
 
 TZoomForm::TZoomForm(TComponent* owner) : TZoomForm(owner, TZoomStart::OnRequest) {}
 
@@ -49,12 +49,18 @@ void TZoomForm::WndProc(TMessage& message) {
     zoom_.WMGETRESRATE(message);
     return;
   }
-  TForm::WndProc(message);
+  TQXForm::WndProc(message);
 }
 
 TManageZoomForm::TManageZoomForm(TComponent* owner, int screen_width, int screen_height)
     : TZoomForm(owner, TZoomStart::AtFirstShow) {
   Zoom().SetScreenSize(screen_width, screen_height);
 }
+
+}  // namespace ruzi
+
+namespace ruzi {
+
+TManageZoomForm::TManageZoomForm(TComponent* owner) : TManageZoomForm(owner, kZoomBaseWidth, kZoomBaseHeight) {}
 
 }  // namespace ruzi

@@ -8,7 +8,9 @@
 #include <string>
 #include <thread>
 
+#include "foundation/class_registry.h"
 #include "ui/ui_c_api.h"
+#include "ui/ui_classes.h"
 
 namespace {
 
@@ -65,6 +67,7 @@ TEST(UiCApi, CHostBuildsAndAnswersAForm) {
   EXPECT_EQ(RuziUiShowModal(ok), 0);
   EXPECT_STREQ(RuziUiLastError(), "TButton is no form");
 
+  EXPECT_FALSE(RuziUiSetProp(ok, "Default", "maybe"));
   int answered = -1;
   std::string error;
   std::thread other([&] {
@@ -74,6 +77,23 @@ TEST(UiCApi, CHostBuildsAndAnswersAForm) {
   other.join();
   EXPECT_EQ(answered, 0);
   EXPECT_EQ(error, "Not called on the user-interface thread");
+  EXPECT_STREQ(RuziUiLastError(), "\"maybe\" is not a valid value of TButton.Default")
+      << "each thread keeps its own last error";
+  EXPECT_TRUE(RuziUiFree(form));
+}
+
+TEST(UiCApi, EveryRegisteredClassIsMadeByNameOnAForm) {
+  ruzi::RegisterUiClasses();
+  RuziUiObject form = RuziUiCreate("TForm", nullptr);
+  ASSERT_NE(form, nullptr);
+  for (const ruzi::TClassRecord* record : ruzi::RegisteredClasses()) {
+    RuziUiObject made = RuziUiCreate(record->Name, form);
+    EXPECT_NE(made, nullptr) << record->Name << ": " << RuziUiLastError();
+    char name[64];
+    EXPECT_GT(RuziUiGetProp(made, "Name", name, sizeof name), -1) << record->Name;
+    EXPECT_TRUE(RuziUiSetProp(made, "Tag", "7")) << record->Name;
+  }
+  EXPECT_NE(RuziUiHandle(form), nullptr) << "every window made with the form's";
   EXPECT_TRUE(RuziUiFree(form));
 }
 

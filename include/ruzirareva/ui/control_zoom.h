@@ -26,6 +26,7 @@ class RUZI_API TControlZoom : public IZoomControl {
   bool IsWindowed() const override;
   int ControlCount() const override;
   IZoomControl* Controls(int index) const override;
+  IZoomColumns* Columns() override;
   // A published ItemHeight (the combo boxes'); 0 and nothing for a control without one.
   int ItemHeight() const override;
   void SetItemHeight(int height) override;

@@ -31,6 +31,8 @@ RUZI_API void* RuziUiHandle(RuziUiObject control);
 RUZI_API int RuziUiRun(RuziUiObject form);
 /* A host's message loop hands each MSG here first; nonzero: already handled. */
 RUZI_API int RuziUiPreTranslate(const void* msg);
+/* Why the calling thread's last call failed ("" after a success). The text is per thread: it
+   stays valid until the same thread calls again, and other threads never change it. */
 RUZI_API const char* RuziUiLastError(void);
 
 #ifdef __cplusplus

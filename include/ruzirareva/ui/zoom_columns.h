@@ -21,4 +21,12 @@ class RUZI_API IZoomColumns {
   virtual void SetGridValue(TColumnPart part, int value) = 0;
 };
 
+// A control with columns the zoom scales (TDBGridEh, TVirtualStringTree): their view, kept by
+// the control.
+class RUZI_API IZoomColumnsHolder {
+ public:
+  virtual ~IZoomColumnsHolder() = default;
+  virtual IZoomColumns* ZoomColumns() = 0;
+};
+
 }  // namespace ruzi

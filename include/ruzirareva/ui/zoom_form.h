@@ -1,17 +1,18 @@
 #pragma once
 // Forms that zoom themselves and everything on them (form_zoom.h): TZoomForm when asked
 // (SetFResolutionRate, ZoomFormInfo), TAutoZoomForm once at its first show for the screen it is
-// on, TManageZoomForm once at its first show for a screen size it is given. A zoom form answers
-// "WM_GETRESRATE" with the address of its zoom factor. User-interface thread only.
+// on, TManageZoomForm once at its first show for a screen size it is given; all are TQXForms.
+// A zoom form answers "WM_GETRESRATE" with the address of its zoom factor. User-interface
+// thread only.
 #include "ruzirareva/export.h"
 #include "ruzirareva/ui/control_zoom.h"
-#include "ruzirareva/ui/form.h"
 #include "ruzirareva/ui/form_zoom.h"
+#include "ruzirareva/ui/qx_form.h"
 
 namespace ruzi {
 
-class RUZI_API TZoomForm : public TForm {
-  RUZI_CLASS_RECORD(TZoomForm, TForm::ClassRecord())
+class RUZI_API TZoomForm : public TQXForm {
+  RUZI_CLASS_RECORD(TZoomForm, TQXForm::ClassRecord())
 
  public:
   explicit TZoomForm(TComponent* owner = nullptr);
@@ -49,6 +50,8 @@ class RUZI_API TManageZoomForm : public TZoomForm {
 
  public:
   TManageZoomForm(TComponent* owner, int screen_width, int screen_height);
+  // Zooms for the designed 1024 x 768 until Zoom().SetScreenSize says otherwise (made by name).
+  explicit TManageZoomForm(TComponent* owner = nullptr);
 };
 
 // True for the registered "WM_GETRESRATE" (never without a window system).

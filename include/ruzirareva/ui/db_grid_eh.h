@@ -1,0 +1,110 @@
+#pragma once
+// A data grid drawn by itself: a title row, the rows of its data source's DataSet (grid_rows.h)
+// one column per Columns entry, and a footer row when FooterRowCount is 1. Title cells are
+// painted on FixedColor, footer cells on FooterColor, data cells on Color unless
+// OnGetCellParams changes the font or background of a cell; OnDrawColumnCell and
+// OnDrawFooterCell then draw over the default painting on Canvas. A click on a data cell makes
+// its row the current one and runs OnCellClick; a click on a title runs OnTitleClick. The form
+// zoom scales the columns through ZoomColumns. User-interface thread only.
+#include <memory>
+
+#include "ruzirareva/export.h"
+#include "ruzirareva/foundation/set_of.h"
+#include "ruzirareva/ui/db_grid_eh_columns.h"
+#include "ruzirareva/ui/graphic_control.h"
+#include "ruzirareva/ui/grid_layout.h"
+#include "ruzirareva/ui/grid_rows.h"
+#include "ruzirareva/ui/zoom_columns.h"
+
+namespace ruzi {
+
+enum class TGridDrawStateItem { gdSelected, gdFocused, gdFixed };
+using TGridDrawState = TSetOf<TGridDrawStateItem>;
+
+template <>
+struct TEnumNames<TGridDrawStateItem> {
+  static constexpr std::array<const char*, 3> Names{"gdSelected", "gdFocused", "gdFixed"};
+};
+
+using TGetCellEhParamsEvent = TEvent<TPersistent*, TColumnEh*, TFont*, TColor&, TGridDrawState>;
+using TDrawColumnEhCellEvent = TEvent<TPersistent*, const TRect&, int, TColumnEh*, TGridDrawState>;
+using TDrawFooterCellEvent = TEvent<TPersistent*, int, int, TColumnEh*, const TRect&, TGridDrawState>;
+using TDBGridEhClickEvent = TEvent<TColumnEh*>;
+
+class RUZI_API TDBGridEh : public TCustomControl, public IZoomColumnsHolder {
+  RUZI_CLASS_RECORD_PUBLISHED(TDBGridEh, TCustomControl::ClassRecord())
+
+ public:
+  explicit TDBGridEh(TComponent* owner = nullptr);
+  ~TDBGridEh() override;
+
+  TDBGridColumnsEh& Columns() { return columns_; }
+  const TDBGridColumnsEh& Columns() const { return columns_; }
+  TGridDataSource& DataSource() { return data_source_; }
+  // True when the rows come from a tree dataset ("TQXTreeQry").
+  bool IsTreeGrid() const;
+
+  TColor FixedColor() const { return fixed_color_; }
+  void SetFixedColor(TColor color) { Change(fixed_color_, color); }
+  TColor FooterColor() const { return footer_color_; }
+  void SetFooterColor(TColor color) { Change(footer_color_, color); }
+  TFont& TitleFont() { return title_font_; }
+  const TFont& TitleFont() const { return title_font_; }
+  void SetTitleFont(const TFont& font) { title_font_.Assign(const_cast<TFont*>(&font)); }
+  TFont& FooterFont() { return footer_font_; }
+  const TFont& FooterFont() const { return footer_font_; }
+  void SetFooterFont(const TFont& font) { footer_font_.Assign(const_cast<TFont*>(&font)); }
+  int FooterRowCount() const { return footer_rows_; }
+  void SetFooterRowCount(int count);
+  int RowHeight() const { return row_height_; }
+  void SetRowHeight(int height) { Change(row_height_, height); }
+  int TitleHeight() const { return title_height_; }
+  void SetTitleHeight(int height) { Change(title_height_, height); }
+
+  // The current data row (-1: none) and the first one shown.
+  int Row() const { return row_; }
+  void SetRow(int row);
+  int TopRow() const { return top_row_; }
+  void SetTopRow(int row);
+  // Where the cells lie now.
+  TGridMetrics Metrics() const;
+  // The text a data cell shows: its column's field of that row ("" without rows or field).
+  std::string CellText(int row, int column) const;
+
+  IZoomColumns* ZoomColumns() override;
+
+  TGetCellEhParamsEvent OnGetCellParams;
+  TDrawColumnEhCellEvent OnDrawColumnCell;
+  TDrawFooterCellEvent OnDrawFooterCell;
+  TDBGridEhClickEvent OnCellClick;
+  TDBGridEhClickEvent OnTitleClick;
+
+ protected:
+  void Paint() override;
+  void WndProc(TMessage& message) override;
+
+ private:
+  class ZoomView;
+  template <typename T>
+  void Change(T& field, const T& value) {
+    if (field == value) return;
+    field = value;
+    Invalidate();
+  }
+  void ClickAt(int x, int y);
+
+  TDBGridColumnsEh columns_;
+  TGridDataSource data_source_;
+  TColor fixed_color_ = clBtnFace;
+  TColor footer_color_ = clWindow;
+  TFont title_font_;
+  TFont footer_font_;
+  int footer_rows_ = 0;
+  int row_height_ = 18;
+  int title_height_ = 18;
+  int row_ = -1;
+  int top_row_ = 0;
+  std::unique_ptr<ZoomView> zoom_view_;
+};
+
+}  // namespace ruzi

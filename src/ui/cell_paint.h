@@ -1,0 +1,24 @@
+#pragma once
+// Small painting steps the owner-drawn client controls share: a filled area, and a text clipped
+// to a cell. Windows only (they draw on a device context).
+#include <string>
+
+#include "ui/canvas.h"
+
+namespace ruzi {
+
+inline void FillArea(TCanvas& canvas, const TRect& rect, TColor color) {
+  canvas.Brush().SetStyle(TBrushStyle::bsSolid);
+  canvas.Brush().SetColor(color);
+  canvas.FillRect(rect);
+}
+
+// The text 2 pixels in from the cell's top left, over what is already painted.
+inline void DrawCellText(TCanvas& canvas, const TRect& rect, const std::string& text, const TFont& font) {
+  canvas.Font().Assign(const_cast<TFont*>(&font));
+  canvas.Brush().SetStyle(TBrushStyle::bsClear);
+  canvas.TextRect(rect, rect.Left + 2, rect.Top + 2, text);
+  canvas.Brush().SetStyle(TBrushStyle::bsSolid);
+}
+
+}  // namespace ruzi

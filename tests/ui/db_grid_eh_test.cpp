@@ -1,0 +1,136 @@
+// The data grid without windows: cells show their column's field of the row source, clicks on
+// titles and cells reach the right column and move the current row, the row stays inside the
+// rows when they change, and a zoom form scales the grid's and a tree's columns.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ui/db_grid_eh.h"
+#include "ui/virtual_string_tree.h"
+#include "ui/window_message_ids.h"
+#include "ui/zoom_form.h"
+
+namespace ruzi {
+namespace {
+
+TGridTextRows Rows(int count) {
+  TGridTextRows rows({"Code", "Name", "Qty"});
+  for (int row = 0; row < count; ++row) {
+    rows.AddRow({"60000" + std::to_string(row), "名称" + std::to_string(row), std::to_string(row * 100)});
+  }
+  return rows;
+}
+
+// A grid 200 x 120: columns 40, 60, 20 wide, title and rows 18 high.
+struct GridFixture {
+  TDBGridEh grid;
+  TGridTextRows rows = Rows(10);
+  std::vector<std::string> clicks;
+
+  GridFixture() {
+    grid.SetBounds(0, 0, 200, 120);
+    for (auto [field, width] : {std::pair{"QTY", 40}, std::pair{"Name", 60}, std::pair{"Missing", 20}}) {
+      grid.Columns().Add(field).SetWidth(width);
+    }
+    grid.DataSource().SetDataSet(&rows);
+    grid.OnCellClick = TDBGridEhClickEvent{&Record<'C'>, this};
+    grid.OnTitleClick = TDBGridEhClickEvent{&Record<'T'>, this};
+  }
+  template <char Kind>
+  static void Record(void* data, TColumnEh* column) {
+    static_cast<GridFixture*>(data)->clicks.push_back(std::string(1, Kind) + column->FieldName());
+  }
+  void Click(int x, int y) { grid.Perform(wm::LButtonDown, 0, wm::PackPoint(x, y)); }
+};
+
+TEST(DBGridEh, CellsShowTheirColumnsFieldFoundInAnyCase) {
+  GridFixture f;
+  EXPECT_EQ(f.grid.CellText(3, 0), "300");
+  EXPECT_EQ(f.grid.CellText(3, 1), "名称3");
+  EXPECT_EQ(f.grid.CellText(3, 2), "") << "no such field";
+  EXPECT_EQ(f.grid.CellText(10, 0), "") << "past the rows";
+  EXPECT_EQ(f.grid.Columns()[1].Title().Caption, "Name") << "titled with its field";
+}
+
+TEST(DBGridEh, ClicksReachTheColumnUnderTheMouse) {
+  struct Case {
+    int x, y;
+    const char* click;  // "" for none
+    int row;            // the current row afterwards
+  } const cases[] = {
+      {5, 5, "TQTY", -1},      {50, 5, "TName", -1},   {40, 5, "", -1},  // on a line
+      {50, 25, "CName", 0},    {10, 60, "CQTY", 2},    {110, 60, "CMissing", 2},
+      {150, 60, "", 2},        // right of the columns
+      {10, 100, "CQTY", 4},    // the fifth row: its place while there is no footer
+      {10, 115, "", 4},        // the sixth row does not fit whole
+  };
+  GridFixture f;
+  for (const Case& c : cases) {
+    f.clicks.clear();
+    f.Click(c.x, c.y);
+    EXPECT_EQ(f.clicks, c.click[0] ? std::vector<std::string>{c.click} : std::vector<std::string>{}) << c.x << "," << c.y;
+    EXPECT_EQ(f.grid.Row(), c.row) << c.x << "," << c.y;
+  }
+  f.grid.SetFooterRowCount(1);
+  f.clicks.clear();
+  f.Click(10, 100);
+  EXPECT_TRUE(f.clicks.empty()) << "the fifth row's place is the footer's line now";
+  f.Click(10, 115);
+  EXPECT_TRUE(f.clicks.empty()) << "the footer takes no cell click";
+  EXPECT_EQ(f.grid.Row(), 4);
+}
+
+TEST(DBGridEh, CurrentRowStaysInsideTheRowsWhenTheyChange) {
+  GridFixture f;
+  f.grid.SetRow(8);
+  EXPECT_EQ(f.grid.Row(), 8);
+  f.rows = Rows(3);
+  f.grid.DataSource().DataChanged();
+  EXPECT_EQ(f.grid.Row(), 2);
+  f.grid.DataSource().SetDataSet(nullptr);
+  EXPECT_EQ(f.grid.Row(), -1);
+  f.grid.SetRow(0);
+  EXPECT_EQ(f.grid.Row(), -1) << "no rows, no current row";
+}
+
+class TreeRows : public TGridTextRows {
+ public:
+  std::string ClassName() const override { return "TQXTreeQry"; }
+};
+
+TEST(DBGridEh, RowsOfTheTreeDatasetMarkATreeGrid) {
+  GridFixture f;
+  EXPECT_FALSE(f.grid.IsTreeGrid());
+  TreeRows tree;
+  f.grid.DataSource().SetDataSet(&tree);
+  EXPECT_TRUE(f.grid.IsTreeGrid());
+}
+
+TEST(DBGridEh, ZoomScalesColumnsAndFontsOfGridAndTree) {
+  TManageZoomForm form(nullptr, 1280, 1024);
+  form.SetBounds(0, 0, 600, 400);
+  auto* grid = new TDBGridEh(&form);
+  grid->SetParent(&form);
+  TColumnEh& column = grid->Columns().Add("Code");
+  column.SetWidth(90);
+  column.Title().Font.SetColor(clRed);
+  grid->FooterFont().SetSize(12);
+  auto* tree = new TVirtualStringTree(&form);
+  tree->SetParent(&form);
+  tree->Columns() = {{"A", 75}, {"B", 30}};
+  form.Show();
+  EXPECT_EQ(column.Width(), 120) << "90 x 4/3";
+  EXPECT_EQ(column.Font().Size(), 12) << "9 x 4/3";
+  EXPECT_EQ(column.Title().Font.Size(), 12);
+  EXPECT_EQ(column.Title().Font.Color(), clRed) << "colours kept";
+  EXPECT_EQ(grid->TitleFont().Size(), 12);
+  EXPECT_EQ(grid->FooterFont().Size(), 16);
+  EXPECT_EQ(tree->Columns()[0].Width, 100);
+  EXPECT_EQ(tree->Columns()[1].Width, 40);
+  EXPECT_EQ(tree->HeaderFont().Size(), 12);
+  EXPECT_EQ(grid->BoundsRect(), (TRect{0, 0, 427, 160})) << "and the grid itself like any control";
+}
+
+}  // namespace
+}  // namespace ruzi

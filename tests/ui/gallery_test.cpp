@@ -1,0 +1,101 @@
+// The gallery without windows: its grid keeps every cell inside the area, apart from the
+// others and as close to 3:2 as any column count allows; and the gallery form holds, for every
+// registered class, a caption naming it and (for controls) an instance of it in that cell.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <string>
+
+#include "foundation/class_registry.h"
+#include "ui/application.h"
+#include "ui/gallery.h"
+#include "ui/label.h"
+#include "ui/ui_classes.h"
+#include "ui/zoom_form.h"
+
+namespace ruzi {
+namespace {
+
+bool Overlap(const TRect& a, const TRect& b) {
+  return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
+}
+
+double Skew(TSize cell) { return std::abs(std::log(static_cast<double>(cell.cx) / cell.cy / 1.5)); }
+
+TEST(Gallery, GridCellsFitApartAndNearThreeToTwo) {
+  const TSize areas[] = {{960, 720}, {300, 200}, {100, 500}};
+  for (const TSize area : areas) {
+    for (int count = 1; count <= 120; ++count) {
+      const TGalleryGrid grid = GalleryGrid(count, area);
+      if (grid.Columns == 0) continue;  // no room for that many
+      ASSERT_GE(grid.Columns * grid.Rows, count);
+      ASSERT_LT(grid.Columns * (grid.Rows - 1), count) << "no empty row";
+      for (int index = 0; index < count; ++index) {
+        const TRect cell = GalleryCellRect(grid, index);
+        ASSERT_GE(cell.Left, kGalleryGap);
+        ASSERT_GE(cell.Top, kGalleryGap);
+        ASSERT_LE(cell.Right, area.cx - kGalleryGap) << count;
+        ASSERT_LE(cell.Bottom, area.cy - kGalleryGap) << count;
+        if (index > 0) {
+          ASSERT_FALSE(Overlap(cell, GalleryCellRect(grid, index - 1)));
+        }
+        if (index >= grid.Columns) {
+          ASSERT_FALSE(Overlap(cell, GalleryCellRect(grid, index - grid.Columns)));
+        }
+      }
+      for (int columns = 1; columns <= count; ++columns) {  // brute force: no better column count
+        const int rows = (count + columns - 1) / columns;
+        const TSize cell{(area.cx - kGalleryGap) / columns - kGalleryGap, (area.cy - kGalleryGap) / rows - kGalleryGap};
+        if (cell.cx > 0 && cell.cy > 0) {
+          ASSERT_LE(Skew(grid.Cell), Skew(cell)) << count << " " << columns;
+        }
+      }
+    }
+  }
+  EXPECT_EQ(GalleryGrid(0, {960, 720}).Columns, 0);
+  EXPECT_EQ(GalleryCellRect(GalleryGrid(4, {960, 720}), 4), TRect{}) << "past the cells";
+}
+
+TEST(Gallery, EveryRegisteredClassHasItsCell) {
+  RegisterUiClasses();
+  std::vector<std::string> failures;
+  std::unique_ptr<TAutoZoomForm> form(CreateGalleryForm(&failures));
+  EXPECT_TRUE(failures.empty()) << failures.front();
+  const auto classes = RegisteredClasses();
+  const TGalleryGrid grid = GalleryGrid(static_cast<int>(classes.size()), kGallerySize);
+  for (size_t index = 0; index < classes.size(); ++index) {
+    const TRect cell = GalleryCellRect(grid, static_cast<int>(index));
+    bool captioned = false, shown = false, made = false;
+    for (int child = 0; child < form->ControlCount(); ++child) {
+      TControl* control = form->Controls(child);
+      if (!Overlap(control->BoundsRect(), cell)) continue;
+      if (dynamic_cast<TLabel*>(control) != nullptr && control->Caption() == classes[index]->Name) captioned = true;
+      if (control->ClassType()->InheritsFrom(classes[index]) && control->Visible()) shown = true;
+    }
+    for (int owned = 0; owned < form->ComponentCount(); ++owned) {
+      if (std::string(form->Components(owned)->ClassName()) == classes[index]->Name) made = true;
+    }
+    EXPECT_TRUE(captioned) << classes[index]->Name;
+    EXPECT_TRUE(made) << classes[index]->Name;
+    const bool control = FindClass(classes[index]->Name)->InheritsFrom(TControl::ClassRecord());
+    EXPECT_EQ(shown, control) << classes[index]->Name;
+  }
+}
+
+TEST(Gallery, ZoomedFormScalesItsCells) {
+  if (Screen()->Width() != 1024 || Screen()->Height() != 768) {
+    GTEST_SKIP() << "needs a 1024 x 768 screen (as natively; under Wine the gallery test covers it)";
+  }
+  RegisterUiClasses();
+  std::unique_ptr<TAutoZoomForm> form(CreateGalleryForm());
+  form->Show();
+  EXPECT_EQ(form->BoundsRect(), (TRect{0, 0, kGallerySize.cx, kGallerySize.cy})) << "1024 x 768: as designed";
+  form->SetFResolutionRate(50);
+  EXPECT_EQ(form->BoundsRect(), (TRect{0, 0, kGallerySize.cx / 2, kGallerySize.cy / 2}));
+  const TRect first = GalleryCellRect(GalleryGrid(static_cast<int>(RegisteredClasses().size()), kGallerySize), 0);
+  EXPECT_EQ(form->Controls(0)->Left(), first.Left / 2);
+}
+
+}  // namespace
+}  // namespace ruzi

@@ -1,0 +1,123 @@
+/* A host written in C against the C API alone: it builds a form with an edit, a grid and two
+   buttons by class name, sets and reads properties as text, hooks the buttons' clicks and
+   answers the modal form by pressing the default button from a timer. Each check prints a line;
+   the last line counts the wrong ones ("0 wrong" passes). */
+#include <stdio.h>
+#include <string.h>
+#include <windows.h>
+
+#include "ruzirareva/ui/ui_c_api.h"
+
+static int wrong = 0;
+
+static void Check(int ok, const char* what) {
+  printf("%s %s\n", ok ? "ok   " : "WRONG", what);
+  if (!ok) {
+    printf("      last error: %s\n", RuziUiLastError());
+    ++wrong;
+  }
+}
+
+static int PropIs(RuziUiObject object, const char* name, const char* expected) {
+  char text[128];
+  return RuziUiGetProp(object, name, text, (int)sizeof text) >= 0 && strcmp(text, expected) == 0;
+}
+
+struct Clicks {
+  int ok;
+  int cancel;
+};
+
+static void OkClicked(void* data, RuziUiObject sender) {
+  (void)sender;
+  ((struct Clicks*)data)->ok++;
+}
+
+static void CancelClicked(void* data, RuziUiObject sender) {
+  (void)sender;
+  ((struct Clicks*)data)->cancel++;
+}
+
+static HWND edit_window, form_window;
+
+/* Enter in the edit: the form's default button answers it. */
+static void CALLBACK PressEnter(HWND window, UINT message, UINT_PTR id, DWORD time) {
+  (void)window;
+  (void)message;
+  (void)time;
+  KillTimer(NULL, id);
+  PostMessageW(edit_window, WM_KEYDOWN, VK_RETURN, 1);
+}
+
+/* Should Enter go astray, the close box ends the loop (with Cancel, which the checks catch). */
+static void CALLBACK GiveUp(HWND window, UINT message, UINT_PTR id, DWORD time) {
+  (void)window;
+  (void)message;
+  (void)time;
+  KillTimer(NULL, id);
+  PostMessageW(form_window, WM_CLOSE, 0, 0);
+}
+
+int main(void) {
+  struct Clicks clicks = {0, 0};
+  RuziUiObject form = RuziUiCreate("TQXForm", NULL);
+  Check(form != NULL, "a TQXForm made by name");
+  Check(RuziUiSetProp(form, "Caption", "C 宿主窗体"), "caption set");
+  Check(RuziUiSetProp(form, "Width", "420") && RuziUiSetProp(form, "Height", "260"), "size set");
+  Check(RuziUiSetProp(form, "Position", "poScreenCenter"), "position set");
+  Check(PropIs(form, "UseSkin", "True"), "a QX form uses the skin unless told not to");
+
+  RuziUiObject edit = RuziUiCreate("TEdit", form);
+  Check(edit != NULL && RuziUiSetProp(edit, "Name", "CodeEdit") && RuziUiSetProp(edit, "Caption", "600000") &&
+            PropIs(edit, "Caption", "600000"),
+        "an edit placed on the form, its text read back");
+  RuziUiSetProp(edit, "Left", "10");
+  RuziUiSetProp(edit, "Top", "10");
+
+  RuziUiObject grid = RuziUiCreate("TDBGridEh", form);
+  Check(grid != NULL && RuziUiSetProp(grid, "FixedColor", "clSkyBlue") == 0, "an unknown colour is refused");
+  Check(strstr(RuziUiLastError(), "clSkyBlue") != NULL, "and named in the error");
+  Check(RuziUiSetProp(grid, "FixedColor", "$00F0D8C0") && PropIs(grid, "FixedColor", "$00F0D8C0"),
+        "the grid's fixed colour round-trips");
+  Check(RuziUiSetProp(grid, "TitleFont", "宋体,10,clNavy,[fsBold]") && PropIs(grid, "TitleFont", "宋体,10,clNavy,[fsBold]"),
+        "the grid's title font round-trips");
+  RuziUiSetProp(grid, "Top", "40");
+  RuziUiSetProp(grid, "Left", "10");
+
+  RuziUiObject ok = RuziUiCreate("TButton", form);
+  RuziUiSetProp(ok, "Name", "OkButton");
+  RuziUiSetProp(ok, "Caption", "确定");
+  RuziUiSetProp(ok, "Default", "True");
+  RuziUiSetProp(ok, "ModalResult", "1");
+  RuziUiSetProp(ok, "Left", "230");
+  RuziUiSetProp(ok, "Top", "190");
+  Check(RuziUiSetEvent(ok, "OnClick", &OkClicked, &clicks), "OK's click hooked");
+  RuziUiObject cancel = RuziUiCreate("TButton", form);
+  RuziUiSetProp(cancel, "Caption", "取消");
+  RuziUiSetProp(cancel, "Cancel", "True");
+  RuziUiSetProp(cancel, "ModalResult", "2");
+  RuziUiSetProp(cancel, "Left", "320");
+  RuziUiSetProp(cancel, "Top", "190");
+  Check(RuziUiSetEvent(cancel, "OnClick", &CancelClicked, &clicks), "Cancel's click hooked");
+
+  Check(RuziUiFind(form, "okbutton") == ok, "found by name in any case");
+  Check(RuziUiFind(form, "nobody") == NULL, "an unknown name finds nothing");
+  {
+    HWND button = (HWND)RuziUiHandle(ok);
+    Check(button != NULL && GetParent(button) == (HWND)RuziUiHandle(form), "the button's window is on the form's");
+  }
+  edit_window = (HWND)RuziUiHandle(edit);
+  form_window = (HWND)RuziUiHandle(form);
+  SetTimer(NULL, 0, 300, &PressEnter);
+  SetTimer(NULL, 0, 5000, &GiveUp);
+  {
+    const int result = RuziUiShowModal(form);
+    Check(result == 1, "Enter answered the modal form with the default button's result");
+  }
+  Check(clicks.ok == 1 && clicks.cancel == 0, "only OK was clicked, once");
+  Check(RuziUiCreate("TNoSuchControl", form) == NULL, "an unknown class is refused");
+  Check(strcmp(RuziUiLastError(), "Class TNoSuchControl not found") == 0, "and named");
+  Check(RuziUiFree(form), "the form freed with what it owns");
+  printf("%d wrong\n", wrong);
+  return wrong == 0 ? 0 : 1;
+}
