@@ -5,9 +5,10 @@ file(COPY ${RUZI_STB_DIR}/stb DESTINATION ${CMAKE_BINARY_DIR}/third_party/includ
 add_library(ruzi_stb INTERFACE)
 target_include_directories(ruzi_stb SYSTEM INTERFACE ${CMAKE_BINARY_DIR}/third_party/include)
 
-# Debian's copy (2022-09) predates two fixes stb made later, both found again by our image
-# fuzzer: a JPEG Huffman table of more than 256 codes wrote past its arrays, and a read of zero
-# bytes passed a null buffer to memcpy. The copy gets the same fixes; a copy that no longer
+# Debian's copy (2022-09) has faults our image fuzzer found: a JPEG Huffman table of more than
+# 256 codes wrote past its arrays, a damaged Huffman code read a symbol far outside them, a read
+# of zero bytes passed a null buffer to memcpy, and a PNG data chunk claiming up to 1 GiB more
+# than the file holds made it ask for 2 GiB before reading a byte. The copy gets fixes; a copy that no longer
 # holds the old lines stops the configure, so a newer stb is looked at rather than patched blindly.
 set(stb_image ${CMAKE_BINARY_DIR}/third_party/include/stb/stb_image.h)
 file(READ ${stb_image} stb_text)
@@ -24,4 +25,8 @@ ruzi_fix_stb("      for (j=0; j < count[i]; ++j)\n         h->size[k++] = (stbi_
              "      for (j=0; j < count[i]; ++j) {\n         h->size[k++] = (stbi_uc) (i+1);\n         if (k >= 257) return stbi__err(\"bad size list\",\"Corrupt JPEG\");\n      }\n")
 ruzi_fix_stb("   if (s->img_buffer+n <= s->img_buffer_end) {\n      memcpy(buffer, s->img_buffer, n);\n"
              "   if (s->img_buffer+n <= s->img_buffer_end) {\n      if (n > 0) memcpy(buffer, s->img_buffer, n);\n")
+ruzi_fix_stb("   c = ((j->code_buffer >> (32 - k)) & stbi__bmask[k]) + h->delta[k];\n   STBI_ASSERT("
+             "   c = ((j->code_buffer >> (32 - k)) & stbi__bmask[k]) + h->delta[k];\n   if (c < 0 || c >= 256) return -1;\n   STBI_ASSERT(")
+ruzi_fix_stb("            if ((int)(ioff + c.length) < (int)ioff) return 0;\n"
+             "            if ((int)(ioff + c.length) < (int)ioff) return 0;\n            if (!s->io.read && c.length > (stbi__uint32)(s->img_buffer_end - s->img_buffer)) return stbi__err(\"outofdata\",\"Corrupt PNG\");\n")
 file(WRITE ${stb_image} "${stb_text}")

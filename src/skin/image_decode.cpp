@@ -59,6 +59,12 @@ DecodedImage DecodeImage(std::span<const uint8_t> bytes) {
     image.error = reason != nullptr && *reason != '\0' ? reason : "cannot decode";
     return image;
   }
+  // stb hands back a picture of no size for a GIF whose screen has no height; a picture
+  // must have pixels to be one.
+  if (width <= 0 || height <= 0) {
+    image.error = "image has no pixels";
+    return image;
+  }
   image.width = width;
   image.height = height;
   image.bgra.assign(pixels.get(), pixels.get() + static_cast<size_t>(width) * height * 4);
