@@ -12,6 +12,7 @@ packages=(
   locales
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   libstb-dev libsqlite3-dev sqlite3
+  liblz4-dev                                  # ruzi-mwd keeps long audit requests compressed
   unixodbc unixodbc-dev libsqliteodbc        # ODBC: the ADO query kind (SQLite3 driver)
   libssl-dev libspdlog-dev                    # references for tests and benchmarks only
   libquantlib0-dev                            # the calendar benchmark's reference only

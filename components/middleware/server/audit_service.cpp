@@ -46,16 +46,17 @@ size_t RowBytes(const Row& row) {
 // Up to `count` rows with ids in (after, upto], oldest first.
 std::vector<Row> ReadRows(sqlite3* db, int64_t after, int64_t upto, const std::string& marker, int64_t count) {
   Statement query(db,
-                  "SELECT id, at, started_us, ended_us, session, kind, service, number, route, buffer_type, request, "
-                  "request, request_length, status, request_sha256 FROM mw_audit "
-                  "WHERE id > ? AND id <= ? AND (? = '' OR instr(request, ?) > 0) ORDER BY id LIMIT ?");
+                  "SELECT id, at, started_us, ended_us, session, kind, service, number, route, buffer_type, "
+                  "audit_request(request, request_compressed), request_length, status, request_sha256 FROM mw_audit "
+                  "WHERE id > ? AND id <= ? AND (? = '' OR instr(audit_request(request, request_compressed), ?) > 0) "
+                  "ORDER BY id LIMIT ?");
   query.Bind(1, after).Bind(2, upto).BindBlob(3, marker).BindBlob(4, marker).Bind(5, count);
   std::vector<Row> found;
   while (query.Step()) {
     Row row;
-    for (int column = 0; column < static_cast<int>(kColumns.size()); ++column) row.push_back(query.Text(column));
+    for (int column = 0; column < static_cast<int>(kColumns.size()) - 1; ++column) row.push_back(query.Text(column));
+    row.insert(row.begin() + 11, Hex(row[10]));  // vc_request_hex
     row[10] = PacketSafe(std::move(row[10]));
-    row[11] = Hex(row[11]);
     for (int column : {6, 8, 9}) row[column] = PacketSafe(std::move(row[column]));
     found.push_back(std::move(row));
   }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "audit_request_packing.h"
 #include "secret_mask.h"
 #include "sha256.h"
 
@@ -55,12 +56,14 @@ void AuditRecord::SetRequest(std::string_view raw, size_t cap) {
     request_sha256 = Sha256Hex(masked);
     masked.resize(cap);
   }
-  request = std::move(masked);
+  StoredRequest stored = PackRequest(std::move(masked));
+  request = std::move(stored.bytes);
+  request_compressed = stored.compressed;
 }
 
 size_t AuditRecord::Bytes() const {
   return sizeof(AuditRecord) + at.size() + kind.size() + service.size() + route.size() + buffer_type.size() +
-         request.size() + request_sha256.size();
+         std::max<size_t>(request.size(), static_cast<size_t>(request_compressed)) + request_sha256.size();
 }
 
 AuditTrail::AuditTrail(Database& database, AuditLimits limits)
@@ -166,7 +169,8 @@ void AuditTrail::Store(std::vector<AuditRecord>& batch) {
         insert_ = std::make_unique<Statement>(
             db,
             "INSERT INTO mw_audit (at, started_us, ended_us, session, kind, service, number, route, buffer_type, "
-            "request, request_length, request_sha256, status) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+            "request, request_compressed, request_length, request_sha256, status) "
+            "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
       }
       try {
         Database::InTransaction(db, [&] {
@@ -175,8 +179,8 @@ void AuditTrail::Store(std::vector<AuditRecord>& batch) {
             // The batch outlives each step: its bytes are bound without copies.
             insert.BindKept(1, r.at).Bind(2, r.started_us).Bind(3, r.ended_us).Bind(4, int64_t{r.session});
             insert.BindKept(5, r.kind).BindKept(6, r.service).Bind(7, int64_t{r.number}).BindKept(8, r.route);
-            insert.BindKept(9, r.buffer_type).BindKeptBlob(10, r.request).Bind(11, r.request_length);
-            insert.BindKept(12, r.request_sha256).Bind(13, int64_t{r.status});
+            insert.BindKept(9, r.buffer_type).BindKeptBlob(10, r.request).Bind(11, r.request_compressed);
+            insert.Bind(12, r.request_length).BindKept(13, r.request_sha256).Bind(14, int64_t{r.status});
             insert.Step();
             insert.Reset();
           }

@@ -41,13 +41,17 @@ struct AuditRecord {
   int32_t number = 0;
   std::string route;
   std::string buffer_type;
-  std::string request;   // masked; at most AuditLimits::request_bytes of it
+  std::string request;   // masked; at most AuditLimits::request_bytes of it, packed (audit_request_packing.h)
+  int64_t request_compressed = 0;  // 0: `request` as it came; else its length before compression
   int64_t request_length = 0;  // of the whole masked request
   std::string request_sha256;  // of the whole masked request, when it was cut; else empty
   int32_t status = 0;    // error number of the answer, 0 for a reply
 
-  // Masks the secrets of `request`, then keeps it whole or its start and digest.
+  // Masks the secrets of `request`, then keeps it whole or its start and digest, packed.
   void SetRequest(std::string_view raw, size_t cap);
+  // What the record holds in memory, its request counted as it came: the queue's bound in
+  // bytes then keeps the same rows waiting however well they compress, and so the same loss
+  // window.
   size_t Bytes() const;
 };
 

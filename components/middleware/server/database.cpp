@@ -1,5 +1,7 @@
 #include "database.h"
 
+#include "audit_request_packing.h"
+
 namespace ruzi::mwd {
 
 Statement::Statement(sqlite3* db, std::string_view sql) : db_(db) {
@@ -85,6 +87,7 @@ sqlite3* Open(const std::string& path, int flags) {
     throw DatabaseError("open " + path + ": " + message);
   }
   sqlite3_busy_timeout(db, 5000);
+  RegisterAuditRequestFunction(db);
   return db;
 }
 

@@ -23,7 +23,8 @@ CREATE TABLE mw_audit (
   request BLOB NOT NULL,
   request_length INTEGER NOT NULL,
   status INTEGER NOT NULL,
-  request_sha256 TEXT NOT NULL DEFAULT '');
+  request_sha256 TEXT NOT NULL DEFAULT '',
+  request_compressed INTEGER NOT NULL DEFAULT 0);
 CREATE TABLE tsysteminfo (l_init_date INTEGER NOT NULL, vc_system_name TEXT NOT NULL);
 CREATE TABLE tsysparameter (
   l_serial_no INTEGER PRIMARY KEY,
@@ -88,19 +89,26 @@ bool HasSchema(sqlite3* db) {
   return query.Step() && query.Integer(0) > 0;
 }
 
-// A database made before long requests were cut to a prefix and a digest.
-void AddAuditDigestIfMissing(sqlite3* db) {
-  Statement column(db, "SELECT count(*) FROM pragma_table_info('mw_audit') WHERE name = 'request_sha256'");
+void AddAuditColumnIfMissing(sqlite3* db, const std::string& name, const std::string& definition) {
+  Statement column(db, "SELECT count(*) FROM pragma_table_info('mw_audit') WHERE name = ?");
+  column.Bind(1, name);
   if (column.Step() && column.Integer(0) == 0) {
-    Database::Exec(db, "ALTER TABLE mw_audit ADD COLUMN request_sha256 TEXT NOT NULL DEFAULT ''");
+    Database::Exec(db, "ALTER TABLE mw_audit ADD COLUMN " + name + " " + definition);
   }
+}
+
+// A database made before long requests were cut to a prefix and a digest, or before they were
+// kept compressed.
+void AddAuditColumnsIfMissing(sqlite3* db) {
+  AddAuditColumnIfMissing(db, "request_sha256", "TEXT NOT NULL DEFAULT ''");
+  AddAuditColumnIfMissing(db, "request_compressed", "INTEGER NOT NULL DEFAULT 0");
 }
 
 }  // namespace
 
 bool CreateSchemaIfMissing(sqlite3* db) {
   if (HasSchema(db)) {
-    AddAuditDigestIfMissing(db);
+    AddAuditColumnsIfMissing(db);
     AddNamedQueriesIfMissing(db);
     AddOperationLogColumnsIfMissing(db);
     return false;
