@@ -92,21 +92,24 @@ class ServerProcess {
     pid_ = -1;
     return std::chrono::duration<double>(Clock::now() - started).count();
   }
-  uint64_t DatabaseBytes() const {
-    uint64_t bytes = 0;
-    for (const char* suffix : {"", "-wal"}) {
-      std::error_code ignored;
-      auto size = std::filesystem::file_size(Database() + suffix, ignored);
-      if (!ignored) bytes += size;
-    }
-    return bytes;
+  // The database with its WAL, or without.
+  uint64_t DatabaseBytes(bool with_wal = true) const { return FileBytes("") + (with_wal ? WalBytes() : 0); }
+  uint64_t WalBytes() const { return FileBytes("-wal"); }
+  uint64_t FileBytes(const char* suffix) const {
+    std::error_code ignored;
+    auto size = std::filesystem::file_size(Database() + suffix, ignored);
+    return ignored ? 0 : size;
   }
-  int64_t AuditRows() const {
+  int64_t AuditRows() const { return Number("SELECT count(*) FROM mw_audit WHERE service = 'demo_echo'"); }
+  // Rows ever stored (ids follow arrival and are never reused), read at once even under load.
+  int64_t StoredRows() const { return Number("SELECT coalesce(max(id), 0) FROM mw_audit"); }
+  int64_t Number(const char* sql) const {
     sqlite3* db = nullptr;
     int64_t rows = -1;
     if (sqlite3_open_v2(Database().c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
+      sqlite3_busy_timeout(db, 1000);
       sqlite3_stmt* query = nullptr;
-      sqlite3_prepare_v2(db, "SELECT count(*) FROM mw_audit WHERE service = 'demo_echo'", -1, &query, nullptr);
+      sqlite3_prepare_v2(db, sql, -1, &query, nullptr);
       if (query != nullptr && sqlite3_step(query) == SQLITE_ROW) rows = sqlite3_column_int64(query, 0);
       sqlite3_finalize(query);
     }
@@ -154,7 +157,8 @@ std::string RequestBody(size_t size, unsigned seed) {
 }
 
 // Calls until `stop` is set; every thread signs on once.
-Load Drive(uint16_t port, size_t size, const std::atomic<bool>& stop) {
+// `answered`, when given, counts the answers as they come.
+Load Drive(uint16_t port, size_t size, const std::atomic<bool>& stop, std::atomic<uint64_t>* answered = nullptr) {
   std::vector<std::vector<float>> latencies(kThreads);
   std::vector<std::thread> threads;
   auto started = Clock::now();
@@ -168,6 +172,7 @@ Load Drive(uint16_t port, size_t size, const std::atomic<bool>& stop) {
         auto answer = client.Call("demo_echo", request);
         if (!answer || !std::holds_alternative<ruzi::mw::CallReply>(*answer)) break;
         latencies[t].push_back(std::chrono::duration<float, std::micro>(Clock::now() - before).count());
+        if (answered != nullptr) answered->fetch_add(1, std::memory_order_relaxed);
       }
     });
   }
@@ -186,7 +191,7 @@ Load Drive(uint16_t port, size_t size, const std::atomic<bool>& stop) {
 
 // Stops the load after `seconds`, running `during` each second on the way.
 template <typename Sample>
-Load DriveFor(uint16_t port, size_t size, long seconds, Sample during) {
+Load DriveFor(uint16_t port, size_t size, long seconds, Sample during, std::atomic<uint64_t>* answered = nullptr) {
   std::atomic<bool> stop{false};
   std::thread timer([&] {
     for (long elapsed = 0; elapsed < seconds; ++elapsed) {
@@ -195,7 +200,7 @@ Load DriveFor(uint16_t port, size_t size, long seconds, Sample during) {
     }
     stop = true;
   });
-  Load load = Drive(port, size, stop);
+  Load load = Drive(port, size, stop, answered);
   timer.join();
   return load;
 }
@@ -257,13 +262,22 @@ void BM_Soak(benchmark::State& state) {
     return;
   }
   for (auto _ : state) {
-    ServerProcess server(ThisServer(), "soak");
-    Load load = DriveFor(server.Port(), 4096, seconds, [&](long elapsed) {
-      if (elapsed % 10 != 0) return;
-      std::printf("soak %4ld s: database and WAL %.1f MB, RSS %.1f MB\n", elapsed, server.DatabaseBytes() / 1048576.0,
-                  server.ResidentKb() / 1024.0);
-      std::fflush(stdout);
-    });
+    ServerProcess server(ThisServer(), "soak", Options(0));
+    std::atomic<uint64_t> answered{0};
+    Load load = DriveFor(
+        server.Port(), 4096, seconds,
+        [&](long elapsed) {
+          if (elapsed % 10 != 0) return;
+          // Answered calls whose rows are not stored yet: the queue, the batch being stored.
+          uint64_t calls = answered.load();
+          int64_t behind = static_cast<int64_t>(calls) - server.StoredRows();
+          std::printf("soak %4ld s: database %.1f MB, WAL %.1f MB, RSS %.1f MB, answered %llu, not yet stored %lld\n",
+                      elapsed, server.DatabaseBytes(false) / 1048576.0, server.WalBytes() / 1048576.0,
+                      server.ResidentKb() / 1024.0, static_cast<unsigned long long>(calls),
+                      static_cast<long long>(behind));
+          std::fflush(stdout);
+        },
+        &answered);
     state.SetIterationTime(load.seconds);
     state.counters["calls_per_s"] = static_cast<double>(load.answered) / load.seconds;
     state.counters["db_mb"] = server.DatabaseBytes() / 1048576.0;

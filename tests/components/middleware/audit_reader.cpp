@@ -6,15 +6,17 @@
 #include <stdexcept>
 #include <thread>
 
+#include "audit_request_packing.h"
+
 namespace ruzi::testing {
 namespace {
 
 std::vector<AuditRow> Query(sqlite3* db, const std::string& marker) {
   sqlite3_stmt* statement = nullptr;
   const char* sql =
-      "SELECT id, session, kind, service, number, route, buffer_type, request, status, started_us, ended_us, "
-      "request_length, request_sha256 "
-      "FROM mw_audit WHERE instr(request, ?) > 0 ORDER BY id";
+      "SELECT id, session, kind, service, number, route, buffer_type, audit_request(request, request_compressed), "
+      "status, started_us, ended_us, request_length, request_sha256 "
+      "FROM mw_audit WHERE instr(audit_request(request, request_compressed), ?) > 0 ORDER BY id";
   std::vector<AuditRow> rows;
   if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) != SQLITE_OK) return rows;  // not created yet
   sqlite3_bind_blob(statement, 1, marker.data(), static_cast<int>(marker.size()), SQLITE_TRANSIENT);
@@ -49,6 +51,7 @@ std::vector<std::string> Column(const std::string& database, const std::string& 
   sqlite3* db = nullptr;
   sqlite3_open_v2(database.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
   sqlite3_busy_timeout(db, 2000);
+  mwd::RegisterAuditRequestFunction(db);
   sqlite3_stmt* statement = nullptr;
   std::vector<std::string> values;
   if (sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr) == SQLITE_OK) {
@@ -69,6 +72,7 @@ std::vector<AuditRow> AuditRowsWith(const std::string& database, const std::stri
     throw std::runtime_error("cannot open " + database);
   }
   sqlite3_busy_timeout(db, 2000);
+  mwd::RegisterAuditRequestFunction(db);
   auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
   std::vector<AuditRow> rows = Query(db, marker);
   while (rows.size() < expected && std::chrono::steady_clock::now() < end) {

@@ -15,7 +15,7 @@ struct AuditRow {
   int64_t number = 0;
   std::string route;
   std::string buffer_type;
-  std::string request;
+  std::string request;  // as it came, expanded when it was stored compressed
   int64_t request_length = 0;
   std::string request_sha256;
   int64_t status = 0;
@@ -25,7 +25,8 @@ struct AuditRow {
 
 // The rows whose request contains `marker`, in id order; waits (up to 5 s) until there are
 // at least `expected` of them, since the server stores its trail in batches.
-// The first column of every row `sql` returns (read-only, beside the running server).
+// The first column of every row `sql` returns (read-only, beside the running server); the SQL
+// may read requests with audit_request(request, request_compressed).
 std::vector<std::string> Column(const std::string& database, const std::string& sql);
 
 std::vector<AuditRow> AuditRowsWith(const std::string& database, const std::string& marker, size_t expected);

@@ -203,10 +203,19 @@ TEST_F(MiddlewareFixture, RecordPackReplyCarriesTheConventionInEveryRow) {
   for (const auto& row : table->rows) EXPECT_EQ(row[0], "0");
 }
 
+// A long request with zero bytes, its marker in the middle.
+std::string LongBinaryRequest(const std::string& marker) {
+  std::string half;
+  for (int i = 0; half.size() < 2048; ++i) half += std::string("\0\x01<l_row>", 9) + std::to_string(i * 7919) + "</l_row>";
+  return half + marker + half;
+}
+
 // The audit service's rows, read through a section packet, against the table read directly.
+// The binary request is long enough to be stored compressed: both readers find its marker and
+// give back every byte.
 TEST_F(MiddlewareFixture, AuditServiceAgreesWithTheTableRowForRow) {
   std::string marker = Marker("trail");
-  std::string binary = std::string("b\0\x01", 3) + marker;
+  std::string binary = LongBinaryRequest(marker);
   ReplyOf(client_.Call("demo_echo", "one " + marker, 0, "r1"));
   ReplyOf(client_.Call("demo_carray", binary, 0, "r2"));
   ErrorOf(client_.Call("demo_abort", "three " + marker));
@@ -242,6 +251,10 @@ TEST_F(MiddlewareFixture, AuditServiceAgreesWithTheTableRowForRow) {
     section.Next();
   }
   EXPECT_EQ(direct[1].request, binary);
+  EXPECT_EQ(direct[1].request_length, static_cast<int64_t>(binary.size()));
+  EXPECT_EQ(Column(FixtureDatabase(), "SELECT request_compressed = " + std::to_string(binary.size()) + " AND length(request) * 2 < " +
+                                          std::to_string(binary.size()) + " FROM mw_audit WHERE id = " + std::to_string(direct[1].id)),
+            std::vector<std::string>{"1"});
   EXPECT_EQ(direct[2].status, mw::kMwAbort);
 }
 

@@ -1,0 +1,123 @@
+// How the audit keeps a request: every request comes back byte for byte, only those worth it are
+// compressed, and a damaged stored row is refused rather than read as other bytes.
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <random>
+#include <string>
+
+#include "audit_request_packing.h"
+
+namespace ruzi::mwd {
+namespace {
+
+std::string Random(size_t size, unsigned seed, int alphabet) {
+  std::mt19937 random(seed);
+  std::string bytes;
+  for (size_t i = 0; i < size; ++i) bytes.push_back(static_cast<char>(random() % alphabet));
+  return bytes;
+}
+
+std::string Tagged(size_t size) {
+  std::string text;
+  for (int i = 0; text.size() < size; ++i) text += "<vc_code" + std::to_string(i) + ">" + std::to_string(i * 7919) + "</vc_code>";
+  text.resize(size);
+  return text;
+}
+
+TEST(AuditRequestPacking, EveryRequestComesBackAndOnlyThoseWorthItAreCompressed) {
+  const struct {
+    const char* name;
+    std::string request;
+    bool compressed;
+  } cases[] = {
+      {"empty", "", false},
+      {"short", std::string(kCompressFrom - 1, 'r'), false},
+      {"shortest compressed", std::string(kCompressFrom, 'r'), true},
+      {"tagged 4 KB", Tagged(4096), true},
+      {"zero bytes", std::string(4096, '\0'), true},
+      {"random bytes do not shrink", Random(4096, 1, 256), false},
+      {"64 KB of few letters", Random(65536, 2, 4), true},
+  };
+  for (const auto& c : cases) {
+    StoredRequest stored = PackRequest(c.request);
+    EXPECT_EQ(stored.compressed != 0, c.compressed) << c.name;
+    if (stored.compressed != 0) {
+      EXPECT_EQ(stored.compressed, static_cast<int64_t>(c.request.size())) << c.name;
+      EXPECT_LE(stored.bytes.size() * 4, c.request.size() * 3) << c.name;
+    } else {
+      EXPECT_EQ(stored.bytes, c.request) << c.name;
+    }
+    EXPECT_EQ(UnpackRequest(stored.bytes, stored.compressed), c.request) << c.name;
+  }
+}
+
+// Against the plain rule, over sizes around the threshold and alphabets from one letter to any byte.
+TEST(AuditRequestPacking, RoundTripsOverSizesAndAlphabets) {
+  for (unsigned seed = 0; seed < 200; ++seed) {
+    size_t size = seed % 2 == 0 ? kCompressFrom - 8 + seed % 16 : seed * 97;
+    std::string request = Random(size, seed, 1 + static_cast<int>(seed % 256));
+    StoredRequest stored = PackRequest(request);
+    if (size < kCompressFrom) {
+      EXPECT_EQ(stored.compressed, 0) << seed;
+    }
+    ASSERT_EQ(UnpackRequest(stored.bytes, stored.compressed), request) << seed;
+  }
+}
+
+TEST(AuditRequestPacking, ADamagedRowIsRefused) {
+  const std::string request = Tagged(4096);
+  const StoredRequest stored = PackRequest(request);
+  ASSERT_NE(stored.compressed, 0);
+  const struct {
+    const char* name;
+    std::string bytes;
+    int64_t compressed;
+  } damaged[] = {
+      {"cut short", stored.bytes.substr(0, stored.bytes.size() / 2), stored.compressed},
+      {"claims fewer bytes", stored.bytes, stored.compressed - 1},
+      {"claims more bytes", stored.bytes, stored.compressed + 1},
+      {"negative length", stored.bytes, -1},
+      {"absurd length", stored.bytes, int64_t{1} << 40},
+      {"not a block", std::string(64, '\xff'), 4096},
+  };
+  for (const auto& d : damaged) EXPECT_FALSE(UnpackRequest(d.bytes, d.compressed).has_value()) << d.name;
+}
+
+// The SQL function readers search with: expands a compressed row, passes a plain one, and fails
+// the statement on a damaged one instead of matching nothing.
+TEST(AuditRequestPacking, TheSqlFunctionSearchesInsideCompressedRequests) {
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(":memory:", &db), SQLITE_OK);
+  RegisterAuditRequestFunction(db);
+  const std::string request = Tagged(2048) + "needle" + Tagged(2048);
+  const StoredRequest stored = PackRequest(request);
+  ASSERT_NE(stored.compressed, 0);
+  sqlite3_stmt* query = nullptr;
+  ASSERT_EQ(sqlite3_prepare_v2(db, "SELECT instr(audit_request(?1, ?2), 'needle'), length(audit_request(?1, ?2))", -1,
+                               &query, nullptr),
+            SQLITE_OK);
+  const struct {
+    std::string bytes;
+    int64_t compressed;
+    int step;
+    int64_t found_at;
+    int64_t length;
+  } rows[] = {{stored.bytes, stored.compressed, SQLITE_ROW, 2049, 4102},
+              {"plain needle", 0, SQLITE_ROW, 7, 12},
+              {stored.bytes.substr(1), stored.compressed, SQLITE_ERROR, 0, 0}};
+  for (const auto& row : rows) {
+    sqlite3_reset(query);
+    sqlite3_bind_blob(query, 1, row.bytes.data(), static_cast<int>(row.bytes.size()), SQLITE_TRANSIENT);
+    sqlite3_bind_int64(query, 2, row.compressed);
+    ASSERT_EQ(sqlite3_step(query), row.step) << row.bytes.size();
+    if (row.step != SQLITE_ROW) continue;
+    EXPECT_EQ(sqlite3_column_int64(query, 0), row.found_at);
+    EXPECT_EQ(sqlite3_column_int64(query, 1), row.length);
+  }
+  sqlite3_finalize(query);
+  sqlite3_close(db);
+}
+
+}  // namespace
+}  // namespace ruzi::mwd
