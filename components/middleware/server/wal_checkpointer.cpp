@@ -45,7 +45,7 @@ void WalCheckpointer::Run() {
   std::unique_lock<std::mutex> guard(lock_);
   while (!wake_.wait_for(guard, period_, [&] { return stopping_; })) {
     guard.unlock();
-    Checkpoint(SQLITE_CHECKPOINT_PASSIVE);
+    if (!restart_waiting_) Checkpoint(SQLITE_CHECKPOINT_PASSIVE);
     guard.lock();
   }
 }
@@ -61,12 +61,15 @@ void WalCheckpointer::KeepWithinLimit(bool writer_idle) {
 
 void WalCheckpointer::Checkpoint(int mode) {
   // The periodic checkpoint waits its turn; a restart asked for by the writer does not wait
-  // behind a checkpoint under way (its syncs can take long on a busy disk): it is asked again.
+  // behind a checkpoint under way: it is asked again, with the periodic ones paused till then.
   std::unique_lock<std::mutex> guard(connection_lock_, std::defer_lock);
   if (mode == SQLITE_CHECKPOINT_PASSIVE) {
     guard.lock();
   } else if (!guard.try_lock()) {
+    restart_waiting_ = true;
     return;
+  } else {
+    restart_waiting_ = false;
   }
   sqlite3* db = connection_.Get();
   Clock::time_point deadline = Clock::now() + kRestartWait;
