@@ -1,7 +1,9 @@
 // Menus, pages, grids, splitters and the common controls on real windows under Wine: commands
 // chosen through the system's menu loop reach OnClick, owner-drawn items are measured and
-// painted, a tab click switches pages, grid cells and a dragged splitter show in the pixels, and
-// each common control shows its contents in its window.
+// painted (an item's image in its pixels), a shortcut typed with the menu closed runs its item,
+// a tab click switches pages, grid cells and a dragged splitter show in the pixels, each common
+// control shows its contents in its window, and clicks and keys in list and tree views run
+// their selection events in the window's order.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -17,6 +19,7 @@
 #include "ui/date_time_picker.h"
 #include "ui/form.h"
 #include "ui/header_control.h"
+#include "ui/image_list.h"
 #include "ui/list_view.h"
 #include "ui/menu.h"
 #include "ui/image.h"
@@ -51,6 +54,29 @@ struct MenuWatchdog {
   UINT_PTR timer = SetTimer(nullptr, 0, 3000, [](HWND, UINT, UINT_PTR, DWORD) { EndMenu(); });
   ~MenuWatchdog() { KillTimer(nullptr, timer); }
 };
+
+// Pumps as an application's loop does: keys go to the form first.
+void PumpThroughForms() {
+  MSG msg;
+  for (int round = 0; round < 10; ++round) {
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (IsFormDialogMessage(&msg)) continue;
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    Sleep(10);
+  }
+}
+
+// Presses `keys` together through the system's input, the first one first, and lets them go.
+void Type(std::initializer_list<WORD> keys) {
+  std::vector<INPUT> inputs;
+  for (WORD key : keys) inputs.push_back(INPUT{INPUT_KEYBOARD, {.ki = KEYBDINPUT{key, 0, 0, 0, 0}}});
+  for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) {
+    inputs.push_back(INPUT{INPUT_KEYBOARD, {.ki = KEYBDINPUT{*key, 0, KEYEVENTF_KEYUP, 0, 0}}});
+  }
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
 
 void PostKeys(HWND window, std::initializer_list<WPARAM> keys) {
   for (WPARAM key : keys) PostMessageW(window, WM_KEYDOWN, key, 0);
@@ -203,6 +229,210 @@ TEST(MenuUi, ARightClickShowsTheControlsPopupMenu) {
   }
   EXPECT_EQ(clicks, 1);
   EXPECT_EQ(popup->PopupComponent(), panel);
+}
+
+TEST(MenuUi, AShortCutTypedWithTheMenuClosedRunsItsItem) {
+  TForm form;
+  form.SetBounds(40, 40, 300, 200);
+  auto* menu = new TMainMenu(&form);
+  auto* file = new TMenuItem(&form);
+  file->SetCaption("&File");
+  menu->Items()->Add(file);
+  const struct {
+    const char* caption;
+    TShortCut short_cut;
+  } items[] = {{"&Save", ShortCut('S', scCtrl)}, {"Save &as", ShortCut('S', scCtrl | scShift)}, {"&Find", ShortCut(0x72)}};
+  int clicks[3] = {};
+  for (int i = 0; i < 3; ++i) {
+    auto* item = new TMenuItem(&form);
+    item->SetCaption(items[i].caption);
+    item->SetShortCut(items[i].short_cut);
+    item->OnClick = TNotifyEvent{&Count, &clicks[i]};
+    file->Add(item);
+  }
+  form.SetMenu(menu);
+  form.Show();
+  SetForegroundWindow(form.Handle());
+  SetFocus(form.Handle());
+  PumpThroughForms();
+  const struct {
+    std::initializer_list<WORD> keys;
+    int clicks[3];
+  } cases[] = {
+      {{VK_CONTROL, 'S'}, {1, 0, 0}},
+      {{VK_CONTROL, VK_SHIFT, 'S'}, {0, 1, 0}},
+      {{VK_F3}, {0, 0, 1}},
+      {{'S'}, {0, 0, 0}},
+      {{VK_MENU, 'S'}, {0, 0, 0}},
+  };
+  for (const auto& c : cases) {
+    std::fill(std::begin(clicks), std::end(clicks), 0);
+    Type(c.keys);
+    PumpThroughForms();
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(clicks[i], c.clicks[i]) << "keys " << *c.keys.begin() << " item " << i;
+  }
+  // The system's menu shows the shortcut after a tab, which it right-aligns.
+  wchar_t text[32] = {};
+  GetMenuStringW(GetSubMenu(GetMenu(form.Handle()), 0), 1, text, 32, MF_BYPOSITION);
+  EXPECT_STREQ(text, L"Save &as\tShift+Ctrl+S");
+}
+
+// What a timer saw of the pop-up menu's window while its loop ran.
+struct PopupSight {
+  static inline HMENU menu = nullptr;
+  static inline testing::Picture picture;
+  static inline RECT item{};
+};
+
+TEST(MenuUi, AnItemsImageAndShortCutAreDrawnInIt) {
+  TBitmap red;
+  red.SetSize(16, 16);
+  red.Canvas().Brush().SetColor(clRed);
+  red.Canvas().FillRect(TRect{0, 0, 16, 16});
+  TPopupMenu popup;
+  auto* images = new TImageList(&popup);
+  images->Add(red, nullptr);
+  popup.SetImages(images);
+  ASSERT_TRUE(popup.IsOwnerDraw()) << "images make the items owner-drawn";
+  auto* item = new TMenuItem;
+  item->SetCaption("保存");
+  item->SetImageIndex(0);
+  item->SetShortCut(ShortCut('S', scCtrl));
+  popup.Items()->Add(item);
+  auto* plain = new TMenuItem;
+  plain->SetCaption("另存");
+  popup.Items()->Add(plain);
+  PopupSight::menu = popup.Handle();
+  PopupSight::picture = {};
+  const UINT_PTR look = SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR, DWORD) {
+    HWND window = FindWindowW(L"#32768", nullptr);
+    if (window != nullptr && PopupSight::picture.width == 0) {
+      PopupSight::picture = testing::CaptureWindow(window);
+      RECT frame;
+      GetWindowRect(window, &frame);
+      GetMenuItemRect(nullptr, PopupSight::menu, 0, &PopupSight::item);
+      OffsetRect(&PopupSight::item, -frame.left, -frame.top);
+    }
+    EndMenu();
+  });
+  popup.Popup(60, 60);
+  KillTimer(nullptr, look);
+  ASSERT_GT(PopupSight::picture.width, 0) << "the menu's window was seen";
+  const RECT& at = PopupSight::item;
+  const int middle = (at.top + at.bottom) / 2;
+  EXPECT_EQ(PopupSight::picture.Rgb(at.left + 3 + 8, middle), 0xFF0000u) << "the image at the item's left";
+  EXPECT_NE(PopupSight::picture.Rgb(at.left + 3 + 8, middle + (at.bottom - at.top)), 0xFF0000u) << "not on the next";
+  // The shortcut's text ends near the right edge: dark pixels in its last 40 pixels.
+  int dark = 0;
+  for (int x = at.right - 40; x < at.right; ++x) {
+    for (int y = at.top; y < at.bottom; ++y) dark += (PopupSight::picture.Rgb(x, y) & 0x808080) == 0 ? 1 : 0;
+  }
+  EXPECT_GT(dark, 5) << "the shortcut's text right-aligned";
+  testing::SaveScreenshot(PopupSight::picture, "menu_image");
+}
+
+// The events of list and tree views, in the order they ran.
+struct SelectionLog {
+  std::vector<std::string> lines;
+  std::string refuse;  // the node text OnChanging refuses
+};
+
+TEST(ListViewUi, ClicksAndKeysRunTheSelectionEventsInTheWindowsOrder) {
+  TForm form;
+  form.SetBounds(40, 40, 300, 200);
+  auto* list = new TListView(&form);
+  list->SetViewStyle(TViewStyle::vsReport);
+  list->SetParent(&form);
+  SetPropText(*list, "Columns", "代码\t80");
+  SetPropText(*list, "Items", "600000\r\n000001\r\n600519");
+  SelectionLog log;
+  list->OnChange = TLVChangeEvent{[](void* data, TPersistent*, TListItem* item, TItemChange change) {
+                                    static_cast<SelectionLog*>(data)->lines.push_back(
+                                        "change " + item->Caption() + " " + std::to_string(static_cast<int>(change)));
+                                  },
+                                  &log};
+  list->OnSelectItem = TLVSelectItemEvent{[](void* data, TPersistent*, TListItem* item, bool selected) {
+                                            static_cast<SelectionLog*>(data)->lines.push_back(
+                                                "select " + item->Caption() + (selected ? " on" : " off"));
+                                          },
+                                          &log};
+  form.Show();
+  list->SetFocus();
+  RECT second{LVIR_LABEL, 0, 0, 0};
+  SendMessageW(list->Handle(), LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&second));
+  const LPARAM point = MAKELPARAM(second.left + 5, (second.top + second.bottom) / 2);
+  PostMessageW(list->Handle(), WM_LBUTTONUP, 0, point);  // ends the drag watch the press starts
+  SendMessageW(list->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, point);
+  Pump();
+  EXPECT_EQ(log.lines, (std::vector<std::string>{"change 000001 2", "select 000001 on"}));
+  EXPECT_EQ(list->ItemIndex(), 1);
+  log.lines.clear();
+  SendMessageW(list->Handle(), WM_KEYDOWN, VK_DOWN, 0);
+  SendMessageW(list->Handle(), WM_KEYUP, VK_DOWN, 0);
+  EXPECT_EQ(log.lines, (std::vector<std::string>{"change 000001 2", "select 000001 off", "change 600519 2",
+                                                 "select 600519 on"}));
+  EXPECT_EQ(list->ItemIndex(), 2);
+  EXPECT_EQ(list->Selected(), &list->Items().Item(2));
+  // New contents keep the selection where there still is an item, without events.
+  log.lines.clear();
+  list->Items().Item(0).SetCaption("600036");
+  EXPECT_TRUE(log.lines.empty());
+  EXPECT_EQ(SendMessageW(list->Handle(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), 2);
+  list->SetItemIndex(-1);
+  EXPECT_EQ(log.lines, (std::vector<std::string>{"change 600519 2", "select 600519 off"}));
+  EXPECT_EQ(list->ItemIndex(), -1);
+}
+
+TEST(TreeViewUi, ClicksAndKeysRunTheSelectionEventsAndARefusalKeepsTheOldNode) {
+  TForm form;
+  form.SetBounds(40, 40, 300, 200);
+  auto* tree = new TTreeView(&form);
+  tree->SetBounds(0, 0, 200, 150);
+  tree->SetParent(&form);
+  SetPropText(*tree, "Items", "甲\r\n乙\r\n丙");
+  SelectionLog log;
+  tree->OnChanging = TTVChangingEvent{[](void* data, TPersistent*, TTreeNode* node, bool& allow) {
+                                        auto* log = static_cast<SelectionLog*>(data);
+                                        log->lines.push_back("changing " + node->Text());
+                                        allow = node->Text() != log->refuse;
+                                      },
+                                      &log};
+  tree->OnChange = TTVChangedEvent{[](void* data, TPersistent*, TTreeNode* node) {
+                                     static_cast<SelectionLog*>(data)->lines.push_back("change " + node->Text());
+                                   },
+                                   &log};
+  form.Show();
+  tree->SetFocus();
+  Pump();
+  log.lines.clear();
+  HWND window = tree->Handle();
+  HTREEITEM second = TreeView_GetNextSibling(window, TreeView_GetRoot(window));
+  RECT rect;
+  *reinterpret_cast<HTREEITEM*>(&rect) = second;
+  SendMessageW(window, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect));
+  const LPARAM point = MAKELPARAM(rect.left + 3, (rect.top + rect.bottom) / 2);
+  PostMessageW(window, WM_LBUTTONUP, 0, point);
+  SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, point);
+  Pump();
+  EXPECT_EQ(log.lines, (std::vector<std::string>{"changing 乙", "change 乙"}));
+  ASSERT_NE(tree->Selected(), nullptr);
+  EXPECT_EQ(tree->Selected()->Text(), "乙");
+  // Down to 丙, refused: the window and the control stay on 乙.
+  log.refuse = "丙";
+  log.lines.clear();
+  SendMessageW(window, WM_KEYDOWN, VK_DOWN, 0);
+  SendMessageW(window, WM_KEYUP, VK_DOWN, 0);
+  EXPECT_EQ(log.lines, (std::vector<std::string>{"changing 丙"}));
+  EXPECT_EQ(tree->Selected()->Text(), "乙");
+  EXPECT_EQ(reinterpret_cast<HTREEITEM>(SendMessageW(window, TVM_GETNEXTITEM, TVGN_CARET, 0)), second);
+  // Up to 甲, allowed; then the selected node deleted: no node selected, no event.
+  log.lines.clear();
+  SendMessageW(window, WM_KEYDOWN, VK_UP, 0);
+  EXPECT_EQ(log.lines, (std::vector<std::string>{"changing 甲", "change 甲"}));
+  log.lines.clear();
+  tree->Items().Delete(tree->Selected());
+  EXPECT_EQ(tree->Selected(), nullptr);
+  EXPECT_TRUE(log.lines.empty());
 }
 
 TEST(PageControlUi, AClickOnATabShowsItsPage) {
