@@ -99,7 +99,7 @@ struct ClientPixels {
   uint32_t At(int x, int y) const { return picture.Rgb(dx + x, dy + y); }
 };
 
-TEST(MenuUi, ACommandChosenInTheMenuBarReachesOnClick) {
+TEST(MenuUi, ACommandChosenInTheMenuBarOrByItsShortCutReachesOnClick) {
   TForm form;
   form.SetBounds(40, 40, 300, 200);
   auto* menu = new TMainMenu(&form);
@@ -134,12 +134,30 @@ TEST(MenuUi, ACommandChosenInTheMenuBarReachesOnClick) {
   }
   EXPECT_EQ(closes, 1);
   EXPECT_EQ(opens, 0);
-  // A change builds the bar again and keeps it attached.
+  // A change builds the bar again and keeps it attached; a shortcut follows a tab, which the
+  // system right-aligns.
   close->SetCaption("&Quit");
+  close->SetShortCut(ShortCut('O', scCtrl | scShift));
+  open->SetShortCut(ShortCut('O', scCtrl));
   EXPECT_EQ(GetMenu(form.Handle()), menu->Handle());
-  wchar_t text[16] = {};
-  GetMenuStringW(GetSubMenu(GetMenu(form.Handle()), 0), 1, text, 16, MF_BYPOSITION);
-  EXPECT_STREQ(text, L"&Quit");
+  wchar_t text[32] = {};
+  GetMenuStringW(GetSubMenu(GetMenu(form.Handle()), 0), 1, text, 32, MF_BYPOSITION);
+  EXPECT_STREQ(text, L"&Quit\tShift+Ctrl+O");
+  // Shortcuts typed through the system's input with the menu closed.
+  SetForegroundWindow(form.Handle());
+  SetFocus(form.Handle());
+  PumpThroughForms();
+  const struct {
+    std::initializer_list<WORD> keys;
+    int opens, closes;
+  } cases[] = {{{VK_CONTROL, 'O'}, 1, 0}, {{VK_CONTROL, VK_SHIFT, 'O'}, 0, 1}, {{'O'}, 0, 0}};
+  for (const auto& c : cases) {
+    opens = closes = 0;
+    Type(c.keys);
+    PumpThroughForms();
+    EXPECT_EQ(opens, c.opens) << c.keys.size() << " keys";
+    EXPECT_EQ(closes, c.closes) << c.keys.size() << " keys";
+  }
 }
 
 struct OwnerDrawLog {
@@ -231,52 +249,6 @@ TEST(MenuUi, ARightClickShowsTheControlsPopupMenu) {
   EXPECT_EQ(popup->PopupComponent(), panel);
 }
 
-TEST(MenuUi, AShortCutTypedWithTheMenuClosedRunsItsItem) {
-  TForm form;
-  form.SetBounds(40, 40, 300, 200);
-  auto* menu = new TMainMenu(&form);
-  auto* file = new TMenuItem(&form);
-  file->SetCaption("&File");
-  menu->Items()->Add(file);
-  const struct {
-    const char* caption;
-    TShortCut short_cut;
-  } items[] = {{"&Save", ShortCut('S', scCtrl)}, {"Save &as", ShortCut('S', scCtrl | scShift)}, {"&Find", ShortCut(0x72)}};
-  int clicks[3] = {};
-  for (int i = 0; i < 3; ++i) {
-    auto* item = new TMenuItem(&form);
-    item->SetCaption(items[i].caption);
-    item->SetShortCut(items[i].short_cut);
-    item->OnClick = TNotifyEvent{&Count, &clicks[i]};
-    file->Add(item);
-  }
-  form.SetMenu(menu);
-  form.Show();
-  SetForegroundWindow(form.Handle());
-  SetFocus(form.Handle());
-  PumpThroughForms();
-  const struct {
-    std::initializer_list<WORD> keys;
-    int clicks[3];
-  } cases[] = {
-      {{VK_CONTROL, 'S'}, {1, 0, 0}},
-      {{VK_CONTROL, VK_SHIFT, 'S'}, {0, 1, 0}},
-      {{VK_F3}, {0, 0, 1}},
-      {{'S'}, {0, 0, 0}},
-      {{VK_MENU, 'S'}, {0, 0, 0}},
-  };
-  for (const auto& c : cases) {
-    std::fill(std::begin(clicks), std::end(clicks), 0);
-    Type(c.keys);
-    PumpThroughForms();
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(clicks[i], c.clicks[i]) << "keys " << *c.keys.begin() << " item " << i;
-  }
-  // The system's menu shows the shortcut after a tab, which it right-aligns.
-  wchar_t text[32] = {};
-  GetMenuStringW(GetSubMenu(GetMenu(form.Handle()), 0), 1, text, 32, MF_BYPOSITION);
-  EXPECT_STREQ(text, L"Save &as\tShift+Ctrl+S");
-}
-
 // What a timer saw of the pop-up menu's window while its loop ran.
 struct PopupSight {
   static inline HMENU menu = nullptr;
@@ -299,9 +271,6 @@ TEST(MenuUi, AnItemsImageAndShortCutAreDrawnInIt) {
   item->SetImageIndex(0);
   item->SetShortCut(ShortCut('S', scCtrl));
   popup.Items()->Add(item);
-  auto* plain = new TMenuItem;
-  plain->SetCaption("另存");
-  popup.Items()->Add(plain);
   PopupSight::menu = popup.Handle();
   PopupSight::picture = {};
   const UINT_PTR look = SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR, DWORD) {
@@ -321,7 +290,6 @@ TEST(MenuUi, AnItemsImageAndShortCutAreDrawnInIt) {
   const RECT& at = PopupSight::item;
   const int middle = (at.top + at.bottom) / 2;
   EXPECT_EQ(PopupSight::picture.Rgb(at.left + 3 + 8, middle), 0xFF0000u) << "the image at the item's left";
-  EXPECT_NE(PopupSight::picture.Rgb(at.left + 3 + 8, middle + (at.bottom - at.top)), 0xFF0000u) << "not on the next";
   // The shortcut's text ends near the right edge: dark pixels in its last 40 pixels.
   int dark = 0;
   for (int x = at.right - 40; x < at.right; ++x) {
@@ -335,6 +303,8 @@ TEST(MenuUi, AnItemsImageAndShortCutAreDrawnInIt) {
 struct SelectionLog {
   std::vector<std::string> lines;
   std::string refuse;  // the node text OnChanging refuses
+
+  static void Add(void* log, const std::string& line) { static_cast<SelectionLog*>(log)->lines.push_back(line); }
 };
 
 TEST(ListViewUi, ClicksAndKeysRunTheSelectionEventsInTheWindowsOrder) {
@@ -346,16 +316,12 @@ TEST(ListViewUi, ClicksAndKeysRunTheSelectionEventsInTheWindowsOrder) {
   SetPropText(*list, "Columns", "代码\t80");
   SetPropText(*list, "Items", "600000\r\n000001\r\n600519");
   SelectionLog log;
-  list->OnChange = TLVChangeEvent{[](void* data, TPersistent*, TListItem* item, TItemChange change) {
-                                    static_cast<SelectionLog*>(data)->lines.push_back(
-                                        "change " + item->Caption() + " " + std::to_string(static_cast<int>(change)));
-                                  },
-                                  &log};
-  list->OnSelectItem = TLVSelectItemEvent{[](void* data, TPersistent*, TListItem* item, bool selected) {
-                                            static_cast<SelectionLog*>(data)->lines.push_back(
-                                                "select " + item->Caption() + (selected ? " on" : " off"));
-                                          },
-                                          &log};
+  list->OnChange = TLVChangeEvent{[](void* log, TPersistent*, TListItem* item, TItemChange change) {
+    SelectionLog::Add(log, "change " + item->Caption() + " " + std::to_string(static_cast<int>(change)));
+  }, &log};
+  list->OnSelectItem = TLVSelectItemEvent{[](void* log, TPersistent*, TListItem* item, bool selected) {
+    SelectionLog::Add(log, "select " + item->Caption() + (selected ? " on" : " off"));
+  }, &log};
   form.Show();
   list->SetFocus();
   RECT second{LVIR_LABEL, 0, 0, 0};
@@ -391,16 +357,13 @@ TEST(TreeViewUi, ClicksAndKeysRunTheSelectionEventsAndARefusalKeepsTheOldNode) {
   tree->SetParent(&form);
   SetPropText(*tree, "Items", "甲\r\n乙\r\n丙");
   SelectionLog log;
-  tree->OnChanging = TTVChangingEvent{[](void* data, TPersistent*, TTreeNode* node, bool& allow) {
-                                        auto* log = static_cast<SelectionLog*>(data);
-                                        log->lines.push_back("changing " + node->Text());
-                                        allow = node->Text() != log->refuse;
-                                      },
-                                      &log};
-  tree->OnChange = TTVChangedEvent{[](void* data, TPersistent*, TTreeNode* node) {
-                                     static_cast<SelectionLog*>(data)->lines.push_back("change " + node->Text());
-                                   },
-                                   &log};
+  tree->OnChanging = TTVChangingEvent{[](void* log, TPersistent*, TTreeNode* node, bool& allow) {
+    SelectionLog::Add(log, "changing " + node->Text());
+    allow = node->Text() != static_cast<SelectionLog*>(log)->refuse;
+  }, &log};
+  tree->OnChange = TTVChangedEvent{[](void* log, TPersistent*, TTreeNode* node) {
+    SelectionLog::Add(log, "change " + node->Text());
+  }, &log};
   form.Show();
   tree->SetFocus();
   Pump();

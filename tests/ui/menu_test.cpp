@@ -156,10 +156,7 @@ TEST(MenuShortCut, TextsBothWays) {
     }
   }
   EXPECT_EQ(named, 10 + 26 + 12 + 15) << "digits, letters, F1 to F12 and the named keys";
-  for (const char* text : {"ctrl+s", "CTRL+S", "alt+shift+f5", "Ctrl+Shift+pgdn"}) {
-    EXPECT_NE(TextToShortCut(text), scNone) << text;
-  }
-  EXPECT_EQ(TextToShortCut("alt+shift+f5"), ShortCut(0x74, scShift | scAlt));
+  EXPECT_EQ(TextToShortCut("alt+SHIFT+f5"), ShortCut(0x74, scShift | scAlt));
   for (const char* text : {"", "Ctrl+", "Ctrl", "+S", "Ctrl+Ctrl+S", "Ctrl S", "Ctrl+SS", "F13", "F0", "Hyper+S", "é"}) {
     EXPECT_EQ(TextToShortCut(text), scNone) << text;
   }
@@ -240,7 +237,6 @@ TEST(MenuShortCut, TheFormFindsTheFirstUsableItemInItsMenuThenUpThePopupMenus) {
   popup->Items()->Add(items[kSaveInPopup]);
   const TShortCut save = ShortCut('S', scCtrl), copy = ShortCut('C', scCtrl), hidden = ShortCut(0x74),
                   disabled = ShortCut(0x75);
-  items[kFile]->SetShortCut(ShortCut('F', scAlt));
   items[kSave]->SetShortCut(save);
   items[kSaveCopy]->SetShortCut(save);
   items[kSaveInPopup]->SetShortCut(save);
@@ -255,28 +251,18 @@ TEST(MenuShortCut, TheFormFindsTheFirstUsableItemInItsMenuThenUpThePopupMenus) {
     bool used;
     int clicked;  // -1: none
   } cases[] = {
-      {save, nullptr, true, kSave},          // the first of two in tree order
-      {save, inner, true, kSave},            // the form's menu before any pop-up menu
-      {ShortCut('F', scAlt), nullptr, true, kFile},
-      {copy, inner, true, kCopy},            // up from the inner panel to the outer one's menu
-      {copy, outer, true, kCopy},
-      {copy, nullptr, false, -1},            // the pop-up menu belongs to the panel alone
-      {ShortCut('C'), inner, false, -1},     // without Ctrl
+      {save, inner, true, kSave},        // the first of two in tree order, before any pop-up menu
+      {copy, inner, true, kCopy},        // up from the inner panel to the outer one's menu
+      {copy, nullptr, false, -1},        // the pop-up menu belongs to the panel alone
+      {ShortCut('C'), inner, false, -1}, // without Ctrl
       {hidden, nullptr, false, -1},
       {disabled, nullptr, false, -1},
-      {scNone, inner, false, -1},
   };
   for (const auto& c : cases) {
     std::fill(std::begin(clicks), std::end(clicks), 0);
     EXPECT_EQ(form.IsShortCut(c.key, c.target), c.used) << ShortCutToText(c.key);
     for (int i = 0; i < kCount; ++i) EXPECT_EQ(clicks[i], i == c.clicked ? 1 : 0) << ShortCutToText(c.key) << " item " << i;
   }
-  // The same shortcut moves to the pop-up menu once the menu's items give it up.
-  items[kSave]->SetShortCut(scNone);
-  items[kSaveCopy]->SetEnabled(false);
-  std::fill(std::begin(clicks), std::end(clicks), 0);
-  EXPECT_TRUE(form.IsShortCut(save, inner));
-  EXPECT_EQ(clicks[kSaveInPopup], 1);
 }
 
 }  // namespace
