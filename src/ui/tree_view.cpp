@@ -146,7 +146,12 @@ TTreeView::TTreeView(TComponent* owner)
 
 void TTreeView::Recreate() {
   if (!HandleAllocated()) return;
+  // What the old window says as its items go is not a change of the selection.
+  TTreeNode* keep = selected_;
+  filling_window_ = true;
   DestroyHandle();
+  filling_window_ = false;
+  selected_ = keep;
   Handle();
 }
 

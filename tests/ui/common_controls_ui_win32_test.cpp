@@ -68,14 +68,18 @@ void PumpThroughForms() {
   }
 }
 
-// Presses `keys` together through the system's input, the first one first, and lets them go.
-void Type(std::initializer_list<WORD> keys) {
-  std::vector<INPUT> inputs;
-  for (WORD key : keys) inputs.push_back(INPUT{INPUT_KEYBOARD, {.ki = KEYBDINPUT{key, 0, 0, 0, 0}}});
-  for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) {
-    inputs.push_back(INPUT{INPUT_KEYBOARD, {.ki = KEYBDINPUT{*key, 0, KEYEVENTF_KEYUP, 0, 0}}});
-  }
-  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+// Presses `keys` together in `window`: all but the last held down in the thread's key state
+// (not the system's input, which would go to whichever window of a parallel test is in front),
+// the last one posted, and the loop run as an application's.
+void Type(HWND window, std::initializer_list<WORD> keys) {
+  BYTE saved[256], held[256];
+  GetKeyboardState(saved);
+  std::copy(std::begin(saved), std::end(saved), held);
+  for (auto key = keys.begin(); key + 1 != keys.end(); ++key) held[*key] = 0x80;
+  SetKeyboardState(held);
+  PostMessageW(window, WM_KEYDOWN, *(keys.end() - 1), 1);
+  PumpThroughForms();
+  SetKeyboardState(saved);
 }
 
 void PostKeys(HWND window, std::initializer_list<WPARAM> keys) {
@@ -143,18 +147,14 @@ TEST(MenuUi, ACommandChosenInTheMenuBarOrByItsShortCutReachesOnClick) {
   wchar_t text[32] = {};
   GetMenuStringW(GetSubMenu(GetMenu(form.Handle()), 0), 1, text, 32, MF_BYPOSITION);
   EXPECT_STREQ(text, L"&Quit\tShift+Ctrl+O");
-  // Shortcuts typed through the system's input with the menu closed.
-  SetForegroundWindow(form.Handle());
-  SetFocus(form.Handle());
-  PumpThroughForms();
+  // Shortcuts typed with the menu closed.
   const struct {
     std::initializer_list<WORD> keys;
     int opens, closes;
   } cases[] = {{{VK_CONTROL, 'O'}, 1, 0}, {{VK_CONTROL, VK_SHIFT, 'O'}, 0, 1}, {{'O'}, 0, 0}};
   for (const auto& c : cases) {
     opens = closes = 0;
-    Type(c.keys);
-    PumpThroughForms();
+    Type(form.Handle(), c.keys);
     EXPECT_EQ(opens, c.opens) << c.keys.size() << " keys";
     EXPECT_EQ(closes, c.closes) << c.keys.size() << " keys";
   }
@@ -274,7 +274,16 @@ TEST(MenuUi, AnItemsImageAndShortCutAreDrawnInIt) {
   PopupSight::menu = popup.Handle();
   PopupSight::picture = {};
   const UINT_PTR look = SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR, DWORD) {
-    HWND window = FindWindowW(L"#32768", nullptr);
+    HWND window = nullptr;  // the menu window of this thread: parallel tests show theirs too
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND candidate, LPARAM found) {
+          wchar_t name[16] = {};
+          GetClassNameW(candidate, name, 16);
+          if (IsWindowVisible(candidate) && wcscmp(name, L"#32768") == 0) *reinterpret_cast<HWND*>(found) = candidate;
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&window));
     if (window != nullptr && PopupSight::picture.width == 0) {
       PopupSight::picture = testing::CaptureWindow(window);
       RECT frame;
