@@ -29,6 +29,7 @@ std::string Joined(const std::vector<std::string>& parts) {
 }
 
 PngRect Rect(const std::vector<std::string>& a) { return {std::stoi(a[0]), std::stoi(a[1]), std::stoi(a[2]), std::stoi(a[3])}; }
+std::string Text(int a, int b) { return std::to_string(a) + " " + std::to_string(b); }
 
 TEST(SkinKnownAnswers, FromTheDataFile) {
   using Args = std::vector<std::string>;
@@ -58,14 +59,11 @@ TEST(SkinKnownAnswers, FromTheDataFile) {
        {"LooseFolder", [](const Args& a) { return LooseSkinFolder(a[0]); }},
        {"Centre", [](const Args& a) {
           const PngPoint at = PngCentreOrigin(Rect(a), std::stoi(a[4]), std::stoi(a[5]));
-          return std::to_string(at.x) + " " + std::to_string(at.y);
+          return Text(at.x, at.y);
         }},
        {"Tiles", [](const Args& a) {
           std::vector<std::string> tiles;
-          for (const PngRect& r : PngStretchTiles(Rect(a), std::stoi(a[4]))) {
-            tiles.push_back(std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right) + " " +
-                            std::to_string(r.bottom));
-          }
+          for (const PngRect& r : PngStretchTiles(Rect(a), std::stoi(a[4]))) tiles.push_back(Text(r.left, r.top) + " " + Text(r.right, r.bottom));
           return Joined(tiles);
         }}});
 }

@@ -150,6 +150,7 @@ TEST(SkinPictures, AMissingLibraryIsWrappedByEveryLoaderButLoadSkinPng) {
        {"AddPictureToImageList", [&] { TImageList list; Skinresmanager::AddPictureToImageList(&list, "SAMPLE"); },
         "加载位图文件SAMPLE异常:" + missing},
        {"DrawPng", [&] { Skinresmanager::DrawPng("png.toolbar.bg", 0, 0, bitmap.Canvas()); }, missing},
+       {"LoadSkinPng", [&] { Skinresmanager::LoadSkinPng("png.toolbar.bg"); }, missing},
        {"LoadSkinPngFromFile", [&] { Skinresmanager::LoadSkinPngFromFile("none.png", "png.toolbar.bg", &png); }, missing},
        // No library answers a facetype, so the resource library has no name at all.
        {"LoadFacePng", [&] { Faceinterface::LoadFacePng(&png, "png.toolbar.bg"); },
