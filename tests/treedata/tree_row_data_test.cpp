@@ -72,6 +72,10 @@ TEST_F(RowDataTest, LayoutSlotsAndTextsAsTheKnownAnswersSay) {
     if (op == "resetreadonly") row->ResetReadOnlyFieldValue();  // every field's
     if (op == "restatall") row->ReStatFieldValue();
   };
+  const auto steps = [&](const Args& a) {
+    std::istringstream ops(a.size() > 1 ? a[1] : "");
+    for (std::string op; ops >> op;) step(a[0], op);
+  };
   const auto def = [&](TTreeRowData& r, const Args& a) {
     const TCacheDef d = r.GetFieldDef(F(a[0].c_str()));
     return std::to_string(d.Offset) + " " + std::to_string(d.Size) + " " + std::to_string(d.DataLen);
@@ -100,16 +104,8 @@ TEST_F(RowDataTest, LayoutSlotsAndTextsAsTheKnownAnswersSay) {
           other = std::exchange(row, NewRow(a[0] == "lazy" ? cmGetCreate : cmInitCreate));
           return std::string(row->GetBuffer() ? "buffer" : "no buffer");  // until its first use
         }},
-       {"slot", [&](const Args& a) {
-          std::istringstream steps(a.size() > 1 ? a[1] : "");
-          for (std::string op; steps >> op;) step(a[0], op);
-          return slot(*row, a[0]);
-        }},
-       {"value", [&](const Args& a) {
-          std::istringstream steps(a.size() > 1 ? a[1] : "");
-          for (std::string op; steps >> op;) step(a[0], op);
-          return row->GetFieldValue(F(a[0].c_str()));
-        }},
+       {"slot", [&](const Args& a) { return steps(a), slot(*row, a[0]); }},
+       {"value", [&](const Args& a) { return steps(a), row->GetFieldValue(F(a[0].c_str())); }},
        {"tag", [&](const Args& a) { return std::to_string(row->GetFieldTag(F(a[0].c_str()))); }},
        {"currency", [&](const Args& a) { return std::to_string(row->GetAsCurrency(F(a[0].c_str()))); }},
        {"date", [&](const Args& a) { return testing::Num(row->GetAsDateTime(F(a[0].c_str()))); }},
