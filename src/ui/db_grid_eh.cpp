@@ -154,12 +154,16 @@ void TDBGridEh::ScrollTo(int top_row, int left_col) {
   Invalidate();
 }
 
-void TDBGridEh::LayoutChanged() {
+void TDBGridEh::KeepInLimits() {
   row_ = std::clamp(row_, -1, RowCount() - 1);
   selected_index_ = std::clamp(selected_index_, -1, columns_.Count() - 1);
   const TGridMetrics metrics = Metrics();
   top_row_ = std::clamp(top_row_, 0, GridMaxTopRow(metrics));
   left_col_ = std::clamp(left_col_, 0, GridMaxLeftCol(metrics));
+}
+
+void TDBGridEh::LayoutChanged() {
+  KeepInLimits();
   UpdateScrollBars();
   Invalidate();
 }

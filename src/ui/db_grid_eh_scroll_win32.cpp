@@ -21,9 +21,7 @@ void TDBGridEh::UpdateScrollBars() {
   // rounds settle it (a bar that comes and goes in turn is left as the last round put it).
   for (int round = 0; round < 3; ++round) {
     const TRect before = ClientRect();
-    const TGridMetrics metrics = Metrics();
-    top_row_ = std::clamp(top_row_, 0, GridMaxTopRow(metrics));
-    left_col_ = std::clamp(left_col_, 0, GridMaxLeftCol(metrics));
+    KeepInLimits();
     const TGridMetrics settled = Metrics();
     ShowBar(Handle(), SB_VERT, GridVertScrollBar(settled));
     ShowBar(Handle(), SB_HORZ, GridHorzScrollBar(settled));

@@ -54,7 +54,6 @@ TEST(DBGridEhWindow, BarsFollowTheRowCountAndTheColumnWidths) {
   SCROLLINFO vert = shown.Bar(SB_VERT);
   EXPECT_EQ(vert.nMax, 49);
   EXPECT_EQ(static_cast<int>(vert.nPage), page) << "rows that fit beside the horizontal bar";
-  EXPECT_LT(shown.grid->ClientRect().Width(), 300) << "the client area gave room to the bar";
   SCROLLINFO horz = shown.Bar(SB_HORZ);
   EXPECT_EQ(horz.nMax, 3 * 121 - 1);
   EXPECT_EQ(static_cast<int>(horz.nPage), shown.grid->ClientRect().Width());

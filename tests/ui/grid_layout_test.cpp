@@ -246,7 +246,8 @@ TGridMetrics KeyGrid() {
   return m;
 }
 
-TEST(GridLayout, KeysMoveTheCurrentCellInsideRowsAndShownColumns) {
+// What the grid's own key test (db_grid_eh_test.cpp) cannot reach: hidden columns, no rows.
+TEST(GridLayout, KeysSkipHiddenColumnsAndFindNoRowWithoutRows) {
   using K = TGridKey;
   struct Case {
     int rows;
@@ -254,21 +255,13 @@ TEST(GridLayout, KeysMoveTheCurrentCellInsideRowsAndShownColumns) {
     K key;
     TGridCell want;
   } const cases[] = {
-      {10, {-1, -1}, K::Down, {0, -1}},  {10, {-1, -1}, K::Up, {0, -1}},     {10, {3, 0}, K::Up, {2, 0}},
-      {10, {0, 0}, K::Up, {0, 0}},       {10, {9, 0}, K::Down, {9, 0}},      {10, {2, 0}, K::PageDown, {7, 0}},
-      {10, {7, 0}, K::PageDown, {9, 0}}, {10, {7, 0}, K::PageUp, {2, 0}},    {10, {2, 0}, K::PageUp, {0, 0}},
-      {10, {-1, 2}, K::PageDown, {4, 2}}, {10, {4, 2}, K::First, {0, 2}},    {10, {4, 2}, K::Last, {9, 2}},
-      {10, {4, 0}, K::Right, {4, 2}},    {10, {4, 2}, K::Left, {4, 0}},      {10, {4, 0}, K::Left, {4, 0}},
-      {10, {4, 3}, K::Right, {4, 3}},    {10, {4, -1}, K::Right, {4, 0}},    {10, {4, 1}, K::Right, {4, 0}},
-      {10, {4, 2}, K::Home, {4, 0}},     {10, {4, 0}, K::End, {4, 3}},       {0, {5, 0}, K::Down, {-1, 0}},
-      {0, {-1, 0}, K::Last, {-1, 0}},
+      {10, {4, 0}, K::Right, {4, 2}}, {10, {4, 2}, K::Left, {4, 0}},  {10, {4, 1}, K::Right, {4, 0}},
+      {10, {-1, 2}, K::Up, {0, 2}},   {0, {5, 0}, K::Down, {-1, 0}}, {0, {-1, 0}, K::Last, {-1, 0}},
   };
   TGridMetrics m = KeyGrid();
-  ASSERT_EQ(GridPageRows(m), 5);
   for (const Case& c : cases) {
     m.RowCount = c.rows;
-    const TGridCell got = GridKeyTarget(m, c.at, c.key);
-    EXPECT_EQ(got, c.want) << "case " << &c - cases;
+    EXPECT_EQ(GridKeyTarget(m, c.at, c.key), c.want) << "case " << &c - cases;
   }
   m.ColumnWidths = {-1};
   EXPECT_EQ(GridKeyTarget(m, {0, 0}, TGridKey::End), (TGridCell{0, -1})) << "no shown column";

@@ -112,6 +112,8 @@ class RUZI_API TDBGridEh : public TCustomControl, public IZoomColumnsHolder {
   // The rows, the columns or the client area changed: positions back inside their limits, bars
   // and cells shown again.
   void LayoutChanged();
+  // The current cell inside the rows and columns, TopRow and LeftCol inside their limits.
+  void KeepInLimits();
   int RowCount() const;
   // The Win32 half: the bars shown, the thumb's position while it is dragged, the Ctrl key.
   void UpdateScrollBars();
