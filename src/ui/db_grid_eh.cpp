@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <optional>
 
 #include "foundation/error.h"
 #include "platform/ascii_case.h"
@@ -9,6 +10,27 @@
 #include "ui/window_message_ids.h"
 
 namespace ruzi {
+namespace {
+
+// VK_PRIOR ... VK_DOWN.
+constexpr uintptr_t kPageUp = 0x21, kPageDown = 0x22, kEnd = 0x23, kHome = 0x24, kLeft = 0x25, kUp = 0x26,
+                    kRight = 0x27, kDown = 0x28;
+
+std::optional<TGridKey> GridKeyOf(uintptr_t key, bool control) {
+  switch (key) {
+    case kUp: return TGridKey::Up;
+    case kDown: return TGridKey::Down;
+    case kPageUp: return TGridKey::PageUp;
+    case kPageDown: return TGridKey::PageDown;
+    case kLeft: return TGridKey::Left;
+    case kRight: return TGridKey::Right;
+    case kHome: return control ? TGridKey::First : TGridKey::Home;
+    case kEnd: return control ? TGridKey::Last : TGridKey::End;
+    default: return std::nullopt;
+  }
+}
+
+}  // namespace
 
 // What the zoom scales: per column the width, the cell, title and footer fonts; the grid's
 // title and footer fonts.
@@ -22,8 +44,8 @@ class TDBGridEh::ZoomView : public IZoomColumns {
       case TColumnPart::Width: return entry.Width();
       case TColumnPart::FontSize: return entry.Font().Size();
       case TColumnPart::FontColor: return entry.Font().Color();
-      case TColumnPart::TitleFontSize: return entry.Title().Font.Size();
-      case TColumnPart::TitleFontColor: return entry.Title().Font.Color();
+      case TColumnPart::TitleFontSize: return entry.Title().Font().Size();
+      case TColumnPart::TitleFontColor: return entry.Title().Font().Color();
       case TColumnPart::FooterFontSize: return entry.Footer().Font.Size();
     }
     throw Error("Unknown column value");
@@ -34,8 +56,8 @@ class TDBGridEh::ZoomView : public IZoomColumns {
       case TColumnPart::Width: return entry.SetWidth(value);
       case TColumnPart::FontSize: return entry.Font().SetSize(value);
       case TColumnPart::FontColor: return entry.Font().SetColor(value);
-      case TColumnPart::TitleFontSize: return entry.Title().Font.SetSize(value);
-      case TColumnPart::TitleFontColor: return entry.Title().Font.SetColor(value);
+      case TColumnPart::TitleFontSize: return entry.Title().Font().SetSize(value);
+      case TColumnPart::TitleFontColor: return entry.Title().Font().SetColor(value);
       case TColumnPart::FooterFontSize: return entry.Footer().Font.SetSize(value);
     }
   }
@@ -52,6 +74,7 @@ class TDBGridEh::ZoomView : public IZoomColumns {
 const TPropertyTable* TDBGridEh::PublishedTable() {
   using Self = TDBGridEh;
   static const TPropertyInfo properties[] = {
+      Published<&Self::ColumnsText, &Self::SetColumnsText>("Columns"),
       PublishedAs<TColorText, &Self::FixedColor, &Self::SetFixedColor>("FixedColor"),
       PublishedAs<TColorText, &Self::FooterColor, &Self::SetFooterColor>("FooterColor"),
       PublishedAs<TFontText, static_cast<const TFont& (Self::*)() const>(&Self::FooterFont), &Self::SetFooterFont>(
@@ -77,12 +100,8 @@ TDBGridEh::TDBGridEh(TComponent* owner) : TCustomControl(owner), columns_(*this)
   SetTabStop(true);
   title_font_.OnChange = InvalidateOnChange(this);
   footer_font_.OnChange = InvalidateOnChange(this);
-  data_source_.OnDataChange = TNotifyEvent{[](void* grid, TPersistent*) {
-                                             auto* self = static_cast<TDBGridEh*>(grid);
-                                             self->SetRow(self->row_);  // kept inside the rows
-                                             self->Invalidate();
-                                           },
-                                           this};
+  data_source_.OnDataChange =
+      TNotifyEvent{[](void* grid, TPersistent*) { static_cast<TDBGridEh*>(grid)->LayoutChanged(); }, this};
 }
 
 TDBGridEh::~TDBGridEh() = default;
@@ -92,15 +111,62 @@ bool TDBGridEh::IsTreeGrid() const {
   return rows != nullptr && AsciiEqualIgnoreCase(rows->ClassName(), "TQXTreeQry");
 }
 
-void TDBGridEh::SetFooterRowCount(int count) { Change(footer_rows_, std::clamp(count, 0, 1)); }
-
-void TDBGridEh::SetRow(int row) {
-  const IGridRows* rows = data_source_.DataSet();
-  const int count = rows != nullptr ? rows->RowCount() : 0;
-  Change(row_, std::clamp(row, -1, count - 1));
+void TDBGridEh::SetFooterRowCount(int count) {
+  footer_rows_ = std::clamp(count, 0, 1);
+  LayoutChanged();
 }
 
-void TDBGridEh::SetTopRow(int row) { Change(top_row_, std::max(row, 0)); }
+void TDBGridEh::SetRowHeight(int height) {
+  row_height_ = std::max(height, 1);
+  LayoutChanged();
+}
+
+void TDBGridEh::SetTitleHeight(int height) {
+  title_height_ = std::max(height, 0);
+  LayoutChanged();
+}
+
+int TDBGridEh::RowCount() const {
+  const IGridRows* rows = data_source_.DataSet();
+  return rows != nullptr ? rows->RowCount() : 0;
+}
+
+void TDBGridEh::SetRow(int row) {
+  row_ = std::clamp(row, -1, RowCount() - 1);
+  ScrollTo(GridTopRowShowing(Metrics(), row_), left_col_);
+  Invalidate();
+}
+
+void TDBGridEh::SetSelectedIndex(int column) {
+  selected_index_ = std::clamp(column, -1, columns_.Count() - 1);
+  ScrollTo(top_row_, GridLeftColShowing(Metrics(), selected_index_));
+  Invalidate();
+}
+
+void TDBGridEh::ScrollTo(int top_row, int left_col) {
+  const TGridMetrics metrics = Metrics();
+  top_row = std::clamp(top_row, 0, GridMaxTopRow(metrics));
+  left_col = std::clamp(left_col, 0, GridMaxLeftCol(metrics));
+  if (top_row == top_row_ && left_col == left_col_) return;
+  top_row_ = top_row;
+  left_col_ = left_col;
+  UpdateScrollBars();
+  Invalidate();
+}
+
+void TDBGridEh::KeepInLimits() {
+  row_ = std::clamp(row_, -1, RowCount() - 1);
+  selected_index_ = std::clamp(selected_index_, -1, columns_.Count() - 1);
+  const TGridMetrics metrics = Metrics();
+  top_row_ = std::clamp(top_row_, 0, GridMaxTopRow(metrics));
+  left_col_ = std::clamp(left_col_, 0, GridMaxLeftCol(metrics));
+}
+
+void TDBGridEh::LayoutChanged() {
+  KeepInLimits();
+  UpdateScrollBars();
+  Invalidate();
+}
 
 TGridMetrics TDBGridEh::Metrics() const {
   TGridMetrics metrics;
@@ -108,9 +174,9 @@ TGridMetrics TDBGridEh::Metrics() const {
   metrics.TitleHeight = title_height_;
   metrics.RowHeight = row_height_;
   metrics.FooterHeight = footer_rows_ > 0 ? row_height_ : 0;
-  const IGridRows* rows = data_source_.DataSet();
-  metrics.RowCount = rows != nullptr ? rows->RowCount() : 0;
+  metrics.RowCount = RowCount();
   metrics.TopRow = top_row_;
+  metrics.LeftCol = left_col_;
   const TRect client = ClientRect();
   metrics.Client = TSize{client.Width(), client.Height()};
   return metrics;
@@ -133,12 +199,56 @@ void TDBGridEh::ClickAt(int x, int y) {
   if (hit.Area == TGridArea::Title) OnTitleClick(&columns_[hit.Column]);
   if (hit.Area != TGridArea::Data) return;
   SetRow(hit.Row);
+  SetSelectedIndex(hit.Column);
   OnCellClick(&columns_[hit.Column]);
 }
 
+bool TDBGridEh::KeyDown(uintptr_t key) {
+  const std::optional<TGridKey> move = GridKeyOf(key, ControlKeyDown());
+  if (!move) return false;
+  const TGridCell to = GridKeyTarget(Metrics(), TGridCell{row_, selected_index_}, *move);
+  SetRow(to.Row);
+  SetSelectedIndex(to.Column);
+  return true;
+}
+
+void TDBGridEh::Scroll(bool vertical, int request) {
+  const TGridMetrics metrics = Metrics();
+  const int track = TrackPosition(vertical);
+  if (vertical) return ScrollTo(GridVertScrollTopRow(metrics, request, track), left_col_);
+  ScrollTo(top_row_, GridHorzScrollLeftCol(metrics, request, track));
+}
+
+void TDBGridEh::BoundsChanged() {
+  TCustomControl::BoundsChanged();
+  LayoutChanged();
+}
+
+void TDBGridEh::CreateWnd() {
+  TCustomControl::CreateWnd();
+  LayoutChanged();
+}
+
 void TDBGridEh::WndProc(TMessage& message) {
-  if (message.Msg == wm::LButtonDown) ClickAt(wm::PointX(message.LParam), wm::PointY(message.LParam));
+  switch (message.Msg) {
+    case wm::LButtonDown:
+      ClickAt(wm::PointX(message.LParam), wm::PointY(message.LParam));
+      break;
+    case wm::KeyDown:
+      if (KeyDown(message.WParam)) return;
+      break;
+    case wm::VScroll:
+    case wm::HScroll:
+      // The grid's own bars only (a bar control sends its handle).
+      if (message.LParam != 0) break;
+      Scroll(message.Msg == wm::VScroll, static_cast<int>(message.WParam & 0xFFFF));
+      return;
+    default:
+      break;
+  }
   TCustomControl::WndProc(message);
+  // A bar shown or hidden changes the client area without moving the grid.
+  if (message.Msg == wm::Size) LayoutChanged();
 }
 
 }  // namespace ruzi

@@ -17,10 +17,11 @@ void TDBGridEh::Paint() {
   int right = 0;
   for (int index = metrics.LeftCol; index < columns_.Count(); ++index) {
     TColumnEh& column = columns_[index];
+    if (!column.Visible()) continue;
     const TRect title = GridCellRect(metrics, TGridArea::Title, index);
-    if (title.Width() <= 0) break;
+    if (title.Left >= metrics.Client.cx) break;
     FillArea(canvas, title, fixed_color_);
-    DrawCellText(canvas, title, column.Title().Caption, column.Title().Font);
+    DrawCellText(canvas, title, column.Title().Caption(), column.Title().Font());
     for (int row = metrics.TopRow; row < metrics.TopRow + shown; ++row) {
       const TRect cell = GridCellRect(metrics, TGridArea::Data, index, row);
       const TGridDrawState state = row == row_ ? TGridDrawState{TGridDrawStateItem::gdSelected} : TGridDrawState{};
@@ -32,13 +33,13 @@ void TDBGridEh::Paint() {
       }
       OnGetCellParams(this, &column, &font, background, state);
       FillArea(canvas, cell, background);
-      DrawCellText(canvas, cell, CellText(row, index), font);
+      DrawCellText(canvas, cell, CellText(row, index), font, column.Alignment());
       OnDrawColumnCell(this, cell, index, &column, state);
     }
     if (footer_rows_ > 0) {
       const TRect footer = GridCellRect(metrics, TGridArea::Footer, index);
       FillArea(canvas, footer, footer_color_);
-      DrawCellText(canvas, footer, column.Footer().Value, column.Footer().Font);
+      DrawCellText(canvas, footer, column.Footer().Value, column.Footer().Font, column.Alignment());
       OnDrawFooterCell(this, index, 0, &column, footer, TGridDrawState{TGridDrawStateItem::gdFixed});
     }
     right = title.Right;
@@ -54,6 +55,7 @@ void TDBGridEh::Paint() {
     const int y = GridDataBottom(metrics);
     FillArea(canvas, TRect{0, y, right, y + 1}, kLineColor);
   }
+  if (Focused()) canvas.DrawFocusRect(GridCellRect(metrics, TGridArea::Data, selected_index_, row_));
 }
 
 }  // namespace ruzi

@@ -1,11 +1,14 @@
 // The data grid without windows: cells show their column's field of the row source, clicks on
 // titles and cells reach the right column and move the current row, the row stays inside the
-// rows when they change, and a zoom form scales the grid's and a tree's columns.
+// rows when they change, the columns publish as text and by name, keys move the current cell
+// and scroll it into view, and a zoom form scales the grid's and a tree's columns.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "error_text.h"
+#include "foundation/property_access.h"
 #include "ui/db_grid_eh.h"
 #include "ui/virtual_string_tree.h"
 #include "ui/window_message_ids.h"
@@ -50,7 +53,7 @@ TEST(DBGridEh, CellsShowTheirColumnsFieldFoundInAnyCase) {
   EXPECT_EQ(f.grid.CellText(3, 1), "名称3");
   EXPECT_EQ(f.grid.CellText(3, 2), "") << "no such field";
   EXPECT_EQ(f.grid.CellText(10, 0), "") << "past the rows";
-  EXPECT_EQ(f.grid.Columns()[1].Title().Caption, "Name") << "titled with its field";
+  EXPECT_EQ(f.grid.Columns()[1].Title().Caption(), "Name") << "titled with its field";
 }
 
 TEST(DBGridEh, ClicksReachTheColumnUnderTheMouse) {
@@ -94,6 +97,70 @@ TEST(DBGridEh, CurrentRowStaysInsideTheRowsWhenTheyChange) {
   EXPECT_EQ(f.grid.Row(), -1) << "no rows, no current row";
 }
 
+TEST(DBGridEh, ColumnsPublishAsTextKeepingColumnsLineByLine) {
+  GridFixture f;
+  EXPECT_EQ(GetPropText(f.grid, "Columns"),
+            "QTY\tQTY\t40\tTrue\ttaLeftJustify\r\nName\tName\t60\tTrue\ttaLeftJustify\r\n"
+            "Missing\tMissing\t20\tTrue\ttaLeftJustify");
+  TColumnEh& first = f.grid.Columns()[0];
+  first.Title().Font().SetSize(12);
+  SetPropText(f.grid, "columns", "Code\t代码\t50\tFalse\ttaRightJustify\r\nName");
+  ASSERT_EQ(f.grid.Columns().Count(), 2);
+  EXPECT_EQ(&f.grid.Columns()[0], &first) << "the column already there is kept";
+  EXPECT_EQ(first.Title().Font().Size(), 12) << "and so its fonts";
+  EXPECT_EQ(GetPropText(f.grid, "Columns"),
+            "Code\t代码\t50\tFalse\ttaRightJustify\r\nName\tName\t64\tTrue\ttaLeftJustify")
+      << "missing fields are a new column's, the caption the field name";
+  for (const char* bad : {"A\tA\twide", "A\tA\t5\tmaybe", "B\r\nA\tA\t5\tTrue\ttaNowhere"}) {
+    EXPECT_NE(testing::ErrorOf([&] { SetPropText(f.grid, "Columns", bad); }), "") << bad;
+  }
+  EXPECT_EQ(f.grid.Columns().Count(), 2) << "a bad field changes nothing";
+  EXPECT_EQ(f.grid.Columns()[0].Width(), 50);
+  // Each column and title by name as well.
+  SetPropText(f.grid.Columns()[1], "WIDTH", "70");
+  SetPropText(f.grid.Columns()[1].Title(), "Caption", "名称");
+  EXPECT_EQ(GetPropText(f.grid, "Columns"),
+            "Code\t代码\t50\tFalse\ttaRightJustify\r\nName\t名称\t70\tTrue\ttaLeftJustify");
+}
+
+TEST(DBGridEh, AHiddenColumnTakesNoRoom) {
+  GridFixture f;
+  f.grid.Columns()[0].SetVisible(false);
+  f.Click(5, 25);
+  EXPECT_EQ(f.clicks, std::vector<std::string>{"CName"}) << "Name starts at x 0 now";
+  EXPECT_EQ(f.grid.SelectedIndex(), 1);
+}
+
+// Keys one after another on a grid 100 wide (columns end at 40, 101 and 122) with 10 rows of
+// which 5 fit: the current cell moves and the grid scrolls just enough to show it.
+TEST(DBGridEh, KeysMoveTheCurrentCellAndScrollItIntoView) {
+  constexpr uintptr_t kPageUp = 0x21, kPageDown = 0x22, kEnd = 0x23, kHome = 0x24, kLeft = 0x25, kUp = 0x26,
+                      kRight = 0x27, kDown = 0x28, kTab = 0x09;
+  struct Step {
+    uintptr_t key;
+    int row, column, top, left;
+  } const steps[] = {
+      {kDown, 0, -1, 0, 0},     {kPageDown, 5, -1, 1, 0}, {kPageDown, 9, -1, 5, 0}, {kUp, 8, -1, 5, 0},
+      {kPageUp, 3, -1, 3, 0},   {kRight, 3, 0, 3, 0},     {kRight, 3, 1, 3, 1},     {kRight, 3, 2, 3, 1},
+      {kLeft, 3, 1, 3, 1},      {kHome, 3, 0, 3, 0},      {kEnd, 3, 2, 3, 1},       {kTab, 3, 2, 3, 1},
+  };
+  GridFixture f;
+  f.grid.SetBounds(0, 0, 100, 120);
+  for (const Step& step : steps) {
+    f.grid.Perform(wm::KeyDown, step.key, 0);
+    EXPECT_EQ((std::vector<int>{f.grid.Row(), f.grid.SelectedIndex(), f.grid.TopRow(), f.grid.LeftCol()}),
+              (std::vector<int>{step.row, step.column, step.top, step.left}))
+        << "step " << &step - steps;
+  }
+  f.grid.SetTopRow(99);
+  EXPECT_EQ(f.grid.TopRow(), 5) << "no farther than the last page";
+  f.rows = Rows(7);
+  f.grid.DataSource().DataChanged();
+  EXPECT_EQ(f.grid.TopRow(), 2) << "fewer rows pull the top row back";
+  f.grid.SetBounds(0, 0, 300, 200);
+  EXPECT_EQ((std::vector<int>{f.grid.TopRow(), f.grid.LeftCol()}), (std::vector<int>{0, 0})) << "and a larger grid";
+}
+
 class TreeRows : public TGridTextRows {
  public:
   std::string ClassName() const override { return "TQXTreeQry"; }
@@ -114,7 +181,7 @@ TEST(DBGridEh, ZoomScalesColumnsAndFontsOfGridAndTree) {
   grid->SetParent(&form);
   TColumnEh& column = grid->Columns().Add("Code");
   column.SetWidth(90);
-  column.Title().Font.SetColor(clRed);
+  column.Title().Font().SetColor(clRed);
   grid->FooterFont().SetSize(12);
   auto* tree = new TVirtualStringTree(&form);
   tree->SetParent(&form);
@@ -122,8 +189,8 @@ TEST(DBGridEh, ZoomScalesColumnsAndFontsOfGridAndTree) {
   form.Show();
   EXPECT_EQ(column.Width(), 120) << "90 x 4/3";
   EXPECT_EQ(column.Font().Size(), 12) << "9 x 4/3";
-  EXPECT_EQ(column.Title().Font.Size(), 12);
-  EXPECT_EQ(column.Title().Font.Color(), clRed) << "colours kept";
+  EXPECT_EQ(column.Title().Font().Size(), 12);
+  EXPECT_EQ(column.Title().Font().Color(), clRed) << "colours kept";
   EXPECT_EQ(grid->TitleFont().Size(), 12);
   EXPECT_EQ(grid->FooterFont().Size(), 16);
   EXPECT_EQ(tree->Columns()[0].Width, 100);

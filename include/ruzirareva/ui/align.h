@@ -1,7 +1,7 @@
 #pragma once
-// Where a control places itself inside its parent (alClient fills the parent's client area) and
-// which parent edges it keeps its distance to when the parent is resized. Plain values: any
-// thread.
+// Where a control places itself inside its parent (alClient fills the parent's client area),
+// which parent edges it keeps its distance to when the parent is resized, and where a text sits
+// in its cell. Plain values: any thread.
 #include <array>
 
 #include "ruzirareva/foundation/published_property.h"
@@ -26,5 +26,13 @@ struct TEnumNames<TAnchorKind> {
 };
 
 inline constexpr TAnchors kDefaultAnchors{TAnchorKind::akLeft, TAnchorKind::akTop};
+
+// Where a text sits across the cell that holds it.
+enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
+
+template <>
+struct TEnumNames<TAlignment> {
+  static constexpr std::array<const char*, 3> Names{"taLeftJustify", "taRightJustify", "taCenter"};
+};
 
 }  // namespace ruzi

@@ -1,11 +1,13 @@
 #pragma once
 // A data grid drawn by itself: a title row, the rows of its data source's DataSet (grid_rows.h)
-// one column per Columns entry, and a footer row when FooterRowCount is 1. Title cells are
-// painted on FixedColor, footer cells on FooterColor, data cells on Color unless
+// one column per visible Columns entry, and a footer row when FooterRowCount is 1. Title cells
+// are painted on FixedColor, footer cells on FooterColor, data cells on Color unless
 // OnGetCellParams changes the font or background of a cell; OnDrawColumnCell and
 // OnDrawFooterCell then draw over the default painting on Canvas. A click on a data cell makes
-// its row the current one and runs OnCellClick; a click on a title runs OnTitleClick. The form
-// zoom scales the columns through ZoomColumns. User-interface thread only.
+// it the current cell and runs OnCellClick; a click on a title runs OnTitleClick. The arrows,
+// PgUp/PgDn, Home/End and Ctrl+Home/End move the current cell (grid_layout.h); the grid scrolls
+// to keep it in view, and its scroll bars (rows down, pixels of the columns across) move TopRow
+// and LeftCol. The form zoom scales the columns through ZoomColumns. User-interface thread only.
 #include <memory>
 
 #include "ruzirareva/export.h"
@@ -40,6 +42,8 @@ class RUZI_API TDBGridEh : public TCustomControl, public IZoomColumnsHolder {
 
   TDBGridColumnsEh& Columns() { return columns_; }
   const TDBGridColumnsEh& Columns() const { return columns_; }
+  std::string ColumnsText() const { return columns_.Text(); }
+  void SetColumnsText(const std::string& text) { columns_.SetText(text); }
   TGridDataSource& DataSource() { return data_source_; }
   // True when the rows come from a tree dataset ("TQXTreeQry").
   bool IsTreeGrid() const;
@@ -57,15 +61,21 @@ class RUZI_API TDBGridEh : public TCustomControl, public IZoomColumnsHolder {
   int FooterRowCount() const { return footer_rows_; }
   void SetFooterRowCount(int count);
   int RowHeight() const { return row_height_; }
-  void SetRowHeight(int height) { Change(row_height_, height); }
+  void SetRowHeight(int height);
   int TitleHeight() const { return title_height_; }
-  void SetTitleHeight(int height) { Change(title_height_, height); }
+  void SetTitleHeight(int height);
 
-  // The current data row (-1: none) and the first one shown.
+  // The current data row (-1: none) and column (SelectedIndex, -1: none), kept inside the rows
+  // and columns; setting either scrolls it into view.
   int Row() const { return row_; }
   void SetRow(int row);
+  int SelectedIndex() const { return selected_index_; }
+  void SetSelectedIndex(int column);
+  // The first data row and the first column shown, kept within how far the grid can scroll.
   int TopRow() const { return top_row_; }
-  void SetTopRow(int row);
+  void SetTopRow(int row) { ScrollTo(row, left_col_); }
+  int LeftCol() const { return left_col_; }
+  void SetLeftCol(int column) { ScrollTo(top_row_, column); }
   // Where the cells lie now.
   TGridMetrics Metrics() const;
   // The text a data cell shows: its column's field of that row ("" without rows or field).
@@ -80,10 +90,14 @@ class RUZI_API TDBGridEh : public TCustomControl, public IZoomColumnsHolder {
   TDBGridEhClickEvent OnTitleClick;
 
  protected:
+  void BoundsChanged() override;
+  void CreateWnd() override;
   void Paint() override;
   void WndProc(TMessage& message) override;
 
  private:
+  friend class TColumnEh;
+  friend class TDBGridColumnsEh;
   class ZoomView;
   template <typename T>
   void Change(T& field, const T& value) {
@@ -92,6 +106,19 @@ class RUZI_API TDBGridEh : public TCustomControl, public IZoomColumnsHolder {
     Invalidate();
   }
   void ClickAt(int x, int y);
+  bool KeyDown(uintptr_t key);
+  void Scroll(bool vertical, int request);
+  void ScrollTo(int top_row, int left_col);
+  // The rows, the columns or the client area changed: positions back inside their limits, bars
+  // and cells shown again.
+  void LayoutChanged();
+  // The current cell inside the rows and columns, TopRow and LeftCol inside their limits.
+  void KeepInLimits();
+  int RowCount() const;
+  // The Win32 half: the bars shown, the thumb's position while it is dragged, the Ctrl key.
+  void UpdateScrollBars();
+  int TrackPosition(bool vertical);
+  static bool ControlKeyDown();
 
   TDBGridColumnsEh columns_;
   TGridDataSource data_source_;
@@ -103,7 +130,10 @@ class RUZI_API TDBGridEh : public TCustomControl, public IZoomColumnsHolder {
   int row_height_ = 18;
   int title_height_ = 18;
   int row_ = -1;
+  int selected_index_ = -1;
   int top_row_ = 0;
+  int left_col_ = 0;
+  bool updating_bars_ = false;  // a bar shown or hidden resizes the client area
   std::unique_ptr<ZoomView> zoom_view_;
 };
 

@@ -5,9 +5,13 @@
 
 namespace ruzi::wm {
 
+inline constexpr uint32_t Size = 0x0005;
 inline constexpr uint32_t Close = 0x0010;
 inline constexpr uint32_t Paint = 0x000F;
 inline constexpr uint32_t EraseBkgnd = 0x0014;
+inline constexpr uint32_t KeyDown = 0x0100;
+inline constexpr uint32_t HScroll = 0x0114;
+inline constexpr uint32_t VScroll = 0x0115;
 inline constexpr uint32_t MouseMove = 0x0200;
 inline constexpr uint32_t LButtonDown = 0x0201;
 inline constexpr uint32_t LButtonUp = 0x0202;
