@@ -11,6 +11,7 @@
 #include <iterator>
 
 #include "foundation/property_access.h"
+#include "message_pump.h"
 #include "screenshot.h"
 #include "skin/image_decode.h"
 #include "ui/bitmap.h"
@@ -34,16 +35,7 @@ namespace {
 
 void Count(void* counter, TPersistent*) { ++*static_cast<int*>(counter); }
 
-void Pump() {
-  MSG msg;
-  for (int round = 0; round < 5; ++round) {
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    Sleep(10);
-  }
-}
+using testing::PumpMessages;
 
 // A menu loop that the keys posted for it did not end is ended after a while, so that a
 // broken menu fails the test instead of hanging it.
@@ -104,7 +96,7 @@ TEST(MenuUi, ACommandChosenInTheMenuBarReachesOnClick) {
     });
     SendMessageW(form.Handle(), WM_SYSCOMMAND, SC_KEYMENU, 'f');
     KillTimer(nullptr, typing);
-    Pump();
+    PumpMessages();
   }
   EXPECT_EQ(closes, 1);
   EXPECT_EQ(opens, 0);
@@ -148,7 +140,7 @@ TEST(MenuUi, OwnerDrawnItemsAreMeasuredAndPaintThemselves) {
   form.SetMenu(menu);
   form.Show();
   DrawMenuBar(form.Handle());
-  Pump();
+  PumpMessages();
   const ClientPixels pixels(form);
   EXPECT_GT(log.measured, 0);
   ASSERT_GT(log.drawn, 0);
@@ -231,7 +223,7 @@ TEST(PageControlUi, AClickOnATabShowsItsPage) {
   const LPARAM point = MAKELPARAM((tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2);
   SendMessageW(tabs, WM_LBUTTONDOWN, MK_LBUTTON, point);
   SendMessageW(tabs, WM_LBUTTONUP, 0, point);
-  Pump();
+  PumpMessages();
   EXPECT_EQ(pages->ActivePage(), sheets[1]);
   EXPECT_EQ(changes, 1);
   EXPECT_FALSE(IsWindowVisible(sheets[0]->Handle()));
