@@ -8,6 +8,7 @@
 #include "ui/menu_owner_draw.h"
 #include "ui/page_control.h"
 #include "ui/scroll_box.h"
+#include "ui/spin_edit.h"
 #include "ui/splitter.h"
 #include "ui/status_bar.h"
 #include "ui/string_grid.h"
@@ -54,6 +55,8 @@ void THeaderControl::UpdateWindowSections() {}
 int THeaderControl::ClickedSection(const TMessage&) { return -1; }
 void TDateTimePicker::UpdateWindowValue() {}
 bool TDateTimePicker::ChangedValue(const TMessage&, double&) { return false; }
+void TSpinEdit::FitArrows() {}
+int TSpinEdit::ArrowSteps(TMessage&) { return 0; }
 void TScrollBox::UpdateScrollBars() {}
 int TScrollBox::TrackPosition(bool vertical) { return vertical ? scroll_y_ : scroll_x_; }
 
