@@ -32,6 +32,9 @@ void TMenuItem::DrawItem(TCanvas& canvas, const TRect& rect, bool selected) {
 bool DispatchMenuOwnerDraw(TMessage&) { return false; }
 
 void TStringGrid::DrawCell(int, int, const TRect&, TGridDrawState) {}
+void TStringGrid::UpdateScrollBars() {}
+int TStringGrid::TrackPosition(bool vertical) { return vertical ? top_row_ - fixed_rows_ : left_col_ - fixed_cols_; }
+bool TStringGrid::ControlKeyDown() { return false; }
 void TImage::Paint() {}
 void TSplitter::Paint() {}
 void TToolBar::Paint() {}

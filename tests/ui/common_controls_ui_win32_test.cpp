@@ -1,7 +1,7 @@
 // Menus, pages, grids, splitters and the common controls on real windows under Wine: commands
 // chosen through the system's menu loop reach OnClick, owner-drawn items are measured and
-// painted, a tab click switches pages, grid cells and a dragged splitter show in the pixels, and
-// each common control shows its contents in its window.
+// painted, a tab click switches pages, grid cells and a dragged splitter show in the pixels, a
+// grid's scroll bars and its edit work, and each common control shows its contents in its window.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -278,6 +278,74 @@ TEST(StringGridUi, CellsPaintTheirTextAndTheScreenshotReadsBack) {
       }
     }
   }
+}
+
+TEST(StringGridUi, BarsScrollTheCellsAndTheEditPutsTypedTextInTheCell) {
+  TForm form;
+  form.SetBounds(40, 40, 360, 240);
+  auto* grid = new TStringGrid(&form);
+  grid->SetBounds(10, 10, 300, 160);
+  grid->SetColCount(12);
+  grid->SetRowCount(30);
+  grid->SetOptions(TGridOptions{TGridOption::goEditing});
+  grid->SetParent(&form);
+  form.Show();
+  HWND window = grid->Handle();
+  // Each bar counts the scrolling cells; at its end the last cell is whole and one cell more
+  // would not fit.
+  for (const int bar : {SB_HORZ, SB_VERT}) {
+    const bool vertical = bar == SB_VERT;
+    SCROLLINFO info{sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
+    ASSERT_TRUE(GetScrollInfo(window, bar, &info)) << bar;
+    EXPECT_EQ(info.nMax, (vertical ? 30 : 12) - 2);
+    SendMessageW(window, vertical ? WM_VSCROLL : WM_HSCROLL, SB_BOTTOM, 0);
+    GetScrollInfo(window, bar, &info);
+    const int first = vertical ? grid->TopRow() : grid->LeftCol();
+    EXPECT_EQ(info.nPos, first - 1) << "the bar follows";
+    EXPECT_EQ(info.nPos, info.nMax - static_cast<int>(info.nPage) + 1) << "at its end";
+    const int pitch = vertical ? 25 : 65, extent = vertical ? grid->ClientRect().Height() : grid->ClientRect().Width();
+    const int cells = (vertical ? 30 : 12) - first;
+    EXPECT_LE(pitch * (cells + 1) - 1, extent) << "the last cell whole";
+    EXPECT_GT(pitch * (cells + 2) - 1, extent) << "one more would not fit";
+    SendMessageW(window, vertical ? WM_VSCROLL : WM_HSCROLL, SB_LINEUP, 0);
+    EXPECT_EQ(vertical ? grid->TopRow() : grid->LeftCol(), first - 1);
+  }
+  // Typing opens the edit on the selected cell; Enter, through the form's key handling, puts it
+  // in the cell.
+  grid->Select(2, 3);
+  grid->SetFocus();
+  SendMessageW(window, WM_CHAR, L'中', 0);
+  HWND editor = GetFocus();
+  ASSERT_TRUE(grid->EditorMode());
+  ASSERT_NE(editor, window);
+  EXPECT_EQ(GetParent(editor), window);
+  SendMessageW(editor, WM_CHAR, L'A', 0);
+  PumpMessages();
+  testing::SaveScreenshot(testing::CaptureWindow(form.Handle()), "string_grid_editing");
+  MSG enter{editor, WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+  EXPECT_FALSE(IsFormDialogMessage(&enter)) << "the edit keeps Enter";
+  DispatchMessageW(&enter);
+  EXPECT_EQ(grid->Cells(2, 3), "中A");
+  EXPECT_FALSE(grid->EditorMode());
+  EXPECT_FALSE(IsWindowVisible(editor));
+  EXPECT_EQ(GetFocus(), window);
+  // Enter on the grid opens it on the cell's text; Esc drops what was typed.
+  MSG open{window, WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+  EXPECT_FALSE(IsFormDialogMessage(&open));
+  DispatchMessageW(&open);
+  ASSERT_TRUE(grid->EditorMode());
+  EXPECT_EQ(GetFocus(), editor);
+  SendMessageW(editor, WM_CHAR, L'x', 0);
+  EXPECT_EQ(grid->Controls(0)->Text(), "x") << "typing replaced the cell's text, which was selected";
+  SendMessageW(editor, WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_EQ(grid->Cells(2, 3), "中A");
+  EXPECT_FALSE(grid->EditorMode());
+  // Everything fits: the bars go and the scroll comes back.
+  grid->SetColCount(3);
+  grid->SetRowCount(3);
+  EXPECT_EQ(GetWindowLongW(window, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL), 0);
+  EXPECT_EQ(grid->TopRow(), 1);
+  EXPECT_EQ(grid->LeftCol(), 1);
 }
 
 TEST(SplitterUi, DraggingTheBarResizesItsNeighboursWindow) {
