@@ -8,6 +8,7 @@
 #include "ui/menu_owner_draw.h"
 #include "ui/page_control.h"
 #include "ui/scroll_box.h"
+#include "ui/spin_edit.h"
 #include "ui/splitter.h"
 #include "ui/status_bar.h"
 #include "ui/string_grid.h"
@@ -33,6 +34,9 @@ TImageList* FindMenuImages(TMenu&, const std::string&);
 TImageList* FindMenuImages(TMenu&, const std::string&) { return nullptr; }
 
 void TStringGrid::DrawCell(int, int, const TRect&, TGridDrawState) {}
+void TStringGrid::UpdateScrollBars() {}
+int TStringGrid::TrackPosition(bool vertical) { return vertical ? top_row_ - fixed_rows_ : left_col_ - fixed_cols_; }
+bool TStringGrid::ControlKeyDown() { return false; }
 void TImage::Paint() {}
 void TSplitter::Paint() {}
 void TToolBar::Paint() {}
@@ -58,6 +62,8 @@ void THeaderControl::UpdateWindowSections() {}
 int THeaderControl::ClickedSection(const TMessage&) { return -1; }
 void TDateTimePicker::UpdateWindowValue() {}
 bool TDateTimePicker::ChangedValue(const TMessage&, double&) { return false; }
+void TSpinEdit::FitArrows() {}
+int TSpinEdit::ArrowSteps(TMessage&) { return 0; }
 void TScrollBox::UpdateScrollBars() {}
 int TScrollBox::TrackPosition(bool vertical) { return vertical ? scroll_y_ : scroll_x_; }
 

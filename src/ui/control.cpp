@@ -53,14 +53,22 @@ intptr_t TControl::Perform(uint32_t msg, uintptr_t wparam, intptr_t lparam) {
 void TControl::SetParent(TWinControl* parent) {
   if (parent == parent_) return;
   if (parent == this) return;
+  TWinControl* old_parent = parent_;
   if (parent_ != nullptr) parent_->RemoveControl(this);
   if (parent != nullptr) parent->InsertControl(this);
   RememberAnchorOrigin();
-  if (parent_ == nullptr) return;
-  if (parent_color_) Perform(CM_PARENTCOLORCHANGED);
-  if (parent_font_) Perform(CM_PARENTFONTCHANGED);
-  RealignParent();
+  if (parent_ != nullptr) {
+    if (parent_color_) Perform(CM_PARENTCOLORCHANGED);
+    if (parent_font_) Perform(CM_PARENTFONTCHANGED);
+    RealignParent();
+  }
+  // Last, so that a window is made where the alignment put the control.
+  ParentChanged(old_parent);
 }
+
+// A graphic control is painted by its parent: the parent paints its place anew (the old
+// parent did when it let the control go).
+void TControl::ParentChanged(TWinControl*) { Invalidate(); }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
   const TRect bounds{left, top, left + width, top + height};

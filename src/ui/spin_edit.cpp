@@ -1,18 +1,13 @@
 #include "ui/spin_edit.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <iterator>
 
 #include "foundation/published_property.h"
+#include "ui/window_message_ids.h"
 
 namespace ruzi {
-namespace {
-
-constexpr uint32_t kKeyDown = 0x0100;             // WM_KEYDOWN
-constexpr uintptr_t kUpKey = 0x26, kDownKey = 0x28;  // VK_UP, VK_DOWN
-
-}  // namespace
-
 const TPropertyTable* TSpinEdit::PublishedTable() {
   static const TPropertyInfo properties[] = {
       Published<&TSpinEdit::Increment, &TSpinEdit::SetIncrement>("Increment"),
@@ -46,12 +41,29 @@ void TSpinEdit::SetMaxValue(int value) {
   SetValue(Value());
 }
 
+void TSpinEdit::Step(int steps) {
+  if (ReadOnly()) return;
+  // In 64 bits: a step past the ends of int stops there instead of wrapping round.
+  const int64_t value = int64_t{Value()} + int64_t{steps} * increment_;
+  SetValue(static_cast<int>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX)));
+}
+
+void TSpinEdit::CreateWnd() {
+  TCustomEdit::CreateWnd();
+  FitArrows();
+}
+
 void TSpinEdit::WndProc(TMessage& message) {
-  if (message.Msg == kKeyDown && (message.WParam == kUpKey || message.WParam == kDownKey)) {
-    SetValue(Value() + (message.WParam == kUpKey ? increment_ : -increment_));
+  if (message.Msg == wm::KeyDown && (message.WParam == wm::VkUp || message.WParam == wm::VkDown)) {
+    Step(message.WParam == wm::VkUp ? 1 : -1);
+    return;
+  }
+  if (const int steps = ArrowSteps(message); steps != 0) {
+    Step(steps);
     return;
   }
   TCustomEdit::WndProc(message);
+  if (message.Msg == wm::Size) FitArrows();
 }
 
 }  // namespace ruzi

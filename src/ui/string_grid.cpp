@@ -4,31 +4,17 @@
 #include <iterator>
 
 #include "foundation/error.h"
+#include "ui/grid_axis.h"
+#include "ui/grid_inplace_edit.h"
+#include "ui/scroll_box.h"
 #include "ui/tab_text.h"
 #include "ui/window_message_ids.h"
 
 namespace ruzi {
 namespace {
 
-constexpr int kLineWidth = 1;  // the grid line right of and below each cell
-
-// The start of each cell along one axis: cell `index` begins at the sum of the cells before it.
-int Offset(const std::vector<int>& sizes, int index) {
-  int offset = 0;
-  for (int i = 0; i < index; ++i) offset += sizes[static_cast<size_t>(i)] + kLineWidth;
-  return offset;
-}
-
-// The cell of one axis at `position`, or -1.
-int IndexAt(const std::vector<int>& sizes, int position) {
-  if (position < 0) return -1;
-  int start = 0;
-  for (size_t i = 0; i < sizes.size(); ++i) {
-    start += sizes[i] + kLineWidth;
-    if (position < start) return static_cast<int>(i);
-  }
-  return -1;
-}
+constexpr intptr_t kWantArrows = 0x0001, kWantAllKeys = 0x0004, kWantChars = 0x0080;  // DLGC_...
+constexpr uint32_t kSelectAll = 0x00B1;                                               // EM_SETSEL
 
 }  // namespace
 
@@ -42,6 +28,7 @@ const TPropertyTable* TStringGrid::PublishedTable() {
       PublishedAs<TColorText, &TStringGrid::FixedColor, &TStringGrid::SetFixedColor>("FixedColor"),
       Published<&TStringGrid::FixedCols, &TStringGrid::SetFixedCols>("FixedCols"),
       Published<&TStringGrid::FixedRows, &TStringGrid::SetFixedRows>("FixedRows"),
+      Published<&TStringGrid::Options, &TStringGrid::SetOptions>("Options"),
       Published<&TStringGrid::RowCount, &TStringGrid::SetRowCount>("RowCount")};
   static const TEventInfo events[] = {PublishedEvent<&TStringGrid::OnDrawCell>("OnDrawCell"),
                                       PublishedEvent<&TStringGrid::OnSelectCell>("OnSelectCell")};
@@ -52,12 +39,35 @@ const TPropertyTable* TStringGrid::PublishedTable() {
 TStringGrid::TStringGrid(TComponent* owner) : TCustomControl(owner) {
   SetTabStop(true);
   SetColor(clWindow);
-  SetBounds(0, 0, 320, 120);
   col_count_ = row_count_ = 0;
   Resize(5, 5);
+  SetBounds(0, 0, 320, 120);
+}
+
+// The edit goes first, while the grid is still whole: it is a child the window control would
+// free later.
+TStringGrid::~TStringGrid() {
+  editing_ = false;
+  delete editor_;
+}
+
+TGridAxis TStringGrid::Columns() const { return TGridAxis{col_widths_, fixed_cols_, ClientRect().Width()}; }
+TGridAxis TStringGrid::Rows() const { return TGridAxis{row_heights_, fixed_rows_, ClientRect().Height()}; }
+
+void TStringGrid::ClampScroll() {
+  left_col_ = std::clamp(left_col_, fixed_cols_, GridAxisLastFirst(Columns()));
+  top_row_ = std::clamp(top_row_, fixed_rows_, GridAxisLastFirst(Rows()));
+}
+
+void TStringGrid::Changed() {
+  if (editing_) EndEditing(true);
+  ClampScroll();
+  UpdateScrollBars();
+  Invalidate();
 }
 
 void TStringGrid::Resize(int cols, int rows) {
+  if (editing_) EndEditing(true);  // while its cell is still where it was
   if (cols < 1 || rows < 1) throw Error("Grid size out of range (" + std::to_string(cols) + " x " +
                                         std::to_string(rows) + ")");
   std::vector<std::string> cells(static_cast<size_t>(cols) * static_cast<size_t>(rows));
@@ -75,33 +85,33 @@ void TStringGrid::Resize(int cols, int rows) {
   fixed_rows_ = std::min(fixed_rows_, rows - 1);
   col_ = std::clamp(col_, fixed_cols_, cols - 1);
   row_ = std::clamp(row_, fixed_rows_, rows - 1);
-  Invalidate();
+  Changed();
 }
 
 void TStringGrid::SetFixedCols(int count) {
   if (count < 0 || count >= col_count_) throw Error("Fixed column count out of range (" + std::to_string(count) + ")");
   fixed_cols_ = count;
   col_ = std::max(col_, count);
-  Invalidate();
+  Changed();
 }
 
 void TStringGrid::SetFixedRows(int count) {
   if (count < 0 || count >= row_count_) throw Error("Fixed row count out of range (" + std::to_string(count) + ")");
   fixed_rows_ = count;
   row_ = std::max(row_, count);
-  Invalidate();
+  Changed();
 }
 
 void TStringGrid::SetDefaultColWidth(int width) {
   default_col_width_ = width;
   std::fill(col_widths_.begin(), col_widths_.end(), width);
-  Invalidate();
+  Changed();
 }
 
 void TStringGrid::SetDefaultRowHeight(int height) {
   default_row_height_ = height;
   std::fill(row_heights_.begin(), row_heights_.end(), height);
-  Invalidate();
+  Changed();
 }
 
 int TStringGrid::ColWidths(int col) const {
@@ -112,7 +122,7 @@ int TStringGrid::ColWidths(int col) const {
 void TStringGrid::SetColWidths(int col, int width) {
   ColWidths(col);
   col_widths_[static_cast<size_t>(col)] = width;
-  Invalidate();
+  Changed();
 }
 
 int TStringGrid::RowHeights(int row) const {
@@ -123,7 +133,12 @@ int TStringGrid::RowHeights(int row) const {
 void TStringGrid::SetRowHeights(int row, int height) {
   RowHeights(row);
   row_heights_[static_cast<size_t>(row)] = height;
-  Invalidate();
+  Changed();
+}
+
+void TStringGrid::SetOptions(TGridOptions options) {
+  options_ = options;
+  if (editing_ && !options.Contains(TGridOption::goEditing)) EndEditing(true);
 }
 
 void TStringGrid::SetFixedColor(TColor color) {
@@ -170,31 +185,138 @@ void TStringGrid::SetCellsText(const std::string& text) {
 void TStringGrid::Select(int col, int row) {
   if (col < fixed_cols_ || col >= col_count_ || row < fixed_rows_ || row >= row_count_) return;
   if (col == col_ && row == row_) return;
+  if (editing_) EndEditing(true);
   InvalidateRect(CellRect(col_, row_));
   col_ = col;
   row_ = row;
+  ScrollInto(col, row);
   InvalidateRect(CellRect(col_, row_));
   OnSelectCell(this);
 }
 
+void TStringGrid::ScrollInto(int col, int row) {
+  SetLeftCol(GridAxisScrollTo(Columns(), left_col_, col));
+  SetTopRow(GridAxisScrollTo(Rows(), top_row_, row));
+}
+
+void TStringGrid::SetLeftCol(int col) { ScrollAxis(false, col); }
+void TStringGrid::SetTopRow(int row) { ScrollAxis(true, row); }
+
+void TStringGrid::ScrollAxis(bool vertical, int first) {
+  const TGridAxis axis = vertical ? Rows() : Columns();
+  first = std::clamp(first, axis.Fixed, GridAxisLastFirst(axis));
+  int& current = vertical ? top_row_ : left_col_;
+  if (first == current) return;
+  if (editing_) EndEditing(true);
+  current = first;
+  UpdateScrollBars();
+  Invalidate();
+}
+
+int TStringGrid::VisibleColCount() const { return GridAxisWholeCount(Columns(), left_col_); }
+int TStringGrid::VisibleRowCount() const { return GridAxisWholeCount(Rows(), top_row_); }
+
 TRect TStringGrid::CellRect(int col, int row) const {
-  const int left = Offset(col_widths_, col);
-  const int top = Offset(row_heights_, row);
+  ColWidths(col);
+  RowHeights(row);
+  const int left = GridAxisStart(Columns(), left_col_, col);
+  const int top = GridAxisStart(Rows(), top_row_, row);
+  if (left < 0 || top < 0) return TRect{};
   return TRect{left, top, left + ColWidths(col), top + RowHeights(row)};
 }
 
 bool TStringGrid::MouseToCell(int x, int y, int& col, int& row) const {
-  col = IndexAt(col_widths_, x);
-  row = IndexAt(row_heights_, y);
+  col = GridAxisCellAt(Columns(), left_col_, x);
+  row = GridAxisCellAt(Rows(), top_row_, y);
   return col >= 0 && row >= 0;
 }
 
+// Where a key moves the selection: a cell, a page of the rows shown whole, or the ends of the
+// row (with Ctrl: of the grid).
+bool TStringGrid::MoveByKey(uintptr_t key) {
+  int col = col_, row = row_;
+  const int page = std::max(1, VisibleRowCount());
+  switch (key) {
+    case wm::VkLeft: --col; break;
+    case wm::VkRight: ++col; break;
+    case wm::VkUp: --row; break;
+    case wm::VkDown: ++row; break;
+    case wm::VkPrior: row -= page; break;
+    case wm::VkNext: row += page; break;
+    case wm::VkHome:
+      col = fixed_cols_;
+      if (ControlKeyDown()) row = fixed_rows_;
+      break;
+    case wm::VkEnd:
+      col = col_count_ - 1;
+      if (ControlKeyDown()) row = row_count_ - 1;
+      break;
+    default:
+      return false;
+  }
+  Select(std::clamp(col, fixed_cols_, col_count_ - 1), std::clamp(row, fixed_rows_, row_count_ - 1));
+  return true;
+}
+
+void TStringGrid::Scroll(bool vertical, int request) {
+  const TGridAxis axis = vertical ? Rows() : Columns();
+  const int first = vertical ? top_row_ : left_col_;
+  const int page = std::max(1, GridAxisWholeCount(axis, first));
+  const int position = ScrollRequestPosition(request, first - axis.Fixed, TrackPosition(vertical), 1, page,
+                                             GridAxisLastFirst(axis) - axis.Fixed);
+  ScrollAxis(vertical, axis.Fixed + position);
+}
+
+void TStringGrid::ShowEditor() {
+  if (!editing_) StartEditing(Cells(col_, row_));
+  if (editing_) editor_->Perform(kSelectAll, 0, -1);
+}
+
+void TStringGrid::CommitEditor() {
+  if (editing_) EndEditing(true);
+}
+
+void TStringGrid::CancelEditor() {
+  if (editing_) EndEditing(false);
+}
+
+void TStringGrid::StartEditing(const std::string& text) {
+  if (!options_.Contains(TGridOption::goEditing)) return;
+  ScrollInto(col_, row_);
+  if (editor_ == nullptr) {
+    editor_ = new TInplaceEdit(*this);
+    editor_->SetParent(this);
+  }
+  editor_->SetBoundsRect(CellRect(col_, row_));
+  editor_->SetText(text);
+  editing_ = true;
+  editor_->Show();
+  editor_->SetFocus();
+}
+
+void TStringGrid::EndEditing(bool commit) {
+  // Cleared first: moving the focus away from the edit below asks to end the edit again.
+  editing_ = false;
+  if (commit) SetCells(col_, row_, editor_->Text());
+  if (editor_->Focused()) SetFocus();
+  editor_->Hide();
+}
+
+void TStringGrid::BoundsChanged() {
+  TCustomControl::BoundsChanged();
+  Changed();
+}
+
+void TStringGrid::CreateWnd() {
+  TCustomControl::CreateWnd();
+  UpdateScrollBars();
+}
+
 void TStringGrid::Paint() {
-  const TRect client = ClientRect();
-  for (int row = 0; row < row_count_; ++row) {
-    for (int col = 0; col < col_count_; ++col) {
+  const std::vector<int> cols = GridAxisShown(Columns(), left_col_);
+  for (int row : GridAxisShown(Rows(), top_row_)) {
+    for (int col : cols) {
       const TRect rect = CellRect(col, row);
-      if (rect.Left >= client.Right || rect.Top >= client.Bottom) continue;
       TGridDrawState state;
       if (col < fixed_cols_ || row < fixed_rows_) state = state.With(TGridDrawStateItem::gdFixed);
       if (col == col_ && row == row_) {
@@ -208,10 +330,42 @@ void TStringGrid::Paint() {
 }
 
 void TStringGrid::WndProc(TMessage& message) {
-  if (message.Msg == wm::LButtonDown) {
-    int col = 0, row = 0;
-    if (MouseToCell(wm::PointX(message.LParam), wm::PointY(message.LParam), col, row)) Select(col, row);
-    SetFocus();
+  const bool editable = options_.Contains(TGridOption::goEditing);
+  switch (message.Msg) {
+    case wm::LButtonDown: {
+      if (editing_) EndEditing(true);
+      int col = 0, row = 0;
+      if (MouseToCell(wm::PointX(message.LParam), wm::PointY(message.LParam), col, row)) Select(col, row);
+      SetFocus();
+      break;
+    }
+    case wm::KeyDown:
+      if (MoveByKey(message.WParam)) return;
+      if (editable && (message.WParam == wm::VkReturn || message.WParam == wm::VkF2)) {
+        ShowEditor();
+        return;
+      }
+      break;
+    case wm::Char:
+      // Typing starts an empty edit that then takes the character itself.
+      if (editable && message.WParam >= 0x20 && message.WParam != 0x7F) {
+        StartEditing(std::string());
+        if (editing_) editor_->Perform(message.Msg, message.WParam, message.LParam);
+        return;
+      }
+      break;
+    case wm::GetDlgCode:
+      message.Result = kWantArrows | kWantChars | (editable && message.WParam == wm::VkReturn ? kWantAllKeys : 0);
+      return;
+    case wm::HScroll:
+    case wm::VScroll:
+      if (message.LParam == 0) {  // the grid's own bars
+        Scroll(message.Msg == wm::VScroll, static_cast<int>(message.WParam & 0xFFFF));
+        return;
+      }
+      break;
+    default:
+      break;
   }
   TCustomControl::WndProc(message);
 }

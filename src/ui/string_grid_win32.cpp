@@ -1,5 +1,8 @@
-// A grid cell's default painting: the fill of its kind, the grid lines right of and below it,
-// and its text, clipped to the cell.
+// A grid cell's default painting (the fill of its kind, the grid lines right of and below it,
+// and its text, clipped to the cell) and the grid's scroll bars.
+#include <windows.h>
+
+#include "ui/grid_axis.h"
 #include "ui/string_grid.h"
 
 namespace ruzi {
@@ -24,5 +27,35 @@ void TStringGrid::DrawCell(int col, int row, const TRect& rect, TGridDrawState s
   const int top = rect.Top + (rect.Height() - canvas.TextHeight(text)) / 2;
   canvas.TextRect(rect, rect.Left + kTextMargin, top, text);
 }
+
+// A bar counts the scrolling cells, its page the cells past the last first: the position then
+// runs from 0 to the last first less the fixed cells, and the bar goes when everything fits.
+// A bar that comes or goes changes the client area, so the other bar is measured again.
+void TStringGrid::UpdateScrollBars() {
+  if (!HandleAllocated() || updating_bars_) return;
+  updating_bars_ = true;
+  auto set = [&](int bar, const TGridAxis& axis, int first) {
+    const int count = static_cast<int>(axis.Sizes.size());
+    SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE | SIF_POS, 0, count - axis.Fixed - 1,
+                    static_cast<UINT>(count - GridAxisLastFirst(axis)), first - axis.Fixed, 0};
+    SetScrollInfo(Handle(), bar, &info, TRUE);
+  };
+  for (int pass = 0; pass < 3; ++pass) {
+    const TRect client = ClientRect();
+    ClampScroll();
+    set(SB_HORZ, Columns(), left_col_);
+    set(SB_VERT, Rows(), top_row_);
+    if (ClientRect() == client) break;
+  }
+  updating_bars_ = false;
+}
+
+int TStringGrid::TrackPosition(bool vertical) {
+  SCROLLINFO info{sizeof info, SIF_TRACKPOS, 0, 0, 0, 0, 0};
+  GetScrollInfo(Handle(), vertical ? SB_VERT : SB_HORZ, &info);
+  return info.nTrackPos;
+}
+
+bool TStringGrid::ControlKeyDown() { return (GetKeyState(VK_CONTROL) & 0x8000) != 0; }
 
 }  // namespace ruzi

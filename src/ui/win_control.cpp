@@ -91,6 +91,26 @@ void TWinControl::BoundsChanged() {
   Realign();
 }
 
+void TWinControl::ParentChanged(TWinControl* old_parent) {
+  // The window follows the control: made now in a parent that already has its window (a parent
+  // made later makes its children's windows with its own), moved along from one parent window
+  // to another, and gone with the last parent window (made again when next needed, as a
+  // top-level window without a parent, or as a child), keeping its text.
+  const bool parent_window = Parent() != nullptr && Parent()->HandleAllocated();
+  if (!HandleAllocated()) {
+    if (parent_window) Handle();
+    return;
+  }
+  if (parent_window && old_parent != nullptr) {
+    MoveWindowToParent();
+    return;
+  }
+  const std::string text = Text();
+  DestroyHandle();
+  TControl::SetTextValue(text);
+  if (parent_window) Handle();
+}
+
 void TWinControl::WndProc(TMessage& message) {
   switch (message.Msg) {
     case CM_FONTCHANGED:

@@ -24,6 +24,7 @@ bool TWinControl::HandleWindowMessage(TMessage&) { return false; }
 void TWinControl::AttachHandle(HWND__*, void*) {}
 void TWinControl::DetachHandle() {}
 void TWinControl::UpdateWindowBounds() {}
+void TWinControl::MoveWindowToParent() {}
 bool TWinControl::TrackMouse(TMessage&) { return false; }
 void TWinControl::SetHovered(TControl*) {}
 

@@ -217,6 +217,15 @@ void TWinControl::DestroyHandle() {
   DestroyWindow(window);
 }
 
+void TWinControl::MoveWindowToParent() {
+  // Moving the window may report its old place, mapped into the new parent: the control's
+  // bounds hold.
+  const TRect bounds = BoundsRect();
+  ::SetParent(handle_, Parent()->handle_);
+  SetAlignedBounds(bounds);
+  UpdateWindowBounds();
+}
+
 bool TWinControl::Focused() const { return handle_ != nullptr && GetFocus() == handle_; }
 
 void TWinControl::SetFocus() { ::SetFocus(Handle()); }

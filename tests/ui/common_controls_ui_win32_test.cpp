@@ -1,9 +1,9 @@
 // Menus, pages, grids, splitters and the common controls on real windows under Wine: commands
 // chosen through the system's menu loop reach OnClick, owner-drawn items are measured and
 // painted (an item's image in its pixels), a shortcut typed with the menu closed runs its item,
-// a tab click switches pages, grid cells and a dragged splitter show in the pixels, each common
-// control shows its contents in its window, and clicks and keys in list and tree views run
-// their selection events in the window's order.
+// a tab click switches pages, grid cells and a dragged splitter show in the pixels, a grid's
+// scroll bars and its edit work, each common control shows its contents in its window, and
+// clicks and keys in list and tree views run their selection events in the window's order.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -13,6 +13,7 @@
 #include <iterator>
 
 #include "foundation/property_access.h"
+#include "message_pump.h"
 #include "screenshot.h"
 #include "skin/image_decode.h"
 #include "ui/bitmap.h"
@@ -37,16 +38,7 @@ namespace {
 
 void Count(void* counter, TPersistent*) { ++*static_cast<int*>(counter); }
 
-void Pump() {
-  MSG msg;
-  for (int round = 0; round < 5; ++round) {
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    Sleep(10);
-  }
-}
+using testing::PumpMessages;
 
 // A menu loop that the keys posted for it did not end is ended after a while, so that a
 // broken menu fails the test instead of hanging it.
@@ -134,7 +126,7 @@ TEST(MenuUi, ACommandChosenInTheMenuBarOrByItsShortCutReachesOnClick) {
     });
     SendMessageW(form.Handle(), WM_SYSCOMMAND, SC_KEYMENU, 'f');
     KillTimer(nullptr, typing);
-    Pump();
+    PumpMessages();
   }
   EXPECT_EQ(closes, 1);
   EXPECT_EQ(opens, 0);
@@ -192,7 +184,7 @@ TEST(MenuUi, OwnerDrawnItemsAreMeasuredAndPaintThemselves) {
   form.SetMenu(menu);
   form.Show();
   DrawMenuBar(form.Handle());
-  Pump();
+  PumpMessages();
   const ClientPixels pixels(form);
   EXPECT_GT(log.measured, 0);
   ASSERT_GT(log.drawn, 0);
@@ -338,7 +330,7 @@ TEST(ListViewUi, ClicksAndKeysRunTheSelectionEventsInTheWindowsOrder) {
   const LPARAM point = MAKELPARAM(second.left + 5, (second.top + second.bottom) / 2);
   PostMessageW(list->Handle(), WM_LBUTTONUP, 0, point);  // ends the drag watch the press starts
   SendMessageW(list->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, point);
-  Pump();
+  PumpMessages();
   EXPECT_EQ(log.lines, (std::vector<std::string>{"change 000001 2", "select 000001 on"}));
   EXPECT_EQ(list->ItemIndex(), 1);
   log.lines.clear();
@@ -375,7 +367,7 @@ TEST(TreeViewUi, ClicksAndKeysRunTheSelectionEventsAndARefusalKeepsTheOldNode) {
   }, &log};
   form.Show();
   tree->SetFocus();
-  Pump();
+  PumpMessages();
   log.lines.clear();
   HWND window = tree->Handle();
   HTREEITEM second = TreeView_GetNextSibling(window, TreeView_GetRoot(window));
@@ -385,7 +377,7 @@ TEST(TreeViewUi, ClicksAndKeysRunTheSelectionEventsAndARefusalKeepsTheOldNode) {
   const LPARAM point = MAKELPARAM(rect.left + 3, (rect.top + rect.bottom) / 2);
   PostMessageW(window, WM_LBUTTONUP, 0, point);
   SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, point);
-  Pump();
+  PumpMessages();
   EXPECT_EQ(log.lines, (std::vector<std::string>{"changing 乙", "change 乙"}));
   ASSERT_NE(tree->Selected(), nullptr);
   EXPECT_EQ(tree->Selected()->Text(), "乙");
@@ -433,7 +425,7 @@ TEST(PageControlUi, AClickOnATabShowsItsPage) {
   const LPARAM point = MAKELPARAM((tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2);
   SendMessageW(tabs, WM_LBUTTONDOWN, MK_LBUTTON, point);
   SendMessageW(tabs, WM_LBUTTONUP, 0, point);
-  Pump();
+  PumpMessages();
   EXPECT_EQ(pages->ActivePage(), sheets[1]);
   EXPECT_EQ(changes, 1);
   EXPECT_FALSE(IsWindowVisible(sheets[0]->Handle()));
@@ -488,6 +480,74 @@ TEST(StringGridUi, CellsPaintTheirTextAndTheScreenshotReadsBack) {
       }
     }
   }
+}
+
+TEST(StringGridUi, BarsScrollTheCellsAndTheEditPutsTypedTextInTheCell) {
+  TForm form;
+  form.SetBounds(40, 40, 360, 240);
+  auto* grid = new TStringGrid(&form);
+  grid->SetBounds(10, 10, 300, 160);
+  grid->SetColCount(12);
+  grid->SetRowCount(30);
+  grid->SetOptions(TGridOptions{TGridOption::goEditing});
+  grid->SetParent(&form);
+  form.Show();
+  HWND window = grid->Handle();
+  // Each bar counts the scrolling cells; at its end the last cell is whole and one cell more
+  // would not fit.
+  for (const int bar : {SB_HORZ, SB_VERT}) {
+    const bool vertical = bar == SB_VERT;
+    SCROLLINFO info{sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
+    ASSERT_TRUE(GetScrollInfo(window, bar, &info)) << bar;
+    EXPECT_EQ(info.nMax, (vertical ? 30 : 12) - 2);
+    SendMessageW(window, vertical ? WM_VSCROLL : WM_HSCROLL, SB_BOTTOM, 0);
+    GetScrollInfo(window, bar, &info);
+    const int first = vertical ? grid->TopRow() : grid->LeftCol();
+    EXPECT_EQ(info.nPos, first - 1) << "the bar follows";
+    EXPECT_EQ(info.nPos, info.nMax - static_cast<int>(info.nPage) + 1) << "at its end";
+    const int pitch = vertical ? 25 : 65, extent = vertical ? grid->ClientRect().Height() : grid->ClientRect().Width();
+    const int cells = (vertical ? 30 : 12) - first;
+    EXPECT_LE(pitch * (cells + 1) - 1, extent) << "the last cell whole";
+    EXPECT_GT(pitch * (cells + 2) - 1, extent) << "one more would not fit";
+    SendMessageW(window, vertical ? WM_VSCROLL : WM_HSCROLL, SB_LINEUP, 0);
+    EXPECT_EQ(vertical ? grid->TopRow() : grid->LeftCol(), first - 1);
+  }
+  // Typing opens the edit on the selected cell; Enter, through the form's key handling, puts it
+  // in the cell.
+  grid->Select(2, 3);
+  grid->SetFocus();
+  SendMessageW(window, WM_CHAR, L'中', 0);
+  HWND editor = GetFocus();
+  ASSERT_TRUE(grid->EditorMode());
+  ASSERT_NE(editor, window);
+  EXPECT_EQ(GetParent(editor), window);
+  SendMessageW(editor, WM_CHAR, L'A', 0);
+  PumpMessages();
+  testing::SaveScreenshot(testing::CaptureWindow(form.Handle()), "string_grid_editing");
+  MSG enter{editor, WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+  EXPECT_FALSE(IsFormDialogMessage(&enter)) << "the edit keeps Enter";
+  DispatchMessageW(&enter);
+  EXPECT_EQ(grid->Cells(2, 3), "中A");
+  EXPECT_FALSE(grid->EditorMode());
+  EXPECT_FALSE(IsWindowVisible(editor));
+  EXPECT_EQ(GetFocus(), window);
+  // Enter on the grid opens it on the cell's text; Esc drops what was typed.
+  MSG open{window, WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+  EXPECT_FALSE(IsFormDialogMessage(&open));
+  DispatchMessageW(&open);
+  ASSERT_TRUE(grid->EditorMode());
+  EXPECT_EQ(GetFocus(), editor);
+  SendMessageW(editor, WM_CHAR, L'x', 0);
+  EXPECT_EQ(grid->Controls(0)->Text(), "x") << "typing replaced the cell's text, which was selected";
+  SendMessageW(editor, WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_EQ(grid->Cells(2, 3), "中A");
+  EXPECT_FALSE(grid->EditorMode());
+  // Everything fits: the bars go and the scroll comes back.
+  grid->SetColCount(3);
+  grid->SetRowCount(3);
+  EXPECT_EQ(GetWindowLongW(window, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL), 0);
+  EXPECT_EQ(grid->TopRow(), 1);
+  EXPECT_EQ(grid->LeftCol(), 1);
 }
 
 TEST(SplitterUi, DraggingTheBarResizesItsNeighboursWindow) {

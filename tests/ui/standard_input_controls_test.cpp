@@ -295,6 +295,15 @@ TEST(StandardInputControls, SpinEditKeepsItsNumberInRange) {
     if (c.key != 0) spin.Perform(0x0100, c.key);  // WM_KEYDOWN
     EXPECT_EQ(spin.Value(), c.value) << c.text << " " << c.key;
   }
+  // Without limits a step stops at the ends of int instead of wrapping round.
+  spin.SetMaxValue(0);
+  spin.SetIncrement(1000);
+  spin.SetValue(2147483000);
+  spin.Step(1);
+  EXPECT_EQ(spin.Value(), 2147483647);
+  spin.SetValue(-2147483000);
+  spin.Step(-2);
+  EXPECT_EQ(spin.Value(), -2147483647 - 1);
 }
 
 TEST(StandardInputControls, SpeedButtonsOfAGroupKeepOneDown) {

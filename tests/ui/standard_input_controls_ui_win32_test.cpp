@@ -1,9 +1,10 @@
 // The input controls on real windows under Wine: a check box turned by a click in its window,
 // list and combo boxes whose Items and ItemIndex are the system list's (both ways), a radio
 // group whose windows keep one mark, a check list box's mark turned by a click in its box, and
-// a screenshot whose pixels show the controls' colours.
+// a screenshot whose pixels show the controls' colours, and a spin edit's arrows stepping it.
 #include <windows.h>
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include "platform/text_encoding.h"
@@ -17,6 +18,7 @@
 #include "ui/radio_group.h"
 #include "ui/scroll_bar.h"
 #include "ui/speed_button.h"
+#include "ui/spin_edit.h"
 
 namespace ruzi {
 namespace {
@@ -220,6 +222,66 @@ TEST(StandardInputControlsUi, ScreenshotShowsTheControlsColours) {
   EXPECT_EQ(at(200 + places.GlyphX - 2, 160 + places.GlyphY + 8), Rgb(GetSysColor(COLOR_BTNFACE))) << "beside it";
   ClickAt(bit->Handle(), 50, 15);
   EXPECT_EQ(clicks, 1) << "an owner-drawn button still clicks";
+}
+
+TEST(StandardInputControlsUi, SpinEditArrowsAndKeysStepByIncrementWithinTheLimits) {
+  Shown shown;
+  auto* spin = shown.Add<TSpinEdit>(10, 10, 100, 24);
+  spin->SetMinValue(-5);
+  spin->SetMaxValue(10);
+  spin->SetIncrement(4);
+  shown.form.Show();
+  HWND edit = spin->Handle();
+  HWND arrows = FindWindowExW(edit, nullptr, UPDOWN_CLASSW, nullptr);
+  ASSERT_NE(arrows, nullptr);
+  RECT client, box;
+  GetClientRect(edit, &client);
+  GetWindowRect(arrows, &box);
+  MapWindowPoints(HWND_DESKTOP, edit, reinterpret_cast<POINT*>(&box), 2);
+  EXPECT_EQ(box.right, client.right) << "along the edit's right edge";
+  EXPECT_EQ(box.bottom - box.top, client.bottom);
+  EXPECT_EQ(HIWORD(SendMessageW(edit, EM_GETMARGINS, 0, 0)), box.right - box.left) << "text kept clear of them";
+  const int half = (box.bottom - box.top) / 2, middle = (box.right - box.left) / 2;
+  enum Input { kUpArrow, kDownArrow, kUpKey, kDownKey };
+  const struct {
+    int start;
+    Input input;
+    int value;
+  } cases[] = {
+      {0, kUpArrow, 4},   {8, kUpArrow, 10},   {10, kUpArrow, 10}, {0, kDownArrow, -4},
+      {-3, kDownArrow, -5}, {6, kUpKey, 10},   {-2, kDownKey, -5},
+  };
+  for (const auto& c : cases) {
+    spin->SetValue(c.start);
+    switch (c.input) {
+      case kUpArrow:
+      case kDownArrow:
+        ClickAt(arrows, middle, c.input == kUpArrow ? half / 2 : half + half / 2);
+        break;
+      case kUpKey:
+      case kDownKey:
+        SendMessageW(edit, WM_KEYDOWN, c.input == kUpKey ? VK_UP : VK_DOWN, 0);
+        break;
+    }
+    EXPECT_EQ(spin->Value(), c.value) << c.start << " " << c.input;
+    wchar_t text[16] = {};
+    GetWindowTextW(edit, text, 16);
+    EXPECT_EQ(platform::WideToGbk(text), std::to_string(c.value)) << "the window shows it";
+  }
+  spin->SetReadOnly(true);
+  ClickAt(arrows, middle, half / 2);
+  EXPECT_EQ(spin->Value(), -5) << "a read-only spin edit does not step";
+  RedrawWindow(shown.form.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  const testing::Picture picture = testing::CaptureWindow(edit);
+  testing::SaveScreenshot(picture, "spin_edit_arrows");
+  // The picture covers the window, the sunken border around the client area.
+  const int border = (picture.width - (client.right - client.left)) / 2;
+  int drawn = 0;  // the arrows' frames and glyphs (the theme decides their colours)
+  for (int y = box.top; y < box.bottom; ++y) {
+    for (int x = box.left; x < box.right; ++x) drawn += picture.Rgb(border + x, border + y) != 0xFFFFFFu;
+  }
+  EXPECT_GT(drawn, 20) << "the arrows are drawn";
+  EXPECT_EQ(picture.Rgb(border + 60, border + 2), 0xFFFFFFu) << "the text area left of them";
 }
 
 }  // namespace

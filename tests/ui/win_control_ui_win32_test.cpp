@@ -1,7 +1,8 @@
 // Windowed controls on real windows under Wine: painting read back as pixels (into the window
 // and into a DC given in WParam), notifications reflected to the child that sent them, graphic
 // children fed the mouse, mouse enter and leave, WindowProc replaced through the real window
-// procedure, and no exception crossing it.
+// procedure, no exception crossing it, and controls put into (and moved between) windows that
+// are already shown.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -9,9 +10,15 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "message_pump.h"
 #include "screenshot.h"
+#include "ui/button.h"
 #include "ui/control_messages.h"
+#include "ui/edit.h"
+#include "ui/form.h"
 #include "ui/graphic_control.h"
+#include "ui/label.h"
+#include "ui/panel.h"
 #include "ui/ui_exception.h"
 #include "ui/win_control.h"
 
@@ -240,6 +247,77 @@ TEST(WinControlUi, PropertiesReachTheWindow) {
   EXPECT_EQ(scene.form.Width(), 300);
   EXPECT_EQ(scene.blue->BoundsRect().Bottom, scene.form.ClientRect().Bottom);
   EXPECT_EQ(scene.blue->Width(), scene.form.ClientRect().Width());
+}
+
+// The screen's colour at a point of a control's client area, after the paints the changes
+// themselves asked for (nothing is invalidated here).
+uint32_t ScreenPixel(TWinControl& control, int x, int y) {
+  testing::PumpMessages();
+  return ClientPixel(control.Handle(), testing::CaptureWindow(control.Handle()), x, y);
+}
+
+uint32_t SystemRgb(int index) {
+  const COLORREF color = GetSysColor(index);
+  return GetRValue(color) << 16 | GetGValue(color) << 8 | GetBValue(color);
+}
+
+TEST(WinControlUi, ControlsPutInAShownParentGetTheirWindowThereAndShow) {
+  TForm form;
+  form.SetBounds(60, 60, 320, 200);
+  form.SetColor(clRed);  // what a control that is not painted leaves
+  form.Show();
+  ASSERT_TRUE(form.HandleAllocated());
+  auto place = [&](TControl* control, TWinControl& parent, const TRect& bounds) {
+    control->SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
+    control->SetParent(&parent);
+    return control;
+  };
+  auto* label = new TLabel(&form);
+  label->SetColor(clLime);
+  auto* left = new TPanel(&form), *right = new TPanel(&form), *moving = new TPanel(&form);
+  left->SetColor(clYellow);
+  right->SetColor(clAqua);
+  moving->SetColor(clBlue);
+  const struct {
+    TControl* control;
+    TRect bounds;
+    uint32_t rgb;
+  } cases[] = {
+      {new TButton(&form), {10, 10, 90, 35}, SystemRgb(COLOR_BTNFACE)},
+      {new TEdit(&form), {10, 45, 90, 66}, SystemRgb(COLOR_WINDOW)},
+      {label, {10, 80, 90, 100}, 0x00FF00},  // a graphic control: its parent paints its place
+      {left, {110, 10, 200, 130}, 0xFFFF00},
+      {right, {210, 10, 300, 130}, 0x00FFFF},
+  };
+  for (const auto& c : cases) place(c.control, form, c.bounds);
+  for (const auto& c : cases) {
+    const std::string name = c.control->ClassName();
+    if (auto* windowed = dynamic_cast<TWinControl*>(c.control)) {
+      ASSERT_TRUE(windowed->HandleAllocated()) << name;
+      EXPECT_EQ(GetParent(windowed->Handle()), form.Handle()) << name;
+      EXPECT_TRUE(IsWindowVisible(windowed->Handle())) << name;
+    }
+    EXPECT_EQ(ScreenPixel(form, c.bounds.Left + 5, (c.bounds.Top + c.bounds.Bottom) / 2), c.rgb) << name;
+  }
+  // A window moved from one shown panel to another is the same window, in the other panel.
+  place(moving, *left, {10, 10, 60, 60});
+  const HWND window = moving->Handle();
+  EXPECT_EQ(GetParent(window), left->Handle());
+  EXPECT_EQ(ScreenPixel(*left, 30, 30), 0x0000FFu);
+  moving->SetParent(right);
+  EXPECT_EQ(moving->Handle(), window);
+  EXPECT_EQ(GetParent(window), right->Handle());
+  EXPECT_EQ(ScreenPixel(*right, 30, 30), 0x0000FFu) << "shown at its bounds in the new parent";
+  EXPECT_EQ(ScreenPixel(*left, 30, 30), 0xFFFF00u) << "gone from the old one";
+  testing::SaveScreenshot(testing::CaptureWindow(form.Handle()), "win_control_added_when_shown");
+  // Taken out of every parent: its window goes (it is made again, top-level, when asked for).
+  moving->SetText("留下");
+  moving->SetParent(nullptr);
+  EXPECT_FALSE(moving->HandleAllocated());
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_EQ(ScreenPixel(*right, 30, 30), 0x00FFFFu);
+  EXPECT_EQ(moving->Text(), "留下") << "its text outlives the window";
+  delete moving;
 }
 
 }  // namespace

@@ -105,6 +105,9 @@ class RUZI_API TControl : public TComponent {
   virtual void SetTextValue(const std::string& text) { text_ = text; }
   // After the bounds changed (a windowed control moves its window).
   virtual void BoundsChanged() {}
+  // After the control went from `old_parent` to Parent() (either may be nullptr): shows it in
+  // its new place (a windowed control makes or moves its window).
+  virtual void ParentChanged(TWinControl* old_parent);
   // Sets the bounds as the parent's alignment decides, keeping the anchor origin.
   void SetAlignedBounds(const TRect& bounds);
   void Notification(TComponent* component, TOperation operation) override;

@@ -3,8 +3,12 @@
 // columns and FixedRows rows drawn as headings in FixedColor, the others in Color with grid
 // lines. Column widths and row heights start at the defaults and may be set one by one. A click
 // selects the cell under the mouse (Col, Row). OnDrawCell, when set, paints each cell instead.
-// Cells publishes the whole grid as text: rows on lines, cells split by tabs. No scrolling: the
-// grid shows the cells that fit. User-interface thread only.
+// Cells publishes the whole grid as text: rows on lines, cells split by tabs. The scrolling cells
+// start at LeftCol and TopRow, moved by scroll bars that show when the cells exceed the client
+// area; the arrow keys, Page Up/Down and Home/End (with Ctrl: the first and last row too) move
+// the selection and scroll it into view. With goEditing in Options, Enter, F2 or typing opens
+// an edit over the selected cell: Enter (or leaving it) puts its text in Cells, Esc drops it.
+// User-interface thread only.
 #include <string>
 #include <vector>
 
@@ -21,6 +25,16 @@ struct TEnumNames<TGridDrawStateItem> {
   static constexpr std::array<const char*, 3> Names{"gdSelected", "gdFocused", "gdFixed"};
 };
 
+enum class TGridOption { goEditing };
+using TGridOptions = TSetOf<TGridOption>;
+
+template <>
+struct TEnumNames<TGridOption> {
+  static constexpr std::array<const char*, 1> Names{"goEditing"};
+};
+
+class TInplaceEdit;
+
 // The sender, the column and row, the cell's rectangle on the canvas, and its state.
 using TDrawCellEvent = TEvent<TPersistent*, int, int, const TRect&, TGridDrawState>;
 
@@ -29,6 +43,7 @@ class RUZI_API TStringGrid : public TCustomControl {
 
  public:
   explicit TStringGrid(TComponent* owner = nullptr);
+  ~TStringGrid() override;
 
   int ColCount() const { return col_count_; }
   void SetColCount(int count) { Resize(count, row_count_); }
@@ -51,6 +66,8 @@ class RUZI_API TStringGrid : public TCustomControl {
   void SetFixedColor(TColor color);
   bool DefaultDrawing() const { return default_drawing_; }
   void SetDefaultDrawing(bool value) { default_drawing_ = value; }
+  TGridOptions Options() const { return options_; }
+  void SetOptions(TGridOptions options);
 
   // A cell's text; raises ruzi::Error for a cell outside the grid.
   const std::string& Cells(int col, int row) const;
@@ -63,9 +80,27 @@ class RUZI_API TStringGrid : public TCustomControl {
   // The selected cell (a scrolling cell: never a fixed one).
   int Col() const { return col_; }
   int Row() const { return row_; }
+  // Selects the cell and scrolls it into view.
   void Select(int col, int row);
 
-  // Where a cell lies in the client area (grid lines excluded).
+  // The first scrolling column and row shown, kept between the fixed ones and the last worth
+  // scrolling to (the least that shows the last column or row whole).
+  int LeftCol() const { return left_col_; }
+  void SetLeftCol(int col);
+  int TopRow() const { return top_row_; }
+  void SetTopRow(int row);
+  // Scrolling columns and rows shown whole.
+  int VisibleColCount() const;
+  int VisibleRowCount() const;
+
+  // Whether the selected cell's edit is open; opening it needs goEditing.
+  bool EditorMode() const { return editing_; }
+  void ShowEditor();
+  // Closes the edit, its text put in the cell (Commit) or dropped (Cancel).
+  void CommitEditor();
+  void CancelEditor();
+
+  // Where a cell lies in the client area (grid lines excluded); empty when it is scrolled out.
   TRect CellRect(int col, int row) const;
   // The cell under a client point: false when it is on no cell.
   bool MouseToCell(int x, int y, int& col, int& row) const;
@@ -74,14 +109,34 @@ class RUZI_API TStringGrid : public TCustomControl {
   TNotifyEvent OnSelectCell;
 
  protected:
+  void BoundsChanged() override;
+  void CreateWnd() override;
   void Paint() override;
   void WndProc(TMessage& message) override;
   // The cell's default painting: its fill and text (Windows only).
   void DrawCell(int col, int row, const TRect& rect, TGridDrawState state);
 
  private:
+  friend class TInplaceEdit;
   void Resize(int cols, int rows);
   std::string& CellAt(int col, int row);
+  struct TGridAxis Columns() const;
+  struct TGridAxis Rows() const;
+  // After sizes, counts or the client area changed: the scroll kept in range, the bars and the
+  // picture brought up to date.
+  void Changed();
+  void ClampScroll();
+  void ScrollInto(int col, int row);
+  // Sets TopRow (vertical) or LeftCol, kept in range.
+  void ScrollAxis(bool vertical, int first);
+  bool MoveByKey(uintptr_t key);
+  void Scroll(bool vertical, int request);
+  void StartEditing(const std::string& text);
+  void EndEditing(bool commit);
+  // The Win32 half (string_grid_win32.cpp).
+  void UpdateScrollBars();
+  int TrackPosition(bool vertical);
+  static bool ControlKeyDown();
 
   int col_count_ = 5;
   int row_count_ = 5;
@@ -91,8 +146,14 @@ class RUZI_API TStringGrid : public TCustomControl {
   int default_row_height_ = 24;
   int col_ = 1;
   int row_ = 1;
+  int left_col_ = 1;
+  int top_row_ = 1;
   TColor fixed_color_ = clBtnFace;
   bool default_drawing_ = true;
+  TGridOptions options_;
+  bool editing_ = false;
+  bool updating_bars_ = false;
+  TInplaceEdit* editor_ = nullptr;  // made when first needed; a child control
   std::vector<int> col_widths_;
   std::vector<int> row_heights_;
   std::vector<std::string> cells_;  // row by row

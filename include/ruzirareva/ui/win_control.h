@@ -80,6 +80,7 @@ class RUZI_API TWinControl : public TControl {
   std::string GetText() const override;
   void SetTextValue(const std::string& text) override;
   void BoundsChanged() override;
+  void ParentChanged(TWinControl* old_parent) override;
 
  private:
   friend class TControl;
@@ -91,6 +92,8 @@ class RUZI_API TWinControl : public TControl {
   void AttachHandle(HWND__* handle, void* default_proc);
   void DetachHandle();
   void UpdateWindowBounds();
+  // Makes the window a child of the parent's window, at the control's bounds.
+  void MoveWindowToParent();
   bool TrackMouse(TMessage& message);
   void SetHovered(TControl* control);
 
