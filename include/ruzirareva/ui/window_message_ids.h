@@ -20,13 +20,9 @@ inline constexpr uint32_t RButtonDown = 0x0204;
 inline constexpr uint32_t RButtonUp = 0x0205;
 inline constexpr uint32_t MButtonDown = 0x0207;
 inline constexpr uint32_t MButtonUp = 0x0208;
-inline constexpr uint32_t Size = 0x0005;
 inline constexpr uint32_t KillFocus = 0x0008;
 inline constexpr uint32_t GetDlgCode = 0x0087;
-inline constexpr uint32_t KeyDown = 0x0100;
 inline constexpr uint32_t Char = 0x0102;
-inline constexpr uint32_t HScroll = 0x0114;
-inline constexpr uint32_t VScroll = 0x0115;
 
 // Virtual keys (WM_KEYDOWN's WParam).
 inline constexpr uintptr_t VkReturn = 0x0D, VkEscape = 0x1B, VkPrior = 0x21, VkNext = 0x22, VkEnd = 0x23,
