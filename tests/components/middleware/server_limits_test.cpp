@@ -241,13 +241,14 @@ void FillAudit(const std::string& database, int rows, int bytes) {
   sqlite3_close(db);
 }
 
-// 30,000 rows of 4 KB, none holding the marker, so the read looks at every one: meanwhile the
+// 60,000 rows of 4 KB, none holding the marker, so the read looks at every one: meanwhile the
 // other services answer as ever. Read under one hold of the database, the read stopped them
-// for its whole length.
+// for its whole length: one call would then wait for most of it, and hardly two would end.
+// (Held apart by half the read, not less: a loaded machine stalls a single call now and then.)
 TEST(MiddlewareServerLimits, ReadingTheAuditHoldsNoOtherServiceUp) {
   MwdProcess server("audit-read");
   ASSERT_EQ(server.SignalAndWait(SIGTERM), 0);
-  FillAudit(server.Database(), 30000, 4096);
+  FillAudit(server.Database(), 60000, 4096);
   server.Restart();
   mwd::NativeClient admin = AdministratorClient(server.Port());
   mwd::NativeClient other = SignedOnClient(server.Port(), "other");
@@ -259,16 +260,19 @@ TEST(MiddlewareServerLimits, ReadingTheAuditHoldsNoOtherServiceUp) {
     reading = false;
   });
   auto longest = steady_clock::duration::zero();
+  int answered = 0;
   while (reading) {
     auto asked = steady_clock::now();
     ReplyOf(other.Call("svc_sysprmop_rc", "<l_serial_no>62409</l_serial_no>"));
     longest = std::max(longest, steady_clock::now() - asked);
+    ++answered;
   }
   reader.join();
   auto read_for = steady_clock::now() - started;
   EXPECT_EQ(Item(reply, "l_count"), "0");
   EXPECT_EQ(Item(reply, "l_more"), "0");
-  EXPECT_LT(longest * 3, read_for) << "longest " << longest.count() << " ns of " << read_for.count();
+  EXPECT_GE(answered, 4);
+  EXPECT_LT(longest * 2, read_for) << "longest " << longest.count() << " ns of " << read_for.count();
 }
 
 TEST(MiddlewareServerLimits, TheAuditTrailStaysWithinItsLimitsUnderLoad) {
