@@ -1,19 +1,24 @@
 // memdata.dll as the library uses it, under Wine against ruzi-mwd: every export, every slot
-// of every table object, the trade-day slots on the seeded calendars, and a row changed on
-// the server seen at the same record address after RefreshMemData. The test also keeps a
+// of every table object, the seeded rows read through the exports, and a row changed on the
+// server seen at the same record address after RefreshMemData. The test also keeps a
 // middleware context of its own, which the cache's loads must leave alone.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <fstream>
 #include <string>
 
+#include "client_calls.h"
+#include "client_entries.h"
+#include "comp_reference_records.h"
 #include "platform/dynamic_library.h"
 #include "platform/environment.h"
 #include "trading/cache/memtable.h"
 
 namespace ruzi {
 namespace {
+
+using testing::CallText;
+using testing::Client;
 
 std::string FixtureAddress() {
   std::ifstream in(RUZI_MEMDATA_FIXTURE_DIR "/port");
@@ -22,26 +27,26 @@ std::string FixtureAddress() {
   return "//127.0.0.1:" + std::to_string(port);
 }
 
+#define RUZI_MEMDATA_EXPORTS(X)                                                                                     \
+  X(MarketInfoA, MarketInfoAFn) X(FundInfoA, FundInfoAFn) X(OperatorA, OperatorAFn)                                  \
+  X(MarketInfo, TableExportFn<IMarketInfo>) X(FundInfo, TableExportFn<IFundInfo>)                                    \
+  X(MarketTradeDay, TableExportFn<IMarketTradeDay>) X(SystemInfo, TableExportFn<ISystemInfo>)                        \
+  X(SysParameter, TableExportFn<ISysParameter>) X(MenuRight, TableExportFn<IMenuRight>)                              \
+  X(RefreshMemData, RefreshMemDataFn)
+
 struct Exports {
-  MarketInfoAFn MarketInfoA = nullptr;
-  FundInfoAFn FundInfoA = nullptr;
-  OperatorAFn OperatorA = nullptr;
-  TableExportFn<IMarketInfo> MarketInfo = nullptr;
-  TableExportFn<IFundInfo> FundInfo = nullptr;
-  TableExportFn<IMarketTradeDay> MarketTradeDay = nullptr;
-  TableExportFn<ISystemInfo> SystemInfo = nullptr;
-  TableExportFn<ISysParameter> SysParameter = nullptr;
-  TableExportFn<IMenuRight> MenuRight = nullptr;
-  RefreshMemDataFn RefreshMemData = nullptr;
+#define RUZI_MEMDATA_EXPORT(name, type) type name = nullptr;
+  RUZI_MEMDATA_EXPORTS(RUZI_MEMDATA_EXPORT)
+#undef RUZI_MEMDATA_EXPORT
 };
 
-// The parts of wtuxws32.dll the test itself calls (changing a row on the server).
-struct Client {
-  int32_t (*tpinit)(void*) = nullptr;
-  char* (*tpalloc)(const char*, const char*, int32_t) = nullptr;
-  void (*tpfree)(char*) = nullptr;
-  int32_t (*tpcall)(const char*, char*, int32_t, char**, int32_t*, int32_t, int32_t, int32_t) = nullptr;
-  int32_t (*tpgetctxt)(int32_t*, int32_t) = nullptr;
+// A table object of the DLL, released at the end of its scope.
+template <typename Table>
+struct Held {
+  explicit Held(TableExportFn<Table> fill) { fill(&table); }
+  ~Held() { table->Release(); }
+  Table* operator->() const { return table; }
+  Table* table = nullptr;
 };
 
 class MemdataDll : public ::testing::Test {
@@ -50,66 +55,41 @@ class MemdataDll : public ::testing::Test {
     platform::SetEnvironment("WSNADDR", FixtureAddress());
     library_ = new platform::DynamicLibrary(platform::DynamicLibrary::LoadedOrLoad("memdata.dll"));
     ASSERT_TRUE(library_->IsLoaded()) << platform::DynamicLibrary::LastError();
-    Exports& e = exports_;
-    e.MarketInfoA = library_->ExportAs<MarketInfoAFn>("MarketInfoA");
-    e.FundInfoA = library_->ExportAs<FundInfoAFn>("FundInfoA");
-    e.OperatorA = library_->ExportAs<OperatorAFn>("OperatorA");
-    e.MarketInfo = library_->ExportAs<TableExportFn<IMarketInfo>>("MarketInfo");
-    e.FundInfo = library_->ExportAs<TableExportFn<IFundInfo>>("FundInfo");
-    e.MarketTradeDay = library_->ExportAs<TableExportFn<IMarketTradeDay>>("MarketTradeDay");
-    e.SystemInfo = library_->ExportAs<TableExportFn<ISystemInfo>>("SystemInfo");
-    e.SysParameter = library_->ExportAs<TableExportFn<ISysParameter>>("SysParameter");
-    e.MenuRight = library_->ExportAs<TableExportFn<IMenuRight>>("MenuRight");
-    e.RefreshMemData = library_->ExportAs<RefreshMemDataFn>("RefreshMemData");
-    platform::DynamicLibrary client = platform::DynamicLibrary::LoadedOrLoad("wtuxws32.dll");
-    ASSERT_TRUE(client.IsLoaded());
-    client_.tpinit = client.ExportAs<decltype(client_.tpinit)>("tpinit");
-    client_.tpalloc = client.ExportAs<decltype(client_.tpalloc)>("tpalloc");
-    client_.tpfree = client.ExportAs<decltype(client_.tpfree)>("tpfree");
-    client_.tpcall = client.ExportAs<decltype(client_.tpcall)>("tpcall");
-    client_.tpgetctxt = client.ExportAs<decltype(client_.tpgetctxt)>("tpgetctxt");
-    client.Keep();
-  }
-
-  // A service call on the test's own (process) context.
-  static std::string Call(const char* service, const std::string& request) {
-    char* buffer = client_.tpalloc("STRING", nullptr, static_cast<int32_t>(request.size() + 1));
-    std::memcpy(buffer, request.c_str(), request.size() + 1);
-    char* reply = nullptr;
-    int32_t length = 0;
-    int32_t result = client_.tpcall(service, buffer, 0, &reply, &length, 0, 30000, 1);
-    std::string text = result == 0 && reply != nullptr ? std::string(reply) : "failed";
-    client_.tpfree(buffer);
-    if (reply != nullptr) client_.tpfree(reply);
-    return text;
+#define RUZI_MEMDATA_BIND(name, type) \
+  exports_.name = library_->ExportAs<type>(#name); \
+  ASSERT_NE(exports_.name, nullptr) << #name;
+    RUZI_MEMDATA_EXPORTS(RUZI_MEMDATA_BIND)
+#undef RUZI_MEMDATA_BIND
   }
 
   static platform::DynamicLibrary* library_;
   static Exports exports_;
-  static Client client_;
 };
 
 platform::DynamicLibrary* MemdataDll::library_ = nullptr;
 Exports MemdataDll::exports_;
-Client MemdataDll::client_;
 
-TEST_F(MemdataDll, EveryExportIsThereByItsName) {
-  const Exports& e = exports_;
-  EXPECT_TRUE(e.MarketInfoA && e.FundInfoA && e.OperatorA && e.MarketInfo && e.FundInfo && e.MarketTradeDay &&
-              e.SystemInfo && e.SysParameter && e.MenuRight && e.RefreshMemData);
-}
-
-// The rows' fields are the cache core's, tested natively: here each export answers once.
-TEST_F(MemdataDll, KeyedExportsGiveTheRecordOrAZeroRecordNeverNull) {
-  RMarketInfo* market = exports_.MarketInfoA("n");
-  EXPECT_STREQ(market->market_name, "沪港通");
-  EXPECT_EQ(exports_.MarketInfoA("n"), market);
-  EXPECT_EQ(exports_.MarketInfoA("zz")->market_no[0], '\0');
+TEST_F(MemdataDll, KeyedExportsAndTableObjectsGiveTheSeededRows) {
+  Held<ISysParameter> parameters(exports_.SysParameter);
+  Held<ISystemInfo> system(exports_.SystemInfo);
+  Held<IMenuRight> rights(exports_.MenuRight);
+  Held<IMarketTradeDay> days(exports_.MarketTradeDay);
+  testing::CheckSeededReferenceData({
+      [](const std::string& code) { return exports_.MarketInfoA(code.c_str()); },
+      [](int32_t id) { return exports_.FundInfoA(id); },
+      [](int32_t number) { return exports_.OperatorA(number); },
+      [&](int32_t serial) { return parameters->Find(serial); },
+      [&] { return system->Info(); },
+      [&](const std::string& person, const std::string& menu) { return rights->HasRight(person.c_str(), menu.c_str()); },
+      [&](const std::string& code, int32_t date) {
+        uint32_t kinds = 0;
+        for (int32_t bit = 0; bit <= 4; ++bit) kinds |= days->IsDay(date, code.c_str(), bit) ? 1u << bit : 0u;
+        return kinds;
+      },
+  });
+  EXPECT_EQ(exports_.MarketInfoA("n"), exports_.MarketInfoA("n"));
   EXPECT_NE(exports_.MarketInfoA(nullptr), nullptr);
-  EXPECT_STREQ(exports_.FundInfoA(7)->fund_name, "红利精选组合");
-  EXPECT_EQ(exports_.FundInfoA(404)->fund_id, 0);
-  EXPECT_STREQ(exports_.OperatorA(1002)->operator_name, "交易员甲");
-  EXPECT_EQ(exports_.OperatorA(9)->operator_no, 0);
+  EXPECT_FALSE(rights->HasRight(nullptr, "FundManage"));
 }
 
 TEST_F(MemdataDll, TableObjectsAnswerEverySlot) {
@@ -150,53 +130,27 @@ TEST_F(MemdataDll, TableObjectsAnswerEverySlot) {
   markets->Release();
   markets->Release();
 
-  IFundInfo* funds = nullptr;
-  exports_.FundInfo(&funds);
+  Held<IFundInfo> funds(exports_.FundInfo);
   EXPECT_STREQ(funds->TableName(), "tfundinfo");
   EXPECT_EQ(funds->Count(), 3);
   EXPECT_EQ(funds->IndexOf(2), 1);
   EXPECT_TRUE(funds->Exists(7));
   EXPECT_EQ(funds->KeyAt(2), 7);
   EXPECT_EQ(funds->Find(1), exports_.FundInfoA(1));
-  EXPECT_STREQ(funds->Find(1)->switch_mode, "0");
-  funds->Release();
-
-  ISystemInfo* system = nullptr;
-  exports_.SystemInfo(&system);
+  Held<ISystemInfo> system(exports_.SystemInfo);
   EXPECT_EQ(system->Count(), 1);
-  EXPECT_EQ(system->Info()->init_date, 20260105);
-  EXPECT_EQ(system->Info()->time_zone, 8.0);
   EXPECT_EQ(system->Info(), system->Record(0));
-  system->Release();
-
-  ISysParameter* parameters = nullptr;
-  exports_.SysParameter(&parameters);
+  Held<ISysParameter> parameters(exports_.SysParameter);
   EXPECT_STREQ(parameters->TableName(), "tsysparameter");
-  EXPECT_NE(parameters->Find(40704)->found, 0);
-  EXPECT_STREQ(parameters->Find(40704)->value, "1");
-  EXPECT_STREQ(parameters->Find(61057)->value, "组合");
-  EXPECT_EQ(parameters->Find(1)->found, 0);
-  parameters->Release();
-
-  IMenuRight* rights = nullptr;
-  exports_.MenuRight(&rights);
-  EXPECT_TRUE(rights->HasRight("1001", "FundManage"));
-  EXPECT_TRUE(rights->HasRight("1002", "EntrustTrade"));
-  EXPECT_FALSE(rights->HasRight("1003", "FundManage"));
-  EXPECT_FALSE(rights->HasRight(nullptr, "FundManage"));
-  rights->Release();
 }
 
 // The slots the calendar does not use; the others (rolls, shifts, counts, the last date)
 // answer the calendar's questions under Wine against a day-by-day walk (trading/calendar).
 // Spring Festival 2024 closes 9 to 15 February; "" is "00".
 TEST_F(MemdataDll, TradeDaySlotsTheCalendarLeavesAlone) {
-  IMarketTradeDay* days = nullptr;
-  exports_.MarketTradeDay(&days);
-  ASSERT_NE(days, nullptr);
+  Held<IMarketTradeDay> days(exports_.MarketTradeDay);
   EXPECT_STREQ(days->TableName(), "tmarkettradeday");
   EXPECT_EQ(days->Count(), 4 * 5844);
-  EXPECT_TRUE(days->IsDay(20241002, "HK", 1));
   EXPECT_FALSE(days->IsDay(20240209, "", 0));
   EXPECT_EQ(days->FirstDate("00"), 20200101);
   int32_t pos = 0;
@@ -204,33 +158,27 @@ TEST_F(MemdataDll, TradeDaySlotsTheCalendarLeavesAlone) {
   EXPECT_EQ(days->Shift(20240208, "00", 1, &pos, 0), 20240216);
   EXPECT_EQ(days->Shift(20240216, "00", -1, &back, 0), 20240208);
   EXPECT_EQ(back, pos - 1);
-  days->Release();
 }
 
 TEST_F(MemdataDll, ARowChangedOnTheServerIsSeenAtTheSameAddressAfterRefreshMemData) {
-  ISysParameter* parameters = nullptr;
-  exports_.SysParameter(&parameters);
+  Held<ISysParameter> parameters(exports_.SysParameter);
   RSysParameter* parameter = parameters->Find(62409);
   ASSERT_STREQ(parameter->value, "0");
   const int32_t version = parameters->Version();
-  // The test's own connection, beside the cache's, an administrator's (it sets a parameter):
-  // TPINIT's password is its third 32-byte field.
-  char* record = client_.tpalloc("TPINIT", nullptr, 256);
-  ASSERT_NE(record, nullptr);
-  std::strncpy(record + 64, RUZI_MWD_TEST_ADMIN_PASSWORD, 31);
-  ASSERT_EQ(client_.tpinit(record), 0);
-  client_.tpfree(record);
+  // The test's own connection on the process's context, beside the cache's, an
+  // administrator's (it sets a parameter).
+  ASSERT_EQ(testing::SignOn(0, "memdata-test", RUZI_MWD_TEST_ADMIN_PASSWORD), 0);
   int32_t mine = 0;
-  client_.tpgetctxt(&mine, 0);
-  ASSERT_NE(Call("svc_sysprmop_rc", "<l_serial_no>62409</l_serial_no><vc_value>1</vc_value>"), "failed");
+  Client().tpgetctxt(&mine, 0);
+  ASSERT_EQ(CallText("svc_sysprmop_rc", "<l_serial_no>62409</l_serial_no><vc_value>1</vc_value>").status, 0);
   EXPECT_EQ(exports_.RefreshMemData("tsysparameter|62409|"), 0);
   EXPECT_EQ(parameters->Find(62409), parameter);
   EXPECT_STREQ(parameter->value, "1");
   EXPECT_EQ(parameters->Version(), version + 1);
   int32_t after = 0;
-  client_.tpgetctxt(&after, 0);
+  Client().tpgetctxt(&after, 0);
   EXPECT_EQ(after, mine);  // the cache gave the thread its context back
-  ASSERT_NE(Call("svc_sysprmop_rc", "<l_serial_no>62409</l_serial_no><vc_value>0</vc_value>"), "failed");
+  ASSERT_EQ(CallText("svc_sysprmop_rc", "<l_serial_no>62409</l_serial_no><vc_value>0</vc_value>").status, 0);
   EXPECT_EQ(exports_.RefreshMemData("TSYSPARAMETER|62409"), 0);
   EXPECT_STREQ(parameter->value, "0");
 
@@ -238,7 +186,6 @@ TEST_F(MemdataDll, ARowChangedOnTheServerIsSeenAtTheSameAddressAfterRefreshMemDa
   EXPECT_EQ(exports_.RefreshMemData("tmarketinfo"), 0);
   EXPECT_EQ(exports_.MarketInfoA("1"), market);
   EXPECT_EQ(exports_.RefreshMemData("tasset|5|"), 1);
-  parameters->Release();
 }
 
 }  // namespace

@@ -64,20 +64,12 @@ TEST(RecordTableLoads, ARecordKeepsItsAddressThroughReloadsAndLeavesZeros) {
   EXPECT_EQ(cache.funds.IndexOf(NumberKey(1)), 1);
   EXPECT_EQ(cache.funds.IndexOf(NumberKey(2)), -1);
   EXPECT_EQ(cache.funds.Version(), 2);
-}
-
-TEST(RecordTableLoads, UnknownKeysAndIndexesGiveTheZeroRecordNeverNull) {
-  ScriptedSource source;
-  ReferenceCache cache(source);
-  source.next = SectionPacket(kFundColumns, {{"1", "a", "", "0", "0"}});
-  cache.Ensure(CacheTable::Funds);
-  RFundInfo* unknown = cache.funds.Find(NumberKey(99));
-  ASSERT_NE(unknown, nullptr);
+  // Unknown keys and places give the zero record, never null.
   RFundInfo zero;
   std::memset(&zero, 0, sizeof zero);
-  EXPECT_EQ(std::memcmp(unknown, &zero, sizeof zero), 0);
-  EXPECT_EQ(cache.funds.At(-1), unknown);
-  EXPECT_EQ(cache.funds.At(1), unknown);
+  EXPECT_EQ(std::memcmp(cache.funds.Find(NumberKey(99)), &zero, sizeof zero), 0);
+  EXPECT_EQ(cache.funds.At(-1), cache.funds.Find(NumberKey(99)));
+  EXPECT_EQ(cache.funds.At(2), cache.funds.Find(NumberKey(99)));
   EXPECT_EQ(cache.parameters.Find(NumberKey(40704))->found, 0);
 }
 
@@ -102,6 +94,7 @@ TEST(RecordTableLoads, ARefreshOfOneRowRewritesOnlyThatRowInPlace) {
   source.next = SectionPacket(kFundColumns, {});
   ASSERT_EQ(cache.Refresh("TFUNDINFO|1"), 0);
   EXPECT_FALSE(cache.funds.Contains(NumberKey(1)));
+  EXPECT_EQ(one->fund_id, 0);  // the record a holder kept now reads zeros
   EXPECT_EQ(cache.funds.Count(), 2);
   EXPECT_EQ(cache.funds.Find(NumberKey(12)), twelve);
 }

@@ -111,8 +111,8 @@ TEST_F(QxDataSetOnTheFixture, FetchQueryNameAnswersTheFirstValueOrItsTypesEmptyA
   TQxDataSet::SetDefaultServiceCall(nullptr);
 }
 
-TEST(QxDataSetPages, ARowSetLargerThanAFrameArrivesWholeInOrder) {
-  MwdProcess server("qx-pages", {"--max-frame", "65536"});
+TEST(QxDataSetPages, RowSetsLargerThanAFrameArriveWholeInOrderWithTheirColumnTypes) {
+  MwdProcess server("qx-pages", {"--holdings", "3000", "--max-frame", "65536"});
   TQXQuery query;
   // A connection per call, as a per-call client makes: the kept pages follow their cursor.
   query.SetServiceCall([&](const std::string& service, const std::string& input, std::string& output, int32_t timeout) {
@@ -137,21 +137,18 @@ TEST(QxDataSetPages, ARowSetLargerThanAFrameArrivesWholeInOrder) {
     ASSERT_EQ(query.ReadRecordText(rec, 1), expected);
     ASSERT_EQ(query.ReadRecordText(rec, 2).has_value(), rec % 7 != 0) << rec;
   }
-}
-
-TEST(QxDataSetPages, TheHoldingsQueryBringsEveryRowWithItsColumnTypes) {
-  MwdProcess server("qx-holdings", {"--holdings", "3000", "--max-frame", "65536"});
+  // The holdings query on one connection.
   mwd::NativeClient client = SignedOnClient(server.Port(), "4242:holdings.exe");
-  TQXQuery query;
-  query.SetServiceCall(Through(client));
-  query.setQueryName("qx_holdings");
-  query.Open();
-  ASSERT_EQ(query.GetRecordCount(), 3000);
+  TQXQuery holdings;
+  holdings.SetServiceCall(Through(client));
+  holdings.setQueryName("qx_holdings");
+  holdings.Open();
+  ASSERT_EQ(holdings.GetRecordCount(), 3000);
   std::map<TFieldType, int> types;
-  for (int f = 0; f < query.GetFieldCount(); ++f) ++types[query.Fields(f)->DataType()];
+  for (int f = 0; f < holdings.GetFieldCount(); ++f) ++types[holdings.Fields(f)->DataType()];
   EXPECT_EQ(types, (std::map<TFieldType, int>{{ftString, 4}, {ftInteger, 2}, {ftFloat, 3}, {ftDateTime, 1}}));
-  for (int rec = 1; rec <= 3000; rec += 271) ASSERT_EQ(query.ReadRecordText(rec, 0), std::to_string(rec));
-  EXPECT_EQ(query.ReadRecordText(1, 9), "2026-01-04 00:00:00");
+  for (int rec = 1; rec <= 3000; rec += 271) ASSERT_EQ(holdings.ReadRecordText(rec, 0), std::to_string(rec));
+  EXPECT_EQ(holdings.ReadRecordText(1, 9), "2026-01-04 00:00:00");
 }
 
 // The facade over both kinds, on one database: the fixture server's file, read by the named

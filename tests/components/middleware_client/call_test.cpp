@@ -74,7 +74,9 @@ TEST_F(ClientCalls, HundredKilobyteReplyGrowsAOneKilobyteBuffer) {
   c.tpfree(out);
 }
 
-TEST_F(ClientCalls, MissingReplyBufferIsAllocatedOfTheRequestType) {
+// A reply buffer made of the request's type when none is given, raw bytes with their NULs,
+// a field buffer as its bytes in use, and calls by service id.
+TEST_F(ClientCalls, EachBufferKindTravelsAsItsBytesToNamesAndIds) {
   char* in = c.tpalloc("STRING", nullptr, 32);
   std::strcpy(in, "<x>new buffer</x>");
   char* out = nullptr;
@@ -83,51 +85,32 @@ TEST_F(ClientCalls, MissingReplyBufferIsAllocatedOfTheRequestType) {
   ASSERT_NE(out, nullptr);
   EXPECT_EQ(Item(out, "Request"), "<x>new buffer</x>");
   EXPECT_EQ(length, static_cast<int32_t>(std::strlen(out) + 1));
+  ASSERT_EQ(c.tpcallSvrId(10001, in, 18, &out, &length, 0, 30000, 1), 0);
+  EXPECT_EQ(Item(out, "Request"), "<x>new buffer</x>");
+  EXPECT_EQ(c.tpcallSvrId(4242, in, 18, &out, &length, 0, 30000, 1), -1);
+  EXPECT_EQ(c.gettperrno(), 6);
+  EXPECT_NE(std::string(c.tpstrerror(6)).find("4242"), std::string::npos);
   c.tpfree(out);
   c.tpfree(in);
-}
 
-TEST_F(ClientCalls, RawBytesTravelWithTheirNuls) {
   const std::string bytes("a\0b\0\0c\xff", 7);
-  char* in = c.tpalloc("CARRAY", nullptr, 16);
+  in = c.tpalloc("CARRAY", nullptr, 16);
   std::memcpy(in, bytes.data(), bytes.size());
-  char* out = c.tpalloc("CARRAY", nullptr, 2);
-  int32_t length = -1;
+  out = c.tpalloc("CARRAY", nullptr, 2);
   ASSERT_EQ(c.tpcallex("demo_carray", in, 7, &out, &length, 0, 30000, 1), 0);
-  EXPECT_EQ(length, 7);
-  EXPECT_EQ(std::string(out, 7), bytes);
+  EXPECT_EQ(std::string(out, static_cast<size_t>(length)), bytes);
   // A request longer than its buffer is refused before anything is sent.
   EXPECT_EQ(c.tpcallex("demo_carray", in, 17, &out, &length, 0, 30000, 1), -1);
   EXPECT_EQ(c.gettperrno(), 4);
   c.tpfree(in);
-  c.tpfree(out);
-}
 
-TEST_F(ClientCalls, FieldBufferTravelsAsItsBytesInUse) {
   char* fields = c.tpalloc("FML32", nullptr, 128);
   ASSERT_EQ(c.Fadd(fields, (5 << 25) | 7, const_cast<char*>("组合"), 0), 0);
   uint32_t used = 0;
   std::memcpy(&used, fields, 4);
-  char* out = c.tpalloc("CARRAY", nullptr, 8);
-  int32_t length = 0;
   ASSERT_EQ(c.tpcall("demo_carray", fields, 0, &out, &length, 0, 30000, 1), 0);
-  EXPECT_EQ(length, static_cast<int32_t>(used));
   EXPECT_EQ(std::string(out, static_cast<size_t>(length)), std::string(fields, used));
   c.tpfree(fields);
-  c.tpfree(out);
-}
-
-TEST_F(ClientCalls, ServiceIdCallsReachTheIdSpace) {
-  char* in = c.tpalloc("STRING", nullptr, 32);
-  std::strcpy(in, "<k>by-id</k>");
-  char* out = c.tpalloc("STRING", nullptr, 16);
-  int32_t length = 0;
-  ASSERT_EQ(c.tpcallSvrId(10001, in, 13, &out, &length, 0, 30000, 1), 0);
-  EXPECT_EQ(Item(out, "Request"), "<k>by-id</k>");
-  EXPECT_EQ(c.tpcallSvrId(4242, in, 13, &out, &length, 0, 30000, 1), -1);
-  EXPECT_EQ(c.gettperrno(), 6);
-  EXPECT_NE(std::string(c.tpstrerror(6)).find("4242"), std::string::npos);
-  c.tpfree(in);
   c.tpfree(out);
 }
 

@@ -61,13 +61,9 @@ class Listener {
   int port_ = 0;
 };
 
-TEST(SdkDllSpeed, LiveServersAreRankedByDelayInAboutTheTimeOfTheSlowest) {
-  platform::DynamicLibrary sdk = LoadSdk("");
-  ASSERT_TRUE(sdk.IsLoaded());
-  ExpectRankedByDelay(MeasureSpeeds(SpeedEntriesOf(sdk), LiveServers(), 5000), kDelays);
-}
-
-TEST(SdkDllSpeed, SilentAndClosedServersAreUnreachableWithinTheTimeOut) {
+// The ranking and the probes side by side are proven natively; here the Winsock exchange of
+// each kind of server.
+TEST(SdkDllSpeed, LiveSilentAndClosedServersThroughWinsock) {
   platform::DynamicLibrary sdk = LoadSdk("geer_gm\\");  // the copies probe alike
   ASSERT_TRUE(sdk.IsLoaded());
   Listener silent(true);
@@ -76,16 +72,8 @@ TEST(SdkDllSpeed, SilentAndClosedServersAreUnreachableWithinTheTimeOut) {
   lines.insert(lines.begin() + 1, Local(silent.Port()));
   lines.push_back(Local(closed.Port()));
   SpeedAnswer answer = MeasureSpeeds(SpeedEntriesOf(sdk), lines, 1500);
-  ASSERT_EQ(answer.status, 0);
-  ASSERT_EQ(answer.rows.size(), 5u);
-  EXPECT_LT(answer.rows[1].net_delay, 0);
-  EXPECT_EQ(answer.rows[1].conn_count, -1);
-  EXPECT_EQ(answer.rows[1].last_error, 10060);
-  EXPECT_LT(answer.rows[4].net_delay, 0);
-  EXPECT_NE(answer.rows[4].last_error, 0);
-  for (size_t live : {0u, 2u, 3u}) EXPECT_EQ(answer.rows[live].last_error, 0) << live;
-  EXPECT_GE(answer.elapsed_ms, 1450);
-  EXPECT_LT(answer.elapsed_ms, 1500 + 400) << "the time-out bounds the whole measurement";
+  ExpectUnreachableWithinTheTimeOut(answer, 1500, 400);
+  for (size_t live : {0u, 2u, 3u}) EXPECT_GE(answer.rows[live].net_delay, kDelays[live == 0 ? 0 : live - 1]);
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 #include <chrono>
 #include <numeric>
 
+#include "probe_exchange.h"
+
 namespace ruzi::testing {
 
 SpeedAnswer MeasureSpeeds(const SpeedEntries& sdk, const std::vector<std::string>& servers, uint32_t timeout_ms) {
@@ -72,6 +74,19 @@ void ExpectRankedByDelay(const SpeedAnswer& answer, const std::vector<int>& dela
   const int sum = std::accumulate(delays_ms.begin(), delays_ms.end(), 0);
   EXPECT_GE(answer.elapsed_ms, slowest);
   EXPECT_LT(answer.elapsed_ms, (slowest + sum) / 2.0) << "probes ran one after another";
+}
+
+void ExpectUnreachableWithinTheTimeOut(const SpeedAnswer& answer, uint32_t timeout_ms, double slack_ms) {
+  ASSERT_EQ(answer.status, 0);
+  ASSERT_EQ(answer.rows.size(), 5u);
+  EXPECT_LT(answer.rows[1].net_delay, 0);
+  EXPECT_EQ(answer.rows[1].conn_count, -1);
+  EXPECT_EQ(answer.rows[1].last_error, sdk::kProbeTimedOut);
+  EXPECT_LT(answer.rows[4].net_delay, 0);
+  EXPECT_NE(answer.rows[4].last_error, 0);
+  for (size_t live : {0u, 2u, 3u}) EXPECT_EQ(answer.rows[live].last_error, 0) << live;
+  EXPECT_GE(answer.elapsed_ms, timeout_ms - 50.0);
+  EXPECT_LT(answer.elapsed_ms, timeout_ms + slack_ms) << "the time-out bounds the whole measurement";
 }
 
 }  // namespace ruzi::testing

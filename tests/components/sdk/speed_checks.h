@@ -38,4 +38,8 @@ SpeedAnswer MeasureSpeeds(const SpeedEntries& sdk, const std::vector<std::string
 // close to the slowest of them rather than their sum.
 void ExpectRankedByDelay(const SpeedAnswer& answer, const std::vector<int>& delays_ms);
 
+// Three live servers with a silent listener (one that never answers) second and a closed port
+// last: the live ones answered, the other two unreachable, the whole within the time-out.
+void ExpectUnreachableWithinTheTimeOut(const SpeedAnswer& answer, uint32_t timeout_ms, double slack_ms);
+
 }  // namespace ruzi::testing
