@@ -1,12 +1,11 @@
 // GetMultiNetWorkSpeed of ztsdk.dll under Wine against three ruzi-mwd servers started by
-// CTest fixtures with different delays, a silent Winsock listener inside the test and a
-// closed port.
-#include <winsock2.h>
-
+// CTest fixtures with different delays, a frozen private one (its backlog accepts, nothing
+// answers) and a killed one's port.
 #include <gtest/gtest.h>
 
 #include <fstream>
 
+#include "mwd_server.h"
 #include "sdk_entries_win32.h"
 
 namespace ruzi::testing {
@@ -29,45 +28,15 @@ std::vector<std::string> LiveServers() {
   return lines;
 }
 
-// A loopback socket that never accepts (open) or is closed again at once (refused).
-class Listener {
- public:
-  explicit Listener(bool open) {
-    WSADATA data;
-    WSAStartup(MAKEWORD(2, 2), &data);
-    socket_ = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    int size = sizeof address;
-    ::bind(socket_, reinterpret_cast<sockaddr*>(&address), size);
-    ::getsockname(socket_, reinterpret_cast<sockaddr*>(&address), &size);
-    port_ = ntohs(address.sin_port);
-    if (open) {
-      ::listen(socket_, 16);
-    } else {
-      closesocket(socket_);
-      socket_ = INVALID_SOCKET;
-    }
-  }
-  ~Listener() {
-    if (socket_ != INVALID_SOCKET) closesocket(socket_);
-    WSACleanup();
-  }
-  int Port() const { return port_; }
-
- private:
-  SOCKET socket_ = INVALID_SOCKET;
-  int port_ = 0;
-};
-
 // The ranking and the probes side by side are proven natively; here the Winsock exchange of
 // each kind of server.
 TEST(SdkDllSpeed, LiveSilentAndClosedServersThroughWinsock) {
   platform::DynamicLibrary sdk = LoadSdk("geer_gm\\");  // the copies probe alike
   ASSERT_TRUE(sdk.IsLoaded());
-  Listener silent(true);
-  Listener closed(false);
+  PrivateServer silent("sdk-silent");
+  PrivateServer closed("sdk-closed");
+  silent.Freeze();
+  closed.Kill();
   std::vector<std::string> lines = LiveServers();
   lines.insert(lines.begin() + 1, Local(silent.Port()));
   lines.push_back(Local(closed.Port()));

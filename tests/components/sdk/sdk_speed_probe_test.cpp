@@ -1,9 +1,9 @@
-// GetMultiNetWorkSpeed against real ruzi-mwd servers with artificial delays, a silent
-// listener that accepts and never answers, and a closed port.
+// GetMultiNetWorkSpeed against real ruzi-mwd servers with artificial delays, a frozen one
+// (its backlog accepts, nothing answers) and a killed one's port.
 #include <gtest/gtest.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include "multi_network_speed.h"
 #include "mwd_process.h"
@@ -19,36 +19,6 @@ const std::vector<int> kDelays = {100, 400, 250};
 SpeedEntries Entries() { return SpeedEntries{NewPacker, GetMultiNetWorkSpeed}; }
 
 std::string Local(uint16_t port) { return "127.0.0.1:" + std::to_string(port); }
-
-// A loopback listener that never accepts: connections complete in the backlog and no byte
-// ever comes back. `open` false: the port is closed again at once (refused).
-class Listener {
- public:
-  explicit Listener(bool open) {
-    fd_ = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t size = sizeof address;
-    ::bind(fd_, reinterpret_cast<sockaddr*>(&address), size);
-    ::getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &size);
-    port_ = ntohs(address.sin_port);
-    if (open) {
-      ::listen(fd_, 16);
-    } else {
-      ::close(fd_);
-      fd_ = -1;
-    }
-  }
-  ~Listener() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  uint16_t Port() const { return port_; }
-
- private:
-  int fd_ = -1;
-  uint16_t port_ = 0;
-};
 
 class SdkSpeedProbe : public ::testing::Test {
  protected:
@@ -87,8 +57,10 @@ TEST_F(SdkSpeedProbe, LiveServersAreRankedByDelayWithTheirSessionsInAboutTheTime
 }
 
 TEST_F(SdkSpeedProbe, SilentAndClosedServersAreUnreachableWithinTheTimeOut) {
-  Listener silent(true);
-  Listener closed(false);
+  MwdProcess silent("sdk-silent-" + std::to_string(::getpid()));
+  MwdProcess closed("sdk-closed-" + std::to_string(::getpid()));
+  ::kill(silent.Pid(), SIGSTOP);
+  closed.SignalAndWait(SIGKILL);
   std::vector<std::string> lines = Live();
   lines.insert(lines.begin() + 1, Local(silent.Port()));
   lines.push_back(Local(closed.Port()));
