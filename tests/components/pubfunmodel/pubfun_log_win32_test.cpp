@@ -37,7 +37,7 @@ class PubfunLog : public ::testing::Test {
   }
 };
 
-TEST_F(PubfunLog, EveryFormWritesItsLevelAndText) {
+TEST_F(PubfunLog, EveryFormWritesItsLevelAndTextUntilTheShutdown) {
   std::ofstream(ExecutableIni(), std::ios::binary) << "[WriteLog]\r\nDebugOption=trade,risk\r\n";
   qxWriteLog(3, "三级");
   qxWriteLog(2, "二级 区域", ltPublic);
@@ -57,13 +57,8 @@ TEST_F(PubfunLog, EveryFormWritesItsLevelAndText) {
   EXPECT_EQ(LinesAfterShutdown(), expected);
   EXPECT_EQ(LoggedLines(PubfunLogFile("sub")), (std::vector<LoggedLine>{{1, "子文件的一行"}}))
       << "a non-empty second argument is the writer's sub-name";
-}
-
-TEST_F(PubfunLog, LinesAfterTheShutdownAreDropped) {
-  qxWriteLog(0, "之前");
-  RuziShutdown();
-  qxWriteLog(0, "之后");
-  EXPECT_EQ(LoggedLines(PubfunLogFile()), (std::vector<LoggedLine>{{0, "之前"}}));
+  qxWriteLog(0, "关闭之后");
+  EXPECT_EQ(LoggedLines(PubfunLogFile()), expected) << "lines after the shutdown are dropped";
 }
 
 TEST_F(PubfunLog, WithoutQxwritelogNewTheTypedFormFallsBack) {
