@@ -50,13 +50,19 @@ bool OverLimits(sqlite3* db, const AuditLimits& limits, bool& by_size) {
 }  // namespace
 
 void AuditRecord::SetRequest(std::string_view raw, size_t cap) {
-  std::string masked = MaskSecrets(raw);
+  // Most requests hold no secret: those are packed straight from the frame, never copied whole.
+  std::string masked_copy;
+  std::string_view masked = raw;
+  if (MayHoldSecrets(raw)) {
+    masked_copy = MaskSecrets(raw);
+    masked = masked_copy;
+  }
   request_length = static_cast<int64_t>(masked.size());
   if (masked.size() > cap) {
     request_sha256 = Sha256Hex(masked);
-    masked.resize(cap);
+    masked = masked.substr(0, cap);
   }
-  StoredRequest stored = PackRequest(std::move(masked));
+  StoredRequest stored = PackRequest(masked);
   request = std::move(stored.bytes);
   request_compressed = stored.compressed;
 }
@@ -74,6 +80,7 @@ AuditTrail::AuditTrail(Database& database, AuditLimits limits)
   database_.With([&](sqlite3* db) {
     Database::Exec(db, "PRAGMA journal_size_limit=" + std::to_string(limits_.max_wal_bytes));
     Database::Exec(db, "PRAGMA wal_autocheckpoint=0");  // the checkpointer's work
+    checkpointer_.Watch(db);
   });
 }
 
@@ -149,14 +156,16 @@ void AuditTrail::Run() {
       guard.lock();
       written_ += count;
       stored_.notify_all();
+      // After the answers waiting for this batch are let go: only the next batch waits.
+      guard.unlock();
+      checkpointer_.MakeRoom();
+      guard.lock();
     } else if (stopping_) {
       return;
     }
     if (std::chrono::steady_clock::now() - last_maintenance_ >= kMaintenancePeriod) {
-      bool idle = written_ == written_at_maintenance_;
-      written_at_maintenance_ = written_;
       guard.unlock();
-      Maintain(idle);
+      Maintain();
       guard.lock();
     }
   }
@@ -202,7 +211,7 @@ void AuditTrail::Store(std::vector<AuditRecord>& batch) {
   }
 }
 
-void AuditTrail::Maintain(bool idle) {
+void AuditTrail::Maintain() {
   last_maintenance_ = std::chrono::steady_clock::now();
   try {
     bool by_size = false;
@@ -210,8 +219,6 @@ void AuditTrail::Maintain(bool idle) {
     if (over_limit_) {
       database_.With([&](sqlite3* db) { DeleteOldest(db, LimitCutoff(limits_), by_size, kPruneSlice); });
     }
-    // Between two batches, so this thread's own writes are not what it waits for.
-    checkpointer_.KeepWithinLimit(idle);
   } catch (const std::exception& error) {
     std::fprintf(stderr, "ruzi-mwd: audit maintenance failed: %s\n", error.what());
   }
