@@ -6,6 +6,7 @@
 #include "audit_request_packing.h"
 #include "secret_mask.h"
 #include "sha256.h"
+#include "thread_priority.h"
 
 namespace ruzi::mwd {
 namespace {
@@ -135,6 +136,7 @@ void AuditTrail::Flush() {
 }
 
 void AuditTrail::Run() {
+  RaiseThisThreadsPriority();
   std::vector<AuditRecord> batch;
   std::unique_lock<std::mutex> guard(lock_);
   for (;;) {
@@ -193,11 +195,12 @@ void AuditTrail::Store(std::vector<AuditRecord>& batch) {
             insert.Step();
             insert.Reset();
           }
-          // Over a limit, every batch takes a slice of the oldest rows with it, so the trail
-          // shrinks back even under a load that never pauses.
+          // Over a limit, every batch takes half as many rows again of the oldest with it, so
+          // the trail shrinks back even under a load that never pauses; no more, since every
+          // page a delete changes is written again to the WAL and copied back by a checkpoint.
           if (over_limit_) {
             bool by_size = limits_.max_database_bytes != 0 && Database::UsedBytes(db) > limits_.max_database_bytes;
-            DeleteOldest(db, LimitCutoff(limits_), by_size, static_cast<int64_t>(batch.size()) * 2 + kPruneSlice);
+            DeleteOldest(db, LimitCutoff(limits_), by_size, static_cast<int64_t>(batch.size() + batch.size() / 2 + 1));
           }
         });
       } catch (...) {

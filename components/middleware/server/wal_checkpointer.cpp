@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "thread_priority.h"
+
 namespace ruzi::mwd {
 namespace {
 
@@ -63,6 +65,7 @@ void WalCheckpointer::MakeRoom() {
 }
 
 void WalCheckpointer::Run() {
+  RaiseThisThreadsPriority();
   std::unique_lock<std::mutex> guard(lock_);
   for (;;) {
     wake_.wait_for(guard, period_, [&] { return stopping_ || room_asked_ > room_passes_; });
