@@ -250,6 +250,7 @@ void BM_Load(benchmark::State& state) {
     state.counters["rss_end_mb"] = rss_end / 1024.0;
     state.counters["answered"] = static_cast<double>(load.answered);
     state.counters["audit_rows"] = static_cast<double>(server.AuditRows());
+    state.counters["audit_stored"] = static_cast<double>(server.StoredRows());  // pruned rows included
     state.counters["stop_s"] = stop_seconds;
     state.counters["db_mb"] = server.DatabaseBytes() / 1048576.0;
   }

@@ -32,6 +32,12 @@ int64_t LimitCutoff(const AuditLimits& limits) { return limits.keep_days == 0 ? 
 
 // The oldest rows first: those older than the cutoff, or any when `by_size`.
 int64_t DeleteOldest(sqlite3* db, int64_t cutoff, bool by_size, int64_t count) {
+  if (by_size) {
+    // A range of ids: no row is read to be removed (ids follow arrival; a gap only removes fewer).
+    Statement remove(db, "DELETE FROM mw_audit WHERE id < (SELECT id FROM mw_audit ORDER BY id LIMIT 1) + ?");
+    remove.Bind(1, count).Step();
+    return sqlite3_changes(db);
+  }
   // Only the `count` oldest rows are looked at: ids follow arrival, so the scan stays short.
   Statement remove(db,
                    "DELETE FROM mw_audit WHERE id IN (SELECT id FROM (SELECT id, started_us FROM mw_audit "
