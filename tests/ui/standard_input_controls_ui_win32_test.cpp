@@ -240,7 +240,7 @@ TEST(StandardInputControlsUi, SpinEditArrowsSitBesideTheTextAndStepWithinTheLimi
   EXPECT_EQ(HIWORD(SendMessageW(edit, EM_GETMARGINS, 0, 0)), box.right - box.left) << "text kept clear of them";
   const int half = (box.bottom - box.top) / 2, middle = (box.right - box.left) / 2;
   // One step each way by the arrows (the limits and the keys' steps are the native test's).
-  for (const auto [start, y, value] : {std::tuple{8, half / 2, 10}, std::tuple{-3, half + half / 2, -5}}) {
+  for (const auto& [start, y, value] : {std::tuple{8, half / 2, 10}, std::tuple{-3, half + half / 2, -5}}) {
     spin->SetValue(start);
     ClickAt(arrows, middle, y);
     EXPECT_EQ(spin->Value(), value) << start;
