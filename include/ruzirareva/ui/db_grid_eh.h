@@ -7,7 +7,9 @@
 // it the current cell and runs OnCellClick; a click on a title runs OnTitleClick. The arrows,
 // PgUp/PgDn, Home/End and Ctrl+Home/End move the current cell (grid_layout.h); the grid scrolls
 // to keep it in view, and its scroll bars (rows down, pixels of the columns across) move TopRow
-// and LeftCol. The form zoom scales the columns through ZoomColumns. User-interface thread only.
+// and LeftCol, as do the wheel (rows; with Shift, or tilted, columns) and a drag from a data
+// cell held past an edge, the current row following the mouse. The form zoom scales the
+// columns through ZoomColumns. User-interface thread only.
 #include <memory>
 
 #include "ruzirareva/export.h"
@@ -32,6 +34,8 @@ using TGetCellEhParamsEvent = TEvent<TPersistent*, TColumnEh*, TFont*, TColor&, 
 using TDrawColumnEhCellEvent = TEvent<TPersistent*, const TRect&, int, TColumnEh*, TGridDrawState>;
 using TDrawFooterCellEvent = TEvent<TPersistent*, int, int, TColumnEh*, const TRect&, TGridDrawState>;
 using TDBGridEhClickEvent = TEvent<TColumnEh*>;
+
+class TGridScroller;
 
 class RUZI_API TDBGridEh : public TCustomControl, public IZoomColumnsHolder {
   RUZI_CLASS_RECORD_PUBLISHED(TDBGridEh, TCustomControl::ClassRecord())
@@ -106,6 +110,11 @@ class RUZI_API TDBGridEh : public TCustomControl, public IZoomColumnsHolder {
     Invalidate();
   }
   void ClickAt(int x, int y);
+  // A drag from a data cell: the current row follows the mouse, and a tick past an edge
+  // scrolls a step toward it.
+  void DragTo(int x, int y);
+  void DragTick(int x, int y);
+  void Wheel(uint32_t msg, uintptr_t wparam);
   bool KeyDown(uintptr_t key);
   void Scroll(bool vertical, int request);
   void ScrollTo(int top_row, int left_col);
@@ -115,10 +124,7 @@ class RUZI_API TDBGridEh : public TCustomControl, public IZoomColumnsHolder {
   // The current cell inside the rows and columns, TopRow and LeftCol inside their limits.
   void KeepInLimits();
   int RowCount() const;
-  // The Win32 half: the bars shown, the thumb's position while it is dragged, the Ctrl key.
   void UpdateScrollBars();
-  int TrackPosition(bool vertical);
-  static bool ControlKeyDown();
 
   TDBGridColumnsEh columns_;
   TGridDataSource data_source_;
@@ -133,7 +139,7 @@ class RUZI_API TDBGridEh : public TCustomControl, public IZoomColumnsHolder {
   int selected_index_ = -1;
   int top_row_ = 0;
   int left_col_ = 0;
-  bool updating_bars_ = false;  // a bar shown or hidden resizes the client area
+  std::unique_ptr<TGridScroller> scroller_;
   std::unique_ptr<ZoomView> zoom_view_;
 };
 
