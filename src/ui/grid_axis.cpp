@@ -80,8 +80,9 @@ int GridAxisScrollTo(const TGridAxis& axis, int first, int index) {
 
 int GridAxisNearest(const TGridAxis& axis, int first, int position) {
   int nearest = first;
-  for (int index : GridAxisShown(axis, first)) {
-    if (index >= axis.Fixed && GridAxisStart(axis, first, index) <= position) nearest = index;
+  const int whole = GridAxisWholeCount(axis, first);
+  for (int index = first; index < first + whole; ++index) {
+    if (GridAxisStart(axis, first, index) <= position) nearest = index;
   }
   return nearest;
 }

@@ -32,8 +32,8 @@ int GridAxisLastFirst(const TGridAxis& axis);
 // Fixed..GridAxisLastFirst); `index` itself when no `first` shows it whole.
 int GridAxisScrollTo(const TGridAxis& axis, int first, int index);
 
-// The scrolling cell shown nearest a position: the last shown one starting at or before it,
-// `first` before them all.
+// The scrolling cell shown whole nearest a position: the last of them starting at or before
+// it, `first` before them all (or when none is whole).
 int GridAxisNearest(const TGridAxis& axis, int first, int position);
 // The scroll bar over the scrolling cells: a page is the cells past the last first, so the
 // position runs from 0 to the last first less the fixed cells, and no page is left over when

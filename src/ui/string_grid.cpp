@@ -228,8 +228,9 @@ TGridRect TStringGrid::Selection() const {
   return block;
 }
 
+// Whole rows selected, the columns stay where they were scrolled to.
 void TStringGrid::ScrollInto(int col, int row) {
-  SetLeftCol(GridAxisScrollTo(Columns(), left_col_, col));
+  if (!options_.Contains(TGridOption::goRowSelect)) SetLeftCol(GridAxisScrollTo(Columns(), left_col_, col));
   SetTopRow(GridAxisScrollTo(Rows(), top_row_, row));
 }
 
@@ -284,11 +285,11 @@ bool TStringGrid::MoveByKey(uintptr_t key) {
     case wm::VkPrior: row -= page; break;
     case wm::VkNext: row += page; break;
     case wm::VkHome:
-      col = fixed_cols_;
+      if (!rows_only) col = fixed_cols_;
       if (rows_only || TGridScroller::ControlKeyDown()) row = fixed_rows_;
       break;
     case wm::VkEnd:
-      col = col_count_ - 1;
+      if (!rows_only) col = col_count_ - 1;
       if (rows_only || TGridScroller::ControlKeyDown()) row = row_count_ - 1;
       break;
     default:

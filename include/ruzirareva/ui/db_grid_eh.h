@@ -16,19 +16,12 @@
 #include "ruzirareva/foundation/set_of.h"
 #include "ruzirareva/ui/db_grid_eh_columns.h"
 #include "ruzirareva/ui/graphic_control.h"
+#include "ruzirareva/ui/grid_draw_state.h"
 #include "ruzirareva/ui/grid_layout.h"
 #include "ruzirareva/ui/grid_rows.h"
 #include "ruzirareva/ui/zoom_columns.h"
 
 namespace ruzi {
-
-enum class TGridDrawStateItem { gdSelected, gdFocused, gdFixed };
-using TGridDrawState = TSetOf<TGridDrawStateItem>;
-
-template <>
-struct TEnumNames<TGridDrawStateItem> {
-  static constexpr std::array<const char*, 3> Names{"gdSelected", "gdFocused", "gdFixed"};
-};
 
 using TGetCellEhParamsEvent = TEvent<TPersistent*, TColumnEh*, TFont*, TColor&, TGridDrawState>;
 using TDrawColumnEhCellEvent = TEvent<TPersistent*, const TRect&, int, TColumnEh*, TGridDrawState>;

@@ -22,16 +22,9 @@
 
 #include "ruzirareva/export.h"
 #include "ruzirareva/ui/graphic_control.h"
+#include "ruzirareva/ui/grid_draw_state.h"
 
 namespace ruzi {
-
-enum class TGridDrawStateItem { gdSelected, gdFocused, gdFixed };
-using TGridDrawState = TSetOf<TGridDrawStateItem>;
-
-template <>
-struct TEnumNames<TGridDrawStateItem> {
-  static constexpr std::array<const char*, 3> Names{"gdSelected", "gdFocused", "gdFixed"};
-};
 
 enum class TGridOption {
   goFixedVertLine,
