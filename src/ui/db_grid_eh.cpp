@@ -226,10 +226,6 @@ void TDBGridEh::DragTick(int x, int y) {
   DragTo(x, y);
 }
 
-void TDBGridEh::Wheel(uint32_t msg, uintptr_t wparam) {
-  const TGridScroller::TWheelMove move = scroller_->WheelMove(msg == wm::MouseHWheel, wparam, GridPageRows(Metrics()));
-  ScrollTo(top_row_ + move.Rows, left_col_ + move.Cols);
-}
 
 void TDBGridEh::UpdateScrollBars() {
   scroller_->UpdateBars([this] {
@@ -266,6 +262,9 @@ void TDBGridEh::CreateWnd() {
 }
 
 void TDBGridEh::WndProc(TMessage& message) {
+  const auto page = [this] { return GridPageRows(Metrics()); };
+  const auto scroll = [this](TGridScroller::TWheelMove move) { ScrollTo(top_row_ + move.Rows, left_col_ + move.Cols); };
+  if (scroller_->Dispatch(message, page, scroll)) return;
   switch (message.Msg) {
     case wm::LButtonDown:
       ClickAt(wm::PointX(message.LParam), wm::PointY(message.LParam));
@@ -273,17 +272,6 @@ void TDBGridEh::WndProc(TMessage& message) {
     case wm::MouseMove:
       DragTo(wm::PointX(message.LParam), wm::PointY(message.LParam));
       break;
-    case wm::LButtonUp:
-    case wm::CaptureChanged:
-      scroller_->EndDrag();
-      break;
-    case wm::Timer:
-      if (scroller_->TimerTick(message.WParam)) return;
-      break;
-    case wm::MouseWheel:
-    case wm::MouseHWheel:
-      Wheel(message.Msg, message.WParam);
-      return;
     case wm::KeyDown:
       if (KeyDown(message.WParam)) return;
       break;

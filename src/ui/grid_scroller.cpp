@@ -4,6 +4,7 @@
 
 #include "ui/mouse_wheel.h"
 #include "ui/win_control.h"
+#include "ui/window_message_ids.h"
 
 namespace ruzi {
 
@@ -28,6 +29,24 @@ TGridScroller::TWheelMove TGridScroller::WheelMove(bool tilted, uintptr_t wparam
   if (ShiftKeyDown()) return TWheelMove{0, -notches};
   const int lines = WheelLines();
   return TWheelMove{-notches * (lines > 0 ? lines : std::max(1, page)), 0};
+}
+
+bool TGridScroller::Dispatch(TMessage& message, const std::function<int()>& page,
+                             const std::function<void(TWheelMove)>& scroll) {
+  switch (message.Msg) {
+    case wm::MouseWheel:
+    case wm::MouseHWheel:
+      scroll(WheelMove(message.Msg == wm::MouseHWheel, message.WParam, page()));
+      return true;
+    case wm::Timer:
+      return TimerTick(message.WParam);
+    case wm::LButtonUp:
+    case wm::CaptureChanged:
+      EndDrag();
+      return false;
+    default:
+      return false;
+  }
 }
 
 void TGridScroller::StartDrag(std::function<void(int, int)> tick) {

@@ -10,6 +10,7 @@
 
 #include "ruzirareva/ui/geometry.h"
 #include "ruzirareva/ui/grid_layout.h"
+#include "ruzirareva/ui/message.h"
 
 namespace ruzi {
 
@@ -47,6 +48,10 @@ class TGridScroller {
     int Cols = 0;
   };
   TWheelMove WheelMove(bool tilted, uintptr_t wparam, int page);
+  // The messages both grids treat alike: the wheel (`scroll` moves the view, `page` counts the
+  // rows a page holds) and the drag's timer are taken (true); the button's release and a lost
+  // capture end the drag and are left for the grid too (false).
+  bool Dispatch(TMessage& message, const std::function<int()>& page, const std::function<void(TWheelMove)>& scroll);
   // The rows a notch scrolls; 0 asks for a page.
   static int WheelLines();
 

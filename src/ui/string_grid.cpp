@@ -325,11 +325,6 @@ void TStringGrid::Scroll(bool vertical, int request) {
   ScrollAxis(vertical, axis.Fixed + position);
 }
 
-void TStringGrid::Wheel(uint32_t msg, uintptr_t wparam) {
-  const TGridScroller::TWheelMove move = scroller_->WheelMove(msg == wm::MouseHWheel, wparam, VisibleRowCount());
-  SetLeftCol(left_col_ + move.Cols);
-  SetTopRow(top_row_ + move.Rows);
-}
 
 void TStringGrid::NearestCell(int x, int y, int& col, int& row) const {
   col = GridAxisNearest(Columns(), left_col_, x);
@@ -475,6 +470,12 @@ void TStringGrid::Paint() {
 }
 
 void TStringGrid::WndProc(TMessage& message) {
+  const auto page = [this] { return VisibleRowCount(); };
+  const auto scroll = [this](TGridScroller::TWheelMove move) {
+    SetLeftCol(left_col_ + move.Cols);
+    SetTopRow(top_row_ + move.Rows);
+  };
+  if (scroller_->Dispatch(message, page, scroll)) return;
   const bool editable = Editable();
   switch (message.Msg) {
     case wm::LButtonDown:
@@ -486,10 +487,6 @@ void TStringGrid::WndProc(TMessage& message) {
     case wm::LButtonUp:
     case wm::CaptureChanged:
       sizing_ = TSizing{};
-      scroller_->EndDrag();
-      break;
-    case wm::Timer:
-      if (scroller_->TimerTick(message.WParam)) return;
       break;
     case wm::SetCursor:
       if (ShowSizingCursor()) {
@@ -497,10 +494,6 @@ void TStringGrid::WndProc(TMessage& message) {
         return;
       }
       break;
-    case wm::MouseWheel:
-    case wm::MouseHWheel:
-      Wheel(message.Msg, message.WParam);
-      return;
     case wm::SetFocus:
       TCustomControl::WndProc(message);
       Invalidate();

@@ -43,7 +43,7 @@ bool TStringGrid::ShowSizingCursor() {
   if (!GetCursorPos(&at) || !ScreenToClient(Handle(), &at)) return false;
   const TSizing line = sizing_.Index >= 0 ? sizing_ : SizingLineAt(at.x, at.y);
   if (line.Index < 0) return false;
-  SetCursor(LoadCursorW(nullptr, line.Vertical ? IDC_SIZENS : IDC_SIZEWE));
+  SetCursor(LoadCursorA(nullptr, line.Vertical ? IDC_SIZENS : IDC_SIZEWE));
   return true;
 }
 

@@ -107,7 +107,6 @@ class RUZI_API TDBGridEh : public TCustomControl, public IZoomColumnsHolder {
   // scrolls a step toward it.
   void DragTo(int x, int y);
   void DragTick(int x, int y);
-  void Wheel(uint32_t msg, uintptr_t wparam);
   bool KeyDown(uintptr_t key);
   void Scroll(bool vertical, int request);
   void ScrollTo(int top_row, int left_col);

@@ -170,7 +170,6 @@ class RUZI_API TStringGrid : public TCustomControl {
   // Moves the selected cell, the block's other corner kept when `extend` (goRangeSelect).
   void MoveTo(int col, int row, bool extend);
   void Scroll(bool vertical, int request);
-  void Wheel(uint32_t msg, uintptr_t wparam);
   void MouseDown(int x, int y);
   void MouseMove(int x, int y);
   // A drag's tick: one step toward an edge the mouse is past, the selection following it.
