@@ -1,11 +1,10 @@
-// Scrolling the grids without windows: the axis's sizing lines and nearest cells against the
-// pixel model, wheel turns adding up to notches, drags held past an edge scrolling a step a
-// tick with the selection following, the string grid's selection options and keys, column
-// sizing, and bound values and checks that move with their lines when the list is sorted.
+// Scrolling without windows: wheel turns adding up to notches (a spin edit stepping by them),
+// drags held past an edge scrolling a step a tick with the selection following, the string
+// grid's selection options and keys, its sizing lines, and bound values and checks that move
+// with their lines when the list is sorted.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <random>
 #include <string>
 #include <vector>
@@ -16,6 +15,7 @@
 #include "ui/item_checks.h"
 #include "ui/mouse_wheel.h"
 #include "ui/qx_combo_boxes.h"
+#include "ui/spin_edit.h"
 #include "ui/string_grid.h"
 #include "ui/strings.h"
 #include "ui/window_message_ids.h"
@@ -24,61 +24,6 @@ namespace ruzi {
 namespace {
 
 uintptr_t WheelParam(int delta) { return static_cast<uintptr_t>(static_cast<uint16_t>(delta)) << 16; }
-
-TEST(GridScrolling, LinesAndNearestCellsAgreeWithThePixelModel) {
-  std::mt19937 random(2512);
-  auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
-  for (int round = 0; round < 300; ++round) {
-    std::vector<int> sizes(static_cast<size_t>(pick(2, 9)));
-    for (int& size : sizes) size = pick(1, 30);
-    const int count = static_cast<int>(sizes.size());
-    const TGridAxis axis{sizes, pick(0, count - 1), pick(10, 150)};
-    const int first = pick(axis.Fixed, count - 1);
-    // Where each cell starts when laid out pixel by pixel from `first`, and which are whole.
-    std::vector<int> start(sizes.size(), -1);
-    for (int i = 0, at = 0; i < count; ++i) {
-      if (i >= axis.Fixed && i < first) continue;
-      start[static_cast<size_t>(i)] = at;
-      at += sizes[static_cast<size_t>(i)] + 1;
-    }
-    const int reach = pick(0, 3);
-    for (int position = -2; position < axis.Extent + 4; ++position) {
-      int line = -1, best = reach + 1, nearest = first;
-      for (int i = 0; i < count; ++i) {
-        const int from = start[static_cast<size_t>(i)];
-        if (from < 0 || from >= axis.Extent) continue;  // not shown
-        const int distance = std::abs(position - (from + sizes[static_cast<size_t>(i)]));
-        if (distance < best) line = i, best = distance;
-      }
-      for (int i = first; i < count && start[i] + sizes[i] <= axis.Extent; ++i) {
-        if (start[static_cast<size_t>(i)] <= position) nearest = i;
-      }
-      ASSERT_EQ(GridAxisLineNear(axis, first, position, reach), line) << round << " at " << position;
-      ASSERT_EQ(GridAxisNearest(axis, first, position), nearest) << round << " at " << position;
-    }
-  }
-}
-
-TEST(GridScrolling, WheelPartsAddUpAndDragStepsPointPastTheEdge) {
-  const struct {
-    std::vector<int> deltas;
-    std::vector<int> notches;
-  } turns[] = {
-      {{120, -240, 360}, {1, -2, 3}},
-      {{40, 40, 40, 40}, {0, 0, 1, 0}},       // a fine wheel: three parts make a notch
-      {{-60, 30, -90, 30, 90}, {0, 0, -1, 0, 1}},  // turns back take from what waits
-      {{100, -100, 119, 1}, {0, 0, 0, 1}},
-  };
-  for (const auto& turn : turns) {
-    int carry = 0;
-    for (size_t i = 0; i < turn.deltas.size(); ++i) {
-      EXPECT_EQ(WheelNotches(carry, WheelParam(turn.deltas[i])), turn.notches[i]) << i;
-    }
-  }
-  const int steps[][4] = {{-1, 10, 100, -1}, {9, 10, 100, -1}, {10, 10, 100, 0}, {99, 10, 100, 0},
-                          {100, 10, 100, 1}, {500, 10, 100, 1}};
-  for (const auto& step : steps) EXPECT_EQ(DragScrollStep(step[0], step[1], step[2]), step[3]) << step[0];
-}
 
 // 320 x 120 pixels of 64 x 24 cells: three scrolling columns and rows fit whole.
 struct Grid {
@@ -121,28 +66,32 @@ TEST(GridScrolling, ADragHeldPastAnEdgeScrollsAStepATick) {
   }
 }
 
-TEST(GridScrolling, TheDataGridsRowFollowsADragAndTheWheel) {
-  TDBGridEh grid;  // 320 x 120: a title of 18 and five rows of 18 with their lines
+TEST(GridScrolling, TheDataGridsRowFollowsADragAndWheelPartsAddUp) {
+  TDBGridEh grid;  // 320 x 120: a title and five rows of 18, each with its line
   TGridTextRows rows{{"Code"}};
   for (int row = 0; row < 40; ++row) rows.AddRow({std::to_string(row)});
   grid.Columns().Add("Code").SetWidth(100);
   grid.DataSource().SetDataSet(&rows);
-  ASSERT_EQ(GridPageRows(grid.Metrics()), 5);
   grid.Perform(wm::LButtonDown, 0, wm::PackPoint(10, 25));
-  EXPECT_EQ(grid.Row(), 0);
   grid.Perform(wm::MouseMove, 0, wm::PackPoint(10, 300));
-  EXPECT_EQ(grid.Row(), 4);
+  EXPECT_EQ(grid.Row(), 4) << "the last row shown whole";
   for (int tick = 0; tick < 3; ++tick) grid.Perform(wm::Timer, TGridScroller::kDragTimer);
   EXPECT_EQ(grid.TopRow(), 3);
   EXPECT_EQ(grid.Row(), 7);
   grid.Perform(wm::LButtonUp, 0, wm::PackPoint(10, 300));
-  // Three rows a notch (the wheel lines without a window system), kept within the rows.
-  const struct {
-    int delta, top;
-  } wheel[] = {{-120, 6}, {-40, 6}, {-80, 9}, {240, 3}, {600, 0}, {-120 * 20, 35}};
-  for (const auto& turn : wheel) {
-    grid.Perform(wm::MouseWheel, WheelParam(turn.delta));
-    EXPECT_EQ(grid.TopRow(), turn.top) << turn.delta;
+  // Three rows a notch (the wheel lines without a window system), parts of a notch waiting;
+  // a spin edit (0..10 by 4, from 5) steps once a notch.
+  TSpinEdit spin;
+  spin.SetMaxValue(10);
+  spin.SetIncrement(4);
+  spin.SetValue(5);
+  const int turns[][3] = {{-120, 6, 1}, {-40, 6, 1}, {-80, 9, 0}, {240, 3, 8}, {-60, 3, 8},
+                          {30, 3, 8},   {-90, 6, 4}, {600, 0, 10}, {-2400, 35, 0}};
+  for (const auto& turn : turns) {
+    grid.Perform(wm::MouseWheel, WheelParam(turn[0]));
+    spin.Perform(wm::MouseWheel, WheelParam(turn[0]));
+    EXPECT_EQ(grid.TopRow(), turn[1]) << turn[0];
+    EXPECT_EQ(spin.Value(), turn[2]) << turn[0];
   }
   EXPECT_EQ(grid.Row(), 7) << "the wheel scrolls without moving the row";
 }
