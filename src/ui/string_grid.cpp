@@ -479,11 +479,15 @@ void TStringGrid::WndProc(TMessage& message) {
   const bool editable = Editable();
   switch (message.Msg) {
     case wm::LButtonDown:
-      MouseDown(wm::PointX(message.LParam), wm::PointY(message.LParam));
+    case wm::MouseMove: {
+      const int x = wm::PointX(message.LParam), y = wm::PointY(message.LParam);
+      if (message.Msg == wm::MouseMove) {
+        MouseMove(x, y);
+      } else {
+        MouseDown(x, y);
+      }
       break;
-    case wm::MouseMove:
-      MouseMove(wm::PointX(message.LParam), wm::PointY(message.LParam));
-      break;
+    }
     case wm::LButtonUp:
     case wm::CaptureChanged:
       sizing_ = TSizing{};
