@@ -13,6 +13,7 @@
 #include "query/data_set.h"
 #include "query/qx_list.h"
 #include "treedata/multi_field.h"
+#include "treedata/node_slab.h"
 #include "treedata/tree_dataset_link.h"
 #include "treedata/tree_node.h"
 
@@ -153,6 +154,14 @@ TTreeRowData::TTreeRowData(TFieldCreateModle CreateModle, DataSet* DataSet, std:
 }
 
 TTreeRowData::~TTreeRowData() { delete[] Buffer; }
+
+void* TTreeRowData::operator new(std::size_t Size) { return NodeSlab::Allocate(Size, nullptr); }
+
+void* TTreeRowData::operator new(std::size_t Size, NodeSlab* Slab) { return NodeSlab::Allocate(Size, Slab); }
+
+void TTreeRowData::operator delete(void* Row, std::size_t Size) { NodeSlab::Free(Row, Size); }
+
+void TTreeRowData::operator delete(void* Row, NodeSlab*) { NodeSlab::Free(Row, 0); }
 
 void TTreeRowData::InternalInitlField(DataSet*) {
   Initialized = 1;

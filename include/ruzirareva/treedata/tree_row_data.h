@@ -9,6 +9,7 @@
 // and leaves the slot as it was. Text forms: booleans "1"/"0" ("True"/"False" read too),
 // floats with 15 significant digits.
 // Owned by its node's tree; the tree's thread only.
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -22,6 +23,7 @@ namespace ruzi {
 
 class DataField;
 class DataSet;
+class NodeSlab;
 class TQxList;
 class TsnTreeNode;
 
@@ -34,6 +36,12 @@ class RUZI_API TTreeRowData {
   virtual ~TTreeRowData();
   TTreeRowData(const TTreeRowData&) = delete;
   TTreeRowData& operator=(const TTreeRowData&) = delete;
+  // A tree's rows come from its slab, each beside its node; a row made with plain new comes
+  // from the heap. Either is freed with delete.
+  static void* operator new(std::size_t Size);
+  static void* operator new(std::size_t Size, NodeSlab* Slab);
+  static void operator delete(void* Row, std::size_t Size);
+  static void operator delete(void* Row, NodeSlab* Slab);
 
   // Once per row: with cmInitCreate the block is allocated, each slot's read-only bit taken
   // from its field.
