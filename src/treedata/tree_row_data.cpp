@@ -272,6 +272,17 @@ bool TTreeRowData::GetReadNumber(const DataField* Field, double& Value, bool& Is
   return true;
 }
 
+bool TTreeRowData::GetReadNumberAt(const TCacheLayout* Layout, const TCacheDef& Def, double& Value,
+                                   bool& IsNull) const {
+  if (CacheDefs.get() != Layout || Buffer == nullptr || !Initialized) return false;
+  const uint8_t* slot = Buffer + Def.Offset;
+  if ((slot[0] >> 2) != DSRead) return false;
+  IsNull = (slot[0] & kNullBit) != 0;
+  const SlotKind kind = KindOf(Def.Field);
+  Value = IsNull || kind == SlotKind::Text ? 0 : LoadFloat(slot + kSlotHeaderSize, kind);
+  return true;
+}
+
 int32_t TTreeRowData::GetFieldCount() const { return DataSet_ != nullptr ? DataSet_->GetFieldCount() : 0; }
 
 // --- values ---
