@@ -2,7 +2,9 @@
 # Prints the size of the tests against the code they test, counted the same way every time:
 # non-blank lines of C/C++ that hold more than a comment. Test data (tests/data/) is counted apart.
 # Usage: tools/test-ratio.sh [tree] [subsystem]   (default: this checkout, all of it)
-# A subsystem (treedata, foundation, …) counts src/<it> and include/ruzirareva/<it> against tests/<it>.
+# A subsystem (treedata, foundation, …) counts src/<it> and include/ruzirareva/<it> against tests/<it>,
+# and with them the component and tool folders that are its own and that tests/<it> tests (OWN_FOLDERS
+# below: the skin's tests check face.dll and the files the skin generator writes).
 set -euo pipefail
 root=${1:-$(cd "$(dirname "$0")/.." && pwd)}
 cd "$root"
@@ -64,10 +66,12 @@ def nonblank(folder):
                 total += sum(1 for line in f if line.strip() and not line.lstrip().startswith('#'))
     return total
 
+OWN_FOLDERS = {'skin': ['components/face', 'tools/skin_generator']}
+
 data = os.path.join('tests', 'data')
 part = os.environ['RUZI_SUBSYSTEM']
-code_folders = [os.path.join('src', part), os.path.join('include', 'ruzirareva', part)] if part else \
-    ['src', 'include', 'components', 'cli']
+code_folders = [os.path.join('src', part), os.path.join('include', 'ruzirareva', part)] + OWN_FOLDERS.get(part, []) \
+    if part else ['src', 'include', 'components', 'cli', 'tools']
 code = tree_lines(code_folders, lambda p: SOURCE.search(p))
 tests = tree_lines([os.path.join('tests', part)], lambda p: SOURCE.search(p) and not p.startswith(data + os.sep))
 data_lines = nonblank(data) if os.path.isdir(data) else 0

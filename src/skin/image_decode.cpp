@@ -5,7 +5,10 @@
 
 // Pictures come from skin files anyone can edit: a forged header must not make us allocate
 // gigabytes. Skin pieces are small; 4096 pixels a side is far beyond any of them.
-#define STBI_MAX_DIMENSIONS 4096
+#ifndef RUZI_IMAGE_MAX_SIDE
+#define RUZI_IMAGE_MAX_SIDE 4096
+#endif
+#define STBI_MAX_DIMENSIONS RUZI_IMAGE_MAX_SIDE
 #define STBI_NO_STDIO
 // No thread_local: under MinGW it brings a thread-exit key our DLLs must not carry.
 #define STBI_NO_THREAD_LOCALS

@@ -29,6 +29,8 @@ void TMenuItem::DrawItem(TCanvas& canvas, const TRect& rect, bool selected) {
   OnDrawItem(this, &canvas, rect, selected);
 }
 bool DispatchMenuOwnerDraw(TMessage&) { return false; }
+TImageList* FindMenuImages(TMenu&, const std::string&);
+TImageList* FindMenuImages(TMenu&, const std::string&) { return nullptr; }
 
 void TStringGrid::DrawCell(int, int, const TRect&, TGridDrawState) {}
 void TImage::Paint() {}
@@ -47,9 +49,11 @@ void TTrackBar::UpdateWindowRange() {}
 int TTrackBar::WindowPosition() { return position_; }
 void TListView::UpdateWindowContents() {}
 void TListView::UpdateWindowStyles() {}
-int TListView::WindowItemIndex() { return -1; }
+void TListView::SelectInWindow(int) {}
+bool TListView::SelectionNotice(const TMessage&, int&, bool&) const { return false; }
 void TTreeView::UpdateWindowContents() {}
-TTreeNode* TTreeView::WindowSelected() { return nullptr; }
+void TTreeView::SelectInWindow(TTreeNode*) {}
+TTreeView::TSelectionNotice TTreeView::SelectionNotice(const TMessage&) const { return {}; }
 void THeaderControl::UpdateWindowSections() {}
 int THeaderControl::ClickedSection(const TMessage&) { return -1; }
 void TDateTimePicker::UpdateWindowValue() {}

@@ -95,6 +95,15 @@ void TCustomForm::SelectNext(bool forward, TWinControl* from) {
   stops[index]->SetFocus();
 }
 
+bool TCustomForm::IsShortCut(TShortCut short_cut, TWinControl* target) {
+  if (menu_ != nullptr && menu_->IsShortCut(short_cut)) return true;
+  for (TControl* control = target; control != nullptr && control != this; control = control->Parent()) {
+    auto* popup = dynamic_cast<TMenu*>(control->PopupMenu());
+    if (popup != nullptr && popup->IsShortCut(short_cut)) return true;
+  }
+  return false;
+}
+
 bool TCustomForm::DialogKey(unsigned key, TWinControl* target) {
   if (key == kTabKey) return false;  // handled where the Shift state is known (IsFormDialogMessage)
   auto* button = dynamic_cast<TButton*>(target);

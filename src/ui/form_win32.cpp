@@ -22,15 +22,27 @@ BOOL CALLBACK DisableWindow(HWND window, LPARAM data) {
   return TRUE;
 }
 
+// The key of a WM_KEYDOWN or WM_SYSKEYDOWN with the Shift, Ctrl and Alt states of the moment
+// the message was posted; scNone for a modifier key alone.
+TShortCut KeyShortCut(const MSG& msg) {
+  if (msg.wParam == VK_SHIFT || msg.wParam == VK_CONTROL || msg.wParam == VK_MENU) return scNone;
+  const bool alt = (msg.lParam & (1 << 29)) != 0 || GetKeyState(VK_MENU) < 0;
+  return ShortCut(static_cast<unsigned>(msg.wParam), (GetKeyState(VK_SHIFT) < 0 ? scShift : 0) |
+                                                        (GetKeyState(VK_CONTROL) < 0 ? scCtrl : 0) | (alt ? scAlt : 0));
+}
+
 }  // namespace
 
 bool IsFormDialogMessage(const void* message) {
   const MSG& msg = *static_cast<const MSG*>(message);
+  if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
+  auto* form = dynamic_cast<TCustomForm*>(TWinControl::FromHandle(GetAncestor(msg.hwnd, GA_ROOT)));
+  if (form == nullptr) return false;
+  const TShortCut short_cut = KeyShortCut(msg);
+  if (short_cut != scNone && form->IsShortCut(short_cut, TWinControl::FromHandle(msg.hwnd))) return true;
   if (msg.message != WM_KEYDOWN || (msg.wParam != VK_TAB && msg.wParam != VK_RETURN && msg.wParam != VK_ESCAPE)) {
     return false;
   }
-  auto* form = dynamic_cast<TCustomForm*>(TWinControl::FromHandle(GetAncestor(msg.hwnd, GA_ROOT)));
-  if (form == nullptr) return false;
   // A control that wants the key itself (a multi-line edit and Enter) keeps it.
   const LRESULT wants = SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
   if ((wants & DLGC_WANTALLKEYS) != 0 || ((wants & DLGC_WANTTAB) != 0 && msg.wParam == VK_TAB)) return false;

@@ -3,12 +3,14 @@
 #include <iterator>
 
 #include "foundation/error.h"
+#include "ui/control_messages.h"
 #include "ui/tab_text.h"
 
 namespace ruzi {
 namespace {
 
-constexpr uint32_t kShowSelectionAlways = 0x8, kClientEdge = 0x200;  // LVS_SHOWSELALWAYS, WS_EX_CLIENTEDGE
+constexpr uint32_t kSingleSelection = 0x4, kShowSelectionAlways = 0x8;  // LVS_SINGLESEL, LVS_SHOWSELALWAYS
+constexpr uint32_t kClientEdge = 0x200;                                 // WS_EX_CLIENTEDGE
 constexpr uint32_t kViewStyles[] = {0x0, 0x2, 0x3, 0x1};             // LVS_ICON, _SMALLICON, _LIST, _REPORT
 
 }  // namespace
@@ -79,7 +81,9 @@ const TPropertyTable* TListView::PublishedTable() {
       Published<&TListView::ItemsText, &TListView::SetItemsText>("Items"),
       Published<&TListView::RowSelect, &TListView::SetRowSelect>("RowSelect"),
       Published<&TListView::ViewStyle, &TListView::SetViewStyle>("ViewStyle")};
-  static const TPropertyTable table{properties, std::size(properties), nullptr, 0};
+  static const TEventInfo events[] = {PublishedEvent<&TListView::OnChange>("OnChange"),
+                                      PublishedEvent<&TListView::OnSelectItem>("OnSelectItem")};
+  static const TPropertyTable table{properties, std::size(properties), events, std::size(events)};
   return &table;
 }
 
@@ -112,16 +116,50 @@ void TListView::SetRowSelect(bool row_select) {
   UpdateWindowStyles();
 }
 
-int TListView::ItemIndex() { return HandleAllocated() ? WindowItemIndex() : -1; }
+void TListView::SetItemIndex(int index) {
+  if (index < 0 || index >= items_.Count()) index = -1;
+  if (HandleAllocated()) {
+    SelectInWindow(index);
+  } else {
+    item_index_ = index;
+  }
+}
+
+TListItem* TListView::Selected() const { return item_index_ >= 0 ? &items_.Item(item_index_) : nullptr; }
 
 void TListView::ShowContents() {
+  // The selection stays at its index while there is an item there.
+  if (item_index_ >= items_.Count()) item_index_ = -1;
   if (HandleAllocated()) UpdateWindowContents();
+}
+
+void TListView::SelectionChanged(int index, bool selected) {
+  if (filling_window_ || index < 0 || index >= items_.Count()) return;
+  if (selected) {
+    item_index_ = index;
+  } else if (index == item_index_) {
+    item_index_ = -1;
+  }
+  TListItem* item = &items_.Item(index);
+  OnChange(this, item, TItemChange::ctState);
+  OnSelectItem(this, item, selected);
+}
+
+void TListView::WndProc(TMessage& message) {
+  int index = -1;
+  bool selected = false;
+  if (message.Msg == CN_NOTIFY && SelectionNotice(message, index, selected)) {
+    SelectionChanged(index, selected);
+    message.Result = 0;
+    return;
+  }
+  TWinControl::WndProc(message);
 }
 
 void TListView::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.SystemClass = "SysListView32";
-  params.Style |= kViewStyles[static_cast<int>(view_style_)] | kShowSelectionAlways;
+  params.Style |= kViewStyles[static_cast<int>(view_style_)] | kSingleSelection | kShowSelectionAlways;
   params.ExStyle |= kClientEdge;
 }
 

@@ -21,6 +21,7 @@ void SetItemText(HWND window, int item, int column, const std::string& text) {
 
 void TListView::UpdateWindowContents() {
   HWND window = Handle();
+  filling_window_ = true;
   SendMessageW(window, WM_SETREDRAW, FALSE, 0);
   SendMessageW(window, LVM_DELETEALLITEMS, 0, 0);
   while (SendMessageW(window, LVM_DELETECOLUMN, 0, 0) != FALSE) {
@@ -46,6 +47,8 @@ void TListView::UpdateWindowContents() {
       SetItemText(window, index, static_cast<int>(sub) + 1, item.SubItems()[sub]);
     }
   }
+  SelectInWindow(item_index_);
+  filling_window_ = false;
   SendMessageW(window, WM_SETREDRAW, TRUE, 0);
   Invalidate();
 }
@@ -56,8 +59,26 @@ void TListView::UpdateWindowStyles() {
   SendMessageW(Handle(), LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT, styles);
 }
 
-int TListView::WindowItemIndex() {
-  return static_cast<int>(SendMessageW(Handle(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+void TListView::SelectInWindow(int index) {
+  LVITEMW state{};
+  state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  if (index < 0) {
+    state.stateMask = LVIS_SELECTED;  // every item (-1) loses its selection
+    SendMessageW(Handle(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
+    return;
+  }
+  state.state = LVIS_SELECTED | LVIS_FOCUSED;
+  SendMessageW(Handle(), LVM_SETITEMSTATE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&state));
+  SendMessageW(Handle(), LVM_ENSUREVISIBLE, static_cast<WPARAM>(index), FALSE);
+}
+
+bool TListView::SelectionNotice(const TMessage& message, int& index, bool& selected) const {
+  const auto* notice = reinterpret_cast<const NMLISTVIEW*>(message.LParam);
+  if (notice->hdr.code != static_cast<UINT>(LVN_ITEMCHANGED) || (notice->uChanged & LVIF_STATE) == 0) return false;
+  if (((notice->uOldState ^ notice->uNewState) & LVIS_SELECTED) == 0) return false;
+  index = notice->iItem;
+  selected = (notice->uNewState & LVIS_SELECTED) != 0;
+  return true;
 }
 
 }  // namespace ruzi

@@ -5,7 +5,9 @@
 #include <unordered_map>
 
 #include "foundation/error.h"
+#include "ui/image_list.h"
 #include "ui/menu_owner_draw.h"
+#include "ui/reference_property.h"
 
 namespace ruzi {
 namespace {
@@ -40,7 +42,23 @@ std::string WithoutAccelerator(const std::string& caption) {
   return plain;
 }
 
+constexpr int kLastGroup = 255;
+
+std::string ShortCutText(const TMenuItem& item) { return ShortCutToText(item.ShortCut()); }
+
+// "" is none; any other text must name a shortcut.
+bool SetShortCutText(TPersistent& instance, std::string_view text) {
+  const TShortCut short_cut = TextToShortCut(text);
+  if (short_cut == scNone && !text.empty()) return false;
+  static_cast<TMenuItem&>(instance).SetShortCut(short_cut);
+  return true;
+}
+
 }  // namespace
+
+// The image list of that name beside the menu (menu_win32.cpp: image lists exist only over the
+// Windows API).
+TImageList* FindMenuImages(TMenu& menu, const std::string& name);
 
 TMenuItem* FindMenuItemByCommand(int command) {
   auto found = ItemsByCommand().find(command);
@@ -51,6 +69,14 @@ const TPropertyTable* TMenuItem::PublishedTable() {
   static const TPropertyInfo properties[] = {Published<&TMenuItem::Caption, &TMenuItem::SetCaption>("Caption"),
                                              Published<&TMenuItem::Checked, &TMenuItem::SetChecked>("Checked"),
                                              Published<&TMenuItem::Enabled, &TMenuItem::SetEnabled>("Enabled"),
+                                             Published<&TMenuItem::GroupIndex, &TMenuItem::SetGroupIndex>("GroupIndex"),
+                                             Published<&TMenuItem::ImageIndex, &TMenuItem::SetImageIndex>("ImageIndex"),
+                                             Published<&TMenuItem::RadioItem, &TMenuItem::SetRadioItem>("RadioItem"),
+                                             TPropertyInfo{"ShortCut", TTypeKind::tkLString,
+                                                           [](const TPersistent& instance) {
+                                                             return ShortCutText(static_cast<const TMenuItem&>(instance));
+                                                           },
+                                                           &SetShortCutText},
                                              Published<&TMenuItem::Visible, &TMenuItem::SetVisible>("Visible")};
   static const TEventInfo events[] = {PublishedEvent<&TMenuItem::OnClick>("OnClick"),
                                       PublishedEvent<&TMenuItem::OnDrawItem>("OnDrawItem"),
@@ -120,7 +146,53 @@ void TMenuItem::SetCaption(const std::string& caption) {
 void TMenuItem::SetChecked(bool checked) {
   if (checked == checked_) return;
   checked_ = checked;
+  TurnSiblingsOff();
   Changed();
+}
+
+void TMenuItem::SetShortCut(TShortCut short_cut) {
+  if (short_cut == short_cut_) return;
+  short_cut_ = short_cut;
+  Changed();
+}
+
+void TMenuItem::SetRadioItem(bool radio_item) {
+  if (radio_item == radio_item_) return;
+  radio_item_ = radio_item;
+  TurnSiblingsOff();
+  Changed();
+}
+
+void TMenuItem::SetGroupIndex(int group_index) {
+  if (group_index < 0 || group_index > kLastGroup) {
+    throw Error("Menu group index out of range (" + std::to_string(group_index) + ")");
+  }
+  if (group_index == group_index_) return;
+  group_index_ = group_index;
+  TurnSiblingsOff();
+  Changed();
+}
+
+void TMenuItem::SetImageIndex(int image_index) {
+  if (image_index == image_index_) return;
+  image_index_ = image_index;
+  Changed();
+}
+
+void TMenuItem::TurnSiblingsOff() {
+  if (!checked_ || !radio_item_ || parent_ == nullptr) return;
+  for (TMenuItem* sibling : parent_->items_) {
+    if (sibling != this && sibling->radio_item_ && sibling->group_index_ == group_index_) sibling->SetChecked(false);
+  }
+}
+
+TMenuItem* TMenuItem::FindShortCut(TShortCut short_cut) {
+  if (!enabled_ || !visible_) return nullptr;
+  if (short_cut_ == short_cut && parent_ != nullptr) return this;
+  for (TMenuItem* item : items_) {
+    if (TMenuItem* found = item->FindShortCut(short_cut)) return found;
+  }
+  return nullptr;
 }
 
 void TMenuItem::SetEnabled(bool enabled) {
@@ -144,7 +216,8 @@ void TMenuItem::Click() {
 }
 
 const TPropertyTable* TMenu::PublishedTable() {
-  static const TPropertyInfo properties[] = {Published<&TMenu::OwnerDraw, &TMenu::SetOwnerDraw>("OwnerDraw")};
+  static const TPropertyInfo properties[] = {PublishedReference<&TMenu::Images, &TMenu::SetImages, &FindMenuImages>("Images"),
+                                             Published<&TMenu::OwnerDraw, &TMenu::SetOwnerDraw>("OwnerDraw")};
   static const TPropertyTable table{properties, std::size(properties), nullptr, 0};
   return &table;
 }
@@ -166,6 +239,25 @@ void TMenu::SetOwnerDraw(bool owner_draw) {
   if (owner_draw == owner_draw_) return;
   owner_draw_ = owner_draw;
   Rebuild();
+}
+
+void TMenu::SetImages(TImageList* images) {
+  if (images == images_) return;
+  images_ = images;
+  Rebuild();
+}
+
+void TMenu::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation == TOperation::opRemove && component == images_) SetImages(nullptr);
+}
+
+bool TMenu::IsShortCut(TShortCut short_cut) {
+  if (short_cut == scNone) return false;
+  TMenuItem* item = items_->FindShortCut(short_cut);
+  if (item == nullptr) return false;
+  item->Click();
+  return true;
 }
 
 void TMenu::Rebuild() {

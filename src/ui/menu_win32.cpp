@@ -1,24 +1,23 @@
-// The system's side of menus: HMENU trees built from the items, owner drawing, the menu bar of
-// a window, and pop-up menus.
+// The system's side of menus: HMENU trees built from the items, the owner-draw messages, the
+// menu bar of a window, and pop-up menus.
 #include <windows.h>
 
 #include "foundation/error.h"
 #include "platform/text_encoding.h"
 #include "ui/canvas.h"
+#include "ui/image_list.h"
 #include "ui/menu.h"
 #include "ui/menu_owner_draw.h"
 
 namespace ruzi {
 namespace {
 
-constexpr int kLineHeight = 8;
-constexpr int kTextMargin = 6;
-
 void AppendItems(HMENU menu, const TMenuItem& parent, bool owner_draw) {
   for (int index = 0; index < parent.Count(); ++index) {
     const TMenuItem& item = *parent.Items(index);
     if (!item.Visible()) continue;
-    UINT flags = (item.Checked() ? MF_CHECKED : 0) | (item.Enabled() ? 0 : MF_GRAYED);
+    UINT flags = (item.Checked() ? MF_CHECKED : 0) | (item.Enabled() ? 0 : MF_GRAYED) |
+                 (item.RadioItem() ? MFT_RADIOCHECK : 0);
     UINT_PTR id = static_cast<UINT_PTR>(item.Command());
     if (item.Count() > 0) {
       HMENU sub = CreatePopupMenu();
@@ -32,7 +31,10 @@ void AppendItems(HMENU menu, const TMenuItem& parent, bool owner_draw) {
     } else if (item.IsLine()) {
       AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     } else {
-      AppendMenuW(menu, flags | MF_STRING, id, platform::GbkToWide(item.Caption()).c_str());
+      // The system right-aligns what follows a tab.
+      const std::string short_cut = ShortCutToText(item.ShortCut());
+      const std::string text = short_cut.empty() ? item.Caption() : item.Caption() + "\t" + short_cut;
+      AppendMenuW(menu, flags | MF_STRING, id, platform::GbkToWide(text).c_str());
     }
   }
 }
@@ -57,10 +59,17 @@ HWND PopupOwner() {
 
 }  // namespace
 
+TImageList* FindMenuImages(TMenu& menu, const std::string& name);
+
+TImageList* FindMenuImages(TMenu& menu, const std::string& name) {
+  TComponent* owner = menu.Owner() != nullptr ? menu.Owner() : &menu;
+  return dynamic_cast<TImageList*>(owner->FindComponent(name));
+}
+
 HMENU__* TMenu::BuildHandle() {
   HMENU menu = IsPopup() ? CreatePopupMenu() : CreateMenu();
   if (menu == nullptr) throw Error("Cannot create the menu " + Name());
-  AppendItems(menu, *items_, owner_draw_);
+  AppendItems(menu, *items_, IsOwnerDraw());
   return menu;
 }
 
@@ -83,38 +92,6 @@ void TPopupMenu::Popup(int x, int y) {
   const int command = static_cast<int>(
       TrackPopupMenu(Handle(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTALIGN | TPM_RIGHTBUTTON, x, y, 0, owner, nullptr));
   if (TMenuItem* item = command != 0 ? FindMenuItemByCommand(command) : nullptr) item->Click();
-}
-
-void TMenuItem::MeasureItem(TCanvas& canvas, int& width, int& height) {
-  if (IsLine()) {
-    width = 0;
-    height = kLineHeight;
-  } else {
-    const TSize size = canvas.TextExtent(caption_);
-    width = size.cx + 2 * kTextMargin;
-    height = size.cy + kTextMargin;
-  }
-  OnMeasureItem(this, &canvas, width, height);
-}
-
-void TMenuItem::DrawItem(TCanvas& canvas, const TRect& rect, bool selected) {
-  if (OnDrawItem.Assigned()) {
-    OnDrawItem(this, &canvas, rect, selected);
-    return;
-  }
-  canvas.Brush().SetColor(selected ? clHighlight : clMenu);
-  canvas.FillRect(rect);
-  if (IsLine()) {
-    const int middle = (rect.Top + rect.Bottom) / 2;
-    canvas.Pen().SetColor(clBtnShadow);
-    canvas.MoveTo(rect.Left, middle);
-    canvas.LineTo(rect.Right, middle);
-    return;
-  }
-  canvas.Font().SetColor(!enabled_ ? clGrayText : selected ? clHighlightText : clMenuText);
-  canvas.Brush().SetStyle(TBrushStyle::bsClear);
-  const int top = rect.Top + (rect.Height() - canvas.TextHeight(caption_)) / 2;
-  canvas.TextRect(rect, rect.Left + kTextMargin, top, caption_);
 }
 
 bool DispatchMenuOwnerDraw(TMessage& message) {

@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "foundation/error.h"
+#include "ui/control_messages.h"
 #include "ui/tab_text.h"
 
 namespace ruzi {
@@ -28,6 +29,8 @@ void WriteLines(const TTreeNode& node, int level, TTabRows& rows) {
 }
 
 }  // namespace
+
+TTreeNode::~TTreeNode() { owner_->deleting_(this); }
 
 void TTreeNode::SetText(const std::string& text) {
   text_ = text;
@@ -60,9 +63,11 @@ int TTreeNode::Level() const {
   return level;
 }
 
-TTreeNodes::TTreeNodes(TEvent<> changed) : root_(this, nullptr, std::string()), changed_(changed) {}
+TTreeNodes::TTreeNodes(TEvent<> changed, TEvent<TTreeNode*> deleting)
+    : deleting_(deleting), root_(this, nullptr, std::string()), changed_(changed) {}
 
-TTreeNodes::~TTreeNodes() = default;
+// Whoever listens may be going too: the nodes that go with the list are announced to no one.
+TTreeNodes::~TTreeNodes() { deleting_ = {}; }
 
 int TTreeNodes::Count() const { return CountUnder(root_); }
 
@@ -122,13 +127,17 @@ const TPropertyTable* TTreeView::PublishedTable() {
       Published<&TTreeView::ItemsText, &TTreeView::SetItemsText>("Items"),
       Published<&TTreeView::ShowLines, &TTreeView::SetShowLines>("ShowLines"),
       Published<&TTreeView::ShowRoot, &TTreeView::SetShowRoot>("ShowRoot")};
-  static const TPropertyTable table{properties, std::size(properties), nullptr, 0};
+  static const TEventInfo events[] = {PublishedEvent<&TTreeView::OnChange>("OnChange"),
+                                      PublishedEvent<&TTreeView::OnChanging>("OnChanging")};
+  static const TPropertyTable table{properties, std::size(properties), events, std::size(events)};
   return &table;
 }
 
 TTreeView::TTreeView(TComponent* owner)
     : TWinControl(owner),
-      items_(TEvent<>{[](void* view) { static_cast<TTreeView*>(view)->batch_.Changed(); }, this}),
+      items_(TEvent<>{[](void* view) { static_cast<TTreeView*>(view)->batch_.Changed(); }, this},
+             TEvent<TTreeNode*>{[](void* view, TTreeNode* node) { static_cast<TTreeView*>(view)->NodeDeleting(node); },
+                                this}),
       batch_(TEvent<>{[](void* view) { static_cast<TTreeView*>(view)->ShowContents(); }, this}) {
   SetTabStop(true);
   SetColor(clWindow);
@@ -137,7 +146,12 @@ TTreeView::TTreeView(TComponent* owner)
 
 void TTreeView::Recreate() {
   if (!HandleAllocated()) return;
+  // What the old window says as its items go is not a change of the selection.
+  TTreeNode* keep = selected_;
+  filling_window_ = true;
   DestroyHandle();
+  filling_window_ = false;
+  selected_ = keep;
   Handle();
 }
 
@@ -151,7 +165,37 @@ void TTreeView::SetShowRoot(bool show) {
   Recreate();
 }
 
-TTreeNode* TTreeView::Selected() { return HandleAllocated() ? WindowSelected() : nullptr; }
+void TTreeView::SetSelected(TTreeNode* node) {
+  if (node != nullptr && node->owner_ != &items_) throw Error("The node belongs to another tree");
+  if (HandleAllocated()) {
+    SelectInWindow(node);
+  } else {
+    selected_ = node;
+  }
+}
+
+void TTreeView::NodeDeleting(TTreeNode* node) {
+  if (node == selected_) selected_ = nullptr;
+}
+
+void TTreeView::WndProc(TMessage& message) {
+  if (message.Msg == CN_NOTIFY) {
+    const TSelectionNotice notice = SelectionNotice(message);
+    if (notice.Kind == TSelectionNotice::Changing) {
+      bool allow = true;
+      if (!filling_window_) OnChanging(this, notice.Node, allow);
+      message.Result = allow ? 0 : 1;  // non-zero keeps the old selection
+      return;
+    }
+    if (notice.Kind == TSelectionNotice::Changed) {
+      selected_ = notice.Node;
+      if (!filling_window_) OnChange(this, notice.Node);
+      message.Result = 0;
+      return;
+    }
+  }
+  TWinControl::WndProc(message);
+}
 
 void TTreeView::ShowContents() {
   if (HandleAllocated()) UpdateWindowContents();

@@ -1,5 +1,6 @@
 // Every resource set filled from face_diag.dll: each slot holds the image of its own name,
-// together they load exactly the manifest's images, a second request loads nothing, and
+// together they load the manifest's images but those the skinners draw themselves (which the
+// library answers too), a second request loads nothing, and
 // FreeAllRes empties the sets, which fill again on their next request.
 #include <gtest/gtest.h>
 
@@ -22,68 +23,37 @@ struct Accessor {
   std::function<TResBase*()> get;
 };
 
+// Every set by its accessor.
+#define A(get) Accessor{#get, [] { return static_cast<TResBase*>(get()); }}
 const std::vector<Accessor>& Accessors() {
   static const std::vector<Accessor> accessors = {
-      {"GetResQxForm", [] { return static_cast<TResBase*>(GetResQxForm()); }},
-      {"GetResText", [] { return static_cast<TResBase*>(GetResText()); }},
-      {"GetResDisText", [] { return static_cast<TResBase*>(GetResDisText()); }},
-      {"GetResEnterText", [] { return static_cast<TResBase*>(GetResEnterText()); }},
-      {"GetResCombo", [] { return static_cast<TResBase*>(GetResCombo()); }},
-      {"GetResCheckCombo", [] { return static_cast<TResBase*>(GetResCheckCombo()); }},
-      {"GetResButton", [] { return static_cast<TResBase*>(GetResButton()); }},
-      {"GetResButton_green", [] { return static_cast<TResBase*>(GetResButton_green()); }},
-      {"GetResButton_green_new", [] { return static_cast<TResBase*>(GetResButton_green_new()); }},
-      {"GetResButton_red_new", [] { return static_cast<TResBase*>(GetResButton_red_new()); }},
-      {"GetResButton_blue_new", [] { return static_cast<TResBase*>(GetResButton_blue_new()); }},
-      {"GetResButton_new", [] { return static_cast<TResBase*>(GetResButton_new()); }},
-      {"GetResButton_SaleMore", [] { return static_cast<TResBase*>(GetResButton_SaleMore()); }},
-      {"GetResButton_BuyMore", [] { return static_cast<TResBase*>(GetResButton_BuyMore()); }},
-      {"GetResButton_ClosePositionMore", [] { return static_cast<TResBase*>(GetResButton_ClosePositionMore()); }},
-      {"GetResButton_blue", [] { return static_cast<TResBase*>(GetResButton_blue()); }},
-      {"GetResButton_red", [] { return static_cast<TResBase*>(GetResButton_red()); }},
-      {"GetResBitBtn", [] { return static_cast<TResBase*>(GetResBitBtn()); }},
-      {"GetResSpeedBtn", [] { return static_cast<TResBase*>(GetResSpeedBtn()); }},
-      {"GetResSpeedBtn_gray", [] { return static_cast<TResBase*>(GetResSpeedBtn_gray()); }},
-      {"GetResPanel", [] { return static_cast<TResBase*>(GetResPanel()); }},
-      {"GetResListBox", [] { return static_cast<TResBase*>(GetResListBox()); }},
-      {"GetResQxListBox", [] { return static_cast<TResBase*>(GetResQxListBox()); }},
-      {"GetResScrollBar", [] { return static_cast<TResBase*>(GetResScrollBar()); }},
-      {"GetResTreeView", [] { return static_cast<TResBase*>(GetResTreeView()); }},
-      {"GetResListView", [] { return static_cast<TResBase*>(GetResListView()); }},
-      {"GetResdxTreeList", [] { return static_cast<TResBase*>(GetResdxTreeList()); }},
-      {"GetResPageGuide", [] { return static_cast<TResBase*>(GetResPageGuide()); }},
-      {"GetResCheckListBox", [] { return static_cast<TResBase*>(GetResCheckListBox()); }},
-      {"GetResSpinEdit", [] { return static_cast<TResBase*>(GetResSpinEdit()); }},
-      {"GetResVirtualStringTree", [] { return static_cast<TResBase*>(GetResVirtualStringTree()); }},
-      {"GetResCheckableDBGrid", [] { return static_cast<TResBase*>(GetResCheckableDBGrid()); }},
-      {"GetResStringGrid", [] { return static_cast<TResBase*>(GetResStringGrid()); }},
-      {"GetResMemo", [] { return static_cast<TResBase*>(GetResMemo()); }},
-      {"GetResRichEdit", [] { return static_cast<TResBase*>(GetResRichEdit()); }},
-      {"GetResBcEdit", [] { return static_cast<TResBase*>(GetResBcEdit()); }},
-      {"GetResStaticText", [] { return static_cast<TResBase*>(GetResStaticText()); }},
-      {"GetResGroupBox", [] { return static_cast<TResBase*>(GetResGroupBox()); }},
-      {"GetResDateTimePicker", [] { return static_cast<TResBase*>(GetResDateTimePicker()); }},
-      {"GetResLabel", [] { return static_cast<TResBase*>(GetResLabel()); }},
-      {"GetResdxDbGrid", [] { return static_cast<TResBase*>(GetResdxDbGrid()); }},
-      {"GetResLabeledEdit", [] { return static_cast<TResBase*>(GetResLabeledEdit()); }},
-      {"GetResScrollBox", [] { return static_cast<TResBase*>(GetResScrollBox()); }},
-      {"GetResqrLabel", [] { return static_cast<TResBase*>(GetResqrLabel()); }},
-      {"GetResRadioGroup", [] { return static_cast<TResBase*>(GetResRadioGroup()); }},
-      {"GetResTrackBar", [] { return static_cast<TResBase*>(GetResTrackBar()); }},
-      {"GetResQxEdit", [] { return static_cast<TResBase*>(GetResQxEdit()); }},
-      {"GetResQxDateTimePicker", [] { return static_cast<TResBase*>(GetResQxDateTimePicker()); }},
-      {"GetResPopupMenu", [] { return static_cast<TResBase*>(GetResPopupMenu()); }}};
+      A(GetResQxForm), A(GetResText), A(GetResDisText), A(GetResEnterText), A(GetResCombo), A(GetResCheckCombo),
+      A(GetResButton), A(GetResButton_green), A(GetResButton_green_new), A(GetResButton_red_new),
+      A(GetResButton_blue_new), A(GetResButton_new), A(GetResButton_SaleMore), A(GetResButton_BuyMore),
+      A(GetResButton_ClosePositionMore), A(GetResButton_blue), A(GetResButton_red), A(GetResBitBtn),
+      A(GetResSpeedBtn), A(GetResSpeedBtn_gray), A(GetResPanel), A(GetResListBox), A(GetResQxListBox),
+      A(GetResScrollBar), A(GetResTreeView), A(GetResListView), A(GetResdxTreeList), A(GetResPageGuide),
+      A(GetResCheckListBox), A(GetResSpinEdit), A(GetResVirtualStringTree), A(GetResCheckableDBGrid),
+      A(GetResStringGrid), A(GetResMemo), A(GetResRichEdit), A(GetResBcEdit), A(GetResStaticText), A(GetResGroupBox),
+      A(GetResDateTimePicker), A(GetResLabel), A(GetResdxDbGrid), A(GetResLabeledEdit), A(GetResScrollBox),
+      A(GetResqrLabel), A(GetResRadioGroup), A(GetResTrackBar), A(GetResQxEdit), A(GetResQxDateTimePicker),
+      A(GetResPopupMenu)};
   return accessors;
 }
+#undef A
 
-// The image in a slot is the face library's image of that name, and looks like it.
+// The image in a slot is the face library's image of that name, decoded once, of the look's
+// size and premultiplied colour.
 void ExpectOwnImage(const FaceImage* image, const std::string& name, const char* accessor) {
   ASSERT_NE(image, nullptr) << accessor << " " << name;
   EXPECT_EQ(image, Skinresmanager::LoadSkinPng(name)) << accessor << " " << name;
   const skin::DiagImageLook look = skin::DiagImage(name);
   EXPECT_EQ(image->width, look.width) << name;
   EXPECT_EQ(image->height, look.height) << name;
-  EXPECT_EQ(image->bgra[3], look.alpha) << name;
+  const auto premultiplied = [&](uint8_t channel) { return (channel * look.alpha + 127) / 255; };
+  EXPECT_EQ(std::vector<int>(image->bgra, image->bgra + 4),
+            (std::vector<int>{premultiplied(look.blue), premultiplied(look.green), premultiplied(look.red), look.alpha}))
+      << name;
 }
 
 class ResourceSets : public ::testing::Test {
@@ -124,7 +94,9 @@ TEST_F(ResourceSets, EverySlotHoldsTheImageOfItsNameAndTogetherTheManifest) {
   }
   size_t unrequested = 0;
   for (const std::string& name : manifest) {
-    if (!loaded.count(name)) unrequested += elsewhere(name) ? 0 : 1;
+    if (loaded.count(name)) continue;
+    unrequested += elsewhere(name) ? 0 : 1;
+    ExpectOwnImage(Skinresmanager::LoadSkinPng(name), name, "the library");
   }
   EXPECT_EQ(unrequested, 0u) << "every manifest image is requested by a set or a skinner";
   EXPECT_EQ(manifest.size() - loaded.size(), 66u);
@@ -168,26 +140,22 @@ TEST_F(ResourceSets, NamedSlots) {
   }
 }
 
+// FreeAllRes and FreeFaceDll empty the sets a skinner holds; each fills again on its next
+// request, the second from the library loaded anew.
 TEST_F(ResourceSets, SecondRequestLoadsNothingAndAnEmptiedSetRefills) {
   TResButton* button = GetResButton();
   EXPECT_EQ(GetResButton(), button);
   EXPECT_EQ(button->FillCount(), 1);
   const FaceImage* left = button->Png(TResState::Normal, TResSlice::Left);
   FreeAllRes();
-  EXPECT_EQ(button->Png(TResState::Normal, TResSlice::Left), nullptr) << "the set a skinner holds is emptied";
-  EXPECT_FALSE(button->Filled());
+  EXPECT_TRUE(button->Png(TResState::Normal, TResSlice::Left) == nullptr && !button->Filled());
   EXPECT_EQ(GetResButton(), button) << "the same set, refilled";
   EXPECT_EQ(button->FillCount(), 2);
   EXPECT_EQ(button->Png(TResState::Normal, TResSlice::Left), left);
-}
-
-TEST_F(ResourceSets, FreeFaceDllEmptiesTheSetsAndTheNextUseLoadsTheLibraryAgain) {
-  TResPanel* panel = GetResPanel();
-  ASSERT_NE(panel->PngBg(), nullptr);
   Skinresmanager::FreeFaceDll();
-  EXPECT_EQ(panel->PngBg(), nullptr);
-  EXPECT_EQ(GetResPanel()->FillCount(), 2);
-  ExpectOwnImage(GetResPanel()->PngBg(), "png.toolbar.bg", "GetResPanel");
+  EXPECT_EQ(button->Png(TResState::Normal, TResSlice::Left), nullptr);
+  EXPECT_EQ(GetResButton()->FillCount(), 3);
+  ExpectOwnImage(button->Png(TResState::Normal, TResSlice::Left), "png.button.normal.left", "GetResButton");
 }
 
 }  // namespace

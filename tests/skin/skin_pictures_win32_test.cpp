@@ -7,6 +7,7 @@
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <tuple>
 
 #include "error_text.h"
 #include "platform/environment.h"
@@ -21,7 +22,7 @@
 #include "ruzirareva/ui/jpeg_image.h"
 #include "ruzirareva/ui/picture.h"
 #include "ruzirareva/ui/png_object.h"
-#include "skin/diag_skin.h"
+#include "diag_pixels.h"
 
 namespace ruzi {
 namespace {
@@ -31,23 +32,14 @@ using skin::DiagImageLook;
 
 void UseFace(const char* file) { platform::SetEnvironment("FaceDllName", file); }
 
-bool Near(uint32_t got, uint32_t want) {
-  for (int shift : {0, 8, 16}) {
-    if (std::abs(static_cast<int>((got >> shift) & 0xFF) - static_cast<int>((want >> shift) & 0xFF)) > 2) return false;
-  }
-  return true;
-}
-
-// The first pixel of a decoded picture as 0x00BBGGRR (opaque samples: premultiplied is plain).
-uint32_t FirstPixel(const TDecodedGraphic& picture) {
-  const uint8_t* bgra = picture.Image()->bgra;
-  return bgra[2] | bgra[1] << 8 | bgra[0] << 16;
-}
-
-// The look's colour as a colour code 0x00BBGGRR (the samples are opaque).
+// A bitmap's pixel, 0x00BBGGRR, against an opaque look.
 uint32_t Opaque(const char* look_name) {
   const DiagImageLook look = DiagImage(look_name);
   return look.red | look.green << 8 | look.blue << 16;
+}
+
+bool Shows(const TDecodedGraphic& picture, const char* look_name, int tolerance = 0) {
+  return testing::NearPixel(picture.Image()->bgra, testing::DiagPixel(DiagImage(look_name), false), tolerance);
 }
 
 TEST(SkinPictures, EveryLoaderReadsItsSample) {
@@ -73,7 +65,7 @@ TEST(SkinPictures, EveryLoaderReadsItsSample) {
   auto* shown = dynamic_cast<TGIFImage*>(gif_control.Graphic());
   ASSERT_NE(shown, nullptr);
   EXPECT_EQ(shown->DrawOptions(), 64u);
-  EXPECT_EQ(FirstPixel(*shown), Opaque("gif.SAMPLE")) << "the first frame";
+  EXPECT_TRUE(Shows(*shown, "gif.SAMPLE")) << "the first frame";
 
   TImage image_control;
   Skinresmanager::LoadGifImage(&image_control, "SAMPLE");
@@ -89,7 +81,7 @@ TEST(SkinPictures, EveryLoaderReadsItsSample) {
   auto* jpeg = dynamic_cast<TJPEGImage*>(jpeg_control.Graphic());
   ASSERT_NE(jpeg, nullptr);
   EXPECT_EQ(jpeg->Width(), 16);
-  EXPECT_TRUE(Near(FirstPixel(*jpeg), Opaque("jpg.SAMPLE")));
+  EXPECT_TRUE(Shows(*jpeg, "jpg.SAMPLE", 2));
 
   TPNGObject png;
   Faceinterface::LoadFacePng(&png, "png.toolbar.bg");
@@ -118,18 +110,10 @@ TEST(SkinPictures, BlankNamesAndMissingTargetsLoadNothing) {
   EXPECT_EQ(picture.Graphic(), nullptr);
 }
 
-struct Failure {
-  const char* loader;
-  std::function<void()> load;
-  std::string text;  // the system's text follows, when `system_text`
-  bool system_text;
-};
-
-void ExpectFailures(const std::vector<Failure>& failures, const std::string& system) {
-  for (const Failure& failure : failures) {
-    EXPECT_EQ(testing::ErrorOf(failure.load), failure.text + (failure.system_text ? system : ""))
-        << failure.loader;
-  }
+// Each loader's text for a failure: loader, the load, the text.
+using Failures = std::vector<std::tuple<const char*, std::function<void()>, std::string>>;
+void ExpectFailures(const Failures& failures) {
+  for (const auto& [loader, load, text] : failures) EXPECT_EQ(testing::ErrorOf(load), text) << loader;
 }
 
 TEST(SkinPictures, AMissingResourceGivesEachLoadersTextAndTheSystemsReason) {
@@ -138,24 +122,20 @@ TEST(SkinPictures, AMissingResourceGivesEachLoadersTextAndTheSystemsReason) {
   TPicture picture;
   TGIFImage gif;
   TPNGObject png;
-  const std::string check = "失败,请检查face_diag.dll文件是否正确!";
-  ExpectFailures(
-      {
-          {"LoadBmpImage", [&] { Skinresmanager::LoadBmpImage(&bitmap, "NOSUCH"); }, "加载位图文件NOSUCH异常:", true},
-          {"LoadGifImage", [&] { Skinresmanager::LoadGifImage(&picture, "NOSUCH"); }, "加载Gif文件NOSUCH异常:", true},
-          {"LoadFaceJPG", [&] { Faceinterface::LoadFaceJPG(&picture, "NOSUCH"); }, "加载资源文件NOSUCH" + check, true},
-          {"LoadFaceBMP", [&] { Faceinterface::LoadFaceBMP(&bitmap, "NOSUCH"); }, "加载资源文件NOSUCH" + check, true},
-          {"LoadFaceGif", [&] { Faceinterface::LoadFaceGif(&gif, "NOSUCH"); }, "加载资源文件NOSUCH" + check, true},
-          {"LoadFacePng", [&] { Faceinterface::LoadFacePng(&png, "NOSUCH"); }, "加载资源文件NOSUCH" + check, true},
-      },
-      platform::Win32ErrorText(ERROR_RESOURCE_NAME_NOT_FOUND));
+  const std::string reason = platform::Win32ErrorText(ERROR_RESOURCE_NAME_NOT_FOUND);
+  const std::string check = "加载资源文件NOSUCH失败,请检查face_diag.dll文件是否正确!" + reason;
+  ExpectFailures({{"LoadBmpImage", [&] { Skinresmanager::LoadBmpImage(&bitmap, "NOSUCH"); }, "加载位图文件NOSUCH异常:" + reason},
+                  {"LoadGifImage", [&] { Skinresmanager::LoadGifImage(&picture, "NOSUCH"); }, "加载Gif文件NOSUCH异常:" + reason},
+                  {"LoadFaceJPG", [&] { Faceinterface::LoadFaceJPG(&picture, "NOSUCH"); }, check},
+                  {"LoadFaceBMP", [&] { Faceinterface::LoadFaceBMP(&bitmap, "NOSUCH"); }, check},
+                  {"LoadFaceGif", [&] { Faceinterface::LoadFaceGif(&gif, "NOSUCH"); }, check},
+                  {"LoadFacePng", [&] { Faceinterface::LoadFacePng(&png, "NOSUCH"); }, check}});
   // A resource of the kind that is not a picture of it: the decoder's reason follows.
   const std::string broken = testing::ErrorOf([&] { Faceinterface::LoadFacePng(&png, "png.diag.broken"); });
-  const std::string prefix = "加载资源文件png.diag.broken" + check + "PNG picture does not decode: ";
+  const std::string prefix = "加载资源文件png.diag.broken失败,请检查face_diag.dll文件是否正确!PNG picture does not decode: ";
   EXPECT_EQ(broken.substr(0, prefix.size()), prefix);
   EXPECT_GT(broken.size(), prefix.size());
-  EXPECT_TRUE(bitmap.Empty() && png.Empty() && gif.Empty());
-  EXPECT_EQ(picture.Graphic(), nullptr);
+  EXPECT_TRUE(bitmap.Empty() && png.Empty() && gif.Empty() && picture.Graphic() == nullptr);
 }
 
 TEST(SkinPictures, AMissingLibraryIsWrappedByEveryLoaderButLoadSkinPng) {
@@ -163,23 +143,18 @@ TEST(SkinPictures, AMissingLibraryIsWrappedByEveryLoaderButLoadSkinPng) {
   TBitmap bitmap;
   TPicture picture;
   TPNGObject png;
+  const std::string missing = "[face_none.dll]文件不存在!";
   ExpectFailures(
-      {
-          {"LoadBmpImage", [&] { Skinresmanager::LoadBmpImage(&bitmap, "SAMPLE"); },
-           "加载位图文件SAMPLE异常:[face_none.dll]文件不存在!", false},
-          {"LoadGifImage", [&] { Skinresmanager::LoadGifImage(&picture, "SAMPLE"); },
-           "加载Gif文件SAMPLE异常:[face_none.dll]文件不存在!", false},
-          {"AddPictureToImageList", [&] { TImageList list; Skinresmanager::AddPictureToImageList(&list, "SAMPLE"); },
-           "加载位图文件SAMPLE异常:[face_none.dll]文件不存在!", false},
-          {"DrawPng", [&] { Skinresmanager::DrawPng("png.toolbar.bg", 0, 0, bitmap.Canvas()); },
-           "[face_none.dll]文件不存在!", false},
-          {"LoadSkinPngFromFile", [&] { Skinresmanager::LoadSkinPngFromFile("none.png", "png.toolbar.bg", &png); },
-           "[face_none.dll]文件不存在!", false},
-          // No library answers a facetype, so the resource library has no name at all.
-          {"LoadFacePng", [&] { Faceinterface::LoadFacePng(&png, "png.toolbar.bg"); },
-           "加载资源文件png.toolbar.bg失败,请检查文件是否正确![]文件不存在!", false},
-      },
-      "");
+      {{"LoadBmpImage", [&] { Skinresmanager::LoadBmpImage(&bitmap, "SAMPLE"); }, "加载位图文件SAMPLE异常:" + missing},
+       {"LoadGifImage", [&] { Skinresmanager::LoadGifImage(&picture, "SAMPLE"); }, "加载Gif文件SAMPLE异常:" + missing},
+       {"AddPictureToImageList", [&] { TImageList list; Skinresmanager::AddPictureToImageList(&list, "SAMPLE"); },
+        "加载位图文件SAMPLE异常:" + missing},
+       {"DrawPng", [&] { Skinresmanager::DrawPng("png.toolbar.bg", 0, 0, bitmap.Canvas()); }, missing},
+       {"LoadSkinPng", [&] { Skinresmanager::LoadSkinPng("png.toolbar.bg"); }, missing},
+       {"LoadSkinPngFromFile", [&] { Skinresmanager::LoadSkinPngFromFile("none.png", "png.toolbar.bg", &png); }, missing},
+       // No library answers a facetype, so the resource library has no name at all.
+       {"LoadFacePng", [&] { Faceinterface::LoadFacePng(&png, "png.toolbar.bg"); },
+        "加载资源文件png.toolbar.bg失败,请检查文件是否正确![]文件不存在!"}});
 }
 
 // A loose PNG under the program's directory, removed when done.

@@ -1,19 +1,13 @@
 #pragma once
-// Pictures of real windows for UI tests: captured with BitBlt from the window's DC (Wine's
-// PrintWindow leaves child windows out) and written as PNG for a person to look at.
-#include <cstdint>
+// Pictures of real windows for UI tests (the library's window pictures), written as PNG under
+// the build tree for a person to look at.
 #include <string>
-#include <vector>
+
+#include "ui/window_picture.h"
 
 namespace ruzi::testing {
 
-struct Picture {
-  int width = 0;
-  int height = 0;
-  std::vector<uint8_t> rgba;  // top row first
-
-  uint32_t Rgb(int x, int y) const;  // 0xRRGGBB
-};
+using Picture = TWindowPicture;
 
 // hwnd is a window handle; the picture covers the whole window, frame included.
 Picture CaptureWindow(void* hwnd);

@@ -231,13 +231,6 @@ class Driver {
 
   // --- the expected cell texts, by definition ---
 
-  int ColumnOf(const std::string& name) const {
-    for (size_t c = 0; c < kColumns.size(); ++c) {
-      if (kColumns[c].Name == name) return static_cast<int>(c);
-    }
-    return -1;  // the tree column
-  }
-
   std::string Expect(int32_t seq, int column) const {
     const ModelRow& row = model_.at(seq);
     const bool visibleOnly = Tree().GetNodeCalcType() == CTVisible;
@@ -270,12 +263,12 @@ class Driver {
 
   // --- sorting: the pairwise comparison, texts as bytes refined by number for numeric columns ---
 
-  using SortFields = std::vector<std::pair<std::string, bool>>;  // name, ascending
+  using SortFields = std::vector<std::pair<int, bool>>;  // column (-1 the tree column), ascending
+  static std::string Name(int column) { return column < 0 ? "NAME" : kColumns[column].Name; }
 
   int Order(int32_t a, int32_t b, const SortFields& fields) const {
     if (fields.empty()) return a < b ? -1 : (b < a ? 1 : 0);
-    for (const auto& [name, ascending] : fields) {
-      const int column = ColumnOf(name);
+    for (const auto& [column, ascending] : fields) {
       const std::string x = Expect(a, column), y = Expect(b, column);
       int result = x.compare(y) < 0 ? -1 : (x == y ? 0 : 1);
       if (result != 0 && column >= 0 && kColumns[column].Type != ftString) {
@@ -301,10 +294,9 @@ class Driver {
     Tree().ClearSort();
     last_ = "sort";
     for (size_t i = 0, count = Pick(3); i < count; ++i) {
-      const size_t column = Pick(kColumns.size() + 1);
-      fields.emplace_back(column == kColumns.size() ? "NAME" : kColumns[column].Name, Pick(2) != 0);
-      Tree().AppendSort(fields.back().first, fields.back().second);
-      last_ += " " + fields.back().first + (fields.back().second ? "" : ":desc");
+      fields.emplace_back(static_cast<int>(Pick(kColumns.size() + 1)) - 1, Pick(2) != 0);
+      Tree().AppendSort(Name(fields.back().first), fields.back().second);
+      last_ += " " + Name(fields.back().first) + (fields.back().second ? "" : ":desc");
     }
     const bool onlyDataParents = Pick(3) == 0;
     last_ += onlyDataParents ? " (data parents only)" : "";
@@ -366,7 +358,7 @@ class Driver {
       if (node->GetStockCount() != StockBelow(seq)) out += "StockCount of " + S(seq) + "; ";
       if (seq != 1 && node->GetVisible() == row.hidden) out += "visibility of " + S(seq) + "; ";
       for (int column = -1; column < static_cast<int>(kColumns.size()); ++column) {
-        const std::string name = column < 0 ? "NAME" : kColumns[column].Name;
+        const std::string name = Name(column);
         const std::string got = seq == 1 && column < 0 ? Tree().GetRooterValue(f_.F(name)) : f_.Cell(node, name);
         const std::string want = Expect(seq, column);
         if (got != want && !SameAverage(column, got, want)) out += "cell " + S(seq) + "." + name + " is '" + got + "' not '" + want + "'; ";

@@ -1,11 +1,11 @@
-// TTreeRowData's slot bytes, widening, null and read-only flags, typed values and checks.
+// TTreeRowData's slot bytes, widening, null and read-only flags, texts and checks.
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <functional>
 #include <memory>
 #include <string>
-#include <tuple>
+#include <sstream>
+#include <utility>
 #include <vector>
 
 #include "foundation/convert_error.h"
@@ -45,99 +45,76 @@ class RowDataTest : public ::testing::Test {
   TFieldBufferDefs defs_;
 };
 
-TEST_F(RowDataTest, LayoutAndTextsAsTheKnownAnswersSay) {
+// One row after another (tests/data/tree_row_values.txt): "row" starts the next and keeps
+// the one before as the other row. A slot's bytes are its flags (bit 0 null, bit 1 read-only,
+// the state from bit 2), the tag little-endian, then the value; steps apply in order
+// ("tag:N", "set:TEXT", "word:N", "readonly", "restat", "reset"; "resetreadonly" and
+// "restatall" for the whole row).
+TEST_F(RowDataTest, LayoutSlotsAndTextsAsTheKnownAnswersSay) {
   EXPECT_EQ(defs_.GetMaxBufferSize(), 139);
-  auto row = NewRow();
+  std::unique_ptr<TTreeRowData> row = NewRow(), other;
+  using Args = std::vector<std::string>;
+  const auto slot = [&](TTreeRowData& r, const std::string& name) {
+    if (r.GetFieldBuffer(F(name.c_str())) == nullptr) return std::string("no slot");
+    std::string hex;
+    for (uint8_t byte : SlotBytes(r, name.c_str())) hex += "0123456789abcdef"[byte >> 4], hex += "0123456789abcdef"[byte & 15];
+    return hex;
+  };
+  const auto step = [&](const std::string& name, const std::string& op) {
+    DataField* field = F(name.c_str());
+    const std::string arg = op.substr(op.find(':') + 1);
+    if (op.starts_with("tag:")) row->SetFieldTag(field, std::stoi(arg));
+    if (op.starts_with("set:")) row->SetFieldValue(field, arg);
+    if (op.starts_with("word:")) row->SetAsWord(field, static_cast<uint16_t>(std::stoi(arg)));
+    if (op == "readonly") row->SetReadOnly(field, true);
+    if (op == "restat") row->ReStat(field);
+    if (op == "reset") row->Reset(field);
+    if (op == "resetreadonly") row->ResetReadOnlyFieldValue();  // every field's
+    if (op == "restatall") row->ReStatFieldValue();
+  };
+  const auto steps = [&](const Args& a) {
+    std::istringstream ops(a.size() > 1 ? a[1] : "");
+    for (std::string op; ops >> op;) step(a[0], op);
+  };
+  const auto def = [&](TTreeRowData& r, const Args& a) {
+    const TCacheDef d = r.GetFieldDef(F(a[0].c_str()));
+    return std::to_string(d.Offset) + " " + std::to_string(d.Size) + " " + std::to_string(d.DataLen);
+  };
   testing::CheckAnswers(
       "tree_row_values.txt",
       {{"layout",
-        [&](const std::vector<std::string>& a) {
-          const TFieldBufferDef* def = defs_.GetDef(F(a[0].c_str()));
-          return std::to_string(def->Offset()) + " " + std::to_string(def->Size());
+        [&](const Args& a) {
+          const TFieldBufferDef* d = defs_.GetDef(F(a[0].c_str()));
+          return std::to_string(d->Offset()) + " " + std::to_string(d->Size());
         }},
-       {"set", [&](const std::vector<std::string>& a) {
+       {"set", [&](const Args& a) {
           DataField* field = F(a[0].c_str());
-          const Bytes before = SlotBytes(*row, a[0].c_str());
+          const std::string before = slot(*row, a[0]);
           try {
             row->SetFieldValue(field, a[1]);
           } catch (const ConvertError&) {
-            if (SlotBytes(*row, a[0].c_str()) != before) return std::string("slot changed");
+            if (slot(*row, a[0]) != before) return std::string("slot changed");
             throw;
           }
           if (!row->GetFieldNullFlag(field)) return row->GetFieldValue(field);
           return std::string(row->GetFieldValue(field).empty() && row->GetAsFloat(field) == 0 ? "null" : "null, not empty");
+        }},
+       {"row", [&](const Args& a) {
+          if (a[0] == "readonly") data_set_.FieldByName(a[1])->SetReadOnly(true);
+          other = std::exchange(row, NewRow(a[0] == "lazy" ? cmGetCreate : cmInitCreate));
+          return std::string(row->GetBuffer() ? "buffer" : "no buffer");  // until its first use
+        }},
+       {"slot", [&](const Args& a) { return steps(a), slot(*row, a[0]); }},
+       {"value", [&](const Args& a) { return steps(a), row->GetFieldValue(F(a[0].c_str())); }},
+       {"tag", [&](const Args& a) { return std::to_string(row->GetFieldTag(F(a[0].c_str()))); }},
+       {"currency", [&](const Args& a) { return std::to_string(row->GetAsCurrency(F(a[0].c_str()))); }},
+       {"date", [&](const Args& a) { return testing::Num(row->GetAsDateTime(F(a[0].c_str()))); }},
+       {"def", [&](const Args& a) { return def(*row, a); }},
+       {"otherdef", [&](const Args& a) { return def(*other, a); }},
+       {"size", [&](const Args&) {
+          return std::to_string(row->GetBufferSize()) + (other ? " other " + std::to_string(other->GetBufferSize()) : "");
         }}});
-  EXPECT_EQ(row->GetBufferSize(), 139 + 17 - 4);  // L's 4 bytes widened for 16 digits
-  EXPECT_EQ(row->GetAsCurrency(F("C")), 25000);
-  EXPECT_DOUBLE_EQ(row->GetAsDateTime(F("D")), 45322);
-}
-
-// Each step writes one slot and expects its bytes: flags (bit 0 null, bit 1 read-only, the
-// state from bit 2), the tag little-endian, then the value.
-TEST_F(RowDataTest, SlotBytesAreFlagsLittleEndianTagAndValue) {
-  auto row = NewRow();
-  EXPECT_EQ(row->GetFieldState(F("S")), DSNoRead);
-  const int64_t scaled = 15000;
-  Bytes currency{0x04, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-  std::memcpy(currency.data() + 5, &scaled, 8);
-  const std::vector<std::tuple<std::function<void()>, const char*, Bytes>> steps = {
-      {[&] { row->SetFieldTag(F("I"), 0x01020304), row->SetFieldValue(F("I"), "-2"), row->SetReadOnly(F("I"), true); },
-       "I", {0x06, 4, 3, 2, 1, 0xFE, 0xFF, 0xFF, 0xFF}},
-      {[&] { row->SetFieldValue(F("SM"), ""); }, "SM", {0x05, 0, 0, 0, 0, 0, 0}},
-      {[&] { row->ReStat(F("W")), row->SetAsWord(F("W"), 65535); }, "W", {0x08, 0, 0, 0, 0, 0xFF, 0xFF}},
-      {[&] { row->SetFieldValue(F("C"), "1.5"); }, "C", currency},
-      {[&] { row->Reset(F("I")); }, "I", {0x02, 4, 3, 2, 1, 0, 0, 0, 0}}};
-  for (const auto& [step, name, bytes] : steps) {
-    step();
-    EXPECT_EQ(SlotBytes(*row, name), bytes) << name;
-  }
-  EXPECT_EQ(row->GetFieldTag(F("I")), 0x01020304);
-}
-
-TEST_F(RowDataTest, TwentyCharactersWidenOnlyThatSlotAndKeepLaterSlots) {
-  auto row = NewRow();
-  auto other = NewRow();
-  row->SetFieldValue(F("I"), "77");
-  row->SetFieldValue(F("T"), "later");
-  row->SetFieldTag(F("T"), -5);
-  row->SetFieldValue(F("S"), std::string(19, 'x'));
-  EXPECT_EQ(row->GetBufferSize(), 139);
-  row->SetFieldValue(F("S"), std::string(20, 'y'));
-  EXPECT_EQ(row->GetBufferSize(), 140);
-  EXPECT_EQ(row->GetFieldDef(F("S")).Size, 21);
-  EXPECT_EQ(row->GetFieldDef(F("S")).DataLen, 20);
-  EXPECT_EQ(row->GetFieldDef(F("I")).Offset, 33);
-  EXPECT_EQ(row->GetFieldValue(F("S")), std::string(20, 'y'));
-  EXPECT_EQ(row->GetFieldValue(F("I")), "77");
-  EXPECT_EQ(row->GetFieldValue(F("T")), "later");
-  EXPECT_EQ(row->GetFieldTag(F("T")), -5);
-  // The widening is this row's alone.
-  EXPECT_EQ(other->GetFieldDef(F("I")).Offset, 32);
-  EXPECT_EQ(other->GetBufferSize(), 139);
-  EXPECT_EQ(defs_.CacheLayout()->at(0).Size, 20);
-}
-
-TEST_F(RowDataTest, ResetKeepsReadOnlyAndGetCreateAllocatesOnFirstWrite) {
-  data_set_.FieldByName("F")->SetReadOnly(true);
-  auto row = NewRow();
-  EXPECT_TRUE(row->GetReadOnly(F("F")));
-  row->SetFieldValue(F("F"), "3.5");
-  row->SetFieldValue(F("I"), "4");
-  row->ResetReadOnlyFieldValue();
-  EXPECT_TRUE(row->GetReadOnly(F("F")));
-  EXPECT_EQ(row->GetFieldState(F("F")), DSNoRead);
-  EXPECT_EQ(row->GetAsFloat(F("F")), 0);
-  EXPECT_TRUE(row->HaveRead(F("I")));
-
-  auto lazy = NewRow(cmGetCreate);
-  EXPECT_EQ(lazy->GetFieldBuffer(F("I")), nullptr);
-  EXPECT_EQ(lazy->GetFieldState(F("I")), DSNoRead);
-  EXPECT_EQ(lazy->GetFieldValue(F("S")), "");
-  lazy->ReStatFieldValue();
-  EXPECT_EQ(lazy->GetBuffer(), nullptr);
-  lazy->SetFieldValue(F("T"), "x");
-  EXPECT_EQ(lazy->GetBufferSize(), 139);
-  EXPECT_EQ(lazy->GetFieldValue(F("T")), "x");
+  EXPECT_EQ(defs_.CacheLayout()->at(0).Size, 20) << "a row widens its own slots only";
 }
 
 // The tree dataset's side of checks: how often it heard of a change.

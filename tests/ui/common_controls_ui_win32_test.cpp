@@ -1,7 +1,9 @@
 // Menus, pages, grids, splitters and the common controls on real windows under Wine: commands
 // chosen through the system's menu loop reach OnClick, owner-drawn items are measured and
-// painted, a tab click switches pages, grid cells and a dragged splitter show in the pixels, and
-// each common control shows its contents in its window.
+// painted (an item's image in its pixels), a shortcut typed with the menu closed runs its item,
+// a tab click switches pages, grid cells and a dragged splitter show in the pixels, each common
+// control shows its contents in its window, and clicks and keys in list and tree views run
+// their selection events in the window's order.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -17,6 +19,7 @@
 #include "ui/date_time_picker.h"
 #include "ui/form.h"
 #include "ui/header_control.h"
+#include "ui/image_list.h"
 #include "ui/list_view.h"
 #include "ui/menu.h"
 #include "ui/image.h"
@@ -52,6 +55,33 @@ struct MenuWatchdog {
   ~MenuWatchdog() { KillTimer(nullptr, timer); }
 };
 
+// Pumps as an application's loop does: keys go to the form first.
+void PumpThroughForms() {
+  MSG msg;
+  for (int round = 0; round < 10; ++round) {
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (IsFormDialogMessage(&msg)) continue;
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    Sleep(10);
+  }
+}
+
+// Presses `keys` together in `window`: all but the last held down in the thread's key state
+// (not the system's input, which would go to whichever window of a parallel test is in front),
+// the last one posted, and the loop run as an application's.
+void Type(HWND window, std::initializer_list<WORD> keys) {
+  BYTE saved[256], held[256];
+  GetKeyboardState(saved);
+  std::copy(std::begin(saved), std::end(saved), held);
+  for (auto key = keys.begin(); key + 1 != keys.end(); ++key) held[*key] = 0x80;
+  SetKeyboardState(held);
+  PostMessageW(window, WM_KEYDOWN, *(keys.end() - 1), 1);
+  PumpThroughForms();
+  SetKeyboardState(saved);
+}
+
 void PostKeys(HWND window, std::initializer_list<WPARAM> keys) {
   for (WPARAM key : keys) PostMessageW(window, WM_KEYDOWN, key, 0);
 }
@@ -73,7 +103,7 @@ struct ClientPixels {
   uint32_t At(int x, int y) const { return picture.Rgb(dx + x, dy + y); }
 };
 
-TEST(MenuUi, ACommandChosenInTheMenuBarReachesOnClick) {
+TEST(MenuUi, ACommandChosenInTheMenuBarOrByItsShortCutReachesOnClick) {
   TForm form;
   form.SetBounds(40, 40, 300, 200);
   auto* menu = new TMainMenu(&form);
@@ -108,12 +138,26 @@ TEST(MenuUi, ACommandChosenInTheMenuBarReachesOnClick) {
   }
   EXPECT_EQ(closes, 1);
   EXPECT_EQ(opens, 0);
-  // A change builds the bar again and keeps it attached.
+  // A change builds the bar again and keeps it attached; a shortcut follows a tab, which the
+  // system right-aligns.
   close->SetCaption("&Quit");
+  close->SetShortCut(ShortCut('O', scCtrl | scShift));
+  open->SetShortCut(ShortCut('O', scCtrl));
   EXPECT_EQ(GetMenu(form.Handle()), menu->Handle());
-  wchar_t text[16] = {};
-  GetMenuStringW(GetSubMenu(GetMenu(form.Handle()), 0), 1, text, 16, MF_BYPOSITION);
-  EXPECT_STREQ(text, L"&Quit");
+  wchar_t text[32] = {};
+  GetMenuStringW(GetSubMenu(GetMenu(form.Handle()), 0), 1, text, 32, MF_BYPOSITION);
+  EXPECT_STREQ(text, L"&Quit\tShift+Ctrl+O");
+  // Shortcuts typed with the menu closed.
+  const struct {
+    std::initializer_list<WORD> keys;
+    int opens, closes;
+  } cases[] = {{{VK_CONTROL, 'O'}, 1, 0}, {{VK_CONTROL, VK_SHIFT, 'O'}, 0, 1}, {{'O'}, 0, 0}};
+  for (const auto& c : cases) {
+    opens = closes = 0;
+    Type(form.Handle(), c.keys);
+    EXPECT_EQ(opens, c.opens) << c.keys.size() << " keys";
+    EXPECT_EQ(closes, c.closes) << c.keys.size() << " keys";
+  }
 }
 
 struct OwnerDrawLog {
@@ -203,6 +247,164 @@ TEST(MenuUi, ARightClickShowsTheControlsPopupMenu) {
   }
   EXPECT_EQ(clicks, 1);
   EXPECT_EQ(popup->PopupComponent(), panel);
+}
+
+// What a timer saw of the pop-up menu's window while its loop ran.
+struct PopupSight {
+  static inline HMENU menu = nullptr;
+  static inline testing::Picture picture;
+  static inline RECT item{};
+};
+
+TEST(MenuUi, AnItemsImageAndShortCutAreDrawnInIt) {
+  TBitmap red;
+  red.SetSize(16, 16);
+  red.Canvas().Brush().SetColor(clRed);
+  red.Canvas().FillRect(TRect{0, 0, 16, 16});
+  TPopupMenu popup;
+  auto* images = new TImageList(&popup);
+  images->Add(red, nullptr);
+  popup.SetImages(images);
+  ASSERT_TRUE(popup.IsOwnerDraw()) << "images make the items owner-drawn";
+  auto* item = new TMenuItem;
+  item->SetCaption("保存");
+  item->SetImageIndex(0);
+  item->SetShortCut(ShortCut('S', scCtrl));
+  popup.Items()->Add(item);
+  PopupSight::menu = popup.Handle();
+  PopupSight::picture = {};
+  const UINT_PTR look = SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR, DWORD) {
+    HWND window = nullptr;  // the menu window of this thread: parallel tests show theirs too
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND candidate, LPARAM found) {
+          wchar_t name[16] = {};
+          GetClassNameW(candidate, name, 16);
+          if (IsWindowVisible(candidate) && wcscmp(name, L"#32768") == 0) *reinterpret_cast<HWND*>(found) = candidate;
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&window));
+    if (window != nullptr && PopupSight::picture.width == 0) {
+      PopupSight::picture = testing::CaptureWindow(window);
+      RECT frame;
+      GetWindowRect(window, &frame);
+      GetMenuItemRect(nullptr, PopupSight::menu, 0, &PopupSight::item);
+      OffsetRect(&PopupSight::item, -frame.left, -frame.top);
+    }
+    EndMenu();
+  });
+  popup.Popup(60, 60);
+  KillTimer(nullptr, look);
+  ASSERT_GT(PopupSight::picture.width, 0) << "the menu's window was seen";
+  const RECT& at = PopupSight::item;
+  const int middle = (at.top + at.bottom) / 2;
+  EXPECT_EQ(PopupSight::picture.Rgb(at.left + 3 + 8, middle), 0xFF0000u) << "the image at the item's left";
+  // The shortcut's text ends near the right edge: dark pixels in its last 40 pixels.
+  int dark = 0;
+  for (int x = at.right - 40; x < at.right; ++x) {
+    for (int y = at.top; y < at.bottom; ++y) dark += (PopupSight::picture.Rgb(x, y) & 0x808080) == 0 ? 1 : 0;
+  }
+  EXPECT_GT(dark, 5) << "the shortcut's text right-aligned";
+  testing::SaveScreenshot(PopupSight::picture, "menu_image");
+}
+
+// The events of list and tree views, in the order they ran.
+struct SelectionLog {
+  std::vector<std::string> lines;
+  std::string refuse;  // the node text OnChanging refuses
+
+  static void Add(void* log, const std::string& line) { static_cast<SelectionLog*>(log)->lines.push_back(line); }
+};
+
+TEST(ListViewUi, ClicksAndKeysRunTheSelectionEventsInTheWindowsOrder) {
+  TForm form;
+  form.SetBounds(40, 40, 300, 200);
+  auto* list = new TListView(&form);
+  list->SetViewStyle(TViewStyle::vsReport);
+  list->SetParent(&form);
+  SetPropText(*list, "Columns", "代码\t80");
+  SetPropText(*list, "Items", "600000\r\n000001\r\n600519");
+  SelectionLog log;
+  list->OnChange = TLVChangeEvent{[](void* log, TPersistent*, TListItem* item, TItemChange change) {
+    SelectionLog::Add(log, "change " + item->Caption() + " " + std::to_string(static_cast<int>(change)));
+  }, &log};
+  list->OnSelectItem = TLVSelectItemEvent{[](void* log, TPersistent*, TListItem* item, bool selected) {
+    SelectionLog::Add(log, "select " + item->Caption() + (selected ? " on" : " off"));
+  }, &log};
+  form.Show();
+  list->SetFocus();
+  RECT second{LVIR_LABEL, 0, 0, 0};
+  SendMessageW(list->Handle(), LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&second));
+  const LPARAM point = MAKELPARAM(second.left + 5, (second.top + second.bottom) / 2);
+  PostMessageW(list->Handle(), WM_LBUTTONUP, 0, point);  // ends the drag watch the press starts
+  SendMessageW(list->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, point);
+  Pump();
+  EXPECT_EQ(log.lines, (std::vector<std::string>{"change 000001 2", "select 000001 on"}));
+  EXPECT_EQ(list->ItemIndex(), 1);
+  log.lines.clear();
+  SendMessageW(list->Handle(), WM_KEYDOWN, VK_DOWN, 0);
+  SendMessageW(list->Handle(), WM_KEYUP, VK_DOWN, 0);
+  EXPECT_EQ(log.lines, (std::vector<std::string>{"change 000001 2", "select 000001 off", "change 600519 2",
+                                                 "select 600519 on"}));
+  EXPECT_EQ(list->ItemIndex(), 2);
+  EXPECT_EQ(list->Selected(), &list->Items().Item(2));
+  // New contents keep the selection where there still is an item, without events.
+  log.lines.clear();
+  list->Items().Item(0).SetCaption("600036");
+  EXPECT_TRUE(log.lines.empty());
+  EXPECT_EQ(SendMessageW(list->Handle(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), 2);
+  list->SetItemIndex(-1);
+  EXPECT_EQ(log.lines, (std::vector<std::string>{"change 600519 2", "select 600519 off"}));
+  EXPECT_EQ(list->ItemIndex(), -1);
+}
+
+TEST(TreeViewUi, ClicksAndKeysRunTheSelectionEventsAndARefusalKeepsTheOldNode) {
+  TForm form;
+  form.SetBounds(40, 40, 300, 200);
+  auto* tree = new TTreeView(&form);
+  tree->SetBounds(0, 0, 200, 150);
+  tree->SetParent(&form);
+  SetPropText(*tree, "Items", "甲\r\n乙\r\n丙");
+  SelectionLog log;
+  tree->OnChanging = TTVChangingEvent{[](void* log, TPersistent*, TTreeNode* node, bool& allow) {
+    SelectionLog::Add(log, "changing " + node->Text());
+    allow = node->Text() != static_cast<SelectionLog*>(log)->refuse;
+  }, &log};
+  tree->OnChange = TTVChangedEvent{[](void* log, TPersistent*, TTreeNode* node) {
+    SelectionLog::Add(log, "change " + node->Text());
+  }, &log};
+  form.Show();
+  tree->SetFocus();
+  Pump();
+  log.lines.clear();
+  HWND window = tree->Handle();
+  HTREEITEM second = TreeView_GetNextSibling(window, TreeView_GetRoot(window));
+  RECT rect;
+  *reinterpret_cast<HTREEITEM*>(&rect) = second;
+  SendMessageW(window, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect));
+  const LPARAM point = MAKELPARAM(rect.left + 3, (rect.top + rect.bottom) / 2);
+  PostMessageW(window, WM_LBUTTONUP, 0, point);
+  SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, point);
+  Pump();
+  EXPECT_EQ(log.lines, (std::vector<std::string>{"changing 乙", "change 乙"}));
+  ASSERT_NE(tree->Selected(), nullptr);
+  EXPECT_EQ(tree->Selected()->Text(), "乙");
+  // Down to 丙, refused: the window and the control stay on 乙.
+  log.refuse = "丙";
+  log.lines.clear();
+  SendMessageW(window, WM_KEYDOWN, VK_DOWN, 0);
+  SendMessageW(window, WM_KEYUP, VK_DOWN, 0);
+  EXPECT_EQ(log.lines, (std::vector<std::string>{"changing 丙"}));
+  EXPECT_EQ(tree->Selected()->Text(), "乙");
+  EXPECT_EQ(reinterpret_cast<HTREEITEM>(SendMessageW(window, TVM_GETNEXTITEM, TVGN_CARET, 0)), second);
+  // Up to 甲, allowed; then the selected node deleted: no node selected, no event.
+  log.lines.clear();
+  SendMessageW(window, WM_KEYDOWN, VK_UP, 0);
+  EXPECT_EQ(log.lines, (std::vector<std::string>{"changing 甲", "change 甲"}));
+  log.lines.clear();
+  tree->Items().Delete(tree->Selected());
+  EXPECT_EQ(tree->Selected(), nullptr);
+  EXPECT_TRUE(log.lines.empty());
 }
 
 TEST(PageControlUi, AClickOnATabShowsItsPage) {

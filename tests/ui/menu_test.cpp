@@ -1,5 +1,6 @@
 // Menu trees apart from any window: command numbers that find their items and die with them,
-// moves between parents, and a menu's WM_COMMAND reaching OnClick.
+// moves between parents, a menu's WM_COMMAND reaching OnClick, shortcut texts both ways, radio
+// groups against a model, and the form's shortcut search.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -9,6 +10,8 @@
 #include "foundation/property_access.h"
 #include "ui/form.h"
 #include "ui/menu.h"
+#include "ui/panel.h"
+#include "ui/short_cut.h"
 
 namespace ruzi {
 namespace {
@@ -121,6 +124,145 @@ TEST(Menu, AFormsMenuIsNamedAndForgottenWhenFreed) {
   delete menu;
   EXPECT_EQ(form.Menu(), nullptr);
   EXPECT_EQ(GetPropText(form, "Menu"), "");
+}
+
+TEST(MenuShortCut, TextsBothWays) {
+  const struct {
+    TShortCut short_cut;
+    const char* text;
+  } known[] = {
+      {ShortCut('S', scCtrl), "Ctrl+S"},
+      {ShortCut(0x2E, scShift | scCtrl | scAlt), "Shift+Ctrl+Alt+Del"},
+      {ShortCut(0x74), "F5"},
+      {ShortCut(0x7B, scAlt), "Alt+F12"},
+      {ShortCut('0', scShift), "Shift+0"},
+      {ShortCut(0x21), "PgUp"},
+      {ShortCut(0x0D, scCtrl), "Ctrl+Enter"},
+      {ShortCut(0x08), "BkSp"},
+  };
+  for (const auto& c : known) {
+    EXPECT_EQ(ShortCutToText(c.short_cut), c.text);
+    EXPECT_EQ(TextToShortCut(c.text), c.short_cut) << c.text;
+  }
+  // Every named key with every set of flags reads back as itself; an unnamed key reads "".
+  int named = 0;
+  for (unsigned key = 1; key < 0x100; ++key) {
+    for (TShortCut flags = 0; flags < 8; ++flags) {
+      const TShortCut short_cut = ShortCut(key, static_cast<TShortCut>(flags << 13));
+      const std::string text = ShortCutToText(short_cut);
+      if (text.empty()) break;
+      named += flags == 0 ? 1 : 0;
+      ASSERT_EQ(TextToShortCut(text), short_cut) << text;
+    }
+  }
+  EXPECT_EQ(named, 10 + 26 + 12 + 15) << "digits, letters, F1 to F12 and the named keys";
+  EXPECT_EQ(TextToShortCut("alt+SHIFT+f5"), ShortCut(0x74, scShift | scAlt));
+  for (const char* text : {"", "Ctrl+", "Ctrl", "+S", "Ctrl+Ctrl+S", "Ctrl S", "Ctrl+SS", "F13", "F0", "Hyper+S", "é"}) {
+    EXPECT_EQ(TextToShortCut(text), scNone) << text;
+  }
+  // As a published property: canonical spelling back, "" for none, other texts refused.
+  TMenuItem item;
+  SetPropText(item, "ShortCut", "ctrl+shift+s");
+  EXPECT_EQ(GetPropText(item, "ShortCut"), "Shift+Ctrl+S");
+  EXPECT_THROW(SetPropText(item, "ShortCut", "Ctrl+Nothing"), Error);
+  EXPECT_EQ(item.ShortCut(), ShortCut('S', scShift | scCtrl)) << "a refused text changes nothing";
+  SetPropText(item, "ShortCut", "");
+  EXPECT_EQ(item.ShortCut(), scNone);
+}
+
+TEST(MenuRadioItems, AtMostOneCheckedPerParentAndGroupAgainstAModel) {
+  // Two parents of five items each; random changes of Checked, RadioItem and GroupIndex.
+  struct State {
+    bool checked = false, radio = false;
+    int group = 0;
+  };
+  TPopupMenu menu;
+  TMenuItem* items[10];
+  State model[10];
+  for (int i = 0; i < 10; ++i) {
+    items[i] = new TMenuItem;
+    menu.Items()->Add(items[i]);
+  }
+  for (int i = 5; i < 10; ++i) items[0]->Add(items[i]);  // the second parent: the first item
+  const auto turn_off_others = [&](int i) {
+    if (!model[i].checked || !model[i].radio) return;
+    for (int j = 0; j < 10; ++j) {
+      if (j != i && j / 5 == i / 5 && model[j].radio && model[j].group == model[i].group) model[j].checked = false;
+    }
+  };
+  std::mt19937 random(7);
+  for (int step = 0; step < 3000; ++step) {
+    const int i = static_cast<int>(random() % 10);
+    switch (random() % 3) {
+      case 0:
+        model[i].checked = random() % 3 != 0;
+        items[i]->SetChecked(model[i].checked);
+        break;
+      case 1:
+        model[i].radio = random() % 4 != 0;
+        items[i]->SetRadioItem(model[i].radio);
+        break;
+      default:
+        model[i].group = static_cast<int>(random() % 3);
+        items[i]->SetGroupIndex(model[i].group);
+    }
+    turn_off_others(i);
+    for (int j = 0; j < 10; ++j) ASSERT_EQ(items[j]->Checked(), model[j].checked) << "step " << step << " item " << j;
+  }
+  EXPECT_THROW(items[1]->SetGroupIndex(256), Error);
+  EXPECT_THROW(items[1]->SetGroupIndex(-1), Error);
+}
+
+TEST(MenuShortCut, TheFormFindsTheFirstUsableItemInItsMenuThenUpThePopupMenus) {
+  TForm form;
+  auto* menu = new TMainMenu(&form);
+  form.SetMenu(menu);
+  auto* outer = new TPanel(&form);
+  outer->SetParent(&form);
+  auto* inner = new TPanel(&form);
+  inner->SetParent(outer);
+  auto* popup = new TPopupMenu(&form);
+  outer->SetPopupMenu(popup);
+  enum Item { kFile, kSave, kSaveCopy, kHidden, kDisabled, kUnderDisabled, kCopy, kSaveInPopup, kCount };
+  int clicks[kCount] = {};
+  TMenuItem* items[kCount];
+  for (int i = 0; i < kCount; ++i) {
+    items[i] = new TMenuItem(&form);
+    items[i]->OnClick = TNotifyEvent{&Count, &clicks[i]};
+  }
+  menu->Items()->Add(items[kFile]);
+  for (Item i : {kSave, kSaveCopy, kHidden, kDisabled, kUnderDisabled}) items[kFile]->Add(items[i]);
+  items[kDisabled]->Add(items[kUnderDisabled]);
+  popup->Items()->Add(items[kCopy]);
+  popup->Items()->Add(items[kSaveInPopup]);
+  const TShortCut save = ShortCut('S', scCtrl), copy = ShortCut('C', scCtrl), hidden = ShortCut(0x74),
+                  disabled = ShortCut(0x75);
+  items[kSave]->SetShortCut(save);
+  items[kSaveCopy]->SetShortCut(save);
+  items[kSaveInPopup]->SetShortCut(save);
+  items[kHidden]->SetShortCut(hidden);
+  items[kHidden]->SetVisible(false);
+  items[kDisabled]->SetEnabled(false);
+  items[kUnderDisabled]->SetShortCut(disabled);
+  items[kCopy]->SetShortCut(copy);
+  const struct {
+    TShortCut key;
+    TWinControl* target;
+    bool used;
+    int clicked;  // -1: none
+  } cases[] = {
+      {save, inner, true, kSave},        // the first of two in tree order, before any pop-up menu
+      {copy, inner, true, kCopy},        // up from the inner panel to the outer one's menu
+      {copy, nullptr, false, -1},        // the pop-up menu belongs to the panel alone
+      {ShortCut('C'), inner, false, -1}, // without Ctrl
+      {hidden, nullptr, false, -1},
+      {disabled, nullptr, false, -1},
+  };
+  for (const auto& c : cases) {
+    std::fill(std::begin(clicks), std::end(clicks), 0);
+    EXPECT_EQ(form.IsShortCut(c.key, c.target), c.used) << ShortCutToText(c.key);
+    for (int i = 0; i < kCount; ++i) EXPECT_EQ(clicks[i], i == c.clicked ? 1 : 0) << ShortCutToText(c.key) << " item " << i;
+  }
 }
 
 }  // namespace

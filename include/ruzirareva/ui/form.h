@@ -9,6 +9,7 @@
 
 #include "ruzirareva/export.h"
 #include "ruzirareva/ui/button.h"
+#include "ruzirareva/ui/short_cut.h"
 #include "ruzirareva/ui/win_control.h"
 
 namespace ruzi {
@@ -74,6 +75,10 @@ class RUZI_API TCustomForm : public TWinControl {
   // Moves the focus to the next (or previous) control that takes it, in tree order, round, from
   // `from` (nullptr: the focused or active control).
   void SelectNext(bool forward, TWinControl* from = nullptr);
+  // Runs the Click of the menu item whose ShortCut is `short_cut`, looked for in the form's
+  // Menu, then in the PopupMenu of `target` and of each control up from it to the form; true
+  // when one ran. The form's key handling (IsFormDialogMessage) calls it for every key pressed.
+  bool IsShortCut(TShortCut short_cut, TWinControl* target = nullptr);
 
   TCloseEvent OnClose;
   TNotifyEvent OnShow;
@@ -112,8 +117,8 @@ class RUZI_API TForm : public TCustomForm {
 // The form a control is on, or nullptr.
 RUZI_API TCustomForm* GetParentForm(TControl* control);
 
-// Gives a form's dialog keys (Tab, Enter, Esc) to the form of the window a message is for;
-// true when the form used the key, and the message must then not be dispatched. `msg` is a
+// Gives a key to the form of the window a message is for, first as a menu shortcut, then as a
+// dialog key (Tab, Enter, Esc); true when the form used the key, and the message must then not be dispatched. `msg` is a
 // Win32 MSG. Message loops of hosts call it as they would IsDialogMessage.
 RUZI_API bool IsFormDialogMessage(const void* msg);
 

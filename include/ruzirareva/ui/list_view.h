@@ -2,7 +2,9 @@
 // The system's list view. Columns head the report view; Items are its rows, each a Caption (the
 // first column) and SubItems (the next ones). The window follows every change, or, between
 // BeginUpdate and EndUpdate, once at the end. As text, Items is one line per item, its caption
-// and sub-items split by tabs. User-interface thread only.
+// and sub-items split by tabs. One item at a time can be selected: ItemIndex follows the
+// window's notifications, and each change of an item's selection runs OnChange, then
+// OnSelectItem. User-interface thread only.
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,7 +23,20 @@ struct TEnumNames<TViewStyle> {
   static constexpr std::array<const char*, 4> Names{"vsIcon", "vsSmallIcon", "vsList", "vsReport"};
 };
 
+enum class TItemChange { ctText, ctImage, ctState };
+
+template <>
+struct TEnumNames<TItemChange> {
+  static constexpr std::array<const char*, 3> Names{"ctText", "ctImage", "ctState"};
+};
+
+class TListItem;
 class TListItems;
+
+// The sender, the item, and what changed about it.
+using TLVChangeEvent = TEvent<TPersistent*, TListItem*, TItemChange>;
+// The sender, the item, and whether it is now selected.
+using TLVSelectItemEvent = TEvent<TPersistent*, TListItem*, bool>;
 
 class RUZI_API TListItem {
  public:
@@ -86,8 +101,15 @@ class RUZI_API TListView : public TWinControl {
   void SetGridLines(bool grid_lines);
   bool RowSelect() const { return row_select_; }
   void SetRowSelect(bool row_select);
-  // The selected item's index, -1 for none.
-  int ItemIndex();
+  // The selected item's index, -1 for none. Setting it selects that item in the window (whose
+  // notifications then run the events); an index outside the items selects none.
+  int ItemIndex() const { return item_index_; }
+  void SetItemIndex(int index);
+  // The selected item, nullptr for none.
+  TListItem* Selected() const;
+
+  TLVChangeEvent OnChange;
+  TLVSelectItemEvent OnSelectItem;
 
   void BeginUpdate() { batch_.Begin(); }
   void EndUpdate() { batch_.End(); }
@@ -95,19 +117,26 @@ class RUZI_API TListView : public TWinControl {
  protected:
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
+  void WndProc(TMessage& message) override;
 
  private:
   void ShowContents();
+  // An item's selection changed in the window.
+  void SelectionChanged(int index, bool selected);
   // The Win32 half: columns and items shown again, the extended styles, the selection.
   void UpdateWindowContents();
   void UpdateWindowStyles();
-  int WindowItemIndex();
+  void SelectInWindow(int index);
+  // A reflected LVN_ITEMCHANGED that changed an item's selection: its index and new state.
+  bool SelectionNotice(const TMessage& message, int& index, bool& selected) const;
 
   TListColumns columns_;
   TListItems items_;
   TViewStyle view_style_ = TViewStyle::vsIcon;
   bool grid_lines_ = false;
   bool row_select_ = false;
+  int item_index_ = -1;
+  bool filling_window_ = false;  // the window's own notices while it is filled are not the user's
   TUpdateBatch batch_;
 };
 

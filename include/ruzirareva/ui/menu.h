@@ -4,8 +4,12 @@
 // unique in the process while the item lives, by which a window's WM_COMMAND finds it again and
 // runs its Click. With OwnerDraw set the menu asks each item for its size (OnMeasureItem) and
 // lets it paint itself (OnDrawItem); an item without those handlers gets its caption drawn
-// plainly. The system's menu (HMENU) is built from the tree when first asked for and again after
-// every change. A parent item frees its children. User-interface thread only.
+// plainly, its shortcut's text right-aligned, and its image (ImageIndex in the menu's Images) or
+// check mark at its left. A menu with Images is always owner-drawn. An item's ShortCut runs its
+// Click from the form's key handling (TMenu::IsShortCut) whether the menu is open or not. Radio
+// items of one parent with the same GroupIndex keep at most one checked. The system's menu
+// (HMENU) is built from the tree when first asked for and again after every change. A parent
+// item frees its children. User-interface thread only.
 #include <string>
 #include <vector>
 
@@ -14,6 +18,7 @@
 #include "ruzirareva/foundation/method.h"
 #include "ruzirareva/ui/geometry.h"
 #include "ruzirareva/ui/message.h"
+#include "ruzirareva/ui/short_cut.h"
 
 struct HMENU__;
 struct HWND__;
@@ -21,6 +26,7 @@ struct HWND__;
 namespace ruzi {
 
 class TCanvas;
+class TImageList;
 class TMenu;
 
 // The sender, the canvas to measure with, and the width and height to answer (preset to the
@@ -46,6 +52,18 @@ class RUZI_API TMenuItem : public TComponent {
   bool Visible() const { return visible_; }
   void SetVisible(bool visible);
   bool IsLine() const { return caption_ == "-"; }
+  // The key that runs Click (scNone: none); published as its text ("Ctrl+S").
+  TShortCut ShortCut() const { return short_cut_; }
+  void SetShortCut(TShortCut short_cut);
+  // Checking a radio item unchecks the radio items of the same parent with its GroupIndex.
+  bool RadioItem() const { return radio_item_; }
+  void SetRadioItem(bool radio_item);
+  int GroupIndex() const { return group_index_; }
+  // 0 to 255; raises ruzi::Error for another number.
+  void SetGroupIndex(int group_index);
+  // The image of the menu's Images drawn at the item's left (-1: none).
+  int ImageIndex() const { return image_index_; }
+  void SetImageIndex(int image_index);
   // The number WM_COMMAND carries for this item (1 to 0xFFFF).
   int Command() const { return command_; }
 
@@ -76,11 +94,22 @@ class RUZI_API TMenuItem : public TComponent {
  private:
   friend class TMenu;
   void Changed();
+  // Unchecks the checked radio items of this one's group, when it is a checked radio item.
+  void TurnSiblingsOff();
+  // The item and its subtree's first enabled, visible item with `short_cut`, or nullptr.
+  TMenuItem* FindShortCut(TShortCut short_cut);
+  // Where an owner-drawn item puts its parts: drop-down items keep a column at the left for
+  // their image or check mark; the items of a menu bar do not.
+  int GutterWidth() const;
 
   std::string caption_;
   bool checked_ = false;
   bool enabled_ = true;
   bool visible_ = true;
+  bool radio_item_ = false;
+  int group_index_ = 0;
+  int image_index_ = -1;
+  TShortCut short_cut_ = scNone;
   int command_ = 0;
   std::vector<TMenuItem*> items_;
   TMenuItem* parent_ = nullptr;
@@ -101,6 +130,15 @@ class RUZI_API TMenu : public TComponent {
   TMenuItem* Items() const { return items_; }
   bool OwnerDraw() const { return owner_draw_; }
   void SetOwnerDraw(bool owner_draw);
+  // Whether the items are drawn by the library: OwnerDraw, or Images set.
+  bool IsOwnerDraw() const { return owner_draw_ || images_ != nullptr; }
+  // The images items show by their ImageIndex; nullptr for none. Published by Name, looked up
+  // among the components of the menu's owner.
+  TImageList* Images() const { return images_; }
+  void SetImages(TImageList* images);
+  // Runs the Click of the first enabled, visible item (in tree order, under enabled, visible
+  // parents) whose ShortCut is `short_cut`; false when there is none.
+  bool IsShortCut(TShortCut short_cut);
   // The system's menu, built now if it is not yet (Windows only; nullptr elsewhere).
   HMENU__* Handle();
   bool HandleAllocated() const { return handle_ != nullptr; }
@@ -109,6 +147,7 @@ class RUZI_API TMenu : public TComponent {
   virtual bool IsPopup() const = 0;
   // After the system's menu was built again (the old one still exists).
   virtual void HandleChanged() {}
+  void Notification(TComponent* component, TOperation operation) override;
 
  private:
   friend class TMenuItem;
@@ -119,6 +158,7 @@ class RUZI_API TMenu : public TComponent {
 
   TMenuItem* items_;
   bool owner_draw_ = false;
+  TImageList* images_ = nullptr;
   HMENU__* handle_ = nullptr;
 };
 

@@ -1,7 +1,9 @@
 #pragma once
 // The system's tree view over a tree of TTreeNode held by its Items. The window follows every
 // change, or, between BeginUpdate and EndUpdate, once at the end. As text, Items is one line per
-// node in tree order, indented by one tab per level. User-interface thread only.
+// node in tree order, indented by one tab per level. Selected follows the window's
+// notifications: OnChanging may refuse a new selection before it happens, OnChange tells it
+// after. User-interface thread only.
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,10 +14,20 @@
 
 namespace ruzi {
 
+class TTreeNode;
 class TTreeNodes;
+
+// The sender and the node now selected (nullptr: none).
+using TTVChangedEvent = TEvent<TPersistent*, TTreeNode*>;
+// The sender, the node about to be selected, and whether that may happen (preset true).
+using TTVChangingEvent = TEvent<TPersistent*, TTreeNode*, bool&>;
 
 class RUZI_API TTreeNode {
  public:
+  TTreeNode(const TTreeNode&) = delete;
+  TTreeNode& operator=(const TTreeNode&) = delete;
+  ~TTreeNode();
+
   const std::string& Text() const { return text_; }
   void SetText(const std::string& text);
   bool Expanded() const { return expanded_; }
@@ -33,6 +45,7 @@ class RUZI_API TTreeNode {
 
  private:
   friend class TTreeNodes;
+  friend class TTreeView;
   TTreeNode(TTreeNodes* owner, TTreeNode* parent, std::string text)
       : owner_(owner), parent_(parent), text_(std::move(text)) {}
 
@@ -46,7 +59,8 @@ class RUZI_API TTreeNode {
 
 class RUZI_API TTreeNodes {
  public:
-  explicit TTreeNodes(TEvent<> changed);
+  // `changed` after every change; `deleting` for each node about to be freed.
+  explicit TTreeNodes(TEvent<> changed, TEvent<TTreeNode*> deleting = {});
   TTreeNodes(const TTreeNodes&) = delete;
   TTreeNodes& operator=(const TTreeNodes&) = delete;
   ~TTreeNodes();
@@ -71,6 +85,7 @@ class RUZI_API TTreeNodes {
   friend class TTreeNode;
   void Changed() { changed_(); }
 
+  TEvent<TTreeNode*> deleting_;  // before root_: the nodes still call it as root_ goes
   TTreeNode root_;
   TEvent<> changed_;
 };
@@ -88,8 +103,13 @@ class RUZI_API TTreeView : public TWinControl {
   void SetShowLines(bool show);
   bool ShowRoot() const { return show_root_; }
   void SetShowRoot(bool show);
-  // The node selected in the window, or nullptr.
-  TTreeNode* Selected();
+  // The selected node, or nullptr. Setting it selects the node in the window (whose
+  // notifications then run the events, OnChanging possibly refusing).
+  TTreeNode* Selected() const { return selected_; }
+  void SetSelected(TTreeNode* node);
+
+  TTVChangingEvent OnChanging;
+  TTVChangedEvent OnChange;
 
   void BeginUpdate() { batch_.Begin(); }
   void EndUpdate() { batch_.End(); }
@@ -97,17 +117,28 @@ class RUZI_API TTreeView : public TWinControl {
  protected:
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
+  void WndProc(TMessage& message) override;
 
  private:
+  // A reflected TVN_SELCHANGING or TVN_SELCHANGED, with the node it is about.
+  struct TSelectionNotice {
+    enum { None, Changing, Changed } Kind = None;
+    TTreeNode* Node = nullptr;
+  };
+
   void ShowContents();
   void Recreate();
-  // The Win32 half: the nodes shown again; the selected node.
+  void NodeDeleting(TTreeNode* node);
+  // The Win32 half: the nodes shown again (the selection kept); a node selected.
   void UpdateWindowContents();
-  TTreeNode* WindowSelected();
+  void SelectInWindow(TTreeNode* node);
+  TSelectionNotice SelectionNotice(const TMessage& message) const;
 
   TTreeNodes items_;
   bool show_lines_ = true;
   bool show_root_ = true;
+  TTreeNode* selected_ = nullptr;
+  bool filling_window_ = false;  // the window's own notices while it is filled are not the user's
   TUpdateBatch batch_;
 };
 
