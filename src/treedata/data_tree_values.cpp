@@ -1,5 +1,8 @@
 // The data tree's cells: read from the source, aggregated over children, edited and shared out.
+#include <cmath>
+#include <limits>
 #include <optional>
+#include <string_view>
 
 #include "foundation/error.h"
 #include "foundation/float_text.h"
@@ -27,6 +30,30 @@ bool IsStringType(TFieldType type) {
 // Kept as numbers in the row, so a read slot gives its value without text.
 bool HeldAsNumber(TFieldType type) {
   return type == ftSmallint || type == ftInteger || type == ftWord || type == ftFloat || type == ftCurrency;
+}
+
+// Whether the cell's text (FloatToStr of the slot's number, 15 significant digits) reads back
+// as Value, the number parsed from Source: always for integers; for floats when Source has at
+// most 15 significant digits and Value is normal, so the text is Source's own value.
+bool TextKeepsNumber(TFieldType type, std::string_view source, double value) {
+  if (type == ftSmallint || type == ftInteger || type == ftWord) return true;
+  if (type != ftFloat) return false;
+  int digits = 0;
+  int zeros = 0;  // trailing zeros seen so far, significant only when a digit follows
+  bool leading = true;
+  for (char c : source) {
+    if (c == 'e' || c == 'E') break;
+    if (c < '0' || c > '9') continue;
+    if (c == '0') {
+      if (!leading) ++zeros;
+      continue;
+    }
+    leading = false;
+    digits += zeros + 1;
+    zeros = 0;
+  }
+  if (digits > 15) return false;
+  return value == 0 || std::fabs(value) >= std::numeric_limits<double>::min();
 }
 
 }  // namespace
@@ -101,11 +128,33 @@ void TDBTreeNode::DoGetGroupValue(TsnTreeNode* Node, DataField* Field, std::stri
 
 std::string TDBTreeNode::Aggregate(TsnTreeNode* Node, DataField* Field, TColFieldGroupType Type) {
   const bool numbersInSlots = HeldAsNumber(Field->DataType()) && !OnGetFieldValue.Assigned();
-  // A child's value as a number; false for an empty value.
+  const bool sourceCells = numbersInSlots && !IsTreeColumn(Field);
+  // The column's slot in the layout rows share, looked up once for all the children.
+  const TCacheLayout* layout = BufferDefs->CacheLayout().get();
+  const TMultiField* column = TMultiField::Of(Field);
+  const TCacheDef* shared = nullptr;
+  if (numbersInSlots && layout != nullptr && column != nullptr && column->BufferIndex >= 0 &&
+      column->BufferIndex < static_cast<int32_t>(layout->size()) && (*layout)[column->BufferIndex].Field == Field) {
+    shared = &(*layout)[column->BufferIndex];
+  }
+  // A child's value as a number; false for an empty value. A data row's cell not read yet is
+  // read from the source into its slot, and its number taken as the cell's text would give it.
   const auto number = [&](TsnTreeNode* child, double& out) {
     TTreeRowData* row = RowOf(child);
     bool null = false;
-    if (numbersInSlots && row != nullptr && !row->GetIsGroup() && row->GetReadNumber(Field, out, null)) return !null;
+    if (numbersInSlots && row != nullptr && !row->GetIsGroup()) {
+      if (shared != nullptr && row->GetReadNumberAt(layout, *shared, out, null)) return !null;
+      if (row->GetReadNumber(Field, out, null)) return !null;
+    }
+    if (sourceCells && row != nullptr && !row->GetIsGroup()) {
+      const std::string source = GetFieldValue(child, Field);
+      row->SetFieldValue(Field, source);
+      if (row->GetReadNumber(Field, out, null)) {
+        if (null) return false;
+        if (!TextKeepsNumber(Field->DataType(), source, out)) out = snStrToFloat(FloatToStr(out));
+        return true;
+      }
+    }
     const std::string text = GetFieldGroupData(child, Field);
     if (text.empty()) return false;
     out = snStrToFloat(text);

@@ -13,6 +13,7 @@
 #include "query/data_set.h"
 #include "query/qx_list.h"
 #include "treedata/multi_field.h"
+#include "treedata/node_slab.h"
 #include "treedata/tree_dataset_link.h"
 #include "treedata/tree_node.h"
 
@@ -154,6 +155,14 @@ TTreeRowData::TTreeRowData(TFieldCreateModle CreateModle, DataSet* DataSet, std:
 
 TTreeRowData::~TTreeRowData() { delete[] Buffer; }
 
+void* TTreeRowData::operator new(std::size_t Size) { return NodeSlab::Allocate(Size, nullptr); }
+
+void* TTreeRowData::operator new(std::size_t Size, NodeSlab* Slab) { return NodeSlab::Allocate(Size, Slab); }
+
+void TTreeRowData::operator delete(void* Row, std::size_t Size) { NodeSlab::Free(Row, Size); }
+
+void TTreeRowData::operator delete(void* Row, NodeSlab*) { NodeSlab::Free(Row, 0); }
+
 void TTreeRowData::InternalInitlField(DataSet*) {
   Initialized = 1;
   if (CreateModle == cmInitCreate && Buffer == nullptr) Allocate();
@@ -259,6 +268,17 @@ bool TTreeRowData::GetReadNumber(const DataField* Field, double& Value, bool& Is
   if (slot == nullptr || (slot[0] >> 2) != DSRead) return false;
   IsNull = (slot[0] & kNullBit) != 0;
   const SlotKind kind = KindOf(Field);
+  Value = IsNull || kind == SlotKind::Text ? 0 : LoadFloat(slot + kSlotHeaderSize, kind);
+  return true;
+}
+
+bool TTreeRowData::GetReadNumberAt(const TCacheLayout* Layout, const TCacheDef& Def, double& Value,
+                                   bool& IsNull) const {
+  if (CacheDefs.get() != Layout || Buffer == nullptr || !Initialized) return false;
+  const uint8_t* slot = Buffer + Def.Offset;
+  if ((slot[0] >> 2) != DSRead) return false;
+  IsNull = (slot[0] & kNullBit) != 0;
+  const SlotKind kind = KindOf(Def.Field);
   Value = IsNull || kind == SlotKind::Text ? 0 : LoadFloat(slot + kSlotHeaderSize, kind);
   return true;
 }
