@@ -99,9 +99,9 @@ void TDBTreeNode::TreeItemSort(TsnTreeNode* Sender, TsnTreeNode* Node1, TsnTreeN
   }
 }
 
-// The fast sort reads each key once; it answers as the pairwise comparison does unless a
-// handler may change a cell's text or the comparison itself.
-bool TDBTreeNode::SortsFast() const { return !OnNodeSort.Assigned() && !OnGetFieldValue.Assigned(); }
+// The fast sort reads each key once, from the slots; it answers as the pairwise comparison
+// does unless something other than the slots decides a cell's text or the comparison itself.
+bool TDBTreeNode::SortsFast() const { return !OnNodeSort.Assigned() && ReadsCellsPlainly(); }
 
 void TDBTreeNode::reSort() {
   const auto started = std::chrono::steady_clock::now();

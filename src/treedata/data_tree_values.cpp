@@ -3,6 +3,7 @@
 #include <limits>
 #include <optional>
 #include <string_view>
+#include <typeinfo>
 
 #include "foundation/error.h"
 #include "foundation/float_text.h"
@@ -11,6 +12,7 @@
 #include "query/memory_data_set.h"
 #include "query/qx_compare.h"
 #include "treedata/data_tree.h"
+#include "treedata/filtered_data_tree.h"
 #include "treedata/tree_column.h"
 
 namespace ruzi {
@@ -126,8 +128,17 @@ void TDBTreeNode::DoGetGroupValue(TsnTreeNode* Node, DataField* Field, std::stri
   OnGetGroupValue(Node, Field, Value, DefaultGetValue);
 }
 
+// Whether a cell's text is its slot's, read from the source as GetCellValue reads it, so the
+// sort and the totals may take slots and source texts directly. A handler or a class of the
+// caller's own (which may override GetCellValue or GetFieldGroupData) sends every cell
+// through the virtual reads instead.
+bool TDBTreeNode::ReadsCellsPlainly() const {
+  const std::type_info& type = typeid(*this);
+  return !OnGetFieldValue.Assigned() && (type == typeid(TDBTreeNode) || type == typeid(FilteredDataTree));
+}
+
 std::string TDBTreeNode::Aggregate(TsnTreeNode* Node, DataField* Field, TColFieldGroupType Type) {
-  const bool numbersInSlots = HeldAsNumber(Field->DataType()) && !OnGetFieldValue.Assigned();
+  const bool numbersInSlots = HeldAsNumber(Field->DataType()) && ReadsCellsPlainly();
   const bool sourceCells = numbersInSlots && !IsTreeColumn(Field);
   // The column's slot in the layout rows share, looked up once for all the children.
   const TCacheLayout* layout = BufferDefs->CacheLayout().get();
