@@ -2,6 +2,8 @@
 
 #include <new>
 
+#include "platform/large_pages.h"
+
 namespace ruzi {
 
 // A chunk's header, followed by its blocks. Owner is cleared when the slab goes first.
@@ -14,7 +16,10 @@ namespace {
 
 constexpr std::size_t kHeader = sizeof(void*);
 constexpr std::size_t kChunkHeader = 16;
-constexpr std::size_t kMaxChunkBytes = std::size_t{1} << 16;
+// A million-row tree is read at random over hundreds of megabytes: its chunks grow to where
+// most of each can lie in large pages.
+constexpr std::size_t kMaxChunkBytes = std::size_t{8} << 20;
+constexpr std::size_t kLargePageChunkBytes = std::size_t{4} << 20;
 
 std::size_t Rounded(std::size_t size) { return (size + 7) & ~std::size_t{7}; }
 
@@ -35,6 +40,11 @@ void* NodeSlab::Allocate(std::size_t Size, NodeSlab* Slab) {
   void* block = Slab != nullptr ? Slab->Take(bytes) : ::operator new(bytes);
   if (Slab == nullptr) *static_cast<Chunk**>(block) = nullptr;
   return static_cast<char*>(block) + kHeader;
+}
+
+NodeSlab* NodeSlab::OwnerOf(const void* Object) {
+  const Chunk* chunk = *reinterpret_cast<Chunk* const*>(static_cast<const char*>(Object) - kHeader);
+  return chunk != nullptr ? chunk->Owner : nullptr;
 }
 
 void NodeSlab::Free(void* Object, std::size_t Size) {
@@ -67,6 +77,7 @@ void* NodeSlab::Take(std::size_t bytes) {
   if (static_cast<std::size_t>(end_ - next_) < bytes) {
     while (nextChunkBytes_ < bytes + kChunkHeader) nextChunkBytes_ *= 2;
     auto* chunk = static_cast<Chunk*>(::operator new(nextChunkBytes_));
+    if (nextChunkBytes_ >= kLargePageChunkBytes) platform::AdviseLargePages(chunk, nextChunkBytes_);
     chunk->Owner = this;
     chunk->Live = 0;
     chunks_.push_back(chunk);

@@ -1,6 +1,6 @@
 #pragma once
 // Memory for one tree's nodes and rows, handed out in the order they are asked for from chunks
-// of growing size: a node and the row made right after it lie side by side, and a tree built
+// of growing size (up to 8 MiB, the larger ones advised into large pages): a node and the row made right after it lie side by side, and a tree built
 // row by row is read back in address order. Each object stays freeable on its own: a header
 // word before it names its chunk (nullptr: the object came from the heap). Freed memory is
 // kept on a list per size and handed out again; the chunks go when the tree is left with no
@@ -21,6 +21,8 @@ class NodeSlab {
 
   // Size bytes from Slab, or from the heap when Slab is nullptr.
   static void* Allocate(std::size_t Size, NodeSlab* Slab);
+  // The slab Object (from Allocate) came from while it lives, else nullptr.
+  static NodeSlab* OwnerOf(const void* Object);
   // Size is the size allocated, or 0 when unknown (the memory is then not handed out again).
   static void Free(void* Object, std::size_t Size);
 

@@ -31,8 +31,10 @@ using TInvestType = std::vector<uint8_t>;
 
 class RUZI_API TTreeRowData {
  public:
-  // Layout: the slot layout of DataSet's fields (TFieldBufferDefs::CacheLayout).
-  TTreeRowData(TFieldCreateModle CreateModle, DataSet* DataSet, std::shared_ptr<TCacheLayout> Layout);
+  // Layout: the slot layout of DataSet's fields (TFieldBufferDefs::CacheLayout). BlockBesideRow
+  // only for a row made with new (Slab): its block then comes from that slab too.
+  TTreeRowData(TFieldCreateModle CreateModle, DataSet* DataSet, std::shared_ptr<TCacheLayout> Layout,
+               bool BlockBesideRow = false);
   virtual ~TTreeRowData();
   TTreeRowData(const TTreeRowData&) = delete;
   TTreeRowData& operator=(const TTreeRowData&) = delete;
@@ -159,6 +161,7 @@ class RUZI_API TTreeRowData {
   TInvestType Invest;
   int32_t InvestLength = 0;
   uint8_t PositionFlag = 0;
+  uint8_t BlockInSlab = 0;
   int32_t Tag = -1;
   int32_t Checked = 0;
 
@@ -167,6 +170,8 @@ class RUZI_API TTreeRowData {
   }
   const TCacheDef& DefOf(const DataField* Field);
   void Allocate();
+  uint8_t* NewBlock(int32_t Size) const;
+  void FreeBlock(uint8_t* Block, int32_t Size) const;
   // The slot of Field, the block allocated first.
   uint8_t* WritableSlot(const DataField* Field);
   void StoreText(const DataField* Field, const std::string& Text);
