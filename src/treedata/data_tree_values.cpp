@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 #include <typeinfo>
+#include <vector>
 
 #include "foundation/error.h"
 #include "foundation/float_text.h"
@@ -57,6 +58,41 @@ bool TextKeepsNumber(TFieldType type, std::string_view source, double value) {
   if (digits > 15) return false;
   return value == 0 || std::fabs(value) >= std::numeric_limits<double>::min();
 }
+
+bool IsNumberTotal(TColFieldGroupType type) {
+  return type == GTSum || type == GTAvg || type == GTMax || type == GTMin;
+}
+
+// A running total of one numeric column over a group's counted children.
+struct NumberTotal {
+  explicit NumberTotal(TColFieldGroupType type) : Type(type), Best(type == GTMin ? 1e17 : -1e17) {}
+
+  void Add(double value) {
+    if (Type == GTSum || Type == GTAvg) {
+      Sum += value;
+    } else if (Type == GTMax ? value > Best : value < Best) {
+      Best = value;
+    }
+  }
+  std::string Text(int32_t counted) const {
+    if (counted == 0) return "0";
+    if (Type == GTSum) return FloatToStr(Sum);
+    if (Type == GTAvg) return FloatToStr(Sum / counted);
+    return FloatToStr(Best == (Type == GTMin ? 1e17 : -1e17) ? 0 : Best);
+  }
+
+  TColFieldGroupType Type;
+  double Sum = 0;
+  double Best;
+};
+
+// Another numeric column of the group totalled in the same pass, while every counted child
+// has its value at hand.
+struct AlongsideTotal {
+  const TCacheDef* Def;
+  NumberTotal Total;
+  bool AtHand = true;
+};
 
 }  // namespace
 
@@ -171,9 +207,39 @@ std::string TDBTreeNode::Aggregate(TsnTreeNode* Node, DataField* Field, TColFiel
     out = snStrToFloat(text);
     return true;
   };
+  // The group's other numeric totals not worked out yet go along in this pass where every
+  // counted child holds them read (a data row's cell, a group's total): a million rows are
+  // then walked once for all the columns, not once a column. Each comes out as its own pass
+  // would give it; one a child lacks is left to its own pass.
+  std::vector<AlongsideTotal> alongside;
+  TTreeRowData* groupRow = RowOf(Node);
+  if (shared != nullptr && IsNumberTotal(Type) && groupRow != nullptr && !OnGetGroupValue.Assigned()) {
+    for (const TCacheDef& def : *layout) {
+      const TMultiField* other = def.Field != nullptr ? TMultiField::Of(def.Field) : nullptr;
+      if (other == nullptr || def.Field == Field || IsTreeColumn(def.Field) || !IsNumberTotal(other->GroupType) ||
+          !HeldAsNumber(def.Field->DataType()) || groupRow->GetFieldState(def.Field) == DSRead) {
+        continue;
+      }
+      alongside.push_back(AlongsideTotal{&def, NumberTotal(other->GroupType)});
+    }
+  }
+  const auto addAlongside = [&](TsnTreeNode* child) {
+    const TTreeRowData* row = RowOf(child);
+    if (row == nullptr) return;  // an empty value
+    for (AlongsideTotal& other : alongside) {
+      double value = 0;
+      bool null = false;
+      if (!other.AtHand) continue;
+      if (!row->GetReadNumberAt(layout, *other.Def, value, null)) {
+        other.AtHand = false;
+      } else if (!null) {
+        // A group's total counts as its text reads.
+        other.Total.Add(row->GetIsGroup() ? snStrToFloat(FloatToStr(value)) : value);
+      }
+    }
+  };
+  NumberTotal total(Type);
   int32_t counted = 0;
-  double sum = 0;
-  double best = Type == GTMin ? 1e17 : -1e17;
   std::optional<std::string> common;
   bool mixed = false;
   const int32_t count = Node->GetCount();
@@ -192,13 +258,10 @@ std::string TDBTreeNode::Aggregate(TsnTreeNode* Node, DataField* Field, TColFiel
     switch (Type) {
       case GTSum:
       case GTAvg:
-        if (number(child, value)) sum += value;
-        break;
       case GTMax:
-        if (number(child, value) && value > best) best = value;
-        break;
       case GTMin:
-        if (number(child, value) && value < best) best = value;
+        if (number(child, value)) total.Add(value);
+        addAlongside(child);
         break;
       case GTChk:
       case GTMix: {
@@ -213,12 +276,12 @@ std::string TDBTreeNode::Aggregate(TsnTreeNode* Node, DataField* Field, TColFiel
       default: break;
     }
   }
+  for (const AlongsideTotal& other : alongside) {
+    if (other.AtHand) groupRow->SetFieldValue(other.Def->Field, other.Total.Text(counted));
+  }
+  if (IsNumberTotal(Type)) return total.Text(counted);
   if (counted == 0) return "0";
   switch (Type) {
-    case GTSum: return FloatToStr(sum);
-    case GTAvg: return FloatToStr(sum / counted);
-    case GTMax:
-    case GTMin: return FloatToStr(best == (Type == GTMin ? 1e17 : -1e17) ? 0 : best);
     case GTChk:
     case GTMix:
       if (!mixed) return *common;
