@@ -5,7 +5,7 @@
 // Per run: calls/s, p99, resident memory idle, 2 s into the load and at its end, audit rows
 // against answered calls, and how long the server takes to stop. RUZI_LOAD_SECONDS sets the run (default 60).
 // Two more measurements when asked: RUZI_SOAK_SECONDS, the database size every 10 s under the
-// 4 KB load (this build only); RUZI_KILL_SECONDS, the audit rows lost when the server is
+// 4 KB load (this build only), with the WAL's largest size of the looks each second; RUZI_KILL_SECONDS, the audit rows lost when the server is
 // killed with SIGKILL after that much load (both servers). RUZI_LOAD_OPTIONS: see Options.
 // RUZI_LOAD_BODY=tagged sends tagged texts of varied codes, amounts and names instead of one
 // letter repeated, which the audit's deflate shrinks to almost nothing.
@@ -250,6 +250,7 @@ void BM_Load(benchmark::State& state) {
     state.counters["rss_end_mb"] = rss_end / 1024.0;
     state.counters["answered"] = static_cast<double>(load.answered);
     state.counters["audit_rows"] = static_cast<double>(server.AuditRows());
+    state.counters["audit_stored"] = static_cast<double>(server.StoredRows());  // pruned rows included
     state.counters["stop_s"] = stop_seconds;
     state.counters["db_mb"] = server.DatabaseBytes() / 1048576.0;
   }
@@ -264,23 +265,30 @@ void BM_Soak(benchmark::State& state) {
   for (auto _ : state) {
     ServerProcess server(ThisServer(), "soak", Options(0));
     std::atomic<uint64_t> answered{0};
+    uint64_t wal_most = 0;  // the WAL's largest size seen this second and the nine before
+    uint64_t wal_ever = 0;
     Load load = DriveFor(
         server.Port(), 4096, seconds,
         [&](long elapsed) {
+          wal_most = std::max(wal_most, server.WalBytes());
+          wal_ever = std::max(wal_ever, wal_most);
           if (elapsed % 10 != 0) return;
           // Answered calls whose rows are not stored yet: the queue, the batch being stored.
           uint64_t calls = answered.load();
           int64_t behind = static_cast<int64_t>(calls) - server.StoredRows();
-          std::printf("soak %4ld s: database %.1f MB, WAL %.1f MB, RSS %.1f MB, answered %llu, not yet stored %lld\n",
+          std::printf("soak %4ld s: database %.1f MB, WAL %.1f MB (largest of the last 10 looks %.1f MB), RSS %.1f MB, "
+                      "answered %llu, not yet stored %lld\n",
                       elapsed, server.DatabaseBytes(false) / 1048576.0, server.WalBytes() / 1048576.0,
-                      server.ResidentKb() / 1024.0, static_cast<unsigned long long>(calls),
+                      wal_most / 1048576.0, server.ResidentKb() / 1024.0, static_cast<unsigned long long>(calls),
                       static_cast<long long>(behind));
+          wal_most = 0;
           std::fflush(stdout);
         },
         &answered);
     state.SetIterationTime(load.seconds);
     state.counters["calls_per_s"] = static_cast<double>(load.answered) / load.seconds;
     state.counters["db_mb"] = server.DatabaseBytes() / 1048576.0;
+    state.counters["wal_most_mb"] = wal_ever / 1048576.0;
   }
 }
 

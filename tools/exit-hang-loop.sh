@@ -43,7 +43,10 @@ run() {  # run <name> <seconds allowed> <program> [arguments…]
   if [ $waited -ge $((limit * 10)) ] && kill -0 "$pid" 2>/dev/null; then
     # Where each of its threads waits, on the Unix side (Wine's own locks included), then gone.
     if command -v gdb >/dev/null; then
-      timeout 60 gdb -p "$pid" -batch -ex "thread apply all bt 40" >>"$work/output" 2>&1
+      # Who holds the lock the last thread waits for: the owner's id among the live threads?
+      { echo "live threads: $(ls /proc/$pid/task | tr '\n' ' ')"; grep -E 'ntdll.so' /proc/$pid/maps; } >>"$work/output" 2>&1
+      timeout 60 gdb -p "$pid" -batch -ex "thread apply all bt 40" -ex "frame function ___pthread_mutex_lock" \
+        -ex "print *mutex" -ex "info symbol mutex" >>"$work/output" 2>&1
     fi
     kill -9 "$pid" 2>/dev/null
     wait "$pid" 2>/dev/null

@@ -33,6 +33,16 @@ void TBoundValues::StringDeleted(int index) {
   if (index < values_.Count()) values_.Delete(index);
 }
 
+// Values waiting beyond the lines stay where they wait.
+void TBoundValues::StringsMoved(const std::vector<int>& from) {
+  std::vector<std::string> values = values_.Lines();
+  for (size_t index = 0; index < from.size(); ++index) {
+    const auto was = static_cast<size_t>(from[index]);
+    values[index] = was < values_.Lines().size() ? values_.Lines()[was] : std::string();
+  }
+  values_.Assign(values);
+}
+
 void TBoundValues::StringsReset() {
   if (items_.Count() == 0) values_.Clear();
 }

@@ -34,9 +34,7 @@ TImageList* FindMenuImages(TMenu&, const std::string&);
 TImageList* FindMenuImages(TMenu&, const std::string&) { return nullptr; }
 
 void TStringGrid::DrawCell(int, int, const TRect&, TGridDrawState) {}
-void TStringGrid::UpdateScrollBars() {}
-int TStringGrid::TrackPosition(bool vertical) { return vertical ? top_row_ - fixed_rows_ : left_col_ - fixed_cols_; }
-bool TStringGrid::ControlKeyDown() { return false; }
+bool TStringGrid::ShowSizingCursor() { return false; }
 void TImage::Paint() {}
 void TSplitter::Paint() {}
 void TToolBar::Paint() {}

@@ -6,6 +6,7 @@
 
 #include "foundation/error.h"
 #include "platform/ascii_case.h"
+#include "ui/grid_scroller.h"
 #include "ui/invalidate_on_change.h"
 #include "ui/window_message_ids.h"
 
@@ -93,7 +94,8 @@ const TPropertyTable* TDBGridEh::PublishedTable() {
   return &table;
 }
 
-TDBGridEh::TDBGridEh(TComponent* owner) : TCustomControl(owner), columns_(*this) {
+TDBGridEh::TDBGridEh(TComponent* owner)
+    : TCustomControl(owner), columns_(*this), scroller_(std::make_unique<TGridScroller>(*this)) {
   SetBounds(0, 0, 320, 120);
   SetParentColor(false);
   SetColor(clWindow);
@@ -200,11 +202,41 @@ void TDBGridEh::ClickAt(int x, int y) {
   if (hit.Area != TGridArea::Data) return;
   SetRow(hit.Row);
   SetSelectedIndex(hit.Column);
+  scroller_->StartDrag([this](int at_x, int at_y) { DragTick(at_x, at_y); });
   OnCellClick(&columns_[hit.Column]);
 }
 
+// The data row nearest the mouse among those shown whole.
+void TDBGridEh::DragTo(int x, int y) {
+  if (!scroller_->Dragging()) return;
+  scroller_->DragTo(x, y);
+  const TGridMetrics metrics = Metrics();
+  const int shown = GridVisibleRows(metrics);
+  if (shown == 0) return;
+  const int offset = std::max(0, y - GridDataTop(metrics)) / (metrics.RowHeight + 1);
+  SetRow(top_row_ + std::min(offset, shown - 1));
+}
+
+void TDBGridEh::DragTick(int x, int y) {
+  const TGridMetrics metrics = Metrics();
+  const int across = DragScrollStep(x, 0, metrics.Client.cx);
+  const int down = DragScrollStep(y, GridDataTop(metrics), GridDataBottom(metrics));
+  if (across == 0 && down == 0) return;
+  ScrollTo(top_row_ + down, left_col_ + across);
+  DragTo(x, y);
+}
+
+
+void TDBGridEh::UpdateScrollBars() {
+  scroller_->UpdateBars([this] {
+    KeepInLimits();
+    const TGridMetrics settled = Metrics();
+    return TGridBars{GridHorzScrollBar(settled), GridVertScrollBar(settled)};
+  });
+}
+
 bool TDBGridEh::KeyDown(uintptr_t key) {
-  const std::optional<TGridKey> move = GridKeyOf(key, ControlKeyDown());
+  const std::optional<TGridKey> move = GridKeyOf(key, TGridScroller::ControlKeyDown());
   if (!move) return false;
   const TGridCell to = GridKeyTarget(Metrics(), TGridCell{row_, selected_index_}, *move);
   SetRow(to.Row);
@@ -214,7 +246,7 @@ bool TDBGridEh::KeyDown(uintptr_t key) {
 
 void TDBGridEh::Scroll(bool vertical, int request) {
   const TGridMetrics metrics = Metrics();
-  const int track = TrackPosition(vertical);
+  const int track = scroller_->TrackPosition(vertical);
   if (vertical) return ScrollTo(GridVertScrollTopRow(metrics, request, track), left_col_);
   ScrollTo(top_row_, GridHorzScrollLeftCol(metrics, request, track));
 }
@@ -230,9 +262,15 @@ void TDBGridEh::CreateWnd() {
 }
 
 void TDBGridEh::WndProc(TMessage& message) {
+  const auto page = [this] { return GridPageRows(Metrics()); };
+  const auto scroll = [this](TGridScroller::TWheelMove move) { ScrollTo(top_row_ + move.Rows, left_col_ + move.Cols); };
+  if (scroller_->Dispatch(message, page, scroll)) return;
   switch (message.Msg) {
     case wm::LButtonDown:
       ClickAt(wm::PointX(message.LParam), wm::PointY(message.LParam));
+      break;
+    case wm::MouseMove:
+      DragTo(wm::PointX(message.LParam), wm::PointY(message.LParam));
       break;
     case wm::KeyDown:
       if (KeyDown(message.WParam)) return;

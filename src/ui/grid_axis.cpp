@@ -1,6 +1,7 @@
 #include "ui/grid_axis.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace ruzi {
 namespace {
@@ -75,6 +76,32 @@ int GridAxisScrollTo(const TGridAxis& axis, int first, int index) {
   if (!Whole(axis, wanted, index)) return index;
   while (wanted > first + 1 && Whole(axis, wanted - 1, index)) --wanted;
   return wanted;
+}
+
+int GridAxisNearest(const TGridAxis& axis, int first, int position) {
+  int nearest = first;
+  const int whole = GridAxisWholeCount(axis, first);
+  for (int index = first; index < first + whole; ++index) {
+    if (GridAxisStart(axis, first, index) <= position) nearest = index;
+  }
+  return nearest;
+}
+
+TGridScrollBar GridAxisScrollBar(const TGridAxis& axis, int first) {
+  const int count = Count(axis);
+  return TGridScrollBar{count - axis.Fixed - 1, count - GridAxisLastFirst(axis), first - axis.Fixed};
+}
+
+int GridAxisLineNear(const TGridAxis& axis, int first, int position, int reach) {
+  int nearest = -1, distance = reach + 1;
+  for (int index : GridAxisShown(axis, first)) {
+    const int line = GridAxisStart(axis, first, index) + Size(axis, index);
+    if (std::abs(position - line) < distance) {
+      nearest = index;
+      distance = std::abs(position - line);
+    }
+  }
+  return nearest;
 }
 
 }  // namespace ruzi

@@ -5,6 +5,8 @@
 // its last pixel (its line aside) lies inside the extent. Portable arithmetic: any thread.
 #include <vector>
 
+#include "ruzirareva/ui/grid_layout.h"
+
 namespace ruzi {
 
 struct TGridAxis {
@@ -29,5 +31,16 @@ int GridAxisLastFirst(const TGridAxis& axis);
 // The `first` that shows the scrolling cell `index` whole moving least from `first` (within
 // Fixed..GridAxisLastFirst); `index` itself when no `first` shows it whole.
 int GridAxisScrollTo(const TGridAxis& axis, int first, int index);
+
+// The scrolling cell shown whole nearest a position: the last of them starting at or before
+// it, `first` before them all (or when none is whole).
+int GridAxisNearest(const TGridAxis& axis, int first, int position);
+// The scroll bar over the scrolling cells: a page is the cells past the last first, so the
+// position runs from 0 to the last first less the fixed cells, and no page is left over when
+// everything fits.
+TGridScrollBar GridAxisScrollBar(const TGridAxis& axis, int first);
+// The shown cell whose line (the pixel after it) lies within `reach` pixels of `position`, the
+// nearest when two do; -1 for none.
+int GridAxisLineNear(const TGridAxis& axis, int first, int position, int reach);
 
 }  // namespace ruzi

@@ -26,7 +26,7 @@ void TInplaceEdit::WndProc(TMessage& message) {
   switch (message.Msg) {
     case wm::KeyDown:
       if (message.WParam == wm::VkReturn || message.WParam == wm::VkEscape) {
-        grid_.EndEditing(message.WParam == wm::VkReturn);
+        grid_.EditorDone(message.WParam == wm::VkReturn);
         return;
       }
       break;

@@ -41,6 +41,12 @@ void TItemChecks::StringInserted(int index) { checked_.insert(checked_.begin() +
 
 void TItemChecks::StringDeleted(int index) { checked_.erase(checked_.begin() + index); }
 
+void TItemChecks::StringsMoved(const std::vector<int>& from) {
+  std::vector<bool> checked(from.size());
+  for (size_t index = 0; index < from.size(); ++index) checked[index] = checked_[static_cast<size_t>(from[index])];
+  checked_ = checked;
+}
+
 void TItemChecks::StringsReset() { checked_.assign(static_cast<size_t>(items_.Count()), false); }
 
 }  // namespace ruzi

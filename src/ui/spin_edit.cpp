@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "foundation/published_property.h"
+#include "ui/mouse_wheel.h"
 #include "ui/window_message_ids.h"
 
 namespace ruzi {
@@ -56,6 +57,10 @@ void TSpinEdit::CreateWnd() {
 void TSpinEdit::WndProc(TMessage& message) {
   if (message.Msg == wm::KeyDown && (message.WParam == wm::VkUp || message.WParam == wm::VkDown)) {
     Step(message.WParam == wm::VkUp ? 1 : -1);
+    return;
+  }
+  if (message.Msg == wm::MouseWheel) {
+    Step(WheelNotches(wheel_carry_, message.WParam));
     return;
   }
   if (const int steps = ArrowSteps(message); steps != 0) {

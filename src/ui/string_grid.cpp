@@ -6,6 +6,7 @@
 #include "foundation/error.h"
 #include "ui/grid_axis.h"
 #include "ui/grid_inplace_edit.h"
+#include "ui/grid_scroller.h"
 #include "ui/scroll_box.h"
 #include "ui/tab_text.h"
 #include "ui/window_message_ids.h"
@@ -13,8 +14,9 @@
 namespace ruzi {
 namespace {
 
-constexpr intptr_t kWantArrows = 0x0001, kWantAllKeys = 0x0004, kWantChars = 0x0080;  // DLGC_...
-constexpr uint32_t kSelectAll = 0x00B1;                                               // EM_SETSEL
+constexpr intptr_t kWantArrows = 0x0001, kWantTab = 0x0002, kWantAllKeys = 0x0004, kWantChars = 0x0080;  // DLGC_...
+constexpr uint32_t kSelectAll = 0x00B1;                                                                  // EM_SETSEL
+constexpr int kSizingReach = 2;  // pixels either side of a line that still grab it
 
 }  // namespace
 
@@ -36,7 +38,7 @@ const TPropertyTable* TStringGrid::PublishedTable() {
   return &table;
 }
 
-TStringGrid::TStringGrid(TComponent* owner) : TCustomControl(owner) {
+TStringGrid::TStringGrid(TComponent* owner) : TCustomControl(owner), scroller_(std::make_unique<TGridScroller>(*this)) {
   SetTabStop(true);
   SetColor(clWindow);
   col_count_ = row_count_ = 0;
@@ -61,6 +63,10 @@ void TStringGrid::ClampScroll() {
 
 void TStringGrid::Changed() {
   if (editing_) EndEditing(true);
+  col_ = std::clamp(col_, fixed_cols_, col_count_ - 1);
+  row_ = std::clamp(row_, fixed_rows_, row_count_ - 1);
+  anchor_col_ = std::clamp(anchor_col_, fixed_cols_, col_count_ - 1);
+  anchor_row_ = std::clamp(anchor_row_, fixed_rows_, row_count_ - 1);
   ClampScroll();
   UpdateScrollBars();
   Invalidate();
@@ -83,22 +89,18 @@ void TStringGrid::Resize(int cols, int rows) {
   row_count_ = rows;
   fixed_cols_ = std::min(fixed_cols_, cols - 1);
   fixed_rows_ = std::min(fixed_rows_, rows - 1);
-  col_ = std::clamp(col_, fixed_cols_, cols - 1);
-  row_ = std::clamp(row_, fixed_rows_, rows - 1);
   Changed();
 }
 
 void TStringGrid::SetFixedCols(int count) {
   if (count < 0 || count >= col_count_) throw Error("Fixed column count out of range (" + std::to_string(count) + ")");
   fixed_cols_ = count;
-  col_ = std::max(col_, count);
   Changed();
 }
 
 void TStringGrid::SetFixedRows(int count) {
   if (count < 0 || count >= row_count_) throw Error("Fixed row count out of range (" + std::to_string(count) + ")");
   fixed_rows_ = count;
-  row_ = std::max(row_, count);
   Changed();
 }
 
@@ -138,7 +140,17 @@ void TStringGrid::SetRowHeights(int row, int height) {
 
 void TStringGrid::SetOptions(TGridOptions options) {
   options_ = options;
-  if (editing_ && !options.Contains(TGridOption::goEditing)) EndEditing(true);
+  if (!options.Contains(TGridOption::goRangeSelect)) {
+    anchor_col_ = col_;
+    anchor_row_ = row_;
+  }
+  if (editing_ && !Editable()) EndEditing(true);
+  Invalidate();
+  EditorFollows();
+}
+
+bool TStringGrid::Editable() const {
+  return options_.Contains(TGridOption::goEditing) && !options_.Contains(TGridOption::goRowSelect);
 }
 
 void TStringGrid::SetFixedColor(TColor color) {
@@ -184,18 +196,41 @@ void TStringGrid::SetCellsText(const std::string& text) {
 
 void TStringGrid::Select(int col, int row) {
   if (col < fixed_cols_ || col >= col_count_ || row < fixed_rows_ || row >= row_count_) return;
-  if (col == col_ && row == row_) return;
-  if (editing_) EndEditing(true);
-  InvalidateRect(CellRect(col_, row_));
-  col_ = col;
-  row_ = row;
-  ScrollInto(col, row);
-  InvalidateRect(CellRect(col_, row_));
-  OnSelectCell(this);
+  MoveTo(col, row, false);
 }
 
+void TStringGrid::MoveTo(int col, int row, bool extend) {
+  col = std::clamp(col, fixed_cols_, col_count_ - 1);
+  row = std::clamp(row, fixed_rows_, row_count_ - 1);
+  const bool ranged = extend && options_.Contains(TGridOption::goRangeSelect);
+  const bool block_kept = ranged || (anchor_col_ == col && anchor_row_ == row);
+  if (col == col_ && row == row_ && block_kept) return;
+  if (editing_) EndEditing(true);
+  col_ = col;
+  row_ = row;
+  if (!ranged) {
+    anchor_col_ = col;
+    anchor_row_ = row;
+  }
+  ScrollInto(col, row);
+  Invalidate();  // the old block and the new one
+  OnSelectCell(this);
+  EditorFollows();
+}
+
+TGridRect TStringGrid::Selection() const {
+  TGridRect block{std::min(anchor_col_, col_), std::min(anchor_row_, row_), std::max(anchor_col_, col_),
+                  std::max(anchor_row_, row_)};
+  if (options_.Contains(TGridOption::goRowSelect)) {
+    block.Left = fixed_cols_;
+    block.Right = col_count_ - 1;
+  }
+  return block;
+}
+
+// Whole rows selected, the columns stay where they were scrolled to.
 void TStringGrid::ScrollInto(int col, int row) {
-  SetLeftCol(GridAxisScrollTo(Columns(), left_col_, col));
+  if (!options_.Contains(TGridOption::goRowSelect)) SetLeftCol(GridAxisScrollTo(Columns(), left_col_, col));
   SetTopRow(GridAxisScrollTo(Rows(), top_row_, row));
 }
 
@@ -232,10 +267,16 @@ bool TStringGrid::MouseToCell(int x, int y, int& col, int& row) const {
 }
 
 // Where a key moves the selection: a cell, a page of the rows shown whole, or the ends of the
-// row (with Ctrl: of the grid).
+// row (with Ctrl: of the grid). Whole rows selected, Left and Right scroll and Home and End go
+// to the first and last row. With Shift the block grows (goRangeSelect).
 bool TStringGrid::MoveByKey(uintptr_t key) {
   int col = col_, row = row_;
   const int page = std::max(1, VisibleRowCount());
+  const bool rows_only = options_.Contains(TGridOption::goRowSelect);
+  if (rows_only && (key == wm::VkLeft || key == wm::VkRight)) {
+    SetLeftCol(left_col_ + (key == wm::VkLeft ? -1 : 1));
+    return true;
+  }
   switch (key) {
     case wm::VkLeft: --col; break;
     case wm::VkRight: ++col; break;
@@ -244,17 +285,34 @@ bool TStringGrid::MoveByKey(uintptr_t key) {
     case wm::VkPrior: row -= page; break;
     case wm::VkNext: row += page; break;
     case wm::VkHome:
-      col = fixed_cols_;
-      if (ControlKeyDown()) row = fixed_rows_;
+      if (!rows_only) col = fixed_cols_;
+      if (rows_only || TGridScroller::ControlKeyDown()) row = fixed_rows_;
       break;
     case wm::VkEnd:
-      col = col_count_ - 1;
-      if (ControlKeyDown()) row = row_count_ - 1;
+      if (!rows_only) col = col_count_ - 1;
+      if (rows_only || TGridScroller::ControlKeyDown()) row = row_count_ - 1;
       break;
     default:
       return false;
   }
-  Select(std::clamp(col, fixed_cols_, col_count_ - 1), std::clamp(row, fixed_rows_, row_count_ - 1));
+  MoveTo(col, row, TGridScroller::ShiftKeyDown());
+  return true;
+}
+
+// Tab goes right along the row and on to the next row's first cell (Shift+Tab back); whole rows
+// selected, to the next row. At the grid's ends it stays.
+bool TStringGrid::TabKey() {
+  if (!options_.Contains(TGridOption::goTabs)) return false;
+  const int step = TGridScroller::ShiftKeyDown() ? -1 : 1;
+  int col = col_, row = row_;
+  if (options_.Contains(TGridOption::goRowSelect)) {
+    row += step;
+  } else {
+    col += step;
+    if (col >= col_count_) col = fixed_cols_, ++row;
+    if (col < fixed_cols_) col = col_count_ - 1, --row;
+  }
+  if (row >= fixed_rows_ && row < row_count_) MoveTo(col, row, false);
   return true;
 }
 
@@ -262,9 +320,67 @@ void TStringGrid::Scroll(bool vertical, int request) {
   const TGridAxis axis = vertical ? Rows() : Columns();
   const int first = vertical ? top_row_ : left_col_;
   const int page = std::max(1, GridAxisWholeCount(axis, first));
-  const int position = ScrollRequestPosition(request, first - axis.Fixed, TrackPosition(vertical), 1, page,
-                                             GridAxisLastFirst(axis) - axis.Fixed);
+  const int position = ScrollRequestPosition(request, first - axis.Fixed, scroller_->TrackPosition(vertical), 1,
+                                             page, GridAxisLastFirst(axis) - axis.Fixed);
   ScrollAxis(vertical, axis.Fixed + position);
+}
+
+
+void TStringGrid::NearestCell(int x, int y, int& col, int& row) const {
+  col = GridAxisNearest(Columns(), left_col_, x);
+  row = GridAxisNearest(Rows(), top_row_, y);
+}
+
+TStringGrid::TSizing TStringGrid::SizingLineAt(int x, int y) const {
+  const TGridAxis columns = Columns(), rows = Rows();
+  if (options_.Contains(TGridOption::goColSizing) && y < GridAxisStart(rows, top_row_, top_row_)) {
+    const int col = GridAxisLineNear(columns, left_col_, x, kSizingReach);
+    if (col >= 0) return TSizing{false, col};
+  }
+  if (options_.Contains(TGridOption::goRowSizing) && x < GridAxisStart(columns, left_col_, left_col_)) {
+    const int row = GridAxisLineNear(rows, top_row_, y, kSizingReach);
+    if (row >= 0) return TSizing{true, row};
+  }
+  return TSizing{};
+}
+
+void TStringGrid::MouseDown(int x, int y) {
+  if (editing_) EndEditing(true);
+  sizing_ = SizingLineAt(x, y);
+  if (sizing_.Index >= 0) {
+    scroller_->StartDrag([](int, int) {});
+  } else if (int col = 0, row = 0; MouseToCell(x, y, col, row) && col >= fixed_cols_ && row >= fixed_rows_) {
+    MoveTo(col, row, TGridScroller::ShiftKeyDown());
+    scroller_->StartDrag([this](int at_x, int at_y) { DragTick(at_x, at_y); });
+  }
+  SetFocus();
+}
+
+// A line follows the mouse (a cell at least a pixel); a selection drag takes the nearest cell.
+void TStringGrid::MouseMove(int x, int y) {
+  if (sizing_.Index >= 0) {
+    const TGridAxis axis = sizing_.Vertical ? Rows() : Columns();
+    const int start = GridAxisStart(axis, sizing_.Vertical ? top_row_ : left_col_, sizing_.Index);
+    const int size = std::max(1, (sizing_.Vertical ? y : x) - start);
+    return sizing_.Vertical ? SetRowHeights(sizing_.Index, size) : SetColWidths(sizing_.Index, size);
+  }
+  if (!scroller_->Dragging()) return;
+  scroller_->DragTo(x, y);
+  int col = 0, row = 0;
+  NearestCell(x, y, col, row);
+  MoveTo(col, row, true);
+}
+
+void TStringGrid::DragTick(int x, int y) {
+  const TRect client = ClientRect();
+  const int across = DragScrollStep(x, GridAxisStart(Columns(), left_col_, left_col_), client.Width());
+  const int down = DragScrollStep(y, GridAxisStart(Rows(), top_row_, top_row_), client.Height());
+  if (across == 0 && down == 0) return;
+  SetLeftCol(left_col_ + across);
+  SetTopRow(top_row_ + down);
+  int col = 0, row = 0;
+  NearestCell(x, y, col, row);
+  MoveTo(col, row, true);
 }
 
 void TStringGrid::ShowEditor() {
@@ -281,7 +397,7 @@ void TStringGrid::CancelEditor() {
 }
 
 void TStringGrid::StartEditing(const std::string& text) {
-  if (!options_.Contains(TGridOption::goEditing)) return;
+  if (!Editable()) return;
   ScrollInto(col_, row_);
   if (editor_ == nullptr) {
     editor_ = new TInplaceEdit(*this);
@@ -298,8 +414,29 @@ void TStringGrid::EndEditing(bool commit) {
   // Cleared first: moving the focus away from the edit below asks to end the edit again.
   editing_ = false;
   if (commit) SetCells(col_, row_, editor_->Text());
-  if (editor_->Focused()) SetFocus();
+  if (editor_->Focused()) {
+    closing_editor_ = true;
+    SetFocus();
+    closing_editor_ = false;
+  }
   editor_->Hide();
+}
+
+void TStringGrid::EditorDone(bool commit) {
+  EndEditing(commit);
+  EditorFollows();
+}
+
+void TStringGrid::EditorFollows() {
+  if (editing_ || closing_editor_ || !options_.Contains(TGridOption::goAlwaysShowEditor) || !Editable()) return;
+  if (HandleAllocated() && Focused()) ShowEditor();
+}
+
+void TStringGrid::UpdateScrollBars() {
+  scroller_->UpdateBars([this] {
+    ClampScroll();
+    return TGridBars{GridAxisScrollBar(Columns(), left_col_), GridAxisScrollBar(Rows(), top_row_)};
+  });
 }
 
 void TStringGrid::BoundsChanged() {
@@ -314,15 +451,18 @@ void TStringGrid::CreateWnd() {
 
 void TStringGrid::Paint() {
   const std::vector<int> cols = GridAxisShown(Columns(), left_col_);
+  const TGridRect block = Selection();
+  const bool focused = Focused();
   for (int row : GridAxisShown(Rows(), top_row_)) {
     for (int col : cols) {
       const TRect rect = CellRect(col, row);
       TGridDrawState state;
-      if (col < fixed_cols_ || row < fixed_rows_) state = state.With(TGridDrawStateItem::gdFixed);
-      if (col == col_ && row == row_) {
+      if (col < fixed_cols_ || row < fixed_rows_) {
+        state = state.With(TGridDrawStateItem::gdFixed);
+      } else if (block.Contains(col, row)) {
         state = state.With(TGridDrawStateItem::gdSelected);
-        if (Focused()) state = state.With(TGridDrawStateItem::gdFocused);
       }
+      if (focused && col == col_ && row == row_) state = state.With(TGridDrawStateItem::gdFocused);
       if (default_drawing_) DrawCell(col, row, rect, state);
       OnDrawCell(this, col, row, rect, state);
     }
@@ -330,16 +470,44 @@ void TStringGrid::Paint() {
 }
 
 void TStringGrid::WndProc(TMessage& message) {
-  const bool editable = options_.Contains(TGridOption::goEditing);
+  const auto page = [this] { return VisibleRowCount(); };
+  const auto scroll = [this](TGridScroller::TWheelMove move) {
+    SetLeftCol(left_col_ + move.Cols);
+    SetTopRow(top_row_ + move.Rows);
+  };
+  if (scroller_->Dispatch(message, page, scroll)) return;
+  const bool editable = Editable();
   switch (message.Msg) {
-    case wm::LButtonDown: {
-      if (editing_) EndEditing(true);
-      int col = 0, row = 0;
-      if (MouseToCell(wm::PointX(message.LParam), wm::PointY(message.LParam), col, row)) Select(col, row);
-      SetFocus();
+    case wm::LButtonDown:
+    case wm::MouseMove: {
+      const int x = wm::PointX(message.LParam), y = wm::PointY(message.LParam);
+      if (message.Msg == wm::MouseMove) {
+        MouseMove(x, y);
+      } else {
+        MouseDown(x, y);
+      }
       break;
     }
+    case wm::LButtonUp:
+    case wm::CaptureChanged:
+      sizing_ = TSizing{};
+      break;
+    case wm::SetCursor:
+      if (ShowSizingCursor()) {
+        message.Result = 1;
+        return;
+      }
+      break;
+    case wm::SetFocus:
+      TCustomControl::WndProc(message);
+      Invalidate();
+      EditorFollows();
+      return;
+    case wm::KillFocus:
+      Invalidate();
+      break;
     case wm::KeyDown:
+      if (message.WParam == wm::VkTab && TabKey()) return;
       if (MoveByKey(message.WParam)) return;
       if (editable && (message.WParam == wm::VkReturn || message.WParam == wm::VkF2)) {
         ShowEditor();
@@ -355,7 +523,8 @@ void TStringGrid::WndProc(TMessage& message) {
       }
       break;
     case wm::GetDlgCode:
-      message.Result = kWantArrows | kWantChars | (editable && message.WParam == wm::VkReturn ? kWantAllKeys : 0);
+      message.Result = kWantArrows | kWantChars | (editable && message.WParam == wm::VkReturn ? kWantAllKeys : 0) |
+                       (options_.Contains(TGridOption::goTabs) ? kWantTab : 0);
       return;
     case wm::HScroll:
     case wm::VScroll:

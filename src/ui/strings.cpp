@@ -88,10 +88,15 @@ void TStrings::Assign(const std::vector<std::string>& lines) {
 void TStrings::SetSorted(bool sorted) {
   if (sorted == sorted_) return;
   sorted_ = sorted;
-  if (sorted_) {
-    std::stable_sort(lines_.begin(), lines_.end());
-    Reset();
-  }
+  if (!sorted_) return;
+  std::vector<int> from(lines_.size());
+  for (size_t index = 0; index < from.size(); ++index) from[index] = static_cast<int>(index);
+  std::stable_sort(from.begin(), from.end(), [&](int a, int b) { return lines_[a] < lines_[b]; });
+  std::vector<std::string> lines;
+  lines.reserve(lines_.size());
+  for (int index : from) lines.push_back(std::move(lines_[static_cast<size_t>(index)]));
+  lines_ = std::move(lines);
+  if (observer_ != nullptr) observer_->StringsMoved(from);
 }
 
 void TStrings::Reset() {

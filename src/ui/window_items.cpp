@@ -1,5 +1,7 @@
 #include "ui/window_items.h"
 
+#include <algorithm>
+
 #include "ui/win_control.h"
 #include "ui/window_text_message.h"
 
@@ -46,6 +48,15 @@ void TWindowItems::StringsReset() {
   item_index_ = -1;
   FillWindow();
   if (follower_ != nullptr) follower_->StringsReset();
+}
+
+// The window shows the new order; the chosen line stays chosen where it went.
+void TWindowItems::StringsMoved(const std::vector<int>& from) {
+  const int chosen = item_index_;
+  FillWindow();
+  item_index_ = -1;
+  if (chosen >= 0) SetItemIndex(static_cast<int>(std::find(from.begin(), from.end(), chosen) - from.begin()));
+  if (follower_ != nullptr) follower_->StringsMoved(from);
 }
 
 }  // namespace ruzi

@@ -1,12 +1,11 @@
 // Controls without windows: messages through the replaceable WindowProc, the notifications a
-// change sends, fonts and colours shared down the tree, alignment on resize, clicks, children
-// freed with their parent, and every published property read back as it was written.
+// change sends, fonts and colours shared down the tree, alignment on resize, clicks, and
+// children freed with their parent.
 #include <gtest/gtest.h>
 
 #include <memory>
 
 #include "error_text.h"
-#include "foundation/property_access.h"
 #include "ui/control_messages.h"
 #include "ui/graphic_control.h"
 #include "ui/win_control.h"
@@ -179,30 +178,6 @@ TEST(Control, TopmostGraphicChildTakesThePoint) {
   EXPECT_EQ(parent.GraphicControlAt(30, 30), &below);
   below.SetParent(nullptr);
   above.SetParent(nullptr);
-}
-
-// Each published property takes the text it gives back, and a changed value survives a round.
-TEST(Control, EveryPublishedPropertyRoundTripsAsText) {
-  const std::map<std::string, std::string> changed = {
-      {"Align", "alRight"},        {"Anchors", "[akTop,akRight]"},     {"Caption", "确定(&O)"},
-      {"Color", "clInfoBk"},       {"Enabled", "False"},               {"Font", "Tahoma,11,clRed,[fsUnderline]"},
-      {"Height", "33"},            {"Hint", "提示"},                   {"Left", "-7"},
-      {"Name", "Button1"},         {"ParentColor", "False"},           {"ParentFont", "False"},
-      {"ShowHint", "True"},        {"Tag", "-99"},                     {"TabStop", "True"},
-      {"Top", "12"},               {"Visible", "False"},               {"Width", "77"}};
-  TWinControl control;
-  for (const TPropertyInfo* info : GetPropList(control.ClassType())) {
-    SCOPED_TRACE(info->Name);
-    const std::string before = GetPropText(control, info->Name);
-    SetPropText(control, info->Name, before);
-    EXPECT_EQ(GetPropText(control, info->Name), before);
-    auto value = changed.find(info->Name);
-    ASSERT_NE(value, changed.end()) << "a new property needs a changed value here";
-    SetPropText(control, info->Name, value->second);
-    EXPECT_EQ(GetPropText(control, info->Name), value->second);
-  }
-  EXPECT_EQ(testing::ErrorOf([&] { SetPropText(control, "Align", "alMiddle"); }),
-            "\"alMiddle\" is not a valid value of TWinControl.Align");
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // The data grid without windows: cells show their column's field of the row source, clicks on
 // titles and cells reach the right column and move the current row, the row stays inside the
 // rows when they change, the columns publish as text and by name, keys move the current cell
-// and scroll it into view, and a zoom form scales the grid's and a tree's columns.
+// and scroll it into view.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -10,9 +10,7 @@
 #include "error_text.h"
 #include "foundation/property_access.h"
 #include "ui/db_grid_eh.h"
-#include "ui/virtual_string_tree.h"
 #include "ui/window_message_ids.h"
-#include "ui/zoom_form.h"
 
 namespace ruzi {
 namespace {
@@ -172,31 +170,6 @@ TEST(DBGridEh, RowsOfTheTreeDatasetMarkATreeGrid) {
   TreeRows tree;
   f.grid.DataSource().SetDataSet(&tree);
   EXPECT_TRUE(f.grid.IsTreeGrid());
-}
-
-TEST(DBGridEh, ZoomScalesColumnsAndFontsOfGridAndTree) {
-  TManageZoomForm form(nullptr, 1280, 1024);
-  form.SetBounds(0, 0, 600, 400);
-  auto* grid = new TDBGridEh(&form);
-  grid->SetParent(&form);
-  TColumnEh& column = grid->Columns().Add("Code");
-  column.SetWidth(90);
-  column.Title().Font().SetColor(clRed);
-  grid->FooterFont().SetSize(12);
-  auto* tree = new TVirtualStringTree(&form);
-  tree->SetParent(&form);
-  tree->Columns() = {{"A", 75}, {"B", 30}};
-  form.Show();
-  EXPECT_EQ(column.Width(), 120) << "90 x 4/3";
-  EXPECT_EQ(column.Font().Size(), 12) << "9 x 4/3";
-  EXPECT_EQ(column.Title().Font().Size(), 12);
-  EXPECT_EQ(column.Title().Font().Color(), clRed) << "colours kept";
-  EXPECT_EQ(grid->TitleFont().Size(), 12);
-  EXPECT_EQ(grid->FooterFont().Size(), 16);
-  EXPECT_EQ(tree->Columns()[0].Width, 100);
-  EXPECT_EQ(tree->Columns()[1].Width, 40);
-  EXPECT_EQ(tree->HeaderFont().Size(), 12);
-  EXPECT_EQ(grid->BoundsRect(), (TRect{0, 0, 427, 160})) << "and the grid itself like any control";
 }
 
 }  // namespace

@@ -17,7 +17,8 @@ namespace {
 using Values = std::map<TColumnPart, int>;
 
 // Columns as plain values. Like a real column, a new font size drops the font colour it was
-// given; `fail_part` makes every read or write of one part fail.
+// given; `fail_part` makes every read or write of one part fail, `fail_set` every write of a
+// column's part and `fail_grid` every write of the grid's.
 class ColumnsModel : public IZoomColumns {
  public:
   int ColumnCount() const override { return static_cast<int>(columns.size()); }
@@ -27,6 +28,7 @@ class ColumnsModel : public IZoomColumns {
   }
   void SetColumnValue(int column, TColumnPart part, int value) override {
     Touch(part);
+    if (fail_set == part) throw Error("boom");
     Values& values = columns.at(static_cast<size_t>(column));
     values[part] = value;
     if (part == TColumnPart::FontSize) values[TColumnPart::FontColor] = 0;
@@ -38,12 +40,13 @@ class ColumnsModel : public IZoomColumns {
   }
   void SetGridValue(TColumnPart part, int value) override {
     Touch(part);
+    if (fail_grid == part) throw Error("boom");
     grid[part] = value;
   }
 
   std::vector<Values> columns;
   Values grid;
-  std::optional<TColumnPart> fail_part;
+  std::optional<TColumnPart> fail_part, fail_set, fail_grid;
 
  private:
   void Touch(TColumnPart part) const {
@@ -109,79 +112,40 @@ TEST(FormZoomColumns, EachClassScalesItsParts) {
   }
 }
 
-// A failing value is named in front of its message; the grid's adjustment and then the step
-// are named after and before it. Columns count from 1, and the first column fails first.
+// A failing value is named in front of its message; the grid's (or tree's) adjustment and then
+// the step are named after and before it. Columns count from 1, and the first column fails first.
 TEST(FormZoomColumns, FailingValuesAreNamed) {
-  const std::string step = "窗体自适应调用AdjustControlsScale时出现错误";
+  using P = TColumnPart;
+  const std::optional<P> none;
   const std::string grid = " 调用AdjustDBGridEHColumns时出现错误";
   const struct {
-    TColumnPart part;
+    const char* class_name;
+    std::optional<P> any, set, grid_set;
     std::string named;
   } cases[] = {
-      {TColumnPart::Width, "设置第 1 列宽度出错:"},
-      {TColumnPart::FontSize, "第 1列字体大小出错:"},
-      {TColumnPart::FontColor, "取字体颜色出错:"},
-      {TColumnPart::TitleFontColor, "取字体颜色出错:"},
-      {TColumnPart::TitleFontSize, "第 1 列标题字体大小出错:"},
-      {TColumnPart::FooterFontSize, "第 1 列表脚出错:"},
+      {"TDBGridEh", P::Width, none, none, "设置第 1 列宽度出错:boom" + grid},
+      {"TDBGridEh", P::FontSize, none, none, "第 1列字体大小出错:boom" + grid},
+      {"TDBGridEh", P::FontColor, none, none, "取字体颜色出错:boom" + grid},
+      {"TDBGridEh", P::TitleFontColor, none, none, "取字体颜色出错:boom" + grid},
+      {"TDBGridEh", P::TitleFontSize, none, none, "第 1 列标题字体大小出错:boom" + grid},
+      {"TDBGridEh", P::FooterFontSize, none, none, "第 1 列表脚出错:boom" + grid},
+      {"TDBGridEh", none, P::FontColor, none, "第 1列字体颜色出错:boom" + grid},
+      {"TDBGridEh", none, P::TitleFontColor, none, "第 1 列标题栏字体颜色出错:boom" + grid},
+      {"TDBGridEh", none, none, P::TitleFontSize, "设置标题字体大小出错:boom" + grid},
+      {"TDBGridEh", none, none, P::FooterFontSize, "设置表脚字体大小出错:boom" + grid},
+      {"TVirtualStringTree", P::Width, none, none, "boom 调用AdjustTVirtualStringTree时出现错误"},
   };
   for (const auto& failure : cases) {
     SCOPED_TRACE(failure.named);
     ColumnsModel columns = TwoColumns();
-    columns.fail_part = failure.part;
+    columns.fail_part = failure.any;
+    columns.fail_set = failure.set;
+    columns.fail_grid = failure.grid_set;
     TestForm form({1280, 1024});
-    form.Root().AddChild(std::make_unique<GridModel>("TDBGridEh", &columns));
+    form.Root().AddChild(std::make_unique<GridModel>(failure.class_name, &columns));
     TFormZoom zoom(form);
-    testing::ExpectError([&] { zoom.ZoomFormInfo(); }, step + failure.named + "boom" + grid);
+    testing::ExpectError([&] { zoom.ZoomFormInfo(); }, "窗体自适应调用AdjustControlsScale时出现错误" + failure.named);
   }
-}
-
-// Colours that can be read but not written, and the grid's own sizes, each with its own text.
-class PartlyFailingColumns : public ColumnsModel {
- public:
-  void SetColumnValue(int column, TColumnPart part, int value) override {
-    if (part == failing_set) throw Error("boom");
-    ColumnsModel::SetColumnValue(column, part, value);
-  }
-  void SetGridValue(TColumnPart part, int value) override {
-    if (part == failing_grid) throw Error("boom");
-    ColumnsModel::SetGridValue(part, value);
-  }
-  std::optional<TColumnPart> failing_set, failing_grid;
-};
-
-TEST(FormZoomColumns, FailingWritesAreNamed) {
-  const struct {
-    std::optional<TColumnPart> column_part, grid_part;
-    std::string named;
-  } cases[] = {
-      {TColumnPart::FontColor, std::nullopt, "第 1列字体颜色出错:"},
-      {TColumnPart::TitleFontColor, std::nullopt, "第 1 列标题栏字体颜色出错:"},
-      {std::nullopt, TColumnPart::TitleFontSize, "设置标题字体大小出错:"},
-      {std::nullopt, TColumnPart::FooterFontSize, "设置表脚字体大小出错:"},
-  };
-  for (const auto& failure : cases) {
-    SCOPED_TRACE(failure.named);
-    PartlyFailingColumns columns;
-    static_cast<ColumnsModel&>(columns) = TwoColumns();
-    columns.failing_set = failure.column_part;
-    columns.failing_grid = failure.grid_part;
-    TestForm form({1280, 1024});
-    form.Root().AddChild(std::make_unique<GridModel>("TDBGridEh", &columns));
-    TFormZoom zoom(form);
-    testing::ExpectError([&] { zoom.ZoomFormInfo(); },
-                         "窗体自适应调用AdjustControlsScale时出现错误" + failure.named + "boom 调用AdjustDBGridEHColumns时出现错误");
-  }
-}
-
-TEST(FormZoomColumns, FailingTreeIsNamed) {
-  ColumnsModel columns = TwoColumns();
-  columns.fail_part = TColumnPart::Width;
-  TestForm form({1280, 1024});
-  form.Root().AddChild(std::make_unique<GridModel>("TVirtualStringTree", &columns));
-  TFormZoom zoom(form);
-  testing::ExpectError([&] { zoom.ZoomFormInfo(); },
-                       "窗体自适应调用AdjustControlsScale时出现错误boom 调用AdjustTVirtualStringTree时出现错误");
 }
 
 }  // namespace

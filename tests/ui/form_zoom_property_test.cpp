@@ -66,7 +66,8 @@ TEST(FormZoomProperty, RandomTreesMatchADirectWalk) {
     TSize monitor;
     double rate;  // 0: zoom for the monitor
     double factor;
-  } settings[] = {{{1280, 1024}, 0, 1024.0 / 768}, {{1024, 768}, 137.5, 1.375}, {{1024, 768}, 80, 0.8}};
+  } settings[] = {{{1280, 1024}, 0, 1024.0 / 768}, {{1600, 900}, 0, 1600.0 / 1024}, {{800, 600}, 0, 800.0 / 1024},
+                  {{1024, 768}, 137.5, 1.375},    {{1024, 768}, 80, 0.8}};
   int controls = 0;
   for (uint32_t seed = 1; seed <= 150; ++seed) {
     for (const auto& setting : settings) {
@@ -82,6 +83,12 @@ TEST(FormZoomProperty, RandomTreesMatchADirectWalk) {
       } else {
         zoom.SetFResolutionRate(setting.rate);
       }
+      // A screen zooms by the larger of its two ratios to 1024 x 768, every factor alike.
+      const TZoomFields& fields = zoom.Fields();
+      for (double factor : {fields.ZoomFactor, fields.HorizontalFactor, fields.VerticalFactor, fields.FontFactor}) {
+        ASSERT_DOUBLE_EQ(factor, setting.factor) << "seed " << seed;
+      }
+      ASSERT_TRUE(fields.ControlList.empty()) << "the lists live for one zoom only";
       for (const Expected& control : expected) {
         ASSERT_EQ(control.control->BoundsRect(), control.bounds) << "seed " << seed << ", " << control.control->ClassName();
         ASSERT_EQ(control.control->HasFont() ? control.control->FontSize() : -1, control.font) << "seed " << seed;

@@ -49,43 +49,6 @@ void AddTypicalControls(TControlModel& form) {
   form.AddChild("TButton", {320, 230, 395, 255}).SetFontSize(12);
 }
 
-TEST(FormZoom, LargerScreenZoomsByTheLargerRatio) {
-  const struct {
-    TSize monitor;
-    double factor;
-    TRect moved;  // a control at (100, 60, 200, 90)
-  } cases[] = {
-      {{1280, 1024}, 1024.0 / 768, {133, 80, 267, 120}},
-      {{1600, 900}, 1600.0 / 1024, {156, 94, 312, 141}},
-      {{800, 600}, 800.0 / 1024, {78, 47, 156, 70}},
-  };
-  for (const auto& screen : cases) {
-    SCOPED_TRACE(std::to_string(screen.monitor.cx) + "x" + std::to_string(screen.monitor.cy));
-    TestForm form(screen.monitor);
-    TControlModel& edit = form.Root().AddChild("TEdit", {100, 60, 200, 90});
-    TFormZoom zoom(form);
-    zoom.ZoomFormInfo();
-    EXPECT_DOUBLE_EQ(zoom.Fields().ZoomFactor, screen.factor);
-    EXPECT_DOUBLE_EQ(zoom.Fields().HorizontalFactor, screen.factor);
-    EXPECT_DOUBLE_EQ(zoom.Fields().VerticalFactor, screen.factor);
-    EXPECT_DOUBLE_EQ(zoom.Fields().FontFactor, screen.factor);
-    EXPECT_EQ(edit.BoundsRect(), screen.moved);
-    EXPECT_EQ(form.journal, "unscaled;owner-draw;");
-    EXPECT_TRUE(zoom.Fields().ControlList.empty()) << "the lists live for one zoom only";
-  }
-}
-
-TEST(FormZoom, DesignScreenLeavesTheFormAsItIs) {
-  TestForm form(kDesignScreen);
-  AddTypicalControls(form.Root());
-  const Layout before = LayoutOf(form.Root());
-  TFormZoom zoom(form, TZoomStart::AtFirstShow);
-  zoom.FormShowing();
-  EXPECT_EQ(LayoutOf(form.Root()), before);
-  EXPECT_EQ(form.journal, "") << "not even the platform scaling is touched";
-  EXPECT_DOUBLE_EQ(zoom.Fields().ZoomFactor, 100.0);
-}
-
 // The saved list: bounds, then the font size when the control has a font, parent before
 // children, children in order, a label's font after the label's bounds.
 TEST(FormZoom, SavedListKeepsBoundsAndFontsInTreeOrder) {
@@ -212,6 +175,8 @@ TEST(FormZoom, WhenAZoomHappens) {
     TRect edit;
     const char* journal;
   } cases[] = {
+      {"the designed screen: not even the platform scaling is touched", kDesignScreen, TZoomStart::AtFirstShow,
+       [](TestForm&, TFormZoom& zoom) { zoom.FormShowing(); }, designed, ""},
       {"an MDI form stays shown", kDesignScreen, TZoomStart::OnRequest,
        [](TestForm& form, TFormZoom& zoom) {
          form.visible = form.mdi = true;

@@ -1,6 +1,7 @@
-// Skinresmanager's PNG drawing operations on a real window's canvas, from face_diag.dll: each
-// places its image where it should, an opaque image shows its own colour and a half-transparent
-// one is blended with the grey beneath; checked on a capture kept as a screenshot.
+// Skinresmanager's PNG drawing operations (and through them the face image drawing under them)
+// on a real window's canvas, from face_diag.dll: each places its image where it should, an opaque
+// image shows its own colour and a half-transparent one is blended with the grey beneath;
+// checked on a capture kept as a screenshot.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -55,6 +56,7 @@ TEST(SkinPngDrawing, EveryOperationPlacesAndBlendsOnAWindowsCanvas) {
   Skinresmanager::DrawPngObjCenter(&png, canvas, {100, 50, 100 + w + 10, 50 + h + 10});
   Skinresmanager::DrawPngObjTile(static_cast<const TPNGObject*>(nullptr), canvas, {150, 50, 190, 90});
   Skinresmanager::DrawPng("png.no.such", 150, 50, canvas);
+  Skinresmanager::DrawPngStretch(half_name, canvas, {150, 50, 150, 90});  // no width: nothing
   canvas.Draw(150, 70, png);  // the picture class on its own, as any TGraphic
 
   canvas.SetHandle(nullptr);
@@ -91,7 +93,7 @@ TEST(SkinPngDrawing, EveryOperationPlacesAndBlendsOnAWindowsCanvas) {
       {2, 80, kGrey, "tiles stop at the bottom"},
       {105, 55, solid, "object centred"},
       {104, 55, kGrey, "object centred: five to the left"},
-      {150, 50, kGrey, "null and unknown images draw nothing"},
+      {150, 50, kGrey, "null and unknown images, and no width, draw nothing"},
       {150, 70, solid, "TCanvas::Draw of a TPNGObject"},
       {150 + w - 1, 70 + h - 1, solid, "TCanvas::Draw at natural size"},
       {150 + w, 70, kGrey, "and no wider"},

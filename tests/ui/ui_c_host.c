@@ -1,6 +1,6 @@
 /* A host written in C against the C API alone: it builds a form with an edit, a grid and two
-   buttons by class name, sets and reads properties as text, hooks the buttons' clicks and
-   answers the modal form by pressing the default button from a timer. Each check prints a line;
+   buttons by class name, sets and reads properties as text, hooks the buttons' clicks, answers
+   the modal form by pressing Enter from a timer, and reads the errors and refusals back. Each check prints a line;
    the last line counts the wrong ones ("0 wrong" passes). */
 #include <stdio.h>
 #include <string.h>
@@ -39,23 +39,26 @@ static void CancelClicked(void* data, RuziUiObject sender) {
 }
 
 static HWND edit_window, form_window;
+static UINT_PTR enter_timer;
 
-/* Enter in the edit: the form's default button answers it. */
-static void CALLBACK PressEnter(HWND window, UINT message, UINT_PTR id, DWORD time) {
+/* Enter in the edit: the form's default button answers it. Should Enter go astray, the close box
+   ends the loop (with Cancel, which the checks catch). */
+static void CALLBACK Press(HWND window, UINT message, UINT_PTR id, DWORD time) {
   (void)window;
   (void)message;
   (void)time;
   KillTimer(NULL, id);
-  PostMessageW(edit_window, WM_KEYDOWN, VK_RETURN, 1);
+  if (id == enter_timer) {
+    PostMessageW(edit_window, WM_KEYDOWN, VK_RETURN, 1);
+  } else {
+    PostMessageW(form_window, WM_CLOSE, 0, 0);
+  }
 }
 
-/* Should Enter go astray, the close box ends the loop (with Cancel, which the checks catch). */
-static void CALLBACK GiveUp(HWND window, UINT message, UINT_PTR id, DWORD time) {
-  (void)window;
-  (void)message;
-  (void)time;
-  KillTimer(NULL, id);
-  PostMessageW(form_window, WM_CLOSE, 0, 0);
+/* Off the user-interface thread every call is refused, with a last error of that thread's own. */
+static DWORD WINAPI OtherThread(void* object) {
+  return (DWORD)(RuziUiSetProp((RuziUiObject)object, "Caption", "x") == 0 &&
+                 strcmp(RuziUiLastError(), "Not called on the user-interface thread") == 0);
 }
 
 int main(void) {
@@ -108,8 +111,8 @@ int main(void) {
   }
   edit_window = (HWND)RuziUiHandle(edit);
   form_window = (HWND)RuziUiHandle(form);
-  SetTimer(NULL, 0, 300, &PressEnter);
-  SetTimer(NULL, 0, 5000, &GiveUp);
+  enter_timer = SetTimer(NULL, 0, 300, &Press);
+  SetTimer(NULL, 0, 5000, &Press);
   {
     const int result = RuziUiShowModal(form);
     Check(result == 1, "Enter answered the modal form with the default button's result");
@@ -117,6 +120,26 @@ int main(void) {
   Check(clicks.ok == 1 && clicks.cancel == 0, "only OK was clicked, once");
   Check(RuziUiCreate("TNoSuchControl", form) == NULL, "an unknown class is refused");
   Check(strcmp(RuziUiLastError(), "Class TNoSuchControl not found") == 0, "and named");
+  Check(!RuziUiSetProp(ok, "Colour", "clRed") && strcmp(RuziUiLastError(), "TButton has no property \"Colour\"") == 0,
+        "an unknown property is refused and named");
+  Check(RuziUiShowModal(ok) == 0 && strcmp(RuziUiLastError(), "TButton is no form") == 0, "only a form is modal");
+  {
+    char small[4];
+    Check(RuziUiGetProp(ok, "Caption", small, (int)sizeof small) == 4 && strcmp(small, "确") == 0,
+          "a short buffer: the whole length, the text cut before a character that does not fit whole");
+  }
+  Check(!RuziUiSetProp(ok, "Default", "maybe") &&
+            strcmp(RuziUiLastError(), "\"maybe\" is not a valid value of TButton.Default") == 0,
+        "a bad value is refused and named");
+  {
+    DWORD refused = 0;
+    HANDLE thread = CreateThread(NULL, 0, &OtherThread, ok, 0, NULL);
+    WaitForSingleObject(thread, INFINITE);
+    GetExitCodeThread(thread, &refused);
+    CloseHandle(thread);
+    Check(refused == 1, "a call from another thread is refused, with its own last error");
+    Check(strstr(RuziUiLastError(), "maybe") != NULL, "this thread keeps its own last error");
+  }
   Check(RuziUiFree(form), "the form freed with what it owns");
   printf("%d wrong\n", wrong);
   return wrong == 0 ? 0 : 1;

@@ -1,17 +1,18 @@
 // Windowed controls on real windows under Wine: painting read back as pixels (into the window
 // and into a DC given in WParam), notifications reflected to the child that sent them, graphic
 // children fed the mouse, mouse enter and leave, WindowProc replaced through the real window
-// procedure, no exception crossing it, and controls put into (and moved between) windows that
+// procedure (the application's test sees no exception cross it), and controls put into (and moved between) windows that
 // are already shown.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <stdexcept>
 
 #include "message_pump.h"
 #include "screenshot.h"
+#include "ui_fixtures.h"
+#include "ui_window_pixels_win32.h"
 #include "ui/button.h"
 #include "ui/control_messages.h"
 #include "ui/edit.h"
@@ -19,7 +20,6 @@
 #include "ui/graphic_control.h"
 #include "ui/label.h"
 #include "ui/panel.h"
-#include "ui/ui_exception.h"
 #include "ui/win_control.h"
 
 namespace ruzi {
@@ -98,27 +98,17 @@ struct Scene {
   }
 };
 
-// Client pixel (x, y) of a captured window.
-uint32_t ClientPixel(HWND window, const testing::Picture& picture, int x, int y) {
-  RECT frame;
-  GetWindowRect(window, &frame);
-  POINT origin{0, 0};
-  ClientToScreen(window, &origin);
-  return picture.Rgb(origin.x - frame.left + x, origin.y - frame.top + y);
-}
-
 TEST(WinControlUi, ChildrenAndBackgroundArePaintedIntoTheWindow) {
   Scene scene;
   HWND form = scene.form.Handle();
   ASSERT_NE(form, nullptr);
   EXPECT_EQ(GetParent(scene.blue->Handle()), form);
-  RedrawWindow(form, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  const testing::Picture picture = testing::CaptureWindow(form);
-  testing::SaveScreenshot(picture, "win_control_scene");
-  EXPECT_EQ(ClientPixel(form, picture, 200, 150), 0xFF0000u) << "the form's Color";
-  EXPECT_EQ(ClientPixel(form, picture, 30, 30), 0x0000FFu) << "a custom control's Paint";
-  EXPECT_EQ(ClientPixel(form, picture, 120, 20), 0x00FF00u) << "a graphic control painted by its parent";
-  EXPECT_EQ(ClientPixel(form, picture, 155, 20), 0xFF0000u) << "clipped to the graphic control's bounds";
+  const testing::ClientPixels pixels(form);
+  testing::SaveScreenshot(pixels.picture, "win_control_scene");
+  EXPECT_EQ(pixels.At(200, 150), 0xFF0000u) << "the form's Color";
+  EXPECT_EQ(pixels.At(30, 30), 0x0000FFu) << "a custom control's Paint";
+  EXPECT_EQ(pixels.At(120, 20), 0x00FF00u) << "a graphic control painted by its parent";
+  EXPECT_EQ(pixels.At(155, 20), 0xFF0000u) << "clipped to the graphic control's bounds";
 }
 
 TEST(WinControlUi, PaintAndEraseUseTheDcInWParam) {
@@ -142,7 +132,7 @@ TEST(WinControlUi, PaintAndEraseUseTheDcInWParam) {
 TEST(WinControlUi, NotificationsGoBackToTheChildThatSentThem) {
   Scene scene;
   int clicks = 0;
-  scene.button->OnClick = TNotifyEvent{[](void* count, TPersistent*) { ++*static_cast<int*>(count); }, &clicks};
+  scene.button->OnClick = testing::Counting(&clicks);
   SendMessageW(scene.button->Handle(), BM_CLICK, 0, 0);
   EXPECT_EQ(std::count(scene.button->seen.begin(), scene.button->seen.end(), CN_COMMAND), 1);
   EXPECT_EQ(clicks, 0) << "a system button's clicks come as CN_COMMAND, not from the mouse";
@@ -163,7 +153,7 @@ TEST(WinControlUi, GraphicChildrenGetTheMouseAndHearItComeAndGo) {
   Scene scene;
   HWND form = scene.form.Handle();
   int clicks = 0;
-  scene.green->OnClick = TNotifyEvent{[](void* count, TPersistent*) { ++*static_cast<int*>(count); }, &clicks};
+  scene.green->OnClick = testing::Counting(&clicks);
   scene.green->seen.clear();
   SendMessageW(form, WM_MOUSEMOVE, 0, MAKELPARAM(110, 20));
   SendMessageW(form, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(110, 20));
@@ -207,22 +197,6 @@ TEST(WinControlUi, WindowProcReplacementsSeeSystemMessagesAndComeOutInEitherOrde
   }
 }
 
-void Throw(void*, TMessage& message) {
-  if (message.Msg == WM_APP) throw std::runtime_error("坏了");
-}
-
-TEST(WinControlUi, NoExceptionCrossesTheWindowProcedure) {
-  Scene scene;
-  std::string reported;
-  SetUiExceptionHandler(TUiExceptionEvent{
-      [](void* text, const std::exception& error) { *static_cast<std::string*>(text) = error.what(); }, &reported});
-  scene.form.WindowProc().Replace(TWndMethod{&Throw, nullptr});
-  EXPECT_EQ(SendMessageW(scene.form.Handle(), WM_APP, 0, 0), 0);
-  EXPECT_EQ(reported, "坏了");
-  scene.form.WindowProc().Restore(TWndMethod{&Throw, nullptr});
-  SetUiExceptionHandler({});
-}
-
 TEST(WinControlUi, PropertiesReachTheWindow) {
   Scene scene;
   HWND button = scene.button->Handle();
@@ -253,12 +227,7 @@ TEST(WinControlUi, PropertiesReachTheWindow) {
 // themselves asked for (nothing is invalidated here).
 uint32_t ScreenPixel(TWinControl& control, int x, int y) {
   testing::PumpMessages();
-  return ClientPixel(control.Handle(), testing::CaptureWindow(control.Handle()), x, y);
-}
-
-uint32_t SystemRgb(int index) {
-  const COLORREF color = GetSysColor(index);
-  return GetRValue(color) << 16 | GetGValue(color) << 8 | GetBValue(color);
+  return testing::ClientPixels(control, false).At(x, y);
 }
 
 TEST(WinControlUi, ControlsPutInAShownParentGetTheirWindowThereAndShow) {
@@ -267,10 +236,9 @@ TEST(WinControlUi, ControlsPutInAShownParentGetTheirWindowThereAndShow) {
   form.SetColor(clRed);  // what a control that is not painted leaves
   form.Show();
   ASSERT_TRUE(form.HandleAllocated());
-  auto place = [&](TControl* control, TWinControl& parent, const TRect& bounds) {
+  auto place = [](TControl* control, TWinControl& parent, const TRect& bounds) {
     control->SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
     control->SetParent(&parent);
-    return control;
   };
   auto* label = new TLabel(&form);
   label->SetColor(clLime);
@@ -283,8 +251,8 @@ TEST(WinControlUi, ControlsPutInAShownParentGetTheirWindowThereAndShow) {
     TRect bounds;
     uint32_t rgb;
   } cases[] = {
-      {new TButton(&form), {10, 10, 90, 35}, SystemRgb(COLOR_BTNFACE)},
-      {new TEdit(&form), {10, 45, 90, 66}, SystemRgb(COLOR_WINDOW)},
+      {new TButton(&form), {10, 10, 90, 35}, testing::SystemRgb(COLOR_BTNFACE)},
+      {new TEdit(&form), {10, 45, 90, 66}, testing::SystemRgb(COLOR_WINDOW)},
       {label, {10, 80, 90, 100}, 0x00FF00},  // a graphic control: its parent paints its place
       {left, {110, 10, 200, 130}, 0xFFFF00},
       {right, {210, 10, 300, 130}, 0x00FFFF},

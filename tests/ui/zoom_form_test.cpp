@@ -1,10 +1,15 @@
 // The zoom forms on real controls (without windows): zoomed once at first show for the screen
 // they are given, labels a little larger, fonts by the factor, client-aligned bounds left to
-// the alignment, rate changes scaling by new over old.
+// the alignment, the client combos' item height, the columns of a data grid and a tree, and the
+// controls inside a frame.
 #include <gtest/gtest.h>
 
 #include "ui/application.h"
+#include "ui/db_grid_eh.h"
+#include "ui/frame.h"
 #include "ui/graphic_control.h"
+#include "ui/qx_combo_boxes.h"
+#include "ui/virtual_string_tree.h"
 #include "ui/zoom_form.h"
 
 namespace ruzi {
@@ -17,13 +22,8 @@ class TLabel : public TGraphicControl {
   using TGraphicControl::TGraphicControl;
 };
 
-struct Layout {
-  TControl* label;
-  TWinControl* panel;
-  TControl* inner;
-};
-
-Layout Fill(TCustomForm& form) {
+TEST(ZoomForm, ManagedFormZoomsOnceAtFirstShowForItsScreen) {
+  TManageZoomForm form(nullptr, 1280, 1024);
   form.SetBounds(0, 0, 800, 600);
   auto* label = new TLabel(&form);
   label->SetBounds(100, 40, 60, 12);
@@ -35,49 +35,46 @@ Layout Fill(TCustomForm& form) {
   auto* inner = new TButton(&form);
   inner->SetBounds(30, 30, 75, 25);
   inner->SetParent(panel);
-  return {label, panel, inner};
-}
-
-TEST(ZoomForm, ManagedFormZoomsOnceAtFirstShowForItsScreen) {
-  TManageZoomForm form(nullptr, 1280, 1024);
-  const Layout layout = Fill(form);
-  EXPECT_EQ(layout.label->Left(), 100) << "nothing before the first show";
+  TCustomComboBox* combos[] = {new TQxComboBox(&form), new TBoundComboBox(&form), new TComboBox(&form)};
+  for (TCustomComboBox* combo : combos) combo->SetParent(&form);
+  auto* grid = new TDBGridEh(&form);
+  grid->SetParent(&form);
+  TColumnEh& column = grid->Columns().Add("Code");
+  column.SetWidth(90);
+  column.Title().Font().SetColor(clRed);
+  grid->FooterFont().SetSize(12);
+  auto* tree = new TVirtualStringTree(&form);
+  tree->SetParent(&form);
+  tree->Columns() = {{"A", 75}, {"B", 30}};
+  auto* frame = new TFrameHQ(&form);
+  frame->SetParent(&form);
+  frame->SetBounds(0, 0, 300, 150);
+  auto* framed = new TButton(&form);
+  framed->SetParent(frame);
+  framed->SetBounds(30, 30, 60, 24);
+  EXPECT_EQ(label->Left(), 100) << "nothing before the first show";
   form.Show();
-  EXPECT_EQ(layout.label->BoundsRect(), (TRect{133, 53, 133 + 80 + 3, 53 + 16 + 5}));
-  EXPECT_EQ(layout.label->Font().Size(), 12);
-  EXPECT_EQ(layout.inner->BoundsRect(), (TRect{40, 40, 140, 73}));
-  EXPECT_EQ(layout.inner->Font().Size(), 12);
-  EXPECT_EQ(layout.panel->Align(), TAlign::alBottom);
-  EXPECT_EQ(layout.panel->BoundsRect().Bottom, form.ClientRect().Bottom) << "placed by its alignment";
+  EXPECT_EQ(label->BoundsRect(), (TRect{133, 53, 133 + 80 + 3, 53 + 16 + 5}));
+  EXPECT_EQ(label->Font().Size(), 12);
+  EXPECT_EQ(inner->BoundsRect(), (TRect{40, 40, 140, 73}));
+  EXPECT_EQ(inner->Font().Size(), 12);
+  EXPECT_EQ(panel->Align(), TAlign::alBottom);
+  EXPECT_EQ(panel->BoundsRect().Bottom, form.ClientRect().Bottom) << "placed by its alignment";
+  EXPECT_EQ((std::vector<int>{combos[0]->ItemHeight(), combos[1]->ItemHeight(), combos[2]->ItemHeight()}),
+            (std::vector<int>{21, 21, 16})) << "the client's combos alone: 16 x 4/3";
+  EXPECT_EQ(column.Width(), 120) << "90 x 4/3";
+  EXPECT_EQ(column.Font().Size(), 12) << "9 x 4/3";
+  EXPECT_EQ(column.Title().Font().Size(), 12);
+  EXPECT_EQ(column.Title().Font().Color(), clRed) << "colours kept";
+  EXPECT_EQ(grid->TitleFont().Size(), 12);
+  EXPECT_EQ(grid->FooterFont().Size(), 16);
+  EXPECT_EQ(tree->Columns()[0].Width, 100);
+  EXPECT_EQ(tree->Columns()[1].Width, 40);
+  EXPECT_EQ(tree->HeaderFont().Size(), 12);
+  EXPECT_EQ(framed->BoundsRect(), (TRect{40, 40, 120, 72})) << "inside a frame: placed last, zoomed alike";
   form.Hide();
   form.Show();
-  EXPECT_EQ(layout.label->Left(), 133) << "later shows never zoom again";
-}
-
-TEST(ZoomForm, RateChangesScaleByNewOverOld) {
-  TZoomForm form;
-  const Layout layout = Fill(form);
-  form.Show();
-  EXPECT_EQ(layout.label->Left(), 100) << "a plain zoom form zooms only when asked";
-  form.SetFResolutionRate(125);
-  EXPECT_EQ(layout.label->Left(), 125);
-  EXPECT_EQ(layout.inner->Width(), 93) << "edges rounded, ties to even: 37.5 -> 38, 131.25 -> 131";
-  form.SetFResolutionRate(125.00001);
-  EXPECT_EQ(layout.label->Left(), 125) << "equal to four decimals: nothing";
-  form.SetFResolutionRate(100);
-  EXPECT_EQ(layout.label->Left(), 100);
-  EXPECT_TRUE(form.Visible()) << "shown again after the change";
-}
-
-TEST(ZoomForm, AutoFormOnTheDesignedScreenIsLeftAlone) {
-  if (Screen()->Width() != 1024 || Screen()->Height() != 768) {
-    GTEST_SKIP() << "needs a 1024 x 768 screen (as natively)";
-  }
-  TAutoZoomForm form;
-  const Layout layout = Fill(form);
-  form.Show();
-  EXPECT_EQ(layout.label->BoundsRect(), (TRect{100, 40, 160, 52}));
-  EXPECT_EQ(layout.label->Font().Size(), 9);
+  EXPECT_EQ(label->Left(), 133) << "later shows never zoom again";
 }
 
 }  // namespace

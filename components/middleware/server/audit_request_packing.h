@@ -27,7 +27,7 @@ struct StoredRequest {
 // Shorter requests are not worth the work.
 inline constexpr size_t kCompressFrom = 512;
 
-StoredRequest PackRequest(std::string request);
+StoredRequest PackRequest(std::string_view request);
 // The request back; nothing when `bytes` does not expand to exactly `compressed` bytes.
 std::optional<std::string> UnpackRequest(std::string_view bytes, int64_t compressed);
 

@@ -6,6 +6,7 @@
 #include "audit_request_packing.h"
 #include "secret_mask.h"
 #include "sha256.h"
+#include "thread_priority.h"
 
 namespace ruzi::mwd {
 namespace {
@@ -31,6 +32,12 @@ int64_t LimitCutoff(const AuditLimits& limits) { return limits.keep_days == 0 ? 
 
 // The oldest rows first: those older than the cutoff, or any when `by_size`.
 int64_t DeleteOldest(sqlite3* db, int64_t cutoff, bool by_size, int64_t count) {
+  if (by_size) {
+    // A range of ids: no row is read to be removed (ids follow arrival; a gap only removes fewer).
+    Statement remove(db, "DELETE FROM mw_audit WHERE id < (SELECT id FROM mw_audit ORDER BY id LIMIT 1) + ?");
+    remove.Bind(1, count).Step();
+    return sqlite3_changes(db);
+  }
   // Only the `count` oldest rows are looked at: ids follow arrival, so the scan stays short.
   Statement remove(db,
                    "DELETE FROM mw_audit WHERE id IN (SELECT id FROM (SELECT id, started_us FROM mw_audit "
@@ -50,13 +57,19 @@ bool OverLimits(sqlite3* db, const AuditLimits& limits, bool& by_size) {
 }  // namespace
 
 void AuditRecord::SetRequest(std::string_view raw, size_t cap) {
-  std::string masked = MaskSecrets(raw);
+  // Most requests hold no secret: those are packed straight from the frame, never copied whole.
+  std::string masked_copy;
+  std::string_view masked = raw;
+  if (MayHoldSecrets(raw)) {
+    masked_copy = MaskSecrets(raw);
+    masked = masked_copy;
+  }
   request_length = static_cast<int64_t>(masked.size());
   if (masked.size() > cap) {
     request_sha256 = Sha256Hex(masked);
-    masked.resize(cap);
+    masked = masked.substr(0, cap);
   }
-  StoredRequest stored = PackRequest(std::move(masked));
+  StoredRequest stored = PackRequest(masked);
   request = std::move(stored.bytes);
   request_compressed = stored.compressed;
 }
@@ -74,6 +87,7 @@ AuditTrail::AuditTrail(Database& database, AuditLimits limits)
   database_.With([&](sqlite3* db) {
     Database::Exec(db, "PRAGMA journal_size_limit=" + std::to_string(limits_.max_wal_bytes));
     Database::Exec(db, "PRAGMA wal_autocheckpoint=0");  // the checkpointer's work
+    checkpointer_.Watch(db);
   });
 }
 
@@ -128,6 +142,7 @@ void AuditTrail::Flush() {
 }
 
 void AuditTrail::Run() {
+  RaiseThisThreadsPriority();
   std::vector<AuditRecord> batch;
   std::unique_lock<std::mutex> guard(lock_);
   for (;;) {
@@ -149,14 +164,16 @@ void AuditTrail::Run() {
       guard.lock();
       written_ += count;
       stored_.notify_all();
+      // After the answers waiting for this batch are let go: only the next batch waits.
+      guard.unlock();
+      checkpointer_.MakeRoom();
+      guard.lock();
     } else if (stopping_) {
       return;
     }
     if (std::chrono::steady_clock::now() - last_maintenance_ >= kMaintenancePeriod) {
-      bool idle = written_ == written_at_maintenance_;
-      written_at_maintenance_ = written_;
       guard.unlock();
-      Maintain(idle);
+      Maintain();
       guard.lock();
     }
   }
@@ -184,11 +201,12 @@ void AuditTrail::Store(std::vector<AuditRecord>& batch) {
             insert.Step();
             insert.Reset();
           }
-          // Over a limit, every batch takes a slice of the oldest rows with it, so the trail
-          // shrinks back even under a load that never pauses.
+          // Over a limit, every batch takes half as many rows again of the oldest with it, so
+          // the trail shrinks back even under a load that never pauses; no more, since every
+          // page a delete changes is written again to the WAL and copied back by a checkpoint.
           if (over_limit_) {
             bool by_size = limits_.max_database_bytes != 0 && Database::UsedBytes(db) > limits_.max_database_bytes;
-            DeleteOldest(db, LimitCutoff(limits_), by_size, static_cast<int64_t>(batch.size()) * 2 + kPruneSlice);
+            DeleteOldest(db, LimitCutoff(limits_), by_size, static_cast<int64_t>(batch.size() + batch.size() / 2 + 1));
           }
         });
       } catch (...) {
@@ -202,7 +220,7 @@ void AuditTrail::Store(std::vector<AuditRecord>& batch) {
   }
 }
 
-void AuditTrail::Maintain(bool idle) {
+void AuditTrail::Maintain() {
   last_maintenance_ = std::chrono::steady_clock::now();
   try {
     bool by_size = false;
@@ -210,8 +228,6 @@ void AuditTrail::Maintain(bool idle) {
     if (over_limit_) {
       database_.With([&](sqlite3* db) { DeleteOldest(db, LimitCutoff(limits_), by_size, kPruneSlice); });
     }
-    // Between two batches, so this thread's own writes are not what it waits for.
-    checkpointer_.KeepWithinLimit(idle);
   } catch (const std::exception& error) {
     std::fprintf(stderr, "ruzi-mwd: audit maintenance failed: %s\n", error.what());
   }

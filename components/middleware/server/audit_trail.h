@@ -78,9 +78,8 @@ class AuditTrail {
   void Run();
   void WaitStored(uint64_t ticket);
   void Store(std::vector<AuditRecord>& batch);
-  // The periodic look at the limits: prunes a slice when over them, keeps the WAL within its
-  // limit; `idle` when no row was stored since the last look.
-  void Maintain(bool idle);
+  // The periodic look at the limits: prunes a slice when over them (the WAL is the checkpointer's).
+  void Maintain();
 
   Database& database_;
   const AuditLimits limits_;
@@ -94,11 +93,10 @@ class AuditTrail {
   uint64_t queued_ = 0;   // records ever queued
   uint64_t written_ = 0;  // records ever stored (or given up on)
   uint64_t flush_wanted_ = 0;  // Flush() waits until written_ reaches this
-  uint64_t written_at_maintenance_ = 0;
   bool stopping_ = false;
   bool over_limit_ = false;  // writer only: each batch also prunes a slice
   std::chrono::steady_clock::time_point last_maintenance_{};
-  WalCheckpointer checkpointer_;  // before the writer, which uses it
+  WalCheckpointer checkpointer_;
   std::thread writer_;
 };
 

@@ -1,6 +1,7 @@
 #include "secret_mask.h"
 
 #include <array>
+#include <cstdint>
 
 namespace ruzi::mwd {
 namespace {
@@ -35,9 +36,35 @@ size_t FindClosing(std::string_view text, size_t from, std::string_view name) {
   return text.size();
 }
 
+// Every secret's opening tag ends so. Horspool's shifts over the folded letters: most calls hold
+// no secret, and a look every few bytes tells so without stopping at each tag.
+constexpr std::string_view kSecretTagEnd = "password>";
+
+constexpr std::array<uint8_t, 256> SecretTagEndShifts() {
+  std::array<uint8_t, 256> shifts{};
+  constexpr size_t last = kSecretTagEnd.size() - 1;
+  for (auto& shift : shifts) shift = static_cast<uint8_t>(kSecretTagEnd.size());
+  for (size_t i = 0; i < last; ++i) {
+    const char c = kSecretTagEnd[i];
+    shifts[static_cast<uint8_t>(c)] = static_cast<uint8_t>(last - i);
+    if (c >= 'a' && c <= 'z') shifts[static_cast<uint8_t>(c - 'a' + 'A')] = static_cast<uint8_t>(last - i);
+  }
+  return shifts;
+}
+
 }  // namespace
 
+bool MayHoldSecrets(std::string_view text) {
+  static constexpr std::array<uint8_t, 256> kShifts = SecretTagEndShifts();
+  const size_t length = kSecretTagEnd.size();
+  for (size_t at = 0; at + length <= text.size(); at += kShifts[static_cast<uint8_t>(text[at + length - 1])]) {
+    if (HasAt(text, at, kSecretTagEnd)) return true;
+  }
+  return false;
+}
+
 std::string MaskSecrets(std::string_view text) {
+  if (!MayHoldSecrets(text)) return std::string(text);
   std::string out;
   out.reserve(text.size());
   size_t copied = 0;  // text before this is already in `out`

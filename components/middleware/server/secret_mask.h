@@ -10,5 +10,7 @@ inline constexpr std::string_view kMaskedSecret = "******";
 
 // Every occurrence, tag names in any letter case; an unclosed tag masks to the end of the text.
 std::string MaskSecrets(std::string_view text);
+// False when no password tag can be in `text` (MaskSecrets would return it unchanged).
+bool MayHoldSecrets(std::string_view text);
 
 }  // namespace ruzi::mwd

@@ -4,15 +4,14 @@
 // shared connection's automatic checkpoints are turned off). A passive checkpoint never
 // holds up a writer; once it has caught up, the next write starts the WAL over.
 //
-// Under a load that never pauses a passive checkpoint never catches up, so the audit writer,
-// between two batches, asks for the WAL to be started over once it has grown past its limit.
-// That waits for readers holding the write lock, so it waits a bounded time and otherwise
-// gives up until the next ask: never is every service writing through the shared connection
-// held for as long as a long audit read goes on. A restart never waits behind a periodic
-// checkpoint either (their syncs can take long on a busy disk); instead, once one has found the
-// connection taken, the periodic checkpoints pause until the next ask has run, so that under a
-// load that never pauses the ask is not always beaten to the connection (the WAL then grew to
-// ten times its limit in a soak).
+// Under a load that never pauses a passive checkpoint never catches up (rows arrive while it
+// copies), so the WAL would only grow. Each pass therefore looks at what the WAL holds after
+// its passive copy: from half the limit on, it also takes the write lock for the little that
+// arrived meanwhile (a restart checkpoint), and the next write starts the file over, cut back
+// to the limit. Starting at half the limit leaves the other half for what arrives while a
+// restart waits, so the limit is a ceiling, not just what a restart cuts the file back to.
+// A restart waits a bounded time for the writer's transaction and for readers (audit reads
+// are a statement each, so none holds a snapshot for long) and otherwise is tried next pass.
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -32,24 +31,30 @@ class WalCheckpointer {
   WalCheckpointer(const WalCheckpointer&) = delete;
   WalCheckpointer& operator=(const WalCheckpointer&) = delete;
 
-  // Over the WAL limit: copies the rest of the WAL and has the next write start it over
-  // (reusing the file, cut back to the limit), or when no write is coming (`writer_idle`)
-  // empties the file now; unless that would mean waiting longer than a few milliseconds.
-  // Any thread.
-  void KeepWithinLimit(bool writer_idle);
+  // Follows what the WAL holds through the commits of `db`, the connection every write goes
+  // through (its WAL hook: automatic checkpoints stay off).
+  void Watch(sqlite3* db);
+  // The writer, between two batches: once the WAL holds three quarters of its limit, waits
+  // (a bounded time) for a pass to copy it back and let the next write start it over.
+  void MakeRoom();
 
  private:
   void Run();
-  void Checkpoint(int mode);
+  // A passive checkpoint, and a restart when the WAL holds half its limit or more.
+  void Pass();
+  static int Committed(void* self, sqlite3*, const char*, int frames);
 
   DatabaseConnection connection_;
   const std::chrono::milliseconds period_;
-  const std::string wal_path_;
-  const uint64_t max_wal_bytes_;
-  std::mutex connection_lock_;  // the connection serves this thread and KeepWithinLimit's
-  std::atomic<bool> restart_waiting_{false};  // a restart found the connection taken: no periodic checkpoint
+  const uint64_t restart_from_bytes_;
+  const uint64_t writer_waits_from_bytes_;
+  uint64_t frame_bytes_ = 0;  // a page and its frame header
+  std::atomic<int> frames_{0};  // in the WAL after the last commit
   std::mutex lock_;
   std::condition_variable wake_;
+  std::condition_variable room_made_;
+  uint64_t room_asked_ = 0;   // MakeRoom's asks, counted
+  uint64_t room_passes_ = 0;  // asks a pass has answered
   bool stopping_ = false;
   std::thread thread_;
 };

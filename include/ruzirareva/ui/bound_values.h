@@ -2,8 +2,9 @@
 // The bound values of a list's lines (the bound combo boxes): beside each shown line, the value
 // it stands for. Line i stands for Values[i], or for its own text when that entry is missing or
 // empty, so "" is never a line's value. Values follow their lines: a line inserted inside the
-// list shifts the later values down, a deleted line takes its value along, lines replaced all at
-// once keep the values by index and an emptied list drops them. Values given ahead of their
+// list shifts the later values down, a deleted line takes its value along, sorting the lines
+// moves each value with its line, lines replaced all at once keep the values by index and an
+// emptied list drops them. Values given ahead of their
 // lines wait for lines added at the end. User-interface thread.
 #include <string>
 
@@ -28,6 +29,7 @@ class RUZI_API TBoundValues : public TStringsObserver {
   void StringInserted(int index) override;
   void StringDeleted(int index) override;
   void StringsReset() override;
+  void StringsMoved(const std::vector<int>& from) override;
 
  private:
   const TStrings& items_;

@@ -7,31 +7,28 @@
 // it the current cell and runs OnCellClick; a click on a title runs OnTitleClick. The arrows,
 // PgUp/PgDn, Home/End and Ctrl+Home/End move the current cell (grid_layout.h); the grid scrolls
 // to keep it in view, and its scroll bars (rows down, pixels of the columns across) move TopRow
-// and LeftCol. The form zoom scales the columns through ZoomColumns. User-interface thread only.
+// and LeftCol, as do the wheel (rows; with Shift, or tilted, columns) and a drag from a data
+// cell held past an edge, the current row following the mouse. The form zoom scales the
+// columns through ZoomColumns. User-interface thread only.
 #include <memory>
 
 #include "ruzirareva/export.h"
 #include "ruzirareva/foundation/set_of.h"
 #include "ruzirareva/ui/db_grid_eh_columns.h"
 #include "ruzirareva/ui/graphic_control.h"
+#include "ruzirareva/ui/grid_draw_state.h"
 #include "ruzirareva/ui/grid_layout.h"
 #include "ruzirareva/ui/grid_rows.h"
 #include "ruzirareva/ui/zoom_columns.h"
 
 namespace ruzi {
 
-enum class TGridDrawStateItem { gdSelected, gdFocused, gdFixed };
-using TGridDrawState = TSetOf<TGridDrawStateItem>;
-
-template <>
-struct TEnumNames<TGridDrawStateItem> {
-  static constexpr std::array<const char*, 3> Names{"gdSelected", "gdFocused", "gdFixed"};
-};
-
 using TGetCellEhParamsEvent = TEvent<TPersistent*, TColumnEh*, TFont*, TColor&, TGridDrawState>;
 using TDrawColumnEhCellEvent = TEvent<TPersistent*, const TRect&, int, TColumnEh*, TGridDrawState>;
 using TDrawFooterCellEvent = TEvent<TPersistent*, int, int, TColumnEh*, const TRect&, TGridDrawState>;
 using TDBGridEhClickEvent = TEvent<TColumnEh*>;
+
+class TGridScroller;
 
 class RUZI_API TDBGridEh : public TCustomControl, public IZoomColumnsHolder {
   RUZI_CLASS_RECORD_PUBLISHED(TDBGridEh, TCustomControl::ClassRecord())
@@ -106,6 +103,10 @@ class RUZI_API TDBGridEh : public TCustomControl, public IZoomColumnsHolder {
     Invalidate();
   }
   void ClickAt(int x, int y);
+  // A drag from a data cell: the current row follows the mouse, and a tick past an edge
+  // scrolls a step toward it.
+  void DragTo(int x, int y);
+  void DragTick(int x, int y);
   bool KeyDown(uintptr_t key);
   void Scroll(bool vertical, int request);
   void ScrollTo(int top_row, int left_col);
@@ -115,10 +116,7 @@ class RUZI_API TDBGridEh : public TCustomControl, public IZoomColumnsHolder {
   // The current cell inside the rows and columns, TopRow and LeftCol inside their limits.
   void KeepInLimits();
   int RowCount() const;
-  // The Win32 half: the bars shown, the thumb's position while it is dragged, the Ctrl key.
   void UpdateScrollBars();
-  int TrackPosition(bool vertical);
-  static bool ControlKeyDown();
 
   TDBGridColumnsEh columns_;
   TGridDataSource data_source_;
@@ -133,7 +131,7 @@ class RUZI_API TDBGridEh : public TCustomControl, public IZoomColumnsHolder {
   int selected_index_ = -1;
   int top_row_ = 0;
   int left_col_ = 0;
-  bool updating_bars_ = false;  // a bar shown or hidden resizes the client area
+  std::unique_ptr<TGridScroller> scroller_;
   std::unique_ptr<ZoomView> zoom_view_;
 };
 

@@ -25,6 +25,7 @@ class RUZI_API TItemChecks : public TStringsObserver {
   void StringInserted(int index) override;
   void StringDeleted(int index) override;
   void StringsReset() override;
+  void StringsMoved(const std::vector<int>& from) override;
 
  private:
   const TStrings& items_;

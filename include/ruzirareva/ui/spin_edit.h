@@ -1,7 +1,8 @@
 #pragma once
 // An edit holding a whole number that its up and down arrows (the system's up-down control at
-// the edit's right edge) and the up and down arrow keys step by Increment. Value is the text
-// read as a number (0 when it is none), kept within MinValue..MaxValue unless the two are equal.
+// the edit's right edge), the up and down arrow keys and the mouse wheel (a notch a step) step
+// by Increment. Value is the text read as a number (0 when it is none), kept within
+// MinValue..MaxValue unless the two are equal.
 // A read-only spin edit does not step. User-interface thread only.
 #include "ruzirareva/export.h"
 #include "ruzirareva/ui/edit.h"
@@ -37,6 +38,7 @@ class RUZI_API TSpinEdit : public TCustomEdit {
   int ArrowSteps(TMessage& message);
 
   int min_value_ = 0, max_value_ = 0, increment_ = 1;
+  int wheel_carry_ = 0;  // a part of a wheel notch, waiting for the rest
 };
 
 }  // namespace ruzi

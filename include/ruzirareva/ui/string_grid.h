@@ -6,34 +6,61 @@
 // Cells publishes the whole grid as text: rows on lines, cells split by tabs. The scrolling cells
 // start at LeftCol and TopRow, moved by scroll bars that show when the cells exceed the client
 // area; the arrow keys, Page Up/Down and Home/End (with Ctrl: the first and last row too) move
-// the selection and scroll it into view. With goEditing in Options, Enter, F2 or typing opens
-// an edit over the selected cell: Enter (or leaving it) puts its text in Cells, Esc drops it.
-// User-interface thread only.
+// the selection and scroll it into view; the wheel scrolls the rows (with Shift, or tilted, the
+// columns), and a drag held past an edge scrolls toward it. Options: goEditing (Enter, F2 or
+// typing opens an edit over the selected cell: Enter, or leaving it, puts its text in Cells,
+// Esc drops it; with goAlwaysShowEditor it is open whenever the grid has the focus),
+// goRangeSelect (Shift with a key or a click, or a drag, selects a block of cells), goRowSelect
+// (whole rows are selected; Left and Right scroll), goColSizing and goRowSizing (the lines
+// between fixed cells are dragged to size columns and rows), goTabs (Tab and Shift+Tab move
+// through the cells), goDrawFocusSelected (the focused cell is painted as selected too), and
+// the four line options (the lines between fixed cells, and between the others, across and
+// down). User-interface thread only.
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "ruzirareva/export.h"
 #include "ruzirareva/ui/graphic_control.h"
+#include "ruzirareva/ui/grid_draw_state.h"
 
 namespace ruzi {
 
-enum class TGridDrawStateItem { gdSelected, gdFocused, gdFixed };
-using TGridDrawState = TSetOf<TGridDrawStateItem>;
-
-template <>
-struct TEnumNames<TGridDrawStateItem> {
-  static constexpr std::array<const char*, 3> Names{"gdSelected", "gdFocused", "gdFixed"};
+enum class TGridOption {
+  goFixedVertLine,
+  goFixedHorzLine,
+  goVertLine,
+  goHorzLine,
+  goRangeSelect,
+  goDrawFocusSelected,
+  goRowSizing,
+  goColSizing,
+  goEditing,
+  goTabs,
+  goRowSelect,
+  goAlwaysShowEditor
 };
-
-enum class TGridOption { goEditing };
 using TGridOptions = TSetOf<TGridOption>;
 
 template <>
 struct TEnumNames<TGridOption> {
-  static constexpr std::array<const char*, 1> Names{"goEditing"};
+  static constexpr std::array<const char*, 12> Names{
+      "goFixedVertLine", "goFixedHorzLine", "goVertLine", "goHorzLine",  "goRangeSelect", "goDrawFocusSelected",
+      "goRowSizing",     "goColSizing",     "goEditing",  "goTabs",      "goRowSelect",   "goAlwaysShowEditor"};
+};
+
+// A block of cells, corners included.
+struct TGridRect {
+  int Left = 0;
+  int Top = 0;
+  int Right = 0;
+  int Bottom = 0;
+  bool Contains(int col, int row) const { return col >= Left && col <= Right && row >= Top && row <= Bottom; }
+  friend bool operator==(const TGridRect&, const TGridRect&) = default;
 };
 
 class TInplaceEdit;
+class TGridScroller;
 
 // The sender, the column and row, the cell's rectangle on the canvas, and its state.
 using TDrawCellEvent = TEvent<TPersistent*, int, int, const TRect&, TGridDrawState>;
@@ -80,8 +107,12 @@ class RUZI_API TStringGrid : public TCustomControl {
   // The selected cell (a scrolling cell: never a fixed one).
   int Col() const { return col_; }
   int Row() const { return row_; }
-  // Selects the cell and scrolls it into view.
+  // Selects the cell alone and scrolls it into view.
   void Select(int col, int row);
+  // The selected block: the selected cell and the corner a range selection started from
+  // (goRangeSelect), spanning the scrolling columns with goRowSelect.
+  TGridRect Selection() const;
+  bool IsSelected(int col, int row) const { return Selection().Contains(col, row); }
 
   // The first scrolling column and row shown, kept between the fixed ones and the last worth
   // scrolling to (the least that shows the last column or row whole).
@@ -113,11 +144,16 @@ class RUZI_API TStringGrid : public TCustomControl {
   void CreateWnd() override;
   void Paint() override;
   void WndProc(TMessage& message) override;
-  // The cell's default painting: its fill and text (Windows only).
+  // The cell's default painting: its fill, the lines Options ask for and its text (Windows only).
   void DrawCell(int col, int row, const TRect& rect, TGridDrawState state);
 
  private:
   friend class TInplaceEdit;
+  // A line being dragged to size a column (or a row): which, and where the drag is.
+  struct TSizing {
+    bool Vertical = false;  // a row's line
+    int Index = -1;         // -1: no sizing
+  };
   void Resize(int cols, int rows);
   std::string& CellAt(int col, int row);
   struct TGridAxis Columns() const;
@@ -130,13 +166,29 @@ class RUZI_API TStringGrid : public TCustomControl {
   // Sets TopRow (vertical) or LeftCol, kept in range.
   void ScrollAxis(bool vertical, int first);
   bool MoveByKey(uintptr_t key);
+  bool TabKey();
+  // Moves the selected cell, the block's other corner kept when `extend` (goRangeSelect).
+  void MoveTo(int col, int row, bool extend);
   void Scroll(bool vertical, int request);
+  void MouseDown(int x, int y);
+  void MouseMove(int x, int y);
+  // A drag's tick: one step toward an edge the mouse is past, the selection following it.
+  void DragTick(int x, int y);
+  // The cell nearest a client point, within the grid's scrolling cells.
+  void NearestCell(int x, int y, int& col, int& row) const;
+  // The line of a fixed cell under a client point that goColSizing/goRowSizing let be dragged.
+  TSizing SizingLineAt(int x, int y) const;
+  bool Editable() const;
   void StartEditing(const std::string& text);
   void EndEditing(bool commit);
-  // The Win32 half (string_grid_win32.cpp).
+  // Enter or Esc in the edit: closed (the text kept or dropped), and opened again on the cell
+  // with goAlwaysShowEditor.
+  void EditorDone(bool commit);
+  // With goAlwaysShowEditor the edit opens on the selected cell while the grid has the focus.
+  void EditorFollows();
   void UpdateScrollBars();
-  int TrackPosition(bool vertical);
-  static bool ControlKeyDown();
+  // The Win32 half (string_grid_win32.cpp): the sizing cursor over a line that can be dragged.
+  bool ShowSizingCursor();
 
   int col_count_ = 5;
   int row_count_ = 5;
@@ -150,9 +202,14 @@ class RUZI_API TStringGrid : public TCustomControl {
   int top_row_ = 1;
   TColor fixed_color_ = clBtnFace;
   bool default_drawing_ = true;
-  TGridOptions options_;
+  TGridOptions options_{TGridOption::goFixedVertLine, TGridOption::goFixedHorzLine, TGridOption::goVertLine,
+                        TGridOption::goHorzLine, TGridOption::goRangeSelect};
+  int anchor_col_ = 1;  // the corner a range selection started from
+  int anchor_row_ = 1;
   bool editing_ = false;
-  bool updating_bars_ = false;
+  bool closing_editor_ = false;  // the focus coming back from the edit must not open it again
+  TSizing sizing_;
+  std::unique_ptr<TGridScroller> scroller_;
   TInplaceEdit* editor_ = nullptr;  // made when first needed; a child control
   std::vector<int> col_widths_;
   std::vector<int> row_heights_;

@@ -16,8 +16,14 @@ class RUZI_API TStringsObserver {
   virtual ~TStringsObserver() = default;
   virtual void StringInserted(int index) = 0;
   virtual void StringDeleted(int index) = 0;
-  // Every line changed at once (Clear, SetText, Sorted).
+  // Every line changed at once (Clear, SetText).
   virtual void StringsReset() = 0;
+  // The same lines in a new order (Sorted): line i is the one that was at from[i]. Unless
+  // overridden, counted as every line changing.
+  virtual void StringsMoved(const std::vector<int>& from) {
+    static_cast<void>(from);
+    StringsReset();
+  }
 };
 
 class RUZI_API TStrings {

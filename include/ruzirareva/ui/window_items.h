@@ -36,6 +36,7 @@ class RUZI_API TWindowItems : public TStringsObserver {
   void StringInserted(int index) override;
   void StringDeleted(int index) override;
   void StringsReset() override;
+  void StringsMoved(const std::vector<int>& from) override;
 
  private:
   TWinControl& control_;

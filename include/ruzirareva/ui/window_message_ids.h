@@ -20,12 +20,18 @@ inline constexpr uint32_t RButtonDown = 0x0204;
 inline constexpr uint32_t RButtonUp = 0x0205;
 inline constexpr uint32_t MButtonDown = 0x0207;
 inline constexpr uint32_t MButtonUp = 0x0208;
+inline constexpr uint32_t SetFocus = 0x0007;
 inline constexpr uint32_t KillFocus = 0x0008;
+inline constexpr uint32_t SetCursor = 0x0020;
+inline constexpr uint32_t Timer = 0x0113;
+inline constexpr uint32_t MouseWheel = 0x020A;
+inline constexpr uint32_t MouseHWheel = 0x020E;
+inline constexpr uint32_t CaptureChanged = 0x0215;
 inline constexpr uint32_t GetDlgCode = 0x0087;
 inline constexpr uint32_t Char = 0x0102;
 
 // Virtual keys (WM_KEYDOWN's WParam).
-inline constexpr uintptr_t VkReturn = 0x0D, VkEscape = 0x1B, VkPrior = 0x21, VkNext = 0x22, VkEnd = 0x23,
+inline constexpr uintptr_t VkTab = 0x09, VkReturn = 0x0D, VkEscape = 0x1B, VkPrior = 0x21, VkNext = 0x22, VkEnd = 0x23,
                            VkHome = 0x24, VkLeft = 0x25, VkUp = 0x26, VkRight = 0x27, VkDown = 0x28, VkF2 = 0x71;
 
 // A mouse message's point: client coordinates packed in LParam.
