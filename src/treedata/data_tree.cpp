@@ -40,7 +40,7 @@ TDBTreeNode::~TDBTreeNode() {
 // --- rows of nodes ---
 
 TTreeRowData* TDBTreeNode::NewRow(TsnTreeNode* Node, bool IsGroup) {
-  auto* row = new TTreeRowData(FieldOperType, DataSet_, BufferDefs->CacheLayout());
+  auto* row = new (TreeInfo->Slab) TTreeRowData(FieldOperType, DataSet_, BufferDefs->CacheLayout(), true);
   row->SetSeqNo(++SeqCounter);
   row->SetNode(Node);
   row->SetIsGroup(IsGroup);

@@ -13,6 +13,7 @@
 #include "query/qx_compare.h"
 #include "query/qx_sort_list.h"
 #include "treedata/data_tree.h"
+#include "treedata/lead_radix_sort.h"
 #include "treedata/tree_column.h"
 
 namespace ruzi {
@@ -30,11 +31,6 @@ struct SortKey {
   std::string_view Text;
 };
 
-struct SortEntry {
-  uint64_t Lead;
-  int32_t Index;
-};
-
 // A number as 64 bits in the same order (0 and -0 alike).
 uint64_t NumberLead(double number) {
   if (number == 0) number = 0;
@@ -48,6 +44,12 @@ uint64_t TextLead(std::string_view text) {
   uint64_t lead = 0;
   for (size_t i = 0; i < 8; ++i) lead = lead << 8 | (i < text.size() ? static_cast<uint8_t>(text[i]) : 0);
   return lead;
+}
+
+// A text of at most 8 bytes without a zero byte is told apart from any other such text by its
+// lead alone.
+bool WholeInLead(std::string_view text) {
+  return text.size() <= 8 && text.find('\0') == std::string_view::npos;
 }
 
 }  // namespace
@@ -97,9 +99,9 @@ void TDBTreeNode::TreeItemSort(TsnTreeNode* Sender, TsnTreeNode* Node1, TsnTreeN
   }
 }
 
-// The fast sort reads each key once; it answers as the pairwise comparison does unless a
-// handler may change a cell's text or the comparison itself.
-bool TDBTreeNode::SortsFast() const { return !OnNodeSort.Assigned() && !OnGetFieldValue.Assigned(); }
+// The fast sort reads each key once, from the slots; it answers as the pairwise comparison
+// does unless something other than the slots decides a cell's text or the comparison itself.
+bool TDBTreeNode::SortsFast() const { return !OnNodeSort.Assigned() && ReadsCellsPlainly(); }
 
 void TDBTreeNode::reSort() {
   const auto started = std::chrono::steady_clock::now();
@@ -144,105 +146,142 @@ void TDBTreeNode::SortNode(TsnTreeNode* Node, bool Recurse,
                            std::vector<std::pair<TsnTreeNode*, std::vector<TsnTreeNode*>>>& Plan) {
   const int32_t count = Node->GetCount();
   if (count == 0) return;
-  if (Recurse) {
-    for (int32_t i = 0; i < count; ++i) SortNode(Node->GetItem(i), true, Plan);
-  }
-  if (count == 1) return;
   std::vector<TsnTreeNode*> children(count);
+  std::vector<TTreeRowData*> rows(count);
   for (int32_t i = 0; i < count; ++i) children[i] = Node->GetItem(i);
-  std::vector<int32_t> order(count);
-  std::iota(order.begin(), order.end(), 0);
-  const int fieldCount = SortList->Count();
-  if (fieldCount == 0) {
-    std::stable_sort(order.begin(), order.end(), [&](int32_t a, int32_t b) {
-      return RowOf(children[a])->GetSeqNo() < RowOf(children[b])->GetSeqNo();
-    });
-  } else {
-    std::vector<DataField*> fields(fieldCount);
-    for (int f = 0; f < fieldCount; ++f) fields[f] = DataSet_->Fields(SortList->GetSortField(f).FieldIndex);
-    std::vector<SortKey> keys(static_cast<size_t>(count) * fieldCount);
-    std::deque<std::string> captions;  // group rows' tree-column texts, which carry their counts
-    // Rows lie wherever they were allocated: each step asks for the node, row and block a few
-    // children ahead, so the reads overlap instead of waiting one by one.
-    const TCacheLayout* layout = BufferDefs->CacheLayout().get();
-    const int32_t firstSlot = layout == nullptr || layout->empty()
-                                  ? 0
-                                  : (*layout)[std::min<size_t>(fields[0]->Index(), layout->size() - 1)].Offset;
-    try {
-      for (int32_t i = 0; i < count; ++i) {
-        if (i + 24 < count) __builtin_prefetch(children[i + 24]);
-        if (i + 16 < count) __builtin_prefetch(RowOf(children[i + 16]));
-        if (i + 8 < count) {
-          if (const TTreeRowData* ahead = RowOf(children[i + 8]); ahead != nullptr && ahead->GetBuffer() != nullptr) {
-            __builtin_prefetch(ahead->GetBuffer() + firstSlot);
-          }
+  const int fieldCount = count > 1 ? SortList->Count() : 0;
+  std::vector<DataField*> fields(fieldCount);
+  std::vector<int8_t> ascending(fieldCount);
+  std::vector<int8_t> numeric(fieldCount);
+  for (int f = 0; f < fieldCount; ++f) {
+    fields[f] = DataSet_->Fields(SortList->GetSortField(f).FieldIndex);
+    ascending[f] = SortList->GetSortField(f).Ascending != 0;
+    numeric[f] = IsIntegerSortType(fields[f]->DataType()) || IsFloatSortType(fields[f]->DataType());
+  }
+  std::vector<SortKey> keys(static_cast<size_t>(count) * fieldCount);
+  std::vector<LeadEntry> entries(count);
+  bool leadsDecide = fieldCount == 1;
+  std::deque<std::string> captions;  // group rows' tree-column texts, which carry their counts
+
+  // Whether a child's keys can be taken without reading a cell: taking them changes nothing.
+  const auto keysAtHand = [&](int32_t i) {
+    const TTreeRowData* row = rows[i];
+    if (row == nullptr) return true;
+    for (DataField* field : fields) {
+      if (IsTreeColumn(field) ? row->GetIsGroup() : !const_cast<TTreeRowData*>(row)->HaveRead(field)) return false;
+    }
+    return true;
+  };
+  const auto readKeys = [&](int32_t i) {
+    TTreeRowData* row = rows[i];
+    // This row's cells are read before its keys are taken: reading one may widen the row's
+    // block, which moves its texts (other rows' blocks stay where they are).
+    for (DataField* field : fields) {
+      if (row != nullptr && !IsTreeColumn(field) && !row->HaveRead(field)) GetCellValue(children[i], field);
+    }
+    for (int f = 0; f < fieldCount; ++f) {
+      SortKey& key = keys[static_cast<size_t>(i) * fieldCount + f];
+      const TFieldType type = fields[f]->DataType();
+      if (IsTreeColumn(fields[f])) {
+        if (row != nullptr && row->GetIsGroup()) {
+          key.Text = captions.emplace_back(GetCellValue(children[i], fields[f]));
+        } else {
+          key.Text = children[i]->GetText();
         }
-        TTreeRowData* row = RowOf(children[i]);
-        // This row's cells are read before its keys are taken: reading one may widen the row's
-        // block, which moves its texts (other rows' blocks stay where they are).
-        for (DataField* field : fields) {
-          if (row != nullptr && !IsTreeColumn(field) && !row->HaveRead(field)) GetCellValue(children[i], field);
-        }
-        for (int f = 0; f < fieldCount; ++f) {
-          SortKey& key = keys[static_cast<size_t>(i) * fieldCount + f];
-          const TFieldType type = fields[f]->DataType();
-          if (IsTreeColumn(fields[f])) {
-            if (row != nullptr && row->GetIsGroup()) {
-              key.Text = captions.emplace_back(GetCellValue(children[i], fields[f]));
-            } else {
-              key.Text = children[i]->GetText();
-            }
-            if (IsIntegerSortType(type) || IsFloatSortType(type)) key.Number = snStrToFloat(std::string(key.Text));
-          } else if (row == nullptr) {
-            continue;
-          } else if (IsIntegerSortType(type) || IsFloatSortType(type)) {
-            key.Number = row->GetAsFloat(fields[f]);
-          } else if (const auto* value = reinterpret_cast<const char*>(row->GetValueBuffer(fields[f]))) {
-            if (type == ftBoolean) {
-              key.Text = row->GetFieldNullFlag(fields[f]) ? "" : (*value != 0 ? "1" : "0");
-            } else {
-              key.Text = std::string_view(value, strnlen(value, row->GetFieldDef(fields[f]).Size));
-            }
-          }
+        if (numeric[f]) key.Number = snStrToFloat(std::string(key.Text));
+      } else if (row == nullptr) {
+        continue;
+      } else if (numeric[f]) {
+        key.Number = row->GetAsFloat(fields[f]);
+      } else if (const auto* value = reinterpret_cast<const char*>(row->GetValueBuffer(fields[f]))) {
+        if (type == ftBoolean) {
+          key.Text = row->GetFieldNullFlag(fields[f]) ? "" : (*value != 0 ? "1" : "0");
+        } else {
+          key.Text = std::string_view(value, strnlen(value, row->GetFieldDef(fields[f]).Size));
         }
       }
+    }
+    // The first field's key packed in 64 bits that order as the key does, taken while the row
+    // is at hand: most pairs are told apart by it without reaching into the rows again.
+    const SortKey& first = keys[static_cast<size_t>(i) * fieldCount];
+    const uint64_t lead = numeric[0] ? NumberLead(first.Number) : TextLead(first.Text);
+    entries[i] = LeadEntry{ascending[0] ? lead : ~lead, i};
+    leadsDecide = leadsDecide && (numeric[0] || WholeInLead(first.Text));
+  };
+  const auto takeKeys = [&](int32_t i) {
+    try {
+      readKeys(i);
     } catch (const std::exception& error) {
       throw Error(std::string("排序异常:") + error.what());
     }
-    std::vector<int8_t> ascending(fieldCount);
-    std::vector<int8_t> numeric(fieldCount);
-    for (int f = 0; f < fieldCount; ++f) {
-      ascending[f] = SortList->GetSortField(f).Ascending != 0;
-      numeric[f] = IsIntegerSortType(fields[f]->DataType()) || IsFloatSortType(fields[f]->DataType());
+  };
+
+  // One pass over the children reads each node, its row and the row's block once, asking for
+  // them a few children ahead (sorted lists leave nodes in no order in memory): the rows, which
+  // children have children (only those are sorted below) and the keys already read. Keys that
+  // need a cell read are taken after the lists below are sorted, in order, as before.
+  const TCacheLayout* layout = BufferDefs->CacheLayout().get();
+  const int32_t firstSlot = fieldCount == 0 || layout == nullptr || layout->empty()
+                                ? 0
+                                : (*layout)[std::min<size_t>(fields[0]->Index(), layout->size() - 1)].Offset;
+  std::vector<int32_t> parents;
+  std::vector<int32_t> later;
+  for (int32_t i = 0; i < count; ++i) {
+    if (i + 24 < count) __builtin_prefetch(children[i + 24]);
+    if (i + 16 < count) {
+      rows[i + 16] = RowOf(children[i + 16]);
+      if (rows[i + 16] != nullptr) __builtin_prefetch(rows[i + 16]);
     }
-    // The whole order of each pair, field by field.
-    const auto compare = [&](int32_t a, int32_t b) {
-      const SortKey* x = &keys[static_cast<size_t>(a) * fieldCount];
-      const SortKey* y = &keys[static_cast<size_t>(b) * fieldCount];
-      for (int f = 0; f < fieldCount; ++f) {
-        int result;
-        if (numeric[f]) {
-          result = x[f].Number < y[f].Number ? -1 : (y[f].Number < x[f].Number ? 1 : 0);
-        } else {
-          const int c = x[f].Text.compare(y[f].Text);
-          result = c < 0 ? -1 : (c > 0 ? 1 : 0);
-        }
-        if (result != 0) return ascending[f] ? result < 0 : result > 0;
-      }
-      return false;
-    };
-    // The first field's key packed in 64 bits that order as the key does, beside the index: most
-    // pairs are told apart without reaching into the rows; equal leads compare in full.
-    std::vector<SortEntry> entries(count);
-    for (int32_t i = 0; i < count; ++i) {
-      const SortKey& key = keys[static_cast<size_t>(i) * fieldCount];
-      const uint64_t lead = numeric[0] ? NumberLead(key.Number) : TextLead(key.Text);
-      entries[i] = SortEntry{ascending[0] ? lead : ~lead, i};
+    if (i < 16) rows[i] = RowOf(children[i]);
+    if (fieldCount > 0 && i + 8 < count && rows[i + 8] != nullptr && rows[i + 8]->GetBuffer() != nullptr) {
+      __builtin_prefetch(rows[i + 8]->GetBuffer() + firstSlot);
     }
-    std::stable_sort(entries.begin(), entries.end(), [&](const SortEntry& a, const SortEntry& b) {
-      if (a.Lead != b.Lead) return a.Lead < b.Lead;
-      return compare(a.Index, b.Index);
+    if (children[i]->HasChild()) parents.push_back(i);
+    if (fieldCount == 0) continue;
+    if (keysAtHand(i)) {
+      takeKeys(i);
+    } else {
+      later.push_back(i);
+    }
+  }
+  if (Recurse) {
+    for (int32_t i : parents) SortNode(children[i], true, Plan);
+  }
+  if (count == 1) return;
+  for (int32_t i : later) takeKeys(i);
+
+  std::vector<int32_t> order(count);
+  if (fieldCount == 0) {
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](int32_t a, int32_t b) {
+      return rows[a]->GetSeqNo() < rows[b]->GetSeqNo();
     });
+  } else {
+    if (leadsDecide) {
+      // Equal leads mean equal keys: the leads alone give the order, ties kept.
+      RadixSortByLead(entries);
+    } else {
+      // The whole order of each pair, field by field.
+      const auto compare = [&](int32_t a, int32_t b) {
+        const SortKey* x = &keys[static_cast<size_t>(a) * fieldCount];
+        const SortKey* y = &keys[static_cast<size_t>(b) * fieldCount];
+        for (int f = 0; f < fieldCount; ++f) {
+          int result;
+          if (numeric[f]) {
+            result = x[f].Number < y[f].Number ? -1 : (y[f].Number < x[f].Number ? 1 : 0);
+          } else {
+            const int c = x[f].Text.compare(y[f].Text);
+            result = c < 0 ? -1 : (c > 0 ? 1 : 0);
+          }
+          if (result != 0) return ascending[f] ? result < 0 : result > 0;
+        }
+        return false;
+      };
+      std::stable_sort(entries.begin(), entries.end(), [&](const LeadEntry& a, const LeadEntry& b) {
+        if (a.Lead != b.Lead) return a.Lead < b.Lead;
+        return compare(a.Index, b.Index);
+      });
+    }
     for (int32_t i = 0; i < count; ++i) order[i] = entries[i].Index;
   }
   bool moved = false;

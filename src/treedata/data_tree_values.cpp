@@ -1,5 +1,10 @@
 // The data tree's cells: read from the source, aggregated over children, edited and shared out.
+#include <cmath>
+#include <limits>
 #include <optional>
+#include <string_view>
+#include <typeinfo>
+#include <vector>
 
 #include "foundation/error.h"
 #include "foundation/float_text.h"
@@ -8,6 +13,7 @@
 #include "query/memory_data_set.h"
 #include "query/qx_compare.h"
 #include "treedata/data_tree.h"
+#include "treedata/filtered_data_tree.h"
 #include "treedata/tree_column.h"
 
 namespace ruzi {
@@ -28,6 +34,65 @@ bool IsStringType(TFieldType type) {
 bool HeldAsNumber(TFieldType type) {
   return type == ftSmallint || type == ftInteger || type == ftWord || type == ftFloat || type == ftCurrency;
 }
+
+// Whether the cell's text (FloatToStr of the slot's number, 15 significant digits) reads back
+// as Value, the number parsed from Source: always for integers; for floats when Source has at
+// most 15 significant digits and Value is normal, so the text is Source's own value.
+bool TextKeepsNumber(TFieldType type, std::string_view source, double value) {
+  if (type == ftSmallint || type == ftInteger || type == ftWord) return true;
+  if (type != ftFloat) return false;
+  int digits = 0;
+  int zeros = 0;  // trailing zeros seen so far, significant only when a digit follows
+  bool leading = true;
+  for (char c : source) {
+    if (c == 'e' || c == 'E') break;
+    if (c < '0' || c > '9') continue;
+    if (c == '0') {
+      if (!leading) ++zeros;
+      continue;
+    }
+    leading = false;
+    digits += zeros + 1;
+    zeros = 0;
+  }
+  if (digits > 15) return false;
+  return value == 0 || std::fabs(value) >= std::numeric_limits<double>::min();
+}
+
+bool IsNumberTotal(TColFieldGroupType type) {
+  return type == GTSum || type == GTAvg || type == GTMax || type == GTMin;
+}
+
+// A running total of one numeric column over a group's counted children.
+struct NumberTotal {
+  explicit NumberTotal(TColFieldGroupType type) : Type(type), Best(type == GTMin ? 1e17 : -1e17) {}
+
+  void Add(double value) {
+    if (Type == GTSum || Type == GTAvg) {
+      Sum += value;
+    } else if (Type == GTMax ? value > Best : value < Best) {
+      Best = value;
+    }
+  }
+  std::string Text(int32_t counted) const {
+    if (counted == 0) return "0";
+    if (Type == GTSum) return FloatToStr(Sum);
+    if (Type == GTAvg) return FloatToStr(Sum / counted);
+    return FloatToStr(Best == (Type == GTMin ? 1e17 : -1e17) ? 0 : Best);
+  }
+
+  TColFieldGroupType Type;
+  double Sum = 0;
+  double Best;
+};
+
+// Another numeric column of the group totalled in the same pass, while every counted child
+// has its value at hand.
+struct AlongsideTotal {
+  const TCacheDef* Def;
+  NumberTotal Total;
+  bool AtHand = true;
+};
 
 }  // namespace
 
@@ -99,21 +164,82 @@ void TDBTreeNode::DoGetGroupValue(TsnTreeNode* Node, DataField* Field, std::stri
   OnGetGroupValue(Node, Field, Value, DefaultGetValue);
 }
 
+// Whether a cell's text is its slot's, read from the source as GetCellValue reads it, so the
+// sort and the totals may take slots and source texts directly. A handler or a class of the
+// caller's own (which may override GetCellValue or GetFieldGroupData) sends every cell
+// through the virtual reads instead.
+bool TDBTreeNode::ReadsCellsPlainly() const {
+  const std::type_info& type = typeid(*this);
+  return !OnGetFieldValue.Assigned() && (type == typeid(TDBTreeNode) || type == typeid(FilteredDataTree));
+}
+
 std::string TDBTreeNode::Aggregate(TsnTreeNode* Node, DataField* Field, TColFieldGroupType Type) {
-  const bool numbersInSlots = HeldAsNumber(Field->DataType()) && !OnGetFieldValue.Assigned();
-  // A child's value as a number; false for an empty value.
+  const bool numbersInSlots = HeldAsNumber(Field->DataType()) && ReadsCellsPlainly();
+  const bool sourceCells = numbersInSlots && !IsTreeColumn(Field);
+  // The column's slot in the layout rows share, looked up once for all the children.
+  const TCacheLayout* layout = BufferDefs->CacheLayout().get();
+  const TMultiField* column = TMultiField::Of(Field);
+  const TCacheDef* shared = nullptr;
+  if (numbersInSlots && layout != nullptr && column != nullptr && column->BufferIndex >= 0 &&
+      column->BufferIndex < static_cast<int32_t>(layout->size()) && (*layout)[column->BufferIndex].Field == Field) {
+    shared = &(*layout)[column->BufferIndex];
+  }
+  // A child's value as a number; false for an empty value. A data row's cell not read yet is
+  // read from the source into its slot, and its number taken as the cell's text would give it.
   const auto number = [&](TsnTreeNode* child, double& out) {
     TTreeRowData* row = RowOf(child);
     bool null = false;
-    if (numbersInSlots && row != nullptr && !row->GetIsGroup() && row->GetReadNumber(Field, out, null)) return !null;
+    if (numbersInSlots && row != nullptr && !row->GetIsGroup()) {
+      if (shared != nullptr && row->GetReadNumberAt(layout, *shared, out, null)) return !null;
+      if (row->GetReadNumber(Field, out, null)) return !null;
+    }
+    if (sourceCells && row != nullptr && !row->GetIsGroup()) {
+      const std::string source = GetFieldValue(child, Field);
+      row->SetFieldValue(Field, source);
+      if (row->GetReadNumber(Field, out, null)) {
+        if (null) return false;
+        if (!TextKeepsNumber(Field->DataType(), source, out)) out = snStrToFloat(FloatToStr(out));
+        return true;
+      }
+    }
     const std::string text = GetFieldGroupData(child, Field);
     if (text.empty()) return false;
     out = snStrToFloat(text);
     return true;
   };
+  // The group's other numeric totals not worked out yet go along in this pass where every
+  // counted child holds them read (a data row's cell, a group's total): a million rows are
+  // then walked once for all the columns, not once a column. Each comes out as its own pass
+  // would give it; one a child lacks is left to its own pass.
+  std::vector<AlongsideTotal> alongside;
+  TTreeRowData* groupRow = RowOf(Node);
+  if (shared != nullptr && IsNumberTotal(Type) && groupRow != nullptr && !OnGetGroupValue.Assigned()) {
+    for (const TCacheDef& def : *layout) {
+      const TMultiField* other = def.Field != nullptr ? TMultiField::Of(def.Field) : nullptr;
+      if (other == nullptr || def.Field == Field || IsTreeColumn(def.Field) || !IsNumberTotal(other->GroupType) ||
+          !HeldAsNumber(def.Field->DataType()) || groupRow->GetFieldState(def.Field) == DSRead) {
+        continue;
+      }
+      alongside.push_back(AlongsideTotal{&def, NumberTotal(other->GroupType)});
+    }
+  }
+  const auto addAlongside = [&](TsnTreeNode* child) {
+    const TTreeRowData* row = RowOf(child);
+    if (row == nullptr) return;  // an empty value
+    for (AlongsideTotal& other : alongside) {
+      double value = 0;
+      bool null = false;
+      if (!other.AtHand) continue;
+      if (!row->GetReadNumberAt(layout, *other.Def, value, null)) {
+        other.AtHand = false;
+      } else if (!null) {
+        // A group's total counts as its text reads.
+        other.Total.Add(row->GetIsGroup() ? snStrToFloat(FloatToStr(value)) : value);
+      }
+    }
+  };
+  NumberTotal total(Type);
   int32_t counted = 0;
-  double sum = 0;
-  double best = Type == GTMin ? 1e17 : -1e17;
   std::optional<std::string> common;
   bool mixed = false;
   const int32_t count = Node->GetCount();
@@ -121,6 +247,10 @@ std::string TDBTreeNode::Aggregate(TsnTreeNode* Node, DataField* Field, TColFiel
     // Ask for the rows a few children ahead, so the reads overlap.
     if (i + 8 < count) __builtin_prefetch(Node->GetItem(i + 8));
     if (i + 4 < count) __builtin_prefetch(RowOf(Node->GetItem(i + 4)));
+    if (shared != nullptr && i + 2 < count) {
+      const TTreeRowData* ahead = RowOf(Node->GetItem(i + 2));
+      if (ahead != nullptr && ahead->GetBuffer() != nullptr) __builtin_prefetch(ahead->GetBuffer() + shared->Offset);
+    }
     TsnTreeNode* child = Node->GetItem(i);
     if (!Counted(child)) continue;
     ++counted;
@@ -128,13 +258,10 @@ std::string TDBTreeNode::Aggregate(TsnTreeNode* Node, DataField* Field, TColFiel
     switch (Type) {
       case GTSum:
       case GTAvg:
-        if (number(child, value)) sum += value;
-        break;
       case GTMax:
-        if (number(child, value) && value > best) best = value;
-        break;
       case GTMin:
-        if (number(child, value) && value < best) best = value;
+        if (number(child, value)) total.Add(value);
+        addAlongside(child);
         break;
       case GTChk:
       case GTMix: {
@@ -149,12 +276,12 @@ std::string TDBTreeNode::Aggregate(TsnTreeNode* Node, DataField* Field, TColFiel
       default: break;
     }
   }
+  for (const AlongsideTotal& other : alongside) {
+    if (other.AtHand) groupRow->SetFieldValue(other.Def->Field, other.Total.Text(counted));
+  }
+  if (IsNumberTotal(Type)) return total.Text(counted);
   if (counted == 0) return "0";
   switch (Type) {
-    case GTSum: return FloatToStr(sum);
-    case GTAvg: return FloatToStr(sum / counted);
-    case GTMax:
-    case GTMin: return FloatToStr(best == (Type == GTMin ? 1e17 : -1e17) ? 0 : best);
     case GTChk:
     case GTMix:
       if (!mixed) return *common;

@@ -3,6 +3,7 @@
 #include "foundation/error.h"
 #include "treedata/child_list.h"
 #include "treedata/node_merge_sort.h"
+#include "treedata/node_slab.h"
 
 namespace ruzi {
 
@@ -10,6 +11,7 @@ TsnTreeNode::TsnTreeNode(TsnTreeNode* Parent, bool AddToParent) {
   if (Parent == nullptr) {
     TreeInfo = new TsnTreeRecord;
     TreeInfo->TopNode = this;
+    TreeInfo->Slab = new NodeSlab;
     return;
   }
   this->Parent = Parent;
@@ -34,8 +36,19 @@ TsnTreeNode::~TsnTreeNode() {
   if (!root && ReferenceSlot != nullptr) *ReferenceSlot = nullptr;
   if (Display) Display->Strings.clear();
   DelChild(this);
-  if (root) delete TreeInfo;
+  if (root) {
+    delete TreeInfo->Slab;
+    delete TreeInfo;
+  }
 }
+
+void* TsnTreeNode::operator new(std::size_t Size) { return NodeSlab::Allocate(Size, nullptr); }
+
+void* TsnTreeNode::operator new(std::size_t Size, NodeSlab* Slab) { return NodeSlab::Allocate(Size, Slab); }
+
+void TsnTreeNode::operator delete(void* Node, std::size_t Size) { NodeSlab::Free(Node, Size); }
+
+void TsnTreeNode::operator delete(void* Node, NodeSlab*) { NodeSlab::Free(Node, 0); }
 
 // --- virtual operations ---
 
@@ -139,7 +152,9 @@ void TsnTreeNode::DoOperation(TColEspKind Kind, bool Recurse) {
   InternalReset();
 }
 
-TsnTreeNode* TsnTreeNode::InternalCreateNode(TsnTreeNode* Parent) { return new TsnTreeNode(Parent, false); }
+TsnTreeNode* TsnTreeNode::InternalCreateNode(TsnTreeNode* Parent) {
+  return new (TreeInfo->Slab) TsnTreeNode(Parent, false);
+}
 
 TsnTreeNode* TsnTreeNode::_AddChild(TsnTreeNode* Parent, const std::string& Text, bool AddParentKey) {
   TsnTreeNode* parent = Parent != nullptr ? Parent : this;

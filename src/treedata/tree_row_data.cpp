@@ -13,6 +13,7 @@
 #include "query/data_set.h"
 #include "query/qx_list.h"
 #include "treedata/multi_field.h"
+#include "treedata/node_slab.h"
 #include "treedata/tree_dataset_link.h"
 #include "treedata/tree_node.h"
 
@@ -147,12 +148,33 @@ std::string NumberText(const uint8_t* value, SlotKind kind) {
 
 }  // namespace
 
-TTreeRowData::TTreeRowData(TFieldCreateModle CreateModle, DataSet* DataSet, std::shared_ptr<TCacheLayout> Layout)
-    : CacheDefs(std::move(Layout)), CreateModle(CreateModle), DataSet_(DataSet) {
+TTreeRowData::TTreeRowData(TFieldCreateModle CreateModle, DataSet* DataSet, std::shared_ptr<TCacheLayout> Layout,
+                           bool BlockBesideRow)
+    : CacheDefs(std::move(Layout)), CreateModle(CreateModle), DataSet_(DataSet), BlockInSlab(BlockBesideRow) {
   if (!CacheDefs) CacheDefs = std::make_shared<TCacheLayout>();
 }
 
-TTreeRowData::~TTreeRowData() { delete[] Buffer; }
+TTreeRowData::~TTreeRowData() { FreeBlock(Buffer, BufferSize); }
+
+// A block of zeros. A tree's row takes it from the tree's slab, so the blocks of rows read
+// together lie together (and in large pages); else from the heap.
+uint8_t* TTreeRowData::NewBlock(int32_t Size) const {
+  const auto bytes = static_cast<std::size_t>(Size > 0 ? Size : 1);
+  void* block = NodeSlab::Allocate(bytes, BlockInSlab ? NodeSlab::OwnerOf(this) : nullptr);
+  return static_cast<uint8_t*>(std::memset(block, 0, bytes));
+}
+
+void TTreeRowData::FreeBlock(uint8_t* Block, int32_t Size) const {
+  NodeSlab::Free(Block, static_cast<std::size_t>(Size > 0 ? Size : 1));
+}
+
+void* TTreeRowData::operator new(std::size_t Size) { return NodeSlab::Allocate(Size, nullptr); }
+
+void* TTreeRowData::operator new(std::size_t Size, NodeSlab* Slab) { return NodeSlab::Allocate(Size, Slab); }
+
+void TTreeRowData::operator delete(void* Row, std::size_t Size) { NodeSlab::Free(Row, Size); }
+
+void TTreeRowData::operator delete(void* Row, NodeSlab*) { NodeSlab::Free(Row, 0); }
 
 void TTreeRowData::InternalInitlField(DataSet*) {
   Initialized = 1;
@@ -162,7 +184,7 @@ void TTreeRowData::InternalInitlField(DataSet*) {
 void TTreeRowData::Allocate() {
   const TCacheDef* last = CacheDefs->empty() ? nullptr : &CacheDefs->back();
   BufferSize = last != nullptr ? last->Offset + last->Size + kSlotHeaderSize : 0;
-  Buffer = new uint8_t[BufferSize > 0 ? BufferSize : 1]();
+  Buffer = NewBlock(BufferSize);
   for (const TCacheDef& def : *CacheDefs) {
     if (def.Field != nullptr && def.Field->ReadOnly()) Buffer[def.Offset] |= kReadOnlyBit;
   }
@@ -263,6 +285,17 @@ bool TTreeRowData::GetReadNumber(const DataField* Field, double& Value, bool& Is
   return true;
 }
 
+bool TTreeRowData::GetReadNumberAt(const TCacheLayout* Layout, const TCacheDef& Def, double& Value,
+                                   bool& IsNull) const {
+  if (CacheDefs.get() != Layout || Buffer == nullptr || !Initialized) return false;
+  const uint8_t* slot = Buffer + Def.Offset;
+  if ((slot[0] >> 2) != DSRead) return false;
+  IsNull = (slot[0] & kNullBit) != 0;
+  const SlotKind kind = KindOf(Def.Field);
+  Value = IsNull || kind == SlotKind::Text ? 0 : LoadFloat(slot + kSlotHeaderSize, kind);
+  return true;
+}
+
 int32_t TTreeRowData::GetFieldCount() const { return DataSet_ != nullptr ? DataSet_->GetFieldCount() : 0; }
 
 // --- values ---
@@ -328,10 +361,10 @@ void TTreeRowData::ReAllocFieldMem(const TCacheDef& Def, int32_t NewSize) {
   if (CacheDefs.use_count() > 1) CacheDefs = std::make_shared<TCacheLayout>(*CacheDefs);
   TCacheDef& def = (*CacheDefs)[slot];
   const int32_t end = def.Offset + kSlotHeaderSize + def.Size;
-  auto* grown = new uint8_t[BufferSize + delta]();
+  uint8_t* grown = NewBlock(BufferSize + delta);
   std::memcpy(grown, Buffer, end);
   std::memcpy(grown + end + delta, Buffer + end, BufferSize - end);
-  delete[] Buffer;
+  FreeBlock(Buffer, BufferSize);
   Buffer = grown;
   BufferSize += delta;
   def.Size = NewSize;

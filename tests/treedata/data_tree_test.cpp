@@ -52,6 +52,28 @@ TEST(DataTree, GroupEditSharedInProportionAndTotalsFollow) {
   EXPECT_EQ(f.Cell(f.tree.get(), "V"), "150");  // a data row's edit reaching the totals: the property test
 }
 
+// A class reading data cells its own way (here negated) is asked for every one, read or not:
+// the totals and the sort take its texts, not the source's or the slots'.
+struct CellsNegated : TDBTreeNode {
+  std::string GetCellValue(TsnTreeNode* Node, DataField* Field) override {
+    const std::string text = TDBTreeNode::GetCellValue(Node, Field);
+    const bool dataCell = Field->FieldName() != "NAME" && !static_cast<TTreeRowData*>(Node->GetData())->GetIsGroup();
+    return dataCell && !text.empty() ? "-" + text : text;
+  }
+};
+
+TEST(DataTree, TotalsAndSortAskAClassThatReadsItsOwnCells) {
+  DataTreeFixture<CellsNegated> f({{"V", ftFloat, GTSum}});
+  f.Build({Row{"1"}, Row{"3"}, Row{"2"}}, OneGroup());
+  TsnTreeNode* group = f.tree->GetFirstChild();
+  EXPECT_EQ(f.Cell(group, "V"), "-6");  // cells unread until now
+  f.tree->AppendSort("V", true);
+  f.tree->reSort();  // cells read: their slots hold the source's numbers
+  std::string order;
+  for (int32_t i = 0; i < group->GetCount(); ++i) order += group->GetItem(i)->GetText();
+  EXPECT_EQ(order, "r2r3r1");
+}
+
 // FindNodeEx searches by itself, whatever a class makes of FindNode.
 struct FindNodeFindsNothing : TDBTreeNode {
   TsnTreeNode* FindNode(TsnTreeNode*, const std::string&, unsigned) override { return nullptr; }

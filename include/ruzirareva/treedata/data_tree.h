@@ -252,6 +252,7 @@ class RUZI_API TDBTreeNode : public TsnTreeNode {
   bool Counted(const TsnTreeNode* Child) const { return NodeCalcType == CTAll || Child->GetVisible(); }
   std::string SourceText(const TTreeRowData* Row, DataField* Field);
   bool SortsFast() const;
+  bool ReadsCellsPlainly() const;
   void SortNode(TsnTreeNode* Node, bool Recurse, std::vector<std::pair<TsnTreeNode*, std::vector<TsnTreeNode*>>>& Plan);
   void SortDataNodes(TsnTreeNode* Node, std::vector<std::pair<TsnTreeNode*, std::vector<TsnTreeNode*>>>& Plan);
   void RemoveDataRowsBelow(TsnTreeNode* Node);

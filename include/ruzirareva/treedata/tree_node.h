@@ -11,6 +11,7 @@
 // a node of another tree, for a move that would make a node its own descendant and for any
 // change of the tree while CustomSort calls OnCompare. Not thread-safe: a tree belongs to the
 // thread that builds it.
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -25,6 +26,7 @@
 namespace ruzi {
 
 class ChildList;
+class NodeSlab;
 
 class RUZI_API TsnTreeNode : public TPersistent {
   RUZI_CLASS_RECORD(TsnTreeNode, TPersistent::ClassRecord())
@@ -37,6 +39,12 @@ class RUZI_API TsnTreeNode : public TPersistent {
   ~TsnTreeNode() override;
   TsnTreeNode(const TsnTreeNode&) = delete;
   TsnTreeNode& operator=(const TsnTreeNode&) = delete;
+  // A tree's nodes come from its slab, side by side in the order they are made; a node made
+  // with plain new comes from the heap. Either is freed with delete.
+  static void* operator new(std::size_t Size);
+  static void* operator new(std::size_t Size, NodeSlab* Slab);
+  static void operator delete(void* Node, std::size_t Size);
+  static void operator delete(void* Node, NodeSlab* Slab);
 
   // Virtual operations, in slot order after AssignTo and DefineProperties.
   // From another node: takes over its children (and its expansion), freeing its own first.

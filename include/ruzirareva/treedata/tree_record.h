@@ -9,6 +9,8 @@
 
 namespace ruzi {
 
+class NodeSlab;
+
 struct TsnTreeRecord {
   uint8_t UpdateSign = 0;
   TExpandFlag DefaultExpanded = efCollapse;
@@ -25,6 +27,8 @@ struct TsnTreeRecord {
   void* LinkData = nullptr;
   // Set while CustomSort runs: OnCompare may look at the tree but not change it.
   bool Sorting = false;
+  // Where the tree's nodes and rows are allocated; made and freed by the root.
+  NodeSlab* Slab = nullptr;
 };
 
 }  // namespace ruzi

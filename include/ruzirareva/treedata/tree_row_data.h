@@ -9,6 +9,7 @@
 // and leaves the slot as it was. Text forms: booleans "1"/"0" ("True"/"False" read too),
 // floats with 15 significant digits.
 // Owned by its node's tree; the tree's thread only.
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -22,6 +23,7 @@ namespace ruzi {
 
 class DataField;
 class DataSet;
+class NodeSlab;
 class TQxList;
 class TsnTreeNode;
 
@@ -29,11 +31,19 @@ using TInvestType = std::vector<uint8_t>;
 
 class RUZI_API TTreeRowData {
  public:
-  // Layout: the slot layout of DataSet's fields (TFieldBufferDefs::CacheLayout).
-  TTreeRowData(TFieldCreateModle CreateModle, DataSet* DataSet, std::shared_ptr<TCacheLayout> Layout);
+  // Layout: the slot layout of DataSet's fields (TFieldBufferDefs::CacheLayout). BlockBesideRow
+  // only for a row made with new (Slab): its block then comes from that slab too.
+  TTreeRowData(TFieldCreateModle CreateModle, DataSet* DataSet, std::shared_ptr<TCacheLayout> Layout,
+               bool BlockBesideRow = false);
   virtual ~TTreeRowData();
   TTreeRowData(const TTreeRowData&) = delete;
   TTreeRowData& operator=(const TTreeRowData&) = delete;
+  // A tree's rows come from its slab, each beside its node; a row made with plain new comes
+  // from the heap. Either is freed with delete.
+  static void* operator new(std::size_t Size);
+  static void* operator new(std::size_t Size, NodeSlab* Slab);
+  static void operator delete(void* Row, std::size_t Size);
+  static void operator delete(void* Row, NodeSlab* Slab);
 
   // Once per row: with cmInitCreate the block is allocated, each slot's read-only bit taken
   // from its field.
@@ -73,6 +83,9 @@ class RUZI_API TTreeRowData {
   // For a read slot: true, with its number (0 for text that is no number) and whether it is
   // null, in one look-up; false for a slot not read. Totals over many rows use it.
   bool GetReadNumber(const DataField* Field, double& Value, bool& IsNull);
+  // The same for the slot of Def in Layout, the layout rows share: false also when this row
+  // keeps a layout of its own. Totals read a column of many rows with one look-up.
+  bool GetReadNumberAt(const TCacheLayout* Layout, const TCacheDef& Def, double& Value, bool& IsNull) const;
   int32_t GetFieldCount() const;
 
   // The value as text (empty for null), and setting it from text: empty text makes a numeric
@@ -129,32 +142,36 @@ class RUZI_API TTreeRowData {
   bool GetInitialized() const { return Initialized != 0; }
 
  private:
-  // The fields in their documented order; CacheDefs is shared with the other rows until this
-  // row widens a slot.
+  // The documented fields, those every cell read needs first (the layout, the block and the
+  // flags) so they share a cache line: rows are read in bulk in no order in memory. CacheDefs
+  // is shared with the other rows until this row widens a slot.
   std::shared_ptr<TCacheLayout> CacheDefs;
-  std::unique_ptr<TQxList> Items;
-  int32_t RecNo = -1;
-  uint8_t IsGroup = 1;
-  TsnTreeNode* Node = nullptr;
-  TInvestType Invest;
-  int32_t InvestLength = 0;
-  uint8_t PositionFlag = 0;
-  TFieldCreateModle CreateModle = cmInitCreate;
-  int32_t SeqNo = 0;
-  uint8_t SavedExpanded = 0;
-  uint8_t IsStock = 0;
-  int32_t Tag = -1;
-  int32_t Checked = 0;
-  DataSet* DataSet_ = nullptr;
   uint8_t* Buffer = nullptr;
   int32_t BufferSize = 0;
   uint8_t Initialized = 0;
+  uint8_t IsGroup = 1;
+  uint8_t IsStock = 0;
+  uint8_t SavedExpanded = 0;
+  int32_t RecNo = -1;
+  int32_t SeqNo = 0;
+  TsnTreeNode* Node = nullptr;
+  TFieldCreateModle CreateModle = cmInitCreate;
+  DataSet* DataSet_ = nullptr;
+  std::unique_ptr<TQxList> Items;
+  TInvestType Invest;
+  int32_t InvestLength = 0;
+  uint8_t PositionFlag = 0;
+  uint8_t BlockInSlab = 0;
+  int32_t Tag = -1;
+  int32_t Checked = 0;
 
   void Init() {
     if (!Initialized) InternalInitlField(DataSet_);
   }
   const TCacheDef& DefOf(const DataField* Field);
   void Allocate();
+  uint8_t* NewBlock(int32_t Size) const;
+  void FreeBlock(uint8_t* Block, int32_t Size) const;
   // The slot of Field, the block allocated first.
   uint8_t* WritableSlot(const DataField* Field);
   void StoreText(const DataField* Field, const std::string& Text);
