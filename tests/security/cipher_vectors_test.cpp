@@ -22,25 +22,20 @@
 namespace ruzi {
 namespace {
 
-using Bytes = std::string;
 using Args = std::vector<std::string>;
-const unsigned char* U(const Bytes& bytes) { return reinterpret_cast<const unsigned char*>(bytes.data()); }
-std::string Hex(const void* bytes, size_t size) { return HexLower(static_cast<const unsigned char*>(bytes), size); }
-
-// Runs `block` over every `size` bytes of the input, in place.
-template <typename Block>
-Bytes Blocks(Bytes data, size_t size, Block block) {
-  for (size_t at = 0; at + size <= data.size(); at += size) block(reinterpret_cast<unsigned char*>(&data[at]));
-  return data;
-}
+const unsigned char* U(const std::string& bytes) { return reinterpret_cast<const unsigned char*>(bytes.data()); }
+unsigned char* U(std::string& bytes) { return reinterpret_cast<unsigned char*>(bytes.data()); }
+std::string Hex(const std::string& bytes) { return HexLower(U(bytes), bytes.size()); }
 
 // The hex of the enciphered input, and a complaint unless deciphering gives the input back.
 template <typename Block>
 std::string BothWays(const Args& a, size_t size, Block block) {
-  const Bytes key = testing::FromHex(a[0]), input = testing::FromHex(a[1]);
-  const Bytes cipher = Blocks(input, size, [&](auto data) { block(U(key), true, data); });
-  const Bytes back = Blocks(cipher, size, [&](auto data) { block(U(key), false, data); });
-  return Hex(cipher.data(), cipher.size()) + (back == input ? "" : " deciphers to " + Hex(back.data(), back.size()));
+  const std::string key = testing::FromHex(a[0]), input = testing::FromHex(a[1]);
+  std::string cipher = input;
+  for (size_t at = 0; at < cipher.size(); at += size) block(U(key), true, U(cipher) + at);
+  std::string back = cipher;
+  for (size_t at = 0; at < back.size(); at += size) block(U(key), false, U(back) + at);
+  return Hex(cipher) + (back == input ? "" : " deciphers to " + Hex(back));
 }
 
 void Sm4(const unsigned char* key, bool encipher, unsigned char* data) {
@@ -52,21 +47,17 @@ void Sm4(const unsigned char* key, bool encipher, unsigned char* data) {
 // The SM4 block layer: result code, then the output (the key is read up to a zero byte).
 std::string Sm4Blocks(decltype(SM4Encrypt) call, const Args& a) {
   const int length = std::stoi(a[0]);
-  Bytes key = testing::FromHex(a[1]), input = testing::FromHex(a[2]);
-  key.resize(20, '\0');
+  std::string key = testing::FromHex(a[1]) + std::string(20, '\0'), input = testing::FromHex(a[2]), out(64, '\0');
   input.resize(64, '\0');
-  unsigned char out[64] = {};
-  const int code = call(U(input), length, out, a[1] == "-" ? nullptr : U(key));
-  return std::to_string(code) + " " + Hex(out, code == 0 ? length : 0);
+  const int code = call(U(input), length, U(out), a[1] == "-" ? nullptr : U(key));
+  return std::to_string(code) + " " + Hex(out.substr(0, code == 0 ? length : 0));
 }
 
 // A C buffer entry: result code, then every byte of the buffer (a refused call leaves it alone).
-template <size_t kSize>
-std::string Buffer(int (*call)(const char*, const char*, char*), const Args& a) {
-  char out[kSize];
-  std::memset(out, '#', sizeof out);
-  const int code = call(a[0].c_str(), a[1].c_str(), out);
-  return std::to_string(code) + " " + std::string(out, sizeof out);
+std::string Buffer(int (*call)(const char*, const char*, char*), const Args& a, size_t size) {
+  std::string out(size, '#');
+  const int code = call(a[0].c_str(), a[1].c_str(), out.data());
+  return std::to_string(code) + " " + out;
 }
 
 TEST(CipherVectors, KnownAnswers) {
@@ -74,18 +65,17 @@ TEST(CipherVectors, KnownAnswers) {
   auto type = [](const Args& a) { return std::stoi(a[0]); };
   const std::map<std::string, testing::Answer> functions = {
       {"sm3", [](auto& a) {
-         const Bytes message = testing::FromHex(a[1]);
-         unsigned char digest[Sm3::kDigestSize];
-         Sm3Hash(message.data(), message.size(), digest);
-         return Hex(digest, sizeof digest);
+         std::string message = testing::FromHex(a[1]), digest(Sm3::kDigestSize, '\0');
+         Sm3Hash(message.data(), message.size(), U(digest));
+         return Hex(digest);
        }},
       {"sm4", [](auto& a) { return BothWays(a, 16, Sm4); }},
       {"sm4x1000000", [](auto& a) {
          Sm4RoundKeys keys;
          Sm4ExpandKey(U(testing::FromHex(a[0])), Sm4Direction::Encipher, keys);
-         Bytes block = testing::FromHex(a[1]);
-         for (int i = 0; i < 1000000; ++i) Sm4CryptBlock(keys, U(block), reinterpret_cast<unsigned char*>(block.data()));
-         return Hex(block.data(), block.size());
+         std::string block = testing::FromHex(a[1]);
+         for (int i = 0; i < 1000000; ++i) Sm4CryptBlock(keys, U(block), U(block));
+         return Hex(block);
        }},
       {"des", [](auto& a) {
          return BothWays(a, 8, [](auto key, bool encipher, auto data) {
@@ -100,7 +90,7 @@ TEST(CipherVectors, KnownAnswers) {
            D2des(data, data);
          });
        }},
-      {"GetDESKey", [&](auto& a) { const std::string key = GetDESKey(type(a), a[1]); return Hex(key.data(), key.size()); }},
+      {"GetDESKey", [&](auto& a) { return Hex(GetDESKey(type(a), a[1])); }},
       {"qxEncryptEx", [&](auto& a) { return qxEncryptEx(type(a), a[1], a[2], etEncrypt); }},
       {"qxDecryptEx", [&](auto& a) { return qxDecryptEx(type(a), a[1], a[2], etEncrypt); }},
       {"qxEncryptEx-disabled", [&](auto& a) { return qxEncryptEx(type(a), a[1], a[2], etDisableEncrypt); }},
@@ -112,7 +102,7 @@ TEST(CipherVectors, KnownAnswers) {
       {"Decrypt3DES", [&](auto& a) { return Decrypt3DES(type(a), a[1], a[2], etEncrypt); }},
       {"SM4_Encrypt", [](auto& a) { return SM4_Encrypt(a[0], a[1]); }},
       {"SM4_Decrypt", [](auto& a) { return SM4_Decrypt(a[0], a[1]); }},
-      {"SM4_Decrypt-hex", [](auto& a) { const std::string plain = SM4_Decrypt(a[0], a[1]); return Hex(plain.data(), plain.size()); }},
+      {"SM4_Decrypt-hex", [](auto& a) { return Hex(SM4_Decrypt(a[0], a[1])); }},
       {"des3_encrypt", [](auto& a) { return des3_encrypt(a[0], a[1]); }},
       {"des3_decrypt", [](auto& a) { return des3_decrypt(a[0], a[1]); }},
       {"gm_encrypt", [&](auto& a) { return gm_encrypt(type(a), a[1], a[2]); }},
@@ -122,28 +112,25 @@ TEST(CipherVectors, KnownAnswers) {
       {"qxNewEncrypt", [](auto& a) { return qxNewEncrypt(a[0], a[1]); }},
       {"YWDecode", [](auto& a) { return YWDecode(a[0]); }},
       {"YWEncode", [](auto& a) { return YWEncode(a[0]); }},
-      {"qxspecial_c", [](auto& a) { return Buffer<33>(qxspecial_c, a); }},
-      {"qxunspecial_c", [](auto& a) { return Buffer<17>(qxunspecial_c, a); }},
-      {"qxspecial", [](auto& a) { return Buffer<33>(qxspecial, a); }},
-      {"qxunspecial", [](auto& a) { return Buffer<17>(qxunspecial, a); }},
+      {"qxspecial_c", [](auto& a) { return Buffer(qxspecial_c, a, 33); }},
+      {"qxunspecial_c", [](auto& a) { return Buffer(qxunspecial_c, a, 17); }},
+      {"qxspecial", [](auto& a) { return Buffer(qxspecial, a, 33); }},
+      {"qxunspecial", [](auto& a) { return Buffer(qxunspecial, a, 17); }},
       {"SM4Encrypt", [](auto& a) { return Sm4Blocks(SM4Encrypt, a); }},
       {"SM4Decrypt", [](auto& a) { return Sm4Blocks(SM4Decrypt, a); }},
       {"SM4BufLenFloor", [&](auto& a) { return std::to_string(SM4BufLenFloor(type(a))); }},
       {"SM3sum", [](auto& a) {
-         const Bytes in = a[0];
-         unsigned char out[32] = {};
-         const int code = SM3sum(in.empty() ? nullptr : U(in), static_cast<int>(in.size()), a[1] == "out" ? out : nullptr);
-         return std::to_string(code) + " " + Hex(out, sizeof out);
+         std::string out(32, '\0');
+         const int code = SM3sum(a[0].empty() ? nullptr : U(a[0]), static_cast<int>(a[0].size()), a[1] == "out" ? U(out) : nullptr);
+         return std::to_string(code) + " " + Hex(out);
        }},
       {"BinToHex2", [&](auto& a) {
-         char out[9] = "########";
-         BinToHex2(U(testing::FromHex(a[1])), out, type(a));
-         return std::string(out);
+         std::string out = "########";
+         BinToHex2(U(testing::FromHex(a[1])), out.data(), type(a));
+         return out;
        }},
   };
-  testing::CheckAnswers("ciphers.txt", functions);
-  testing::CheckAnswers("cipher_texts.txt", functions);
-  testing::CheckAnswers("cipher_errors.txt", functions);
+  for (const char* file : {"ciphers.txt", "cipher_texts.txt", "cipher_errors.txt"}) testing::CheckAnswers(file, functions);
   EXPECT_EQ(InitGMalgo(), 0);
   EXPECT_NE(std::string(GetGM34Version()).find("SM3/SM4"), std::string::npos);
 }

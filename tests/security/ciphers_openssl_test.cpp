@@ -23,14 +23,13 @@ using Block = std::function<void(const unsigned char* key, bool encrypt, unsigne
 // One ECB pass of OpenSSL's `name` over `size` bytes, in place.
 Block Evp(const char* name, size_t size) {
   std::shared_ptr<EVP_CIPHER> cipher(EVP_CIPHER_fetch(nullptr, name, nullptr), EVP_CIPHER_free);
-  return [cipher, size](const unsigned char* key, bool encrypt, unsigned char* data) {
+  std::shared_ptr<EVP_CIPHER_CTX> context(EVP_CIPHER_CTX_new(), EVP_CIPHER_CTX_free);
+  return [cipher, context, size](const unsigned char* key, bool encrypt, unsigned char* data) {
     ASSERT_NE(cipher, nullptr) << "DES needs OpenSSL's legacy provider";
-    EVP_CIPHER_CTX* context = EVP_CIPHER_CTX_new();
     int written = 0;
-    EVP_CipherInit_ex2(context, cipher.get(), key, nullptr, encrypt ? 1 : 0, nullptr);
-    EVP_CIPHER_CTX_set_padding(context, 0);
-    EXPECT_EQ(EVP_CipherUpdate(context, data, &written, data, static_cast<int>(size)), 1);
-    EVP_CIPHER_CTX_free(context);
+    EVP_CipherInit_ex2(context.get(), cipher.get(), key, nullptr, encrypt ? 1 : 0, nullptr);
+    EVP_CIPHER_CTX_set_padding(context.get(), 0);
+    EXPECT_EQ(EVP_CipherUpdate(context.get(), data, &written, data, static_cast<int>(size)), 1);
   };
 }
 

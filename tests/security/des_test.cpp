@@ -17,7 +17,8 @@ TEST(DesEngine, SchedulesCopyInAndOut) {
   unsigned char key_a[16] = {'a', 'b', 'c', 'd', 'e', 'f', 'g', 'h', 'i', 'j', 'k', 'l', 'm', 'n', 'o', 'p'};
   unsigned char key_b[16] = {'q', 'r', 's', 't', 'u', 'v', 'w', 'x', 'y', 'z', '0', '1', '2', '3', '4', '5'};
   const unsigned char data[16] = {'d', 'a', 't', 'a'};
-  auto pass_equals = [&](const unsigned char* expected) {
+  unsigned char expected[16];
+  auto pass_equals = [&] {
     unsigned char out[16];
     D2des(data, out);
     return std::memcmp(out, expected, 16) == 0;
@@ -25,16 +26,15 @@ TEST(DesEngine, SchedulesCopyInAndOut) {
   des2key(key_a, EN0);
   uint32_t saved[96], loaded[96];
   cookey(saved);
-  unsigned char expected[16];
   D2des(data, expected);
   des2key(key_b, EN0);
-  EXPECT_FALSE(pass_equals(expected));
+  EXPECT_FALSE(pass_equals());
   use3key(saved);
-  EXPECT_TRUE(pass_equals(expected));
+  EXPECT_TRUE(pass_equals());
   // Two schedules loaded: the third pass repeats the first, as des2key arranges it.
   des2key(key_b, EN0);
   useDkey(saved);
-  EXPECT_TRUE(pass_equals(expected));
+  EXPECT_TRUE(pass_equals());
   // One schedule into the first pass; deskey builds the same one from the key bytes.
   DesSchedule first;
   MakeDesSchedule(key_b, EN0, first);
