@@ -1,6 +1,9 @@
-// TMyQueue on one thread: order, the empty queue, and release of what is still queued.
+// TMyQueue on one thread against a deque: order, batches, the empty queue, and the release of
+// what is still queued by Clear and the destructor (popped items belong to the caller again).
 #include <gtest/gtest.h>
 
+#include <deque>
+#include <random>
 #include <set>
 
 #include "foundation/my_queue.h"
@@ -8,50 +11,37 @@
 namespace ruzi {
 namespace {
 
-void* Item(intptr_t n) { return reinterpret_cast<void*>(n * 16 + 8); }
-
-TEST(MyQueue, FirstInFirstOutAndNullWhenEmpty) {
-  TMyQueue queue;
-  EXPECT_EQ(queue.Pop(), nullptr);
-  for (intptr_t n = 1; n <= 1000; ++n) queue.Push(Item(n));
-  EXPECT_EQ(queue.Count(), 1000);
-  for (intptr_t n = 1; n <= 500; ++n) ASSERT_EQ(queue.Pop(), Item(n));
-  queue.Push(Item(1001));
-  for (intptr_t n = 501; n <= 1001; ++n) ASSERT_EQ(queue.Pop(), Item(n));
-  EXPECT_EQ(queue.Pop(), nullptr);
-  EXPECT_EQ(queue.Count(), 0);
-}
-
-TEST(MyQueue, PopManyTakesABatchInOrder) {
-  TMyQueue queue;
-  for (intptr_t n = 1; n <= 10; ++n) queue.Push(Item(n));
-  void* out[16] = {};
-  ASSERT_EQ(queue.PopMany(out, 4), 4u);
-  for (intptr_t n = 1; n <= 4; ++n) EXPECT_EQ(out[n - 1], Item(n));
-  EXPECT_EQ(queue.Count(), 6);
-  ASSERT_EQ(queue.PopMany(out, 16), 6u);
-  for (intptr_t n = 5; n <= 10; ++n) EXPECT_EQ(out[n - 5], Item(n));
-  EXPECT_EQ(queue.PopMany(out, 16), 0u);
-  EXPECT_EQ(queue.Count(), 0);
-}
-
-TEST(MyQueue, ClearAndDestructorReleaseQueuedItems) {
-  std::multiset<void*> released;
-  auto deleter = [&released](void* data) { released.insert(data); };
+TEST(MyQueue, RandomStepsAgreeWithADeque) {
+  std::mt19937 random(13);
+  std::multiset<void*> released, expected_released;
   {
-    TMyQueue queue(deleter);
-    queue.Push(Item(1));
-    queue.Push(nullptr);  // a null item does not stop the clearing
-    queue.Push(Item(2));
-    queue.Clear();
-    EXPECT_EQ(released, (std::multiset<void*>{Item(1), Item(2)}));
-    EXPECT_EQ(queue.Count(), 0);
-    EXPECT_EQ(queue.Pop(), nullptr);
-    queue.Push(Item(3));
-    queue.Push(Item(4));
-    EXPECT_EQ(queue.Pop(), Item(3));  // popped items belong to the caller again
+    TMyQueue queue([&released](void* data) { released.insert(data); });
+    std::deque<void*> model;
+    for (intptr_t step = 1; step <= 20000; ++step) {
+      const unsigned what = random() % 16;
+      if (what < 8) {
+        void* item = what == 0 ? nullptr : reinterpret_cast<void*>(step * 16 + 8);  // null items do not stop a clear
+        queue.Push(item);
+        model.push_back(item);
+      } else if (what < 12) {
+        ASSERT_EQ(queue.Pop(), model.empty() ? nullptr : model.front());
+        if (!model.empty()) model.pop_front();
+      } else if (what < 15) {
+        void* out[16] = {};
+        const size_t max = random() % 17, taken = queue.PopMany(out, max);
+        ASSERT_EQ(taken, std::min(max, model.size()));
+        for (size_t i = 0; i < taken; ++i, model.pop_front()) ASSERT_EQ(out[i], model.front());
+      } else if (random() % 8 == 0) {
+        queue.Clear();
+        for (void* item : model) if (item) expected_released.insert(item);
+        model.clear();
+        ASSERT_EQ(released, expected_released);
+      }
+      ASSERT_EQ(queue.Count(), static_cast<int64_t>(model.size()));
+    }
+    for (void* item : model) if (item) expected_released.insert(item);
   }
-  EXPECT_EQ(released, (std::multiset<void*>{Item(1), Item(2), Item(4)}));
+  EXPECT_EQ(released, expected_released);
 }
 
 }  // namespace

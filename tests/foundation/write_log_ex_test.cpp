@@ -11,7 +11,7 @@
 #include "foundation/log_dispatcher.h"
 #include "foundation/log_level_config.h"
 #include "foundation/write_log_ex.h"
-#include "memory_file_system.h"
+#include "core_memory_file_system.h"
 #include "platform/paths.h"
 #include "platform/process_ids.h"
 #include "test_paths.h"

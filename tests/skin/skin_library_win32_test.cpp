@@ -111,17 +111,14 @@ TEST(SkinLibrary, AFileThatIsNoLibraryGivesTheSystemsErrorNumberAndText) {
   EXPECT_EQ(message, "[" + file + "]193:" + platform::Win32ErrorText(193));
 }
 
-TEST(SkinLibrary, IconsAndTheirErrorTexts) {
+// Icons and strings: the resource library follows the facetype; the failures' texts end with the system's.
+TEST(SkinLibrary, IconsAndStringsAndTheirErrorTexts) {
   UseFace("face_diag.dll");
   EXPECT_NE(Skinresmanager::LoadFaceICOEx("SAMPLE"), nullptr);
-  const std::string message = testing::ErrorOf([] { Skinresmanager::LoadFaceICOEx("NOSUCH"); });
-  const std::string prefix = "[LoadFaceICOEx] 加载资源文件NOSUCH.ico失败,请检查face_diag.dll文件是否正确! :";
-  EXPECT_EQ(message.substr(0, prefix.size()), prefix);
-  EXPECT_GT(message.size(), prefix.size()) << "the system's text follows";
-}
-
-TEST(SkinLibrary, ResourceLibraryFollowsTheFaceType) {
-  UseFace("face_diag.dll");
+  const std::string icon = testing::ErrorOf([] { Skinresmanager::LoadFaceICOEx("NOSUCH"); });
+  const std::string icon_prefix = "[LoadFaceICOEx] 加载资源文件NOSUCH.ico失败,请检查face_diag.dll文件是否正确! :";
+  EXPECT_EQ(icon.substr(0, icon_prefix.size()), icon_prefix);
+  EXPECT_GT(icon.size(), icon_prefix.size());
   EXPECT_EQ(Faceinterface::FACE_DLL, "");
   EXPECT_EQ(Faceinterface::LoadFaceString(1, "default"), "diag");
   EXPECT_EQ(Faceinterface::FACE_DLL, "face_diag.dll");

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <tuple>
+#include <utility>
 
 #include "error_text.h"
 #include "platform/environment.h"
@@ -48,14 +49,12 @@ TEST(SkinPictures, EveryLoaderReadsItsSample) {
 
   TBitmap bitmap;
   Skinresmanager::LoadBmpImage(&bitmap, "SAMPLE");
-  EXPECT_EQ(bitmap.Width(), bmp.width);
-  EXPECT_EQ(bitmap.Height(), bmp.height);
+  EXPECT_EQ(std::pair(bitmap.Width(), bitmap.Height()), std::pair(bmp.width, bmp.height));
   EXPECT_EQ(static_cast<uint32_t>(bitmap.Canvas().Pixel(0, 0)), Opaque("bmp.SAMPLE"));
 
   TBitmap from_stream;
   Faceinterface::LoadFaceBMP(&from_stream, "SAMPLE");
-  EXPECT_EQ(from_stream.Width(), bmp.width);
-  EXPECT_EQ(from_stream.Height(), bmp.height);
+  EXPECT_EQ(std::pair(from_stream.Width(), from_stream.Height()), std::pair(bmp.width, bmp.height));
   EXPECT_EQ(static_cast<uint32_t>(from_stream.Canvas().Pixel(bmp.width - 1, bmp.height - 1)), Opaque("bmp.SAMPLE"));
 
   TPicture gif_control;
