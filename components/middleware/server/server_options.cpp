@@ -62,7 +62,7 @@ const char* ServerUsage() {
          "  --audit-queue-mb N    records waiting for the writer; a call waits when full (default 2)\n"
          "  --audit-keep-days N   rows older are removed (default 30; 0: no age limit)\n"
          "  --audit-max-mb N      oldest rows are removed while the database is larger (default 1024; 0: no limit)\n"
-         "  --wal-max-mb N        the write-ahead log stays within this, plus one batch (default 64)\n"
+         "  --wal-max-mb N        the write-ahead log stays within this, plus two batches (default 64)\n"
          "  --audit-before-answer  each answer waits until its call's row is stored: a killed server\n"
          "                        has the row of every call it answered (slower; default: rows are\n"
          "                        stored within about 5 ms of their answers)\n"
