@@ -38,6 +38,11 @@ struct Grid {
 };
 
 TEST(GridScrolling, ADragHeldPastAnEdgeScrollsAStepATick) {
+#ifdef _WIN32
+  // The press gives the grid a real window, whose edge and bars take rows and columns from
+  // these counts; GridDragUi drives the drag through a real window there.
+  GTEST_SKIP() << "counted without a window";
+#endif
   for (const bool range : {true, false}) {
     Grid shown(range ? TGridOptions{TGridOption::goRangeSelect} : TGridOptions{});
     TStringGrid& grid = shown.grid;
