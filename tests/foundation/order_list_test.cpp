@@ -35,21 +35,7 @@ std::vector<int64_t> Keys(const TOrderList& list) {
 
 // The plain search is checked against the model below; the ranged one leaves the position in
 // the key variable.
-TEST(OrderList, RangedSearchAnswersThePosition) {
-  TOrderList list;
-  for (int64_t key : {5, 1, 3}) list.Insert(key, nullptr);
-  TOrderListNode* node = nullptr;
-  const struct { int64_t key; int64_t high, low; bool found; int64_t position; } cases[] = {
-      {4, 2, 0, false, 1}, {0, 2, 0, false, -1}, {5, 2, 0, true, 2}, {3, 0, 1, false, -1}};
-  for (const auto& c : cases) {
-    int64_t key = c.key;
-    EXPECT_EQ(list.Search(key, node, c.high, c.low), c.found) << c.key;
-    EXPECT_EQ(key, c.position) << c.key;
-  }
-  EXPECT_EQ(node, nullptr);  // an empty range finds nothing
-}
-
-TEST(OrderList, EmptyListAndExtremeKeys) {
+TEST(OrderList, EmptyListExtremeKeysAndRangedSearch) {
   TOrderList list;
   TOrderListNode* node = reinterpret_cast<TOrderListNode*>(Block(1));
   EXPECT_FALSE(list.Search(7, node));
@@ -57,12 +43,17 @@ TEST(OrderList, EmptyListAndExtremeKeys) {
   EXPECT_EQ(list.FindPos(7, node), -1);
   EXPECT_FALSE(list.Delete(7));
   EXPECT_EQ(list.Delete2(7), nullptr);
-  EXPECT_TRUE(list.Insert(7, nullptr));
   // Signed order across the whole 64-bit range.
-  EXPECT_TRUE(list.Insert(INT64_MIN, nullptr));
-  EXPECT_TRUE(list.Insert(INT64_MAX, nullptr));
-  EXPECT_TRUE(list.Insert(-1, nullptr));
+  for (int64_t key : {int64_t{7}, INT64_MIN, INT64_MAX, int64_t{-1}}) EXPECT_TRUE(list.Insert(key, nullptr));
   EXPECT_EQ(Keys(list), (std::vector<int64_t>{INT64_MIN, -1, 7, INT64_MAX}));
+  const struct { int64_t key; int64_t high, low; bool found; int64_t position; } cases[] = {
+      {0, 2, 0, false, 1}, {-5, 2, 1, false, 0}, {7, 3, 0, true, 2}, {INT64_MAX, 3, 1, true, 3}, {3, 0, 1, false, -1}};
+  for (const auto& c : cases) {
+    int64_t key = c.key;
+    EXPECT_EQ(list.Search(key, node, c.high, c.low), c.found) << c.key;
+    EXPECT_EQ(key, c.position) << c.key;
+  }
+  EXPECT_EQ(node, nullptr);  // an empty range finds nothing
 }
 
 TEST(OrderList, ReleasesDataThroughItsDeleterAndLocksReentrantly) {
