@@ -74,25 +74,6 @@ TEST(Numbers, KnownAnswers) {
   testing::CheckAnswers("fnd_numbers.txt", functions);
 }
 
-TEST(FloatCompare, RandomPairsAgainstTheDefinition) {
-  std::mt19937_64 random(12);
-  std::uniform_real_distribution<double> base(-50, 50);
-  std::uniform_real_distribution<double> offset(-3e-5, 3e-5);
-  for (int i = 0; i < 100000; ++i) {
-    const double a = base(random);
-    const double b = a + (i % 3 == 0 ? offset(random) / 1000 : offset(random));
-    const double eps_a = a > 10 ? 1e-5 : 1e-9;
-    const double eps_b = b > 10 ? 1e-5 : 1e-9;
-    ASSERT_EQ(FEqual(a, b), std::fabs(a - b) < eps_a);
-    ASSERT_EQ(FMoreThan(a, b), a - b > eps_a);
-    ASSERT_EQ(FLessThan(a, b), b - a > eps_b);
-    // Exactly one of <, =, > holds when the epsilons agree.
-    if (eps_a == eps_b) {
-      ASSERT_EQ(FLessThan(a, b) + FEqual(a, b) + FMoreThan(a, b), 1);
-    }
-  }
-}
-
 TEST(Rounding, RandomValuesAgainstDirectArithmetic) {
   std::mt19937_64 random(13);
   std::uniform_real_distribution<double> value(-1e6, 1e6);

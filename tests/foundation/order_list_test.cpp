@@ -8,6 +8,7 @@
 #include <random>
 #include <set>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -56,32 +57,6 @@ TEST(OrderList, EmptyListExtremeKeysAndRangedSearch) {
   EXPECT_EQ(node, nullptr);  // an empty range finds nothing
 }
 
-TEST(OrderList, ReleasesDataThroughItsDeleterAndLocksReentrantly) {
-  Releases releases;
-  {
-    TOrderList list(releases.Deleter());
-    for (int64_t key = 0; key < 6; ++key) list.Insert(key, Block(key));
-    list.Insert(6, nullptr);  // a null block is never handed to the deleter
-    EXPECT_TRUE(list.Delete(0));
-    EXPECT_TRUE(list.Delete(1, false));
-    EXPECT_EQ(list.Delete2(2), Block(2));
-    EXPECT_EQ(releases.released, (std::multiset<void*>{Block(0)}));
-    EXPECT_EQ(list.ClearWithFreeData(), 4);
-    EXPECT_EQ(releases.released, (std::multiset<void*>{Block(0), Block(3), Block(4), Block(5)}));
-    list.Lock();
-    list.Lock();  // a second enter from the same thread must not deadlock
-    list.Insert(8, Block(8));
-    list.Insert(9, Block(9));
-    list.UnLock();
-    list.UnLock();
-    list.Clear();  // nodes only
-    EXPECT_EQ(list.GetCount(), 0);
-    list.Insert(10, Block(10));
-  }
-  // The destructor released what was left, and nothing twice.
-  EXPECT_EQ(releases.released, (std::multiset<void*>{Block(0), Block(3), Block(4), Block(5), Block(10)}));
-}
-
 // Checks every invariant of the list against the model.
 template <typename List, typename Key>
 void ExpectMatchesModel(const List& list, const std::map<Key, void*>& model) {
@@ -103,8 +78,8 @@ void ExpectMatchesModel(const List& list, const std::map<Key, void*>& model) {
   }
 }
 
-// One random step: insert (one, or a batch at once), delete (three ways) or search, each
-// checked against the model.
+// Random steps: insert (one, or a batch at once), delete (three ways), clear (two ways) or
+// search, each checked against the model, and each block released exactly once.
 template <typename List, typename Key, typename MakeKey>
 void RandomRun(uint32_t seed, int steps, MakeKey make_key) {
   std::mt19937 random(seed);
@@ -119,10 +94,12 @@ void RandomRun(uint32_t seed, int steps, MakeKey make_key) {
       const auto found = model.find(key);
       const bool present = found != model.end();
       typename List::Node* node = nullptr;
-      switch (random() % 7) {
+      switch (random() % 9) {
         case 0:
         case 1: {
-          void* data = Block(next_block++);
+          // Now and then a null block, which is never handed to the deleter.
+          void* data = next_block % 9 == 0 ? nullptr : Block(next_block);
+          ++next_block;
           ASSERT_EQ(list.Insert(key, data), !present);
           if (!present) model.emplace(key, data);
           break;
@@ -130,12 +107,20 @@ void RandomRun(uint32_t seed, int steps, MakeKey make_key) {
         case 2:
           ASSERT_EQ(list.Delete(key), present);
           if (present) {
-            expected_released.insert(found->second);
+            if (found->second != nullptr) expected_released.insert(found->second);
             model.erase(found);
           }
           break;
         case 3:
           ASSERT_EQ(list.Delete(key, false), present);
+          if (present) model.erase(found);
+          break;
+        case 4:  // hands the block back instead of releasing it
+          if constexpr (std::is_same_v<List, TOrderList>) {
+            ASSERT_EQ(list.Delete2(key), present ? found->second : nullptr);
+          } else {
+            ASSERT_EQ(list.Delete(key, false), present);
+          }
           if (present) model.erase(found);
           break;
         case 6: {
@@ -153,6 +138,25 @@ void RandomRun(uint32_t seed, int steps, MakeKey make_key) {
           ASSERT_EQ(dropped, expected_dropped);
           break;
         }
+        case 5:
+          if (random() % 100 == 0) {  // everything released, or (under a re-entrant lock) nodes only
+            const bool release = random() % 2 == 0;
+            for (const auto& entry : model) {
+              if (release && entry.second != nullptr) expected_released.insert(entry.second);
+            }
+            list.Lock();
+            list.Lock();
+            if (release) {
+              ASSERT_EQ(list.ClearWithFreeData(), static_cast<int64_t>(model.size()));
+            } else {
+              list.Clear();
+            }
+            list.UnLock();
+            list.UnLock();
+            model.clear();
+            break;
+          }
+          [[fallthrough]];
         default: {
           const bool hit = list.Search(key, node);
           ASSERT_EQ(hit, present);
@@ -174,7 +178,9 @@ void RandomRun(uint32_t seed, int steps, MakeKey make_key) {
       if (step % 64 == 0) ExpectMatchesModel(list, model);
     }
     ExpectMatchesModel(list, model);
-    for (const auto& entry : model) expected_released.insert(entry.second);
+    for (const auto& entry : model) {
+      if (entry.second != nullptr) expected_released.insert(entry.second);
+    }
   }
   EXPECT_EQ(releases.released, expected_released);
 }

@@ -1,8 +1,10 @@
 // The log writer driven pass by pass on a fake clock: the scripts of tests/data/fnd_log_scripts.txt
-// (exact line bytes and file names, threshold, masking, rotation, change of day, failed flushes,
-// retries, files held open), a full disk, the exit after a killed thread, and the pass size.
+// (exact line bytes and file names, configuration, threshold, masking, rotation, change of day,
+// failed flushes, a full disk, retries, files held open), the exit after a killed thread, and
+// the pass size.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -121,12 +123,26 @@ TEST_F(WriteLogExTest, Scripts) {
       std::filesystem::remove_all(path(1));
     } else if (what == "move") {
       ASSERT_TRUE(fs->RenameFile(path(1), path(2)));
+    } else if (what == "space") {
+      files.free_space = c[1] == "max" ? SIZE_MAX : std::stoul(c[1]);
+    } else if (what == "configname") {
+      EXPECT_EQ(LogConfigFileName(path(1), c[2]), path(3));
+    } else if (what == "filelevel") {
+      EXPECT_EQ(GetLogLevel(path(1), Seams(fs)), std::stoi(c[2]));
     } else if (what == "fail") {
       (c[1] == "appends" ? files.append_failures : files.size_failures) = std::stoi(c[2]);
     } else if (what == "expect") {
       EXPECT_EQ(content(1), Lines(c, 2));
     } else if (what == "begins") {
       EXPECT_EQ(content(1).substr(0, Lines(c, 2).size()), Lines(c, 2));
+    } else if (what == "torn") {
+      EXPECT_EQ(content(1), Lines(c, 3).substr(0, std::stoul(c[2])));
+    } else if (what == "last") {
+      const std::string lines = content(1), last = Lines(c, 2);
+      EXPECT_EQ(lines.substr(lines.rfind('\n', lines.size() - 2) + 1, last.size() - 2), last.substr(0, last.size() - 2));
+    } else if (what == "lines") {
+      const std::string lines = content(1);
+      EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), std::stoi(c[2]));
     } else if (what == "bytes") {
       EXPECT_EQ(content(1), c[2]);
     } else if (what == "files") {
@@ -147,44 +163,6 @@ TEST_F(WriteLogExTest, Scripts) {
   }
 }
 
-TEST_F(WriteLogExTest, ConfigurationFileNames) {
-  EXPECT_EQ(LogConfigFileName(kAppDir + "DozoRudo.EXE", ""), kAppDir + "QxServerInfo.ini");
-  EXPECT_EQ(LogConfigFileName(kAppDir + "Trader.exe", "  "), kAppDir + "Trader.ini");
-  EXPECT_EQ(LogConfigFileName(kAppDir + "Trader.exe", " my.ini"), kAppDir + " my.ini");  // used untrimmed
-  // A missing file gives 5; a present one without the key gives 5 too.
-  EXPECT_EQ(GetLogLevel(kAppDir + "none.ini", Seams()), 5);
-  files.Put(kAppDir + "empty.ini", "");
-  EXPECT_EQ(GetLogLevel(kAppDir + "empty.ini", Seams()), 5);
-}
-
-TEST_F(WriteLogExTest, FullDiskWritesEveryByteOnceAndTellsOfItWhenSpaceReturns) {
-  const std::string file = kLogs + "Z_2026-12-03.log";
-  TqxWriteLogEx log("Z", "", 200, "", Seams());
-  std::string expected;
-  auto add = [&](int n) {
-    log.AddLog("line " + std::to_string(n));
-    expected += Prefix(0) + "line " + std::to_string(n) + "\r\n";
-  };
-  for (int n = 0; n < 5; ++n) add(n);
-  files.free_space = 70;  // the disk fills in the middle of the second line
-  log.RunPasses();
-  EXPECT_EQ(files.Content(file), expected.substr(0, 70));
-  EXPECT_EQ(log.GetFailedWriteCount(), 1);
-  EXPECT_EQ(log.GetUnWriteLogCount(), 5);  // a line is written once it is whole in the file
-  add(5);  // still full: one more attempt, nothing more in the file
-  log.RunPasses();
-  EXPECT_EQ(log.GetFailedWriteCount(), 2);
-  EXPECT_EQ(files.Content(file), expected.substr(0, 70));
-  files.free_space = SIZE_MAX;
-  add(6);
-  log.RunPasses();
-  const std::string content = files.Content(file);
-  ASSERT_EQ(content.substr(0, expected.size()), expected);  // the torn line completed, nothing twice
-  const std::string notice = content.substr(expected.size());
-  EXPECT_TRUE(notice.starts_with(Prefix(0) + "写日志文件失败2次")) << notice;
-  EXPECT_TRUE(notice.ends_with("\r\n") && notice.find('\n') == notice.size() - 1) << notice;
-  EXPECT_EQ(log.GetUnWriteLogCount(), 0);
-}
 TEST_F(WriteLogExTest, ExitAfterAThreadKilledInACallByPathOnlyAppendsToFilesHeldOpen) {
   // At process exit the writer's thread is gone wherever it was. Killed in a call that looks a
   // path up, the exit must look up no path at all: the file already open gets every line, the
