@@ -25,35 +25,29 @@ struct TEnumNames<TProbeAlign> {
 
 namespace {
 
+// A value with its getter and setter.
+#define RUZI_PROBE_PROPERTY(Type, Name, initial)          \
+ public:                                                  \
+  Type Name() const { return Name##_; }                   \
+  void Set##Name(Type value) { Name##_ = value; }         \
+                                                          \
+ private:                                                 \
+  Type Name##_ = initial;
+
 // A small class tree publishing one property of every kind, an event, and (lower down) a
 // property of the same name as an ancestor's.
 class TProbeControl : public TComponent {
   RUZI_CLASS_RECORD_PUBLISHED(TProbeControl, TComponent::ClassRecord())
+  RUZI_PROBE_PROPERTY(std::string, Caption, "")
+  RUZI_PROBE_PROPERTY(bool, Visible, true)
+  RUZI_PROBE_PROPERTY(int, Width, 0)
+  RUZI_PROBE_PROPERTY(TProbeAlign, Align, TProbeAlign::alNone)
+  RUZI_PROBE_PROPERTY(double, Ratio, 1)
+  RUZI_PROBE_PROPERTY(uint8_t, Depth, 0)
 
  public:
   using TComponent::TComponent;
-  const std::string& Caption() const { return caption_; }
-  void SetCaption(const std::string& caption) { caption_ = caption; }
-  bool Visible() const { return visible_; }
-  void SetVisible(bool visible) { visible_ = visible; }
-  int Width() const { return width_; }
-  void SetWidth(int width) { width_ = width; }
-  TProbeAlign Align() const { return align_; }
-  void SetAlign(TProbeAlign align) { align_ = align; }
-  double Ratio() const { return ratio_; }
-  void SetRatio(double ratio) { ratio_ = ratio; }
-  uint8_t Depth() const { return depth_; }
-  void SetDepth(uint8_t depth) { depth_ = depth; }
-
   TNotifyEvent OnClick;
-
- private:
-  std::string caption_;
-  bool visible_ = true;
-  int width_ = 0;
-  TProbeAlign align_ = TProbeAlign::alNone;
-  double ratio_ = 1;
-  uint8_t depth_ = 0;
 };
 
 const TPropertyTable* TProbeControl::PublishedTable() {
@@ -72,17 +66,11 @@ const TPropertyTable* TProbeControl::PublishedTable() {
 // Publishes Height of its own and Width again, as a 64-bit value.
 class TProbeWide : public TProbeControl {
   RUZI_CLASS_RECORD_PUBLISHED(TProbeWide, TProbeControl::ClassRecord())
+  RUZI_PROBE_PROPERTY(int, Height, 0)
+  RUZI_PROBE_PROPERTY(int64_t, WideWidth, 0)
 
  public:
   using TProbeControl::TProbeControl;
-  int Height() const { return height_; }
-  void SetHeight(int height) { height_ = height; }
-  int64_t WideWidth() const { return wide_width_; }
-  void SetWideWidth(int64_t width) { wide_width_ = width; }
-
- private:
-  int height_ = 0;
-  int64_t wide_width_ = 0;
 };
 
 const TPropertyTable* TProbeWide::PublishedTable() {

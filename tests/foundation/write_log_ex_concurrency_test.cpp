@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <map>
@@ -12,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+#include "foundation/date_time_value.h"
 #include "foundation/file_backed_list.h"
 #include "foundation/log_writer_seams.h"
 #include "foundation/write_log_ex.h"
@@ -35,13 +37,6 @@ std::map<std::string, std::vector<std::string>> ReadLogs(const std::string& fold
     result[name] = SplitFileLines(platform::SystemFileSystem().ReadWholeFile(folder + name).value_or(""));
   }
   return result;
-}
-
-std::string TimeText(const platform::LocalDateTime& time) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d.%03d", time.year, time.month, time.day, time.hour,
-                time.minute, time.second, time.millisecond);
-  return text;
 }
 
 TEST(WriteLogExConcurrency, EveryLineOnceInItsThreadsOrderInItsFileWhateverTheEnd) {
@@ -103,17 +98,14 @@ TEST(WriteLogExConcurrency, EveryLineOnceInItsThreadsOrderInItsFileWhateverTheEn
   EXPECT_TRUE(b.back().ends_with("]: b" + std::to_string(2 * kLinesPerThread - 1)));
 }
 
-// Milliseconds since 1970 of a local "YYYY-MM-DD HH:MM:SS.mmm", as if it were UTC (only
-// differences are compared); -1 for anything else.
-int64_t Milliseconds(const std::string& text) {
-  int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0, millisecond = 0;
-  if (std::sscanf(text.c_str(), "%d-%d-%d %d:%d:%d.%d", &year, &month, &day, &hour, &minute, &second,
-                  &millisecond) != 7) {
-    return -1;
-  }
-  const int64_t days =
-      std::chrono::sys_days(std::chrono::year(year) / month / day).time_since_epoch().count();
-  return ((days * 24 + hour) * 60 + minute) * 60000 + second * 1000 + millisecond;
+// Milliseconds of a local time, and of the time a log line shows (only differences count).
+int64_t Milliseconds(const platform::LocalDateTime& time) { return std::llround(ToDateTimeValue(time) * 86400000.0); }
+int64_t LineMilliseconds(const std::string& line) {
+  platform::LocalDateTime t{};
+  // [pid]YYYY-MM-DD HH:MM:SS.mmm[...
+  EXPECT_EQ(std::sscanf(line.c_str() + line.find(']') + 1, "%d-%d-%d %d:%d:%d.%d", &t.year, &t.month, &t.day, &t.hour,
+                        &t.minute, &t.second, &t.millisecond), 7) << line;
+  return Milliseconds(t);
 }
 
 TEST(WriteLogExConcurrency, EachLineCarriesTheTimeOfItsCallNotOfItsWriting) {
@@ -128,9 +120,9 @@ TEST(WriteLogExConcurrency, EachLineCarriesTheTimeOfItsCallNotOfItsWriting) {
   TqxWriteLogEx log("T", folder, 1024, "", seams);
   std::vector<std::pair<int64_t, int64_t>> calls;  // the local time before and after
   for (int n = 0; n < 8; ++n) {
-    const int64_t before = Milliseconds(TimeText(platform::LocalNow()));
+    const int64_t before = Milliseconds(platform::LocalNow());
     log.AddLog("n" + std::to_string(n));
-    calls.emplace_back(before, Milliseconds(TimeText(platform::LocalNow())));
+    calls.emplace_back(before, Milliseconds(platform::LocalNow()));
     std::this_thread::sleep_for(std::chrono::milliseconds(25));
     if (n == 3) log.RunPasses();
   }
@@ -140,8 +132,7 @@ TEST(WriteLogExConcurrency, EachLineCarriesTheTimeOfItsCallNotOfItsWriting) {
   const auto lines = ReadLogs(folder, {name}).at(name);
   ASSERT_EQ(lines.size(), calls.size());
   for (size_t n = 0; n < lines.size(); ++n) {
-    // [pid]YYYY-MM-DD HH:MM:SS.mmm[...
-    const int64_t time = Milliseconds(lines[n].substr(lines[n].find(']') + 1, 23));
+    const int64_t time = LineMilliseconds(lines[n]);
     EXPECT_GE(time, calls[n].first - kToleranceMs) << lines[n];
     EXPECT_LE(time, calls[n].second + kToleranceMs) << lines[n];
   }
