@@ -55,80 +55,6 @@ class NamedQueries : public ::testing::Test {
   mwd::NativeClient client_ = SignedOnClient(FixturePort(), "4242:query.exe");
 };
 
-TEST_F(NamedQueries, EverySeededQueryAnswersWithItsTypedColumns) {
-  const struct {
-    std::string name, condition, fields, first;
-    size_t rows;
-  } cases[] = {
-      // The fixture's clock is 2026-01-05 09:30:00; its initialisation date 20260105.
-      {"RC_GetInitDateTime", "", "d_init_datetime,1,19", "2026-01-05 00:00:00", 1},
-      {"select_sysdate", "", "d_sysdate,1,19", "2026-01-05 09:30:00", 1},
-      {"get_tsysteminfo", "", "l_init_date,3,4;vc_system_name,1,16", "20260105", 1},
-      {"RC_QueryBusinessDate", "fundid_p=7", "l_business_date,3,4", "20260102", 1},
-      {"RC_QueryBusinessDate", "fundid_p=l_fund_id", "l_business_date,3,4", "20260105", 3},
-      {"RC_QueryFrezonBusinessDate", "sl_fund_id=7", "l_frozen_business_date,3,4", "20251231", 1},
-      {"RC_QueryFrezonBusinessDate", "sl_fund_id=l_fund_id", "l_frozen_business_date,3,4", "20260102", 3},
-      {"RC_QueryBusinessDate", "fundid_p=999", "l_business_date,3,4", "", 0},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name + " " + c.condition);
-    const QueryAnswer answer = Query(client_, Named(c.name, c.condition));
-    EXPECT_EQ(answer.code, 0) << answer.message;
-    EXPECT_EQ(answer.fields, c.fields);
-    ASSERT_EQ(answer.rows.size(), c.rows);
-    if (c.rows > 0) {
-      EXPECT_EQ(answer.rows[0][0], c.first);
-    }
-    EXPECT_EQ(answer.more, 0);
-  }
-}
-
-TEST_F(NamedQueries, FailuresAnswerWithTheirMessage) {
-  QueryAnswer date = Query(client_, "<vc_sql>SELECT TO_DATE('20240131', 'yyyymmdd') AS d</vc_sql>");
-  ASSERT_EQ(date.rows.size(), 1u) << date.message;
-  EXPECT_EQ(date.rows[0][0], "2024-01-31 00:00:00");
-  QueryAnswer bad_date = Query(client_, "<vc_sql>SELECT TO_DATE('2024013', 'yyyymmdd') AS d</vc_sql>");
-  EXPECT_EQ(bad_date.code, 1);
-  EXPECT_EQ(bad_date.message, "step: TO_DATE: '2024013' does not fit 'yyyymmdd'");
-  QueryAnswer unknown = Query(client_, Named("no_such_query"));
-  EXPECT_EQ(unknown.code, 1);
-  EXPECT_EQ(unknown.message, "命名查询[no_such_query]不存在");
-  QueryAnswer empty = Query(client_, "<vc_sql> </vc_sql>");
-  EXPECT_EQ(empty.code, 1);
-  EXPECT_EQ(empty.message, "查询语句为空");
-  // A database, connection or kept page the server does not have.
-  for (const auto& [request, message] : std::vector<std::pair<std::string, std::string>>{
-           {Named("get_tsysteminfo") + "<vc_database>ORCL</vc_database>", "数据库[ORCL]不存在"},
-           {Named("get_tsysteminfo") + "<l_connect_no>2</l_connect_no>", "连接号[2]不存在"},
-           {"<l_cursor>999999</l_cursor>", "查询游标[999999]不存在"}}) {
-    const QueryAnswer refused = Query(client_, request);
-    EXPECT_EQ(refused.code, 1) << request;
-    EXPECT_EQ(refused.message, message);
-  }
-  EXPECT_EQ(Query(client_, Named("get_tsysteminfo") + "<vc_database>Main</vc_database><l_connect_no>1</l_connect_no>").code, 0);
-  QueryAnswer bad = Query(client_, "<vc_sql>SELECT * FROM no_such_table</vc_sql>");
-  EXPECT_EQ(bad.code, 1);
-  EXPECT_NE(bad.message.find("no_such_table"), std::string::npos) << bad.message;
-  // The connection and the database stay usable.
-  EXPECT_EQ(Query(client_, Named("get_tsysteminfo")).code, 0);
-  // An operator's own SQL reads and edits the business tables, never the server's own or
-  // the administrator's; the administrator's is not held back.
-  mwd::NativeClient administrator = AdministratorClient(FixturePort());
-  for (const char* sql : {"SELECT count(*) FROM mw_audit", "UPDATE tsysparameter SET vc_value = vc_value",
-                          "INSERT INTO qx_named_query VALUES ('x', 'SELECT 1')", "DELETE FROM tsyslog",
-                          "PRAGMA journal_mode", "DROP TABLE tholding", "ATTACH DATABASE 'x.db' AS x"}) {
-    const std::string request = std::string("<vc_sql>") + sql + "</vc_sql>";
-    QueryAnswer refused = Query(client_, request);
-    EXPECT_EQ(refused.code, 1) << sql;
-    EXPECT_NE(refused.message.find("not authorized"), std::string::npos) << sql << ": " << refused.message;
-    if (std::string_view(sql).starts_with("SELECT")) {
-      EXPECT_EQ(Query(administrator, request).code, 0) << sql;
-    }
-  }
-  EXPECT_EQ(Query(client_, "<vc_sql>UPDATE tholding SET en_cost = en_cost WHERE l_row < 0</vc_sql>").code, 0);
-  EXPECT_EQ(Query(client_, Named("qx_named_queries")).code, 0);
-}
-
 TEST_F(NamedQueries, PagesArriveWholeInOrderWithNullsApartFromEmptyTexts) {
   const std::string sql =
       "<vc_sql>WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i != 2500) "
@@ -157,13 +83,6 @@ TEST_F(NamedQueries, PagesArriveWholeInOrderWithNullsApartFromEmptyTexts) {
   EXPECT_EQ(page_sizes, (std::vector<int64_t>{1000, 1000, 500}));
   ASSERT_EQ(seen.size(), 2500u);
   for (size_t k = 0; k < seen.size(); ++k) ASSERT_EQ(seen[k], static_cast<int64_t>(k + 1));
-}
-
-TEST_F(NamedQueries, StatementsWithoutRowsAnswerTheRowsTheyChanged) {
-  const QueryAnswer answer = Query(
-      client_, "<vc_sql>UPDATE tfund_business_date SET l_business_date = l_business_date WHERE l_fund_id IN (1, 2)</vc_sql>");
-  EXPECT_EQ(answer.code, 0) << answer.message;
-  EXPECT_EQ(answer.rows_affected, 2);
 }
 
 // The block a tree dataset sends to change exactly one row.

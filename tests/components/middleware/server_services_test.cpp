@@ -24,46 +24,6 @@ class MiddlewareFixture : public ::testing::Test {
   mwd::NativeClient client_ = SignedOnClient(FixturePort(), "4242:trader.exe");
 };
 
-TEST_F(MiddlewareFixture, ConventionRepliesCarryExactlyTheDocumentedTexts) {
-  std::string request = "<l_dept_id>07</l_dept_id><l_org_id>0101</l_org_id>abc";
-  EXPECT_EQ(ReplyOf(client_.Call("demo_echo", request)).data,
-            "<ErrCode>0</ErrCode><ErrMsg></ErrMsg><Request>" + request + "</Request>");
-  EXPECT_EQ(ReplyOf(client_.Call("demo_fail", "x")).data,
-            "<ErrCode>12</ErrCode><ErrMsg>组合单笔委托超过限额: 组合1001</ErrMsg>");
-  EXPECT_EQ(ReplyOf(client_.Call("demo_warn", "")).data,
-            "<ErrCode>0</ErrCode><ErrMsg></ErrMsg><WarnCode>3</WarnCode><WarnMessage>组合持仓接近上限</WarnMessage>");
-  EXPECT_EQ(ReplyOf(client_.Call("demo_plain", "")).data, "<l_fund_id>7</l_fund_id><vc_fund_name>红利精选组合</vc_fund_name>");
-  EXPECT_EQ(ReplyOf(client_.Call("svc_mult_risk", "r")).data,
-            "<ErrCode>0</ErrCode><ErrMsg></ErrMsg><l_risk_result>0</l_risk_result><Request>r</Request>");
-  // The fixture runs with --clock 20260105093000.
-  EXPECT_EQ(ReplyOf(client_.Call("svc_server_time", "")).data,
-            "<ErrCode>0</ErrCode><ErrMsg></ErrMsg><l_date>20260105</l_date><l_time>093000</l_time>");
-}
-
-TEST_F(MiddlewareFixture, MiddlewareFailuresCarryTheirErrorNumbers) {
-  EXPECT_EQ(ErrorOf(client_.Call("no_such_service", "")).error_number, mw::kMwNoEntry);
-  mw::ErrorReply abort = ErrorOf(client_.Call("demo_abort", ""));
-  EXPECT_EQ(abort.error_number, mw::kMwAbort);
-  EXPECT_EQ(abort.text, "服务异常中止");
-  mw::CallRequest by_function;
-  by_function.kind = mw::CallKind::ByFunction;
-  by_function.number = 9002;
-  mw::ErrorReply failed = ErrorOf(client_.Ask(by_function));
-  EXPECT_EQ(failed.error_number, mw::kMwServiceFail);
-  EXPECT_EQ(failed.text, "功能号9002处理失败: 演示错误");
-  by_function.number = 9003;
-  EXPECT_EQ(ErrorOf(client_.Ask(by_function)).error_number, mw::kMwNoEntry);
-  // The connection is still usable after every failure.
-  EXPECT_EQ(ReplyOf(client_.Call("demo_echo", "still")).data.find("still") != std::string::npos, true);
-}
-
-TEST(MiddlewareFixtureSignOn, CallsBeforeSignOnAreRefusedWithoutClosing) {
-  mwd::NativeClient client("127.0.0.1", FixturePort());
-  EXPECT_EQ(ErrorOf(client.Call("demo_echo", "x")).error_number, mw::kMwProtocol);
-  ASSERT_TRUE(client.SignOn("late"));
-  EXPECT_FALSE(ReplyOf(client.Call("demo_echo", "x")).data.empty());
-}
-
 TEST_F(MiddlewareFixture, NameIdAndFunctionCallsAreAuditedAsTheyArrived) {
   std::string marker = Marker("audit");
   ReplyOf(client_.Call("demo_echo", "name " + marker, 30000, "route-A"));
@@ -158,14 +118,6 @@ TEST_F(MiddlewareFixture, LargeRepliesHaveExactlyTheAskedSize) {
   EXPECT_EQ(ErrorOf(client_.Call("demo_large", "<size>999999999</size>")).error_number, mw::kMwLimit);
 }
 
-TEST_F(MiddlewareFixture, CarrayBytesComeBackUnchanged) {
-  mw::CallRequest raw;
-  raw.service = "demo_carray";
-  raw.buffer_type = "CARRAY";
-  for (int i = 0; i < 5000; ++i) raw.data.push_back(static_cast<char>(i * 7));
-  EXPECT_EQ(ReplyOf(client_.Ask(raw)).data, raw.data);
-}
-
 TEST_F(MiddlewareFixture, DropOnceClosesTheFirstCallAndAnswersTheRepeat) {
   std::string request = Marker("drop");
   EXPECT_FALSE(client_.Call("demo_drop_once", request).has_value());
@@ -176,20 +128,6 @@ TEST_F(MiddlewareFixture, DropOnceClosesTheFirstCallAndAnswersTheRepeat) {
   auto rows = AuditRowsWith(FixtureDatabase(), request, 2);
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_NE(rows[0].session, rows[1].session);
-}
-
-TEST_F(MiddlewareFixture, SystemParametersAreReadAndWrittenInTheDatabase) {
-  EXPECT_EQ(ReplyOf(client_.Call("svc_sysprmop_rc", "<l_serial_no>61057</l_serial_no>")).data,
-            "<ErrCode>0</ErrCode><ErrMsg></ErrMsg><l_serial_no>61057</l_serial_no><vc_value>组合</vc_value>");
-  EXPECT_EQ(ReplyOf(client_.Call("svc_sysprmop_rc", "<l_serial_no>99999</l_serial_no>")).data,
-            "<ErrCode>1</ErrCode><ErrMsg>系统参数[99999]不存在</ErrMsg>");
-  std::string set = "<l_serial_no>61302</l_serial_no><vc_value>routeX;routeY</vc_value>";
-  mwd::NativeClient admin = AdministratorClient(FixturePort());
-  EXPECT_NE(ReplyOf(admin.Call("svc_sysprmop_rc", set)).data.find("<vc_value>routeX;routeY</vc_value>"),
-            std::string::npos);
-  EXPECT_NE(ReplyOf(client_.Call("svc_sysprmop_rc", "<l_serial_no>61302</l_serial_no>")).data.find("routeX;routeY"),
-            std::string::npos);
-  ReplyOf(admin.Call("svc_sysprmop_rc", "<l_serial_no>61302</l_serial_no><vc_value></vc_value>"));
 }
 
 TEST_F(MiddlewareFixture, RecordPackReplyCarriesTheConventionInEveryRow) {
