@@ -1,5 +1,5 @@
-// The named queries of the fixture server: every seeded query answers, the condition pairs
-// widen a query, sequences never hand out a value twice, pages arrive whole and in order.
+// The named queries of the fixture server beyond single answers (those are in mw_calls.txt):
+// pages arrive whole and in order, sequences never hand out a value twice.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -17,8 +17,8 @@ namespace {
 
 struct QueryAnswer {
   int32_t code = -1;
-  std::string message, fields, nulls;
-  int64_t more = -1, next_row = -1, rows_affected = -1;
+  std::string message, nulls;
+  int64_t more = -1, next_row = -1;
   std::vector<std::vector<std::string>> rows;
 };
 
@@ -27,11 +27,9 @@ QueryAnswer Query(mwd::NativeClient& client, const std::string& request) {
   QueryAnswer answer;
   package.GetItem("ErrCode", answer.code);
   package.GetItem("ErrMsg", answer.message);
-  package.GetItem("vc_fields", answer.fields);
   package.GetItem("vc_nulls", answer.nulls);
   package.GetItem("l_more", answer.more);
   package.GetItem("l_next_row", answer.next_row);
-  package.GetItem("l_rows_affected", answer.rows_affected);
   std::string packet;
   if (!package.GetItem("vc_data", packet)) return answer;
   TUnpack unpack(true);
@@ -83,39 +81,6 @@ TEST_F(NamedQueries, PagesArriveWholeInOrderWithNullsApartFromEmptyTexts) {
   EXPECT_EQ(page_sizes, (std::vector<int64_t>{1000, 1000, 500}));
   ASSERT_EQ(seen.size(), 2500u);
   for (size_t k = 0; k < seen.size(); ++k) ASSERT_EQ(seen[k], static_cast<int64_t>(k + 1));
-}
-
-// The block a tree dataset sends to change exactly one row.
-std::string GuardedUpdate(const std::string& key) {
-  return "<vc_sql>declare\r\n  cnt number:=0;\r\n  e_return exception;\r\nbegin\r\n select count(*) into cnt from "
-         "tfund_business_date" + key + ";\r\n if cnt=1 then\r\nupdate tfund_business_date set l_frozen_business_date = "
-         "l_frozen_business_date + 1" + key + ";\r\n    commit;\r\n else \r\n    raise e_return;\r\n  end if;\r\nend;</vc_sql>";
-}
-
-TEST_F(NamedQueries, TheGuardedBlockCommitsOnOneRowAndRollsBackOnZeroOrTwo) {
-  auto frozen = [&] {
-    std::vector<std::string> dates;
-    for (const auto& row : Query(client_, "<vc_sql>SELECT l_frozen_business_date FROM tfund_business_date ORDER BY l_fund_id</vc_sql>").rows) {
-      dates.push_back(row[0]);
-    }
-    return dates;
-  };
-  const std::vector<std::string> before = frozen();
-  ASSERT_EQ(before.size(), 3u);
-  const QueryAnswer one = Query(client_, GuardedUpdate(" where l_fund_id = 2"));
-  EXPECT_EQ(one.code, 0) << one.message;
-  EXPECT_EQ(one.rows_affected, 1);
-  std::vector<std::string> after = before;
-  after[1] = std::to_string(std::stoll(before[1]) + 1);
-  EXPECT_EQ(frozen(), after);
-  for (const char* key : {" where l_fund_id = 999", " where l_fund_id in (1, 7)"}) {
-    const QueryAnswer refused = Query(client_, GuardedUpdate(key));
-    EXPECT_EQ(refused.code, 1) << key;
-    EXPECT_NE(refused.message.find("已回滚"), std::string::npos) << refused.message;
-    EXPECT_EQ(frozen(), after) << "nothing changed for" << key;
-  }
-  // Put the fixture's row back for the other tests.
-  Query(client_, "<vc_sql>UPDATE tfund_business_date SET l_frozen_business_date = " + before[1] + " WHERE l_fund_id = 2</vc_sql>");
 }
 
 TEST(NamedQuerySequences, EightThreadsNeverShareAValue) {

@@ -54,10 +54,16 @@ mwd::NativeClient& Caller(const std::string& who) {
   return *caller;
 }
 
-// "id:<n>" calls by service id, "fn:<n>" by function number, anything else by name.
-mw::CallRequest Request(const std::string& service, const std::string& data) {
+// "id:<n>" calls by service id, "fn:<n>" by function number, anything else by name; "@<ms>"
+// after it sets a time-out, "@<ms>-" one without the flag that makes it count.
+mw::CallRequest Request(std::string service, const std::string& data) {
   mw::CallRequest request;
   request.data = data;
+  if (const size_t at = service.find('@'); at != std::string::npos) {
+    request.timeout_ms = static_cast<uint32_t>(std::stoul(service.substr(at + 1)));
+    request.flags = service.ends_with("-") ? 0 : mw::kCallTimeoutOn;
+    service.resize(at);
+  }
   if (service.starts_with("id:") || service.starts_with("fn:")) {
     request.kind = service[0] == 'i' ? mw::CallKind::ById : mw::CallKind::ByFunction;
     request.number = std::stoi(service.substr(3));
