@@ -24,6 +24,7 @@
 #include "mwd_process.h"
 #include "packets/tagged_package.h"
 #include "test_paths.h"
+#include "vector_file.h"
 
 namespace ruzi::testing {
 namespace {
@@ -49,38 +50,19 @@ MwdProcess ServerWithUsers(const std::string& name, std::vector<std::string> arg
   return MwdProcess(name, args);
 }
 
+// Each case writes its credentials file ("default": none at all) and signs one user on.
 TEST(MiddlewareServerLimits, CredentialsGiveEachSignOnItsRole) {
-  using mwd::Role;
-  std::string folder = FreshTestFolder("mwd-credentials");
-  std::ofstream(folder + "site") << "# site\nadministrator root r00t\noperator desk d3sk\n"
-                                    "operator * shared\nadministrator * master\n  \noperator *\r\n";
-  std::ofstream(folder + "closed") << "administrator root r00t\n";
-  const mwd::Credentials site = mwd::Credentials::FromFile(folder + "site");
-  const mwd::Credentials closed = mwd::Credentials::FromFile(folder + "closed");
-  const mwd::Credentials none = mwd::Credentials::Default();
-  const struct {
-    const mwd::Credentials& credentials;
-    const char* user;
-    const char* password;
-    Role role;
-  } cases[] = {{site, "root", "r00t", Role::Administrator},
-               {site, "root", "master", Role::None},  // a listed user has only the own password
-               {site, "root", "", Role::None},
-               {site, "desk", "d3sk", Role::Operator},
-               {site, "4242:ruzi.exe", "master", Role::Administrator},
-               {site, "4242:ruzi.exe", "shared", Role::Operator},
-               {site, "anyone", "guess", Role::Operator},
-               {closed, "root", "r00t", Role::Administrator},
-               {closed, "root", "r00t0", Role::None},
-               {closed, "root", "r00", Role::None},
-               {closed, "anyone", "", Role::None},
-               {none, "root", "r00t", Role::Operator},
-               {none, "", "", Role::Operator}};
-  for (const auto& c : cases) EXPECT_EQ(c.credentials.Check(c.user, c.password), c.role) << c.user << "/" << c.password;
-  for (const char* malformed : {"administrator *\n", "operator desk\n", "guest a b\n", "operator a b c\n"}) {
-    std::ofstream(folder + "bad") << malformed;
-    EXPECT_THROW(mwd::Credentials::FromFile(folder + "bad"), std::runtime_error) << malformed;
-  }
+  const std::string file = FreshTestFolder("mwd-credentials") + "users";
+  CheckAnswers("mw_credentials.txt", {{"role", [&](const VectorCase& a) -> std::string {
+                 std::ofstream(file) << a[0];
+                 try {
+                   const auto credentials = a[0] == "default" ? mwd::Credentials::Default() : mwd::Credentials::FromFile(file);
+                   const mwd::Role role = credentials.Check(a[1], a[2]);
+                   return role == mwd::Role::Administrator ? "administrator" : role == mwd::Role::Operator ? "operator" : "none";
+                 } catch (const std::runtime_error& error) {
+                   return "refused at" + std::string(error.what()).substr(file.size());  // after the file's name
+                 }
+               }}});
 }
 
 TEST(MiddlewareServerLimits, FailedSignOnsBackOffPerAddressAndCannotForgeLogLines) {
