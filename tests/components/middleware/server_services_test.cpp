@@ -8,7 +8,6 @@
 #include "error_numbers.h"
 #include "mwd_process.h"
 #include "sha256.h"
-#include "packets/record_pack_text.h"
 #include "packets/tagged_package.h"
 #include "packets/unpack.h"
 #include "vector_file.h"
@@ -71,17 +70,6 @@ TEST_F(MiddlewareFixture, DropOnceClosesTheFirstCallAndAnswersTheRepeat) {
   auto rows = AuditRowsWith(FixtureDatabase(), request, 2);
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_NE(rows[0].session, rows[1].session);
-}
-
-TEST_F(MiddlewareFixture, RecordPackReplyCarriesTheConventionInEveryRow) {
-  std::string text = ReplyOf(client_.Call("demo_recpack", "")).data;
-  auto table = ParseRecordPackText(text);
-  ASSERT_TRUE(table.has_value()) << text;
-  EXPECT_EQ(table->fields, (std::vector<std::string>{"ErrCode", "ErrMsg", "l_fund_id", "vc_fund_code", "vc_fund_name",
-                                                     "en_total_asset"}));
-  ASSERT_EQ(table->rows.size(), 3u);
-  EXPECT_EQ(table->rows[2], (std::vector<std::string>{"0", "", "7", "000007", "红利精选组合", "42.75"}));
-  for (const auto& row : table->rows) EXPECT_EQ(row[0], "0");
 }
 
 // A long request with zero bytes, its marker in the middle.
