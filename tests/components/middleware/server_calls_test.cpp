@@ -2,12 +2,16 @@
 // line may depend on what an earlier one changed). Each line names who calls: on the fixture's
 // server an operator, an administrator or a connection never signed on; "desk" and "root" on a
 // server of its own with a user list; "anyone" on one started without credentials; "nodemo" an
-// administrator on one started with --no-demo.
+// administrator on one started with --no-demo. Beyond single answers: pages of a query and
+// sequences shared by many callers.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <fstream>
 #include <map>
 #include <memory>
+#include <thread>
 
 #include "call_answers.h"
 #include "mwd_process.h"
@@ -73,24 +77,44 @@ mw::CallRequest Request(std::string service, const std::string& data) {
   return request;
 }
 
-// A query's answer: code|message|fields|row count|first value|rows changed.
-std::string QueryText(const std::string& reply) {
+// A query's answer: its items as texts, and its rows.
+struct QueryAnswer {
+  std::string code, message, fields, nulls, more, next_row, affected;
+  std::vector<std::vector<std::string>> rows;
+};
+
+QueryAnswer ParseQuery(const std::string& reply) {
   TqxPackage package(reply);
-  std::string code, message, fields, affected, packet, first;
-  package.GetItem("ErrCode", code);
-  package.GetItem("ErrMsg", message);
-  package.GetItem("vc_fields", fields);
-  package.GetItem("l_rows_affected", affected);
-  int32_t rows = 0;
-  if (package.GetItem("vc_data", packet)) {
-    TUnpack unpack(true);
-    unpack.Open(packet.data(), static_cast<int32_t>(packet.size()));
-    TUnpackSection& section = unpack.GetSection(0);
-    rows = section.RowCount();
-    section.First();
-    if (rows > 0) first = section.GetField(0).GetAsString();
+  QueryAnswer answer;
+  const std::pair<const char*, std::string*> items[] = {
+      {"ErrCode", &answer.code},     {"ErrMsg", &answer.message},       {"vc_fields", &answer.fields},
+      {"vc_nulls", &answer.nulls},   {"l_more", &answer.more},          {"l_next_row", &answer.next_row},
+      {"l_rows_affected", &answer.affected}};
+  for (const auto& [name, value] : items) package.GetItem(name, *value);
+  std::string packet;
+  if (!package.GetItem("vc_data", packet)) return answer;
+  TUnpack unpack(true);
+  unpack.Open(packet.data(), static_cast<int32_t>(packet.size()));
+  TUnpackSection& section = unpack.GetSection(0);
+  section.First();
+  for (int32_t r = 0; r < section.RowCount(); ++r) {
+    if (r > 0) section.Next();
+    std::vector<std::string> row;
+    for (int32_t c = 0; c < section.ColCount(); ++c) row.push_back(section.GetField(c).GetAsString());
+    answer.rows.push_back(std::move(row));
   }
-  return code + "|" + message + "|" + fields + "|" + std::to_string(rows) + "|" + first + "|" + affected;
+  return answer;
+}
+
+QueryAnswer Query(mwd::NativeClient& client, const std::string& request) {
+  return ParseQuery(ReplyOf(client.Call("qx_query", request)).data);
+}
+
+// The answer as code|message|fields|row count|first value|rows changed.
+std::string QueryText(const std::string& reply) {
+  const QueryAnswer a = ParseQuery(reply);
+  return a.code + "|" + a.message + "|" + a.fields + "|" + std::to_string(a.rows.size()) + "|" +
+         (a.rows.empty() ? "" : a.rows[0][0]) + "|" + a.affected;
 }
 
 // A reply as its data (after "<message>: " when it has one), an error as "error <number>: <text>".
@@ -125,6 +149,62 @@ void CallAsTheFileSays(bool on_the_fixture) {
 
 TEST(MiddlewareCalls, OnTheFixturesServer) { CallAsTheFileSays(true); }
 TEST(MiddlewareCalls, OnServersOfTheirOwn) { CallAsTheFileSays(false); }
+
+// Pages of a statement, asked for row by row: whole, in order, NULLs apart from empty texts.
+TEST(NamedQueries, PagesArriveWholeInOrderWithNullsApartFromEmptyTexts) {
+  mwd::NativeClient client = SignedOnClient(FixturePort(), "4242:query.exe");
+  const std::string sql =
+      "<vc_sql>WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i != 2500) "
+      "SELECT i, 'x' || i AS t, CASE WHEN i % 3 = 0 THEN NULL ELSE '' END AS z FROM n WHERE i BETWEEN :low AND 99999</vc_sql>"
+      "<low>1</low><l_max_rows>1000</l_max_rows>";
+  std::vector<int64_t> seen;
+  int64_t next = 0;
+  std::vector<size_t> page_sizes;
+  for (int page = 0; page < 5; ++page) {
+    const QueryAnswer answer = Query(client, sql + "<l_first_row>" + std::to_string(next) + "</l_first_row>");
+    ASSERT_EQ(answer.code, "0") << answer.message;
+    page_sizes.push_back(answer.rows.size());
+    std::string expected_nulls;
+    for (const auto& row : answer.rows) {
+      const int64_t i = std::stoll(row[0]);
+      seen.push_back(i);
+      EXPECT_EQ(row[1], "x" + row[0]);
+      EXPECT_EQ(row[2], "");
+      expected_nulls += std::string(expected_nulls.empty() ? "" : ",") + (i % 3 == 0 ? "001" : "000");
+    }
+    EXPECT_EQ(answer.nulls, expected_nulls);
+    EXPECT_EQ(std::stoll(answer.next_row), next + static_cast<int64_t>(answer.rows.size()));
+    next = std::stoll(answer.next_row);
+    if (answer.more == "0") break;
+  }
+  EXPECT_EQ(page_sizes, (std::vector<size_t>{1000, 1000, 500}));
+  ASSERT_EQ(seen.size(), 2500u);
+  for (size_t k = 0; k < seen.size(); ++k) ASSERT_EQ(seen[k], static_cast<int64_t>(k + 1));
+}
+
+TEST(NamedQuerySequences, EightThreadsNeverShareAValue) {
+  const std::string sequence = "SEQ_T" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count());
+  constexpr int kThreads = 8, kCalls = 25;
+  std::vector<std::vector<int64_t>> values(kThreads);
+  std::vector<std::thread> threads;
+  for (int t = 0; t < kThreads; ++t) {
+    threads.emplace_back([&, t] {
+      mwd::NativeClient client = SignedOnClient(FixturePort(), "4242:seq.exe");
+      for (int k = 0; k < kCalls; ++k) {
+        // The trailing blank is the callers' own.
+        const QueryAnswer answer = Query(client, "<vc_query_name>FutFreeTradeQrySeqNextValue</vc_query_name><vc_condition>sSequenceName=" +
+                                                     sequence + ".NEXTVAL </vc_condition>");
+        if (answer.rows.size() == 1) values[static_cast<size_t>(t)].push_back(std::stoll(answer.rows[0][0]));
+      }
+    });
+  }
+  for (std::thread& thread : threads) thread.join();
+  std::vector<int64_t> all;
+  for (const auto& some : values) all.insert(all.end(), some.begin(), some.end());
+  std::sort(all.begin(), all.end());
+  ASSERT_EQ(all.size(), static_cast<size_t>(kThreads * kCalls));
+  for (size_t k = 0; k < all.size(); ++k) ASSERT_EQ(all[k], static_cast<int64_t>(k + 1)) << "a value twice or skipped";
+}
 
 }  // namespace
 }  // namespace ruzi::testing
