@@ -1,10 +1,16 @@
 // Scrolling without windows: wheel turns adding up to notches (a spin edit stepping by them),
 // drags held past an edge scrolling a step a tick with the selection following, the string
-// grid's selection options and keys, its sizing lines, and bound values and checks that move
-// with their lines when the list is sorted.
+// grid's selection options against keys, clicks, the wheel and the bars' thumbs, its sizing
+// lines, rows and columns dragged by their headings, and bound values and checks that move with
+// their lines when the list is sorted.
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include <algorithm>
+#include <numeric>
 #include <random>
 #include <string>
 #include <vector>
@@ -38,11 +44,6 @@ struct Grid {
 };
 
 TEST(GridScrolling, ADragHeldPastAnEdgeScrollsAStepATick) {
-#ifdef _WIN32
-  // The press gives the grid a real window, whose edge and bars take rows and columns from
-  // these counts; GridDragUi drives the drag through a real window there.
-  GTEST_SKIP() << "counted without a window";
-#endif
   for (const bool range : {true, false}) {
     Grid shown(range ? TGridOptions{TGridOption::goRangeSelect} : TGridOptions{});
     TStringGrid& grid = shown.grid;
@@ -101,26 +102,69 @@ TEST(GridScrolling, TheDataGridsRowFollowsADragAndWheelPartsAddUp) {
   EXPECT_EQ(grid.Row(), 7) << "the wheel scrolls without moving the row";
 }
 
-TEST(StringGridOptions, KeysFollowTheSelectionOptions) {
+// A message for the grid. Shift pressed or released is also put in the thread's key state where
+// Windows keeps one.
+struct Message {
+  uint32_t msg;
+  uintptr_t wparam;
+  intptr_t lparam = 0;
+  void To(TStringGrid& grid) const {
+#ifdef _WIN32
+    if ((msg == wm::KeyDown || msg == wm::KeyUp) && wparam == wm::VkShift) {
+      BYTE keys[256];
+      GetKeyboardState(keys);
+      keys[VK_SHIFT] = msg == wm::KeyDown ? 0x80 : 0;
+      SetKeyboardState(keys);
+    }
+#endif
+    grid.Perform(msg, wparam, lparam);
+  }
+};
+Message Key(uintptr_t key) { return {wm::KeyDown, key}; }
+const Message kShiftDown{wm::KeyDown, wm::VkShift}, kShiftUp{wm::KeyUp, wm::VkShift};
+Message Click(int x, int y, uintptr_t keys = 0) { return {wm::LButtonDown, keys, wm::PackPoint(x, y)}; }
+Message Bar(uint32_t bar, int request, int position) {
+  return {bar, static_cast<uintptr_t>(request) | static_cast<uintptr_t>(position) << 16};
+}
+
+TEST(StringGridOptions, KeysClicksWheelAndBarsFollowTheOptions) {
   using O = TGridOption;
+  const uintptr_t tab = wm::VkTab;
   const struct {
     TGridOptions options;
-    std::vector<uintptr_t> keys;
+    std::vector<Message> messages;
     int col, row, left_col, top_row;
     TGridRect selection;
   } cases[] = {
-      {{O::goTabs}, {wm::VkTab, wm::VkTab}, 3, 1, 1, 1, {3, 1, 3, 1}},
-      {{O::goTabs}, std::vector<uintptr_t>(9, wm::VkTab), 1, 2, 1, 1, {1, 2, 1, 2}},  // on to the next row
-      {{}, {wm::VkTab}, 1, 1, 1, 1, {1, 1, 1, 1}},                                   // Tab is not the grid's
-      {{O::goRowSelect}, {wm::VkRight, wm::VkRight, wm::VkDown}, 1, 2, 3, 1, {1, 2, 9, 2}},
-      {{O::goRowSelect}, {wm::VkEnd}, 1, 19, 1, 17, {1, 19, 9, 19}},
-      {{O::goRowSelect, O::goTabs}, {wm::VkTab}, 1, 2, 1, 1, {1, 2, 9, 2}},
-      {{O::goRangeSelect}, {wm::VkRight, wm::VkDown}, 2, 2, 1, 1, {2, 2, 2, 2}},  // no Shift: one cell
+      {{O::goTabs}, {Key(tab), Key(tab)}, 3, 1, 1, 1, {3, 1, 3, 1}},
+      {{O::goTabs}, std::vector<Message>(9, Key(tab)), 1, 2, 1, 1, {1, 2, 1, 2}},  // on to the next row
+      {{}, {Key(tab)}, 1, 1, 1, 1, {1, 1, 1, 1}},                                  // Tab is not the grid's
+      {{O::goRowSelect}, {Key(wm::VkRight), Key(wm::VkRight), Key(wm::VkDown)}, 1, 2, 3, 1, {1, 2, 9, 2}},
+      {{O::goRowSelect}, {Key(wm::VkEnd)}, 1, 19, 1, 17, {1, 19, 9, 19}},
+      {{O::goRowSelect, O::goTabs}, {Key(tab)}, 1, 2, 1, 1, {1, 2, 9, 2}},
+      {{O::goRangeSelect}, {Key(wm::VkRight), Key(wm::VkDown)}, 2, 2, 1, 1, {2, 2, 2, 2}},  // no Shift: one cell
+      // Shift grows the block from where it started; a move without it starts a new one.
+      {{O::goRangeSelect}, {kShiftDown, Key(wm::VkRight), Key(wm::VkDown), Key(wm::VkDown), kShiftUp}, 2, 3, 1, 1,
+       {1, 1, 2, 3}},
+      {{O::goRangeSelect}, {kShiftDown, Key(wm::VkDown), kShiftUp, Key(wm::VkRight)}, 2, 2, 1, 1, {2, 2, 2, 2}},
+      {{}, {kShiftDown, Key(wm::VkRight), Key(wm::VkDown), kShiftUp}, 2, 2, 1, 1, {2, 2, 2, 2}},
+      {{O::goRangeSelect}, {Click(200, 80), Click(70, 30, wm::MkShift)}, 1, 1, 1, 1, {1, 1, 3, 3}},
+      {{O::goRangeSelect}, {Click(70, 30, wm::MkShift), Click(140, 55), Click(200, 80)}, 3, 3, 1, 1, {3, 3, 3, 3}},
+      // The wheel: rows; with Shift, or tilted, columns. The selection stays.
+      {{}, {{wm::MouseWheel, WheelParam(-120)}}, 1, 1, 1, 4, {1, 1, 1, 1}},
+      {{}, {{wm::MouseWheel, WheelParam(-240) | wm::MkShift}}, 1, 1, 3, 1, {1, 1, 1, 1}},
+      {{}, {{wm::MouseHWheel, WheelParam(360)}, {wm::MouseHWheel, WheelParam(-120)}}, 1, 1, 3, 1, {1, 1, 1, 1}},
+      // A thumb being dragged scrolls only with goThumbTracking; its release always.
+      {{}, {Bar(wm::VScroll, wm::SbThumbTrack, 5), Bar(wm::HScroll, wm::SbThumbTrack, 2)}, 1, 1, 1, 1, {1, 1, 1, 1}},
+      {{}, {Bar(wm::VScroll, wm::SbThumbPosition, 5), Bar(wm::HScroll, wm::SbThumbPosition, 2)}, 1, 1, 3, 6,
+       {1, 1, 1, 1}},
+      {{O::goThumbTracking}, {Bar(wm::VScroll, wm::SbThumbTrack, 5), Bar(wm::HScroll, wm::SbThumbTrack, 2)}, 1, 1, 3, 6,
+       {1, 1, 1, 1}},
   };
   for (const auto& c : cases) {
     Grid shown(c.options);
-    for (uintptr_t key : c.keys) shown.grid.Perform(wm::KeyDown, key);
-    const std::string where = std::to_string(c.options.Bits) + " after " + std::to_string(c.keys.size());
+    for (const Message& message : c.messages) message.To(shown.grid);
+    const std::string where = std::to_string(c.options.Bits) + " case " + std::to_string(&c - cases);
     EXPECT_EQ(shown.grid.Col(), c.col) << where;
     EXPECT_EQ(shown.grid.Row(), c.row) << where;
     EXPECT_EQ(shown.grid.LeftCol(), c.left_col) << where;
@@ -129,21 +173,82 @@ TEST(StringGridOptions, KeysFollowTheSelectionOptions) {
   }
 }
 
-TEST(StringGridOptions, TheLinesOfFixedCellsSizeColumnsAndRows) {
+// A heading dragged onto another row or column moves its row or column there, cells along.
+TEST(StringGridOptions, HeadingsDraggedMoveTheirRowsAndColumns) {
+  using O = TGridOption;
   const struct {
     TGridOptions options;
-    int x, y;       // pressed here, then dragged 30 pixels right and down
-    int col_width;  // of column 2
-    int row_height; // of row 2
+    int x, y, to_x, to_y, ticks;
+    uint32_t end;
+    char moved;  // 'r' a row, 'c' a column, 0 nothing
+    int from, to;
   } cases[] = {
-      {{TGridOption::goColSizing}, 194, 10, 94, 24},  // column 2's line (130 + 64), in the fixed row
-      {{TGridOption::goColSizing}, 192, 10, 92, 24},  // two pixels off still grabs it
-      {{TGridOption::goColSizing}, 194, 40, 64, 24},  // not in the fixed row: a selection
-      {{TGridOption::goRowSizing}, 20, 74, 64, 54},   // row 2's line (50 + 24), in the fixed column
-      {{}, 194, 10, 64, 24},
+      {{O::goColMoving}, 70, 10, 200, 10, 0, wm::LButtonUp, 'c', 1, 3},
+      {{O::goRowMoving}, 10, 80, 10, 30, 0, wm::LButtonUp, 'r', 3, 1},
+      {{O::goColMoving}, 70, 10, 400, 10, 3, wm::LButtonUp, 'c', 1, 6},  // held past the edge: three ticks
+      {{O::goRowMoving}, 70, 10, 200, 10, 0, wm::LButtonUp, 0, 0, 0},      // a column's heading
+      {{O::goColMoving}, 70, 10, 200, 10, 0, wm::CaptureChanged, 0, 0, 0}, // the capture lost
+      {{O::goColMoving}, 70, 10, 100, 10, 0, wm::LButtonUp, 0, 0, 0},      // dropped on itself
+      {{O::goColMoving, O::goColSizing}, 194, 10, 224, 10, 0, wm::LButtonUp, 0, 0, 0},  // a line sizes
+      {{O::goColMoving, O::goRowMoving}, 70, 40, 200, 40, 0, wm::LButtonUp, 0, 0, 0},   // a cell selects
   };
   for (const auto& c : cases) {
     Grid shown(c.options);
+    std::vector<int> cols(10), rows(20);
+    std::iota(cols.begin(), cols.end(), 0);
+    std::iota(rows.begin(), rows.end(), 0);
+    auto label = [](int col, int row) { return std::to_string(col) + "," + std::to_string(row); };
+    for (int row : rows) {
+      for (int col : cols) shown.grid.SetCells(col, row, label(col, row));
+    }
+    const auto record = [](void* text, TPersistent*, int from, int to) {
+      *static_cast<std::string*>(text) += std::to_string(from) + ">" + std::to_string(to);
+    };
+    std::string rows_moved, cols_moved;
+    shown.grid.OnRowMoved = TMovedEvent{record, &rows_moved};
+    shown.grid.OnColumnMoved = TMovedEvent{record, &cols_moved};
+    shown.Mouse(wm::LButtonDown, c.x, c.y);
+    shown.Mouse(wm::MouseMove, c.to_x, c.to_y);
+    for (int tick = 0; tick < c.ticks; ++tick) shown.Tick();
+    shown.Mouse(c.end, c.to_x, c.to_y);
+    const std::string want = std::to_string(c.from) + ">" + std::to_string(c.to);
+    EXPECT_EQ(rows_moved, c.moved == 'r' ? want : "") << "case " << &c - cases;
+    EXPECT_EQ(cols_moved, c.moved == 'c' ? want : "") << "case " << &c - cases;
+    std::vector<int>& order = c.moved == 'r' ? rows : cols;
+    if (c.moved != 0) {
+      order.erase(order.begin() + c.from);
+      order.insert(order.begin() + c.to, c.from);
+    }
+    for (int row = 0; row < 20; ++row) {
+      for (int col = 0; col < 10; ++col) {
+        ASSERT_EQ(shown.grid.Cells(col, row), label(cols[static_cast<size_t>(col)], rows[static_cast<size_t>(row)]))
+            << "case " << &c - cases;
+      }
+    }
+  }
+}
+
+TEST(StringGridOptions, TheLinesOfFixedCellsSizeColumnsAndRows) {
+  using O = TGridOption;
+  const struct {
+    TGridOptions options;
+    int x, y;       // pressed here, then dragged 30 pixels right and down
+    TGridSizingLine line;
+    int col_width;  // of column 2
+    int row_height; // of row 2
+  } cases[] = {
+      {{O::goColSizing}, 194, 10, {false, 2}, 94, 24},  // column 2's line (130 + 64), in the fixed row
+      {{O::goColSizing}, 192, 10, {false, 2}, 92, 24},  // two pixels off still grabs it
+      {{O::goColSizing}, 191, 10, {}, 64, 24},          // three do not
+      {{O::goColSizing}, 194, 40, {}, 64, 24},          // not in the fixed row: a selection
+      {{O::goRowSizing}, 20, 74, {true, 2}, 64, 54},    // row 2's line (50 + 24), in the fixed column
+      {{O::goRowSizing, O::goColSizing}, 60, 75, {true, 2}, 64, 55},  // a pixel below it
+      {{O::goColSizing, O::goRowSizing}, 64, 10, {false, 0}, 64, 24},  // the fixed column's own line
+      {{}, 194, 10, {}, 64, 24},
+  };
+  for (const auto& c : cases) {
+    Grid shown(c.options);
+    EXPECT_EQ(shown.grid.SizingLineAt(c.x, c.y), c.line) << c.x << "," << c.y;
     shown.Mouse(wm::LButtonDown, c.x, c.y);
     shown.Mouse(wm::MouseMove, c.x + 30, c.y + 30);
     shown.Mouse(wm::LButtonUp, c.x + 30, c.y + 30);
@@ -185,6 +290,13 @@ TEST(BoundValues, SortingMovesValuesAndChecksWithTheirLines) {
       ASSERT_EQ(checks.Checked(i), was->second) << round << " line " << i;
     }
   }
+  // Lines given all at once to a sorted list pair with the values in the order given.
+  TBoundComboBox combo;
+  combo.Items().SetSorted(true);
+  combo.SetValuesText("vb\r\nva\r\nvc");
+  combo.Items().SetText("b\r\na\r\nc");
+  EXPECT_EQ(combo.Items().Text(), "a\r\nb\r\nc\r\n");
+  EXPECT_EQ(combo.ValuesText(), "va\r\nvb\r\nvc\r\n");
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
-// The string grid's model: cells kept across resizes (against a map of what was written),
-// cell rectangles and hit tests that agree pixel by pixel, the grid as text, and keys that move
-// the selection and scroll it into view.
+// The string grid's model: cells kept across resizes (against a map of what was written) and
+// across moves of rows and columns (against moved vectors), cell rectangles and hit tests that
+// agree pixel by pixel, the grid as text, and keys that move the selection and scroll it into
+// view.
 #include <gtest/gtest.h>
 
 #include <map>
+#include <numeric>
 #include <random>
 
 #include "foundation/error.h"
@@ -41,6 +43,60 @@ TEST(StringGrid, CellsSurviveResizesWhereTheyStillFit) {
   }
   EXPECT_THROW(grid.Cells(grid.ColCount(), 0), Error);
   EXPECT_THROW(grid.SetRowCount(0), Error);
+}
+
+// Random moves of scrolling rows and columns: each cell keeps its text, each row its height and
+// each column its width, and the selected cell stays on its text.
+TEST(StringGrid, MovedRowsAndColumnsTakeTheirCellsAndSizes) {
+  std::mt19937 random(80);
+  const auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+  const auto move = [](std::vector<int>& items, int from, int to) {
+    const int item = items[static_cast<size_t>(from)];
+    items.erase(items.begin() + from);
+    items.insert(items.begin() + to, item);
+  };
+  for (int round = 0; round < 60; ++round) {
+    TStringGrid grid;
+    const int cols = pick(2, 8), rows = pick(2, 8);
+    grid.SetColCount(cols);
+    grid.SetRowCount(rows);
+    grid.SetFixedCols(pick(0, cols - 1));
+    grid.SetFixedRows(pick(0, rows - 1));
+    std::vector<int> col_of(static_cast<size_t>(cols)), row_of(static_cast<size_t>(rows)), widths, heights;
+    for (int col = 0; col < cols; ++col) grid.SetColWidths(col, widths.emplace_back(pick(1, 50)));
+    for (int row = 0; row < rows; ++row) grid.SetRowHeights(row, heights.emplace_back(pick(1, 50)));
+    std::iota(col_of.begin(), col_of.end(), 0);
+    std::iota(row_of.begin(), row_of.end(), 0);
+    const auto label = [](int col, int row) { return std::to_string(col) + "," + std::to_string(row); };
+    for (int row = 0; row < rows; ++row) {
+      for (int col = 0; col < cols; ++col) grid.SetCells(col, row, label(col, row));
+    }
+    grid.Select(pick(grid.FixedCols(), cols - 1), pick(grid.FixedRows(), rows - 1));
+    const std::string selected = grid.Cells(grid.Col(), grid.Row());
+    for (int step = 0; step < 12; ++step) {
+      const bool by_row = pick(0, 1) == 1;
+      const int fixed = by_row ? grid.FixedRows() : grid.FixedCols(), last = (by_row ? rows : cols) - 1;
+      const int from = pick(fixed, last), to = pick(fixed, last);
+      if (by_row) {
+        grid.MoveRow(from, to);
+      } else {
+        grid.MoveColumn(from, to);
+      }
+      move(by_row ? row_of : col_of, from, to);
+      move(by_row ? heights : widths, from, to);
+      for (int row = 0; row < rows; ++row) {
+        ASSERT_EQ(grid.RowHeights(row), heights[static_cast<size_t>(row)]) << round;
+        for (int col = 0; col < cols; ++col) {
+          ASSERT_EQ(grid.Cells(col, row), label(col_of[static_cast<size_t>(col)], row_of[static_cast<size_t>(row)]))
+              << round << " step " << step;
+          ASSERT_EQ(grid.ColWidths(col), widths[static_cast<size_t>(col)]) << round;
+        }
+      }
+      ASSERT_EQ(grid.Cells(grid.Col(), grid.Row()), selected) << round << " step " << step;
+    }
+    EXPECT_THROW(grid.MoveColumn(grid.FixedCols(), cols), Error);
+    EXPECT_THROW(grid.MoveRow(grid.FixedRows() - 1, rows - 1), Error) << "a fixed row stays";
+  }
 }
 
 TEST(StringGrid, EveryPixelOfACellFindsThatCell) {
