@@ -145,11 +145,11 @@ TEST(StringGridOptionsUi, LinesAnswerTheCursorAndHeadingsMoveThroughTheCapture) 
   };
   const TRect heading = shown.grid->CellRect(2, 0), row = shown.grid->CellRect(0, 2);
   shown.grid->SetOptions(TGridOptions{TGridOption::goColSizing, TGridOption::goColMoving});
-  EXPECT_EQ(cursor_at(heading.Right, 5), LoadCursorW(nullptr, IDC_SIZEWE)) << "on column 2's line";
-  EXPECT_EQ(cursor_at(heading.Left + 10, 5), LoadCursorW(nullptr, IDC_ARROW)) << "inside the heading";
-  EXPECT_EQ(cursor_at(5, row.Bottom), LoadCursorW(nullptr, IDC_ARROW)) << "a row's line without goRowSizing";
+  EXPECT_EQ(cursor_at(heading.Right, 5), LoadCursorA(nullptr, IDC_SIZEWE)) << "on column 2's line";
+  EXPECT_EQ(cursor_at(heading.Left + 10, 5), LoadCursorA(nullptr, IDC_ARROW)) << "inside the heading";
+  EXPECT_EQ(cursor_at(5, row.Bottom), LoadCursorA(nullptr, IDC_ARROW)) << "a row's line without goRowSizing";
   shown.grid->SetOptions(TGridOptions{TGridOption::goRowSizing});
-  EXPECT_EQ(cursor_at(5, row.Bottom), LoadCursorW(nullptr, IDC_SIZENS));
+  EXPECT_EQ(cursor_at(5, row.Bottom), LoadCursorA(nullptr, IDC_SIZENS));
 
   shown.grid->SetOptions(TGridOptions{TGridOption::goColMoving});
   shown.grid->SetCells(2, 0, "moved");
