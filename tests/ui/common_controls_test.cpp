@@ -1,5 +1,5 @@
 // The portable halves of the common controls: picture placement, lists published as text,
-// tree indentation, page switching, track bar ranges, scroll requests and tool bar layout.
+// tree indentation, page switching, track bar ranges, scroll boxes and tool bar layout.
 #include <gtest/gtest.h>
 
 #include "foundation/error.h"
@@ -13,6 +13,7 @@
 #include "ui/tool_bar.h"
 #include "ui/track_bar.h"
 #include "ui/tree_view.h"
+#include "ui_fixtures.h"
 #include "vector_file.h"
 
 namespace ruzi {
@@ -21,22 +22,10 @@ namespace {
 void Count(void* counter, TPersistent*) { ++*static_cast<int*>(counter); }
 
 TEST(CommonControls, ImagePlacementFollowsStretchCenterAndProportional) {
-  const struct {
-    TSize picture;
-    bool stretch, center, proportional;
-    TRect expected;
-  } cases[] = {
-      {{40, 20}, false, false, false, {0, 0, 40, 20}},   {{40, 20}, false, true, false, {30, 40, 70, 60}},
-      {{40, 20}, true, false, false, {0, 0, 100, 100}},  {{40, 20}, true, false, true, {0, 0, 100, 50}},
-      {{40, 20}, true, true, true, {0, 25, 100, 75}},    {{20, 40}, true, true, true, {25, 0, 75, 100}},
-      {{400, 100}, false, false, true, {0, 0, 100, 25}}, {{40, 20}, false, false, true, {0, 0, 40, 20}},
-      {{300, 300}, false, true, false, {-100, -100, 200, 200}},
-  };
-  for (const auto& c : cases) {
-    const TRect got = ImageDestRect(TSize{100, 100}, c.picture, c.stretch, c.center, c.proportional);
-    EXPECT_EQ(got, c.expected) << c.picture.cx << "x" << c.picture.cy << " " << c.stretch << c.center << c.proportional
-                               << " -> " << got.Left << "," << got.Top << "," << got.Right << "," << got.Bottom;
-  }
+  testing::CheckAnswers("ui_image_placements.txt", {{"place", [](const std::vector<std::string>& a) {
+                                                       const auto n = [&](size_t i) { return std::stoi(a.at(i)); };
+                                                       return testing::RectText(ImageDestRect(TSize{100, 100}, TSize{n(0), n(1)}, n(2), n(3), n(4)));
+                                                     }}});
 }
 
 TEST(CommonControls, ListsReadBackAsWrittenAndReportEachChange) {
@@ -140,16 +129,7 @@ TEST(CommonControls, TrackBarPositionStaysInRangeAndReportsRealChanges) {
   }
 }
 
-TEST(CommonControls, ScrollRequestsMoveWithinTheRange) {
-  enum { kLineUp, kLineDown, kPageUp, kPageDown, kThumbPosition, kThumbTrack, kTop, kBottom, kEndScroll };
-  const struct {
-    int request, position, track, expected;
-  } cases[] = {{kLineUp, 20, 0, 12},     {kLineUp, 3, 0, 0},        {kLineDown, 20, 0, 28}, {kLineDown, 95, 0, 100},
-               {kPageUp, 120, 0, 70},    {kPageUp, 30, 0, 0},     {kPageDown, 20, 0, 70},    {kThumbTrack, 0, 66, 66}, {kThumbPosition, 0, 150, 100},
-               {kTop, 40, 0, 0},         {kBottom, 0, 0, 100},      {kEndScroll, 40, 0, 40}};
-  for (const auto& c : cases) {
-    EXPECT_EQ(ScrollRequestPosition(c.request, c.position, c.track, 8, 50, 100), c.expected) << c.request;
-  }
+TEST(CommonControls, AScrollBoxScrollsItsControlsWithinItsRange) {
   TScrollBox box;
   box.SetBounds(0, 0, 100, 100);
   auto* distant = new TImage(&box);

@@ -1,15 +1,22 @@
-// A modal form driven by input posted to its message queue while its own loop runs: Enter on a
-// focused button and on another control, Tab round the controls, Esc, the close box; owners
-// disabled meanwhile; a form released from its own handler freed only after its loop.
+// Forms on real windows: a modal form driven by input posted to its message queue while its own
+// loop runs (Enter on a focused button and on another control, Tab round the controls, Esc, the
+// close box), owners disabled meanwhile, a QX form stepping aside and back inside its loop, a
+// form released from its own handler freed only after its loop; the application's loop runs
+// until the main form closes, and exceptions from window procedures reach OnException instead
+// of crossing them.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <stdexcept>
+#include <vector>
 
 #include "error_text.h"
 #include "screenshot.h"
+#include "ui/application.h"
 #include "ui/form.h"
+#include "ui/qx_form.h"
 
 namespace ruzi {
 namespace {
@@ -136,6 +143,53 @@ TEST(FormUi, ReleasedInItsOwnHandlerTheFormGoesAfterItsLoop) {
   MSG msg;
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
   EXPECT_TRUE(freed);
+}
+
+TEST(FormUi, AQxFormStepsAsideAndComesBackInsideItsModalLoop) {
+  TQXForm owner;
+  owner.SetBounds(50, 50, 300, 200);
+  owner.Show();
+  auto* modal = new TQXForm(&owner);
+  modal->SetBounds(80, 80, 200, 120);
+  std::string seen;  // at each look: the owner enabled or disabled, the form visible or hidden
+  const auto look = [&] { seen += std::string(IsWindowEnabled(owner.Handle()) ? "E" : "d") + (IsWindowVisible(modal->Handle()) ? "V " : "h "); };
+  bool active_again = false;
+  EXPECT_EQ(RunScripted(*modal, {look, [&] { modal->SetFormVisible(false); }, look,
+                                 [&] {
+                                   modal->SetFormVisible(true);
+                                   active_again = GetActiveWindow() == modal->Handle();
+                                 },
+                                 look, [&] { modal->SetModalResult(mrOk); }}),
+            mrOk);
+  EXPECT_EQ(seen, "dV dh dV ") << "the owner disabled while the form is hidden too";
+  EXPECT_TRUE(active_again);
+  EXPECT_TRUE(IsWindowEnabled(owner.Handle()));
+  EXPECT_FALSE(modal->Visible());
+}
+
+void ThrowOnApp(void* form, TMessage& message) {
+  if (message.Msg == WM_APP) throw std::runtime_error("处理出错");
+  static_cast<TForm*>(form)->WindowProc().CallPrevious(TWndMethod{&ThrowOnApp, form}, message);
+}
+
+TEST(ApplicationUi, RunEndsWhenTheMainFormClosesAndExceptionsReachOnException) {
+  TForm form;
+  form.SetText("主窗体");
+  form.WindowProc().Replace(TWndMethod{&ThrowOnApp, &form});
+  std::string reported;
+  Application()->SetTitle("测试");
+  Application()->SetMainForm(&form);
+  Application()->SetOnException(TUiExceptionEvent{
+      [](void* text, const std::exception& error) { *static_cast<std::string*>(text) = error.what(); }, &reported});
+  PostMessageW(form.Handle(), WM_APP, 0, 0);  // throws in the form's handler
+  PostMessageW(form.Handle(), WM_CLOSE, 0, 0);
+  Application()->Run();
+  EXPECT_TRUE(Application()->Terminated());
+  EXPECT_FALSE(form.Visible());
+  EXPECT_EQ(reported, "处理出错");
+  Application()->SetOnException({});
+  Application()->SetMainForm(nullptr);
+  form.WindowProc().Restore(TWndMethod{&ThrowOnApp, &form});
 }
 
 }  // namespace

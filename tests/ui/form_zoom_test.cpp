@@ -11,6 +11,8 @@
 #include "error_text.h"
 #include "foundation/error.h"
 #include "ui/control_model.h"
+#include "ui_fixtures.h"
+#include "vector_file.h"
 #include "zoom_test_form.h"
 
 namespace ruzi {
@@ -63,42 +65,19 @@ TEST(FormZoom, SavedListKeepsBoundsAndFontsInTreeOrder) {
   EXPECT_EQ(list, expected);
 }
 
-// Class rules: a label grows by 3 x 5 beyond its scaled bounds, a splitter keeps its bounds,
-// an image stretches exactly when it fills its parent, the client's combos scale their item
-// height. Rate 100 -> 150 gives a factor of 1.5.
+// Class rules (tests/data/ui_zoom_class_rules.txt): labels, splitters, images and combos.
 TEST(FormZoom, ClassRulesAdjustBoundsStretchAndItemHeight) {
-  const struct {
-    const char* class_name;
-    TAlign align;
-    TRect expected;
-    bool stretch_before, stretch_after;
-    int item_height;
-  } cases[] = {
-      {"TLabel", TAlign::alNone, {15, 30, 78, 53}, true, true, 16},
-      {"tlabel", TAlign::alNone, {15, 30, 78, 53}, true, true, 16},
-      {"TSplitter", TAlign::alNone, {10, 20, 50, 32}, true, true, 16},
-      {"TImage", TAlign::alNone, {15, 30, 75, 48}, true, false, 16},
-      {"TImage", TAlign::alClient, {10, 20, 50, 32}, false, true, 16},
-      {"TEdit", TAlign::alClient, {10, 20, 50, 32}, false, false, 16},
-      {"TQxComboBox", TAlign::alNone, {15, 30, 75, 48}, true, true, 24},
-      {"TBoundQxComboBox", TAlign::alNone, {15, 30, 75, 48}, true, true, 24},
-      {"TBoundComboBox", TAlign::alClient, {10, 20, 50, 32}, true, true, 24},
-      {"TComboBox", TAlign::alNone, {15, 30, 75, 48}, true, true, 16},
-      {"TEdit", TAlign::alNone, {15, 30, 75, 48}, true, true, 16},
-  };
-  for (const auto& rule : cases) {
-    SCOPED_TRACE(rule.class_name + std::string(rule.align == TAlign::alClient ? " client" : ""));
-    TestForm form(kDesignScreen);
-    TControlModel& control = form.Root().AddChild(rule.class_name, {10, 20, 50, 32});
-    control.SetAlign(rule.align);
-    control.SetItemHeight(16);
-    control.SetStretch(rule.stretch_before);
-    TFormZoom zoom(form);
-    zoom.SetFResolutionRate(150);
-    EXPECT_EQ(control.BoundsRect(), rule.expected);
-    EXPECT_EQ(control.Stretch(), rule.stretch_after);
-    EXPECT_EQ(control.ItemHeight(), rule.item_height);
-  }
+  testing::CheckAnswers("ui_zoom_class_rules.txt", {{"zoom", [](const std::vector<std::string>& rule) {
+                                                       TestForm form(kDesignScreen);
+                                                       TControlModel& control = form.Root().AddChild(rule.at(0), {10, 20, 50, 32});
+                                                       control.SetAlign(rule.at(1) == "1" ? TAlign::alClient : TAlign::alNone);
+                                                       control.SetItemHeight(16);
+                                                       control.SetStretch(rule.at(2) == "1");
+                                                       TFormZoom zoom(form);
+                                                       zoom.SetFResolutionRate(150);
+                                                       return testing::RectText(control.BoundsRect()) + " " + testing::Num(control.Stretch()) +
+                                                              " " + std::to_string(control.ItemHeight());
+                                                     }}});
 }
 
 // Halves go to the even neighbour: 1.5 x 1 = 1.5 -> 2, 1.5 x 5 = 7.5 -> 8, 1.5 x 3 = 4.5 -> 4,

@@ -1,7 +1,7 @@
 // The input controls and the client's classes without windows: the class tree the skin and the
 // zoom dispatch on (every rule both ways), a radio group keeping one button checked, the check
-// marks of a check list following its lines against a plain model, scroll codes, labels beside
-// their control.
+// marks of a check list following its lines against a plain model, the steps of scroll bars,
+// scroll requests and spin edits (tests/data/ui_scroll_and_spin.txt), labels beside their control.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -19,6 +19,7 @@
 #include "ui/radio_group.h"
 #include "error_text.h"
 #include "ui/scroll_bar.h"
+#include "ui/scroll_box.h"
 #include "ui/search_combos.h"
 #include "ui/speed_button.h"
 #include "ui/spin_edit.h"
@@ -123,18 +124,36 @@ TEST(StandardInputControls, CheckMarksFollowTheirLinesLikeAModel) {
   EXPECT_EQ(list.CheckedText(), "") << "new lines, no marks";
 }
 
-TEST(StandardInputControls, ScrollCodesMoveThePositionWithinTheRange) {
-  struct Case {
-    int code, thumb, expected;
-  };
-  const Case cases[] = {{0, 0, 9}, {1, 0, 11}, {2, 0, 0}, {3, 0, 20}, {4, 17, 17}, {5, 99, 20}, {6, 0, 0}, {7, 0, 20}};
-  for (const Case& c : cases) {
-    TScrollBar bar;
-    bar.SetParams(10, 0, 20);
-    bar.SetLargeChange(15);
-    bar.Perform(CN_HSCROLL, static_cast<uintptr_t>(c.code) | static_cast<uintptr_t>(c.thumb) << 16);
-    EXPECT_EQ(bar.Position(), c.expected) << "code " << c.code;
-  }
+TEST(StandardInputControls, ScrollBarsRequestsAndSpinEditsStepAsTheKnownAnswersSay) {
+  using Args = std::vector<std::string>;
+  testing::CheckAnswers("ui_scroll_and_spin.txt",
+                        {{"bar",
+                          [](const Args& a) {
+                            TScrollBar bar;
+                            bar.SetParams(10, 0, 20);
+                            bar.SetLargeChange(15);
+                            bar.Perform(CN_HSCROLL, std::stoul(a.at(0)) | std::stoul(a.at(1)) << 16);
+                            return std::to_string(bar.Position());
+                          }},
+                         {"request",
+                          [](const Args& a) {
+                            return std::to_string(ScrollRequestPosition(std::stoi(a.at(0)), std::stoi(a.at(1)), std::stoi(a.at(2)), 8, 50, 100));
+                          }},
+                         {"spin", [](const Args& a) {
+                            TSpinEdit spin;
+                            spin.SetMaxValue(10);
+                            spin.SetIncrement(4);
+                            spin.SetText(a.at(0));
+                            if (a.at(1) != "0") spin.Perform(0x0100, std::stoul(a[1]));  // WM_KEYDOWN
+                            return std::to_string(spin.Value());
+                          }},
+                         {"step", [](const Args& a) {
+                            TSpinEdit spin;
+                            spin.SetIncrement(std::stoi(a.at(0)));
+                            spin.SetValue(std::stoi(a.at(1)));
+                            spin.Step(std::stoi(a.at(2)));
+                            return std::to_string(spin.Value());
+                          }}});
 }
 
 TEST(StandardInputControls, LabelsSitBesideTheirControlAndFollowIt) {
@@ -201,31 +220,6 @@ TEST(StandardInputControls, CheckBoxClicksWalkItsStates) {
     }
     EXPECT_EQ(seen, grayed ? "cbChecked;cbGrayed;cbUnchecked;cbChecked;" : "cbChecked;cbUnchecked;cbChecked;cbUnchecked;");
   }
-}
-
-TEST(StandardInputControls, SpinEditKeepsItsNumberInRange) {
-  TSpinEdit spin;
-  spin.SetMaxValue(10);
-  spin.SetIncrement(4);
-  const struct {
-    const char* text;
-    uintptr_t key;  // 0: none, else VK_UP or VK_DOWN
-    int value;
-  } cases[] = {{"5", 0, 5}, {"12", 0, 10}, {"-3", 0, 0}, {"abc", 0, 0}, {"5", 0x26, 9}, {"9", 0x26, 10}, {"2", 0x28, 0}};
-  for (const auto& c : cases) {
-    spin.SetText(c.text);
-    if (c.key != 0) spin.Perform(0x0100, c.key);  // WM_KEYDOWN
-    EXPECT_EQ(spin.Value(), c.value) << c.text << " " << c.key;
-  }
-  // Without limits a step stops at the ends of int instead of wrapping round.
-  spin.SetMaxValue(0);
-  spin.SetIncrement(1000);
-  spin.SetValue(2147483000);
-  spin.Step(1);
-  EXPECT_EQ(spin.Value(), 2147483647);
-  spin.SetValue(-2147483000);
-  spin.Step(-2);
-  EXPECT_EQ(spin.Value(), -2147483647 - 1);
 }
 
 TEST(StandardInputControls, SpeedButtonsOfAGroupKeepOneDown) {
