@@ -2,6 +2,7 @@
 // zoom dispatch on (every rule both ways), a radio group keeping one button checked, the check
 // marks of a check list following its lines against a plain model, the steps of scroll bars,
 // scroll requests and spin edits (tests/data/ui_scroll_and_spin.txt), labels beside their control.
+// Glyph and caption places on a button (tests/data/ui_button_layouts.txt).
 #include <gtest/gtest.h>
 
 #include <map>
@@ -10,6 +11,7 @@
 
 #include "foundation/class_registry.h"
 #include "foundation/property_access.h"
+#include "ui/button_layout.h"
 #include "ui/check_list_box.h"
 #include "ui/control_messages.h"
 #include "ui/group_box.h"
@@ -262,6 +264,19 @@ TEST(StandardInputControls, MemoLinesAndTextAreOneValue) {
   EXPECT_EQ(memo.Lines().Count(), 2) << "text set directly is seen in the lines";
   EXPECT_EQ(memo.Lines()[1], "乙");
   EXPECT_EQ(GetPropText(memo, "Lines"), "甲\r\n乙\r\n");
+}
+
+TEST(ButtonLayout, GlyphAndCaptionPlacesMatchKnownAnswers) {
+  testing::CheckAnswers("ui_button_layouts.txt", {{"place", [](const std::vector<std::string>& args) {
+                                                      auto n = [&](size_t i) { return std::stoi(args[i]); };
+                                                      const auto layout = TPropertyText<TButtonLayout>::FromText(args[6]);
+                                                      const TButtonPlaces at =
+                                                          PlaceGlyphAndCaption({n(0), n(1)}, {n(2), n(3)}, {n(4), n(5)},
+                                                                               layout.value(), n(7), n(8));
+                                                      return std::to_string(at.GlyphX) + "," + std::to_string(at.GlyphY) +
+                                                             " " + std::to_string(at.TextX) + "," +
+                                                             std::to_string(at.TextY);
+                                                    }}});
 }
 
 }  // namespace
