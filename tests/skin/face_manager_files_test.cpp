@@ -1,6 +1,8 @@
 // Which face library the client picks: "FaceDllName", then the last user's history file and
 // INI entry (cases in tests/data/face_dll_names.txt). The files lie beside this test's
-// executable (its own folder), as the client's do.
+// executable (its own folder), as the client's do. And the skin colour table with no face
+// library bound: every entry keeps the client's initial value (tests/data/skin_colour_initial.txt,
+// in load order), the exported variables too.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -9,7 +11,9 @@
 #include "platform/file_delete.h"
 #include "platform/file_system.h"
 #include "platform/paths.h"
+#include "ruzirareva/foundation/error.h"
 #include "ruzirareva/skin/face_manager.h"
+#include "ruzirareva/skin/skin_colour_table.h"
 #include "vector_file.h"
 
 namespace ruzi {
@@ -48,6 +52,26 @@ TEST(FaceDllName, KnownAnswers) {
                         {{"name", [](const auto& a) { return Resolve(a, GetFaceDllName); }},
                          {"user", [](const auto& a) { return Resolve(a, GetLastLoginUser); }}});
   Resolve({"-", "-", "-", "-"}, [] { return std::string(); });  // leaves nothing behind
+}
+
+
+TEST(SkinColourTable, UnboundKeepsEveryInitialValue) {
+  // Exported entries hold their initial values before anything loads.
+  EXPECT_EQ(HmMenuPenColor, 0xC3C3C3u);
+  EXPECT_EQ(gfmaccountgroup, 0x80000008u);
+  EXPECT_EQ(gfmFullStockcodeBackGroundColor, 0xF4F4F4u);
+  EXPECT_FALSE(SkinColourTableLoaded());
+  gEnvironmentVariable = "1";  // the binding was tried and found nothing
+  const auto rows = testing::ReadVectors("skin_colour_initial.txt");
+  ASSERT_EQ(rows.size(), 168u);
+  for (const auto& row : rows) {
+    EXPECT_EQ(GetSkinTableValue(row[0], row[1]), std::stoul(row[2], nullptr, 16)) << row[0] << "/" << row[1];
+  }
+  EXPECT_TRUE(SkinColourTableLoaded());
+  EXPECT_EQ(QxFormDrawColor, 0x0000FFu);
+  EXPECT_FALSE(LABEL_TRANSPARENT);
+  EXPECT_THROW(GetSkinTableValue("dbgrideh", "titlefontcolor"), Error) << "the key keeps its blank";
+  EXPECT_THROW(GetSkinTableValue("dxdbgrid", "BgColor"), Error) << "element names are byte-exact";
 }
 
 }  // namespace

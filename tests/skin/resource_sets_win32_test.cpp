@@ -56,12 +56,9 @@ void ExpectOwnImage(const FaceImage* image, const std::string& name, const char*
       << name;
 }
 
-class ResourceSets : public ::testing::Test {
- protected:
-  void SetUp() override { platform::SetEnvironment("FaceDllName", "face_diag.dll"); }
-};
-
-TEST_F(ResourceSets, EverySlotHoldsTheImageOfItsNameAndTogetherTheManifest) {
+// Every slot, then slots by their meaning, then a set emptied and refilled.
+TEST(ResourceSets, EverySlotHoldsTheImageOfItsNameAndTogetherTheManifestAndEmptiedSetsRefill) {
+  platform::SetEnvironment("FaceDllName", "face_diag.dll");
   std::set<std::string> loaded;
   for (const Accessor& accessor : Accessors()) {
     const TResBase* set = accessor.get();
@@ -100,10 +97,7 @@ TEST_F(ResourceSets, EverySlotHoldsTheImageOfItsNameAndTogetherTheManifest) {
   }
   EXPECT_EQ(unrequested, 0u) << "every manifest image is requested by a set or a skinner";
   EXPECT_EQ(manifest.size() - loaded.size(), 66u);
-}
-
-// Slots by their meaning, against the names the looks are drawn from: each accessor once.
-TEST_F(ResourceSets, NamedSlots) {
+  // Slots by their meaning, against the names the looks are drawn from: each accessor once.
   const std::pair<const FaceImage*, const char*> cases[] = {
       {GetResQxForm()->PngBorder(TResBorder::MidLeft), "png.common.border.leftmid"},
       {GetResText()->PngBorder(TResBorder::TopLeft), "png.text.border.topleft"},
@@ -131,11 +125,8 @@ TEST_F(ResourceSets, NamedSlots) {
   for (const TResBase* empty : {static_cast<const TResBase*>(GetResTreeView()), static_cast<const TResBase*>(GetResPopupMenu())}) {
     EXPECT_EQ(empty->Images(), std::vector<const FaceImage*>(8, nullptr));
   }
-}
-
-// FreeAllRes and FreeFaceDll empty the sets a skinner holds; each fills again on its next
-// request, the second from the library loaded anew.
-TEST_F(ResourceSets, SecondRequestLoadsNothingAndAnEmptiedSetRefills) {
+  // FreeAllRes and FreeFaceDll empty the sets a skinner holds; each fills again on its next
+  // request, the second from the library loaded anew.
   TResButton* button = GetResButton();
   EXPECT_EQ(GetResButton(), button);
   EXPECT_EQ(button->FillCount(), 1);
@@ -150,6 +141,8 @@ TEST_F(ResourceSets, SecondRequestLoadsNothingAndAnEmptiedSetRefills) {
   EXPECT_EQ(GetResButton()->FillCount(), 3);
   ExpectOwnImage(button->Png(TResState::Normal, TResSlice::Left), "png.button.normal.left", "GetResButton");
 }
+
+
 
 }  // namespace
 }  // namespace ruzi

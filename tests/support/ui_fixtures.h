@@ -1,6 +1,8 @@
 #pragma once
-// Set-up the UI tests share: an event that counts its calls, and a control made, placed and
-// parented in one step.
+// Set-up the UI tests share: an event that counts its calls, a control made, placed and
+// parented in one step, and bounds as the data files write them.
+#include <string>
+
 #include "foundation/method.h"
 #include "ui/control.h"
 #include "ui/win_control.h"
@@ -19,6 +21,11 @@ Control* Place(TWinControl& parent, const TRect& bounds, TComponent* owner = nul
   control->SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
   control->SetParent(&parent);
   return control;
+}
+
+// "left,top,right,bottom".
+inline std::string RectText(const TRect& r) {
+  return std::to_string(r.Left) + "," + std::to_string(r.Top) + "," + std::to_string(r.Right) + "," + std::to_string(r.Bottom);
 }
 
 }  // namespace ruzi::testing

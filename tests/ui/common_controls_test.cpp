@@ -1,18 +1,23 @@
 // The portable halves of the common controls: picture placement, lists published as text,
-// tree indentation, page switching, track bar ranges, scroll requests and tool bar layout.
+// tree indentation, page switching, track bar ranges, scroll boxes and tool bar layout.
+// Pictures hold their own copy of what they are given and read files by the kind their extension
+// names, as registered by other modules.
 #include <gtest/gtest.h>
 
+#include "error_text.h"
 #include "foundation/error.h"
 #include "foundation/property_access.h"
 #include "ui/header_control.h"
 #include "ui/image.h"
 #include "ui/list_view.h"
 #include "ui/page_control.h"
+#include "ui/picture.h"
 #include "ui/scroll_box.h"
 #include "ui/status_bar.h"
 #include "ui/tool_bar.h"
 #include "ui/track_bar.h"
 #include "ui/tree_view.h"
+#include "ui_fixtures.h"
 #include "vector_file.h"
 
 namespace ruzi {
@@ -21,22 +26,10 @@ namespace {
 void Count(void* counter, TPersistent*) { ++*static_cast<int*>(counter); }
 
 TEST(CommonControls, ImagePlacementFollowsStretchCenterAndProportional) {
-  const struct {
-    TSize picture;
-    bool stretch, center, proportional;
-    TRect expected;
-  } cases[] = {
-      {{40, 20}, false, false, false, {0, 0, 40, 20}},   {{40, 20}, false, true, false, {30, 40, 70, 60}},
-      {{40, 20}, true, false, false, {0, 0, 100, 100}},  {{40, 20}, true, false, true, {0, 0, 100, 50}},
-      {{40, 20}, true, true, true, {0, 25, 100, 75}},    {{20, 40}, true, true, true, {25, 0, 75, 100}},
-      {{400, 100}, false, false, true, {0, 0, 100, 25}}, {{40, 20}, false, false, true, {0, 0, 40, 20}},
-      {{300, 300}, false, true, false, {-100, -100, 200, 200}},
-  };
-  for (const auto& c : cases) {
-    const TRect got = ImageDestRect(TSize{100, 100}, c.picture, c.stretch, c.center, c.proportional);
-    EXPECT_EQ(got, c.expected) << c.picture.cx << "x" << c.picture.cy << " " << c.stretch << c.center << c.proportional
-                               << " -> " << got.Left << "," << got.Top << "," << got.Right << "," << got.Bottom;
-  }
+  testing::CheckAnswers("ui_image_placements.txt", {{"place", [](const std::vector<std::string>& a) {
+                                                       const auto n = [&](size_t i) { return std::stoi(a.at(i)); };
+                                                       return testing::RectText(ImageDestRect(TSize{100, 100}, TSize{n(0), n(1)}, n(2), n(3), n(4)));
+                                                     }}});
 }
 
 TEST(CommonControls, ListsReadBackAsWrittenAndReportEachChange) {
@@ -140,16 +133,7 @@ TEST(CommonControls, TrackBarPositionStaysInRangeAndReportsRealChanges) {
   }
 }
 
-TEST(CommonControls, ScrollRequestsMoveWithinTheRange) {
-  enum { kLineUp, kLineDown, kPageUp, kPageDown, kThumbPosition, kThumbTrack, kTop, kBottom, kEndScroll };
-  const struct {
-    int request, position, track, expected;
-  } cases[] = {{kLineUp, 20, 0, 12},     {kLineUp, 3, 0, 0},        {kLineDown, 20, 0, 28}, {kLineDown, 95, 0, 100},
-               {kPageUp, 120, 0, 70},    {kPageUp, 30, 0, 0},     {kPageDown, 20, 0, 70},    {kThumbTrack, 0, 66, 66}, {kThumbPosition, 0, 150, 100},
-               {kTop, 40, 0, 0},         {kBottom, 0, 0, 100},      {kEndScroll, 40, 0, 40}};
-  for (const auto& c : cases) {
-    EXPECT_EQ(ScrollRequestPosition(c.request, c.position, c.track, 8, 50, 100), c.expected) << c.request;
-  }
+TEST(CommonControls, AScrollBoxScrollsItsControlsWithinItsRange) {
   TScrollBox box;
   box.SetBounds(0, 0, 100, 100);
   auto* distant = new TImage(&box);
@@ -195,6 +179,69 @@ TEST(CommonControls, ToolButtonsLineUpInOrder) {
   EXPECT_TRUE(buttons[1]->Down()) << "a check button toggles on each click";
   buttons[0]->Click();
   EXPECT_FALSE(buttons[0]->Down());
+}
+
+// A picture kind of the test's own: its "file" is its path, its size the path's length.
+class PathPicture : public TGraphic {
+ public:
+  static inline int loads = 0;
+  bool Empty() const override { return path_.empty(); }
+  int Width() const override { return static_cast<int>(path_.size()); }
+  int Height() const override { return 1; }
+  void Draw(TCanvas&, const TRect&) override {}
+  void LoadFromFile(const std::string& path) override {
+    if (path.find("missing") != std::string::npos) throw Error("Cannot open " + path);
+    ++loads;
+    path_ = path;
+    Changed();
+  }
+  TGraphic* Clone() const override {
+    auto* copy = new PathPicture;
+    copy->path_ = path_;
+    return copy;
+  }
+  const std::string& Path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+TEST(Picture, FilesAreReadByTheKindTheirExtensionNames) {
+  RegisterFileFormat(".Pth", []() -> TGraphic* { return new PathPicture; });
+  TPicture picture;
+  int changes = 0;
+  picture.OnChange = TNotifyEvent{[](void* count, TPersistent*) { ++*static_cast<int*>(count); }, &changes};
+  picture.LoadFromFile("C:\\pictures\\a.b\\logo.PTH");
+  ASSERT_NE(dynamic_cast<PathPicture*>(picture.Graphic()), nullptr);
+  EXPECT_EQ(picture.Width(), 24);
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(testing::ErrorOf([&] { picture.LoadFromFile("C:\\pictures\\logo.xyz"); }),
+            "Unknown picture file extension (.xyz)");
+  EXPECT_EQ(testing::ErrorOf([&] { picture.LoadFromFile("C:\\pictures.pth\\logo"); }),
+            "Unknown picture file extension ()");
+  EXPECT_EQ(testing::ErrorOf([&] { picture.LoadFromFile("missing.pth"); }), "Cannot open missing.pth");
+  EXPECT_EQ(picture.Width(), 24) << "a failed read leaves the picture as it was";
+  EXPECT_EQ(changes, 1);
+}
+
+TEST(Picture, HoldsItsOwnCopy) {
+  PathPicture original;
+  original.LoadFromFile("one");
+  TPicture picture, other;
+  picture.Assign(&original);
+  original.LoadFromFile("three");
+  EXPECT_EQ(picture.Width(), 3);
+  EXPECT_NE(picture.Graphic(), &original);
+  other.Assign(&picture);
+  EXPECT_NE(other.Graphic(), picture.Graphic());
+  EXPECT_EQ(other.Width(), 3);
+  int changes = 0;
+  other.OnChange = TNotifyEvent{[](void* count, TPersistent*) { ++*static_cast<int*>(count); }, &changes};
+  static_cast<PathPicture*>(other.Graphic())->LoadFromFile("seven!!");
+  EXPECT_EQ(changes, 1) << "a change of the held graphic is the picture's";
+  other.Assign(nullptr);
+  EXPECT_EQ(other.Graphic(), nullptr);
+  EXPECT_EQ(other.Width(), 0);
 }
 
 }  // namespace

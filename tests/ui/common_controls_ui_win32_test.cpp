@@ -32,6 +32,7 @@
 namespace ruzi {
 namespace {
 
+using testing::ClickAt;
 using testing::ClientPixels;
 using testing::Counting;
 using testing::Place;
@@ -75,7 +76,7 @@ void PostKeys(HWND window, std::initializer_list<WPARAM> keys) {
   for (WPARAM key : keys) PostMessageW(window, WM_KEYDOWN, key, 0);
 }
 
-TEST(MenuUi, ACommandChosenInTheMenuBarOrByItsShortCutReachesOnClick) {
+TEST(MenuUi, ACommandChosenInTheMenuBarByItsShortCutOrInAPopupMenuReachesOnClick) {
   TForm form;
   form.SetBounds(40, 40, 300, 200);
   auto* menu = new TMainMenu(&form);
@@ -130,6 +131,24 @@ TEST(MenuUi, ACommandChosenInTheMenuBarOrByItsShortCutReachesOnClick) {
     EXPECT_EQ(opens, c.opens) << c.keys.size() << " keys";
     EXPECT_EQ(closes, c.closes) << c.keys.size() << " keys";
   }
+  // A right click shows the pop-up menu of the control, or of the nearest parent that has one.
+  auto* panel = Place<TPanel>(form, {0, 0, 185, 41});
+  auto* inner = Place<TPanel>(*panel, {5, 5, 55, 25}, &form);
+  auto* popup = new TPopupMenu(&form);
+  auto* item = new TMenuItem(&form);
+  item->SetCaption("复制");
+  popup->Items()->Add(item);
+  panel->SetPopupMenu(popup);
+  int clicks = 0;
+  item->OnClick = Counting(&clicks);
+  {
+    MenuWatchdog watchdog;
+    PostKeys(form.Handle(), {VK_DOWN, VK_RETURN});
+    // On the inner panel, which has no menu: the system hands the request up to its parent.
+    SendMessageW(inner->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(inner->Handle()), MAKELPARAM(100, 100));
+  }
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(popup->PopupComponent(), panel);
 }
 
 struct OwnerDrawLog {
@@ -176,28 +195,6 @@ TEST(MenuUi, OwnerDrawnItemsAreMeasuredAndPaintThemselves) {
   // A pop-up's items are measured and drawn through its own window: AnItemsImageAndShortCutAreDrawnInIt.
 }
 
-TEST(MenuUi, ARightClickShowsTheControlsPopupMenu) {
-  TForm form;
-  form.SetBounds(40, 40, 300, 200);
-  auto* panel = Place<TPanel>(form, {0, 0, 185, 41});
-  auto* inner = Place<TPanel>(*panel, {5, 5, 55, 25}, &form);
-  auto* popup = new TPopupMenu(&form);
-  auto* item = new TMenuItem(&form);
-  item->SetCaption("复制");
-  popup->Items()->Add(item);
-  panel->SetPopupMenu(popup);
-  int clicks = 0;
-  item->OnClick = Counting(&clicks);
-  form.Show();
-  {
-    MenuWatchdog watchdog;
-    PostKeys(form.Handle(), {VK_DOWN, VK_RETURN});
-    // On the inner panel, which has no menu: the system hands the request up to its parent.
-    SendMessageW(inner->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(inner->Handle()), MAKELPARAM(100, 100));
-  }
-  EXPECT_EQ(clicks, 1);
-  EXPECT_EQ(popup->PopupComponent(), panel);
-}
 
 // What a timer saw of the pop-up menu's window while its loop ran.
 struct PopupSight {
@@ -256,139 +253,6 @@ TEST(MenuUi, AnItemsImageAndShortCutAreDrawnInIt) {
   }
   EXPECT_GT(dark, 5) << "the shortcut's text right-aligned";
   testing::SaveScreenshot(PopupSight::picture, "menu_image");
-}
-
-// The events of list and tree views, in the order they ran.
-struct SelectionLog {
-  std::vector<std::string> lines;
-  std::string refuse;  // the node text OnChanging refuses
-
-  static void Add(void* log, const std::string& line) { static_cast<SelectionLog*>(log)->lines.push_back(line); }
-};
-
-TEST(ListViewUi, ClicksAndKeysRunTheSelectionEventsInTheWindowsOrder) {
-  TForm form;
-  form.SetBounds(40, 40, 300, 200);
-  auto* list = Place<TListView>(form, {0, 0, 200, 150});
-  list->SetViewStyle(TViewStyle::vsReport);
-  SetPropText(*list, "Columns", "代码\t80");
-  SetPropText(*list, "Items", "600000\r\n000001\r\n600519");
-  SelectionLog log;
-  list->OnChange = TLVChangeEvent{[](void* log, TPersistent*, TListItem* item, TItemChange change) {
-    SelectionLog::Add(log, "change " + item->Caption() + " " + std::to_string(static_cast<int>(change)));
-  }, &log};
-  list->OnSelectItem = TLVSelectItemEvent{[](void* log, TPersistent*, TListItem* item, bool selected) {
-    SelectionLog::Add(log, "select " + item->Caption() + (selected ? " on" : " off"));
-  }, &log};
-  form.Show();
-  list->SetFocus();
-  RECT second{LVIR_LABEL, 0, 0, 0};
-  SendMessageW(list->Handle(), LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&second));
-  const LPARAM point = MAKELPARAM(second.left + 5, (second.top + second.bottom) / 2);
-  PostMessageW(list->Handle(), WM_LBUTTONUP, 0, point);  // ends the drag watch the press starts
-  SendMessageW(list->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, point);
-  PumpMessages();
-  EXPECT_EQ(log.lines, (std::vector<std::string>{"change 000001 2", "select 000001 on"}));
-  EXPECT_EQ(list->ItemIndex(), 1);
-  log.lines.clear();
-  SendMessageW(list->Handle(), WM_KEYDOWN, VK_DOWN, 0);
-  SendMessageW(list->Handle(), WM_KEYUP, VK_DOWN, 0);
-  EXPECT_EQ(log.lines, (std::vector<std::string>{"change 000001 2", "select 000001 off", "change 600519 2",
-                                                 "select 600519 on"}));
-  EXPECT_EQ(list->ItemIndex(), 2);
-  EXPECT_EQ(list->Selected(), &list->Items().Item(2));
-  // New contents keep the selection where there still is an item, without events.
-  log.lines.clear();
-  list->Items().Item(0).SetCaption("600036");
-  EXPECT_TRUE(log.lines.empty());
-  EXPECT_EQ(SendMessageW(list->Handle(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), 2);
-  list->SetItemIndex(-1);
-  EXPECT_EQ(log.lines, (std::vector<std::string>{"change 600519 2", "select 600519 off"}));
-  EXPECT_EQ(list->ItemIndex(), -1);
-}
-
-TEST(TreeViewUi, ClicksAndKeysRunTheSelectionEventsAndARefusalKeepsTheOldNode) {
-  TForm form;
-  form.SetBounds(40, 40, 300, 200);
-  auto* tree = Place<TTreeView>(form, {0, 0, 200, 150});
-  SetPropText(*tree, "Items", "甲\r\n乙\r\n丙");
-  SelectionLog log;
-  tree->OnChanging = TTVChangingEvent{[](void* log, TPersistent*, TTreeNode* node, bool& allow) {
-    SelectionLog::Add(log, "changing " + node->Text());
-    allow = node->Text() != static_cast<SelectionLog*>(log)->refuse;
-  }, &log};
-  tree->OnChange = TTVChangedEvent{[](void* log, TPersistent*, TTreeNode* node) {
-    SelectionLog::Add(log, "change " + node->Text());
-  }, &log};
-  form.Show();
-  tree->SetFocus();
-  PumpMessages();
-  log.lines.clear();
-  HWND window = tree->Handle();
-  HTREEITEM second = TreeView_GetNextSibling(window, TreeView_GetRoot(window));
-  RECT rect;
-  *reinterpret_cast<HTREEITEM*>(&rect) = second;
-  SendMessageW(window, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect));
-  const LPARAM point = MAKELPARAM(rect.left + 3, (rect.top + rect.bottom) / 2);
-  PostMessageW(window, WM_LBUTTONUP, 0, point);
-  SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, point);
-  PumpMessages();
-  EXPECT_EQ(log.lines, (std::vector<std::string>{"changing 乙", "change 乙"}));
-  ASSERT_NE(tree->Selected(), nullptr);
-  EXPECT_EQ(tree->Selected()->Text(), "乙");
-  // Down to 丙, refused: the window and the control stay on 乙.
-  log.refuse = "丙";
-  log.lines.clear();
-  SendMessageW(window, WM_KEYDOWN, VK_DOWN, 0);
-  SendMessageW(window, WM_KEYUP, VK_DOWN, 0);
-  EXPECT_EQ(log.lines, (std::vector<std::string>{"changing 丙"}));
-  EXPECT_EQ(tree->Selected()->Text(), "乙");
-  EXPECT_EQ(reinterpret_cast<HTREEITEM>(SendMessageW(window, TVM_GETNEXTITEM, TVGN_CARET, 0)), second);
-  // Up to 甲, allowed; then the selected node deleted: no node selected, no event.
-  log.lines.clear();
-  SendMessageW(window, WM_KEYDOWN, VK_UP, 0);
-  EXPECT_EQ(log.lines, (std::vector<std::string>{"changing 甲", "change 甲"}));
-  log.lines.clear();
-  tree->Items().Delete(tree->Selected());
-  EXPECT_EQ(tree->Selected(), nullptr);
-  EXPECT_TRUE(log.lines.empty());
-}
-
-TEST(PageControlUi, AClickOnATabShowsItsPage) {
-  TForm form;
-  form.SetBounds(40, 40, 320, 240);
-  auto* pages = new TPageControl(&form);
-  pages->SetAlign(TAlign::alClient);
-  pages->SetParent(&form);
-  TTabSheet* sheets[2];
-  const char* captions[] = {"第一页", "第二页"};
-  for (int i = 0; i < 2; ++i) {
-    sheets[i] = new TTabSheet(&form);
-    sheets[i]->SetCaption(captions[i]);
-    sheets[i]->SetPageControl(pages);
-  }
-  int changes = 0;
-  pages->OnChange = Counting(&changes);
-  form.Show();
-  HWND tabs = pages->Handle();
-  ASSERT_EQ(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0), 2);
-  EXPECT_TRUE(IsWindowVisible(sheets[0]->Handle()));
-  EXPECT_FALSE(IsWindowVisible(sheets[1]->Handle()));
-  EXPECT_GT(sheets[0]->Top(), 0) << "below the tabs";
-  RECT tab;
-  SendMessageW(tabs, TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&tab));
-  const LPARAM point = MAKELPARAM((tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2);
-  SendMessageW(tabs, WM_LBUTTONDOWN, MK_LBUTTON, point);
-  SendMessageW(tabs, WM_LBUTTONUP, 0, point);
-  PumpMessages();
-  EXPECT_EQ(pages->ActivePage(), sheets[1]);
-  EXPECT_EQ(changes, 1);
-  EXPECT_FALSE(IsWindowVisible(sheets[0]->Handle()));
-  EXPECT_TRUE(IsWindowVisible(sheets[1]->Handle()));
-  // And back by the property: the tab control follows.
-  SetPropText(*pages, "ActivePageIndex", "0");
-  EXPECT_EQ(SendMessageW(tabs, TCM_GETCURSEL, 0, 0), 0);
-  EXPECT_EQ(changes, 1) << "OnChange is the user's change alone";
 }
 
 TEST(StringGridUi, CellsPaintTheirTextAndTheScreenshotReadsBack) {
@@ -536,7 +400,30 @@ TEST(CommonControlsUi, ImagesDrawWhereTheirPlacementSaysAndScrollBoxesScroll) {
   EXPECT_EQ(top.y, client - 50) << "the window moved with it";
 }
 
-TEST(CommonControlsUi, EachControlShowsItsContentsInItsWindow) {
+// The events of list and tree views, in the order they ran.
+struct SelectionLog {
+  std::vector<std::string> lines;
+  std::string refuse;  // the node text OnChanging refuses
+
+  static void Add(void* log, const std::string& line) { static_cast<SelectionLog*>(log)->lines.push_back(line); }
+  std::vector<std::string> Take() { return std::exchange(lines, {}); }
+};
+
+// Clicks `window` at the middle of `rect`'s height, `dx` into it; the release posted first ends
+// the drag watch the press starts.
+void PressIn(HWND window, const RECT& rect, int dx) {
+  const LPARAM point = MAKELPARAM(rect.left + dx, (rect.top + rect.bottom) / 2);
+  PostMessageW(window, WM_LBUTTONUP, 0, point);
+  SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, point);
+  PumpMessages();
+}
+
+void PressKey(HWND window, WPARAM key) {
+  SendMessageW(window, WM_KEYDOWN, key, 0);
+  SendMessageW(window, WM_KEYUP, key, 0);
+}
+
+TEST(CommonControlsUi, EachControlShowsItsContentsAndRunsItsEventsInTheWindowsOrder) {
   TForm form;
   form.SetBounds(40, 40, 500, 400);
   auto* status = Place<TStatusBar>(form, {0, 0, 100, 20});
@@ -552,15 +439,36 @@ TEST(CommonControlsUi, EachControlShowsItsContentsInItsWindow) {
   auto* picker = Place<TDateTimePicker>(form, {0, 190, 200, 212});
   SetPropText(*picker, "DateTime", "2024-02-29 00:00:00");
   auto* track = Place<TTrackBar>(form, {0, 220, 200, 260});
+  auto* pages = Place<TPageControl>(form, {250, 160, 490, 340});
+  TTabSheet* sheets[2];
+  for (int i = 0; i < 2; ++i) {
+    sheets[i] = new TTabSheet(&form);
+    sheets[i]->SetCaption(i == 0 ? "第一页" : "第二页");
+    sheets[i]->SetPageControl(pages);
+  }
+  SelectionLog log;
+  list->OnChange = TLVChangeEvent{[](void* log, TPersistent*, TListItem* item, TItemChange change) {
+    SelectionLog::Add(log, "change " + item->Caption() + " " + std::to_string(static_cast<int>(change)));
+  }, &log};
+  list->OnSelectItem = TLVSelectItemEvent{[](void* log, TPersistent*, TListItem* item, bool selected) {
+    SelectionLog::Add(log, "select " + item->Caption() + (selected ? " on" : " off"));
+  }, &log};
+  tree->OnChanging = TTVChangingEvent{[](void* log, TPersistent*, TTreeNode* node, bool& allow) {
+    SelectionLog::Add(log, "changing " + node->Text());
+    allow = node->Text() != static_cast<SelectionLog*>(log)->refuse;
+  }, &log};
+  tree->OnChange = TTVChangedEvent{[](void* log, TPersistent*, TTreeNode* node) { SelectionLog::Add(log, "change " + node->Text()); }, &log};
+  int page_changes = 0;
+  pages->OnChange = Counting(&page_changes);
   form.Show();
   // Contents given after the windows exist reach them too.
-  SetPropText(*list, "Items", "600000\t浦发银行\r\n000001\t平安银行");
-  SetPropText(*tree, "Items", "根\r\n\t枝\r\n\t\t叶");
+  SetPropText(*list, "Items", "600000\t浦发银行\r\n000001\t平安银行\r\n600519\t贵州茅台");
+  SetPropText(*tree, "Items", "甲\r\n乙\r\n丙");
   wchar_t text[32] = {};
   SendMessageW(status->Handle(), SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text));
   EXPECT_STREQ(text, L"就绪");
   EXPECT_EQ(SendMessageW(status->Handle(), SB_GETPARTS, 0, 0), 2);
-  EXPECT_EQ(SendMessageW(list->Handle(), LVM_GETITEMCOUNT, 0, 0), 2);
+  EXPECT_EQ(SendMessageW(list->Handle(), LVM_GETITEMCOUNT, 0, 0), 3);
   LVITEMW item{};
   item.iSubItem = 1;
   item.pszText = text;
@@ -572,17 +480,78 @@ TEST(CommonControlsUi, EachControlShowsItsContentsInItsWindow) {
   SYSTEMTIME date{};
   SendMessageW(picker->Handle(), DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&date));
   EXPECT_EQ(date.wYear * 10000 + date.wMonth * 100 + date.wDay, 20240229);
+  testing::SaveScreenshot(ClientPixels(form).picture, "common_controls");
   // A key moves the thumb; the bar's notification brings the position back to the control.
   int changes = 0;
   track->OnChange = Counting(&changes);
   track->SetFocus();
-  SendMessageW(track->Handle(), WM_KEYDOWN, VK_RIGHT, 0);
-  SendMessageW(track->Handle(), WM_KEYUP, VK_RIGHT, 0);
+  PressKey(track->Handle(), VK_RIGHT);
   EXPECT_EQ(track->Position(), 1);
   EXPECT_GE(changes, 1);
   track->SetPosition(7);
   EXPECT_EQ(SendMessageW(track->Handle(), TBM_GETPOS, 0, 0), 7);
-  testing::SaveScreenshot(ClientPixels(form).picture, "common_controls");
+
+  // The list view: a click, then a key, each in the window's order of events.
+  list->SetFocus();
+  RECT second{LVIR_LABEL, 0, 0, 0};
+  SendMessageW(list->Handle(), LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&second));
+  PressIn(list->Handle(), second, 5);
+  EXPECT_EQ(log.Take(), (std::vector<std::string>{"change 000001 2", "select 000001 on"}));
+  EXPECT_EQ(list->ItemIndex(), 1);
+  PressKey(list->Handle(), VK_DOWN);
+  EXPECT_EQ(log.Take(), (std::vector<std::string>{"change 000001 2", "select 000001 off", "change 600519 2", "select 600519 on"}));
+  EXPECT_EQ(list->ItemIndex(), 2);
+  EXPECT_EQ(list->Selected(), &list->Items().Item(2));
+  // New contents keep the selection where there still is an item, without events.
+  list->Items().Item(0).SetCaption("600036");
+  EXPECT_TRUE(log.Take().empty());
+  EXPECT_EQ(SendMessageW(list->Handle(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), 2);
+  list->SetItemIndex(-1);
+  EXPECT_EQ(log.Take(), (std::vector<std::string>{"change 600519 2", "select 600519 off"}));
+  EXPECT_EQ(list->ItemIndex(), -1);
+
+  // The tree view: a click, a key its OnChanging refuses (window and control stay), one allowed.
+  tree->SetFocus();
+  PumpMessages();
+  log.Take();
+  HWND window = tree->Handle();
+  HTREEITEM middle = TreeView_GetNextSibling(window, TreeView_GetRoot(window));
+  RECT rect;
+  *reinterpret_cast<HTREEITEM*>(&rect) = middle;
+  SendMessageW(window, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect));
+  PressIn(window, rect, 3);
+  EXPECT_EQ(log.Take(), (std::vector<std::string>{"changing 乙", "change 乙"}));
+  ASSERT_NE(tree->Selected(), nullptr);
+  EXPECT_EQ(tree->Selected()->Text(), "乙");
+  log.refuse = "丙";
+  PressKey(window, VK_DOWN);
+  EXPECT_EQ(log.Take(), (std::vector<std::string>{"changing 丙"}));
+  EXPECT_EQ(tree->Selected()->Text(), "乙");
+  EXPECT_EQ(reinterpret_cast<HTREEITEM>(SendMessageW(window, TVM_GETNEXTITEM, TVGN_CARET, 0)), middle);
+  SendMessageW(window, WM_KEYDOWN, VK_UP, 0);
+  EXPECT_EQ(log.Take(), (std::vector<std::string>{"changing 甲", "change 甲"}));
+  // The selected node deleted: no node selected, no event.
+  tree->Items().Delete(tree->Selected());
+  EXPECT_EQ(tree->Selected(), nullptr);
+  EXPECT_TRUE(log.Take().empty());
+
+  // The page control: a click on a tab shows its page; the property moves the tabs without OnChange.
+  HWND tabs = pages->Handle();
+  ASSERT_EQ(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0), 2);
+  EXPECT_TRUE(IsWindowVisible(sheets[0]->Handle()));
+  EXPECT_FALSE(IsWindowVisible(sheets[1]->Handle()));
+  EXPECT_GT(sheets[0]->Top(), 0) << "below the tabs";
+  RECT tab;
+  SendMessageW(tabs, TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&tab));
+  ClickAt(tabs, (tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2);
+  PumpMessages();
+  EXPECT_EQ(pages->ActivePage(), sheets[1]);
+  EXPECT_EQ(page_changes, 1);
+  EXPECT_FALSE(IsWindowVisible(sheets[0]->Handle()));
+  EXPECT_TRUE(IsWindowVisible(sheets[1]->Handle()));
+  SetPropText(*pages, "ActivePageIndex", "0");
+  EXPECT_EQ(SendMessageW(tabs, TCM_GETCURSEL, 0, 0), 0);
+  EXPECT_EQ(page_changes, 1) << "OnChange is the user's change alone";
 }
 
 }  // namespace

@@ -1,16 +1,27 @@
+// The form zoom on control models: the saved list, the class rules, ties to even, rate changes,
+// when a zoom happens, frames, failing steps, menu items and the factor's answer; and random
+// control trees zoomed through the saved list against a direct walk that applies each control's
+// rule to the bounds and font it had before (any drift of the list index shows as a control off
+// its expected place).
+// The columns of grids and trees: each class scales its parts, and failing values are named.
 #include "ui/form_zoom.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <cmath>
+#include <map>
 #include <memory>
+#include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "error_text.h"
 #include "foundation/error.h"
 #include "ui/control_model.h"
+#include "ui_fixtures.h"
+#include "vector_file.h"
 #include "zoom_test_form.h"
 
 namespace ruzi {
@@ -63,42 +74,19 @@ TEST(FormZoom, SavedListKeepsBoundsAndFontsInTreeOrder) {
   EXPECT_EQ(list, expected);
 }
 
-// Class rules: a label grows by 3 x 5 beyond its scaled bounds, a splitter keeps its bounds,
-// an image stretches exactly when it fills its parent, the client's combos scale their item
-// height. Rate 100 -> 150 gives a factor of 1.5.
+// Class rules (tests/data/ui_zoom_class_rules.txt): labels, splitters, images and combos.
 TEST(FormZoom, ClassRulesAdjustBoundsStretchAndItemHeight) {
-  const struct {
-    const char* class_name;
-    TAlign align;
-    TRect expected;
-    bool stretch_before, stretch_after;
-    int item_height;
-  } cases[] = {
-      {"TLabel", TAlign::alNone, {15, 30, 78, 53}, true, true, 16},
-      {"tlabel", TAlign::alNone, {15, 30, 78, 53}, true, true, 16},
-      {"TSplitter", TAlign::alNone, {10, 20, 50, 32}, true, true, 16},
-      {"TImage", TAlign::alNone, {15, 30, 75, 48}, true, false, 16},
-      {"TImage", TAlign::alClient, {10, 20, 50, 32}, false, true, 16},
-      {"TEdit", TAlign::alClient, {10, 20, 50, 32}, false, false, 16},
-      {"TQxComboBox", TAlign::alNone, {15, 30, 75, 48}, true, true, 24},
-      {"TBoundQxComboBox", TAlign::alNone, {15, 30, 75, 48}, true, true, 24},
-      {"TBoundComboBox", TAlign::alClient, {10, 20, 50, 32}, true, true, 24},
-      {"TComboBox", TAlign::alNone, {15, 30, 75, 48}, true, true, 16},
-      {"TEdit", TAlign::alNone, {15, 30, 75, 48}, true, true, 16},
-  };
-  for (const auto& rule : cases) {
-    SCOPED_TRACE(rule.class_name + std::string(rule.align == TAlign::alClient ? " client" : ""));
-    TestForm form(kDesignScreen);
-    TControlModel& control = form.Root().AddChild(rule.class_name, {10, 20, 50, 32});
-    control.SetAlign(rule.align);
-    control.SetItemHeight(16);
-    control.SetStretch(rule.stretch_before);
-    TFormZoom zoom(form);
-    zoom.SetFResolutionRate(150);
-    EXPECT_EQ(control.BoundsRect(), rule.expected);
-    EXPECT_EQ(control.Stretch(), rule.stretch_after);
-    EXPECT_EQ(control.ItemHeight(), rule.item_height);
-  }
+  testing::CheckAnswers("ui_zoom_class_rules.txt", {{"zoom", [](const std::vector<std::string>& rule) {
+                                                       TestForm form(kDesignScreen);
+                                                       TControlModel& control = form.Root().AddChild(rule.at(0), {10, 20, 50, 32});
+                                                       control.SetAlign(rule.at(1) == "1" ? TAlign::alClient : TAlign::alNone);
+                                                       control.SetItemHeight(16);
+                                                       control.SetStretch(rule.at(2) == "1");
+                                                       TFormZoom zoom(form);
+                                                       zoom.SetFResolutionRate(150);
+                                                       return testing::RectText(control.BoundsRect()) + " " + testing::Num(control.Stretch()) +
+                                                              " " + std::to_string(control.ItemHeight());
+                                                     }}});
 }
 
 // Halves go to the even neighbour: 1.5 x 1 = 1.5 -> 2, 1.5 x 5 = 7.5 -> 8, 1.5 x 3 = 4.5 -> 4,
@@ -329,6 +317,224 @@ TEST(FormZoom, ResRateAnswerPointsAtTheLiveFactor) {
   EXPECT_DOUBLE_EQ(*factor, 1.25);
   zoom.SetFResolutionRate(100);
   EXPECT_DOUBLE_EQ(*factor, 0.8);
+}
+
+const char* const kClasses[] = {"TPanel", "TEdit", "TLabel", "TSplitter", "TImage", "TGroupBox", "TfmFund"};
+
+void Grow(TControlModel& parent, std::mt19937& random, int depth) {
+  const int children = static_cast<int>(random() % 5);
+  for (int index = 0; index < children; ++index) {
+    const std::string class_name = kClasses[random() % std::size(kClasses)];
+    const int left = static_cast<int>(random() % 900), top = static_cast<int>(random() % 600);
+    const TRect bounds{left, top, left + static_cast<int>(random() % 300), top + static_cast<int>(random() % 200)};
+    TControlModel& child =
+        parent.AddChild(class_name, bounds, class_name == "TfmFund" ? std::vector<std::string>{"TFrame"} : std::vector<std::string>{});
+    if (random() % 4 == 0) child.SetAlign(TAlign::alClient);
+    if (random() % 3 != 0) child.SetFontSize(6 + static_cast<int>(random() % 20));
+    const bool graphic = class_name == "TLabel" || class_name == "TSplitter" || class_name == "TImage";
+    child.SetWindowed(!graphic);
+    if (!graphic && depth < 4) Grow(child, random, depth + 1);
+  }
+}
+
+struct Expected {
+  const TControlModel* control;
+  TRect bounds;
+  int font;
+};
+
+int Nearest(double value) { return static_cast<int>(std::nearbyint(value)); }
+
+// What each control should end with, from the tree as it stands before the zoom.
+void Expect(const TControlModel& control, double factor, bool in_frame, std::vector<Expected>& out) {
+  const TRect before = control.BoundsRect();
+  TRect after = before;
+  const std::string name = control.ClassName();
+  if (control.Align() != TAlign::alClient && (in_frame || name != "TSplitter")) {
+    after = TRect{Nearest(before.Left * factor), Nearest(before.Top * factor), Nearest(before.Right * factor),
+                  Nearest(before.Bottom * factor)};
+    if (!in_frame && name == "TLabel") {
+      after.Right += 3;
+      after.Bottom += 5;
+    }
+  }
+  out.push_back({&control, after, control.HasFont() ? Nearest(control.FontSize() * factor) : -1});
+  const bool children_in_frame = in_frame || control.InheritsFromClass("TFrame");
+  for (int child = 0; child < control.ControlCount(); ++child) {
+    Expect(static_cast<const TControlModel&>(*control.Controls(child)), factor, children_in_frame, out);
+  }
+}
+
+TEST(FormZoomProperty, RandomTreesMatchADirectWalk) {
+  const struct {
+    TSize monitor;
+    double rate;  // 0: zoom for the monitor
+    double factor;
+  } settings[] = {{{1280, 1024}, 0, 1024.0 / 768}, {{1600, 900}, 0, 1600.0 / 1024}, {{800, 600}, 0, 800.0 / 1024},
+                  {{1024, 768}, 137.5, 1.375},    {{1024, 768}, 80, 0.8}};
+  int controls = 0;
+  for (uint32_t seed = 1; seed <= 150; ++seed) {
+    for (const auto& setting : settings) {
+      std::mt19937 random(seed);
+      TestForm form(setting.monitor);
+      form.Root().SetFontSize(9);
+      Grow(form.Root(), random, 0);
+      std::vector<Expected> expected;
+      Expect(form.Root(), setting.factor, false, expected);
+      TFormZoom zoom(form);
+      if (setting.rate == 0) {
+        zoom.ZoomFormInfo();
+      } else {
+        zoom.SetFResolutionRate(setting.rate);
+      }
+      // A screen zooms by the larger of its two ratios to 1024 x 768, every factor alike.
+      const TZoomFields& fields = zoom.Fields();
+      for (double factor : {fields.ZoomFactor, fields.HorizontalFactor, fields.VerticalFactor, fields.FontFactor}) {
+        ASSERT_DOUBLE_EQ(factor, setting.factor) << "seed " << seed;
+      }
+      ASSERT_TRUE(fields.ControlList.empty()) << "the lists live for one zoom only";
+      for (const Expected& control : expected) {
+        ASSERT_EQ(control.control->BoundsRect(), control.bounds) << "seed " << seed << ", " << control.control->ClassName();
+        ASSERT_EQ(control.control->HasFont() ? control.control->FontSize() : -1, control.font) << "seed " << seed;
+      }
+      controls += static_cast<int>(expected.size());
+    }
+  }
+  EXPECT_GT(controls, 2000);
+}
+
+using Values = std::map<TColumnPart, int>;
+
+// Columns as plain values. Like a real column, a new font size drops the font colour it was
+// given; `fail_part` makes every read or write of one part fail, `fail_set` every write of a
+// column's part and `fail_grid` every write of the grid's.
+class ColumnsModel : public IZoomColumns {
+ public:
+  int ColumnCount() const override { return static_cast<int>(columns.size()); }
+  int ColumnValue(int column, TColumnPart part) const override {
+    Touch(part);
+    return columns.at(static_cast<size_t>(column)).at(part);
+  }
+  void SetColumnValue(int column, TColumnPart part, int value) override {
+    Touch(part);
+    if (fail_set == part) throw Error("boom");
+    Values& values = columns.at(static_cast<size_t>(column));
+    values[part] = value;
+    if (part == TColumnPart::FontSize) values[TColumnPart::FontColor] = 0;
+    if (part == TColumnPart::TitleFontSize) values[TColumnPart::TitleFontColor] = 0;
+  }
+  int GridValue(TColumnPart part) const override {
+    Touch(part);
+    return grid.at(part);
+  }
+  void SetGridValue(TColumnPart part, int value) override {
+    Touch(part);
+    if (fail_grid == part) throw Error("boom");
+    grid[part] = value;
+  }
+
+  std::vector<Values> columns;
+  Values grid;
+  std::optional<TColumnPart> fail_part, fail_set, fail_grid;
+
+ private:
+  void Touch(TColumnPart part) const {
+    if (fail_part == part) throw Error("boom");
+  }
+};
+
+class GridModel : public TControlModel {
+ public:
+  GridModel(const char* class_name, ColumnsModel* columns) : TControlModel(class_name, {8, 8, 408, 208}), columns_(columns) {}
+  IZoomColumns* Columns() override { return columns_; }
+
+ private:
+  ColumnsModel* columns_;
+};
+
+ColumnsModel TwoColumns() {
+  ColumnsModel model;
+  const Values first{{TColumnPart::Width, 64},         {TColumnPart::FontSize, 9},
+                     {TColumnPart::FontColor, 0xFF},   {TColumnPart::TitleFontSize, 10},
+                     {TColumnPart::TitleFontColor, 0x80}, {TColumnPart::FooterFontSize, 11}};
+  Values second = first;
+  second[TColumnPart::Width] = 75;
+  second[TColumnPart::FontColor] = 0xFF00;
+  model.columns = {first, second};
+  model.grid = {{TColumnPart::TitleFontSize, 12}, {TColumnPart::FooterFontSize, 5}};
+  return model;
+}
+
+// At 1.5: widths 64 -> 96 and 75 -> 112.5 -> 112, sizes 9 -> 13.5 -> 14, 10 -> 15, 11 -> 16.5 ->
+// 16, the grid's 12 -> 18 and 5 -> 7.5 -> 8; the colours survive the new sizes. A tree scales
+// its header widths and its title font only, other classes nothing.
+TEST(FormZoomColumns, EachClassScalesItsParts) {
+  const ColumnsModel before = TwoColumns();
+  auto with = [](Values values, TColumnPart part, int value) {
+    values[part] = value;
+    return values;
+  };
+  const Values grid_first{{TColumnPart::Width, 96},         {TColumnPart::FontSize, 14},
+                          {TColumnPart::FontColor, 0xFF},   {TColumnPart::TitleFontSize, 15},
+                          {TColumnPart::TitleFontColor, 0x80}, {TColumnPart::FooterFontSize, 16}};
+  const struct {
+    const char* class_name;
+    std::vector<Values> columns;
+    Values grid;
+  } cases[] = {
+      {"TDBGridEh",
+       {grid_first, with(with(grid_first, TColumnPart::Width, 112), TColumnPart::FontColor, 0xFF00)},
+       {{TColumnPart::TitleFontSize, 18}, {TColumnPart::FooterFontSize, 8}}},
+      {"TVirtualStringTree",
+       {with(before.columns[0], TColumnPart::Width, 96), with(before.columns[1], TColumnPart::Width, 112)},
+       {{TColumnPart::TitleFontSize, 18}, {TColumnPart::FooterFontSize, 5}}},
+      {"TStringGrid", before.columns, before.grid},
+  };
+  for (const auto& c : cases) {
+    ColumnsModel columns = TwoColumns();
+    TestForm form({1024, 768});
+    form.Root().AddChild(std::make_unique<GridModel>(c.class_name, &columns));
+    TFormZoom zoom(form);
+    zoom.SetFResolutionRate(150);
+    EXPECT_EQ(columns.columns, c.columns) << c.class_name;
+    EXPECT_EQ(columns.grid, c.grid) << c.class_name;
+  }
+}
+
+// A failing value is named in front of its message; the grid's (or tree's) adjustment and then
+// the step are named after and before it. Columns count from 1, and the first column fails first.
+TEST(FormZoomColumns, FailingValuesAreNamed) {
+  using P = TColumnPart;
+  const std::optional<P> none;
+  const std::string grid = " 调用AdjustDBGridEHColumns时出现错误";
+  const struct {
+    const char* class_name;
+    std::optional<P> any, set, grid_set;
+    std::string named;
+  } cases[] = {
+      {"TDBGridEh", P::Width, none, none, "设置第 1 列宽度出错:boom" + grid},
+      {"TDBGridEh", P::FontSize, none, none, "第 1列字体大小出错:boom" + grid},
+      {"TDBGridEh", P::FontColor, none, none, "取字体颜色出错:boom" + grid},
+      {"TDBGridEh", P::TitleFontColor, none, none, "取字体颜色出错:boom" + grid},
+      {"TDBGridEh", P::TitleFontSize, none, none, "第 1 列标题字体大小出错:boom" + grid},
+      {"TDBGridEh", P::FooterFontSize, none, none, "第 1 列表脚出错:boom" + grid},
+      {"TDBGridEh", none, P::FontColor, none, "第 1列字体颜色出错:boom" + grid},
+      {"TDBGridEh", none, P::TitleFontColor, none, "第 1 列标题栏字体颜色出错:boom" + grid},
+      {"TDBGridEh", none, none, P::TitleFontSize, "设置标题字体大小出错:boom" + grid},
+      {"TDBGridEh", none, none, P::FooterFontSize, "设置表脚字体大小出错:boom" + grid},
+      {"TVirtualStringTree", P::Width, none, none, "boom 调用AdjustTVirtualStringTree时出现错误"},
+  };
+  for (const auto& failure : cases) {
+    SCOPED_TRACE(failure.named);
+    ColumnsModel columns = TwoColumns();
+    columns.fail_part = failure.any;
+    columns.fail_set = failure.set;
+    columns.fail_grid = failure.grid_set;
+    TestForm form({1280, 1024});
+    form.Root().AddChild(std::make_unique<GridModel>(failure.class_name, &columns));
+    TFormZoom zoom(form);
+    testing::ExpectError([&] { zoom.ZoomFormInfo(); }, "窗体自适应调用AdjustControlsScale时出现错误" + failure.named);
+  }
 }
 
 }  // namespace

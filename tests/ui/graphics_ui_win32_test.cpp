@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "error_text.h"
 #include "ui/bitmap.h"
 #include "ui/icon.h"
@@ -96,26 +98,11 @@ TEST(GraphicsUi, CanvasDrawsGbkTextLinesAndPixels) {
   EXPECT_EQ(canvas.Pixel(119, 0), clLime);
 }
 
+// An opaque icon of one colour (an all-zero AND mask), from 32-bit BGRA bits.
 HICON MakeIcon(int size, COLORREF colour) {
-  HDC screen = GetDC(nullptr);
-  HBITMAP colour_bitmap = CreateCompatibleBitmap(screen, size, size);
-  HBITMAP mask = CreateBitmap(size, size, 1, 1, nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  HGDIOBJ old = SelectObject(dc, colour_bitmap);
-  HBRUSH brush = CreateSolidBrush(colour);
-  RECT all{0, 0, size, size};
-  FillRect(dc, &all, brush);
-  SelectObject(dc, mask);
-  PatBlt(dc, 0, 0, size, size, BLACKNESS);  // black mask: every pixel opaque
-  SelectObject(dc, old);
-  DeleteObject(brush);
-  DeleteDC(dc);
-  ReleaseDC(nullptr, screen);
-  ICONINFO info{TRUE, 0, 0, mask, colour_bitmap};
-  HICON icon = CreateIconIndirect(&info);
-  DeleteObject(mask);
-  DeleteObject(colour_bitmap);
-  return icon;
+  const std::vector<uint32_t> bits(static_cast<size_t>(size) * size, RGB(GetBValue(colour), GetGValue(colour), GetRValue(colour)));
+  const std::vector<uint8_t> mask(static_cast<size_t>(size) * size / 8, 0);
+  return CreateIcon(nullptr, size, size, 1, 32, mask.data(), reinterpret_cast<const BYTE*>(bits.data()));
 }
 
 TEST(GraphicsUi, IconsAndPicturesDrawAndCopy) {

@@ -2,6 +2,8 @@
 // text it reads back the same text, and each value name of an enumeration or set reads back as
 // written. The controls and input controls also carry a changed value (tests/data) through the
 // round trip. A setter that drops, clamps or mis-writes a value fails here by class and name.
+// Beside them the texts of the value kinds controls publish (colours, anchor sets, whole fonts).
+// read back the way they are written.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -11,6 +13,9 @@
 #include "error_text.h"
 #include "foundation/class_registry.h"
 #include "foundation/property_access.h"
+#include "ui/align.h"
+#include "ui/color.h"
+#include "ui/font.h"
 #include "ui/ui_classes.h"
 #include "ui/win_control.h"
 #include "vector_file.h"
@@ -77,6 +82,60 @@ TEST(PropertyRoundTrip, ChangedValuesSurviveTheRound) {
   TWinControl control;
   EXPECT_EQ(testing::ErrorOf([&] { SetPropText(control, "Align", "alMiddle"); }),
             "\"alMiddle\" is not a valid value of TWinControl.Align");
+}
+
+template <typename Value>
+std::string ReadBack(const std::optional<Value>& value, std::string (*write)(const Value&)) {
+  return value ? write(*value) : "error";
+}
+
+TEST(PropertyText, ColoursSetsAndFontsReadBackAsWritten) {
+  testing::CheckAnswers(
+      "ui_property_texts.txt",
+      {{"color",
+        [](const std::vector<std::string>& args) {
+          auto color = StringToColor(args[0]);
+          return color ? ColorToString(*color) : "error";
+        }},
+       {"anchors",
+        [](const std::vector<std::string>& args) {
+          using Text = TPropertyText<TAnchors>;
+          auto anchors = Text::FromText(args[0]);
+          return anchors ? Text::ToText(*anchors) : "error";
+        }},
+       {"font", [](const std::vector<std::string>& args) {
+          return ReadBack<TFont>(TFontText::FromText(args[0]), &TFontText::ToText);
+        }}});
+}
+
+TEST(PropertyText, FontSizeAndHeightAreOneValueAt96Dpi) {
+  const int sizes[] = {6, 8, 9, 10, 11, 12, 14, 16, 20, 72};
+  const int heights[] = {-8, -11, -12, -13, -15, -16, -19, -21, -27, -96};
+  for (size_t i = 0; i < std::size(sizes); ++i) {
+    TFont font;
+    font.SetSize(sizes[i]);
+    EXPECT_EQ(font.Height(), heights[i]) << sizes[i];
+    font.SetHeight(heights[i]);
+    EXPECT_EQ(font.Size(), sizes[i]) << heights[i];
+  }
+}
+
+TEST(PropertyText, FontChangeFiresOncePerRealChange) {
+  TFont font;
+  int changes = 0;
+  font.OnChange = TNotifyEvent{[](void* count, TPersistent*) { ++*static_cast<int*>(count); }, &changes};
+  font.SetSize(font.Size());
+  font.SetName(font.Name());
+  EXPECT_EQ(changes, 0);
+  font.SetSize(20);
+  font.SetStyle({TFontStyle::fsBold});
+  font.SetColor(clRed);
+  EXPECT_EQ(changes, 3);
+  TFont other;
+  other.Assign(&font);
+  EXPECT_TRUE(other.SameAs(font));
+  font.Assign(&other);  // the same values: no change
+  EXPECT_EQ(changes, 3);
 }
 
 }  // namespace

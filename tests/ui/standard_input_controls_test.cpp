@@ -1,15 +1,24 @@
 // The input controls and the client's classes without windows: the class tree the skin and the
 // zoom dispatch on (every rule both ways), a radio group keeping one button checked, the check
-// marks of a check list following its lines against a plain model, scroll codes, labels beside
-// their control.
+// marks of a check list following its lines against a plain model, the steps of scroll bars,
+// scroll requests and spin edits (tests/data/ui_scroll_and_spin.txt), labels beside their control.
+// Glyph and caption places on a button (tests/data/ui_button_layouts.txt).
+// The bound combos: values stay with their lines through random inserts, deletes and sorted adds
+// (against a list of line-value pairs), values given before or after the lines pair by index, and
+// Value chooses lines and reads the chosen line's value.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <random>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "foundation/class_registry.h"
 #include "foundation/property_access.h"
+#include "ui/button_layout.h"
 #include "ui/check_list_box.h"
 #include "ui/control_messages.h"
 #include "ui/group_box.h"
@@ -19,6 +28,7 @@
 #include "ui/radio_group.h"
 #include "error_text.h"
 #include "ui/scroll_bar.h"
+#include "ui/scroll_box.h"
 #include "ui/search_combos.h"
 #include "ui/speed_button.h"
 #include "ui/spin_edit.h"
@@ -123,18 +133,36 @@ TEST(StandardInputControls, CheckMarksFollowTheirLinesLikeAModel) {
   EXPECT_EQ(list.CheckedText(), "") << "new lines, no marks";
 }
 
-TEST(StandardInputControls, ScrollCodesMoveThePositionWithinTheRange) {
-  struct Case {
-    int code, thumb, expected;
-  };
-  const Case cases[] = {{0, 0, 9}, {1, 0, 11}, {2, 0, 0}, {3, 0, 20}, {4, 17, 17}, {5, 99, 20}, {6, 0, 0}, {7, 0, 20}};
-  for (const Case& c : cases) {
-    TScrollBar bar;
-    bar.SetParams(10, 0, 20);
-    bar.SetLargeChange(15);
-    bar.Perform(CN_HSCROLL, static_cast<uintptr_t>(c.code) | static_cast<uintptr_t>(c.thumb) << 16);
-    EXPECT_EQ(bar.Position(), c.expected) << "code " << c.code;
-  }
+TEST(StandardInputControls, ScrollBarsRequestsAndSpinEditsStepAsTheKnownAnswersSay) {
+  using Args = std::vector<std::string>;
+  testing::CheckAnswers("ui_scroll_and_spin.txt",
+                        {{"bar",
+                          [](const Args& a) {
+                            TScrollBar bar;
+                            bar.SetParams(10, 0, 20);
+                            bar.SetLargeChange(15);
+                            bar.Perform(CN_HSCROLL, std::stoul(a.at(0)) | std::stoul(a.at(1)) << 16);
+                            return std::to_string(bar.Position());
+                          }},
+                         {"request",
+                          [](const Args& a) {
+                            return std::to_string(ScrollRequestPosition(std::stoi(a.at(0)), std::stoi(a.at(1)), std::stoi(a.at(2)), 8, 50, 100));
+                          }},
+                         {"spin", [](const Args& a) {
+                            TSpinEdit spin;
+                            spin.SetMaxValue(10);
+                            spin.SetIncrement(4);
+                            spin.SetText(a.at(0));
+                            if (a.at(1) != "0") spin.Perform(0x0100, std::stoul(a[1]));  // WM_KEYDOWN
+                            return std::to_string(spin.Value());
+                          }},
+                         {"step", [](const Args& a) {
+                            TSpinEdit spin;
+                            spin.SetIncrement(std::stoi(a.at(0)));
+                            spin.SetValue(std::stoi(a.at(1)));
+                            spin.Step(std::stoi(a.at(2)));
+                            return std::to_string(spin.Value());
+                          }}});
 }
 
 TEST(StandardInputControls, LabelsSitBesideTheirControlAndFollowIt) {
@@ -203,31 +231,6 @@ TEST(StandardInputControls, CheckBoxClicksWalkItsStates) {
   }
 }
 
-TEST(StandardInputControls, SpinEditKeepsItsNumberInRange) {
-  TSpinEdit spin;
-  spin.SetMaxValue(10);
-  spin.SetIncrement(4);
-  const struct {
-    const char* text;
-    uintptr_t key;  // 0: none, else VK_UP or VK_DOWN
-    int value;
-  } cases[] = {{"5", 0, 5}, {"12", 0, 10}, {"-3", 0, 0}, {"abc", 0, 0}, {"5", 0x26, 9}, {"9", 0x26, 10}, {"2", 0x28, 0}};
-  for (const auto& c : cases) {
-    spin.SetText(c.text);
-    if (c.key != 0) spin.Perform(0x0100, c.key);  // WM_KEYDOWN
-    EXPECT_EQ(spin.Value(), c.value) << c.text << " " << c.key;
-  }
-  // Without limits a step stops at the ends of int instead of wrapping round.
-  spin.SetMaxValue(0);
-  spin.SetIncrement(1000);
-  spin.SetValue(2147483000);
-  spin.Step(1);
-  EXPECT_EQ(spin.Value(), 2147483647);
-  spin.SetValue(-2147483000);
-  spin.Step(-2);
-  EXPECT_EQ(spin.Value(), -2147483647 - 1);
-}
-
 TEST(StandardInputControls, SpeedButtonsOfAGroupKeepOneDown) {
   TGroupBox parent;
   TSpeedButton a, b, other;
@@ -268,6 +271,120 @@ TEST(StandardInputControls, MemoLinesAndTextAreOneValue) {
   EXPECT_EQ(memo.Lines().Count(), 2) << "text set directly is seen in the lines";
   EXPECT_EQ(memo.Lines()[1], "乙");
   EXPECT_EQ(GetPropText(memo, "Lines"), "甲\r\n乙\r\n");
+}
+
+TEST(ButtonLayout, GlyphAndCaptionPlacesMatchKnownAnswers) {
+  testing::CheckAnswers("ui_button_layouts.txt", {{"place", [](const std::vector<std::string>& args) {
+                                                      auto n = [&](size_t i) { return std::stoi(args[i]); };
+                                                      const auto layout = TPropertyText<TButtonLayout>::FromText(args[6]);
+                                                      const TButtonPlaces at =
+                                                          PlaceGlyphAndCaption({n(0), n(1)}, {n(2), n(3)}, {n(4), n(5)},
+                                                                               layout.value(), n(7), n(8));
+                                                      return std::to_string(at.GlyphX) + "," + std::to_string(at.GlyphY) +
+                                                             " " + std::to_string(at.TextX) + "," +
+                                                             std::to_string(at.TextY);
+                                                    }}});
+}
+
+using Pairs = std::vector<std::pair<std::string, std::string>>;  // line, value ("" : its text)
+
+void ExpectSameValues(const TBoundComboBox& combo, const Pairs& model, const std::string& where) {
+  ASSERT_EQ(combo.Items().Count(), static_cast<int>(model.size())) << where;
+  for (size_t index = 0; index < model.size(); ++index) {
+    ASSERT_EQ(combo.Items()[static_cast<int>(index)], model[index].first) << where;
+    const std::string want = model[index].second.empty() ? model[index].first : model[index].second;
+    TBoundComboBox& chooser = const_cast<TBoundComboBox&>(combo);
+    chooser.SetItemIndex(static_cast<int>(index));
+    ASSERT_EQ(combo.Value(), want) << where << " line " << index;
+  }
+}
+
+TEST(BoundCombos, ValuesStayWithTheirLinesThroughRandomChanges) {
+  std::mt19937 random(1207);
+  auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+  for (bool sorted : {false, true}) {
+    TBoundComboBox combo;
+    combo.SetSorted(sorted);
+    Pairs model;
+    for (int step = 0; step < 300; ++step) {
+      const std::string line = std::string(1, static_cast<char>('a' + pick(0, 5)));
+      const std::string value = pick(0, 3) == 0 ? "" : "v" + std::to_string(step);
+      const int size = static_cast<int>(model.size());
+      switch (pick(0, 3)) {
+        case 0: {  // a line with its value, in its place when sorted
+          combo.AddItem(line, value);
+          auto place = sorted ? std::upper_bound(model.begin(), model.end(), line,
+                                                 [](const std::string& l, const auto& pair) { return l < pair.first; })
+                              : model.end();
+          model.insert(place, {line, value});
+          break;
+        }
+        case 1:  // a bare line inside the list stands for its text
+          if (sorted) continue;
+          {
+            const int at = pick(0, size);
+            combo.Items().Insert(at, line);
+            model.insert(model.begin() + at, {line, ""});
+          }
+          break;
+        case 2:
+          if (size == 0) continue;
+          {
+            const int at = pick(0, size - 1);
+            combo.Items().Delete(at);
+            model.erase(model.begin() + at);
+          }
+          break;
+        default:
+          if (pick(0, 20) != 0) continue;
+          combo.Items().Clear();
+          model.clear();
+      }
+      ExpectSameValues(combo, model, "sorted " + std::to_string(sorted) + " step " + std::to_string(step));
+    }
+  }
+}
+
+TEST(BoundCombos, ValuesPairWithLinesByIndexWhicheverComesFirst) {
+  TBoundComboBox before;
+  SetPropText(before, "Values", "01\r\n\r\n03");
+  for (const char* line : {"甲", "乙", "丙", "丁"}) before.Items().Add(line);
+  TBoundQxComboBox after;
+  SetPropText(after, "Items", "甲\r\n乙\r\n丙\r\n丁");
+  SetPropText(after, "Values", "01\r\n\r\n03");
+  for (TCustomComboBox* combo : {static_cast<TCustomComboBox*>(&before), static_cast<TCustomComboBox*>(&after)}) {
+    const char* const want[] = {"01", "乙", "03", "丁"};  // empty or missing: the line's text
+    for (int index = 0; index < 4; ++index) {
+      combo->SetItemIndex(index);
+      EXPECT_EQ(GetPropText(*combo, "Value"), want[index]) << combo->ClassName() << " " << index;
+    }
+    combo->Items().SetText("甲\r\n乙");
+    combo->SetItemIndex(0);
+    EXPECT_EQ(GetPropText(*combo, "Value"), "01") << "new lines keep the values by index";
+  }
+}
+
+TEST(BoundCombos, SettingTheValueChoosesItsFirstLineOrNone) {
+  TBoundComboBox combo;
+  combo.Items().SetText("买入\r\n卖出\r\n撤单\r\n卖出");
+  combo.Values().SetText("B\r\nS\r\n\r\nS2");
+  combo.SetItemIndex(3);
+  const struct {
+    const char* value;
+    int index;
+    const char* reads;
+  } cases[] = {
+      {"S", 1, "S"}, {"撤单", 2, "撤单"}, {"B", 0, "B"}, {"S2", 3, "S2"},
+      {"X", -1, ""},    // unknown: nothing chosen
+      {"B", 0, "B"},  {"", -1, ""},      // "" stands for no line
+      {"s", -1, ""},    // bytes compared
+  };
+  for (const auto& c : cases) {
+    SetPropText(combo, "Value", c.value);
+    EXPECT_EQ(combo.ItemIndex(), c.index) << c.value;
+    EXPECT_EQ(combo.Value(), c.reads) << c.value;
+  }
+  EXPECT_EQ(combo.Style(), TComboBoxStyle::csDropDownList);
 }
 
 }  // namespace

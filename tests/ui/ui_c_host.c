@@ -23,19 +23,14 @@ static int PropIs(RuziUiObject object, const char* name, const char* expected) {
   return RuziUiGetProp(object, name, text, (int)sizeof text) >= 0 && strcmp(text, expected) == 0;
 }
 
-struct Clicks {
-  int ok;
-  int cancel;
-};
-
-static void OkClicked(void* data, RuziUiObject sender) {
+static void Clicked(void* count, RuziUiObject sender) {
   (void)sender;
-  ((struct Clicks*)data)->ok++;
+  ++*(int*)count;
 }
 
-static void CancelClicked(void* data, RuziUiObject sender) {
-  (void)sender;
-  ((struct Clicks*)data)->cancel++;
+/* Sets each name to its value, in order; the list ends with NULL. */
+static void SetProps(RuziUiObject object, const char* const* names_and_values) {
+  for (; *names_and_values != NULL; names_and_values += 2) RuziUiSetProp(object, names_and_values[0], names_and_values[1]);
 }
 
 static HWND edit_window, form_window;
@@ -62,7 +57,7 @@ static DWORD WINAPI OtherThread(void* object) {
 }
 
 int main(void) {
-  struct Clicks clicks = {0, 0};
+  int ok_clicks = 0, cancel_clicks = 0;
   RuziUiObject form = RuziUiCreate("TQXForm", NULL);
   Check(form != NULL, "a TQXForm made by name");
   Check(RuziUiSetProp(form, "Caption", "C 宿主窗体"), "caption set");
@@ -74,8 +69,7 @@ int main(void) {
   Check(edit != NULL && RuziUiSetProp(edit, "Name", "CodeEdit") && RuziUiSetProp(edit, "Caption", "600000") &&
             PropIs(edit, "Caption", "600000"),
         "an edit placed on the form, its text read back");
-  RuziUiSetProp(edit, "Left", "10");
-  RuziUiSetProp(edit, "Top", "10");
+  SetProps(edit, (const char* const[]){"Left", "10", "Top", "10", NULL});
 
   RuziUiObject grid = RuziUiCreate("TDBGridEh", form);
   Check(grid != NULL && RuziUiSetProp(grid, "FixedColor", "clSkyBlue") == 0, "an unknown colour is refused");
@@ -84,24 +78,15 @@ int main(void) {
         "the grid's fixed colour round-trips");
   Check(RuziUiSetProp(grid, "TitleFont", "宋体,10,clNavy,[fsBold]") && PropIs(grid, "TitleFont", "宋体,10,clNavy,[fsBold]"),
         "the grid's title font round-trips");
-  RuziUiSetProp(grid, "Top", "40");
-  RuziUiSetProp(grid, "Left", "10");
+  SetProps(grid, (const char* const[]){"Top", "40", "Left", "10", NULL});
 
   RuziUiObject ok = RuziUiCreate("TButton", form);
-  RuziUiSetProp(ok, "Name", "OkButton");
-  RuziUiSetProp(ok, "Caption", "确定");
-  RuziUiSetProp(ok, "Default", "True");
-  RuziUiSetProp(ok, "ModalResult", "1");
-  RuziUiSetProp(ok, "Left", "230");
-  RuziUiSetProp(ok, "Top", "190");
-  Check(RuziUiSetEvent(ok, "OnClick", &OkClicked, &clicks), "OK's click hooked");
+  SetProps(ok, (const char* const[]){"Name", "OkButton", "Caption", "确定", "Default", "True", "ModalResult", "1",
+                                     "Left", "230", "Top", "190", NULL});
+  Check(RuziUiSetEvent(ok, "OnClick", &Clicked, &ok_clicks), "OK's click hooked");
   RuziUiObject cancel = RuziUiCreate("TButton", form);
-  RuziUiSetProp(cancel, "Caption", "取消");
-  RuziUiSetProp(cancel, "Cancel", "True");
-  RuziUiSetProp(cancel, "ModalResult", "2");
-  RuziUiSetProp(cancel, "Left", "320");
-  RuziUiSetProp(cancel, "Top", "190");
-  Check(RuziUiSetEvent(cancel, "OnClick", &CancelClicked, &clicks), "Cancel's click hooked");
+  SetProps(cancel, (const char* const[]){"Caption", "取消", "Cancel", "True", "ModalResult", "2", "Left", "320", "Top", "190", NULL});
+  Check(RuziUiSetEvent(cancel, "OnClick", &Clicked, &cancel_clicks), "Cancel's click hooked");
 
   Check(RuziUiFind(form, "okbutton") == ok, "found by name in any case");
   Check(RuziUiFind(form, "nobody") == NULL, "an unknown name finds nothing");
@@ -117,7 +102,7 @@ int main(void) {
     const int result = RuziUiShowModal(form);
     Check(result == 1, "Enter answered the modal form with the default button's result");
   }
-  Check(clicks.ok == 1 && clicks.cancel == 0, "only OK was clicked, once");
+  Check(ok_clicks == 1 && cancel_clicks == 0, "only OK was clicked, once");
   Check(RuziUiCreate("TNoSuchControl", form) == NULL, "an unknown class is refused");
   Check(strcmp(RuziUiLastError(), "Class TNoSuchControl not found") == 0, "and named");
   Check(!RuziUiSetProp(ok, "Colour", "clRed") && strcmp(RuziUiLastError(), "TButton has no property \"Colour\"") == 0,

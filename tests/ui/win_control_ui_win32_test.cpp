@@ -98,7 +98,7 @@ struct Scene {
   }
 };
 
-TEST(WinControlUi, ChildrenAndBackgroundArePaintedIntoTheWindow) {
+TEST(WinControlUi, ChildrenPaintHearTheirNotificationsAndTheMouseAndPropertiesReachTheWindow) {
   Scene scene;
   HWND form = scene.form.Handle();
   ASSERT_NE(form, nullptr);
@@ -109,16 +109,13 @@ TEST(WinControlUi, ChildrenAndBackgroundArePaintedIntoTheWindow) {
   EXPECT_EQ(pixels.At(30, 30), 0x0000FFu) << "a custom control's Paint";
   EXPECT_EQ(pixels.At(120, 20), 0x00FF00u) << "a graphic control painted by its parent";
   EXPECT_EQ(pixels.At(155, 20), 0xFF0000u) << "clipped to the graphic control's bounds";
-}
-
-TEST(WinControlUi, PaintAndEraseUseTheDcInWParam) {
-  Scene scene;
+  // Painted again into a DC given in WParam.
   HDC screen = GetDC(nullptr);
   HDC memory = CreateCompatibleDC(screen);
   HBITMAP bitmap = CreateCompatibleBitmap(screen, 240, 180);
   HGDIOBJ old = SelectObject(memory, bitmap);
-  EXPECT_EQ(SendMessageW(scene.form.Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory), 0), 1);
-  SendMessageW(scene.form.Handle(), WM_PAINT, reinterpret_cast<WPARAM>(memory), 0);
+  EXPECT_EQ(SendMessageW(form, WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory), 0), 1);
+  SendMessageW(form, WM_PAINT, reinterpret_cast<WPARAM>(memory), 0);
   EXPECT_EQ(GetPixel(memory, 5, 5), RGB(255, 0, 0));
   EXPECT_EQ(GetPixel(memory, 120, 20), RGB(0, 255, 0)) << "the graphic child went into the given DC";
   SendMessageW(scene.blue->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(memory), 0);
@@ -127,10 +124,7 @@ TEST(WinControlUi, PaintAndEraseUseTheDcInWParam) {
   DeleteObject(bitmap);
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);
-}
-
-TEST(WinControlUi, NotificationsGoBackToTheChildThatSentThem) {
-  Scene scene;
+  // A system button's click comes back to it as CN_COMMAND.
   int clicks = 0;
   scene.button->OnClick = testing::Counting(&clicks);
   SendMessageW(scene.button->Handle(), BM_CLICK, 0, 0);
@@ -139,7 +133,7 @@ TEST(WinControlUi, NotificationsGoBackToTheChildThatSentThem) {
   // The colour question of a child is answered by the child: its Color as the brush.
   scene.button->SetColor(clYellow);
   HDC dc = GetDC(scene.button->Handle());
-  auto brush = reinterpret_cast<HBRUSH>(SendMessageW(scene.form.Handle(), WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(dc),
+  auto brush = reinterpret_cast<HBRUSH>(SendMessageW(form, WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(dc),
                                                      reinterpret_cast<LPARAM>(scene.button->Handle())));
   LOGBRUSH description{};
   ASSERT_NE(brush, nullptr);
@@ -147,12 +141,8 @@ TEST(WinControlUi, NotificationsGoBackToTheChildThatSentThem) {
   EXPECT_EQ(description.lbColor, RGB(255, 255, 0));
   EXPECT_EQ(GetBkColor(dc), RGB(255, 255, 0));
   ReleaseDC(scene.button->Handle(), dc);
-}
-
-TEST(WinControlUi, GraphicChildrenGetTheMouseAndHearItComeAndGo) {
-  Scene scene;
-  HWND form = scene.form.Handle();
-  int clicks = 0;
+  // The graphic child gets the mouse from its parent, and hears it come and go.
+  clicks = 0;
   scene.green->OnClick = testing::Counting(&clicks);
   scene.green->seen.clear();
   SendMessageW(form, WM_MOUSEMOVE, 0, MAKELPARAM(110, 20));
@@ -166,6 +156,29 @@ TEST(WinControlUi, GraphicChildrenGetTheMouseAndHearItComeAndGo) {
     if (msg != WM_PAINT) mouse.push_back(msg);
   }
   EXPECT_EQ(mouse, expected);
+  // Properties reach the window, and the window's changes the control.
+  HWND button = scene.button->Handle();
+  scene.button->SetBounds(20, 110, 90, 30);
+  RECT bounds;
+  GetWindowRect(button, &bounds);
+  MapWindowPoints(HWND_DESKTOP, form, reinterpret_cast<POINT*>(&bounds), 2);
+  EXPECT_EQ(bounds.left, 20);
+  EXPECT_EQ(bounds.bottom, 140);
+  wchar_t text[16] = {};
+  GetWindowTextW(button, text, 16);
+  EXPECT_STREQ(text, L"确定");
+  SetWindowTextW(button, L"取消");
+  EXPECT_EQ(scene.button->Caption(), "取消") << "read from the window";
+  scene.button->SetEnabled(false);
+  EXPECT_FALSE(IsWindowEnabled(button));
+  scene.button->SetVisible(false);
+  EXPECT_FALSE(IsWindowVisible(button));
+  // Resized from outside: the bounds follow, and the children realign.
+  scene.blue->SetAlign(TAlign::alBottom);
+  SetWindowPos(form, nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER);
+  EXPECT_EQ(scene.form.Width(), 300);
+  EXPECT_EQ(scene.blue->BoundsRect().Bottom, scene.form.ClientRect().Bottom);
+  EXPECT_EQ(scene.blue->Width(), scene.form.ClientRect().Width());
 }
 
 struct Hook {
@@ -197,31 +210,6 @@ TEST(WinControlUi, WindowProcReplacementsSeeSystemMessagesAndComeOutInEitherOrde
   }
 }
 
-TEST(WinControlUi, PropertiesReachTheWindow) {
-  Scene scene;
-  HWND button = scene.button->Handle();
-  scene.button->SetBounds(20, 110, 90, 30);
-  RECT bounds;
-  GetWindowRect(button, &bounds);
-  MapWindowPoints(HWND_DESKTOP, scene.form.Handle(), reinterpret_cast<POINT*>(&bounds), 2);
-  EXPECT_EQ(bounds.left, 20);
-  EXPECT_EQ(bounds.bottom, 140);
-  wchar_t text[16] = {};
-  GetWindowTextW(button, text, 16);
-  EXPECT_STREQ(text, L"确定");
-  SetWindowTextW(button, L"取消");
-  EXPECT_EQ(scene.button->Caption(), "取消") << "read from the window";
-  scene.button->SetEnabled(false);
-  EXPECT_FALSE(IsWindowEnabled(button));
-  scene.button->SetVisible(false);
-  EXPECT_FALSE(IsWindowVisible(button));
-  // Resized from outside: the bounds follow, and the children realign.
-  scene.blue->SetAlign(TAlign::alBottom);
-  SetWindowPos(scene.form.Handle(), nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER);
-  EXPECT_EQ(scene.form.Width(), 300);
-  EXPECT_EQ(scene.blue->BoundsRect().Bottom, scene.form.ClientRect().Bottom);
-  EXPECT_EQ(scene.blue->Width(), scene.form.ClientRect().Width());
-}
 
 // The screen's colour at a point of a control's client area, after the paints the changes
 // themselves asked for (nothing is invalidated here).

@@ -2,6 +2,8 @@
 // they are given, labels a little larger, fonts by the factor, client-aligned bounds left to
 // the alignment, the client combos' item height, the columns of a data grid and a tree, and the
 // controls inside a frame.
+// The client's base form: the first-show hook runs once per form, before the show handler, and
+// chains to the hook it replaced, for the zoom forms too.
 #include <gtest/gtest.h>
 
 #include "ui/application.h"
@@ -9,8 +11,11 @@
 #include "ui/frame.h"
 #include "ui/graphic_control.h"
 #include "ui/qx_combo_boxes.h"
+#include "ui/qx_form.h"
 #include "ui/virtual_string_tree.h"
 #include "ui/zoom_form.h"
+#include <string>
+#include <vector>
 
 namespace ruzi {
 namespace {
@@ -75,6 +80,40 @@ TEST(ZoomForm, ManagedFormZoomsOnceAtFirstShowForItsScreen) {
   form.Hide();
   form.Show();
   EXPECT_EQ(label->Left(), 133) << "later shows never zoom again";
+}
+
+std::vector<std::string> events;
+
+void Earlier(void*, TQXForm* form) { events.push_back("earlier " + form->Name()); }
+
+struct Later {
+  TQXFormEvent previous;
+  static void Run(void* data, TQXForm* form) {
+    events.push_back("hook " + form->Name());
+    static_cast<Later*>(data)->previous(form);
+  }
+};
+
+TEST(QXForm, FirstShowHookRunsOncePerFormBeforeOnShowAndChains) {
+  events.clear();
+  const TQXFormEvent saved = TQXForm::SetFirstShowHook(TQXFormEvent{&Earlier, nullptr});
+  Later later{TQXForm::SetFirstShowHook(TQXFormEvent{&Later::Run, nullptr})};
+  TQXForm::SetFirstShowHook(TQXFormEvent{&Later::Run, &later});
+  {
+    TQXForm form;
+    form.SetName("A");
+    form.OnShow = TNotifyEvent{[](void*, TPersistent*) { events.push_back("show"); }, nullptr};
+    EXPECT_FALSE(form.FirstShowDone());
+    form.Show();
+    form.Hide();
+    form.Show();
+    EXPECT_TRUE(form.FirstShowDone());
+    TAutoZoomForm zoom;
+    zoom.SetName("Z");
+    zoom.Show();
+  }
+  TQXForm::SetFirstShowHook(saved);
+  EXPECT_EQ(events, (std::vector<std::string>{"hook A", "earlier A", "show", "show", "hook Z", "earlier Z"}));
 }
 
 }  // namespace
