@@ -1,5 +1,5 @@
-// The GM settings of a server configuration file: which build it asks for, and a server's
-// parameters with stored credentials of every length (the file's choice: gm_server_file).
+// A server's GM parameters in a server configuration file, with stored credentials of every
+// length (the build the file asks for: svc_answers.txt; the file's choice: gm_server_file).
 // Deciphering reads the user's DisableEncrypt switch, which the security tests flip: both
 // executables hold the same CTest resource lock.
 #include <gtest/gtest.h>
@@ -27,26 +27,6 @@ std::string Section(const std::string& name, const std::string& version, const s
   const size_t colon = address.rfind(':');
   return "[" + name + "]\nversion=" + version + "\nHOSTIP=" + address.substr(0, colon) +
          "\nHOSTPORT=" + address.substr(colon + 1) + "\nSSLFILE=" + kSslFile + "\n" + extra;
-}
-
-TEST(GMServerConfig, BuildAskedForByTheFile) {
-  const std::string dir = testing::FreshTestFolder("gm_check_type");
-  struct Case {
-    std::string text;
-    int32_t type;
-  };
-  const Case cases[] = {
-      {Section("a", "gergmssl", "h:1") + Section("b", "xasjgmssl", "h:2"), 2},
-      {Section("a", "xasjgmssl", "h:1") + Section("b", "GERGMSSL", "h:2") + Section("c", "plain", "h:3"), 1},
-      {Section("a", "ssl", "h:1"), 0},
-      {Section("server.ini", "gergmssl", "h:1"), 0},  // not a server section
-      {"", 0},
-  };
-  for (size_t i = 0; i < std::size(cases); ++i) {
-    const std::string file = WriteFile(dir + std::to_string(i) + ".cfg", cases[i].text);
-    EXPECT_EQ(CheckGMTypeByServerConfig(file), cases[i].type) << cases[i].text;
-  }
-  EXPECT_EQ(CheckGMTypeByServerConfig(dir + "missing.cfg"), 0);
 }
 
 TEST(GMServerConfig, GeerParamsOfTheFirstMatchingServer) {
