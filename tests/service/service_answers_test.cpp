@@ -1,6 +1,6 @@
 // Known answers of the service entries that need no middleware (the reply convention and the
 // texts around it, function-number failures, the operation-log record, password rules, server
-// lines, GM files), and the convention against a fully parsed package on random replies.
+// lines, GM server files), and the convention against a fully parsed package on random replies.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -10,6 +10,7 @@
 #include "error_text.h"
 #include "packets/tagged_package.h"
 #include "platform/environment.h"
+#include "security/encrypt_public.h"
 #include "service/call_service.h"
 #include "service/call_service_id_packet.h"
 #include "service/gm_server_config.h"
@@ -65,10 +66,20 @@ std::string CallIdAnswer(const Args& a) {
   return std::to_string(result) + "|" + message + "|" + (reader == held ? "kept" : "replaced");
 }
 
-std::string GMTypeAnswer(const Args& a) {
-  const std::string file = testing::FreshTestFolder("gm_check_type") + "server.ini";
-  if (a[0] != "-") std::ofstream(file, std::ios::binary) << a[0];
-  return std::to_string(CheckGMTypeByServerConfig(file));
+// A server configuration file of this text ("-": none) with "{des:x}" and "{sm4:x}" replaced by
+// x enciphered as stored credentials are, under the last 15 characters of its SSLFILE.
+std::string GMFile(const std::string& text) {
+  const std::string file = testing::FreshTestFolder("gm_server_config") + "server.ini";
+  const std::string key = std::string("certs/sm2/client_sm2_enc.pem").substr(13);
+  std::string contents = text;
+  for (size_t at = 0; (at = contents.find('{', at)) != std::string::npos;) {
+    const size_t end = contents.find('}', at);
+    const std::string plain = contents.substr(at + 5, end - at - 5);
+    contents.replace(at, end - at + 1, contents.compare(at, 5, "{des:") == 0 ? Encrypt3DES(3, key, plain, etEncrypt)
+                                                                             : EncryptSM4(3, key, plain, etEncrypt));
+  }
+  if (text != "-") std::ofstream(file, std::ios::binary) << contents;
+  return file;
 }
 
 TEST(ServiceAnswers, KnownAnswers) {
@@ -116,7 +127,15 @@ TEST(ServiceAnswers, KnownAnswers) {
          return split.address + "|" + split.port;
        }},
       {"SdkLibrary", [](auto& a) { return std::string(SdkLibraryName(std::stoi(a[0]))); }},
-      {"GMType", GMTypeAnswer},
+      {"GMType", [](auto& a) { return std::to_string(CheckGMTypeByServerConfig(GMFile(a[0]))); }},
+      {"GeerParams", [](auto& a) {
+         const GeerGMParams found = ReadGeerGMParams(GMFile(a[0]), a[1]);
+         return found.SksServer + "|" + found.SksUser + "|" + found.SksPassword;
+       }},
+      {"XasjParams", [](auto& a) {
+         const XASJGMParams found = ReadXASJGMParams(GMFile(a[0]), a[1]);
+         return found.Url + "|" + found.MauthCaRoot + "|" + found.UserName + "|" + found.FilePath + "|" + found.SslCaRoot;
+       }},
   };
   for (const char* file : {"reply_convention.txt", "svc_answers.txt"}) testing::CheckAnswers(file, functions);
   platform::UnsetEnvironment("TUXEDO_CONNECTION_TYPE");

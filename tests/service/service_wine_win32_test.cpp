@@ -27,8 +27,6 @@
 #include "packets/unpack.h"
 #include "platform/environment.h"
 #include "pubfun_log_file.h"
-#include "query/data_field.h"
-#include "query/qx_ado_query.h"
 #include "query/qx_data_set.h"
 #include "service/call_service.h"
 #include "service/call_service_id_packet.h"
@@ -254,44 +252,6 @@ TEST_F(ServiceCalls, RouterCallsNeverOverlap) {
     EXPECT_GE(entries[i].started_us, entries[i - 1].ended_us) << "calls " << i - 1 << " and " << i << " overlap";
   }
   for (const auto& entry : entries) EXPECT_EQ(entry.route.rfind("route", 0), 0u);
-}
-
-// The named-query dataset through the middleware, and both facade kinds on the fixture
-// server's database file (the ADO query through Wine's odbc32, given the file's Unix path).
-TEST_F(ServiceCalls, NamedQueriesAnswerWholeAndTheAdoQueryReadsTheSameFile) {
-  for (const testing::VectorCase& c : testing::ReadVectors("svc_wine_queries.txt")) {
-    TQXQuery query;
-    query.setQueryName(c[0], c[1], 20);
-    const std::string error = testing::ErrorOf([&] { query.Open(); });
-    const std::string got = error.empty() ? std::to_string(query.GetRecordCount()) + (query.Fields(0)->IsNull() ? "|null" : "|set")
-                                          : (query.GetActive() ? "open|" : "closed|") + error;
-    EXPECT_TRUE(Matches(got, c[2])) << c[0] << " " << c[1] << ": " << got;
-  }
-  TQXQuery query;
-  query.SQL() = {"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i != 100000)",
-                 "SELECT i, 'holding ' || i AS t FROM n"};
-  query.Open();
-  ASSERT_EQ(query.GetRecordCount(), 100000);
-  for (int rec = 1; rec <= 100000; rec += 997) ASSERT_EQ(query.ReadRecordText(rec, 1), "holding " + std::to_string(rec));
-  query.Last();
-  EXPECT_EQ(query.Fields(0)->AsInteger(), 100000);
-
-  TADOConnection connection;
-  connection.SetConnectionString(std::string("Driver=SQLite3;Database=") + (RUZI_CLIENT_FIXTURE_DIR + 2) +
-                                 "/mwd.db;Timeout=5000");
-  TCustomAdsDataBase data_base;
-  TQXADOQuery ado(nullptr, &connection), named(nullptr, &data_base);
-  const std::string sql = "SELECT l_init_date, vc_system_name FROM tsysteminfo";
-  ado.QXOpenQuery(sql);
-  named.QXOpenQuery(sql);
-  EXPECT_EQ(ado.FieldByName("vc_system_name")->AsString(), "投资管理演示系统");
-  EXPECT_EQ(ado.FieldByName("vc_system_name")->AsString(), named.FieldByName("vc_system_name")->AsString());
-  const std::string update = "UPDATE tfund_business_date SET l_business_date = l_business_date";
-  EXPECT_EQ(ado.QXExecSQL(update), 3);
-  EXPECT_EQ(named.QXExecSQL(update), -1);
-  const std::string message = testing::ErrorOf([&] { ado.QXOpenQuery("SELECT * FROM no_such_table"); });
-  EXPECT_NE(message.find("no such table: no_such_table"), std::string::npos) << message;
-  EXPECT_FALSE(ado.GetActive());
 }
 
 // Function-number calls: SDK packets from ztsdk.dll through tpcallSvrIdEx and back as a reader.
