@@ -127,6 +127,16 @@ TEST(ServiceAnswers, KnownAnswers) {
          return split.address + "|" + split.port;
        }},
       {"SdkLibrary", [](auto& a) { return std::string(SdkLibraryName(std::stoi(a[0]))); }},
+      {"SdkGMType", [](auto& a) {
+         if (a[0] == "-") platform::UnsetEnvironment("gm_type");
+         if (a[0] != "-") platform::SetEnvironment("gm_type", a[0]);
+         const std::string failure = testing::ErrorOf([&] {
+           if (a[1] == "NewPacker") NewPacker(2);
+           if (a[1] == "NewUnPacker") NewUnPacker(nullptr, 0);
+           if (a[1] == "NewYJGMParam") NewYJGMParam();
+         });
+         return std::to_string(GetGMType()) + "|" + failure;
+       }},
       {"GMType", [](auto& a) { return std::to_string(CheckGMTypeByServerConfig(GMFile(a[0]))); }},
       {"GeerParams", [](auto& a) {
          const GeerGMParams found = ReadGeerGMParams(GMFile(a[0]), a[1]);
@@ -137,8 +147,13 @@ TEST(ServiceAnswers, KnownAnswers) {
          return found.Url + "|" + found.MauthCaRoot + "|" + found.UserName + "|" + found.FilePath + "|" + found.SslCaRoot;
        }},
   };
-  for (const char* file : {"reply_convention.txt", "svc_answers.txt"}) testing::CheckAnswers(file, functions);
+  std::vector<const char*> files = {"reply_convention.txt", "svc_answers.txt"};
+#ifndef _WIN32
+  files.push_back("svc_no_sdk.txt");  // under Windows the SDK is there to bind
+#endif
+  for (const char* file : files) testing::CheckAnswers(file, functions);
   platform::UnsetEnvironment("TUXEDO_CONNECTION_TYPE");
+  platform::UnsetEnvironment("gm_type");
   EXPECT_EQ(GetUnPacker(nullptr, 100), nullptr);
   FreePacker(nullptr);
   FreeUnPacker(nullptr);
