@@ -170,25 +170,18 @@ TEST(UnpackFields, ColumnChecksAndNameLookups) {
   EXPECT_EQ(section.FieldByName2(gbk_upper).GetAsString(), "2");
 }
 
-// Each case: text, conversion, default, expected.
 TEST(UnpackFields, Conversions) {
-  for (const testing::VectorCase& c : testing::ReadVectors("field_conversions.txt")) {
-    ASSERT_EQ(c.size(), 4u);
-    const TField field(c[0].c_str());
-    const std::string& how = c[1];
-    std::string got;
-    if (how == "int") got = std::to_string(field.GetAsInteger());
-    else if (how == "int-or") got = std::to_string(field.AsIntegerDef(std::stoi(c[2])));
-    else if (how == "float") got = std::to_string(field.GetAsFloat());
-    else if (how == "float-or") got = std::to_string(field.AsFloatDef(std::stod(c[2])));
-    else if (how == "char") got = std::string(1, field.GetAsChar());
-    else if (how == "char-or") got = std::string(1, field.AsCharDef(c[2][0]));
-    else if (how == "string-or") got = field.AsStringDef(c[2]);
-    else if (how == "bool-or") got = field.AsBoolDef(c[2] == "1") ? "1" : "0";
-    else FAIL() << "unknown conversion " << how;
-    const std::string expected = how.starts_with("float") ? std::to_string(std::stod(c[3])) : c[3];
-    EXPECT_EQ(got, expected) << how << " of \"" << c[0] << "\"";
-  }
+  auto field = [](const std::vector<std::string>& a) { return TField(a[0].c_str()); };
+  testing::CheckAnswers("pack_field_conversions.txt", {
+      {"int", [&](auto& a) { return std::to_string(field(a).GetAsInteger()); }},
+      {"int-or", [&](auto& a) { return std::to_string(field(a).AsIntegerDef(std::stoi(a[1]))); }},
+      {"float", [&](auto& a) { return std::to_string(field(a).GetAsFloat()); }},
+      {"float-or", [&](auto& a) { return std::to_string(field(a).AsFloatDef(std::stod(a[1]))); }},
+      {"char", [&](auto& a) { return std::string(1, field(a).GetAsChar()); }},
+      {"char-or", [&](auto& a) { return std::string(1, field(a).AsCharDef(a[1][0])); }},
+      {"string-or", [&](auto& a) { return field(a).AsStringDef(a[1]); }},
+      {"bool-or", [&](auto& a) { return testing::Num(field(a).AsBoolDef(a[1] == "1")); }},
+  });
 }
 
 }  // namespace
