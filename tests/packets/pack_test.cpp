@@ -2,13 +2,11 @@
 // tables are covered byte for byte by the round trip.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstring>
 #include <set>
 #include <vector>
 #include <string>
 
-#include "error_text.h"
 #include "packets/pack.h"
 #include "packets/pack_ex.h"
 
@@ -16,7 +14,6 @@ namespace ruzi {
 namespace {
 
 using namespace std::string_literals;
-using testing::ErrorOf;
 
 TEST(PackWriter, ValueFormsAndEmptyValues) {
   TPack pack(true);
@@ -35,27 +32,6 @@ TEST(PackWriter, ValueFormsAndEmptyValues) {
   EXPECT_EQ(pack.Text().substr(17 + 2), "\x01x\x01" "1\x01" "0\x01" "3.14\x01-42\x01-2147483648\x01\x01"s);
   EXPECT_EQ(section.ValuesAdded(), 8);
   EXPECT_EQ(section.HeadLength(), 17 + 2);
-}
-
-TEST(PackWriter, CheckBufferNamesTheFirstFaultySection) {
-  // Per section: declared columns, declared rows, names added, values added.
-  const struct { std::vector<std::array<int, 4>> sections; const char* error; } cases[] = {
-      {{{2, 1, 3, 0}}, "打包列个数错误"},
-      {{{2, 1, 2, 3}}, "打包值个数错误"},
-      {{{0, 0, 0, 0}}, "打包列个数错误"},  // no columns at all, even with nothing added
-      {{{1, 1, 1, 1}, {1, 2, 1, 1}, {2, 0, 1, 0}}, "打包值个数错误"},
-      {{{1, 1, 1, 1}, {2, 0, 2, 0}}, "(no error)"},
-  };
-  for (const auto& c : cases) {
-    TPack pack(true);
-    for (size_t s = 0; s < c.sections.size(); ++s) {
-      TPackSection& section = pack.GetSection(static_cast<int32_t>(s));
-      section.SetRange(c.sections[s][0], c.sections[s][1]);
-      for (int i = 0; i < c.sections[s][2]; ++i) section.AddField("n" + std::to_string(i));
-      for (int i = 0; i < c.sections[s][3]; ++i) section.AddValue(i);
-    }
-    EXPECT_EQ(ErrorOf([&] { pack.CheckBuffer(); }), c.error) << c.sections.size();
-  }
 }
 
 TEST(PackWriter, ResetRangeRewritesTheHeaderZeroPadded) {

@@ -1,14 +1,16 @@
-// The section packet reader: in-place parse, structure errors, cursor rules against a row
+// The section packet reader: in-place parse, structure errors (and the writer's count checks), cursor rules against a row
 // model, name lookups and field conversions.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "error_text.h"
+#include "packets/pack.h"
 #include "packets/unpack.h"
 #include "vector_file.h"
 
@@ -24,6 +26,22 @@ std::string Packet(int cols, int rows, const std::vector<std::string>& items) {
   std::string text = header;
   for (const std::string& item : items) text += item + "\x01";
   return text;
+}
+
+// Sections declared and filled as "columns,rows,names,values;…".
+std::string CheckError(const std::vector<std::string>& a) {
+  TPack pack(true);
+  std::istringstream sections(a[0]);
+  int32_t index = 0;
+  for (std::string section; std::getline(sections, section, ';'); ++index) {
+    int cols = 0, rows = 0, names = 0, values = 0;
+    std::sscanf(section.c_str(), "%d,%d,%d,%d", &cols, &rows, &names, &values);
+    TPackSection& written = pack.GetSection(index);
+    written.SetRange(cols, rows);
+    for (int i = 0; i < names; ++i) written.AddField("n" + std::to_string(i));
+    for (int i = 0; i < values; ++i) written.AddValue(i);
+  }
+  return ErrorOf([&] { pack.CheckBuffer(); });
 }
 
 std::string OpenError(std::string packet) {
@@ -47,18 +65,8 @@ TEST(UnpackOpen, ReadsInPlaceOrFromItsOwnCopy) {
   EXPECT_EQ(owning.GetSection(0).FieldByName("l_fund_id").GetAsString(), "7");
 }
 
-TEST(UnpackOpen, StructureErrors) {
-  const struct { std::string packet, error; } cases[] = {
-      {Packet(0, 1, {"a"}), "解包列个数错误"},
-      {"abc\x01" "1\x01" "a\x01"s, "解包列个数错误"},
-      {Packet(-3, 1, {"a"}), "解包列个数错误"},
-      {Packet(1, -1, {"a"}), "解包记录数错误"},
-      {Packet(1, 2, {"a", "1"}), "行、列数与实际不符"},
-      {Packet(2, 1, {"a", "b", "1"}) + "2", "行、列数与实际不符"},
-      {Packet(99999, 2147483647, {"a"}), "行、列数与实际不符"},  // fails on the items, not on memory
-      {"00001\x01  0000001\x01" "a\x01" "1\x01"s, "(no error)"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(OpenError(c.packet), c.error) << c.packet;
+TEST(SectionPacket, StructureErrorsOfReaderAndWriter) {
+  testing::CheckAnswers("pack_sections.txt", {{"Open", [](auto& a) { return OpenError(a[0]); }}, {"Check", CheckError}});
 }
 
 TEST(UnpackOpen, EveryTruncationFailsCleanlyUnlessItEndsASection) {
@@ -162,25 +170,18 @@ TEST(UnpackFields, ColumnChecksAndNameLookups) {
   EXPECT_EQ(section.FieldByName2(gbk_upper).GetAsString(), "2");
 }
 
-// Each case: text, conversion, default, expected.
 TEST(UnpackFields, Conversions) {
-  for (const testing::VectorCase& c : testing::ReadVectors("field_conversions.txt")) {
-    ASSERT_EQ(c.size(), 4u);
-    const TField field(c[0].c_str());
-    const std::string& how = c[1];
-    std::string got;
-    if (how == "int") got = std::to_string(field.GetAsInteger());
-    else if (how == "int-or") got = std::to_string(field.AsIntegerDef(std::stoi(c[2])));
-    else if (how == "float") got = std::to_string(field.GetAsFloat());
-    else if (how == "float-or") got = std::to_string(field.AsFloatDef(std::stod(c[2])));
-    else if (how == "char") got = std::string(1, field.GetAsChar());
-    else if (how == "char-or") got = std::string(1, field.AsCharDef(c[2][0]));
-    else if (how == "string-or") got = field.AsStringDef(c[2]);
-    else if (how == "bool-or") got = field.AsBoolDef(c[2] == "1") ? "1" : "0";
-    else FAIL() << "unknown conversion " << how;
-    const std::string expected = how.starts_with("float") ? std::to_string(std::stod(c[3])) : c[3];
-    EXPECT_EQ(got, expected) << how << " of \"" << c[0] << "\"";
-  }
+  auto field = [](const std::vector<std::string>& a) { return TField(a[0].c_str()); };
+  testing::CheckAnswers("pack_field_conversions.txt", {
+      {"int", [&](auto& a) { return std::to_string(field(a).GetAsInteger()); }},
+      {"int-or", [&](auto& a) { return std::to_string(field(a).AsIntegerDef(std::stoi(a[1]))); }},
+      {"float", [&](auto& a) { return std::to_string(field(a).GetAsFloat()); }},
+      {"float-or", [&](auto& a) { return std::to_string(field(a).AsFloatDef(std::stod(a[1]))); }},
+      {"char", [&](auto& a) { return std::string(1, field(a).GetAsChar()); }},
+      {"char-or", [&](auto& a) { return std::string(1, field(a).AsCharDef(a[1][0])); }},
+      {"string-or", [&](auto& a) { return field(a).AsStringDef(a[1]); }},
+      {"bool-or", [&](auto& a) { return testing::Num(field(a).AsBoolDef(a[1] == "1")); }},
+  });
 }
 
 }  // namespace
