@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <cstring>
 #include <deque>
-#include <numeric>
 #include <string_view>
 
 #include "foundation/error.h"
@@ -24,6 +23,11 @@ bool IsIntegerSortType(TFieldType type) {
 }
 
 bool IsFloatSortType(TFieldType type) { return type == ftFloat || type == ftCurrency; }
+
+// Kept as a number in the row's slot (other numeric types are kept as text).
+bool NumberInSlot(TFieldType type) {
+  return type == ftSmallint || type == ftInteger || type == ftWord || type == ftFloat || type == ftCurrency;
+}
 
 // One child's value of one sort field, read once: a number for numeric types, else the text.
 struct SortKey {
@@ -158,9 +162,46 @@ void TDBTreeNode::SortNode(TsnTreeNode* Node, bool Recurse,
     ascending[f] = SortList->GetSortField(f).Ascending != 0;
     numeric[f] = IsIntegerSortType(fields[f]->DataType()) || IsFloatSortType(fields[f]->DataType());
   }
-  std::vector<SortKey> keys(static_cast<size_t>(count) * fieldCount);
+  // One numeric field: its lead decides every pair, so its keys are not kept.
+  const bool keepKeys = !(fieldCount == 1 && numeric[0]);
+  std::vector<SortKey> keys(keepKeys ? static_cast<size_t>(count) * fieldCount : 0);
+  SortKey onlyKey;
   std::vector<LeadEntry> entries(count);
   bool leadsDecide = fieldCount == 1;
+  // The only sort field's slot in the layout rows share, when it keeps a number or a text: a
+  // row holding it read there gives its key with one look-up.
+  const TCacheLayout* layout = BufferDefs->CacheLayout().get();
+  const TCacheDef* onlySlot = nullptr;
+  const TFieldType onlyType = fieldCount == 1 ? fields[0]->DataType() : ftUnknown;
+  const bool slotKeepsNumber = NumberInSlot(onlyType);
+  if (fieldCount == 1 && !IsTreeColumn(fields[0]) && (slotKeepsNumber || (!numeric[0] && onlyType != ftBoolean)) &&
+      layout != nullptr) {
+    const TMultiField* column = TMultiField::Of(fields[0]);
+    if (column != nullptr && column->BufferIndex >= 0 && column->BufferIndex < static_cast<int32_t>(layout->size()) &&
+        (*layout)[column->BufferIndex].Field == fields[0]) {
+      onlySlot = &(*layout)[column->BufferIndex];
+    }
+  }
+  const auto putLead = [&](int32_t i, uint64_t lead) { entries[i] = LeadEntry{ascending[0] ? lead : ~lead, i}; };
+  // The key of a row that holds the only sort field read in the shared layout; false when it
+  // must be taken the long way.
+  const auto quickKey = [&](int32_t i) {
+    double number = 0;
+    bool null = false;
+    if (onlySlot == nullptr || rows[i] == nullptr || !rows[i]->GetReadNumberAt(layout, *onlySlot, number, null)) {
+      return false;
+    }
+    if (slotKeepsNumber) {
+      putLead(i, NumberLead(null ? 0 : number));
+    } else {
+      const auto* text = reinterpret_cast<const char*>(rows[i]->GetBuffer() + onlySlot->Offset + kSlotHeaderSize);
+      SortKey& key = keys[i];
+      key.Text = std::string_view(text, strnlen(text, onlySlot->Size));
+      putLead(i, TextLead(key.Text));
+      leadsDecide = leadsDecide && WholeInLead(key.Text);
+    }
+    return true;
+  };
   std::deque<std::string> captions;  // group rows' tree-column texts, which carry their counts
 
   // Whether a child's keys can be taken without reading a cell: taking them changes nothing.
@@ -180,7 +221,7 @@ void TDBTreeNode::SortNode(TsnTreeNode* Node, bool Recurse,
       if (row != nullptr && !IsTreeColumn(field) && !row->HaveRead(field)) GetCellValue(children[i], field);
     }
     for (int f = 0; f < fieldCount; ++f) {
-      SortKey& key = keys[static_cast<size_t>(i) * fieldCount + f];
+      SortKey& key = keepKeys ? keys[static_cast<size_t>(i) * fieldCount + f] : onlyKey;
       const TFieldType type = fields[f]->DataType();
       if (IsTreeColumn(fields[f])) {
         if (row != nullptr && row->GetIsGroup()) {
@@ -203,9 +244,8 @@ void TDBTreeNode::SortNode(TsnTreeNode* Node, bool Recurse,
     }
     // The first field's key packed in 64 bits that order as the key does, taken while the row
     // is at hand: most pairs are told apart by it without reaching into the rows again.
-    const SortKey& first = keys[static_cast<size_t>(i) * fieldCount];
-    const uint64_t lead = numeric[0] ? NumberLead(first.Number) : TextLead(first.Text);
-    entries[i] = LeadEntry{ascending[0] ? lead : ~lead, i};
+    const SortKey& first = keepKeys ? keys[static_cast<size_t>(i) * fieldCount] : onlyKey;
+    putLead(i, numeric[0] ? NumberLead(first.Number) : TextLead(first.Text));
     leadsDecide = leadsDecide && (numeric[0] || WholeInLead(first.Text));
   };
   const auto takeKeys = [&](int32_t i) {
@@ -220,7 +260,6 @@ void TDBTreeNode::SortNode(TsnTreeNode* Node, bool Recurse,
   // them a few children ahead (sorted lists leave nodes in no order in memory): the rows, which
   // children have children (only those are sorted below) and the keys already read. Keys that
   // need a cell read are taken after the lists below are sorted, in order, as before.
-  const TCacheLayout* layout = BufferDefs->CacheLayout().get();
   const int32_t firstSlot = fieldCount == 0 || layout == nullptr || layout->empty()
                                 ? 0
                                 : (*layout)[std::min<size_t>(fields[0]->Index(), layout->size() - 1)].Offset;
@@ -237,7 +276,7 @@ void TDBTreeNode::SortNode(TsnTreeNode* Node, bool Recurse,
       __builtin_prefetch(rows[i + 8]->GetBuffer() + firstSlot);
     }
     if (children[i]->HasChild()) parents.push_back(i);
-    if (fieldCount == 0) continue;
+    if (fieldCount == 0 || quickKey(i)) continue;
     if (keysAtHand(i)) {
       takeKeys(i);
     } else {
@@ -250,11 +289,10 @@ void TDBTreeNode::SortNode(TsnTreeNode* Node, bool Recurse,
   if (count == 1) return;
   for (int32_t i : later) takeKeys(i);
 
-  std::vector<int32_t> order(count);
   if (fieldCount == 0) {
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&](int32_t a, int32_t b) {
-      return rows[a]->GetSeqNo() < rows[b]->GetSeqNo();
+    for (int32_t i = 0; i < count; ++i) entries[i] = LeadEntry{0, i};
+    std::stable_sort(entries.begin(), entries.end(), [&](const LeadEntry& a, const LeadEntry& b) {
+      return rows[a.Index]->GetSeqNo() < rows[b.Index]->GetSeqNo();
     });
   } else {
     if (leadsDecide) {
@@ -282,13 +320,12 @@ void TDBTreeNode::SortNode(TsnTreeNode* Node, bool Recurse,
         return compare(a.Index, b.Index);
       });
     }
-    for (int32_t i = 0; i < count; ++i) order[i] = entries[i].Index;
   }
   bool moved = false;
   std::vector<TsnTreeNode*> sorted(count);
   for (int32_t i = 0; i < count; ++i) {
-    sorted[i] = children[order[i]];
-    moved = moved || order[i] != i;
+    sorted[i] = children[entries[i].Index];
+    moved = moved || entries[i].Index != i;
   }
   if (moved) Plan.emplace_back(Node, std::move(sorted));
 }

@@ -1,5 +1,6 @@
 // The data tree's cells: read from the source, aggregated over children, edited and shared out.
 #include <cmath>
+#include <exception>
 #include <limits>
 #include <optional>
 #include <string_view>
@@ -93,6 +94,17 @@ struct AlongsideTotal {
   NumberTotal Total;
   bool AtHand = true;
 };
+
+// A data row's numeric cell read from the source into its slot, as GetCellValue reads it, and
+// its number taken as the cell's text gives it. False for an empty cell.
+bool ReadSourceNumber(TDBTreeNode& tree, TsnTreeNode* node, TTreeRowData* row, DataField* field, double& out) {
+  const std::string source = tree.GetFieldValue(node, field);
+  row->SetFieldValue(field, source);
+  bool null = false;
+  if (!row->GetReadNumber(field, out, null) || null) return false;
+  if (!TextKeepsNumber(field->DataType(), source, out)) out = TDBTreeNode::snStrToFloat(FloatToStr(out));
+  return true;
+}
 
 }  // namespace
 
@@ -193,24 +205,18 @@ std::string TDBTreeNode::Aggregate(TsnTreeNode* Node, DataField* Field, TColFiel
       if (shared != nullptr && row->GetReadNumberAt(layout, *shared, out, null)) return !null;
       if (row->GetReadNumber(Field, out, null)) return !null;
     }
-    if (sourceCells && row != nullptr && !row->GetIsGroup()) {
-      const std::string source = GetFieldValue(child, Field);
-      row->SetFieldValue(Field, source);
-      if (row->GetReadNumber(Field, out, null)) {
-        if (null) return false;
-        if (!TextKeepsNumber(Field->DataType(), source, out)) out = snStrToFloat(FloatToStr(out));
-        return true;
-      }
-    }
+    if (sourceCells && row != nullptr && !row->GetIsGroup()) return ReadSourceNumber(*this, child, row, Field, out);
     const std::string text = GetFieldGroupData(child, Field);
     if (text.empty()) return false;
     out = snStrToFloat(text);
     return true;
   };
   // The group's other numeric totals not worked out yet go along in this pass where every
-  // counted child holds them read (a data row's cell, a group's total): a million rows are
-  // then walked once for all the columns, not once a column. Each comes out as its own pass
-  // would give it; one a child lacks is left to its own pass.
+  // counted child holds them read (a data row's cell, a group's total) or, from a source read
+  // in place, where a data row's cell can be read now: a million rows are then walked once for
+  // all the columns, not once a column. Each comes out as its own pass would give it; one a
+  // child lacks is left to its own pass.
+  const bool readsAlong = dynamic_cast<const MemoryDataSet*>(StockQry) != nullptr;
   std::vector<AlongsideTotal> alongside;
   TTreeRowData* groupRow = RowOf(Node);
   if (shared != nullptr && IsNumberTotal(Type) && groupRow != nullptr && !OnGetGroupValue.Assigned()) {
@@ -223,18 +229,35 @@ std::string TDBTreeNode::Aggregate(TsnTreeNode* Node, DataField* Field, TColFiel
       alongside.push_back(AlongsideTotal{&def, NumberTotal(other->GroupType)});
     }
   }
+  // A data row's cell of another column not read yet, read from the source; false when it
+  // holds its own layout's value or the source text is no number (its own pass then reads it).
+  const auto readAlong = [&](TsnTreeNode* child, TTreeRowData* row, const TCacheDef& def, double& value,
+                             bool& null) {
+    const TMultiField* other = TMultiField::Of(def.Field);
+    if (!readsAlong || row->GetIsGroup() || other->SourceField == nullptr || row->GetFieldState(def.Field) == DSRead) {
+      return false;
+    }
+    try {
+      null = !ReadSourceNumber(*this, child, row, def.Field, value);
+    } catch (const std::exception&) {
+      return false;
+    }
+    return true;
+  };
   const auto addAlongside = [&](TsnTreeNode* child) {
-    const TTreeRowData* row = RowOf(child);
+    TTreeRowData* row = RowOf(child);
     if (row == nullptr) return;  // an empty value
     for (AlongsideTotal& other : alongside) {
       double value = 0;
       bool null = false;
       if (!other.AtHand) continue;
-      if (!row->GetReadNumberAt(layout, *other.Def, value, null)) {
-        other.AtHand = false;
-      } else if (!null) {
+      if (row->GetReadNumberAt(layout, *other.Def, value, null)) {
         // A group's total counts as its text reads.
-        other.Total.Add(row->GetIsGroup() ? snStrToFloat(FloatToStr(value)) : value);
+        if (!null) other.Total.Add(row->GetIsGroup() ? snStrToFloat(FloatToStr(value)) : value);
+      } else if (readAlong(child, row, *other.Def, value, null)) {
+        if (!null) other.Total.Add(value);
+      } else {
+        other.AtHand = false;
       }
     }
   };

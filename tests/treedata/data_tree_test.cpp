@@ -52,6 +52,15 @@ TEST(DataTree, GroupEditSharedInProportionAndTotalsFollow) {
   EXPECT_EQ(f.Cell(f.tree.get(), "V"), "150");  // a data row's edit reaching the totals: the property test
 }
 
+// A group's first total reads the rows' other totalled cells from the source along; a text
+// that is no number there is left to its own column's total, which alone raises.
+TEST(DataTree, TotalsReadOtherColumnsAlongAndRaiseOnlyForTheirOwn) {
+  DataTreeFixture<> f({{"A", ftFloat, GTSum}, {"B", ftInteger, GTSum}});
+  f.Build({Row{"1.5", "2"}, Row{"2.5", "x"}}, OneGroup());
+  EXPECT_EQ(f.tree->GetRooterValue(f.F("A")), "4");
+  EXPECT_THROW(f.tree->GetRooterValue(f.F("B")), std::exception);
+}
+
 // A class reading data cells its own way (here negated) is asked for every one, read or not:
 // the totals and the sort take its texts, not the source's or the slots'.
 struct CellsNegated : TDBTreeNode {
