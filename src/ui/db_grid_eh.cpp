@@ -244,9 +244,10 @@ bool TDBGridEh::KeyDown(uintptr_t key) {
   return true;
 }
 
-void TDBGridEh::Scroll(bool vertical, int request) {
+void TDBGridEh::Scroll(bool vertical, uintptr_t wparam) {
   const TGridMetrics metrics = Metrics();
-  const int track = scroller_->TrackPosition(vertical);
+  const int request = static_cast<int>(wparam & 0xFFFF);
+  const int track = scroller_->TrackPosition(vertical, wparam);
   if (vertical) return ScrollTo(GridVertScrollTopRow(metrics, request, track), left_col_);
   ScrollTo(top_row_, GridHorzScrollLeftCol(metrics, request, track));
 }
@@ -279,7 +280,7 @@ void TDBGridEh::WndProc(TMessage& message) {
     case wm::HScroll:
       // The grid's own bars only (a bar control sends its handle).
       if (message.LParam != 0) break;
-      Scroll(message.Msg == wm::VScroll, static_cast<int>(message.WParam & 0xFFFF));
+      Scroll(message.Msg == wm::VScroll, message.WParam);
       return;
     default:
       break;

@@ -26,7 +26,7 @@ void TGridScroller::UpdateBars(const std::function<TGridBars()>& measure) {
 TGridScroller::TWheelMove TGridScroller::WheelMove(bool tilted, uintptr_t wparam, int page) {
   const int notches = WheelNotches(wheel_carry_, wparam);
   if (tilted) return TWheelMove{0, notches};
-  if (ShiftKeyDown()) return TWheelMove{0, -notches};
+  if ((wparam & wm::MkShift) != 0) return TWheelMove{0, -notches};
   const int lines = WheelLines();
   return TWheelMove{-notches * (lines > 0 ? lines : std::max(1, page)), 0};
 }
@@ -43,6 +43,10 @@ bool TGridScroller::Dispatch(TMessage& message, const std::function<int()>& page
     case wm::LButtonUp:
     case wm::CaptureChanged:
       EndDrag();
+      return false;
+    case wm::KeyDown:
+    case wm::KeyUp:
+      NoteKey(message.WParam, message.Msg == wm::KeyDown);
       return false;
     default:
       return false;

@@ -34,15 +34,16 @@ class TGridScroller {
   // client area changes under them, at most three rounds: a bar that comes and goes in turn is
   // left as the last round put it. Nothing before the grid has a window.
   void UpdateBars(const std::function<TGridBars()>& measure);
-  // The thumb's position while it is dragged.
-  int TrackPosition(bool vertical) const;
+  // The thumb's position while it is dragged (a scroll message's WParam gives it without a
+  // window, in 16 bits).
+  int TrackPosition(bool vertical, uintptr_t wparam) const;
   static bool ControlKeyDown();
   static bool ShiftKeyDown();
 
   // How far a wheel message (its WParam; `tilted`: WM_MOUSEHWHEEL) moves the rows and the
   // columns, negative up and left: a notch is the system's wheel lines of rows (a page of
-  // `page` rows when it asks for pages), turned toward the user down; with Shift one column,
-  // toward the user right; tilted right, one column right.
+  // `page` rows when it asks for pages), turned toward the user down; with Shift (held with the
+  // message) one column, toward the user right; tilted right, one column right.
   struct TWheelMove {
     int Rows = 0;
     int Cols = 0;
@@ -50,7 +51,8 @@ class TGridScroller {
   TWheelMove WheelMove(bool tilted, uintptr_t wparam, int page);
   // The messages both grids treat alike: the wheel (`scroll` moves the view, `page` counts the
   // rows a page holds) and the drag's timer are taken (true); the button's release and a lost
-  // capture end the drag and are left for the grid too (false).
+  // capture end the drag, and Shift and Ctrl pressed and released are noted (for a system
+  // without a keyboard state), all left for the grid too (false).
   bool Dispatch(TMessage& message, const std::function<int()>& page, const std::function<void(TWheelMove)>& scroll);
   // The rows a notch scrolls; 0 asks for a page.
   static int WheelLines();
@@ -70,6 +72,7 @@ class TGridScroller {
 
  private:
   void ShowBar(bool vertical, const TGridScrollBar& bar);
+  static void NoteKey(uintptr_t key, bool down);
   // The window side of a drag: the capture and the timer taken or given back.
   void SetCaptured(bool captured);
   void SetTimerRunning(bool running);

@@ -17,7 +17,10 @@ void TGridScroller::ShowBar(bool vertical, const TGridScrollBar& bar) {
   SetScrollInfo(grid_.Handle(), vertical ? SB_VERT : SB_HORZ, &info, TRUE);
 }
 
-int TGridScroller::TrackPosition(bool vertical) const {
+// The bar's own track position has 32 bits; a grid without a window (a message performed on
+// it) has only the message's.
+int TGridScroller::TrackPosition(bool vertical, uintptr_t wparam) const {
+  if (!grid_.HandleAllocated()) return HIWORD(wparam);
   SCROLLINFO info{sizeof info, SIF_TRACKPOS, 0, 0, 0, 0, 0};
   GetScrollInfo(const_cast<TWinControl&>(grid_).Handle(), vertical ? SB_VERT : SB_HORZ, &info);
   return info.nTrackPos;
@@ -25,6 +28,8 @@ int TGridScroller::TrackPosition(bool vertical) const {
 
 bool TGridScroller::ControlKeyDown() { return (GetKeyState(VK_CONTROL) & 0x8000) != 0; }
 bool TGridScroller::ShiftKeyDown() { return (GetKeyState(VK_SHIFT) & 0x8000) != 0; }
+// Windows keeps the keyboard state with the messages.
+void TGridScroller::NoteKey(uintptr_t, bool) {}
 
 int TGridScroller::WheelLines() {
   UINT lines = 3;

@@ -6,6 +6,7 @@
 #include "foundation/error.h"
 #include "ui/grid_axis.h"
 #include "ui/grid_inplace_edit.h"
+#include "ui/grid_move.h"
 #include "ui/grid_scroller.h"
 #include "ui/scroll_box.h"
 #include "ui/tab_text.h"
@@ -32,7 +33,9 @@ const TPropertyTable* TStringGrid::PublishedTable() {
       Published<&TStringGrid::FixedRows, &TStringGrid::SetFixedRows>("FixedRows"),
       Published<&TStringGrid::Options, &TStringGrid::SetOptions>("Options"),
       Published<&TStringGrid::RowCount, &TStringGrid::SetRowCount>("RowCount")};
-  static const TEventInfo events[] = {PublishedEvent<&TStringGrid::OnDrawCell>("OnDrawCell"),
+  static const TEventInfo events[] = {PublishedEvent<&TStringGrid::OnColumnMoved>("OnColumnMoved"),
+                                      PublishedEvent<&TStringGrid::OnDrawCell>("OnDrawCell"),
+                                      PublishedEvent<&TStringGrid::OnRowMoved>("OnRowMoved"),
                                       PublishedEvent<&TStringGrid::OnSelectCell>("OnSelectCell")};
   static const TPropertyTable table{properties, std::size(properties), events, std::size(events)};
   return &table;
@@ -316,48 +319,124 @@ bool TStringGrid::TabKey() {
   return true;
 }
 
-void TStringGrid::Scroll(bool vertical, int request) {
+// A thumb being dragged scrolls only with goThumbTracking; its release always does.
+void TStringGrid::Scroll(bool vertical, uintptr_t wparam) {
+  const int request = static_cast<int>(wparam & 0xFFFF);
+  if (request == wm::SbThumbTrack && !options_.Contains(TGridOption::goThumbTracking)) return;
   const TGridAxis axis = vertical ? Rows() : Columns();
   const int first = vertical ? top_row_ : left_col_;
   const int page = std::max(1, GridAxisWholeCount(axis, first));
-  const int position = ScrollRequestPosition(request, first - axis.Fixed, scroller_->TrackPosition(vertical), 1,
-                                             page, GridAxisLastFirst(axis) - axis.Fixed);
+  const int position = ScrollRequestPosition(request, first - axis.Fixed, scroller_->TrackPosition(vertical, wparam),
+                                             1, page, GridAxisLastFirst(axis) - axis.Fixed);
   ScrollAxis(vertical, axis.Fixed + position);
 }
-
 
 void TStringGrid::NearestCell(int x, int y, int& col, int& row) const {
   col = GridAxisNearest(Columns(), left_col_, x);
   row = GridAxisNearest(Rows(), top_row_, y);
 }
 
-TStringGrid::TSizing TStringGrid::SizingLineAt(int x, int y) const {
+TGridSizingLine TStringGrid::SizingLineAt(int x, int y) const {
   const TGridAxis columns = Columns(), rows = Rows();
   if (options_.Contains(TGridOption::goColSizing) && y < GridAxisStart(rows, top_row_, top_row_)) {
     const int col = GridAxisLineNear(columns, left_col_, x, kSizingReach);
-    if (col >= 0) return TSizing{false, col};
+    if (col >= 0) return TGridSizingLine{false, col};
   }
   if (options_.Contains(TGridOption::goRowSizing) && x < GridAxisStart(columns, left_col_, left_col_)) {
     const int row = GridAxisLineNear(rows, top_row_, y, kSizingReach);
-    if (row >= 0) return TSizing{true, row};
+    if (row >= 0) return TGridSizingLine{true, row};
   }
-  return TSizing{};
+  return TGridSizingLine{};
 }
 
-void TStringGrid::MouseDown(int x, int y) {
+TStringGrid::TMoving TStringGrid::MovingAt(int x, int y) const {
+  int col = 0, row = 0;
+  if (!MouseToCell(x, y, col, row)) return TMoving{};
+  if (options_.Contains(TGridOption::goColMoving) && row < fixed_rows_ && col >= fixed_cols_) {
+    return TMoving{false, col, col};
+  }
+  if (options_.Contains(TGridOption::goRowMoving) && col < fixed_cols_ && row >= fixed_rows_) {
+    return TMoving{true, row, row};
+  }
+  return TMoving{};
+}
+
+void TStringGrid::MoveRow(int from, int to) { MoveCells(true, from, to); }
+void TStringGrid::MoveColumn(int from, int to) { MoveCells(false, from, to); }
+
+void TStringGrid::MoveCells(bool rows, int from, int to) {
+  const int fixed = rows ? fixed_rows_ : fixed_cols_, count = rows ? row_count_ : col_count_;
+  for (int index : {from, to}) {
+    if (index < fixed || index >= count) {
+      throw Error(std::string(rows ? "Row" : "Column") + " out of range (" + std::to_string(index) + ")");
+    }
+  }
+  if (from == to) return;
+  if (editing_) EndEditing(true);  // while its cell is still where it was
+  if (rows) {
+    GridMoveItem(cells_.begin(), from, to, col_count_);
+  } else {
+    for (int row = 0; row < row_count_; ++row) GridMoveItem(cells_.begin() + row * col_count_, from, to);
+  }
+  GridMoveItem((rows ? row_heights_ : col_widths_).begin(), from, to);
+  int& current = rows ? row_ : col_;
+  int& anchor = rows ? anchor_row_ : anchor_col_;
+  current = GridMovedIndex(from, to, current);
+  anchor = GridMovedIndex(from, to, anchor);
+  Changed();
+}
+
+// A press on a line sizes, on a heading that may move moves, on a scrolling cell selects; the
+// focus follows only where the grid has a window (a message performed on a grid without one
+// must not make it one).
+void TStringGrid::MouseDown(int x, int y, bool shift) {
   if (editing_) EndEditing(true);
-  sizing_ = SizingLineAt(x, y);
-  if (sizing_.Index >= 0) {
+  const TGridSizingLine line = SizingLineAt(x, y);
+  const TMoving move = line.Index >= 0 ? TMoving{} : MovingAt(x, y);
+  if (line.Index >= 0) {
     scroller_->StartDrag([](int, int) {});
+  } else if (move.From >= 0) {
+    scroller_->StartDrag([this](int at_x, int at_y) { MoveDragTick(at_x, at_y); });
   } else if (int col = 0, row = 0; MouseToCell(x, y, col, row) && col >= fixed_cols_ && row >= fixed_rows_) {
-    MoveTo(col, row, TGridScroller::ShiftKeyDown());
+    MoveTo(col, row, shift);
     scroller_->StartDrag([this](int at_x, int at_y) { DragTick(at_x, at_y); });
   }
-  SetFocus();
+  sizing_ = line;
+  moving_ = move;
+  if (HandleAllocated()) SetFocus();
+}
+
+void TStringGrid::MouseUp() {
+  const TMoving done = moving_;
+  sizing_ = TGridSizingLine{};
+  moving_ = TMoving{};
+  if (done.From < 0 || done.From == done.To) return;
+  MoveCells(done.Vertical, done.From, done.To);
+  (done.Vertical ? OnRowMoved : OnColumnMoved)(this, done.From, done.To);
+}
+
+void TStringGrid::MoveDragTo(int x, int y) {
+  int col = 0, row = 0;
+  NearestCell(x, y, col, row);
+  moving_.To = moving_.Vertical ? row : col;
+}
+
+void TStringGrid::MoveDragTick(int x, int y) {
+  const bool vertical = moving_.Vertical;
+  const TGridAxis axis = vertical ? Rows() : Columns();
+  const int first = vertical ? top_row_ : left_col_;
+  const int step = DragScrollStep(vertical ? y : x, GridAxisStart(axis, first, first), axis.Extent);
+  if (step == 0) return;
+  ScrollAxis(vertical, first + step);
+  MoveDragTo(x, y);
 }
 
 // A line follows the mouse (a cell at least a pixel); a selection drag takes the nearest cell.
 void TStringGrid::MouseMove(int x, int y) {
+  if (moving_.From >= 0) {
+    scroller_->DragTo(x, y);
+    return MoveDragTo(x, y);
+  }
   if (sizing_.Index >= 0) {
     const TGridAxis axis = sizing_.Vertical ? Rows() : Columns();
     const int start = GridAxisStart(axis, sizing_.Vertical ? top_row_ : left_col_, sizing_.Index);
@@ -475,6 +554,8 @@ void TStringGrid::WndProc(TMessage& message) {
     SetLeftCol(left_col_ + move.Cols);
     SetTopRow(top_row_ + move.Rows);
   };
+  // The release first: the scroller gives the capture back, and a lost capture drops a move.
+  if (message.Msg == wm::LButtonUp) MouseUp();
   if (scroller_->Dispatch(message, page, scroll)) return;
   const bool editable = Editable();
   switch (message.Msg) {
@@ -484,13 +565,13 @@ void TStringGrid::WndProc(TMessage& message) {
       if (message.Msg == wm::MouseMove) {
         MouseMove(x, y);
       } else {
-        MouseDown(x, y);
+        MouseDown(x, y, (message.WParam & wm::MkShift) != 0);
       }
       break;
     }
-    case wm::LButtonUp:
     case wm::CaptureChanged:
-      sizing_ = TSizing{};
+      sizing_ = TGridSizingLine{};
+      moving_ = TMoving{};
       break;
     case wm::SetCursor:
       if (ShowSizingCursor()) {
@@ -529,7 +610,7 @@ void TStringGrid::WndProc(TMessage& message) {
     case wm::HScroll:
     case wm::VScroll:
       if (message.LParam == 0) {  // the grid's own bars
-        Scroll(message.Msg == wm::VScroll, static_cast<int>(message.WParam & 0xFFFF));
+        Scroll(message.Msg == wm::VScroll, message.WParam);
         return;
       }
       break;

@@ -41,7 +41,7 @@ void TStringGrid::DrawCell(int col, int row, const TRect& rect, TGridDrawState s
 bool TStringGrid::ShowSizingCursor() {
   POINT at;
   if (!GetCursorPos(&at) || !ScreenToClient(Handle(), &at)) return false;
-  const TSizing line = sizing_.Index >= 0 ? sizing_ : SizingLineAt(at.x, at.y);
+  const TGridSizingLine line = sizing_.Index >= 0 ? sizing_ : SizingLineAt(at.x, at.y);
   if (line.Index < 0) return false;
   SetCursor(LoadCursorA(nullptr, line.Vertical ? IDC_SIZENS : IDC_SIZEWE));
   return true;

@@ -79,16 +79,21 @@ void TStrings::SetText(std::string_view text) {
   Assign(lines);
 }
 
+// A sorted list takes the lines as given, then sorts them: whatever follows the lines by index
+// (bound values, checks) is paired with the lines in the order given and moves with them.
 void TStrings::Assign(const std::vector<std::string>& lines) {
   lines_ = lines;
-  if (sorted_) std::stable_sort(lines_.begin(), lines_.end());
   Reset();
+  if (sorted_) Sort();
 }
 
 void TStrings::SetSorted(bool sorted) {
   if (sorted == sorted_) return;
   sorted_ = sorted;
-  if (!sorted_) return;
+  if (sorted_) Sort();
+}
+
+void TStrings::Sort() {
   std::vector<int> from(lines_.size());
   for (size_t index = 0; index < from.size(); ++index) from[index] = static_cast<int>(index);
   std::stable_sort(from.begin(), from.end(), [&](int a, int b) { return lines_[a] < lines_[b]; });

@@ -5,7 +5,7 @@
 #include <set>
 #include <string>
 
-#include "fake_clock.h"
+#include "fnd_fake_clock.h"
 #include "foundation/f_order_list.h"
 #include "foundation/f_str_order_list.h"
 #include "platform/file_system.h"
@@ -33,7 +33,7 @@ void WireStrings(TFOrderList& list, std::multiset<std::string>* freed) {
   };
 }
 
-TEST(FOrderList, SavesVersionThenEntriesInKeyOrderWithCrLf) {
+TEST(FOrderList, SavesVersionThenEntriesInKeyOrderAndLoadsThemBack) {
   const std::string file = testing::FreshTestFolder("f_order_list_save") + "list.txt";
   std::multiset<std::string> freed;
   {
@@ -41,36 +41,30 @@ TEST(FOrderList, SavesVersionThenEntriesInKeyOrderWithCrLf) {
     WireStrings(list, &freed);
     list.Insert(20, new std::string("b"));
     list.Insert(-5, new std::string("a"));
-    // The events see the low 32 bits of the key.
-    list.Insert(0x100000007LL, new std::string("c"));
+    list.Insert(0x100000007LL, new std::string("c"));  // the events see the low 32 bits
     list.Save();
     EXPECT_EQ(list.Lines, (std::vector<std::string>{"3", "-5=a", "20=b", "7=c"}));
   }
   EXPECT_EQ(Files().ReadWholeFile(file).value(), "3\r\n-5=a\r\n20=b\r\n7=c\r\n");
-  // The destructor released every block through OnFreeData.
-  EXPECT_EQ(freed, (std::multiset<std::string>{"a", "b", "c"}));
-}
-
-TEST(FOrderList, LoadsWhatItSavedAndDropsDuplicates) {
-  const std::string file = testing::FreshTestFolder("f_order_list_load") + "list.txt";
-  ASSERT_TRUE(Files().WriteWholeFile(file, "4\r\n9=nine\n2=two\r1=one\r\n2=again\r\n"));
-  std::multiset<std::string> freed;
-  TFOrderList list(file, 4);
+  EXPECT_EQ(freed, (std::multiset<std::string>{"a", "b", "c"}));  // the destructor's releases
+  // Any line end; a duplicate key is dropped and its block released.
+  ASSERT_TRUE(Files().WriteWholeFile(file, "3\r\n9=nine\n2=two\r1=one\r\n2=again\r\n"));
+  freed.clear();
+  TFOrderList list(file, 3);
   WireStrings(list, &freed);
   list.Load();
   ASSERT_EQ(list.GetCount(), 3);
   EXPECT_EQ(list.GetItems(0)->Key, 1);
   EXPECT_EQ(*static_cast<std::string*>(list.GetItems(1)->Data), "two");  // the first "2" wins
   EXPECT_EQ(list.GetItems(2)->Key, 9);
-  EXPECT_EQ(freed, (std::multiset<std::string>{"again"}));  // the dropped duplicate's block
+  EXPECT_EQ(freed, (std::multiset<std::string>{"again"}));
   EXPECT_TRUE(list.Delete(9));
-  EXPECT_EQ(freed, (std::multiset<std::string>{"again", "nine"}));
   list.Clear();
   EXPECT_EQ(list.GetCount(), 0);
   EXPECT_EQ(freed, (std::multiset<std::string>{"again", "nine", "one", "two"}));
 }
 
-TEST(FOrderList, OtherVersionIsPutAsideAndNothingLoads) {
+TEST(FOrderList, OtherVersionIsPutAsideMissingFileLoadsNothingBadVersionIsZero) {
   const std::string folder = testing::FreshTestFolder("f_order_list_version");
   const std::string file = folder + "list.txt";
   ASSERT_TRUE(Files().WriteWholeFile(file, "2\r\n1=x\r\n"));
@@ -83,15 +77,10 @@ TEST(FOrderList, OtherVersionIsPutAsideAndNothingLoads) {
   EXPECT_EQ(Files().ReadWholeFile(file + ".20260109070503").value(), "2\r\n1=x\r\n");
   list.Save();
   EXPECT_EQ(Files().ReadWholeFile(file).value(), "3\r\n");
-}
-
-TEST(FOrderList, MissingFileLoadsNothingAndBadVersionLineCountsAsZero) {
-  const std::string folder = testing::FreshTestFolder("f_order_list_missing");
   TFOrderList absent(folder + "none.txt", 0);
   absent.Load();
   EXPECT_EQ(absent.GetCount(), 0);
   EXPECT_FALSE(Files().FileExists(folder + "none.txt"));
-
   // "abc" is not a number: version 0, which this list expects, so the lines load.
   ASSERT_TRUE(Files().WriteWholeFile(folder + "zero.txt", "abc\r\n5=five\r\n"));
   TFOrderList zero(folder + "zero.txt", 0);
@@ -99,7 +88,6 @@ TEST(FOrderList, MissingFileLoadsNothingAndBadVersionLineCountsAsZero) {
   zero.Load();
   EXPECT_EQ(zero.GetCount(), 1);
 }
-
 TEST(FStrOrderList, RoundTripWithStringKeys) {
   const std::string file = testing::FreshTestFolder("f_str_order_list") + "names.txt";
   auto wire = [](TFStrOrderList& list) {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
-#include <vector>
 
 namespace ruzi {
 namespace {
@@ -26,69 +26,46 @@ struct Link {
 
 void Original(void*, std::string& journal) { journal += 'O'; }
 
-std::string Journal(const TProbeChain& chain) {
-  std::string journal;
-  chain(journal);
-  return journal;
-}
-
-// Two replacements, undone in every order: after each step the chain runs what is left, top
-// first, ending in the original; at the end only the original remains.
-TEST(MethodChain, TwoReplacementsUndoneInEitherOrderLeaveTheOriginal) {
+// Scripts of replacements ("+A", "*A" without running the chain after it) and restores ("-A"
+// succeeds, "!A" is refused; "O" names the original), and after each step what the chain runs,
+// top first. The same handler
+// installed twice is two links, each restore taking the latest; an empty original ends the
+// chain quietly.
+TEST(MethodChain, ReplacementsAndRestoresInAnyOrder) {
   const struct {
-    const char* undo_order;
-    const char* after_first_undo;
-  } cases[] = {{"BA", "AO"}, {"AB", "BO"}};
-  for (const auto& undo : cases) {
-    SCOPED_TRACE(undo.undo_order);
-    const TProbeEvent original{&Original, nullptr};
+    bool original;
+    const char* steps;
+    std::vector<std::string> journals;
+  } cases[] = {
+      {true, "+A+B-B-A", {"AO", "BAO", "AO", "O"}},
+      {true, "+A+B-A-B", {"AO", "BAO", "BO", "O"}},
+      {true, "+A!S!O", {"AO", "AO", "AO"}},
+      {true, "+A+B*A-A-A", {"AO", "BAO", "-", "BAO", "BO"}},
+      {false, "+A", {"A"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.steps);
+    const TProbeEvent original = c.original ? TProbeEvent{&Original, nullptr} : TProbeEvent{};
     TProbeChain chain(original);
-    Link a{'A', &chain}, b{'B', &chain};
-    chain.Replace(a.Handler());
-    chain.Replace(b.Handler());
-    EXPECT_EQ(Journal(chain), "BAO");
-    Link* first = undo.undo_order[0] == 'A' ? &a : &b;
-    Link* second = first == &a ? &b : &a;
-    EXPECT_TRUE(chain.Restore(first->Handler()));
-    EXPECT_EQ(Journal(chain), undo.after_first_undo);
-    EXPECT_TRUE(chain.Restore(second->Handler()));
-    EXPECT_EQ(Journal(chain), "O");
-    EXPECT_EQ(chain.Current(), original);
-    EXPECT_EQ(chain.ReplacementCount(), 0);
+    std::map<char, Link> links;
+    for (char letter : std::string("ABS")) links.emplace(letter, Link{letter, &chain});
+    auto handler = [&](char letter) { return letter == 'O' ? original : links.at(letter).Handler(); };
+    std::vector<std::string> journals;
+    for (const char* step = c.steps; *step != '\0'; step += 2) {
+      if (step[0] == '+' || step[0] == '*') {
+        chain.Replace(handler(step[1]));
+      } else {
+        EXPECT_EQ(chain.Restore(handler(step[1])), step[0] == '-') << step;
+      }
+      journals.emplace_back(step[0] == '*' ? "-" : "");
+      if (step[0] != '*') chain(journals.back());
+    }
+    EXPECT_EQ(journals, c.journals);
+    if (journals.back() == "O") {
+      EXPECT_TRUE(chain.Current() == original && chain.ReplacementCount() == 0);
+    }
+    EXPECT_EQ(chain.Previous(links.at('S').Handler()), TProbeEvent{});
   }
-}
-
-TEST(MethodChain, RestoringWhatIsNoReplacementChangesNothing) {
-  const TProbeEvent original{&Original, nullptr};
-  TProbeChain chain(original);
-  Link a{'A', &chain}, stranger{'S', &chain};
-  chain.Replace(a.Handler());
-  EXPECT_FALSE(chain.Restore(stranger.Handler()));
-  EXPECT_FALSE(chain.Restore(original));
-  EXPECT_EQ(Journal(chain), "AO");
-  EXPECT_EQ(chain.Previous(original), TProbeEvent{});
-  EXPECT_EQ(chain.Previous(stranger.Handler()), TProbeEvent{});
-}
-
-// The same handler installed twice is two links; each restore takes the latest one.
-TEST(MethodChain, AHandlerReplacedTwiceIsUndoneOneLinkAtATime) {
-  TProbeChain chain(TProbeEvent{&Original, nullptr});
-  Link a{'A', &chain}, b{'B', &chain};
-  chain.Replace(a.Handler());
-  chain.Replace(b.Handler());
-  chain.Replace(a.Handler());
-  EXPECT_TRUE(chain.Restore(a.Handler()));
-  EXPECT_EQ(Journal(chain), "BAO");
-  EXPECT_TRUE(chain.Restore(a.Handler()));
-  EXPECT_EQ(Journal(chain), "BO");
-}
-
-TEST(MethodChain, AnEmptyOriginalEndsTheChainQuietly) {
-  TProbeChain chain;
-  Link a{'A', &chain};
-  EXPECT_EQ(Journal(chain), "");
-  chain.Replace(a.Handler());
-  EXPECT_EQ(Journal(chain), "A");
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// TMyQueue under several producers and consumers: every item comes out exactly once, and
-// each producer's items come out in the order it pushed them. Runs under TSan too.
+// TMyQueue under several producers and consumers (one taking batches): every item comes out
+// exactly once, each producer's items in the order it pushed them. Runs under TSan too.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -9,69 +9,47 @@
 #include "foundation/my_queue.h"
 
 namespace ruzi {
-namespace {
-
-struct Item {
-  int producer;
-  int sequence;
-};
 
 TEST(MyQueueConcurrency, ManyProducersManyConsumersLoseNothing) {
-  constexpr int kProducers = 6;
-  constexpr int kConsumers = 3;
-  constexpr int kPerProducer = 20000;
-  std::atomic<int> released{0};
-  TMyQueue queue([&released](void* data) {
-    delete static_cast<Item*>(data);
-    ++released;
-  });
-  std::atomic<int> producers_left{kProducers};
-  // Per consumer, per producer: the last sequence seen (order within one consumer must rise).
-  std::vector<std::vector<int>> last(kConsumers, std::vector<int>(kProducers, -1));
-  std::vector<std::vector<int>> seen(kProducers, std::vector<int>(kPerProducer, 0));
+  constexpr int kProducers = 6, kConsumers = 3, kPerProducer = 20000;
+  std::atomic<int> released{0}, producers_left{kProducers};
+  TMyQueue queue([&released](void*) { ++released; });
+  // Per consumer and producer, the next sequence number above the last seen; per item, its count.
+  std::vector<std::vector<int>> above(kConsumers, std::vector<int>(kProducers, 0));
+  std::vector<std::atomic<int>> seen(kProducers * kPerProducer);
   std::atomic<bool> order_broken{false};
   std::vector<std::thread> threads;
-  for (int p = 0; p < kProducers; ++p) {
+  for (intptr_t p = 0; p < kProducers; ++p) {
     threads.emplace_back([&, p] {
-      for (int s = 0; s < kPerProducer; ++s) queue.Push(new Item{p, s});
+      for (intptr_t s = 0; s < kPerProducer; ++s) queue.Push(reinterpret_cast<void*>(p * kPerProducer + s + 1));
       --producers_left;
     });
   }
-  std::vector<std::vector<Item>> taken(kConsumers);
   for (int c = 0; c < kConsumers; ++c) {
     threads.emplace_back([&, c] {
       for (;;) {
         const bool done = producers_left.load() == 0;
         if (queue.Count() < 0) order_broken = true;  // a lock-free snapshot read while others push
-        // Consumer 0 takes batches, the others single items: both must interleave safely.
         void* batch[64];
         const size_t count = c == 0 ? queue.PopMany(batch, 64) : (batch[0] = queue.Pop()) != nullptr;
-        if (count == 0) {
-          if (done) return;
-          std::this_thread::yield();
-          continue;
-        }
+        if (count == 0 && done) return;
+        if (count == 0) std::this_thread::yield();
         for (size_t i = 0; i < count; ++i) {
-          auto* item = static_cast<Item*>(batch[i]);
-          if (item->sequence <= last[c][item->producer]) order_broken = true;
-          last[c][item->producer] = item->sequence;
-          taken[c].push_back(*item);
-          delete item;
+          const auto item = reinterpret_cast<intptr_t>(batch[i]) - 1;
+          const auto producer = static_cast<size_t>(item / kPerProducer);
+          const auto sequence = static_cast<int>(item % kPerProducer);
+          if (sequence < above[c][producer]) order_broken = true;
+          above[c][producer] = sequence + 1;
+          ++seen[static_cast<size_t>(item)];
         }
       }
     });
   }
   for (auto& thread : threads) thread.join();
   EXPECT_FALSE(order_broken.load());
-  for (const auto& items : taken) {
-    for (const Item& item : items) ++seen[item.producer][item.sequence];
-  }
-  for (int p = 0; p < kProducers; ++p) {
-    for (int s = 0; s < kPerProducer; ++s) ASSERT_EQ(seen[p][s], 1) << p << "/" << s;
-  }
+  for (size_t item = 0; item < seen.size(); ++item) ASSERT_EQ(seen[item].load(), 1) << item;
   EXPECT_EQ(queue.Count(), 0);
   EXPECT_EQ(released.load(), 0);  // nothing was left for the queue to release
 }
 
-}  // namespace
 }  // namespace ruzi

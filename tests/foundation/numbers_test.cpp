@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <map>
 #include <optional>
 #include <random>
 
@@ -38,7 +39,7 @@ std::string Either(const std::optional<T>& tried, T (*strict)(std::string_view),
 }
 
 TEST(Numbers, KnownAnswers) {
-  testing::CheckAnswers("numbers.txt", {
+  const std::map<std::string, testing::Answer> functions{
       {"FEqual", [](auto& a) { return Num(FEqual(D(a[0]), D(a[1]))); }},
       {"FLessThan", [](auto& a) { return Num(FLessThan(D(a[0]), D(a[1]))); }},
       {"FMoreThan", [](auto& a) { return Num(FMoreThan(D(a[0]), D(a[1]))); }},
@@ -68,26 +69,9 @@ TEST(Numbers, KnownAnswers) {
       {"StrToFloat", [](auto& a) { return TryStrToFloat(a[0]) ? Num(StrToFloat(a[0])) : "none"; }},
       {"StrToFloatError", [](auto& a) { return Num(StrToFloat(a[0])); }},
       {"StrToFloatDef", [](auto& a) { return Num(StrToFloatDef(a[0], D(a[1]))); }},
-  });
-}
-
-TEST(FloatCompare, RandomPairsAgainstTheDefinition) {
-  std::mt19937_64 random(12);
-  std::uniform_real_distribution<double> base(-50, 50);
-  std::uniform_real_distribution<double> offset(-3e-5, 3e-5);
-  for (int i = 0; i < 100000; ++i) {
-    const double a = base(random);
-    const double b = a + (i % 3 == 0 ? offset(random) / 1000 : offset(random));
-    const double eps_a = a > 10 ? 1e-5 : 1e-9;
-    const double eps_b = b > 10 ? 1e-5 : 1e-9;
-    ASSERT_EQ(FEqual(a, b), std::fabs(a - b) < eps_a);
-    ASSERT_EQ(FMoreThan(a, b), a - b > eps_a);
-    ASSERT_EQ(FLessThan(a, b), b - a > eps_b);
-    // Exactly one of <, =, > holds when the epsilons agree.
-    if (eps_a == eps_b) {
-      ASSERT_EQ(FLessThan(a, b) + FEqual(a, b) + FMoreThan(a, b), 1);
-    }
-  }
+  };
+  testing::CheckAnswers("numbers.txt", functions);
+  testing::CheckAnswers("fnd_numbers.txt", functions);
 }
 
 TEST(Rounding, RandomValuesAgainstDirectArithmetic) {
@@ -106,43 +90,6 @@ TEST(Rounding, RandomValuesAgainstDirectArithmetic) {
     const int64_t truncated = TruncEx(x);
     ASSERT_LE(std::fabs(static_cast<double>(truncated)), std::fabs(x) + 1e-6);
     ASSERT_LT(std::fabs(x - static_cast<double>(truncated)), 1.0);
-  }
-}
-
-TEST(CommaText, IntegersAgainstAModel) {
-  std::mt19937_64 random(14);
-  for (int i = 0; i < 20000; ++i) {
-    const auto value = static_cast<int64_t>(random()) >> (random() % 64);
-    const std::string text = qxIntAsComma(value);
-    ASSERT_EQ(qxCommaTrim(text), std::to_string(value));
-    const size_t first_digit = value < 0 ? 1 : 0;
-    const size_t digits = text.size() - first_digit;
-    for (size_t k = first_digit; k < text.size(); ++k) {
-      ASSERT_EQ(text[k] == ',', (text.size() - k) % 4 == 0) << text;
-    }
-    ASSERT_NE(digits % 4, 0u) << text;  // never a leading comma
-  }
-}
-
-TEST(StrToInt, RandomRoundTrips) {
-  std::mt19937_64 random(3);
-  for (int i = 0; i < 50000; ++i) {
-    const uint64_t bits = random() >> (random() % 64);
-    const auto value64 = static_cast<int64_t>(bits);
-    const auto value32 = static_cast<int32_t>(bits);
-    char text[64];
-    std::snprintf(text, sizeof text, "%" PRId64, value64);
-    ASSERT_EQ(StrToInt64(text), value64);
-    std::snprintf(text, sizeof text, "%" PRId32, value32);
-    ASSERT_EQ(StrToInt(text), value32);
-    std::snprintf(text, sizeof text, "$%" PRIX32, static_cast<uint32_t>(value32));
-    ASSERT_EQ(StrToInt(text), value32);
-    std::snprintf(text, sizeof text, "0x%" PRIx64, bits);
-    ASSERT_EQ(StrToInt64(text), value64);
-    // A decimal text fits 32 bits exactly when strtoll says so.
-    std::snprintf(text, sizeof text, "%" PRId64, value64);
-    const bool fits = value64 >= INT32_MIN && value64 <= INT32_MAX;
-    ASSERT_EQ(TryStrToInt(text).has_value(), fits) << text;
   }
 }
 

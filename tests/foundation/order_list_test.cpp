@@ -8,6 +8,7 @@
 #include <random>
 #include <set>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -35,21 +36,7 @@ std::vector<int64_t> Keys(const TOrderList& list) {
 
 // The plain search is checked against the model below; the ranged one leaves the position in
 // the key variable.
-TEST(OrderList, RangedSearchAnswersThePosition) {
-  TOrderList list;
-  for (int64_t key : {5, 1, 3}) list.Insert(key, nullptr);
-  TOrderListNode* node = nullptr;
-  const struct { int64_t key; int64_t high, low; bool found; int64_t position; } cases[] = {
-      {4, 2, 0, false, 1}, {0, 2, 0, false, -1}, {5, 2, 0, true, 2}, {3, 0, 1, false, -1}};
-  for (const auto& c : cases) {
-    int64_t key = c.key;
-    EXPECT_EQ(list.Search(key, node, c.high, c.low), c.found) << c.key;
-    EXPECT_EQ(key, c.position) << c.key;
-  }
-  EXPECT_EQ(node, nullptr);  // an empty range finds nothing
-}
-
-TEST(OrderList, EmptyListAndExtremeKeys) {
+TEST(OrderList, EmptyListExtremeKeysAndRangedSearch) {
   TOrderList list;
   TOrderListNode* node = reinterpret_cast<TOrderListNode*>(Block(1));
   EXPECT_FALSE(list.Search(7, node));
@@ -57,38 +44,17 @@ TEST(OrderList, EmptyListAndExtremeKeys) {
   EXPECT_EQ(list.FindPos(7, node), -1);
   EXPECT_FALSE(list.Delete(7));
   EXPECT_EQ(list.Delete2(7), nullptr);
-  EXPECT_TRUE(list.Insert(7, nullptr));
   // Signed order across the whole 64-bit range.
-  EXPECT_TRUE(list.Insert(INT64_MIN, nullptr));
-  EXPECT_TRUE(list.Insert(INT64_MAX, nullptr));
-  EXPECT_TRUE(list.Insert(-1, nullptr));
+  for (int64_t key : {int64_t{7}, INT64_MIN, INT64_MAX, int64_t{-1}}) EXPECT_TRUE(list.Insert(key, nullptr));
   EXPECT_EQ(Keys(list), (std::vector<int64_t>{INT64_MIN, -1, 7, INT64_MAX}));
-}
-
-TEST(OrderList, ReleasesDataThroughItsDeleterAndLocksReentrantly) {
-  Releases releases;
-  {
-    TOrderList list(releases.Deleter());
-    for (int64_t key = 0; key < 6; ++key) list.Insert(key, Block(key));
-    list.Insert(6, nullptr);  // a null block is never handed to the deleter
-    EXPECT_TRUE(list.Delete(0));
-    EXPECT_TRUE(list.Delete(1, false));
-    EXPECT_EQ(list.Delete2(2), Block(2));
-    EXPECT_EQ(releases.released, (std::multiset<void*>{Block(0)}));
-    EXPECT_EQ(list.ClearWithFreeData(), 4);
-    EXPECT_EQ(releases.released, (std::multiset<void*>{Block(0), Block(3), Block(4), Block(5)}));
-    list.Lock();
-    list.Lock();  // a second enter from the same thread must not deadlock
-    list.Insert(8, Block(8));
-    list.Insert(9, Block(9));
-    list.UnLock();
-    list.UnLock();
-    list.Clear();  // nodes only
-    EXPECT_EQ(list.GetCount(), 0);
-    list.Insert(10, Block(10));
+  const struct { int64_t key; int64_t high, low; bool found; int64_t position; } cases[] = {
+      {0, 2, 0, false, 1}, {-5, 2, 1, false, 0}, {7, 3, 0, true, 2}, {INT64_MAX, 3, 1, true, 3}, {3, 0, 1, false, -1}};
+  for (const auto& c : cases) {
+    int64_t key = c.key;
+    EXPECT_EQ(list.Search(key, node, c.high, c.low), c.found) << c.key;
+    EXPECT_EQ(key, c.position) << c.key;
   }
-  // The destructor released what was left, and nothing twice.
-  EXPECT_EQ(releases.released, (std::multiset<void*>{Block(0), Block(3), Block(4), Block(5), Block(10)}));
+  EXPECT_EQ(node, nullptr);  // an empty range finds nothing
 }
 
 // Checks every invariant of the list against the model.
@@ -112,8 +78,8 @@ void ExpectMatchesModel(const List& list, const std::map<Key, void*>& model) {
   }
 }
 
-// One random step: insert (one, or a batch at once), delete (three ways) or search, each
-// checked against the model.
+// Random steps: insert (one, or a batch at once), delete (three ways), clear (two ways) or
+// search, each checked against the model, and each block released exactly once.
 template <typename List, typename Key, typename MakeKey>
 void RandomRun(uint32_t seed, int steps, MakeKey make_key) {
   std::mt19937 random(seed);
@@ -128,10 +94,12 @@ void RandomRun(uint32_t seed, int steps, MakeKey make_key) {
       const auto found = model.find(key);
       const bool present = found != model.end();
       typename List::Node* node = nullptr;
-      switch (random() % 7) {
+      switch (random() % 9) {
         case 0:
         case 1: {
-          void* data = Block(next_block++);
+          // Now and then a null block, which is never handed to the deleter.
+          void* data = next_block % 9 == 0 ? nullptr : Block(next_block);
+          ++next_block;
           ASSERT_EQ(list.Insert(key, data), !present);
           if (!present) model.emplace(key, data);
           break;
@@ -139,12 +107,20 @@ void RandomRun(uint32_t seed, int steps, MakeKey make_key) {
         case 2:
           ASSERT_EQ(list.Delete(key), present);
           if (present) {
-            expected_released.insert(found->second);
+            if (found->second != nullptr) expected_released.insert(found->second);
             model.erase(found);
           }
           break;
         case 3:
           ASSERT_EQ(list.Delete(key, false), present);
+          if (present) model.erase(found);
+          break;
+        case 4:  // hands the block back instead of releasing it
+          if constexpr (std::is_same_v<List, TOrderList>) {
+            ASSERT_EQ(list.Delete2(key), present ? found->second : nullptr);
+          } else {
+            ASSERT_EQ(list.Delete(key, false), present);
+          }
           if (present) model.erase(found);
           break;
         case 6: {
@@ -162,6 +138,25 @@ void RandomRun(uint32_t seed, int steps, MakeKey make_key) {
           ASSERT_EQ(dropped, expected_dropped);
           break;
         }
+        case 5:
+          if (random() % 100 == 0) {  // everything released, or (under a re-entrant lock) nodes only
+            const bool release = random() % 2 == 0;
+            for (const auto& entry : model) {
+              if (release && entry.second != nullptr) expected_released.insert(entry.second);
+            }
+            list.Lock();
+            list.Lock();
+            if (release) {
+              ASSERT_EQ(list.ClearWithFreeData(), static_cast<int64_t>(model.size()));
+            } else {
+              list.Clear();
+            }
+            list.UnLock();
+            list.UnLock();
+            model.clear();
+            break;
+          }
+          [[fallthrough]];
         default: {
           const bool hit = list.Search(key, node);
           ASSERT_EQ(hit, present);
@@ -183,7 +178,9 @@ void RandomRun(uint32_t seed, int steps, MakeKey make_key) {
       if (step % 64 == 0) ExpectMatchesModel(list, model);
     }
     ExpectMatchesModel(list, model);
-    for (const auto& entry : model) expected_released.insert(entry.second);
+    for (const auto& entry : model) {
+      if (entry.second != nullptr) expected_released.insert(entry.second);
+    }
   }
   EXPECT_EQ(releases.released, expected_released);
 }

@@ -6,11 +6,13 @@
 #include <cstdint>
 #include <iterator>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "error_text.h"
 #include "foundation/component.h"
 #include "foundation/property_access.h"
+#include "vector_file.h"
 
 namespace ruzi {
 
@@ -23,35 +25,29 @@ struct TEnumNames<TProbeAlign> {
 
 namespace {
 
+// A value with its getter and setter.
+#define RUZI_PROBE_PROPERTY(Type, Name, initial)          \
+ public:                                                  \
+  Type Name() const { return Name##_; }                   \
+  void Set##Name(Type value) { Name##_ = value; }         \
+                                                          \
+ private:                                                 \
+  Type Name##_ = initial;
+
 // A small class tree publishing one property of every kind, an event, and (lower down) a
 // property of the same name as an ancestor's.
 class TProbeControl : public TComponent {
   RUZI_CLASS_RECORD_PUBLISHED(TProbeControl, TComponent::ClassRecord())
+  RUZI_PROBE_PROPERTY(std::string, Caption, "")
+  RUZI_PROBE_PROPERTY(bool, Visible, true)
+  RUZI_PROBE_PROPERTY(int, Width, 0)
+  RUZI_PROBE_PROPERTY(TProbeAlign, Align, TProbeAlign::alNone)
+  RUZI_PROBE_PROPERTY(double, Ratio, 1)
+  RUZI_PROBE_PROPERTY(uint8_t, Depth, 0)
 
  public:
   using TComponent::TComponent;
-  const std::string& Caption() const { return caption_; }
-  void SetCaption(const std::string& caption) { caption_ = caption; }
-  bool Visible() const { return visible_; }
-  void SetVisible(bool visible) { visible_ = visible; }
-  int Width() const { return width_; }
-  void SetWidth(int width) { width_ = width; }
-  TProbeAlign Align() const { return align_; }
-  void SetAlign(TProbeAlign align) { align_ = align; }
-  double Ratio() const { return ratio_; }
-  void SetRatio(double ratio) { ratio_ = ratio; }
-  uint8_t Depth() const { return depth_; }
-  void SetDepth(uint8_t depth) { depth_ = depth; }
-
   TNotifyEvent OnClick;
-
- private:
-  std::string caption_;
-  bool visible_ = true;
-  int width_ = 0;
-  TProbeAlign align_ = TProbeAlign::alNone;
-  double ratio_ = 1;
-  uint8_t depth_ = 0;
 };
 
 const TPropertyTable* TProbeControl::PublishedTable() {
@@ -70,17 +66,11 @@ const TPropertyTable* TProbeControl::PublishedTable() {
 // Publishes Height of its own and Width again, as a 64-bit value.
 class TProbeWide : public TProbeControl {
   RUZI_CLASS_RECORD_PUBLISHED(TProbeWide, TProbeControl::ClassRecord())
+  RUZI_PROBE_PROPERTY(int, Height, 0)
+  RUZI_PROBE_PROPERTY(int64_t, WideWidth, 0)
 
  public:
   using TProbeControl::TProbeControl;
-  int Height() const { return height_; }
-  void SetHeight(int height) { height_ = height; }
-  int64_t WideWidth() const { return wide_width_; }
-  void SetWideWidth(int64_t width) { wide_width_ = width; }
-
- private:
-  int height_ = 0;
-  int64_t wide_width_ = 0;
 };
 
 const TPropertyTable* TProbeWide::PublishedTable() {
@@ -102,19 +92,12 @@ TEST(PublishedProperties, ListedRootFirstWithARepublishedNameInItsPlace) {
             (std::vector<std::string>{"Name", "Tag", "Caption", "Visible", "Width", "Align", "Ratio", "Depth",
                                       "Height"}));
   EXPECT_EQ(FindPropInfo(TProbeWide::ClassRecord(), "width"), &TProbeWide::PublishedTable()->Properties[1]);
-  EXPECT_EQ(FindPropInfo(TProbeControl::ClassRecord(), "WIDTH"), &TProbeControl::PublishedTable()->Properties[2]);
   EXPECT_EQ(FindPropInfo(TComponent::ClassRecord(), "Caption"), nullptr);
   EXPECT_EQ(FindPropInfo(TPersistent::ClassRecord(), "Name"), nullptr);
 }
 
-// Texts each kind must take and give back, the given text first and what reading it gives second.
-struct TextCase {
-  TTypeKind kind;
-  const char* written;
-  const char* read;
-};
-
-constexpr TextCase kTextCases[] = {
+// Texts each kind must take and give back: the text written, then what reading it gives.
+constexpr std::tuple<TTypeKind, const char*, const char*> kTextCases[] = {
     {TTypeKind::tkInteger, "42", "42"},     {TTypeKind::tkInteger, "+7", "7"},
     {TTypeKind::tkInteger, " 0", "0"},      {TTypeKind::tkInteger, "$1F", "31"},
     {TTypeKind::tkFloat, "1.25", "1.25"},   {TTypeKind::tkFloat, "-0.5", "-0.5"},
@@ -128,14 +111,13 @@ TEST(PublishedProperties, EveryPropertyRoundTripsAsText) {
   TProbeWide wide(nullptr);
   TProbeControl control(nullptr);
   TComponent component(nullptr);
-  TPersistent* objects[] = {&wide, &control, &component};
   int checked = 0;
-  for (TPersistent* object : objects) {
+  for (TPersistent* object : std::initializer_list<TPersistent*>{&wide, &control, &component}) {
     for (const TPropertyInfo* info : GetPropList(object->ClassType())) {
       SCOPED_TRACE(object->ClassName() + "." + info->Name);
       std::vector<std::pair<std::string, std::string>> texts;
-      for (const TextCase& text_case : kTextCases) {
-        if (text_case.kind == info->Kind) texts.emplace_back(text_case.written, text_case.read);
+      for (const auto& [kind, written, read] : kTextCases) {
+        if (kind == info->Kind) texts.emplace_back(written, read);
       }
       for (size_t value = 0; value < info->ValueCount; ++value) {
         const std::string name = info->ValueNames[value];
@@ -155,69 +137,30 @@ TEST(PublishedProperties, EveryPropertyRoundTripsAsText) {
   EXPECT_GE(checked, 40);
 }
 
-TEST(PublishedProperties, NamesMatchInAnyLetterCaseAndReachTheGetters) {
-  TProbeWide probe(nullptr);
-  SetPropText(probe, "cAPTION", "Save");
-  SetPropText(probe, "name", "btnSave");
-  SetPropText(probe, "WIDTH", "5000000000");
-  SetPropText(probe, "align", "ALCLIENT");
-  EXPECT_EQ(probe.Caption(), "Save");
-  EXPECT_EQ(probe.Name(), "btnSave");
-  EXPECT_EQ(probe.WideWidth(), 5000000000);
-  EXPECT_EQ(probe.Width(), 0) << "the republished Width must hide the ancestor's";
-  EXPECT_EQ(probe.Align(), TProbeAlign::alClient);
-  EXPECT_TRUE(PropertyExists(probe, "HEIGHT"));
-  EXPECT_TRUE(PropertyExists(probe, "onclick"));
-  EXPECT_FALSE(PropertyExists(probe, "Font"));
-}
-
-// Each bad call names the class, the property and the text; a refused value leaves the
-// property as it was.
-TEST(PublishedProperties, UnknownNamesAndBadValuesRaiseNamingThem) {
-  TProbeControl probe(nullptr);
-  probe.SetWidth(12);
-  probe.SetDepth(3);
-  const struct {
-    const char* property;
-    const char* text;
-    const char* message;
-  } cases[] = {
-      {"Colour", "1", "TProbeControl has no property \"Colour\""},
-      {"", "1", "TProbeControl has no property \"\""},
-      {"Width", "12x", "\"12x\" is not a valid value of TProbeControl.Width"},
-      {"Width", "", "\"\" is not a valid value of TProbeControl.Width"},
-      {"Width", "2147483648", "\"2147483648\" is not a valid value of TProbeControl.Width"},
-      {"Depth", "256", "\"256\" is not a valid value of TProbeControl.Depth"},
-      {"Depth", "-1", "\"-1\" is not a valid value of TProbeControl.Depth"},
-      {"Visible", "yes", "\"yes\" is not a valid value of TProbeControl.Visible"},
-      {"Align", "alMiddle", "\"alMiddle\" is not a valid value of TProbeControl.Align"},
-      {"Ratio", "1,5", "\"1,5\" is not a valid value of TProbeControl.Ratio"},
-  };
-  for (const auto& bad : cases) {
-    testing::ExpectError([&] { SetPropText(probe, bad.property, bad.text); }, bad.message);
-  }
-  EXPECT_EQ(probe.Width(), 12);
-  EXPECT_EQ(probe.Depth(), 3);
-  testing::ExpectError([&] { GetPropText(probe, "OnClick"); }, "TProbeControl has no property \"OnClick\"");
-  testing::ExpectError([&] { GetMethodProp(probe, "Caption"); }, "TProbeControl has no property \"Caption\"");
-}
-
 void CountClick(void* data, TPersistent*) { ++*static_cast<int*>(data); }
 
-TEST(PublishedProperties, EventsAreSetAndSavedAsCodeDataPairs) {
-  TProbeControl probe(nullptr);
+// Texts, letter cases and refusals from the data file; events as code-data pairs.
+TEST(PublishedProperties, TextsByNameAndEvents) {
+  TProbeControl control(nullptr);
+  TProbeWide wide(nullptr);
+  auto probe = [&](const std::string& name) -> TPersistent& { return name == "Wide" ? wide : control; };
+  testing::CheckAnswers("fnd_published_properties.txt", {
+      {"Set", [&](auto& a) { SetPropText(probe(a[0]), a[1], a[2]); return GetPropText(probe(a[0]), a[1]); }},
+      {"Get", [&](auto& a) { return GetPropText(probe(a[0]), a[1]); }},
+  });
+  EXPECT_EQ(wide.Width(), 0) << "the republished Width must hide the ancestor's";
+  EXPECT_TRUE(PropertyExists(wide, "HEIGHT") && PropertyExists(wide, "onclick"));
+  EXPECT_FALSE(PropertyExists(wide, "Font"));
+  testing::ExpectError([&] { GetMethodProp(control, "Caption"); }, "TProbeControl has no property \"Caption\"");
   int clicks = 0;
   const TMethod handler = TNotifyEvent{CountClick, &clicks}.AsMethod();
-  SetMethodProp(probe, "onClick", handler);
-  probe.OnClick(&probe);
-  EXPECT_EQ(clicks, 1);
-  const TMethod saved = GetMethodProp(probe, "OnClick");
-  EXPECT_EQ(saved, handler);
-  SetMethodProp(probe, "OnClick", TMethod{});
-  probe.OnClick(&probe);
-  EXPECT_EQ(clicks, 1) << "an empty handler must do nothing";
-  SetMethodProp(probe, "OnClick", saved);
-  probe.OnClick(&probe);
+  SetMethodProp(control, "onClick", handler);
+  control.OnClick(&control);
+  EXPECT_EQ(GetMethodProp(control, "OnClick"), handler);
+  SetMethodProp(control, "OnClick", TMethod{});
+  control.OnClick(&control);  // an empty handler does nothing
+  SetMethodProp(control, "OnClick", handler);
+  control.OnClick(&control);
   EXPECT_EQ(clicks, 2);
 }
 

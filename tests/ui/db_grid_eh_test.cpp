@@ -1,5 +1,5 @@
 // The data grid without windows: cells show their column's field of the row source, clicks on
-// titles and cells reach the right column and move the current row, the row stays inside the
+// titles and cells reach the right column (hidden ones aside) and move the current row, the row stays inside the
 // rows when they change, the columns publish as text and by name, keys move the current cell
 // and scroll it into view.
 #include <gtest/gtest.h>
@@ -45,13 +45,22 @@ struct GridFixture {
   void Click(int x, int y) { grid.Perform(wm::LButtonDown, 0, wm::PackPoint(x, y)); }
 };
 
-TEST(DBGridEh, CellsShowTheirColumnsFieldFoundInAnyCase) {
+class TreeRows : public TGridTextRows {
+ public:
+  std::string ClassName() const override { return "TQXTreeQry"; }
+};
+
+TEST(DBGridEh, CellsShowTheirColumnsFieldFoundInAnyCaseAndTreeRowsMarkATreeGrid) {
   GridFixture f;
   EXPECT_EQ(f.grid.CellText(3, 0), "300");
   EXPECT_EQ(f.grid.CellText(3, 1), "名称3");
   EXPECT_EQ(f.grid.CellText(3, 2), "") << "no such field";
   EXPECT_EQ(f.grid.CellText(10, 0), "") << "past the rows";
   EXPECT_EQ(f.grid.Columns()[1].Title().Caption(), "Name") << "titled with its field";
+  EXPECT_FALSE(f.grid.IsTreeGrid());
+  TreeRows tree;
+  f.grid.DataSource().SetDataSet(&tree);
+  EXPECT_TRUE(f.grid.IsTreeGrid());
 }
 
 TEST(DBGridEh, ClicksReachTheColumnUnderTheMouse) {
@@ -80,6 +89,10 @@ TEST(DBGridEh, ClicksReachTheColumnUnderTheMouse) {
   f.Click(10, 115);
   EXPECT_TRUE(f.clicks.empty()) << "the footer takes no cell click";
   EXPECT_EQ(f.grid.Row(), 4);
+  f.grid.Columns()[0].SetVisible(false);
+  f.Click(5, 25);
+  EXPECT_EQ(f.clicks, std::vector<std::string>{"CName"}) << "a hidden column takes no room";
+  EXPECT_EQ(f.grid.SelectedIndex(), 1);
 }
 
 TEST(DBGridEh, CurrentRowStaysInsideTheRowsWhenTheyChange) {
@@ -121,14 +134,6 @@ TEST(DBGridEh, ColumnsPublishAsTextKeepingColumnsLineByLine) {
             "Code\t代码\t50\tFalse\ttaRightJustify\r\nName\t名称\t70\tTrue\ttaLeftJustify");
 }
 
-TEST(DBGridEh, AHiddenColumnTakesNoRoom) {
-  GridFixture f;
-  f.grid.Columns()[0].SetVisible(false);
-  f.Click(5, 25);
-  EXPECT_EQ(f.clicks, std::vector<std::string>{"CName"}) << "Name starts at x 0 now";
-  EXPECT_EQ(f.grid.SelectedIndex(), 1);
-}
-
 // Keys one after another on a grid 100 wide (columns end at 40, 101 and 122) with 10 rows of
 // which 5 fit: the current cell moves and the grid scrolls just enough to show it.
 TEST(DBGridEh, KeysMoveTheCurrentCellAndScrollItIntoView) {
@@ -157,19 +162,6 @@ TEST(DBGridEh, KeysMoveTheCurrentCellAndScrollItIntoView) {
   EXPECT_EQ(f.grid.TopRow(), 2) << "fewer rows pull the top row back";
   f.grid.SetBounds(0, 0, 300, 200);
   EXPECT_EQ((std::vector<int>{f.grid.TopRow(), f.grid.LeftCol()}), (std::vector<int>{0, 0})) << "and a larger grid";
-}
-
-class TreeRows : public TGridTextRows {
- public:
-  std::string ClassName() const override { return "TQXTreeQry"; }
-};
-
-TEST(DBGridEh, RowsOfTheTreeDatasetMarkATreeGrid) {
-  GridFixture f;
-  EXPECT_FALSE(f.grid.IsTreeGrid());
-  TreeRows tree;
-  f.grid.DataSource().SetDataSet(&tree);
-  EXPECT_TRUE(f.grid.IsTreeGrid());
 }
 
 }  // namespace

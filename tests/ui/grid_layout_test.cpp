@@ -114,24 +114,6 @@ TEST(GridLayout, EveryPixelHitsTheCellTheModelPutsThere) {
   }
 }
 
-// Where the rows and columns are (the hits themselves: against the pixel model above).
-TEST(GridLayout, KnownRowCountsAndColumnPlaces) {
-  TGridMetrics m;
-  m.ColumnWidths = {40, 60, 20};
-  m.TitleHeight = 18;
-  m.RowHeight = 18;
-  m.FooterHeight = 18;
-  m.RowCount = 10;
-  m.Client = TSize{200, 120};
-  EXPECT_EQ(GridVisibleRows(m), 4) << "82 pixels between title and footer lines: four rows of 19";
-  EXPECT_EQ(GridColumnRect(m, 1), (TRect{41, 0, 101, 120}));
-  m.LeftCol = 1;
-  EXPECT_EQ(GridColumnRect(m, 0), TRect{}) << "scrolled out";
-  EXPECT_EQ(GridColumnRect(m, 2), (TRect{61, 0, 81, 120}));
-  m.TopRow = 8;
-  EXPECT_EQ(GridVisibleRows(m), 2) << "only two rows left";
-}
-
 TGridMetrics At(TGridMetrics m, int top_row, int left_col) {
   m.TopRow = top_row;
   m.LeftCol = left_col;

@@ -1,14 +1,14 @@
 // What Windows adds to the grids' scrolling: wheel messages (also those the in-place edit passes
 // up to the grid) scroll by the system's wheel lines with the bars following; a drag takes the
 // mouse capture and the real timer scrolls while the mouse is held below the grid, until the
-// button is released; the grid keeps Tab from the form with goTabs; and the line and focus
-// options show in the pixels.
+// button is released; the grid keeps Tab from the form with goTabs; the line and focus options
+// show in the pixels; a sizing line answers WM_SETCURSOR with the sizing cursor; and a heading
+// dragged through the window moves its column although the release gives the capture back.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include "screenshot.h"
-#include "ui/db_grid_eh.h"
 #include "ui/form.h"
 #include "ui/string_grid.h"
 
@@ -56,7 +56,7 @@ struct Shown {
   HWND Handle() { return grid->Handle(); }
 };
 
-TEST(GridWheelUi, TheWheelScrollsBothGridsAndTheirBarsFollow) {
+TEST(GridWheelUi, TheWheelScrollsTheGridAndItsBarFollows) {
   Shown shown;
   const int lines = WheelLines();
   ASSERT_GT(lines, 0);
@@ -69,15 +69,6 @@ TEST(GridWheelUi, TheWheelScrollsBothGridsAndTheirBarsFollow) {
   ASSERT_NE(GetFocus(), shown.Handle());
   Wheel(GetFocus(), WHEEL_DELTA);
   EXPECT_EQ(shown.grid->TopRow(), 1);
-
-  auto* data = new TDBGridEh(&shown.form);
-  TGridTextRows rows{{"Code"}};
-  for (int row = 0; row < 60; ++row) rows.AddRow({std::to_string(row)});
-  data->Columns().Add("Code").SetWidth(100);
-  data->DataSource().SetDataSet(&rows);
-  data->SetParent(&shown.form);
-  Wheel(data->Handle(), -2 * WHEEL_DELTA);
-  EXPECT_EQ(BarPosition(data->Handle(), SB_VERT), 2 * lines);
 }
 
 TEST(GridDragUi, ADragCapturesTheMouseAndTheTimerScrollsUntilRelease) {
@@ -130,6 +121,34 @@ TEST(StringGridOptionsUi, TabStaysInTheGridAndTheOptionsShowInThePixels) {
   EXPECT_EQ(plain(other.Right, other.Top + 3), 0xFFFFFFu) << "no line: the cell's fill";
   EXPECT_EQ(plain(other.Left + 3, other.Bottom), 0xFFFFFFu);
   EXPECT_EQ(plain(focused.Left + 10, focused.Top + 10), highlight_rgb) << "drawn as selected";
+}
+
+TEST(StringGridOptionsUi, LinesAnswerTheCursorAndHeadingsMoveThroughTheCapture) {
+  Shown shown;
+  HWND grid = shown.Handle();
+  const auto cursor_at = [&](int x, int y) {
+    POINT at{x, y};
+    ClientToScreen(grid, &at);
+    SetCursorPos(at.x, at.y);
+    SendMessageW(grid, WM_SETCURSOR, reinterpret_cast<WPARAM>(grid), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    return GetCursor();
+  };
+  const TRect heading = shown.grid->CellRect(2, 0), row = shown.grid->CellRect(0, 2);
+  shown.grid->SetOptions(TGridOptions{TGridOption::goColSizing, TGridOption::goColMoving});
+  EXPECT_EQ(cursor_at(heading.Right, 5), LoadCursorA(nullptr, IDC_SIZEWE)) << "on column 2's line";
+  EXPECT_EQ(cursor_at(heading.Left + 10, 5), LoadCursorA(nullptr, IDC_ARROW)) << "inside the heading";
+  shown.grid->SetOptions(TGridOptions{TGridOption::goRowSizing});
+  EXPECT_EQ(cursor_at(5, row.Bottom), LoadCursorA(nullptr, IDC_SIZENS));
+
+  shown.grid->SetOptions(TGridOptions{TGridOption::goColMoving});
+  shown.grid->SetCells(2, 0, "moved");
+  SendMessageW(grid, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(heading.Left + 5, 5));
+  EXPECT_EQ(GetCapture(), grid);
+  const int onto = shown.grid->CellRect(3, 0).Left + 5;
+  SendMessageW(grid, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(onto, 5));
+  SendMessageW(grid, WM_LBUTTONUP, 0, MAKELPARAM(onto, 5));
+  EXPECT_NE(GetCapture(), grid);
+  EXPECT_EQ(shown.grid->Cells(3, 0), "moved");
 }
 
 }  // namespace

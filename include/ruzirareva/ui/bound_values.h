@@ -3,8 +3,9 @@
 // it stands for. Line i stands for Values[i], or for its own text when that entry is missing or
 // empty, so "" is never a line's value. Values follow their lines: a line inserted inside the
 // list shifts the later values down, a deleted line takes its value along, sorting the lines
-// moves each value with its line, lines replaced all at once keep the values by index and an
-// emptied list drops them. Values given ahead of their
+// moves each value with its line, lines replaced all at once keep the values by the index
+// they are given at (a sorted list then moves them with their lines) and an emptied list drops
+// them. Values given ahead of their
 // lines wait for lines added at the end. User-interface thread.
 #include <string>
 

@@ -108,7 +108,8 @@ class RUZI_API TDBGridEh : public TCustomControl, public IZoomColumnsHolder {
   void DragTo(int x, int y);
   void DragTick(int x, int y);
   bool KeyDown(uintptr_t key);
-  void Scroll(bool vertical, int request);
+  // A scroll bar's message (its WParam); the thumb scrolls while it is dragged.
+  void Scroll(bool vertical, uintptr_t wparam);
   void ScrollTo(int top_row, int left_col);
   // The rows, the columns or the client area changed: positions back inside their limits, bars
   // and cells shown again.

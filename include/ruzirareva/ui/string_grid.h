@@ -7,7 +7,8 @@
 // start at LeftCol and TopRow, moved by scroll bars that show when the cells exceed the client
 // area; the arrow keys, Page Up/Down and Home/End (with Ctrl: the first and last row too) move
 // the selection and scroll it into view; the wheel scrolls the rows (with Shift, or tilted, the
-// columns), and a drag held past an edge scrolls toward it. Options: goEditing (Enter, F2 or
+// columns), and a drag held past an edge scrolls toward it. The scroll bars' thumbs scroll when
+// released, or while dragged with goThumbTracking. Options: goEditing (Enter, F2 or
 // typing opens an edit over the selected cell: Enter, or leaving it, puts its text in Cells,
 // Esc drops it; with goAlwaysShowEditor it is open whenever the grid has the focus),
 // goRangeSelect (Shift with a key or a click, or a drag, selects a block of cells), goRowSelect
@@ -15,7 +16,9 @@
 // between fixed cells are dragged to size columns and rows), goTabs (Tab and Shift+Tab move
 // through the cells), goDrawFocusSelected (the focused cell is painted as selected too), and
 // the four line options (the lines between fixed cells, and between the others, across and
-// down). User-interface thread only.
+// down). goRowMoving (goColMoving): a row's fixed cell (a column's) dragged onto another row
+// (column) moves it there, its cells and height (width) along, then OnRowMoved (OnColumnMoved)
+// tells from where to where. User-interface thread only.
 #include <memory>
 #include <string>
 #include <vector>
@@ -38,15 +41,19 @@ enum class TGridOption {
   goEditing,
   goTabs,
   goRowSelect,
-  goAlwaysShowEditor
+  goAlwaysShowEditor,
+  goThumbTracking,
+  goRowMoving,
+  goColMoving
 };
 using TGridOptions = TSetOf<TGridOption>;
 
 template <>
 struct TEnumNames<TGridOption> {
-  static constexpr std::array<const char*, 12> Names{
-      "goFixedVertLine", "goFixedHorzLine", "goVertLine", "goHorzLine",  "goRangeSelect", "goDrawFocusSelected",
-      "goRowSizing",     "goColSizing",     "goEditing",  "goTabs",      "goRowSelect",   "goAlwaysShowEditor"};
+  static constexpr std::array<const char*, 15> Names{
+      "goFixedVertLine", "goFixedHorzLine", "goVertLine",      "goHorzLine",  "goRangeSelect",
+      "goDrawFocusSelected", "goRowSizing", "goColSizing",     "goEditing",   "goTabs",
+      "goRowSelect",     "goAlwaysShowEditor", "goThumbTracking", "goRowMoving", "goColMoving"};
 };
 
 // A block of cells, corners included.
@@ -59,11 +66,21 @@ struct TGridRect {
   friend bool operator==(const TGridRect&, const TGridRect&) = default;
 };
 
+// A line between cells that can be dragged to size them: a row's (Vertical) or a column's, after
+// the cell Index; Index -1 for none.
+struct TGridSizingLine {
+  bool Vertical = false;
+  int Index = -1;
+  friend bool operator==(const TGridSizingLine&, const TGridSizingLine&) = default;
+};
+
 class TInplaceEdit;
 class TGridScroller;
 
 // The sender, the column and row, the cell's rectangle on the canvas, and its state.
 using TDrawCellEvent = TEvent<TPersistent*, int, int, const TRect&, TGridDrawState>;
+// The sender, and where the row (column) was and where it is now.
+using TMovedEvent = TEvent<TPersistent*, int, int>;
 
 class RUZI_API TStringGrid : public TCustomControl {
   RUZI_CLASS_RECORD_PUBLISHED(TStringGrid, TCustomControl::ClassRecord())
@@ -135,9 +152,20 @@ class RUZI_API TStringGrid : public TCustomControl {
   TRect CellRect(int col, int row) const;
   // The cell under a client point: false when it is on no cell.
   bool MouseToCell(int x, int y, int& col, int& row) const;
+  // The line a press at a client point would drag (goColSizing: a column's, in the fixed rows;
+  // goRowSizing: a row's, in the fixed columns), within 2 pixels; the nearest when two are.
+  TGridSizingLine SizingLineAt(int x, int y) const;
+
+  // Moves a scrolling row (column) to another place, its cells and height (width) with it, the
+  // ones between shifting by one; the selection stays on the cells it was on. Raises ruzi::Error
+  // for a fixed or missing index. The events are not run: they tell of the user's moves.
+  void MoveRow(int from, int to);
+  void MoveColumn(int from, int to);
 
   TDrawCellEvent OnDrawCell;
   TNotifyEvent OnSelectCell;
+  TMovedEvent OnRowMoved;
+  TMovedEvent OnColumnMoved;
 
  protected:
   void BoundsChanged() override;
@@ -149,10 +177,11 @@ class RUZI_API TStringGrid : public TCustomControl {
 
  private:
   friend class TInplaceEdit;
-  // A line being dragged to size a column (or a row): which, and where the drag is.
-  struct TSizing {
-    bool Vertical = false;  // a row's line
-    int Index = -1;         // -1: no sizing
+  // A row or column being dragged to a new place (goRowMoving, goColMoving).
+  struct TMoving {
+    bool Vertical = false;  // a row
+    int From = -1;          // -1: no move
+    int To = -1;
   };
   void Resize(int cols, int rows);
   std::string& CellAt(int col, int row);
@@ -169,15 +198,21 @@ class RUZI_API TStringGrid : public TCustomControl {
   bool TabKey();
   // Moves the selected cell, the block's other corner kept when `extend` (goRangeSelect).
   void MoveTo(int col, int row, bool extend);
-  void Scroll(bool vertical, int request);
-  void MouseDown(int x, int y);
+  // A scroll bar's message (its WParam).
+  void Scroll(bool vertical, uintptr_t wparam);
+  void MoveCells(bool rows, int from, int to);
+  void MouseDown(int x, int y, bool shift);
   void MouseMove(int x, int y);
+  void MouseUp();
+  // A press on a fixed cell that heads a scrolling row or column goRowMoving/goColMoving let move.
+  TMoving MovingAt(int x, int y) const;
+  // The moved row (column) over the one the mouse is nearest, scrolling on a tick past an edge.
+  void MoveDragTo(int x, int y);
+  void MoveDragTick(int x, int y);
   // A drag's tick: one step toward an edge the mouse is past, the selection following it.
   void DragTick(int x, int y);
   // The cell nearest a client point, within the grid's scrolling cells.
   void NearestCell(int x, int y, int& col, int& row) const;
-  // The line of a fixed cell under a client point that goColSizing/goRowSizing let be dragged.
-  TSizing SizingLineAt(int x, int y) const;
   bool Editable() const;
   void StartEditing(const std::string& text);
   void EndEditing(bool commit);
@@ -208,7 +243,8 @@ class RUZI_API TStringGrid : public TCustomControl {
   int anchor_row_ = 1;
   bool editing_ = false;
   bool closing_editor_ = false;  // the focus coming back from the edit must not open it again
-  TSizing sizing_;
+  TGridSizingLine sizing_;
+  TMoving moving_;
   std::unique_ptr<TGridScroller> scroller_;
   TInplaceEdit* editor_ = nullptr;  // made when first needed; a child control
   std::vector<int> col_widths_;

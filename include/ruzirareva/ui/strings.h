@@ -60,6 +60,8 @@ class RUZI_API TStrings {
  private:
   void CheckIndex(int index, int limit) const;
   void Reset();
+  // Puts the lines in order (stable), the observer told where each came from.
+  void Sort();
 
   std::vector<std::string> lines_;
   bool sorted_ = false;

@@ -10,6 +10,7 @@ inline constexpr uint32_t Close = 0x0010;
 inline constexpr uint32_t Paint = 0x000F;
 inline constexpr uint32_t EraseBkgnd = 0x0014;
 inline constexpr uint32_t KeyDown = 0x0100;
+inline constexpr uint32_t KeyUp = 0x0101;
 inline constexpr uint32_t HScroll = 0x0114;
 inline constexpr uint32_t VScroll = 0x0115;
 inline constexpr uint32_t MouseMove = 0x0200;
@@ -31,8 +32,13 @@ inline constexpr uint32_t GetDlgCode = 0x0087;
 inline constexpr uint32_t Char = 0x0102;
 
 // Virtual keys (WM_KEYDOWN's WParam).
-inline constexpr uintptr_t VkTab = 0x09, VkReturn = 0x0D, VkEscape = 0x1B, VkPrior = 0x21, VkNext = 0x22, VkEnd = 0x23,
+inline constexpr uintptr_t VkTab = 0x09, VkReturn = 0x0D, VkShift = 0x10, VkControl = 0x11, VkEscape = 0x1B, VkPrior = 0x21, VkNext = 0x22, VkEnd = 0x23,
                            VkHome = 0x24, VkLeft = 0x25, VkUp = 0x26, VkRight = 0x27, VkDown = 0x28, VkF2 = 0x71;
+
+// The keys held with a mouse message (its WParam): MK_SHIFT, MK_CONTROL.
+inline constexpr uintptr_t MkShift = 0x0004, MkControl = 0x0008;
+// A scroll bar's thumb requests (WM_HSCROLL/WM_VSCROLL's low word): released, being dragged.
+inline constexpr int SbThumbPosition = 4, SbThumbTrack = 5;
 
 // A mouse message's point: client coordinates packed in LParam.
 inline int PointX(intptr_t lparam) { return static_cast<int16_t>(lparam & 0xFFFF); }

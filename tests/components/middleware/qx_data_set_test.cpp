@@ -34,25 +34,6 @@ class QxDataSetOnTheFixture : public ::testing::Test {
   TQXQuery query_;
 };
 
-TEST_F(QxDataSetOnTheFixture, ASeededQueryOpensWithTypedFields) {
-  EXPECT_EQ(query_.ClassName(), "TQXQuery");
-  query_.setQueryName("get_tsysteminfo");
-  query_.Open();
-  ASSERT_EQ(query_.GetRecordCount(), 1);
-  EXPECT_EQ(query_.FieldByName("l_init_date")->DataType(), ftInteger);
-  EXPECT_EQ(query_.FieldByName("l_init_date")->AsInteger(), 20260105);
-  EXPECT_EQ(query_.Fields(1)->AsString(), "投资管理演示系统");
-  // The condition trick: the whole table instead of one fund.
-  query_.Close();
-  query_.setQueryName("RC_QueryBusinessDate", "fundid_p=l_fund_id", 20);
-  query_.Open();
-  EXPECT_EQ(query_.GetRecordCount(), 3);
-  query_.Close();
-  query_.setQueryName("RC_QueryBusinessDate", "fundid_p=l_fund_id", 2);
-  query_.Open();
-  EXPECT_EQ(query_.GetRecordCount(), 2) << "the row limit";
-}
-
 TEST_F(QxDataSetOnTheFixture, ParametersBindByNameAndExecuteAnswersTheRowsChanged) {
   query_.SQL() = {"SELECT l_fund_id FROM tfund_business_date", "WHERE l_fund_id = :fund"};
   query_.getParams().CreateParam("fund", ftInteger).SetAsString("7");
@@ -88,7 +69,7 @@ TEST_F(QxDataSetOnTheFixture, FailuresRaiseTheirMessageAndLeaveTheDatasetClosed)
 
 // The one-value fetch the date services use: the first field of the first row, or the empty
 // answer of that field's type when no row comes.
-TEST_F(QxDataSetOnTheFixture, FetchQueryNameAnswersTheFirstValueOrItsTypesEmptyAnswer) {
+TEST_F(QxDataSetOnTheFixture, SeededQueriesOpenTypedAndFetchTheirFirstValueOrItsTypesEmptyAnswer) {
   TQxDataSet::SetDefaultServiceCall(Through(client_));
   const struct {
     const char* name;
@@ -109,6 +90,16 @@ TEST_F(QxDataSetOnTheFixture, FetchQueryNameAnswersTheFirstValueOrItsTypesEmptyA
   }
   ExpectError([] { FetchQueryName("no_such_query", "", 20, 0, 0); }, "命名查询[no_such_query]不存在");
   TQxDataSet::SetDefaultServiceCall(nullptr);
+  // Opened as a dataset: typed fields, and the row limit.
+  query_.setQueryName("get_tsysteminfo");
+  query_.Open();
+  EXPECT_EQ(query_.ClassName(), "TQXQuery");
+  EXPECT_EQ(query_.FieldByName("l_init_date")->DataType(), ftInteger);
+  EXPECT_EQ(query_.Fields(1)->AsString(), "投资管理演示系统");
+  query_.Close();
+  query_.setQueryName("RC_QueryBusinessDate", "fundid_p=l_fund_id", 2);
+  query_.Open();
+  EXPECT_EQ(query_.GetRecordCount(), 2);
 }
 
 TEST(QxDataSetPages, RowSetsLargerThanAFrameArriveWholeInOrderWithTheirColumnTypes) {
@@ -214,14 +205,9 @@ TEST_F(QxAdoQueryOnOneFile, BothKindsReadTheSameRowsAndAnswerTheirRowsOfTheKindT
   // Two rows a fetch still bring all three.
   ado_.QXOpenQuery(sql);
   EXPECT_EQ(ado_.GetRecordCount(), 3);
-}
-
-TEST_F(QxAdoQueryOnOneFile, TextsAndTypesComeThroughOdbcAsTheNamedQueryGivesThem) {
-  const std::string sql = "SELECT l_init_date, vc_system_name FROM tsysteminfo";
-  ado_.QXOpenQuery(sql);
-  named_.QXOpenQuery(sql);
+  // Texts and types come through ODBC as the named query gives them.
+  ado_.QXOpenQuery("SELECT l_init_date, vc_system_name FROM tsysteminfo");
   EXPECT_EQ(ado_.FieldByName("vc_system_name")->AsString(), "投资管理演示系统");
-  EXPECT_EQ(ado_.FieldByName("vc_system_name")->AsString(), named_.FieldByName("vc_system_name")->AsString());
   EXPECT_EQ(ado_.FieldByName("l_init_date")->DataType(), ftInteger);
   EXPECT_EQ(ado_.FieldByName("l_init_date")->AsInteger(), 20260105);
 }

@@ -14,20 +14,15 @@
 #include "client_entries.h"
 #include "mwd_server.h"
 #include "packets/tagged_package.h"
+#include "vector_file.h"
 
 namespace ruzi::testing {
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 std::string Item(const std::string& reply, const std::string& name) {
   std::string value;
   TqxPackage(reply).GetItem(name, value);
   return value;
-}
-
-long long MillisecondsSince(Clock::time_point start) {
-  return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
 }
 
 class ClientCalls : public ::testing::Test {
@@ -40,15 +35,20 @@ class ClientCalls : public ::testing::Test {
   const ClientEntries& c = Client();
 };
 
-TEST_F(ClientCalls, TextCallBringsBackTheServiceReply) {
-  TextCall call = CallText("demo_echo", "<vc_name>红利组合</vc_name>");
-  ASSERT_EQ(call.status, 0) << call.error_text;
-  EXPECT_EQ(call.error_number, 0);
-  EXPECT_EQ(Item(call.reply, "ErrCode"), "0");
-  EXPECT_EQ(Item(call.reply, "Request"), "<vc_name>红利组合</vc_name>");
-  EXPECT_EQ(call.reply_length, static_cast<int32_t>(call.reply.size() + 1));  // a STRING counts its NUL
-  EXPECT_EQ(c.gettpurcode(), 0);
-  EXPECT_EQ(c.getconnectstate(), 1);
+// Text calls from tests/data/mw_client_calls.txt: service, request, time-out, flag and the
+// answer, the reply's text or "error <number>: <text>".
+TEST_F(ClientCalls, TextCallsGetTheKnownAnswers) {
+  for (const VectorCase& v : ReadVectors("mw_client_calls.txt")) {
+    ASSERT_EQ(v.size(), 5u);
+    const TextCall call = CallText(v[0], v[1], std::stoi(v[2]), std::stoi(v[3]));
+    const std::string got = call.status == 0 ? call.reply : "error " + std::to_string(call.error_number) + ": " + call.error_text;
+    EXPECT_EQ(got, v[4]) << v[0] << " " << v[1];
+    EXPECT_EQ(call.status, call.error_number == 0 ? 0 : -1) << v[0];
+    if (call.status == 0) {
+      EXPECT_EQ(call.reply_length, static_cast<int32_t>(call.reply.size() + 1));  // a STRING counts its NUL
+      EXPECT_EQ(c.gettpurcode(), 0);
+    }
+  }
 }
 
 TEST_F(ClientCalls, HundredKilobyteReplyGrowsAOneKilobyteBuffer) {
@@ -141,35 +141,6 @@ TEST_F(ClientCalls, FunctionCallHandsTheReplyOverInProcessHeapMemory) {
   EXPECT_EQ(std::string(reply, 7), packet);
   c.tpfree(reply);
   c.tpfreeEx(text, text_length);
-}
-
-TEST_F(ClientCalls, ServerErrorsArriveWithTheirNumbers) {
-  TextCall abort = CallText("demo_abort", "<x>1</x>");
-  EXPECT_EQ(abort.status, -1);
-  EXPECT_EQ(abort.error_number, 1);
-  EXPECT_NE(abort.error_text.find("服务异常中止"), std::string::npos) << abort.error_text;
-
-  TextCall missing = CallText("no_such_service", "");
-  EXPECT_EQ(missing.error_number, 6);
-  EXPECT_EQ(missing.error_text.substr(0, 11), "TPENOENT - ");
-
-  // The connection survives service errors.
-  EXPECT_EQ(CallText("demo_echo", "<x>after</x>").status, 0);
-}
-
-TEST_F(ClientCalls, TimeOutAppliesOnlyWithTheFlag) {
-  auto start = Clock::now();
-  TextCall timed = CallText("demo_slow", "<ms>3000</ms>", 300, 1);
-  EXPECT_EQ(timed.status, -1);
-  EXPECT_EQ(timed.error_number, 13);
-  EXPECT_NE(timed.error_text.find("超时"), std::string::npos);
-  EXPECT_LT(MillisecondsSince(start), 2500);
-
-  start = Clock::now();
-  TextCall untimed = CallText("demo_slow", "<ms>600</ms>", 100, 0);
-  EXPECT_EQ(untimed.status, 0) << untimed.error_text;
-  EXPECT_GE(MillisecondsSince(start), 550);
-  EXPECT_EQ(Item(untimed.reply, "ms"), "600");
 }
 
 TEST_F(ClientCalls, WithoutAContextTheCallFailsWithNumberNine) {
