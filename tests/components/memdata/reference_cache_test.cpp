@@ -1,6 +1,6 @@
 // The cache's tables: addresses that survive reloads, zero records for unknown keys, partial
-// refreshes by key prefix, loads that fail or bring malformed packets, and the refresh texts
-// of the notices.
+// refreshes by key prefix, loads that fail or bring malformed packets, and the texts of the
+// notices and requests.
 #include "trading/cache/reference_cache.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +9,9 @@
 
 #include "foundation/error.h"
 #include "section_packet.h"
+#include "trading/cache/day_kind_text.h"
 #include "trading/cache/table_rows.h"
+#include "vector_file.h"
 
 namespace ruzi {
 namespace {
@@ -164,23 +166,32 @@ TEST(TableRows, LongTextsAreCutAtACharacterAndMissingColumnsReadEmpty) {
   EXPECT_TRUE(ReadFundRows("").empty());
 }
 
-TEST(RefreshTargets, NoticesNameTheTableAndTheLeadingKeys) {
-  auto target_text = ParseRefreshTarget("tfundinfo|12|");
-  EXPECT_EQ(target_text.table, "tfundinfo");
-  EXPECT_EQ(target_text.keys, std::vector<std::string>{"12"});
-  EXPECT_TRUE(ParseRefreshTarget("tfundinfo").keys.empty());
-  EXPECT_TRUE(ParseRefreshTarget("tfundinfo|").keys.empty());
-  EXPECT_TRUE(ParseRefreshTarget("tfundinfo||5|").keys.empty());  // an empty first key: the whole table
-  EXPECT_EQ(ParseRefreshTarget("tmarkettradeday|00|20240102").keys, (std::vector<std::string>{"00", "20240102"}));
-  EXPECT_EQ(FindCacheTable("TMarketInfo")->table, CacheTable::Markets);
-  EXPECT_EQ(FindCacheTable("tasset"), nullptr);
-  std::string packet;
-  std::string error;
-  EXPECT_FALSE(TablePacketOfReply("<ErrCode>1</ErrCode><ErrMsg>表不存在</ErrMsg>", &packet, &error));
-  EXPECT_EQ(error, "表不存在");
-  EXPECT_TRUE(TablePacketOfReply("<ErrCode>0</ErrCode><ErrMsg></ErrMsg><vc_data>x</vc_data>", &packet, &error));
-  EXPECT_EQ(packet, "x");
-  EXPECT_EQ(TableRequestText({"00", "20240102"}), "<vc_key_word>00|20240102|</vc_key_word>");
+// Notices' table and leading keys, the table names, the replies' packets and the request
+// texts; the kinds texts and calendar lists of the calendar questions.
+TEST(RefreshTargets, TextsAgreeWithTheKnownAnswers) {
+  auto joined = [](const std::vector<std::string>& items) {
+    std::string text;
+    for (const std::string& item : items) text += item + ";";
+    return text;
+  };
+  auto split = [](std::string text) {
+    std::vector<std::string> items;
+    for (size_t end; (end = text.find(';')) != std::string::npos; text.erase(0, end + 1)) items.push_back(text.substr(0, end));
+    return items;
+  };
+  testing::CheckAnswers(
+      "memdata_texts.txt",
+      {{"target", [&](const auto& a) { auto t = ParseRefreshTarget(a[0]); return t.table + "|" + joined(t.keys); }},
+       {"table", [](const auto& a) { auto* t = FindCacheTable(a[0]); return t ? std::string(t->name) : "none"; }},
+       {"reply",
+        [](const auto& a) {
+          std::string packet, error;
+          return TablePacketOfReply(a[0], &packet, &error) ? "packet " + packet : "error " + error;
+        }},
+       {"request", [&](const auto& a) { return TableRequestText(split(a[0])); }},
+       {"kinds", [](const auto& a) { return std::to_string(KindMaskOfText(a[0])); }},
+       {"bit", [](const auto& a) { return std::to_string(KindBit(std::stoi(a[0]))); }},
+       {"calendars", [&](const auto& a) { return joined(CalendarList(a[0])); }}});
 }
 
 }  // namespace

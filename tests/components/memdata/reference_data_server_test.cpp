@@ -1,14 +1,12 @@
 // The server's reference data loaded into the cache through the table services, as
-// memdata.dll loads it: realistic calendars, market and fund attributes (the known answers
-// memdata.dll gives under Wine too). A row changed on the server and refreshed is followed
-// end to end through memdata.dll under Wine.
+// memdata.dll loads it: market and fund attributes, the known answers memdata.dll gives under
+// Wine too. A row changed on the server and refreshed is followed through memdata.dll there.
 #include <gtest/gtest.h>
 
 #include "call_answers.h"
 #include "comp_reference_records.h"
 #include "mwd_process.h"
 #include "packets/tagged_package.h"
-#include "trading/cache/day_kind_text.h"
 #include "trading/cache/reference_cache.h"
 #include "trading/cache/table_rows.h"
 
@@ -58,19 +56,7 @@ TEST_F(ServerReferenceData, EveryTableAndCalendarHoldsTheSeededRows) {
   EXPECT_EQ(cache_.markets.Count(), 6);
   EXPECT_EQ(cache_.funds.Count(), 3);
   EXPECT_EQ(cache_.system.Count(), 1);
-  for (const char* code : {"00", "HK", "US", "IN"}) {
-    const TradeCalendar* calendar = cache_.Book()->Calendar(code);
-    ASSERT_NE(calendar, nullptr) << code;
-    EXPECT_EQ(calendar->FirstDate(), 20200101);
-    EXPECT_EQ(calendar->LastDate(), 20351231);
-    EXPECT_EQ(calendar->Days().size(), 5844u);  // every day of 16 years
-  }
-  // October 2024: 23 weekdays, 5 of them in the National Day week.
-  EXPECT_EQ(cache_.Book()->Days({"00"}, KindBit(0))->Count(20241001, 20241031, 3), 18);
-  EXPECT_EQ(cache_.Book()->Days({"HK"}, KindBit(1))->Shift(20240930, 1, nullptr), 20241002);
-  EXPECT_EQ(cache_.Book()->Days({"HK"}, KindBit(4))->Shift(20240930, 1, nullptr), 20241008);
-  // Both "00" and "HK" must trade: the first after 24 December 2024 is the 27th.
-  EXPECT_EQ(cache_.Book()->Days({"00", "HK"}, KindBit(0))->Shift(20241224, 1, nullptr), 20241227);
+  // The calendars these rows make are the seeded calendar tests' (trading/calendar).
 }
 
 TEST_F(ServerReferenceData, TheServicesAnswerOnlyTheRowsOfTheKeysGiven) {

@@ -92,17 +92,5 @@ TEST(TradeDayProperty, ShiftsRollsCountsAndTestsAgreeWithAWalk) {
   EXPECT_EQ(checked, 25 * 400);
 }
 
-TEST(TradeDayProperty, KindsTextsAndCalendarListsReadAsDocumented) {
-  EXPECT_EQ(KindMaskOfText("1,3"), 0b1010u);
-  EXPECT_EQ(KindMaskOfText(" 0 ,4"), 0b10001u);
-  EXPECT_EQ(KindMaskOfText("1,,3"), 0u);  // an empty item spoils the text
-  EXPECT_EQ(KindMaskOfText("32"), 0u);
-  EXPECT_EQ(KindMaskOfText("-1"), 0u);
-  EXPECT_EQ(KindBit(31), 0x80000000u);
-  EXPECT_EQ(KindBit(-1), 0u);
-  EXPECT_EQ(CalendarList("HK, 00,HK,"), (std::vector<std::string>{"00", "HK"}));
-  EXPECT_EQ(CalendarList(""), (std::vector<std::string>{"00"}));
-}
-
 }  // namespace
 }  // namespace ruzi

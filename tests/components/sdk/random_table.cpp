@@ -92,29 +92,6 @@ void WriteTable(const TableModel& table, sdk::PacketWriter& writer) {
   writer.Finish();
 }
 
-void WriteTable(const TableModel& table, sdk::IF2Packer* packer) {
-  packer->StartPack();
-  for (const ModelField& field : table.fields) {
-    ASSERT_EQ(packer->DefineField(field.name.c_str(), field.type, field.width, field.scale), 0) << packer->ErrorText();
-  }
-  for (const auto& row : table.rows) {
-    for (size_t c = 0; c < table.fields.size(); ++c) {
-      const ModelValue& value = row[c];
-      switch (table.fields[c].type) {
-        case 'I': ASSERT_EQ(packer->PutInt(value.number), 0); break;
-        case 'F': ASSERT_EQ(packer->PutDouble(value.real), 0); break;
-        case 'C': ASSERT_EQ(packer->PutChar(value.letter), 0); break;
-        case 'S': ASSERT_EQ(packer->PutStr(value.bytes.c_str()), 0); break;
-        default:
-          ASSERT_EQ(packer->PutRaw(value.bytes.data(), static_cast<int32_t>(value.bytes.size())), 0);
-          break;
-      }
-    }
-  }
-  packer->SetReturnCode(table.return_code);
-  packer->FinishPack();
-}
-
 size_t ExpectedPacketSize(const TableModel& table) {
   size_t size = 16;
   for (const ModelField& field : table.fields) size += field.name.size() + (table.version == 1 ? 6 : 11);

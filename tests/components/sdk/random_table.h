@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "sdk_interfaces.h"
 #include "packets/sdk_packet/sdk_packet_reader.h"
 #include "packets/sdk_packet/sdk_packet_writer.h"
 
@@ -36,13 +35,11 @@ struct TableModel {
 TableModel RandomTable(std::mt19937& random, int version, size_t max_rows);
 
 void WriteTable(const TableModel& table, sdk::PacketWriter& writer);
-void WriteTable(const TableModel& table, sdk::IF2Packer* packer);
 
 // Expected size in bytes, counted from the layout's description (not from the writer).
 size_t ExpectedPacketSize(const TableModel& table);
 
-// gtest expectations; `where` names the case in failures. The objects add no logic of their
-// own to the codec: a table put through a packer is checked by its bytes.
+// gtest expectations; `where` names the case in failures.
 void ExpectSameTable(const TableModel& table, const sdk::PacketReader& reader, const std::string& where);
 
 // Equal values, or both NaN of the same sign (text keeps no NaN payload).

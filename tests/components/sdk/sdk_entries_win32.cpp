@@ -20,15 +20,6 @@ platform::DynamicLibrary LoadSdk(const std::string& folder) {
   return platform::DynamicLibrary::LoadFullPath(platform::ExecutableDirectory() + folder + "ztsdk.dll");
 }
 
-SdkEntries SlotEntries(const platform::DynamicLibrary& sdk) {
-  SdkEntries entries;
-  entries.new_packer = Entry<decltype(entries.new_packer)>(sdk, "NewPacker");
-  entries.new_unpacker = Entry<decltype(entries.new_unpacker)>(sdk, "NewUnPacker");
-  entries.new_unpacker_v1 = Entry<decltype(entries.new_unpacker_v1)>(sdk, "NewUnPackerV1");
-  entries.get_pack_version = Entry<decltype(entries.get_pack_version)>(sdk, "GetPackVersion");
-  return entries;
-}
-
 SpeedEntries SpeedEntriesOf(const platform::DynamicLibrary& sdk) {
   SpeedEntries entries;
   entries.new_packer = Entry<decltype(entries.new_packer)>(sdk, "NewPacker");

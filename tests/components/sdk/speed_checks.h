@@ -33,13 +33,10 @@ struct SpeedAnswer {
 // `servers`: "address:port" lines, split at the last ':'.
 SpeedAnswer MeasureSpeeds(const SpeedEntries& sdk, const std::vector<std::string>& servers, uint32_t timeout_ms);
 
-// Servers whose answers are delayed by `delays_ms` (one each, in request order): every one
-// answered, no sooner than its delay, ranked as the delays are, and the whole measurement
-// close to the slowest of them rather than their sum.
-void ExpectRankedByDelay(const SpeedAnswer& answer, const std::vector<int>& delays_ms);
-
-// Three live servers with a silent listener (one that never answers) second and a closed port
-// last: the live ones answered, the other two unreachable, the whole within the time-out.
-void ExpectUnreachableWithinTheTimeOut(const SpeedAnswer& answer, uint32_t timeout_ms, double slack_ms);
+// A silent listener (one that never answers) and a closed port at the rows given, the other
+// rows live servers: the live ones answered, the other two unreachable, the whole measurement
+// within the time-out (so the probes ran side by side).
+void ExpectUnreachableWithinTheTimeOut(const SpeedAnswer& answer, size_t silent, size_t closed, uint32_t timeout_ms,
+                                       double slack_ms);
 
 }  // namespace ruzi::testing
