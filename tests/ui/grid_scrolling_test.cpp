@@ -10,7 +10,10 @@
 #endif
 
 #include <algorithm>
+#include <cstdio>
+#include <map>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -24,6 +27,7 @@
 #include "ui/string_grid.h"
 #include "ui/strings.h"
 #include "ui/window_message_ids.h"
+#include "vector_file.h"
 
 namespace ruzi {
 namespace {
@@ -119,109 +123,74 @@ struct Message {
     grid.Perform(msg, wparam, lparam);
   }
 };
-Message Key(uintptr_t key) { return {wm::KeyDown, key}; }
-const Message kShiftDown{wm::KeyDown, wm::VkShift}, kShiftUp{wm::KeyUp, wm::VkShift};
-Message Click(int x, int y, uintptr_t keys = 0) { return {wm::LButtonDown, keys, wm::PackPoint(x, y)}; }
-Message Mouse(uint32_t msg, int x, int y) { return {msg, 0, wm::PackPoint(x, y)}; }
-const Message kTick{wm::Timer, TGridScroller::kDragTimer};
 template <char Kind>
 void RecordMove(void* text, TPersistent*, int from, int to) {
   *static_cast<std::string*>(text) += Kind + std::to_string(from) + ">" + std::to_string(to);
 }
-Message Bar(uint32_t bar, int request, int position) {
-  return {bar, static_cast<uintptr_t>(request) | static_cast<uintptr_t>(position) << 16};
+
+// One message of the scripts in tests/data/ui_grid_messages.txt: a name, then ":" and a number
+// or a point.
+Message Scripted(const std::string& token) {
+  const size_t colon = token.find(':');
+  int a = 0, b = 0;
+  if (colon != std::string::npos) std::sscanf(token.c_str() + colon + 1, "%d,%d", &a, &b);
+  const auto key = [](uintptr_t vk) { return Message{wm::KeyDown, vk}; };
+  const auto at = [&](uint32_t msg, uintptr_t keys = 0) { return Message{msg, keys, wm::PackPoint(a, b)}; };
+  const auto bar = [&](uint32_t msg, int request) { return Message{msg, static_cast<uintptr_t>(request) | uintptr_t(a) << 16}; };
+  const std::map<std::string, Message> messages{
+      {"tab", key(wm::VkTab)}, {"right", key(wm::VkRight)}, {"down", key(wm::VkDown)}, {"end", key(wm::VkEnd)},
+      {"shift", key(wm::VkShift)}, {"unshift", {wm::KeyUp, wm::VkShift}}, {"tick", {wm::Timer, TGridScroller::kDragTimer}},
+      {"lost", {wm::CaptureChanged, 0}}, {"click", at(wm::LButtonDown)}, {"shiftclick", at(wm::LButtonDown, wm::MkShift)},
+      {"move", at(wm::MouseMove)}, {"up", at(wm::LButtonUp)}, {"wheel", {wm::MouseWheel, WheelParam(a)}},
+      {"shiftwheel", {wm::MouseWheel, WheelParam(a) | wm::MkShift}}, {"hwheel", {wm::MouseHWheel, WheelParam(a)}},
+      {"vtrack", bar(wm::VScroll, wm::SbThumbTrack)}, {"htrack", bar(wm::HScroll, wm::SbThumbTrack)},
+      {"vthumb", bar(wm::VScroll, wm::SbThumbPosition)}, {"hthumb", bar(wm::HScroll, wm::SbThumbPosition)}};
+  return messages.at(token.substr(0, colon));
 }
 
-TEST(StringGridOptions, KeysClicksDragsWheelAndBarsFollowTheOptions) {
-  using O = TGridOption;
-  const uintptr_t tab = wm::VkTab;
-  const uint32_t move = wm::MouseMove, up = wm::LButtonUp;
-  const struct {
-    TGridOptions options;
-    std::vector<Message> messages;
-    int col, row, left_col, top_row;
-    TGridRect selection;
-    const char* moved = "";  // rows (r) and columns (c) moved, from > to
-  } cases[] = {
-      {{O::goTabs}, {Key(tab), Key(tab)}, 3, 1, 1, 1, {3, 1, 3, 1}},
-      {{O::goTabs}, std::vector<Message>(9, Key(tab)), 1, 2, 1, 1, {1, 2, 1, 2}},  // on to the next row
-      {{}, {Key(tab)}, 1, 1, 1, 1, {1, 1, 1, 1}},                                  // Tab is not the grid's
-      {{O::goRowSelect}, {Key(wm::VkRight), Key(wm::VkRight), Key(wm::VkDown)}, 1, 2, 3, 1, {1, 2, 9, 2}},
-      {{O::goRowSelect}, {Key(wm::VkEnd)}, 1, 19, 1, 17, {1, 19, 9, 19}},
-      {{O::goRowSelect, O::goTabs}, {Key(tab)}, 1, 2, 1, 1, {1, 2, 9, 2}},
-      // Shift grows the block from where it started; a move without it starts a new one.
-      {{O::goRangeSelect}, {kShiftDown, Key(wm::VkRight), Key(wm::VkDown), Key(wm::VkDown), kShiftUp}, 2, 3, 1, 1,
-       {1, 1, 2, 3}},
-      {{O::goRangeSelect}, {kShiftDown, Key(wm::VkDown), kShiftUp, Key(wm::VkRight)}, 2, 2, 1, 1, {2, 2, 2, 2}},
-      {{}, {kShiftDown, Key(wm::VkRight), Key(wm::VkDown), kShiftUp}, 2, 2, 1, 1, {2, 2, 2, 2}},
-      {{O::goRangeSelect}, {Click(200, 80), Click(70, 30, wm::MkShift)}, 1, 1, 1, 1, {1, 1, 3, 3}},
-      // The wheel: rows; with Shift, or tilted, columns. The selection stays.
-      {{}, {{wm::MouseWheel, WheelParam(-120)}}, 1, 1, 1, 4, {1, 1, 1, 1}},
-      {{}, {{wm::MouseWheel, WheelParam(-240) | wm::MkShift}}, 1, 1, 3, 1, {1, 1, 1, 1}},
-      {{}, {{wm::MouseHWheel, WheelParam(360)}, {wm::MouseHWheel, WheelParam(-120)}}, 1, 1, 3, 1, {1, 1, 1, 1}},
-      // A thumb being dragged scrolls only with goThumbTracking; its release always.
-      {{}, {Bar(wm::VScroll, wm::SbThumbTrack, 5), Bar(wm::HScroll, wm::SbThumbTrack, 2)}, 1, 1, 1, 1, {1, 1, 1, 1}},
-      {{}, {Bar(wm::VScroll, wm::SbThumbPosition, 5), Bar(wm::HScroll, wm::SbThumbPosition, 2)}, 1, 1, 3, 6,
-       {1, 1, 1, 1}},
-      {{O::goThumbTracking}, {Bar(wm::VScroll, wm::SbThumbTrack, 5), Bar(wm::HScroll, wm::SbThumbTrack, 2)}, 1, 1, 3, 6,
-       {1, 1, 1, 1}},
-      // A heading dragged onto another row or column moves it there, the selection on its cell.
-      {{O::goColMoving}, {Click(70, 10), Mouse(move, 200, 10), Mouse(up, 200, 10)}, 3, 1, 1, 1, {3, 1, 3, 1}, "c1>3"},
-      {{O::goRowMoving}, {Click(10, 80), Mouse(move, 10, 30), Mouse(up, 10, 30)}, 1, 2, 1, 1, {1, 2, 1, 2}, "r3>1"},
-      {{O::goColMoving}, {Click(70, 10), Mouse(move, 400, 10), kTick, kTick, kTick, Mouse(up, 400, 10)}, 6, 1, 4, 1,
-       {6, 1, 6, 1}, "c1>6"},  // held past the edge: three columns scrolled in
-      {{O::goRowMoving}, {Click(70, 10), Mouse(move, 200, 10), Mouse(up, 200, 10)}, 1, 1, 1, 1, {1, 1, 1, 1}},
-      {{O::goColMoving}, {Click(70, 10), Mouse(move, 200, 10), Mouse(wm::CaptureChanged, 0, 0)}, 1, 1, 1, 1,
-       {1, 1, 1, 1}},  // the capture lost
-      {{O::goColMoving}, {Click(70, 10), Mouse(move, 100, 10), Mouse(up, 100, 10)}, 1, 1, 1, 1, {1, 1, 1, 1}},
-      {{O::goColMoving, O::goColSizing}, {Click(194, 10), Mouse(move, 224, 10), Mouse(up, 224, 10)}, 1, 1, 1, 1,
-       {1, 1, 1, 1}},  // a line sizes first
-      {{O::goColMoving, O::goRowMoving}, {Click(70, 40), Mouse(move, 200, 40), Mouse(up, 200, 40)}, 3, 1, 1, 1,
-       {3, 1, 3, 1}},  // a cell selects
-  };
-  for (const auto& c : cases) {
-    Grid shown(c.options);
-    std::string moved;
-    shown.grid.OnRowMoved = TMovedEvent{&RecordMove<'r'>, &moved};
-    shown.grid.OnColumnMoved = TMovedEvent{&RecordMove<'c'>, &moved};
-    for (const Message& message : c.messages) message.To(shown.grid);
-    const std::string where = std::to_string(c.options.Bits) + " case " + std::to_string(&c - cases);
-    EXPECT_EQ(shown.grid.Col(), c.col) << where;
-    EXPECT_EQ(shown.grid.Row(), c.row) << where;
-    EXPECT_EQ(shown.grid.LeftCol(), c.left_col) << where;
-    EXPECT_EQ(shown.grid.TopRow(), c.top_row) << where;
-    EXPECT_EQ(shown.grid.Selection(), c.selection) << where;
-    EXPECT_EQ(moved, c.moved) << where;
+TGridOptions OptionsNamed(const std::string& names) {
+  TGridOptions options;
+  for (size_t i = 0; i < TEnumNames<TGridOption>::Names.size(); ++i) {
+    if (("," + names + ",").find("," + std::string(TEnumNames<TGridOption>::Names[i]) + ",") != std::string::npos) {
+      options = options.With(static_cast<TGridOption>(i));
+    }
   }
+  return options;
 }
 
-TEST(StringGridOptions, TheLinesOfFixedCellsSizeColumnsAndRows) {
-  using O = TGridOption;
-  const struct {
-    TGridOptions options;
-    int x, y;       // pressed here, then dragged 30 pixels right and down
-    TGridSizingLine line;
-    int col_width;  // of column 2
-    int row_height; // of row 2
-  } cases[] = {
-      {{O::goColSizing}, 194, 10, {false, 2}, 94, 24},  // column 2's line (130 + 64), in the fixed row
-      {{O::goColSizing}, 192, 10, {false, 2}, 92, 24},  // two pixels off still grabs it
-      {{O::goColSizing}, 191, 10, {}, 64, 24},          // three do not
-      {{O::goColSizing}, 194, 40, {}, 64, 24},          // not in the fixed row: a selection
-      {{O::goRowSizing}, 20, 74, {true, 2}, 64, 54},    // row 2's line (50 + 24), in the fixed column
-      {{O::goRowSizing, O::goColSizing}, 60, 75, {true, 2}, 64, 55},  // a pixel below it
-      {{O::goColSizing, O::goRowSizing}, 64, 10, {false, 0}, 64, 24},  // the fixed column's own line
-      {{}, 194, 10, {}, 64, 24},
-  };
-  for (const auto& c : cases) {
-    Grid shown(c.options);
-    EXPECT_EQ(shown.grid.SizingLineAt(c.x, c.y), c.line) << c.x << "," << c.y;
-    shown.Mouse(wm::LButtonDown, c.x, c.y);
-    shown.Mouse(wm::MouseMove, c.x + 30, c.y + 30);
-    shown.Mouse(wm::LButtonUp, c.x + 30, c.y + 30);
-    EXPECT_EQ(shown.grid.ColWidths(2), c.col_width) << c.x << "," << c.y;
-    EXPECT_EQ(shown.grid.RowHeights(2), c.row_height) << c.x << "," << c.y;
-  }
+std::string Ints(std::initializer_list<int> values) {
+  std::string text;
+  for (int value : values) text += (text.empty() ? "" : " ") + std::to_string(value);
+  return text;
+}
+
+TEST(StringGridOptions, KeysClicksDragsWheelBarsAndSizingLinesFollowTheOptions) {
+  testing::CheckAnswers(
+      "ui_grid_messages.txt",
+      {{"grid",
+        [](const std::vector<std::string>& args) {
+          Grid shown(OptionsNamed(args.at(0)));
+          TStringGrid& grid = shown.grid;
+          std::string moved;
+          grid.OnRowMoved = TMovedEvent{&RecordMove<'r'>, &moved};
+          grid.OnColumnMoved = TMovedEvent{&RecordMove<'c'>, &moved};
+          std::istringstream script(args.at(1));
+          for (std::string token; script >> token;) Scripted(token).To(grid);
+          const TGridRect block = grid.Selection();
+          const std::string state = Ints({grid.Col(), grid.Row(), grid.LeftCol(), grid.TopRow(), block.Left, block.Top,
+                                          block.Right, block.Bottom});
+          return moved.empty() ? state : state + " " + moved;
+        }},
+       {"sizing", [](const std::vector<std::string>& args) {
+          Grid shown(OptionsNamed(args.at(0)));
+          const int x = std::stoi(args.at(1)), y = std::stoi(args.at(2));
+          const TGridSizingLine line = shown.grid.SizingLineAt(x, y);
+          shown.Mouse(wm::LButtonDown, x, y);
+          shown.Mouse(wm::MouseMove, x + 30, y + 30);
+          shown.Mouse(wm::LButtonUp, x + 30, y + 30);
+          return (line.Index < 0 ? "none" : (line.Vertical ? "r" : "c") + std::to_string(line.Index)) + " " +
+                 Ints({shown.grid.ColWidths(2), shown.grid.RowHeights(2)});
+        }}});
 }
 
 TEST(BoundValues, SortingMovesValuesAndChecksWithTheirLines) {
