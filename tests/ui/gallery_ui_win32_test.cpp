@@ -21,6 +21,7 @@
 #include "ui/form_zoom.h"
 #include "ui/gallery.h"
 #include "ui/ui_classes.h"
+#include "ui_window_pixels_win32.h"
 
 namespace ruzi {
 namespace {
@@ -61,10 +62,7 @@ uint32_t Rgb(const skin::DecodedImage& image, int x, int y) {
   return (uint32_t{pixel[2]} << 16) | (uint32_t{pixel[1]} << 8) | pixel[0];
 }
 
-uint32_t Expected(TColor color) {
-  const uint32_t bgr = ColorToRGB(color);
-  return ((bgr & 0xFF) << 16) | (bgr & 0xFF00) | ((bgr >> 16) & 0xFF);
-}
+uint32_t Expected(TColor color) { return testing::RgbOf(ColorToRGB(color)); }
 
 // Every cell's caption and the gap below every cell, at `factor` times the design; only the
 // cells wholly on a screen of `screen` (beyond it the picture holds no pixels of the window).

@@ -11,6 +11,7 @@
 #include "ui/icon.h"
 #include "ui/image_list.h"
 #include "ui/picture.h"
+#include "ui_window_pixels_win32.h"
 
 namespace ruzi {
 namespace {
@@ -34,9 +35,7 @@ TEST(GraphicsUi, BitmapKeepsWhatFitsWhenResizedOrConverted) {
   Fill(bitmap, {0, 0, 30, 20}, clRed);
   Fill(bitmap, {10, 5, 12, 7}, clBtnFace);
   EXPECT_EQ(Pixel(bitmap, 0, 0), 0xFF0000u);
-  EXPECT_EQ(Pixel(bitmap, 11, 6), GetSysColor(COLOR_BTNFACE) >> 16 | (GetSysColor(COLOR_BTNFACE) & 0xFF00) |
-                                      (GetSysColor(COLOR_BTNFACE) & 0xFF) << 16)
-      << "a system colour drawn as the system has it";
+  EXPECT_EQ(Pixel(bitmap, 11, 6), testing::SystemRgb(COLOR_BTNFACE)) << "a system colour drawn as the system has it";
   bitmap.SetSize(40, 25);
   EXPECT_EQ(Pixel(bitmap, 29, 19), 0xFF0000u);
   EXPECT_EQ(Pixel(bitmap, 35, 22), 0x000000u);

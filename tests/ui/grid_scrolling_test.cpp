@@ -139,13 +139,27 @@ Message Scripted(const std::string& token) {
   const auto bar = [&](uint32_t msg, int request) { return Message{msg, static_cast<uintptr_t>(request) | uintptr_t(a) << 16}; };
   const std::map<std::string, Message> messages{
       {"tab", key(wm::VkTab)}, {"right", key(wm::VkRight)}, {"down", key(wm::VkDown)}, {"end", key(wm::VkEnd)},
+      {"up", key(wm::VkUp)}, {"left", key(wm::VkLeft)}, {"home", key(wm::VkHome)}, {"next", key(wm::VkNext)},
+      {"prior", key(wm::VkPrior)},
       {"shift", key(wm::VkShift)}, {"unshift", {wm::KeyUp, wm::VkShift}}, {"tick", {wm::Timer, TGridScroller::kDragTimer}},
       {"lost", {wm::CaptureChanged, 0}}, {"click", at(wm::LButtonDown)}, {"shiftclick", at(wm::LButtonDown, wm::MkShift)},
-      {"move", at(wm::MouseMove)}, {"up", at(wm::LButtonUp)}, {"wheel", {wm::MouseWheel, WheelParam(a)}},
+      {"move", at(wm::MouseMove)}, {"release", at(wm::LButtonUp)}, {"wheel", {wm::MouseWheel, WheelParam(a)}},
       {"shiftwheel", {wm::MouseWheel, WheelParam(a) | wm::MkShift}}, {"hwheel", {wm::MouseHWheel, WheelParam(a)}},
       {"vtrack", bar(wm::VScroll, wm::SbThumbTrack)}, {"htrack", bar(wm::HScroll, wm::SbThumbTrack)},
       {"vthumb", bar(wm::VScroll, wm::SbThumbPosition)}, {"hthumb", bar(wm::HScroll, wm::SbThumbPosition)}};
   return messages.at(token.substr(0, colon));
+}
+
+// A script: messages, each repeated when "*n" follows it, and "height:n" that sizes the grid.
+void RunScript(TStringGrid& grid, const std::string& script) {
+  std::istringstream tokens(script);
+  for (std::string token; tokens >> token;) {
+    const size_t star = token.find('*');
+    const int times = star == std::string::npos ? 1 : std::stoi(token.substr(star + 1));
+    token = token.substr(0, star);
+    if (token.starts_with("height:")) grid.SetHeight(std::stoi(token.substr(7)));
+    for (int i = 0; i < times && !token.starts_with("height:"); ++i) Scripted(token).To(grid);
+  }
 }
 
 TGridOptions OptionsNamed(const std::string& names) {
@@ -174,8 +188,7 @@ TEST(StringGridOptions, KeysClicksDragsWheelBarsAndSizingLinesFollowTheOptions) 
           std::string moved;
           grid.OnRowMoved = TMovedEvent{&RecordMove<'r'>, &moved};
           grid.OnColumnMoved = TMovedEvent{&RecordMove<'c'>, &moved};
-          std::istringstream script(args.at(1));
-          for (std::string token; script >> token;) Scripted(token).To(grid);
+          RunScript(grid, args.at(1));
           const TGridRect block = grid.Selection();
           const std::string state = Ints({grid.Col(), grid.Row(), grid.LeftCol(), grid.TopRow(), block.Left, block.Top,
                                           block.Right, block.Bottom});

@@ -1,4 +1,6 @@
-// What Windows adds to the grids' scrolling: wheel messages (also those the in-place edit passes
+// What Windows adds to the grids' scrolling: the data grid's own vertical bar spans the rows and
+// disappears when they fit, key presses (Ctrl+End through the thread's key state) move the current
+// row and the bar follows, and the bar's requests scroll the rows; wheel messages (also those the in-place edit passes
 // up to the grid) scroll by the system's wheel lines with the bars following; a drag takes the
 // mouse capture and the real timer scrolls while the mouse is held below the grid, until the
 // button is released; the grid keeps Tab from the form with goTabs; the line and focus options
@@ -8,9 +10,10 @@
 
 #include <gtest/gtest.h>
 
-#include "screenshot.h"
+#include "ui/db_grid_eh.h"
 #include "ui/form.h"
 #include "ui/string_grid.h"
+#include "ui_window_pixels_win32.h"
 
 namespace ruzi {
 namespace {
@@ -25,10 +28,10 @@ void Wheel(HWND window, int delta) {
   SendMessageW(window, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(static_cast<short>(delta))), 0);
 }
 
-int BarPosition(HWND window, int bar) {
-  SCROLLINFO info{sizeof info, SIF_POS, 0, 0, 0, 0, 0};
+SCROLLINFO Bar(HWND window, int bar) {
+  SCROLLINFO info{sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
   GetScrollInfo(window, bar, &info);
-  return info.nPos;
+  return info;
 }
 
 // Runs the thread's messages, timers included, for a while.
@@ -56,13 +59,71 @@ struct Shown {
   HWND Handle() { return grid->Handle(); }
 };
 
+bool BarShown(HWND window, DWORD style) { return (GetWindowLongW(window, GWL_STYLE) & style) != 0; }
+
+// Ctrl through the thread's key state.
+void Key(HWND window, WPARAM key, bool control = false) {
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = control ? 0x80 : 0;
+  SetKeyboardState(keys);
+  SendMessageW(window, WM_KEYDOWN, key, 0);
+  keys[VK_CONTROL] = 0;
+  SetKeyboardState(keys);
+}
+
+TEST(DBGridEhWindow, BarsFollowTheRowsTheColumnsAndTheKeys) {
+  TForm form;
+  auto* grid = new TDBGridEh(&form);
+  TGridTextRows rows{{"Code"}};
+  form.SetBounds(20, 20, 400, 300);
+  grid->SetParent(&form);
+  grid->SetBounds(0, 0, 300, 200);
+  for (int width : {120, 120, 120}) grid->Columns().Add("Code").SetWidth(width);
+  for (int row = 0; row < 50; ++row) rows.AddRow({std::to_string(row)});
+  grid->DataSource().SetDataSet(&rows);
+  form.Show();
+  const HWND window = grid->Handle();
+  ASSERT_TRUE(BarShown(window, WS_VSCROLL));
+  ASSERT_TRUE(BarShown(window, WS_HSCROLL)) << "three columns of 120 in 300 pixels";
+  const int page = GridPageRows(grid->Metrics());
+  const SCROLLINFO vert = Bar(window, SB_VERT);
+  EXPECT_EQ(vert.nMax, 49);
+  EXPECT_EQ(static_cast<int>(vert.nPage), page) << "rows that fit beside the horizontal bar";
+  SCROLLINFO horz = Bar(window, SB_HORZ);
+  EXPECT_EQ(horz.nMax, 3 * 121 - 1);
+  EXPECT_EQ(static_cast<int>(horz.nPage), grid->ClientRect().Width());
+
+  Key(window, VK_END, true);
+  EXPECT_EQ(grid->Row(), 49);
+  EXPECT_EQ(Bar(window, SB_VERT).nPos, 50 - page);
+  Key(window, VK_HOME, true);
+  EXPECT_EQ(grid->Row(), 0);
+  EXPECT_EQ(Bar(window, SB_VERT).nPos, 0);
+  Key(window, VK_END);
+  EXPECT_EQ(grid->SelectedIndex(), 2) << "End without Ctrl: the last column";
+  EXPECT_EQ(grid->Row(), 0);
+  horz = Bar(window, SB_HORZ);
+  EXPECT_EQ(horz.nPos, horz.nMax - static_cast<int>(horz.nPage) + 1) << "the last LeftCol: the bar's end";
+  SendMessageW(window, WM_VSCROLL, SB_PAGEDOWN, 0);
+  EXPECT_EQ(grid->TopRow(), page);
+  EXPECT_EQ(grid->Row(), 0) << "the bar scrolls without moving the current row";
+
+  rows.Clear();
+  for (int row = 0; row < 3; ++row) rows.AddRow({std::to_string(row)});
+  grid->DataSource().DataChanged();
+  EXPECT_FALSE(BarShown(window, WS_VSCROLL)) << "three rows fit";
+  grid->Columns()[2].SetVisible(false);
+  EXPECT_FALSE(BarShown(window, WS_HSCROLL)) << "two columns fit";
+}
+
 TEST(GridWheelUi, TheWheelScrollsTheGridAndItsBarFollows) {
   Shown shown;
   const int lines = WheelLines();
   ASSERT_GT(lines, 0);
   Wheel(shown.Handle(), -WHEEL_DELTA);
   EXPECT_EQ(shown.grid->TopRow(), 1 + lines);
-  EXPECT_EQ(BarPosition(shown.Handle(), SB_VERT), lines) << "the bar follows";
+  EXPECT_EQ(Bar(shown.Handle(), SB_VERT).nPos, lines) << "the bar follows";
   // The in-place edit has the focus: the wheel it gets goes up to the grid.
   shown.grid->SetOptions(TGridOptions{TGridOption::goEditing, TGridOption::goAlwaysShowEditor});
   ASSERT_TRUE(shown.grid->EditorMode());
@@ -103,16 +164,10 @@ TEST(StringGridOptionsUi, TabStaysInTheGridAndTheOptionsShowInThePixels) {
   const TRect focused = shown.grid->CellRect(2, 1), other = shown.grid->CellRect(3, 2);
   auto pixels = [&](TGridOptions options) {
     shown.grid->SetOptions(options);
-    RedrawWindow(shown.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    testing::Picture picture = testing::CaptureWindow(shown.Handle());
-    POINT origin{0, 0};
-    ClientToScreen(shown.Handle(), &origin);
-    RECT frame;
-    GetWindowRect(shown.Handle(), &frame);
-    return [=](int x, int y) { return picture.Rgb(origin.x - frame.left + x, origin.y - frame.top + y); };
+    const testing::ClientPixels picture(shown.Handle());
+    return [=](int x, int y) { return picture.At(x, y); };
   };
-  const uint32_t highlight = GetSysColor(COLOR_HIGHLIGHT);
-  const uint32_t highlight_rgb = (highlight & 0xFF) << 16 | (highlight & 0xFF00) | (highlight >> 16 & 0xFF);
+  const uint32_t highlight_rgb = testing::SystemRgb(COLOR_HIGHLIGHT);
   auto lined = pixels(TGridOptions{TGridOption::goVertLine, TGridOption::goHorzLine});
   EXPECT_EQ(lined(other.Right, other.Top + 3), 0xC0C0C0u) << "the line down";
   EXPECT_EQ(lined(other.Left + 3, other.Bottom), 0xC0C0C0u) << "the line across";

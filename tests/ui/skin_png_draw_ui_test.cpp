@@ -13,8 +13,8 @@
 #include "ruzirareva/skin/skin_res_manager.h"
 #include "ruzirareva/ui/canvas.h"
 #include "ruzirareva/ui/png_object.h"
+#include "diag_pixels.h"
 #include "screenshot.h"
-#include "diag_image_pixels.h"
 
 namespace ruzi {
 namespace {

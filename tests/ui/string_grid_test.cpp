@@ -1,6 +1,6 @@
 // The string grid's model: cells kept across resizes (against a map of what was written) and
 // across moves of rows and columns (against moved vectors), the grid as text, and keys that move
-// the selection and scroll it into view (the cells' pixels: grid_axis_test.cpp).
+// the selection (the cells' pixels: grid_axis_test.cpp; keys: tests/data/ui_grid_messages.txt).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,7 +9,6 @@
 #include "foundation/error.h"
 #include "foundation/property_access.h"
 #include "ui/string_grid.h"
-#include "ui/window_message_ids.h"
 
 namespace ruzi {
 namespace {
@@ -118,43 +117,6 @@ TEST(StringGrid, SelectionStaysOffFixedCells) {
   grid.SetFixedCols(4);
   EXPECT_EQ(grid.Col(), 4);
   EXPECT_THROW(grid.SetFixedCols(5), Error);
-}
-
-TEST(StringGrid, KeysMoveTheSelectionAndScrollItIntoView) {
-  // 320 x 120 pixels of 64 x 24 cells and their lines: three scrolling columns and three
-  // scrolling rows fit whole beside the fixed ones.
-  TStringGrid grid;
-  grid.SetColCount(10);
-  grid.SetRowCount(20);
-  ASSERT_EQ(grid.VisibleColCount(), 3);
-  ASSERT_EQ(grid.VisibleRowCount(), 3);
-  const struct {
-    uintptr_t key;
-    int times;
-    int col, row, left_col, top_row;
-  } steps[] = {
-      {wm::VkDown, 3, 1, 4, 1, 2},     // the row leaves the view at the bottom: one row scrolls in
-      {wm::VkNext, 1, 1, 7, 1, 5},     // a page of three
-      {wm::VkEnd, 1, 9, 7, 7, 5},      // the last column, shown whole at the right
-      {wm::VkHome, 1, 1, 7, 1, 5},
-      {wm::VkRight, 4, 5, 7, 3, 5},
-      {wm::VkPrior, 1, 5, 4, 3, 4},    // above the view: it starts at the row
-      {wm::VkUp, 9, 5, 1, 3, 1},       // stops at the first scrolling row
-      {wm::VkLeft, 9, 1, 1, 1, 1},
-      {wm::VkDown, 30, 1, 19, 1, 17},  // stops at the last row, the view at the last page
-      {wm::VkNext, 1, 1, 19, 1, 17},
-  };
-  for (const auto& step : steps) {
-    for (int i = 0; i < step.times; ++i) grid.Perform(wm::KeyDown, step.key);
-    EXPECT_EQ(grid.Col(), step.col) << step.key;
-    EXPECT_EQ(grid.Row(), step.row) << step.key;
-    EXPECT_EQ(grid.LeftCol(), step.left_col) << step.key;
-    EXPECT_EQ(grid.TopRow(), step.top_row) << step.key;
-  }
-  // A taller grid shows more: the scroll is pulled back to the last page.
-  grid.SetHeight(24 + 1 + 5 * 25);
-  EXPECT_EQ(grid.TopRow(), 15);
-  EXPECT_TRUE(grid.CellRect(1, 14).Width() == 0 && grid.CellRect(0, 0).Width() == 64) << "scrolled out; fixed";
 }
 
 }  // namespace
