@@ -1,8 +1,8 @@
 // Scrolling without windows: wheel turns adding up to notches (a spin edit stepping by them),
 // drags held past an edge scrolling a step a tick with the selection following, the string
-// grid's selection options against keys, clicks, the wheel and the bars' thumbs, its sizing
-// lines, rows and columns dragged by their headings, and bound values and checks that move with
-// their lines when the list is sorted.
+// grid's keys and selection options against clicks, the wheel and the bars' thumbs, its sizing
+// lines, rows and columns dragged by their headings, its cells as text, and bound values and
+// checks that move with their lines when the list is sorted.
 #include <gtest/gtest.h>
 
 #ifdef _WIN32
@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "foundation/property_access.h"
 #include "ui/db_grid_eh.h"
 #include "ui/grid_axis.h"
 #include "ui/grid_scroller.h"
@@ -193,6 +194,15 @@ TEST(StringGridOptions, KeysClicksDragsWheelBarsAndSizingLinesFollowTheOptions) 
           const std::string state = Ints({grid.Col(), grid.Row(), grid.LeftCol(), grid.TopRow(), block.Left, block.Top,
                                           block.Right, block.Bottom});
           return moved.empty() ? state : state + " " + moved;
+        }},
+       {"cells",
+        [](const std::vector<std::string>& args) {
+          TStringGrid grid;
+          grid.SetColCount(3);
+          grid.SetRowCount(2);
+          grid.SetCells(2, 1, "old");
+          SetPropText(grid, "Cells", args.at(0));
+          return GetPropText(grid, "Cells");
         }},
        {"sizing", [](const std::vector<std::string>& args) {
           Grid shown(OptionsNamed(args.at(0)));

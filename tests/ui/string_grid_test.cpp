@@ -1,13 +1,12 @@
 // The string grid's model: cells kept across resizes (against a map of what was written) and
-// across moves of rows and columns (against moved vectors), the grid as text, and keys that move
-// the selection (the cells' pixels: grid_axis_test.cpp; keys: tests/data/ui_grid_messages.txt).
+// across moves of rows and columns (against moved vectors), and the selection kept off fixed
+// cells (the cells' pixels: grid_axis_test.cpp; keys and the grid as text: ui_grid_messages.txt).
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <random>
 
 #include "foundation/error.h"
-#include "foundation/property_access.h"
 #include "ui/string_grid.h"
 
 namespace ruzi {
@@ -79,27 +78,6 @@ TEST(StringGrid, CellsFollowMovesAndSurviveResizesWhereTheyStillFit) {
     }
     EXPECT_THROW(grid.Cells(cols, 0), Error);
     EXPECT_THROW(grid.SetRowCount(0), Error);
-  }
-}
-
-TEST(StringGrid, CellsAsTextFillTheGridAndDropTheRest) {
-  const struct {
-    const char* text;
-    const char* read_back;
-  } cases[] = {
-      {"a\tb\tc\r\nd\te\tf", "a\tb\tc\r\nd\te\tf"},
-      {"a\nd\te", "a\t\t\r\nd\te\t"},          // short lines and a lone LF
-      {"a\tb\tc\tX\r\nd\te\tf\r\nY", "a\tb\tc\r\nd\te\tf"},  // beyond the grid
-      {"", "\t\t\r\n\t\t"},
-      {"甲\t乙\r\n", "甲\t乙\t\r\n\t\t"},
-  };
-  for (const auto& c : cases) {
-    TStringGrid grid;
-    grid.SetColCount(3);
-    grid.SetRowCount(2);
-    grid.SetCells(2, 1, "old");
-    SetPropText(grid, "Cells", c.text);
-    EXPECT_EQ(GetPropText(grid, "Cells"), c.read_back) << c.text;
   }
 }
 
