@@ -5,15 +5,8 @@
 // checks that move with their lines when the list is sorted.
 #include <gtest/gtest.h>
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
 #include <algorithm>
-#include <cstdio>
-#include <map>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -28,12 +21,14 @@
 #include "ui/string_grid.h"
 #include "ui/strings.h"
 #include "ui/window_message_ids.h"
+#include "ui_grid_script.h"
 #include "vector_file.h"
 
 namespace ruzi {
 namespace {
 
-uintptr_t WheelParam(int delta) { return static_cast<uintptr_t>(static_cast<uint16_t>(delta)) << 16; }
+using testing::RunScript;
+using testing::WheelParam;
 
 // 320 x 120 pixels of 64 x 24 cells: three scrolling columns and rows fit whole.
 struct Grid {
@@ -106,61 +101,9 @@ TEST(GridScrolling, TheDataGridsRowFollowsADragAndWheelPartsAddUp) {
   EXPECT_EQ(grid.Row(), 7) << "the wheel scrolls without moving the row";
 }
 
-// A message for the grid. Shift pressed or released is also put in the thread's key state where
-// Windows keeps one.
-struct Message {
-  uint32_t msg;
-  uintptr_t wparam;
-  intptr_t lparam = 0;
-  void To(TStringGrid& grid) const {
-#ifdef _WIN32
-    if ((msg == wm::KeyDown || msg == wm::KeyUp) && wparam == wm::VkShift) {
-      BYTE keys[256];
-      GetKeyboardState(keys);
-      keys[VK_SHIFT] = msg == wm::KeyDown ? 0x80 : 0;
-      SetKeyboardState(keys);
-    }
-#endif
-    grid.Perform(msg, wparam, lparam);
-  }
-};
 template <char Kind>
 void RecordMove(void* text, TPersistent*, int from, int to) {
   *static_cast<std::string*>(text) += Kind + std::to_string(from) + ">" + std::to_string(to);
-}
-
-// One message of the scripts in tests/data/ui_grid_messages.txt: a name, then ":" and a number
-// or a point.
-Message Scripted(const std::string& token) {
-  const size_t colon = token.find(':');
-  int a = 0, b = 0;
-  if (colon != std::string::npos) std::sscanf(token.c_str() + colon + 1, "%d,%d", &a, &b);
-  const auto key = [](uintptr_t vk) { return Message{wm::KeyDown, vk}; };
-  const auto at = [&](uint32_t msg, uintptr_t keys = 0) { return Message{msg, keys, wm::PackPoint(a, b)}; };
-  const auto bar = [&](uint32_t msg, int request) { return Message{msg, static_cast<uintptr_t>(request) | uintptr_t(a) << 16}; };
-  const std::map<std::string, Message> messages{
-      {"tab", key(wm::VkTab)}, {"right", key(wm::VkRight)}, {"down", key(wm::VkDown)}, {"end", key(wm::VkEnd)},
-      {"up", key(wm::VkUp)}, {"left", key(wm::VkLeft)}, {"home", key(wm::VkHome)}, {"next", key(wm::VkNext)},
-      {"prior", key(wm::VkPrior)},
-      {"shift", key(wm::VkShift)}, {"unshift", {wm::KeyUp, wm::VkShift}}, {"tick", {wm::Timer, TGridScroller::kDragTimer}},
-      {"lost", {wm::CaptureChanged, 0}}, {"click", at(wm::LButtonDown)}, {"shiftclick", at(wm::LButtonDown, wm::MkShift)},
-      {"move", at(wm::MouseMove)}, {"release", at(wm::LButtonUp)}, {"wheel", {wm::MouseWheel, WheelParam(a)}},
-      {"shiftwheel", {wm::MouseWheel, WheelParam(a) | wm::MkShift}}, {"hwheel", {wm::MouseHWheel, WheelParam(a)}},
-      {"vtrack", bar(wm::VScroll, wm::SbThumbTrack)}, {"htrack", bar(wm::HScroll, wm::SbThumbTrack)},
-      {"vthumb", bar(wm::VScroll, wm::SbThumbPosition)}, {"hthumb", bar(wm::HScroll, wm::SbThumbPosition)}};
-  return messages.at(token.substr(0, colon));
-}
-
-// A script: messages, each repeated when "*n" follows it, and "height:n" that sizes the grid.
-void RunScript(TStringGrid& grid, const std::string& script) {
-  std::istringstream tokens(script);
-  for (std::string token; tokens >> token;) {
-    const size_t star = token.find('*');
-    const int times = star == std::string::npos ? 1 : std::stoi(token.substr(star + 1));
-    token = token.substr(0, star);
-    if (token.starts_with("height:")) grid.SetHeight(std::stoi(token.substr(7)));
-    for (int i = 0; i < times && !token.starts_with("height:"); ++i) Scripted(token).To(grid);
-  }
 }
 
 TGridOptions OptionsNamed(const std::string& names) {
