@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <map>
@@ -502,39 +503,25 @@ TEST(FormZoomColumns, EachClassScalesItsParts) {
 }
 
 // A failing value is named in front of its message; the grid's (or tree's) adjustment and then
-// the step are named after and before it. Columns count from 1, and the first column fails first.
+// the step are named after and before it (tests/data/ui_zoom_column_failures.txt).
 TEST(FormZoomColumns, FailingValuesAreNamed) {
-  using P = TColumnPart;
-  const std::optional<P> none;
-  const std::string grid = " 调用AdjustDBGridEHColumns时出现错误";
-  const struct {
-    const char* class_name;
-    std::optional<P> any, set, grid_set;
-    std::string named;
-  } cases[] = {
-      {"TDBGridEh", P::Width, none, none, "设置第 1 列宽度出错:boom" + grid},
-      {"TDBGridEh", P::FontSize, none, none, "第 1列字体大小出错:boom" + grid},
-      {"TDBGridEh", P::FontColor, none, none, "取字体颜色出错:boom" + grid},
-      {"TDBGridEh", P::TitleFontColor, none, none, "取字体颜色出错:boom" + grid},
-      {"TDBGridEh", P::TitleFontSize, none, none, "第 1 列标题字体大小出错:boom" + grid},
-      {"TDBGridEh", P::FooterFontSize, none, none, "第 1 列表脚出错:boom" + grid},
-      {"TDBGridEh", none, P::FontColor, none, "第 1列字体颜色出错:boom" + grid},
-      {"TDBGridEh", none, P::TitleFontColor, none, "第 1 列标题栏字体颜色出错:boom" + grid},
-      {"TDBGridEh", none, none, P::TitleFontSize, "设置标题字体大小出错:boom" + grid},
-      {"TDBGridEh", none, none, P::FooterFontSize, "设置表脚字体大小出错:boom" + grid},
-      {"TVirtualStringTree", P::Width, none, none, "boom 调用AdjustTVirtualStringTree时出现错误"},
+  const auto part = [](const std::string& name) -> std::optional<TColumnPart> {
+    const char* const names[] = {"Width", "FontSize", "FontColor", "TitleFontSize", "TitleFontColor", "FooterFontSize"};
+    const auto found = std::find(std::begin(names), std::end(names), name);
+    if (found == std::end(names)) return std::nullopt;
+    return static_cast<TColumnPart>(found - std::begin(names));
   };
-  for (const auto& failure : cases) {
-    SCOPED_TRACE(failure.named);
-    ColumnsModel columns = TwoColumns();
-    columns.fail_part = failure.any;
-    columns.fail_set = failure.set;
-    columns.fail_grid = failure.grid_set;
-    TestForm form({1280, 1024});
-    form.Root().AddChild(std::make_unique<GridModel>(failure.class_name, &columns));
-    TFormZoom zoom(form);
-    testing::ExpectError([&] { zoom.ZoomFormInfo(); }, "窗体自适应调用AdjustControlsScale时出现错误" + failure.named);
-  }
+  testing::CheckAnswers("ui_zoom_column_failures.txt", {{"zoom", [&](const std::vector<std::string>& args) {
+                          ColumnsModel columns = TwoColumns();
+                          columns.fail_part = part(args.at(1));
+                          columns.fail_set = part(args.at(2));
+                          columns.fail_grid = part(args.at(3));
+                          TestForm form({1280, 1024});
+                          form.Root().AddChild(std::make_unique<GridModel>(args.at(0).c_str(), &columns));
+                          TFormZoom zoom(form);
+                          zoom.ZoomFormInfo();
+                          return std::string("no failure");
+                        }}});
 }
 
 }  // namespace
