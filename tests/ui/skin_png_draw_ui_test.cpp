@@ -1,12 +1,15 @@
 // Skinresmanager's PNG drawing operations (and through them the face image drawing under them)
 // on a real window's canvas, from face_diag.dll: each places its image where it should, an opaque
 // image shows its own colour and a half-transparent one is blended with the grey beneath;
-// checked on a capture kept as a screenshot.
+// checked on a capture kept as a screenshot against tests/data/ui_png_drawing_pixels.txt.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <cctype>
+#include <map>
+#include <sstream>
+#include <string>
 
 #include "platform/environment.h"
 #include "ruzirareva/skin/face_interface.h"
@@ -15,12 +18,26 @@
 #include "ruzirareva/ui/png_object.h"
 #include "diag_pixels.h"
 #include "screenshot.h"
+#include "vector_file.h"
 
 namespace ruzi {
 namespace {
 
 using skin::DiagImage;
 using skin::DiagImageLook;
+
+// "2+3w-1": numbers and multiples of the image's width and height, added up.
+int Coordinate(const std::string& text, int w, int h) {
+  std::istringstream in(text);
+  int sum = 0;
+  for (char sign = '+'; in; in >> sign) {
+    int factor = 1;
+    if (std::isdigit(in.peek())) in >> factor;
+    if (in.peek() == 'w' || in.peek() == 'h') factor *= in.get() == 'w' ? w : h;
+    sum += sign == '-' ? -factor : factor;
+  }
+  return sum;
+}
 
 TEST(SkinPngDrawing, EveryOperationPlacesAndBlendsOnAWindowsCanvas) {
   platform::SetEnvironment("FaceDllName", "face_diag.dll");
@@ -65,42 +82,10 @@ TEST(SkinPngDrawing, EveryOperationPlacesAndBlendsOnAWindowsCanvas) {
   testing::SaveScreenshot(picture, "skin_png_drawing");
   DestroyWindow(window);
   ASSERT_EQ(picture.width, 200);
-  const auto at = [&](int x, int y) { return picture.Rgb(x, y); };
-  const struct {
-    int x, y;
-    uint32_t want;
-    const char* what;
-  } pixels[] = {
-      {2, 2, solid, "natural size, top-left"},
-      {2 + w - 1, 2 + h - 1, solid, "natural size, bottom-right"},
-      {2 + w, 2, kGrey, "no wider"},
-      {1, 1, kGrey, "not before"},
-      {40, 2, half, "half alpha blended over the background"},
-      {centre.Left - 2, 2, solid, "-5 / 2 truncates to -2"},
-      {centre.Left - 3, 2, kGrey, "centred image's left edge"},
-      {centre.Left - 2 + w - 1, 2, solid, "centred image's right edge"},
-      {120, 2, solid, "stretched"},
-      {149, 29, solid, "stretched to the corner"},
-      {150, 29, kGrey, "stretch stops at the right"},
-      {160, 2, solid, "tile: one stretched copy"},
-      {189, 29, solid, "tile: to the corner"},
-      {190, 2, kGrey, "tile stops at the right"},
-      {2, 50, solid, "first stretch tile"},
-      {2 + w, 79, solid, "second tile, stretched to the height"},
-      {2 + 2 * w, 50, solid, "third tile"},
-      {2 + 3 * w - 1, 65, solid, "the last tile reaches past the right edge"},
-      {2 + 3 * w, 65, kGrey, "and no further"},
-      {2, 80, kGrey, "tiles stop at the bottom"},
-      {105, 55, solid, "object centred"},
-      {104, 55, kGrey, "object centred: five to the left"},
-      {150, 50, kGrey, "null and unknown images, and no width, draw nothing"},
-      {150, 70, solid, "TCanvas::Draw of a TPNGObject"},
-      {150 + w - 1, 70 + h - 1, solid, "TCanvas::Draw at natural size"},
-      {150 + w, 70, kGrey, "and no wider"},
-  };
-  for (const auto& pixel : pixels) {
-    EXPECT_TRUE(testing::NearColour(at(pixel.x, pixel.y), pixel.want))
-        << pixel.what << ": " << std::hex << at(pixel.x, pixel.y) << " want " << pixel.want;
+  const std::map<std::string, uint32_t> colours{{"solid", solid}, {"half", half}, {"grey", kGrey}};
+  for (const testing::VectorCase& pixel : testing::ReadVectors("ui_png_drawing_pixels.txt")) {
+    const uint32_t got = picture.Rgb(Coordinate(pixel.at(0), w, h), Coordinate(pixel.at(1), w, h));
+    EXPECT_TRUE(testing::NearColour(got, colours.at(pixel.at(2)))) << pixel.at(3) << ": " << std::hex << got;
   }
 }
 
