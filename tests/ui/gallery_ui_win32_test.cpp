@@ -66,7 +66,7 @@ uint32_t Expected(TColor color) { return testing::RgbOf(ColorToRGB(color)); }
 
 // Every cell's caption and the gap below every cell, at `factor` times the design; only the
 // cells wholly on a screen of `screen` (beyond it the picture holds no pixels of the window).
-void ExpectCells(const skin::DecodedImage& image, double factor, TSize screen = {1 << 20, 1 << 20}) {
+void ExpectCells(const skin::DecodedImage& image, double factor, TSize screen) {
   RegisterUiClasses();
   const auto classes = RegisteredClasses();
   const TGalleryGrid grid = GalleryGrid(static_cast<int>(classes.size()), kGallerySize);
@@ -96,21 +96,20 @@ void ExpectCells(const skin::DecodedImage& image, double factor, TSize screen = 
 
 // One after the other: desktops made at the same moment by two tests were seen to mix sizes.
 TEST(GalleryUi, UnchangedAt1024x768ZoomedAt1280x1024HalvedByRate) {
-  {
-    SCOPED_TRACE("1024 x 768");
-    ExpectCells(Photograph("gallery_1024x768", "1024x768", ""), 1.0);
-  }
-  {
-    SCOPED_TRACE("1280 x 1024");
-    ExpectCells(Photograph("gallery_1280x1024", "1280x1024", ""), 1024.0 / 768);
-  }
-  {
-    SCOPED_TRACE("1024 x 768, rate 50");
-    ExpectCells(Photograph("gallery_1024x768_rate50", "1024x768", "--rate 50"), 0.5);
-  }
-  {
-    SCOPED_TRACE("1024 x 768, rate 125");
-    ExpectCells(Photograph("gallery_1024x768_rate125", "1024x768", "--rate 125"), 1.25, TSize{1024, 768});
+  const TSize any{1 << 20, 1 << 20};
+  const struct {
+    const char* name;
+    const char* size;
+    const char* options;
+    double factor;
+    TSize screen;
+  } shots[] = {{"gallery_1024x768", "1024x768", "", 1.0, any},
+               {"gallery_1280x1024", "1280x1024", "", 1024.0 / 768, any},
+               {"gallery_1024x768_rate50", "1024x768", "--rate 50", 0.5, any},
+               {"gallery_1024x768_rate125", "1024x768", "--rate 125", 1.25, {1024, 768}}};
+  for (const auto& shot : shots) {
+    SCOPED_TRACE(shot.name);
+    ExpectCells(Photograph(shot.name, shot.size, shot.options), shot.factor, shot.screen);
   }
 }
 
