@@ -7,6 +7,7 @@
 #include "frame_decoder.h"
 #include "message_codec.h"
 #include "protocol_error.h"
+#include "vector_file.h"
 
 namespace ruzi::mw {
 namespace {
@@ -51,24 +52,14 @@ Message RandomMessage(std::mt19937& rng) {
   }
 }
 
-std::string Hex(const std::string& bytes) {
-  static const char* digits = "0123456789abcdef";
-  std::string out;
-  for (unsigned char c : bytes) {
-    out += digits[c >> 4];
-    out += digits[c & 15];
-  }
-  return out;
-}
-
 // The layout is shared with the Windows client DLL built from other sources: pin it byte by
 // byte, so a change on one side cannot pass unnoticed.
 TEST(MiddlewareProtocol, SignOnAndCallFramesHaveTheDocumentedBytes) {
-  EXPECT_EQ(Hex(EncodeMessage(SignOnRequest{"u", "ab", "", 32}, 7)),
-            "1b000000"  // body length 27
+  EXPECT_EQ(EncodeMessage(SignOnRequest{"u", "ab", "", 32}, 7),
+            testing::FromHex("1b000000"  // body length 27
             "525a0101"  // "RZ", version 1, type SignOn
             "07000000"  // sequence 7
-            "0100000075" "020000006162" "00000000" "20000000");
+            "0100000075" "020000006162" "00000000" "20000000"));
   CallRequest call;
   call.kind = CallKind::ById;
   call.number = -2;
@@ -77,9 +68,9 @@ TEST(MiddlewareProtocol, SignOnAndCallFramesHaveTheDocumentedBytes) {
   call.flags = kCallTimeoutOn;
   call.route = "r";
   call.data = std::string("x\0", 2);
-  EXPECT_EQ(Hex(EncodeMessage(call, 0x01020304)),
-            "29000000" "525a0105" "04030201"
-            "02" "00000000" "feffffff" "0100000053" "30750000" "01000000" "0100000072" "020000007800");
+  EXPECT_EQ(EncodeMessage(call, 0x01020304),
+            testing::FromHex("29000000" "525a0105" "04030201"
+            "02" "00000000" "feffffff" "0100000053" "30750000" "01000000" "0100000072" "020000007800"));
 }
 
 TEST(MiddlewareProtocol, RandomMessagesSurviveRandomSplitsOfTheStream) {
