@@ -29,18 +29,9 @@ Message RandomMessage(std::mt19937& rng) {
       return SignOffRequest{};
     case 3:
       return SignOffReply{};
-    case 4: {
-      CallRequest call;
-      call.kind = static_cast<CallKind>(1 + rng() % 3);
-      call.service = RandomBytes(rng, 30);
-      call.number = static_cast<int32_t>(u32());
-      call.buffer_type = RandomBytes(rng, 8);
-      call.timeout_ms = u32();
-      call.flags = u32();
-      call.route = RandomBytes(rng, 20);
-      call.data = RandomBytes(rng, rng() % 8 == 0 ? 70000 : 300);
-      return call;
-    }
+    case 4:
+      return CallRequest{static_cast<CallKind>(1 + rng() % 3), RandomBytes(rng, 30), static_cast<int32_t>(u32()),
+                         RandomBytes(rng, 8), u32(), u32(), RandomBytes(rng, 20), RandomBytes(rng, rng() % 8 == 0 ? 70000 : 300)};
     case 5:
       return CallReply{static_cast<int32_t>(u32()), RandomBytes(rng, 500), RandomBytes(rng, 60)};
     case 6:
