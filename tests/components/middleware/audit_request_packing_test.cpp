@@ -86,9 +86,7 @@ TEST(AuditRequestPacking, TheSqlFunctionSearchesInsideCompressedRequests) {
   ASSERT_NE(stored.compressed, 0);
   // Where "needle" is and the length, or no row at all when the statement failed.
   auto ask = [](const std::string& bytes, int64_t compressed) {
-    std::string hex;
-    for (unsigned char c : bytes) hex += "0123456789abcdef"[c >> 4] + std::string(1, "0123456789abcdef"[c & 15]);
-    const std::string request = "audit_request(X'" + hex + "', " + std::to_string(compressed) + ")";
+    const std::string request = "audit_request(" + testing::SqlBlob(bytes) + ", " + std::to_string(compressed) + ")";
     return testing::Column(":memory:", "SELECT instr(" + request + ", 'needle') || '/' || length(" + request + ")");
   };
   EXPECT_EQ(ask(stored.bytes, stored.compressed), std::vector<std::string>{"2049/4102"});
