@@ -34,6 +34,14 @@ std::vector<std::vector<std::string>> Rows(const std::string& database, const st
 
 }  // namespace
 
+std::string Execute(const std::string& database, const std::string& sql) {
+  sqlite3* db = nullptr;
+  sqlite3_open(database.c_str(), &db);
+  std::string failure = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK ? "" : sqlite3_errmsg(db);
+  sqlite3_close(db);
+  return failure;
+}
+
 std::string SqlBlob(const std::string& bytes) {
   std::string literal = "X'";
   for (unsigned char c : bytes) literal += std::string(1, "0123456789abcdef"[c >> 4]) + "0123456789abcdef"[c & 15];

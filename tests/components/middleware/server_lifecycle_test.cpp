@@ -2,7 +2,6 @@
 // session count, SIGTERM in the middle of a call, SIGKILL for real.
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <sqlite3.h>
 #include <sys/wait.h>
 
 #include <atomic>
@@ -31,14 +30,11 @@ TEST(MiddlewareServerLifecycle, FirstStartSeedsTheDatabaseAndARestartKeepsItAndA
   }
   EXPECT_EQ(server.SignalAndWait(SIGTERM), 0);
   // An operation log from before the record's columns gains them at start: old rows read back empty.
-  sqlite3* db = nullptr;
-  ASSERT_EQ(sqlite3_open(server.Database().c_str(), &db), SQLITE_OK);
   const char* kOlderTable =
       "DROP TABLE tsyslog; CREATE TABLE tsyslog (id INTEGER PRIMARY KEY AUTOINCREMENT, at TEXT NOT NULL, "
       "session INTEGER NOT NULL, request TEXT NOT NULL); "
       "INSERT INTO tsyslog (at, session, request) VALUES ('2026-01-05 09:00:00.000', 1, '<vc_remarks>old</vc_remarks>');";
-  ASSERT_EQ(sqlite3_exec(db, kOlderTable, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
-  sqlite3_close(db);
+  ASSERT_EQ(Execute(server.Database(), kOlderTable), "");
   server.Restart();
   EXPECT_NE(server.LogText().find("database opened"), std::string::npos);
   mwd::NativeClient client = SignedOnClient(server.Port(), "u");

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 #include <netinet/in.h>
 #include <signal.h>
-#include <sqlite3.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 
@@ -147,15 +146,12 @@ TEST(MiddlewareServerLimits, AnswersStayWithinTheFrameLimitOrSaySo) {
 
 // Rows of `bytes` each straight into a stopped server's trail, started now.
 void FillAudit(const std::string& database, int rows, int bytes) {
-  sqlite3* db = nullptr;
-  ASSERT_EQ(sqlite3_open(database.c_str(), &db), SQLITE_OK);
   std::string sql =
       "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < " + std::to_string(rows) +
       ") INSERT INTO mw_audit (at, started_us, ended_us, session, kind, service, number, route, buffer_type, "
       "request, request_length, status) SELECT '', CAST((julianday('now') - 2440587.5) * 86400e6 AS INTEGER), 0, 1, 'name', "
       "'demo_echo', 0, '', 'STRING', zeroblob(" + std::to_string(bytes) + "), " + std::to_string(bytes) + ", 0 FROM n";
-  EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
-  sqlite3_close(db);
+  EXPECT_EQ(Execute(database, sql), "");
 }
 
 // 60,000 rows of 4 KB, none holding the marker, so the read looks at every one: meanwhile the
