@@ -59,7 +59,8 @@ TEST(MessageSinkWin32, BuiltInSinkShowsGbkTextAndReturnsTheButton) {
   } cases[] = {{"服务名不能为空", "提示", kMbYesNo, kIdNo, L"\u63D0\u793A", L"\u670D\u52A1\u540D\u4E0D\u80FD\u4E3A\u7A7A"},
                {"abc", "", kMbOk, kIdOk, L"dialogs_ui_tests", L"abc"}};
   for (const auto& c : cases) {
-    SeenBox seen{GetCurrentThreadId()};
+    SeenBox seen;
+    seen.thread = GetCurrentThreadId();
     std::thread answerer(ReadAndAnswer, &seen, c.answer);
     EXPECT_EQ(ShowMessageBox(c.text, c.caption, c.flags), c.answer);
     answerer.join();
