@@ -10,6 +10,7 @@
 
 #include "foundation/error.h"
 #include "random_table.h"
+#include "sdk_packet_hex.h"
 #include "vector_file.h"
 #include "packets/sdk_packet/sdk_packet_copy.h"
 #include "packets/sdk_packet/sdk_packet_layout.h"
@@ -133,13 +134,7 @@ TEST(SdkPacketCodec, ValuesAndDefinitionsAgreeWithTheKnownAnswers) {
     }
     writer.SetReturnCode(std::stoi(a[1]));
     writer.Finish();
-    static const char kHex[] = "0123456789abcdef";
-    std::string hex;
-    for (size_t i = 0; i < writer.Size(); ++i) {
-      const auto byte = static_cast<unsigned char>(writer.Data()[i]);
-      hex += {kHex[byte >> 4], kHex[byte & 15]};
-    }
-    return hex;
+    return HexOf(writer.Data(), writer.Size());
   };
   CheckAnswers("sdk_packet_values.txt",
                {{"cell", cell},
