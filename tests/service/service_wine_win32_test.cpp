@@ -473,10 +473,7 @@ class DateServicesWine : public ::testing::Test {
     platform::SetEnvironment("WSNADDR", server_.Address());
     platform::SetEnvironment("TUXEDO_PASS", RUZI_MWD_TEST_ADMIN_PASSWORD);
   }
-  void TearDown() override {
-    tpterm();
-    platform::UnsetEnvironment("TUXEDO_PASS");
-  }
+  void TearDown() override { tpterm(); platform::UnsetEnvironment("TUXEDO_PASS"); }
 
   static void StoreQuery(const std::string& name, const std::string& sql) {
     std::string quoted;
@@ -516,8 +513,9 @@ TEST_F(DateServicesWine, TheInitDateComesFromTheCacheTheKeptValueOrOneQuery) {
   for (const testing::VectorCase& c : testing::ReadVectors("svc_wine_init_dates.txt")) {
     platform::SetEnvironment("logined", c[0]);
     c[1] == "-" ? platform::UnsetEnvironment("InitDateValue") : platform::SetEnvironment("InitDateValue", c[1]);
-    const std::string got = std::to_string(qxGetInitDate()) + " " + std::to_string(QueriesOpened("get_tsysteminfo"));
-    EXPECT_EQ(got + " " + platform::GetEnvironment("InitDateValue"), c[2]) << c[0] << "/" << c[1];
+    std::string got = std::to_string(qxGetInitDate()) + " ";  // the call first, then the queries it opened
+    got += std::to_string(QueriesOpened("get_tsysteminfo")) + " " + platform::GetEnvironment("InitDateValue");
+    EXPECT_EQ(got, c[2]) << c[0] << "/" << c[1];
   }
   platform::UnsetEnvironment("logined");
 }
