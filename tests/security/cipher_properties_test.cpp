@@ -5,6 +5,7 @@
 #include <cctype>
 #include <fstream>
 #include <random>
+#include <regex>
 
 #include "foundation/trim.h"
 #include "security/des_key.h"
@@ -32,13 +33,11 @@ TEST(CipherProperties, RandomTextsRoundTripUnderEveryKeyType) {
     for (int trial = 0; trial < 80; ++trial) {
       const std::string key = RandomText(random, random() % 16), plain = RandomText(random, random() % 17);
       const std::string sm4 = EncryptSM4(type, key, plain, etEncrypt), des = Encrypt3DES(type, key, plain, etEncrypt);
-      ASSERT_EQ(sm4.size(), 64u);
-      ASSERT_EQ(sm4.find_first_not_of("0123456789abcdef"), std::string::npos);
+      ASSERT_TRUE(std::regex_match(sm4, std::regex("[0-9a-f]{64}"))) << sm4;
       std::string upper = sm4;
       for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
       ASSERT_EQ(DecryptSM4(type, key, upper, etEncrypt), plain);
-      ASSERT_EQ(des.size(), 32u);
-      ASSERT_EQ(des.find_first_not_of("0123456789ABCDEF"), std::string::npos);
+      ASSERT_TRUE(std::regex_match(des, std::regex("[0-9A-F]{32}"))) << des;
       ASSERT_EQ(qxDecryptEx(type, key, des, etEncrypt), plain);
       const std::string working = type == 0 ? key : GetDESKey(type, key);
       ASSERT_EQ(sm4, SM4_Encrypt(working, plain));

@@ -8,14 +8,12 @@
 #include <mutex>
 
 #include "foundation/hex_text.h"
-#include "security/d3des.h"
-#include "security/des_block.h"
+#include "sec_cipher_blocks.h"
 #include "security/des_key.h"
 #include "security/encrypt_public.h"
 #include "security/hex_text.h"
 #include "security/password_cipher.h"
 #include "security/sm3.h"
-#include "security/sm4.h"
 #include "security/sm_api.h"
 #include "security/sm_encrypt.h"
 #include "security/yw_scramble.h"
@@ -39,12 +37,6 @@ std::string BothWays(const Args& a, size_t size, Block block) {
   std::string back = cipher;
   for (size_t at = 0; at < back.size(); at += size) block(U(key), false, U(back) + at);
   return Hex(cipher) + (back == input ? "" : " deciphers to " + Hex(back));
-}
-
-void Sm4(const unsigned char* key, bool encipher, unsigned char* data) {
-  Sm4RoundKeys keys;
-  Sm4ExpandKey(key, encipher ? Sm4Direction::Encipher : Sm4Direction::Decipher, keys);
-  Sm4CryptBlock(keys, data, data);
 }
 
 // The SM4 block layer: result code, then the output (the key is read up to a zero byte).
@@ -72,7 +64,7 @@ TEST(CipherVectors, KnownAnswers) {
          Sm3Hash(message.data(), message.size(), U(digest));
          return Hex(digest);
        }},
-      {"sm4", [](auto& a) { return BothWays(a, 16, Sm4); }},
+      {"sm4", [](auto& a) { return BothWays(a, 16, testing::Sm4Block); }},
       {"sm4x1000000", [](auto& a) {
          Sm4RoundKeys keys;
          Sm4ExpandKey(U(testing::FromHex(a[0])), Sm4Direction::Encipher, keys);
@@ -80,19 +72,8 @@ TEST(CipherVectors, KnownAnswers) {
          for (int i = 0; i < 1000000; ++i) Sm4CryptBlock(keys, U(block), U(block));
          return Hex(block);
        }},
-      {"des", [](auto& a) {
-         return BothWays(a, 8, [](auto key, bool encipher, auto data) {
-           DesSchedule schedule;
-           MakeDesSchedule(key, encipher ? EN0 : DE1, schedule);
-           DesCryptBlock(schedule, data, data);
-         });
-       }},
-      {"d2des", [](auto& a) {
-         return BothWays(a, 16, [](auto key, bool encipher, auto data) {
-           des2key(key, encipher ? EN0 : DE1);
-           D2des(data, data);
-         });
-       }},
+      {"des", [](auto& a) { return BothWays(a, 8, testing::DesBlock); }},
+      {"d2des", [](auto& a) { return BothWays(a, 16, testing::D2desBlock); }},
       {"GetDESKey", [&](auto& a) { return Hex(GetDESKey(type(a), a[1])); }},
       {"qxEncryptEx", [&](auto& a) { return qxEncryptEx(type(a), a[1], a[2], etEncrypt); }},
       {"qxDecryptEx", [&](auto& a) { return qxDecryptEx(type(a), a[1], a[2], etEncrypt); }},

@@ -9,13 +9,10 @@
 #include <cstring>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <random>
 
-#include "security/d3des.h"
-#include "security/des_block.h"
+#include "sec_cipher_blocks.h"
 #include "security/sm3.h"
-#include "security/sm4.h"
 
 namespace ruzi {
 namespace {
@@ -50,23 +47,9 @@ TEST(OpenSsl, CiphersAndDigestAgreeOnRandomInput) {
   OSSL_PROVIDER* providers[] = {OSSL_PROVIDER_load(nullptr, "legacy"), OSSL_PROVIDER_load(nullptr, "default")};
   const Block des = Evp("DES-ECB", 8);
   // Name, block size, ours, theirs.
-  const std::tuple<const char*, size_t, Block, Block> algorithms[] = {
-      {"SM4", 16, [](auto key, bool encrypt, auto data) {
-         Sm4RoundKeys keys;
-         Sm4ExpandKey(key, encrypt ? Sm4Direction::Encipher : Sm4Direction::Decipher, keys);
-         Sm4CryptBlock(keys, data, data);
-       }, Evp("SM4-ECB", 16)},
-      {"DES", 8, [](auto key, bool encrypt, auto data) {
-         DesSchedule schedule;
-         MakeDesSchedule(key, encrypt ? EN0 : DE1, schedule);
-         DesCryptBlock(schedule, data, data);
-       }, des},
-      {"D2des", 16, [](auto key, bool encrypt, auto data) {
-         std::lock_guard guard(DesEngineLock());
-         des2key(key, encrypt ? EN0 : DE1);
-         D2des(data, data);
-       }, TheirD2des(des)},
-  };
+  const std::tuple<const char*, size_t, Block, Block> algorithms[] = {{"SM4", 16, testing::Sm4Block, Evp("SM4-ECB", 16)},
+                                                                       {"DES", 8, testing::DesBlock, des},
+                                                                       {"D2des", 16, testing::D2desBlock, TheirD2des(des)}};
   EVP_MD* sm3 = EVP_MD_fetch(nullptr, "SM3", nullptr);
   ASSERT_NE(sm3, nullptr);
   std::mt19937_64 random(20261206);
