@@ -72,7 +72,7 @@ TEST(FaceLibrary, EachSkinNamesItsFaceTypeCarriesTheSamplesAndAnswersStringsWhol
     const HBITMAP bitmap = LoadBitmapA(module, "SAMPLE");
     BITMAP info{};
     EXPECT_EQ(GetObjectA(bitmap, sizeof info, &info), static_cast<int>(sizeof info)) << file;
-    EXPECT_EQ(std::pair<int, int>(info.bmWidth, info.bmHeight), std::pair(DiagImage("bmp.SAMPLE").width, DiagImage("bmp.SAMPLE").height));
+    EXPECT_EQ((std::pair<int, int>(info.bmWidth, info.bmHeight)), std::pair(DiagImage("bmp.SAMPLE").width, DiagImage("bmp.SAMPLE").height));
     DeleteObject(bitmap);
   }
   // String answers cut to the buffer and report their full length; missing keys answer nothing.
