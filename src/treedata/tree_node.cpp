@@ -33,8 +33,10 @@ TsnTreeNode::~TsnTreeNode() {
   delete Children;
   Children = nullptr;
   const bool root = IsRoot();
-  if (!root && ReferenceSlot != nullptr) *ReferenceSlot = nullptr;
-  if (Display) Display->Strings.clear();
+  if (Display) {
+    if (!root && Display->ReferenceSlot != nullptr) *Display->ReferenceSlot = nullptr;
+    Display->Strings.clear();
+  }
   DelChild(this);
   if (root) {
     delete TreeInfo->Slab;
@@ -200,7 +202,7 @@ void TsnTreeNode::InternalReset() {
 
 void TsnTreeNode::NodeDeleted(TsnTreeNode* Node) {
   if (IsRoot()) return;
-  if (OnDeleteNode.Code != nullptr) OnDeleteNode.Code(OnDeleteNode.Data, Node);
+  if (Display && Display->OnDeleteNode.Code != nullptr) Display->OnDeleteNode.Code(Display->OnDeleteNode.Data, Node);
   TreeInfo->TopNode->NodeDeleted(Node);
 }
 

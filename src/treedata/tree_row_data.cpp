@@ -150,7 +150,7 @@ std::string NumberText(const uint8_t* value, SlotKind kind) {
 
 TTreeRowData::TTreeRowData(TFieldCreateModle CreateModle, DataSet* DataSet, std::shared_ptr<TCacheLayout> Layout,
                            bool BlockBesideRow)
-    : CacheDefs(std::move(Layout)), CreateModle(CreateModle), DataSet_(DataSet), BlockInSlab(BlockBesideRow) {
+    : CacheDefs(std::move(Layout)), DataSet_(DataSet), CreateModle(CreateModle), BlockInSlab(BlockBesideRow) {
   if (!CacheDefs) CacheDefs = std::make_shared<TCacheLayout>();
 }
 
@@ -495,13 +495,14 @@ void TTreeRowData::ReStatFieldValue() {
 }
 
 void TTreeRowData::SetInvest(const uint8_t* Bytes, int32_t Length) {
-  Invest.assign(Bytes, Bytes + (Length > 0 ? Length : 0));
-  InvestLength = static_cast<int32_t>(Invest.size());
+  if (!Rare) Rare = std::make_unique<RareFields>();
+  Rare->Invest.assign(Bytes, Bytes + (Length > 0 ? Length : 0));
 }
 
 TQxList* TTreeRowData::GetItems() {
-  if (!Items) Items = std::make_unique<TQxList>();
-  return Items.get();
+  if (!Rare) Rare = std::make_unique<RareFields>();
+  if (!Rare->Items) Rare->Items = std::make_unique<TQxList>();
+  return Rare->Items.get();
 }
 
 // --- checks ---

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <map>
 #include <random>
 #include <string>
 
@@ -23,29 +23,24 @@ TEST(ChineseNumerals, KnownAmounts) {
 
 // Reads spelled integers back: digits and units, with 万 and 亿 as section multipliers.
 long long ReadBack(const std::string& text) {
-  const std::string digits[] = {"零", "壹", "贰", "叁", "肆", "伍", "陆", "柒", "捌", "玖"};
+  static const std::map<std::string, long long> kValues{{"零", 0}, {"壹", 1}, {"贰", 2}, {"叁", 3}, {"肆", 4},
+      {"伍", 5}, {"陆", 6}, {"柒", 7}, {"捌", 8}, {"玖", 9}, {"拾", 10}, {"佰", 100}, {"仟", 1000}};
   long long total = 0, section = 0, pending = 0;
   for (size_t i = 0; i < text.size(); i += 2) {
     const std::string c = text.substr(i, 2);
-    int digit = -1;
-    for (int d = 0; d < 10; ++d) {
-      if (digits[d] == c) digit = d;
-    }
-    if (digit >= 0) {
-      pending = digit;
-    } else if (c == "拾" || c == "佰" || c == "仟") {
-      section += pending * (c == "拾" ? 10 : c == "佰" ? 100 : 1000);
+    const auto value = kValues.find(c);
+    if (value != kValues.end() && value->second < 10) {
+      pending = value->second;
+    } else if (value != kValues.end()) {
+      section += pending * value->second;
       pending = 0;
-    } else if (c == "万") {
-      section = (section + pending) * 10000;
-      // 万 after 亿 within the same number multiplies only its own section.
-      total += section;
-      section = pending = 0;
-    } else if (c == "亿") {
-      total = (total + section + pending) * 100000000;
+    } else if (c == "万") {  // after 亿 it multiplies only its own section
+      total += (section + pending) * 10000;
       section = pending = 0;
     } else {
-      ADD_FAILURE() << "unexpected character in " << text;
+      EXPECT_EQ(c, "亿") << "unexpected character in " << text;
+      total = (total + section + pending) * 100000000;
+      section = pending = 0;
     }
   }
   return total + section + pending;

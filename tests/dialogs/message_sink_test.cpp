@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "dialogs/message_sink.h"
 
@@ -28,14 +29,13 @@ TEST(MessageSink, InstalledSinkReceivesAllAndScopeRestoresThePrevious) {
   EXPECT_EQ(outer_seen, "提示:after");
 }
 
+// A default flag past the buttons there are picks the first.
 TEST(MessageSink, DefaultButtonFollowsTypeAndDefaultFlag) {
-  EXPECT_EQ(DefaultButton(kMbOk), kIdOk);
-  EXPECT_EQ(DefaultButton(kMbOkCancel | kMbDefButton2), kIdCancel);
-  EXPECT_EQ(DefaultButton(kMbYesNo), kIdYes);
-  EXPECT_EQ(DefaultButton(kMbYesNo | kMbDefButton2 | kMbIconInformation), kIdNo);
-  EXPECT_EQ(DefaultButton(kMbYesNoCancel | kMbDefButton3), kIdCancel);
-  EXPECT_EQ(DefaultButton(kMbYesNo | kMbDefButton3), kIdYes);  // no third button: the first
-  EXPECT_EQ(DefaultButton(kMbOk | kMbDefButton2), kIdOk);
+  const std::pair<unsigned, int> cases[] = {
+      {kMbOk, kIdOk}, {kMbOkCancel | kMbDefButton2, kIdCancel}, {kMbYesNo, kIdYes},
+      {kMbYesNo | kMbDefButton2 | kMbIconInformation, kIdNo}, {kMbYesNoCancel | kMbDefButton3, kIdCancel},
+      {kMbYesNo | kMbDefButton3, kIdYes}, {kMbOk | kMbDefButton2, kIdOk}};
+  for (const auto& [flags, button] : cases) EXPECT_EQ(DefaultButton(flags), button) << flags;
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <thread>
 #include <vector>
@@ -15,74 +16,58 @@ namespace ruzi {
 namespace {
 
 struct SeenBox {
-  std::wstring caption;
-  std::vector<std::wstring> texts;  // every child window's text
-  int press = IDOK;
   DWORD thread = 0;  // the thread that shows the box
   HWND box = nullptr;
+  std::vector<std::wstring> texts;  // the caption, then every child window's text
 };
 
-BOOL CALLBACK FindShownBox(HWND window, LPARAM param) {
-  auto* seen = reinterpret_cast<SeenBox*>(param);
-  wchar_t class_name[16] = {};
-  GetClassNameW(window, class_name, 16);
-  if (IsWindowVisible(window) && std::wstring(class_name) == L"#32770") {
-    seen->box = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-BOOL CALLBACK CollectText(HWND child, LPARAM param) {
+std::wstring TextOf(HWND window) {
   wchar_t text[256] = {};
-  GetWindowTextW(child, text, 256);
-  reinterpret_cast<SeenBox*>(param)->texts.emplace_back(text);
-  return TRUE;
+  GetWindowTextW(window, text, 256);
+  return text;
 }
 
 // Waits up to ten seconds for the box, reads it, presses the button.
-void ReadAndAnswer(SeenBox* seen) {
+void ReadAndAnswer(SeenBox* seen, int press) {
   for (int tries = 0; tries < 1000 && seen->box == nullptr; ++tries) {
     Sleep(10);
-    EnumThreadWindows(seen->thread, FindShownBox, reinterpret_cast<LPARAM>(seen));
+    EnumThreadWindows(seen->thread, [](HWND window, LPARAM param) -> BOOL {
+      wchar_t class_name[16] = {};
+      GetClassNameW(window, class_name, 16);
+      if (!IsWindowVisible(window) || std::wstring(class_name) != L"#32770") return TRUE;
+      reinterpret_cast<SeenBox*>(param)->box = window;
+      return FALSE;
+    }, reinterpret_cast<LPARAM>(seen));
   }
   if (seen->box == nullptr) return;
-  wchar_t caption[256] = {};
-  GetWindowTextW(seen->box, caption, 256);
-  seen->caption = caption;
-  EnumChildWindows(seen->box, CollectText, reinterpret_cast<LPARAM>(seen));
-  PostMessageW(seen->box, WM_COMMAND, MAKEWPARAM(seen->press, BN_CLICKED),
-               reinterpret_cast<LPARAM>(GetDlgItem(seen->box, seen->press)));
+  seen->texts.push_back(TextOf(seen->box));
+  EnumChildWindows(seen->box, [](HWND child, LPARAM param) -> BOOL {
+    reinterpret_cast<SeenBox*>(param)->texts.push_back(TextOf(child));
+    return TRUE;
+  }, reinterpret_cast<LPARAM>(seen));
+  PostMessageW(seen->box, WM_COMMAND, MAKEWPARAM(press, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(seen->box, press)));
 }
 
-int ShowAnswered(SeenBox& seen, std::string_view text, std::string_view caption, unsigned flags) {
-  seen.thread = GetCurrentThreadId();
-  std::thread answerer(ReadAndAnswer, &seen);
-  const int answer = ShowMessageBox(text, caption, flags);
-  answerer.join();
-  return answer;
-}
-
-bool Contains(const std::vector<std::wstring>& texts, const std::wstring& wanted) {
-  for (const std::wstring& text : texts) {
-    if (text == wanted) return true;
-  }
-  return false;
-}
-
+// An empty caption shows the executable's name.
 TEST(MessageSinkWin32, BuiltInSinkShowsGbkTextAndReturnsTheButton) {
-  SeenBox seen;
-  seen.press = IDNO;
-  EXPECT_EQ(ShowAnswered(seen, "服务名不能为空", "提示", kMbYesNo), kIdNo);
-  EXPECT_EQ(seen.caption, L"\u63D0\u793A");
-  EXPECT_TRUE(Contains(seen.texts, L"\u670D\u52A1\u540D\u4E0D\u80FD\u4E3A\u7A7A"));
-}
-
-TEST(MessageSinkWin32, EmptyCaptionShowsTheExecutableName) {
-  SeenBox seen;
-  EXPECT_EQ(ShowAnswered(seen, "abc", "", kMbOk), kIdOk);
-  EXPECT_EQ(seen.caption, L"dialogs_ui_tests");
-  EXPECT_TRUE(Contains(seen.texts, L"abc"));
+  const struct {
+    const char *text, *caption;
+    unsigned flags;
+    int answer;
+    std::wstring caption_seen, text_seen;
+  } cases[] = {{"服务名不能为空", "提示", kMbYesNo, kIdNo, L"\u63D0\u793A", L"\u670D\u52A1\u540D\u4E0D\u80FD\u4E3A\u7A7A"},
+               {"abc", "", kMbOk, kIdOk, L"dialogs_ui_tests", L"abc"}};
+  for (const auto& c : cases) {
+    SeenBox seen;
+    seen.thread = GetCurrentThreadId();
+    std::thread answerer(ReadAndAnswer, &seen, c.answer);
+    EXPECT_EQ(ShowMessageBox(c.text, c.caption, c.flags), c.answer);
+    answerer.join();
+    ASSERT_FALSE(seen.texts.empty()) << "no box shown for " << c.text;
+    EXPECT_EQ(seen.texts[0], c.caption_seen);
+    EXPECT_NE(std::find(seen.texts.begin() + 1, seen.texts.end(), c.text_seen), seen.texts.end()) << c.text;
+  }
 }
 
 }  // namespace

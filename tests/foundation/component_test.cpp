@@ -1,16 +1,13 @@
-// Components: ownership and notices, class records, and the registry that makes them by name.
+// Components: ownership and notices, and class records.
 #include "foundation/component.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "error_text.h"
-#include "foundation/class_registry.h"
-#include "foundation/property_access.h"
 
 namespace ruzi {
 namespace {
@@ -54,46 +51,6 @@ TEST(Component, OwnerFreesLastCreatedFirstAndNotifiesTheRest) {
   TComponent other;
   Probe probe(nullptr, "q", &journal);
   testing::ExpectError([&] { other.Assign(&probe); }, "Cannot assign a Probe to a TComponent");
-}
-
-class TRegistryProbe : public TComponent {
-  RUZI_CLASS_RECORD(TRegistryProbe, TComponent::ClassRecord())
-
- public:
-  using TComponent::TComponent;
-};
-
-class TRegistryOther : public TComponent {
-  RUZI_CLASS_RECORD(TRegistryOther, TComponent::ClassRecord())
-
- public:
-  using TComponent::TComponent;
-};
-
-TComponent* MakeImpostor(TComponent* owner) { return new TComponent(owner); }
-
-TEST(ClassRegistry, CreatesRegisteredClassesByNameInAnyLetterCaseAndRefusesClashes) {
-  RegisterComponentClass<TRegistryProbe>();
-  RegisterComponentClass<TRegistryProbe>();  // again: nothing changes
-  RegisterComponentClass<TRegistryOther>();
-  EXPECT_EQ(GetClass("tregistryprobe"), TRegistryProbe::ClassRecord());
-  EXPECT_EQ(FindClass("TREGISTRYOTHER"), TRegistryOther::ClassRecord());
-  const auto registered = RegisteredClasses();
-  const auto probe = std::find(registered.begin(), registered.end(), TRegistryProbe::ClassRecord());
-  ASSERT_NE(probe, registered.end());
-  EXPECT_EQ(std::find(registered.begin(), registered.end(), TRegistryOther::ClassRecord()) - probe, 1)
-      << "once each, in registration order";
-  EXPECT_EQ(GetClass("TNoSuchClass"), nullptr);
-  testing::ExpectError([] { FindClass("TNoSuchClass"); }, "Class TNoSuchClass not found");
-  testing::ExpectError([] { CreateComponent("", nullptr); }, "Class  not found");
-  testing::ExpectError([] { RegisterComponentClass(TRegistryProbe::ClassRecord(), &MakeImpostor); },
-                       "A class named TRegistryProbe already exists");
-  TComponent owner;
-  TComponent* made = CreateComponent("TRegistryProbe", &owner);
-  EXPECT_EQ(made->ClassName(), "TRegistryProbe") << "the first registration stays";
-  EXPECT_EQ(owner.Components(0), made) << "the owner frees it";
-  SetPropText(*made, "Name", "probe1");
-  EXPECT_EQ(owner.FindComponent("PROBE1"), made);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <set>
 #include <string>
+#include <type_traits>
 
 #include "fnd_fake_clock.h"
 #include "foundation/f_order_list.h"
@@ -16,14 +17,22 @@ namespace {
 
 platform::FileSystem& Files() { return platform::SystemFileSystem(); }
 
+std::string KeyText(int32_t key) { return std::to_string(key); }
+std::string KeyText(const std::string& key) { return key; }
+
 // Data blocks are heap strings; the events turn them into "key=value" lines and back.
-void WireStrings(TFOrderList& list, std::multiset<std::string>* freed) {
-  list.OnSaveItem = [](int32_t key, void* data, std::string& line) {
-    line = std::to_string(key) + "=" + *static_cast<std::string*>(data);
+template <typename Key, typename List>
+void WireStrings(List& list, std::multiset<std::string>* freed) {
+  list.OnSaveItem = [](Key key, void* data, std::string& line) {
+    line = KeyText(key) + "=" + *static_cast<std::string*>(data);
   };
-  list.OnLoadItem = [](const std::string& line, int32_t& key, void*& data) {
+  list.OnLoadItem = [](const std::string& line, Key& key, void*& data) {
     const size_t equals = line.find('=');
-    key = std::stoi(line.substr(0, equals));
+    if constexpr (std::is_same_v<Key, std::string>) {
+      key = line.substr(0, equals);
+    } else {
+      key = std::stoi(line.substr(0, equals));
+    }
     data = new std::string(line.substr(equals + 1));
   };
   list.OnFreeData = [freed](void* data) {
@@ -38,7 +47,7 @@ TEST(FOrderList, SavesVersionThenEntriesInKeyOrderAndLoadsThemBack) {
   std::multiset<std::string> freed;
   {
     TFOrderList list(file, 3);
-    WireStrings(list, &freed);
+    WireStrings<int32_t>(list, &freed);
     list.Insert(20, new std::string("b"));
     list.Insert(-5, new std::string("a"));
     list.Insert(0x100000007LL, new std::string("c"));  // the events see the low 32 bits
@@ -51,7 +60,7 @@ TEST(FOrderList, SavesVersionThenEntriesInKeyOrderAndLoadsThemBack) {
   ASSERT_TRUE(Files().WriteWholeFile(file, "3\r\n9=nine\n2=two\r1=one\r\n2=again\r\n"));
   freed.clear();
   TFOrderList list(file, 3);
-  WireStrings(list, &freed);
+  WireStrings<int32_t>(list, &freed);
   list.Load();
   ASSERT_EQ(list.GetCount(), 3);
   EXPECT_EQ(list.GetItems(0)->Key, 1);
@@ -70,7 +79,7 @@ TEST(FOrderList, OtherVersionIsPutAsideMissingFileLoadsNothingBadVersionIsZero) 
   ASSERT_TRUE(Files().WriteWholeFile(file, "2\r\n1=x\r\n"));
   testing::FakeClock clock({2026, 1, 9, 7, 5, 3, 999});
   TFOrderList list(file, 3, Files(), clock);
-  WireStrings(list, nullptr);
+  WireStrings<int32_t>(list, nullptr);
   list.Load();
   EXPECT_EQ(list.GetCount(), 0);
   EXPECT_FALSE(Files().FileExists(file));
@@ -84,38 +93,29 @@ TEST(FOrderList, OtherVersionIsPutAsideMissingFileLoadsNothingBadVersionIsZero) 
   // "abc" is not a number: version 0, which this list expects, so the lines load.
   ASSERT_TRUE(Files().WriteWholeFile(folder + "zero.txt", "abc\r\n5=five\r\n"));
   TFOrderList zero(folder + "zero.txt", 0);
-  WireStrings(zero, nullptr);
+  WireStrings<int32_t>(zero, nullptr);
   zero.Load();
   EXPECT_EQ(zero.GetCount(), 1);
 }
 TEST(FStrOrderList, RoundTripWithStringKeys) {
   const std::string file = testing::FreshTestFolder("f_str_order_list") + "names.txt";
-  auto wire = [](TFStrOrderList& list) {
-    list.OnSaveItem = [](std::string key, void* data, std::string& line) {
-      line = key + "\t" + std::to_string(*static_cast<int*>(data));
-    };
-    list.OnLoadItem = [](const std::string& line, std::string& key, void*& data) {
-      const size_t tab = line.find('\t');
-      key = line.substr(0, tab);
-      data = new int(std::stoi(line.substr(tab + 1)));
-    };
-    list.OnFreeData = [](void* data) { delete static_cast<int*>(data); };
-  };
+  std::multiset<std::string> freed;
   {
     TFStrOrderList list(file, 7);
-    wire(list);
-    list.Insert("b", new int(2));
-    list.Insert("B", new int(1));
-    list.Insert("\xD6\xD0", new int(3));  // GBK text after ASCII
+    WireStrings<std::string>(list, &freed);
+    list.Insert("b", new std::string("2"));
+    list.Insert("B", new std::string("1"));
+    list.Insert("\xD6\xD0", new std::string("3"));  // GBK text after ASCII
     list.Save();
   }
-  EXPECT_EQ(Files().ReadWholeFile(file).value(), "7\r\nB\t1\r\nb\t2\r\n\xD6\xD0\t3\r\n");
+  EXPECT_EQ(Files().ReadWholeFile(file).value(), "7\r\nB=1\r\nb=2\r\n\xD6\xD0=3\r\n");
+  EXPECT_EQ(freed, (std::multiset<std::string>{"1", "2", "3"}));
   TFStrOrderList again(file, 7);
-  wire(again);
+  WireStrings<std::string>(again, nullptr);
   again.Load();
   ASSERT_EQ(again.GetCount(), 3);
   EXPECT_EQ(again.GetItems(2)->Key, "\xD6\xD0");
-  EXPECT_EQ(*static_cast<int*>(again.GetItems(2)->Data), 3);
+  EXPECT_EQ(*static_cast<std::string*>(again.GetItems(2)->Data), "3");
 }
 
 }  // namespace

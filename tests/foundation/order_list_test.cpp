@@ -18,14 +18,6 @@
 namespace ruzi {
 namespace {
 
-// Counts releases per block, so a double free or a leak shows up as a wrong count.
-struct Releases {
-  std::multiset<void*> released;
-  DataDeleter Deleter() {
-    return [this](void* data) { released.insert(data); };
-  }
-};
-
 void* Block(intptr_t n) { return reinterpret_cast<void*>(n * 16 + 8); }
 
 std::vector<int64_t> Keys(const TOrderList& list) {
@@ -83,12 +75,12 @@ void ExpectMatchesModel(const List& list, const std::map<Key, void*>& model) {
 template <typename List, typename Key, typename MakeKey>
 void RandomRun(uint32_t seed, int steps, MakeKey make_key) {
   std::mt19937 random(seed);
-  Releases releases;
+  std::multiset<void*> released;  // per block, so a double free or a leak shows as a wrong count
   std::map<Key, void*> model;
   std::multiset<void*> expected_released;
   intptr_t next_block = 1;
   {
-    List list(releases.Deleter());
+    List list([&released](void* data) { released.insert(data); });
     for (int step = 0; step < steps; ++step) {
       const Key key = make_key(random);
       const auto found = model.find(key);
@@ -182,7 +174,7 @@ void RandomRun(uint32_t seed, int steps, MakeKey make_key) {
       if (entry.second != nullptr) expected_released.insert(entry.second);
     }
   }
-  EXPECT_EQ(releases.released, expected_released);
+  EXPECT_EQ(released, expected_released);
 }
 
 TEST(OrderList, RandomOperationsAgreeWithStdMap) {

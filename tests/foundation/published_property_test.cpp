@@ -1,7 +1,9 @@
+// Published properties read and set by name, and the registry that makes components by class name.
 #include "foundation/published_property.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <iterator>
@@ -10,6 +12,7 @@
 #include <vector>
 
 #include "error_text.h"
+#include "foundation/class_registry.h"
 #include "foundation/component.h"
 #include "foundation/property_access.h"
 #include "vector_file.h"
@@ -162,6 +165,32 @@ TEST(PublishedProperties, TextsByNameAndEvents) {
   SetMethodProp(control, "OnClick", handler);
   control.OnClick(&control);
   EXPECT_EQ(clicks, 2);
+}
+
+TComponent* MakeImpostor(TComponent* owner) { return new TComponent(owner); }
+
+TEST(ClassRegistry, CreatesRegisteredClassesByNameInAnyLetterCaseAndRefusesClashes) {
+  RegisterComponentClass<TProbeControl>();
+  RegisterComponentClass<TProbeControl>();  // again: nothing changes
+  RegisterComponentClass<TProbeWide>();
+  EXPECT_EQ(GetClass("tprobecontrol"), TProbeControl::ClassRecord());
+  EXPECT_EQ(FindClass("TPROBEWIDE"), TProbeWide::ClassRecord());
+  const auto registered = RegisteredClasses();
+  const auto probe = std::find(registered.begin(), registered.end(), TProbeControl::ClassRecord());
+  ASSERT_NE(probe, registered.end());
+  EXPECT_EQ(std::find(registered.begin(), registered.end(), TProbeWide::ClassRecord()) - probe, 1)
+      << "once each, in registration order";
+  EXPECT_EQ(GetClass("TNoSuchClass"), nullptr);
+  testing::ExpectError([] { FindClass("TNoSuchClass"); }, "Class TNoSuchClass not found");
+  testing::ExpectError([] { CreateComponent("", nullptr); }, "Class  not found");
+  testing::ExpectError([] { RegisterComponentClass(TProbeControl::ClassRecord(), &MakeImpostor); },
+                       "A class named TProbeControl already exists");
+  TComponent owner;
+  TComponent* made = CreateComponent("TProbeControl", &owner);
+  EXPECT_EQ(made->ClassName(), "TProbeControl") << "the first registration stays";
+  EXPECT_EQ(owner.Components(0), made) << "the owner frees it";
+  SetPropText(*made, "Name", "probe1");
+  EXPECT_EQ(owner.FindComponent("PROBE1"), made);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // random texts against brute-force models (characters known by construction, byte searches).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <random>
 #include <string>
@@ -20,10 +21,23 @@ namespace {
 
 using testing::Num;
 
-std::string Joined(const std::vector<std::string>& list) {
+std::string Joined(const std::vector<std::string>& list, const std::string& separator = "") {
   std::string text;
-  for (size_t i = 0; i < list.size(); ++i) text += (i ? "|" : "") + list[i];
+  for (size_t i = 0; i < list.size(); ++i) text += (i ? separator : "") + list[i];
   return text;
+}
+
+// Random text as a list of characters: ASCII and double-byte GBK, the double ones with trail
+// bytes that look like ASCII ('a', '\\') or like lead bytes, and both ends of the lead range.
+std::vector<std::string> RandomCharacters(std::mt19937& random, size_t count) {
+  static const std::vector<std::string> singles{"a", "b", "@", "A", "\x7F"};
+  static const std::vector<std::string> doubles{"\x81\x40", "\xB0\x61", "\xC9\xEA", "\xEA\xBB",
+                                                "\x81\x81", "\xD6\x5C", "\xFE\xFE"};
+  std::vector<std::string> characters;
+  while (characters.size() < count) {
+    characters.push_back(random() % 2 ? singles[random() % singles.size()] : doubles[random() % doubles.size()]);
+  }
+  return characters;
 }
 
 TEST(Text, KnownAnswers) {
@@ -36,7 +50,7 @@ TEST(Text, KnownAnswers) {
       {"Split", [](auto& a) {
          std::vector<std::string> list{"(untouched)"};
          SplitStrBySubStr(a[0], a[1], list);
-         return Joined(list);
+         return Joined(list, "|");
        }},
       {"ReplaceStr", [](auto& a) { return ReplaceStr(a[0], a[1], a[2]); }},
       {"ReplaceTextIgnoreCase", [](auto& a) { return ReplaceTextIgnoreCase(a[0], a[1], a[2]); }},
@@ -57,35 +71,20 @@ TEST(Text, KnownAnswers) {
   testing::CheckAnswers("fnd_text.txt", functions);
 }
 
-// Model: split the text into characters (known by construction), then replace on the list.
+// Model: the text as a list of characters (known by construction), replaced on the list.
 TEST(ReplaceStr, RandomTextsAgainstACharacterModel) {
   std::mt19937 random(4);
-  const std::vector<std::string> singles{"a", "b", "@", "A"};
-  const std::vector<std::string> doubles{"\x81\x40", "\xB0\x61", "\xC9\xEA", "\xEA\xBB", "\x81\x81"};
   for (int round = 0; round < 5000; ++round) {
-    auto random_characters = [&](size_t count) {
-      std::vector<std::string> characters;
-      for (size_t i = 0; i < count; ++i) {
-        characters.push_back(random() % 2 ? singles[random() % singles.size()] : doubles[random() % doubles.size()]);
-      }
-      return characters;
-    };
-    const std::vector<std::string> text = random_characters(random() % 12);
-    const std::vector<std::string> old_text = random_characters(1 + random() % 2);
-    std::string joined, old_joined;
-    for (const auto& c : text) joined += c;
-    for (const auto& c : old_text) old_joined += c;
+    const std::vector<std::string> text = RandomCharacters(random, random() % 12);
+    const std::vector<std::string> old_text = RandomCharacters(random, 1 + random() % 2);
     std::string expected;
     for (size_t i = 0; i < text.size();) {
-      if (i + old_text.size() <= text.size() &&
-          std::equal(old_text.begin(), old_text.end(), text.begin() + static_cast<std::ptrdiff_t>(i))) {
-        expected += "<>";
-        i += old_text.size();
-      } else {
-        expected += text[i++];
-      }
+      const bool match = i + old_text.size() <= text.size() &&
+                         std::equal(old_text.begin(), old_text.end(), text.begin() + static_cast<std::ptrdiff_t>(i));
+      expected += match ? "<>" : text[i];
+      i += match ? old_text.size() : 1;
     }
-    ASSERT_EQ(ReplaceStr(joined, old_joined, "<>"), expected) << round;
+    ASSERT_EQ(ReplaceStr(Joined(text), Joined(old_text), "<>"), expected) << round;
   }
 }
 
@@ -97,22 +96,14 @@ TEST(Gbk, RandomTextsBuiltFromKnownCharacters) {
   for (int round = 0; round < 2000; ++round) {
     std::string text;
     std::vector<GbkByteKind> kinds;
-    const size_t characters = random() % 20;
-    for (size_t c = 0; c < characters; ++c) {
-      if (random() % 2) {
-        text += static_cast<char>(random() % 0x80);
-        kinds.push_back(GbkByteKind::Single);
-      } else {
-        text += static_cast<char>(0x81 + random() % 0x7E);
-        text += static_cast<char>(0x40 + random() % 0xBF);
-        kinds.push_back(GbkByteKind::Lead);
-        kinds.push_back(GbkByteKind::Trail);
-      }
+    for (const std::string& c : RandomCharacters(random, random() % 20)) {
+      text += c;
+      kinds.push_back(c.size() == 1 ? GbkByteKind::Single : GbkByteKind::Lead);
+      if (c.size() == 2) kinds.push_back(GbkByteKind::Trail);
     }
     for (size_t i = 0; i < text.size(); ++i) {
       ASSERT_EQ(GbkByteKindAt(text, i), kinds[i]) << round << ":" << i;
-      const size_t safe = GbkSafeLength(text, i);
-      ASSERT_EQ(safe, kinds[i] == GbkByteKind::Trail ? i - 1 : i);
+      ASSERT_EQ(GbkSafeLength(text, i), kinds[i] == GbkByteKind::Trail ? i - 1 : i);
     }
   }
 }
@@ -132,10 +123,8 @@ TEST(ByteSearch, FindsTheFirstMatchAtEveryPositionAndAlignment) {
     size_t expected = 0;
     while (expected < size && data[expected] != sought) ++expected;
     ASSERT_EQ(FindByte(data, size, sought), expected) << "offset " << offset << " size " << size;
-    ASSERT_EQ(TextLength(data, size), std::string_view(data, size).find('\0') == std::string_view::npos
-                                          ? size
-                                          : std::string_view(data, size).find('\0'));
     const std::string_view text(data, size);
+    ASSERT_EQ(TextLength(data, size), std::min(size, text.find('\0')));
     const std::string_view in_text = text.substr(random() % (size + 1), random() % 4);
     ASSERT_EQ(FindText(text, in_text), text.find(in_text));
     const std::string other = std::string(1 + random() % 3, bytes[random() % 8]);

@@ -70,6 +70,15 @@ class WriteLogExTest : public ::testing::Test {
     return lines;
   }
 
+  // Queues a line on this thread's queue of the dispatcher, stamped now.
+  void Push(LogDispatcher& dispatcher, const std::string& text, const std::string& sub = "") {
+    LogRecord record;
+    record.stamp = clock.Stamp();
+    record.msg = text;
+    record.sub_name = sub;
+    dispatcher.Producers.ForThisThread().Push(record);
+  }
+
   testing::FakeClock clock;
   testing::MemoryFileSystem files;
   std::map<std::string, int> ini;
@@ -179,19 +188,11 @@ TEST_F(WriteLogExTest, ExitAfterAThreadKilledInACallByPathOnlyAppendsToFilesHeld
     LogWriterSeams seams = Seams();
     seams.files = &held;
     LogDispatcher dispatcher(kLogs, "K", 200, kAppDir + "none.ini", seams);
-    LogProducerQueue& queue = dispatcher.Producers.ForThisThread();
-    LogRecord record;
-    record.stamp = clock.Stamp();
-    auto push = [&](const std::string& text, const std::string& sub) {
-      record.msg = text;
-      record.sub_name = sub;
-      queue.Push(record);
-    };
-    push("open", "a");
+    Push(dispatcher, "open", "a");
     dispatcher.DealLog();  // a's file is open from here on
-    push("a1", "a");
-    push("b1", "b");
-    push("a2", "a");
+    Push(dispatcher, "a1", "a");
+    Push(dispatcher, "b1", "b");
+    Push(dispatcher, "a2", "a");
     dispatcher.Counters.in_file_call.store(c.killed_in);
     const int path_calls = held.path_calls;
     dispatcher.WriteWhatIsLeft(true);
@@ -210,14 +211,7 @@ TEST_F(WriteLogExTest, ExitAfterAThreadKilledInACallByPathOnlyAppendsToFilesHeld
 
 TEST_F(WriteLogExTest, PassesTakeAtMostAThousandLinesPerFileAndAppendOnce) {
   LogDispatcher dispatcher(kLogs, "B", 200, kAppDir + "none.ini", Seams());
-  LogProducerQueue& queue = dispatcher.Producers.ForThisThread();
-  LogRecord record;
-  record.stamp = clock.Stamp();
-  for (int i = 0; i < 2500; ++i) {
-    const std::string text = std::to_string(i);
-    record.msg = text;
-    queue.Push(record);
-  }
+  for (int i = 0; i < 2500; ++i) Push(dispatcher, std::to_string(i));
   EXPECT_TRUE(dispatcher.DealLog());
   EXPECT_EQ(files.appends, 1);  // one append per pass, not per line
   EXPECT_EQ(dispatcher.Unwritten(), 1500);

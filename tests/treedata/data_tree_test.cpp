@@ -140,6 +140,33 @@ TEST(DataTree, CompanionsGoWithTheirFields) {
   EXPECT_EQ(f.tree->GetFreeNotifier()->Count(), 0);
 }
 
+// A bound row keeps its own invest type and position flag beside an item list asked for later;
+// a row bound without one has none.
+TEST(DataTree, BoundRowsKeepTheirInvestTypes) {
+  DataTreeFixture<> f({{"V", ftFloat, GTSum}});
+  f.Build({Row{"1"}, Row{"2"}, Row{"3"}}, TBeginBuildTree{[](void*, TDBTreeNode* tree) {
+                                              TsnTreeNode* group = tree->AppendChild(nullptr, "g", -1, true, false).Node;
+                                              tree->BindStock(group, "a", -1, TInvestType{1, 2, 3}, '2', 1);
+                                              tree->BindStock(group, "b", -1, TInvestType(), '1', 2);
+                                              tree->BindStock(group, "c", -1, TInvestType{9}, '3', 3);
+                                            },
+                                            nullptr});
+  const TsnTreeNode* group = f.tree->GetFirstChild();
+  struct Bound {
+    TInvestType invest;
+    uint8_t flag;
+  };
+  const std::vector<Bound> expected{{{1, 2, 3}, '2'}, {TInvestType(), '1'}, {{9}, '3'}};
+  for (int32_t i = 0; i < group->GetCount(); ++i) {
+    auto* row = static_cast<TTreeRowData*>(group->GetItem(i)->GetData());
+    ASSERT_NE(row->GetItems(), nullptr);
+    EXPECT_EQ(row->GetItems(), row->GetItems()) << i;
+    EXPECT_EQ(row->GetInvest(), expected[i].invest) << i;
+    EXPECT_EQ(row->GetInvestLength(), static_cast<int32_t>(expected[i].invest.size())) << i;
+    EXPECT_EQ(row->GetPositionFlag(), expected[i].flag) << i;
+  }
+}
+
 TEST(DataTree, PublishesItsPropertiesAndEvents) {
   TComponent owner;
   new MemoryDataSet(&owner);

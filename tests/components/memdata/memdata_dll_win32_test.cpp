@@ -1,5 +1,5 @@
 // memdata.dll as the library uses it, under Wine against ruzi-mwd: every export, every slot
-// of every table object, the seeded rows read through the exports, and a row changed on the
+// of every table object, and a row changed on the
 // server seen at the same record address after RefreshMemData. The test also keeps a
 // middleware context of its own, which the cache's loads must leave alone.
 #include <gtest/gtest.h>
@@ -9,7 +9,6 @@
 
 #include "client_calls.h"
 #include "client_entries.h"
-#include "comp_reference_records.h"
 #include "platform/dynamic_library.h"
 #include "platform/environment.h"
 #include "trading/cache/memtable.h"
@@ -69,32 +68,9 @@ class MemdataDll : public ::testing::Test {
 platform::DynamicLibrary* MemdataDll::library_ = nullptr;
 Exports MemdataDll::exports_;
 
-TEST_F(MemdataDll, KeyedExportsAndTableObjectsGiveTheSeededRows) {
-  Held<ISysParameter> parameters(exports_.SysParameter);
-  Held<ISystemInfo> system(exports_.SystemInfo);
-  Held<IMenuRight> rights(exports_.MenuRight);
-  Held<IMarketTradeDay> days(exports_.MarketTradeDay);
-  testing::CheckSeededReferenceData({
-      [](const std::string& code) { return exports_.MarketInfoA(code.c_str()); },
-      [](int32_t id) { return exports_.FundInfoA(id); },
-      [](int32_t number) { return exports_.OperatorA(number); },
-      [&](int32_t serial) { return parameters->Find(serial); },
-      [&] { return system->Info(); },
-      [&](const std::string& person, const std::string& menu) { return rights->HasRight(person.c_str(), menu.c_str()); },
-      [&](const std::string& code, int32_t date) {
-        uint32_t kinds = 0;
-        for (int32_t bit = 0; bit <= 4; ++bit) kinds |= days->IsDay(date, code.c_str(), bit) ? 1u << bit : 0u;
-        return kinds;
-      },
-  });
-  EXPECT_EQ(exports_.MarketInfoA("n"), exports_.MarketInfoA("n"));
-  EXPECT_NE(exports_.MarketInfoA(nullptr), nullptr);
-  EXPECT_FALSE(rights->HasRight(nullptr, "FundManage"));
-}
-
-// Every slot of the table objects, beside the calendar's questions (the seeded calendar tests
-// ask those through memdata.dll under Wine).
-TEST_F(MemdataDll, TableObjectsAnswerEverySlot) {
+// Every slot of the table objects and every keyed export: the rows themselves are the cache's,
+// proven natively against the same server.
+TEST_F(MemdataDll, KeyedExportsAndTableObjectsAnswerEverySlot) {
   IMarketInfo* markets = nullptr;
   exports_.MarketInfo(&markets);
   ASSERT_NE(markets, nullptr);
@@ -133,6 +109,15 @@ TEST_F(MemdataDll, TableObjectsAnswerEverySlot) {
   EXPECT_TRUE(funds->Exists(7));
   EXPECT_EQ(funds->KeyAt(2), 7);
   EXPECT_EQ(funds->Find(1), exports_.FundInfoA(1));
+  EXPECT_EQ(exports_.FundInfoA(7)->fund_id, 7);
+  EXPECT_EQ(exports_.FundInfoA(404)->fund_id, 0);
+  EXPECT_EQ(exports_.OperatorA(1002)->operator_no, 1002);
+  EXPECT_EQ(exports_.OperatorA(9)->operator_no, 0);
+  EXPECT_NE(exports_.MarketInfoA(nullptr), nullptr);
+  Held<IMenuRight> rights(exports_.MenuRight);
+  EXPECT_TRUE(rights->HasRight("1002", "EntrustTrade"));
+  EXPECT_FALSE(rights->HasRight("1003", "FundManage"));
+  EXPECT_FALSE(rights->HasRight(nullptr, "FundManage"));
   Held<ISystemInfo> system(exports_.SystemInfo);
   EXPECT_EQ(system->Count(), 1);
   EXPECT_EQ(system->Info(), system->Record(0));

@@ -28,6 +28,10 @@ struct AuditRow {
 // The first column of every row `sql` returns (read-only, beside the running server); the SQL
 // may read requests with audit_request(request, request_compressed).
 std::vector<std::string> Column(const std::string& database, const std::string& sql);
+// Runs `sql` on a stopped server's database; "" or the failure.
+std::string Execute(const std::string& database, const std::string& sql);
+// `bytes` as an SQL blob literal.
+std::string SqlBlob(const std::string& bytes);
 
 std::vector<AuditRow> AuditRowsWith(const std::string& database, const std::string& marker, size_t expected);
 

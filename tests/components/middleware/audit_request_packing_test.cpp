@@ -1,11 +1,11 @@
 // How the audit keeps a request: every request comes back byte for byte, only those worth it are
 // compressed, and a damaged stored row is refused rather than read as other bytes.
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <random>
 #include <string>
 
+#include "audit_reader.h"
 #include "audit_request_packing.h"
 
 namespace ruzi::mwd {
@@ -82,36 +82,16 @@ TEST(AuditRequestPacking, ADamagedRowIsRefused) {
 // The SQL function readers search with: expands a compressed row, passes a plain one, and fails
 // the statement on a damaged one instead of matching nothing.
 TEST(AuditRequestPacking, TheSqlFunctionSearchesInsideCompressedRequests) {
-  sqlite3* db = nullptr;
-  ASSERT_EQ(sqlite3_open(":memory:", &db), SQLITE_OK);
-  RegisterAuditRequestFunction(db);
-  const std::string request = Tagged(2048) + "needle" + Tagged(2048);
-  const StoredRequest stored = PackRequest(request);
+  const StoredRequest stored = PackRequest(Tagged(2048) + "needle" + Tagged(2048));
   ASSERT_NE(stored.compressed, 0);
-  sqlite3_stmt* query = nullptr;
-  ASSERT_EQ(sqlite3_prepare_v2(db, "SELECT instr(audit_request(?1, ?2), 'needle'), length(audit_request(?1, ?2))", -1,
-                               &query, nullptr),
-            SQLITE_OK);
-  const struct {
-    std::string bytes;
-    int64_t compressed;
-    int step;
-    int64_t found_at;
-    int64_t length;
-  } rows[] = {{stored.bytes, stored.compressed, SQLITE_ROW, 2049, 4102},
-              {"plain needle", 0, SQLITE_ROW, 7, 12},
-              {stored.bytes.substr(1), stored.compressed, SQLITE_ERROR, 0, 0}};
-  for (const auto& row : rows) {
-    sqlite3_reset(query);
-    sqlite3_bind_blob(query, 1, row.bytes.data(), static_cast<int>(row.bytes.size()), SQLITE_TRANSIENT);
-    sqlite3_bind_int64(query, 2, row.compressed);
-    ASSERT_EQ(sqlite3_step(query), row.step) << row.bytes.size();
-    if (row.step != SQLITE_ROW) continue;
-    EXPECT_EQ(sqlite3_column_int64(query, 0), row.found_at);
-    EXPECT_EQ(sqlite3_column_int64(query, 1), row.length);
-  }
-  sqlite3_finalize(query);
-  sqlite3_close(db);
+  // Where "needle" is and the length, or no row at all when the statement failed.
+  auto ask = [](const std::string& bytes, int64_t compressed) {
+    const std::string request = "audit_request(" + testing::SqlBlob(bytes) + ", " + std::to_string(compressed) + ")";
+    return testing::Column(":memory:", "SELECT instr(" + request + ", 'needle') || '/' || length(" + request + ")");
+  };
+  EXPECT_EQ(ask(stored.bytes, stored.compressed), std::vector<std::string>{"2049/4102"});
+  EXPECT_EQ(ask("plain needle", 0), std::vector<std::string>{"7/12"});
+  EXPECT_EQ(ask(stored.bytes.substr(1), stored.compressed), std::vector<std::string>{});
 }
 
 }  // namespace

@@ -69,6 +69,38 @@ bool SendSlowCall(mwd::NativeClient& client, int ms, uint32_t sequence) {
   return client.Send(slow, sequence);
 }
 
+std::optional<uint32_t> SessionCount(uint16_t port) {
+  mwd::NativeClient probe("127.0.0.1", port);
+  auto answer = probe.Ask(mw::ProbeRequest{}, 2000);
+  if (!answer || !std::holds_alternative<mw::ProbeReply>(*answer)) return std::nullopt;
+  return std::get<mw::ProbeReply>(*answer).session_count;
+}
+
+bool SessionCountBecomes(uint16_t port, uint32_t expected) {
+  for (int i = 0; i < 500; ++i) {
+    if (SessionCount(port) == expected) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return false;
+}
+
+void OnClients(uint16_t port, int count, const std::function<void(mwd::NativeClient&, int)>& work, const std::string& user) {
+  std::vector<std::thread> threads;
+  for (int t = 0; t < count; ++t) {
+    threads.emplace_back([&, t] {
+      mwd::NativeClient client = SignedOnClient(port, user);
+      work(client, t);
+    });
+  }
+  for (auto& thread : threads) thread.join();
+}
+
+std::vector<std::string> SiteUsers(const std::string& name) {
+  std::string users = FreshTestFolder("mwd-" + name + "-users") + "users";
+  std::ofstream(users) << "# site users\nadministrator root r00t\noperator desk d3sk\n";
+  return {"--credentials", users};
+}
+
 MwdProcess::MwdProcess(const std::string& name, std::vector<std::string> extra_args,
                        std::vector<std::string> environment)
     : folder_(FreshTestFolder("mwd-" + name)), args_(std::move(extra_args)), environment_(std::move(environment)) {

@@ -4,6 +4,8 @@
 #include <sys/types.h>
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +25,15 @@ mwd::NativeClient SignedOnClient(uint16_t port, const std::string& user, const s
 mwd::NativeClient AdministratorClient(uint16_t port);
 // Sends a demo_slow call of `ms` milliseconds without waiting for its answer.
 bool SendSlowCall(mwd::NativeClient& client, int ms, uint32_t sequence);
+// The server's session count from a probe; nothing while it refuses the probe (at its cap).
+std::optional<uint32_t> SessionCount(uint16_t port);
+// Polls: sessions end when the server's thread notices the peer is gone.
+bool SessionCountBecomes(uint16_t port, uint32_t expected);
+// `count` threads, each with a client of its own signed on as `user`, doing `work`; returns once all are done.
+void OnClients(uint16_t port, int count, const std::function<void(mwd::NativeClient&, int)>& work,
+               const std::string& user = "load");
+// --credentials of a site whose users are an administrator "root" (r00t) and an operator "desk" (d3sk).
+std::vector<std::string> SiteUsers(const std::string& name);
 
 // A ruzi-mwd process of the test's own, with a fresh database in a fresh folder and the
 // tests' credentials (RUZI_MWD_CREDENTIALS, unless `environment` names its own).

@@ -7,6 +7,7 @@
 #include "frame_decoder.h"
 #include "message_codec.h"
 #include "protocol_error.h"
+#include "vector_file.h"
 
 namespace ruzi::mw {
 namespace {
@@ -28,18 +29,9 @@ Message RandomMessage(std::mt19937& rng) {
       return SignOffRequest{};
     case 3:
       return SignOffReply{};
-    case 4: {
-      CallRequest call;
-      call.kind = static_cast<CallKind>(1 + rng() % 3);
-      call.service = RandomBytes(rng, 30);
-      call.number = static_cast<int32_t>(u32());
-      call.buffer_type = RandomBytes(rng, 8);
-      call.timeout_ms = u32();
-      call.flags = u32();
-      call.route = RandomBytes(rng, 20);
-      call.data = RandomBytes(rng, rng() % 8 == 0 ? 70000 : 300);
-      return call;
-    }
+    case 4:
+      return CallRequest{static_cast<CallKind>(1 + rng() % 3), RandomBytes(rng, 30), static_cast<int32_t>(u32()),
+                         RandomBytes(rng, 8), u32(), u32(), RandomBytes(rng, 20), RandomBytes(rng, rng() % 8 == 0 ? 70000 : 300)};
     case 5:
       return CallReply{static_cast<int32_t>(u32()), RandomBytes(rng, 500), RandomBytes(rng, 60)};
     case 6:
@@ -51,24 +43,14 @@ Message RandomMessage(std::mt19937& rng) {
   }
 }
 
-std::string Hex(const std::string& bytes) {
-  static const char* digits = "0123456789abcdef";
-  std::string out;
-  for (unsigned char c : bytes) {
-    out += digits[c >> 4];
-    out += digits[c & 15];
-  }
-  return out;
-}
-
 // The layout is shared with the Windows client DLL built from other sources: pin it byte by
 // byte, so a change on one side cannot pass unnoticed.
 TEST(MiddlewareProtocol, SignOnAndCallFramesHaveTheDocumentedBytes) {
-  EXPECT_EQ(Hex(EncodeMessage(SignOnRequest{"u", "ab", "", 32}, 7)),
-            "1b000000"  // body length 27
+  EXPECT_EQ(EncodeMessage(SignOnRequest{"u", "ab", "", 32}, 7),
+            testing::FromHex("1b000000"  // body length 27
             "525a0101"  // "RZ", version 1, type SignOn
             "07000000"  // sequence 7
-            "0100000075" "020000006162" "00000000" "20000000");
+            "0100000075" "020000006162" "00000000" "20000000"));
   CallRequest call;
   call.kind = CallKind::ById;
   call.number = -2;
@@ -77,9 +59,9 @@ TEST(MiddlewareProtocol, SignOnAndCallFramesHaveTheDocumentedBytes) {
   call.flags = kCallTimeoutOn;
   call.route = "r";
   call.data = std::string("x\0", 2);
-  EXPECT_EQ(Hex(EncodeMessage(call, 0x01020304)),
-            "29000000" "525a0105" "04030201"
-            "02" "00000000" "feffffff" "0100000053" "30750000" "01000000" "0100000072" "020000007800");
+  EXPECT_EQ(EncodeMessage(call, 0x01020304),
+            testing::FromHex("29000000" "525a0105" "04030201"
+            "02" "00000000" "feffffff" "0100000053" "30750000" "01000000" "0100000072" "020000007800"));
 }
 
 TEST(MiddlewareProtocol, RandomMessagesSurviveRandomSplitsOfTheStream) {

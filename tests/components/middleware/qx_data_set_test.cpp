@@ -187,21 +187,16 @@ TEST_F(QxAdoQueryOnOneFile, BothKindsReadTheSameRowsAndAnswerTheirRowsOfTheKindT
   EXPECT_NE(named_.ParamByName("p"), nullptr);
   EXPECT_EQ(ado_.GetParamsCount(), 0);
   EXPECT_EQ(ado_.ParamByName("p"), nullptr);
-  EXPECT_EQ(named_.GetDAtaBaseName(), "main");
-  EXPECT_EQ(ado_.GetDAtaBaseName(), "");
-  EXPECT_EQ(named_.GetConnectionString(), "");
-  EXPECT_EQ(ado_.GetConnectionString(), connection_.GetConnectionString());
-  ado_.SetCacheSize(2);
-  named_.SetCacheSize(2);
-  EXPECT_EQ(ado_.GetCacheSize(), 2);
-  EXPECT_EQ(named_.GetCacheSize(), 0);
-  EXPECT_EQ(ado_.GetCommandTimeout(), 30);
-  EXPECT_EQ(named_.GetCommandTimeout(), 0);
   DataSource master;
-  named_.SetMasterSource(&master);
-  ado_.SetMasterSource(&master);
-  EXPECT_EQ(named_.GetMasterDataSource(), &master);
-  EXPECT_EQ(ado_.GetMasterDataSource(), nullptr);
+  // Each kind answers what its own inner dataset keeps, and the other kind's default.
+  auto settings = [&](TQXADOQuery& query) {
+    query.SetCacheSize(2);
+    query.SetMasterSource(&master);
+    return query.GetDAtaBaseName() + "|" + query.GetConnectionString() + "|" + std::to_string(query.GetCacheSize()) + "|" +
+           std::to_string(query.GetCommandTimeout()) + "|" + (query.GetMasterDataSource() == &master ? "master" : "none");
+  };
+  EXPECT_EQ(settings(ado_), "|" + connection_.GetConnectionString() + "|2|30|none");
+  EXPECT_EQ(settings(named_), "main||0|0|master");
   // Two rows a fetch still bring all three.
   ado_.QXOpenQuery(sql);
   EXPECT_EQ(ado_.GetRecordCount(), 3);

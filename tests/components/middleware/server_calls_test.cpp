@@ -11,26 +11,19 @@
 #include <fstream>
 #include <map>
 #include <memory>
-#include <thread>
 
 #include "call_answers.h"
+#include "mw_section_rows.h"
 #include "mwd_process.h"
 #include "packets/tagged_package.h"
-#include "packets/unpack.h"
 #include "test_paths.h"
 #include "vector_file.h"
 
 namespace ruzi::testing {
 namespace {
 
-// A server whose users are an administrator "root" and an operator "desk".
 MwdProcess* SiteServer() {
-  static std::unique_ptr<MwdProcess> server;
-  if (!server) {
-    std::string users = FreshTestFolder("mwd-site-users") + "users";
-    std::ofstream(users) << "# site users\nadministrator root r00t\noperator desk d3sk\n";
-    server = std::make_unique<MwdProcess>("site", std::vector<std::string>{"--credentials", users});
-  }
+  static const auto server = std::make_unique<MwdProcess>("site", SiteUsers("site"));
   return server.get();
 }
 
@@ -91,18 +84,7 @@ QueryAnswer ParseQuery(const std::string& reply) {
       {"vc_nulls", &answer.nulls},   {"l_more", &answer.more},          {"l_next_row", &answer.next_row},
       {"l_rows_affected", &answer.affected}};
   for (const auto& [name, value] : items) package.GetItem(name, *value);
-  std::string packet;
-  if (!package.GetItem("vc_data", packet)) return answer;
-  TUnpack unpack(true);
-  unpack.Open(packet.data(), static_cast<int32_t>(packet.size()));
-  TUnpackSection& section = unpack.GetSection(0);
-  section.First();
-  for (int32_t r = 0; r < section.RowCount(); ++r) {
-    if (r > 0) section.Next();
-    std::vector<std::string> row;
-    for (int32_t c = 0; c < section.ColCount(); ++c) row.push_back(section.GetField(c).GetAsString());
-    answer.rows.push_back(std::move(row));
-  }
+  answer.rows = ItemRows(reply, "vc_data").rows;
   return answer;
 }
 
@@ -186,19 +168,14 @@ TEST(NamedQuerySequences, EightThreadsNeverShareAValue) {
   const std::string sequence = "SEQ_T" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count());
   constexpr int kThreads = 8, kCalls = 25;
   std::vector<std::vector<int64_t>> values(kThreads);
-  std::vector<std::thread> threads;
-  for (int t = 0; t < kThreads; ++t) {
-    threads.emplace_back([&, t] {
-      mwd::NativeClient client = SignedOnClient(FixturePort(), "4242:seq.exe");
-      for (int k = 0; k < kCalls; ++k) {
-        // The trailing blank is the callers' own.
-        const QueryAnswer answer = Query(client, "<vc_query_name>FutFreeTradeQrySeqNextValue</vc_query_name><vc_condition>sSequenceName=" +
-                                                     sequence + ".NEXTVAL </vc_condition>");
-        if (answer.rows.size() == 1) values[static_cast<size_t>(t)].push_back(std::stoll(answer.rows[0][0]));
-      }
-    });
-  }
-  for (std::thread& thread : threads) thread.join();
+  OnClients(FixturePort(), kThreads, [&](mwd::NativeClient& client, int t) {
+    for (int k = 0; k < kCalls; ++k) {
+      // The trailing blank is the callers' own.
+      const QueryAnswer answer = Query(client, "<vc_query_name>FutFreeTradeQrySeqNextValue</vc_query_name><vc_condition>sSequenceName=" +
+                                                   sequence + ".NEXTVAL </vc_condition>");
+      if (answer.rows.size() == 1) values[static_cast<size_t>(t)].push_back(std::stoll(answer.rows[0][0]));
+    }
+  }, "4242:seq.exe");
   std::vector<int64_t> all;
   for (const auto& some : values) all.insert(all.end(), some.begin(), some.end());
   std::sort(all.begin(), all.end());

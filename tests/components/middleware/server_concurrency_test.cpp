@@ -2,12 +2,11 @@
 // server's threads: no answer reaches the wrong caller, the counters come back to zero and
 // the trail holds every call exactly once.
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <thread>
 
-#include "call_answers.h"
-#include "native_client.h"
+#include "audit_reader.h"
+#include "mwd_process.h"
 #include "server.h"
 #include "test_paths.h"
 
@@ -26,25 +25,17 @@ TEST(MiddlewareServerConcurrency, EightClientsGetOnlyTheirOwnAnswers) {
   constexpr int kClients = 8;
   constexpr int kCalls = 150;
   std::vector<int> mismatches(kClients, 0);
-  std::vector<std::thread> clients;
-  for (int c = 0; c < kClients; ++c) {
-    clients.emplace_back([&, c] {
-      mwd::NativeClient client("127.0.0.1", port);
-      client.SignOn("client" + std::to_string(c));
-      for (int i = 0; i < kCalls; ++i) {
-        std::string request = "c" + std::to_string(c) + "-" + std::to_string(i);
-        std::string service = i % 3 == 0 ? "demo_carray" : "demo_echo";
-        auto answer = client.Call(service, request, i % 2 ? 30000 : 0);
-        std::string expected = service == "demo_carray" ? request
-                                                        : "<ErrCode>0</ErrCode><ErrMsg></ErrMsg><Request>" + request + "</Request>";
-        if (!answer || !std::holds_alternative<mw::CallReply>(*answer) ||
-            std::get<mw::CallReply>(*answer).data != expected) {
-          ++mismatches[c];
-        }
-      }
-    });
-  }
-  for (auto& t : clients) t.join();
+  OnClients(port, kClients, [&](mwd::NativeClient& client, int c) {
+    for (int i = 0; i < kCalls; ++i) {
+      std::string request = "c" + std::to_string(c) + "-" + std::to_string(i);
+      std::string service = i % 3 == 0 ? "demo_carray" : "demo_echo";
+      auto answer = client.Call(service, request, i % 2 ? 30000 : 0);
+      std::string expected = service == "demo_carray" ? request
+                                                      : "<ErrCode>0</ErrCode><ErrMsg></ErrMsg><Request>" + request + "</Request>";
+      mismatches[c] += !answer || !std::holds_alternative<mw::CallReply>(*answer) ||
+                       std::get<mw::CallReply>(*answer).data != expected;
+    }
+  });
   for (int c = 0; c < kClients; ++c) EXPECT_EQ(mismatches[c], 0) << "client " << c;
   EXPECT_EQ(server->State().calls_in_progress.load(), 0u);
 
@@ -53,15 +44,9 @@ TEST(MiddlewareServerConcurrency, EightClientsGetOnlyTheirOwnAnswers) {
   EXPECT_EQ(server->State().sessions.load(), 0u);
   server.reset();
 
-  sqlite3* db = nullptr;
-  sqlite3_open_v2((folder + "mwd.db").c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
-  sqlite3_stmt* count = nullptr;
-  sqlite3_prepare_v2(db, "SELECT count(*), count(DISTINCT request) FROM mw_audit", -1, &count, nullptr);
-  ASSERT_EQ(sqlite3_step(count), SQLITE_ROW);
-  EXPECT_EQ(sqlite3_column_int(count, 0), kClients * kCalls);
-  EXPECT_EQ(sqlite3_column_int(count, 1), kClients * kCalls);
-  sqlite3_finalize(count);
-  sqlite3_close(db);
+  const std::string calls = std::to_string(kClients * kCalls);
+  EXPECT_EQ(Column(folder + "mwd.db", "SELECT count(*) || '/' || count(DISTINCT request) FROM mw_audit"),
+            std::vector<std::string>{calls + "/" + calls});
 }
 
 }  // namespace

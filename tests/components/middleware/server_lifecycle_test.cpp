@@ -2,7 +2,6 @@
 // session count, SIGTERM in the middle of a call, SIGKILL for real.
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <sqlite3.h>
 #include <sys/wait.h>
 
 #include <atomic>
@@ -20,11 +19,6 @@
 namespace ruzi::testing {
 namespace {
 
-uint32_t Sessions(uint16_t port) {
-  mwd::NativeClient probe("127.0.0.1", port);
-  return std::get<mw::ProbeReply>(probe.Ask(mw::ProbeRequest{}).value()).session_count;
-}
-
 TEST(MiddlewareServerLifecycle, FirstStartSeedsTheDatabaseAndARestartKeepsItAndAddsNewColumns) {
   MwdProcess server("seed");
   EXPECT_EQ(Column(server.Database(), "SELECT vc_fund_name FROM tfundinfo ORDER BY l_fund_id"),
@@ -36,14 +30,11 @@ TEST(MiddlewareServerLifecycle, FirstStartSeedsTheDatabaseAndARestartKeepsItAndA
   }
   EXPECT_EQ(server.SignalAndWait(SIGTERM), 0);
   // An operation log from before the record's columns gains them at start: old rows read back empty.
-  sqlite3* db = nullptr;
-  ASSERT_EQ(sqlite3_open(server.Database().c_str(), &db), SQLITE_OK);
   const char* kOlderTable =
       "DROP TABLE tsyslog; CREATE TABLE tsyslog (id INTEGER PRIMARY KEY AUTOINCREMENT, at TEXT NOT NULL, "
       "session INTEGER NOT NULL, request TEXT NOT NULL); "
       "INSERT INTO tsyslog (at, session, request) VALUES ('2026-01-05 09:00:00.000', 1, '<vc_remarks>old</vc_remarks>');";
-  ASSERT_EQ(sqlite3_exec(db, kOlderTable, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
-  sqlite3_close(db);
+  ASSERT_EQ(Execute(server.Database(), kOlderTable), "");
   server.Restart();
   EXPECT_NE(server.LogText().find("database opened"), std::string::npos);
   mwd::NativeClient client = SignedOnClient(server.Port(), "u");
@@ -58,18 +49,18 @@ TEST(MiddlewareServerLifecycle, FirstStartSeedsTheDatabaseAndARestartKeepsItAndA
 
 TEST(MiddlewareServerLifecycle, SessionsAreCountedAndASecondSignOnReplacesTheFirst) {
   MwdProcess server("sessions");
-  EXPECT_EQ(Sessions(server.Port()), 0u);
+  EXPECT_EQ(SessionCount(server.Port()), 0u);
   mwd::NativeClient a("127.0.0.1", server.Port());
   mwd::NativeClient b("127.0.0.1", server.Port());
   auto first = std::get<mw::SignOnReply>(a.SignOn("a").value()).session_id;
   auto second = std::get<mw::SignOnReply>(b.SignOn("b").value()).session_id;
   EXPECT_NE(first, second);
-  EXPECT_EQ(Sessions(server.Port()), 2u);
+  EXPECT_EQ(SessionCount(server.Port()), 2u);
   // A second sign-on on the same connection replaces its context, it does not add one.
   a.SignOn("a");
-  EXPECT_EQ(Sessions(server.Port()), 2u);
+  EXPECT_EQ(SessionCount(server.Port()), 2u);
   EXPECT_TRUE(std::holds_alternative<mw::SignOffReply>(b.Ask(mw::SignOffRequest{}).value()));
-  EXPECT_EQ(Sessions(server.Port()), 1u);
+  EXPECT_EQ(SessionCount(server.Port()), 1u);
   EXPECT_EQ(ErrorOf(b.Call("demo_echo", "x")).error_number, mw::kMwProtocol);
 }
 
@@ -102,21 +93,19 @@ TEST(MiddlewareServerLifecycle, AKilledServerHasStoredEveryAnsweredCall) {
   MwdProcess server("killed-load", {"--audit-before-answer"});
   constexpr int kClients = 4;
   std::vector<int> answered(kClients, 0);
-  std::vector<std::thread> threads;
-  for (int t = 0; t < kClients; ++t) {
-    threads.emplace_back([&, t] {
-      mwd::NativeClient client = SignedOnClient(server.Port(), "load");
-      for (;;) {
-        std::string request = "t" + std::to_string(t) + "-" + std::to_string(answered[t]) + "-";
-        request.resize(4096, 'k');
-        if (!client.Call("demo_echo", request)) return;
-        ++answered[t];
-      }
-    });
-  }
-  std::this_thread::sleep_for(std::chrono::milliseconds(1500));
-  EXPECT_TRUE(WIFSIGNALED(server.SignalAndWait(SIGKILL)));
-  for (auto& thread : threads) thread.join();  // each call after the kill finds its connection lost
+  std::thread killer([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    EXPECT_TRUE(WIFSIGNALED(server.SignalAndWait(SIGKILL)));
+  });
+  OnClients(server.Port(), kClients, [&](mwd::NativeClient& client, int t) {
+    for (;;) {  // each call after the kill finds its connection lost
+      std::string request = "t" + std::to_string(t) + "-" + std::to_string(answered[t]) + "-";
+      request.resize(4096, 'k');
+      if (!client.Call("demo_echo", request)) return;
+      ++answered[t];
+    }
+  });
+  killer.join();
   EXPECT_THROW(mwd::NativeClient("127.0.0.1", server.Port()), std::runtime_error);
   // Requests of 4 KB are stored compressed: read them expanded.
   const std::string text = "CAST(audit_request(request, request_compressed) AS TEXT)";
@@ -176,14 +165,9 @@ int RunServer(const std::string& arguments, const std::string& output = "/dev/nu
 int LoadFor(uint16_t port, int ms) {
   std::atomic<int> answered{0};
   auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-  std::vector<std::thread> threads;
-  for (int t = 0; t < 4; ++t) {
-    threads.emplace_back([&] {
-      mwd::NativeClient client = SignedOnClient(port, "load");
-      while (std::chrono::steady_clock::now() < end) answered += client.Call("demo_echo", std::string(4096, 'q')) ? 1 : 0;
-    });
-  }
-  for (auto& thread : threads) thread.join();
+  OnClients(port, 4, [&](mwd::NativeClient& client, int) {
+    while (std::chrono::steady_clock::now() < end) answered += client.Call("demo_echo", std::string(4096, 'q')) ? 1 : 0;
+  });
   return answered;
 }
 

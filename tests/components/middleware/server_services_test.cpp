@@ -8,8 +8,7 @@
 #include "error_numbers.h"
 #include "mwd_process.h"
 #include "sha256.h"
-#include "packets/tagged_package.h"
-#include "packets/unpack.h"
+#include "mw_section_rows.h"
 #include "vector_file.h"
 
 namespace ruzi::testing {
@@ -109,8 +108,15 @@ TEST_F(MiddlewareFixture, CallsAreAuditedAsTheyArrivedAndTheServiceReadsTheRowsB
   direct.pop_back();
   const char* expected[] = {"name demo_echo 0 route-A STRING 0", "id 10001 10001   0", "function 9001 9001 route-B  0",
                             "name no_such_service 0  STRING 6", "name demo_carray 0 r2 STRING 0", "name demo_abort 0  STRING 1"};
+  const SectionRows read = ItemRows(reply, "vc_audit");
+  ASSERT_EQ(read.rows.size(), direct.size());
   for (size_t i = 0; i < direct.size(); ++i) {
     const AuditRow& row = direct[i];
+    EXPECT_EQ(read.Named(i, "l_id") + " " + read.Named(i, "vc_service") + " " + read.Named(i, "vc_route") + " " +
+                  read.Named(i, "l_status") + " " + read.Named(i, "l_session"),
+              std::to_string(row.id) + " " + row.service + " " + row.route + " " + std::to_string(row.status) + " " +
+                  std::to_string(row.session));
+    EXPECT_EQ(FromHex(read.Named(i, "vc_request_hex")), row.request);
     EXPECT_EQ(row.kind + " " + row.service + " " + std::to_string(row.number) + " " + row.route + " " + row.buffer_type + " " +
                   std::to_string(row.status), expected[i]);
     EXPECT_EQ(row.request, requests[i]);
@@ -125,31 +131,7 @@ TEST_F(MiddlewareFixture, CallsAreAuditedAsTheyArrivedAndTheServiceReadsTheRowsB
                                           std::to_string(requests[4].size()) + " FROM mw_audit WHERE id = " + std::to_string(direct[4].id)),
             std::vector<std::string>{"1"});
 
-  TqxPackage package(reply);
-  std::string packet;
-  ASSERT_TRUE(package.GetItem("vc_audit", packet));
-  TUnpack unpack(true);
-  unpack.Open(packet.data(), static_cast<int32_t>(packet.size()));
-  TUnpackSection& section = unpack.GetSection(0);
-  ASSERT_EQ(section.RowCount(), 6);
-  section.First();
-  for (const AuditRow& row : direct) {
-    ASSERT_FALSE(section.Eof());
-    EXPECT_EQ(section.FieldByName("l_id").GetAsString(), std::to_string(row.id));
-    EXPECT_EQ(section.FieldByName("vc_service").GetAsString(), row.service);
-    EXPECT_EQ(section.FieldByName("vc_route").GetAsString(), row.route);
-    EXPECT_EQ(section.FieldByName("l_status").GetAsString(), std::to_string(row.status));
-    EXPECT_EQ(section.FieldByName("l_session").GetAsString(), std::to_string(row.session));
-    EXPECT_EQ(FromHex(section.FieldByName("vc_request_hex").GetAsString()), row.request);
-    section.Next();
-  }
 }
-
-}  // namespace
-}  // namespace ruzi::testing
-
-namespace ruzi::testing {
-namespace {
 
 // svc_syslogop_rc keeps each item of a record in its column (and the request whole); mw_syslog
 // gives them back oldest first, from the id asked after.
@@ -173,22 +155,13 @@ TEST_F(MiddlewareFixture, OperationLogRecordsKeepTheirItemsAsColumns) {
   const std::string after = std::to_string(std::stoll(id) - 1);
   // Reading them back is an administrator's.
   mwd::NativeClient admin = AdministratorClient(FixturePort());
-  TqxPackage reply(ReplyOf(admin.Call("mw_syslog", "<l_after_id>" + after + "</l_after_id><l_limit>2</l_limit>")).data);
-  std::string packet;
-  ASSERT_TRUE(reply.GetItem("vc_syslog", packet));
-  TUnpack unpack(true);
-  unpack.Open(packet.data(), static_cast<int32_t>(packet.size()));
-  TUnpackSection& rows = unpack.GetSection(0);
-  ASSERT_EQ(rows.RowCount(), 2);
-  rows.First();
-  EXPECT_EQ(rows.FieldByName("l_id").GetAsString(), id);
-  for (const auto& [name, value] : first) EXPECT_EQ(rows.FieldByName(name.c_str()).GetAsString(), value) << name;
-  rows.Next();
+  const SectionRows rows =
+      ItemRows(ReplyOf(admin.Call("mw_syslog", "<l_after_id>" + after + "</l_after_id><l_limit>2</l_limit>")).data, "vc_syslog");
+  ASSERT_EQ(rows.rows.size(), 2u);
+  EXPECT_EQ(rows.Named(0, "l_id"), id);
   for (const auto& [name, value] : first) {
-    const std::string stored = rows.FieldByName(name.c_str()).GetAsString();
-    if (name == "vc_opcontent") EXPECT_EQ(stored, marker);
-    else if (name == "vc_remarks") EXPECT_EQ(stored, "二");
-    else EXPECT_EQ(stored, "") << name;
+    EXPECT_EQ(rows.Named(0, name), value) << name;
+    EXPECT_EQ(rows.Named(1, name), name == "vc_opcontent" ? marker : name == "vc_remarks" ? "二" : "") << name;
   }
 }
 

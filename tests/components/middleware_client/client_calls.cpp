@@ -5,9 +5,8 @@
 #include <thread>
 
 #include "client_entries.h"
-#include "packets/tagged_package.h"
 #include "foundation/string_to_number.h"
-#include "packets/unpack.h"
+#include "mw_section_rows.h"
 
 namespace ruzi::testing {
 
@@ -53,19 +52,13 @@ std::vector<AuditEntry> AuditWith(const std::string& marker) {
   reader.join();
   if (signed_on != 0) throw std::runtime_error("administrator sign-on for mw_audit failed");
   if (call.status != 0) throw std::runtime_error("mw_audit failed: " + call.error_text);
-  TqxPackage reply(call.reply);
-  std::string packet;
-  if (!reply.GetItem("vc_audit", packet)) throw std::runtime_error("no vc_audit in " + call.reply);
-  TUnpack unpack(true);
-  unpack.Open(packet.data(), static_cast<int32_t>(packet.size()));
-  TUnpackSection& rows = unpack.GetSection(0);
+  const SectionRows rows = ItemRows(call.reply, "vc_audit");
+  if (rows.names.empty()) throw std::runtime_error("no vc_audit in " + call.reply);
   std::vector<AuditEntry> entries;
-  for (rows.First(); !rows.Eof(); rows.Next()) {
-    entries.push_back({rows.FieldByName("l_session").GetAsString(), rows.FieldByName("vc_kind").GetAsString(),
-                       rows.FieldByName("vc_service").GetAsString(), rows.FieldByName("vc_route").GetAsString(),
-                       rows.FieldByName("vc_buffer_type").GetAsString(), rows.FieldByName("vc_request").GetAsString(),
-                       StrToInt64(rows.FieldByName("l_started_us").GetAsString()),
-                       StrToInt64(rows.FieldByName("l_ended_us").GetAsString())});
+  for (size_t r = 0; r < rows.rows.size(); ++r) {
+    auto at = [&](const char* name) { return rows.Named(r, name); };
+    entries.push_back({at("l_session"), at("vc_kind"), at("vc_service"), at("vc_route"), at("vc_buffer_type"),
+                       at("vc_request"), StrToInt64(at("l_started_us")), StrToInt64(at("l_ended_us"))});
   }
   return entries;
 }

@@ -122,16 +122,16 @@ void PrivateServer::Kill() {
 }
 
 void PrivateServer::Freeze() {
-  Signal("STOP");
-  auto end = Clock::now() + std::chrono::seconds(10);
-  while (ProcessState() != 'T' && Clock::now() < end) std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  if (ProcessState() != 'T') throw std::runtime_error("server not stopped");
+  if (!SignalAndWait("STOP", true)) throw std::runtime_error("server not stopped");
 }
 
-void PrivateServer::Thaw() {
-  Signal("CONT");
+void PrivateServer::Thaw() { SignalAndWait("CONT", false); }
+
+bool PrivateServer::SignalAndWait(const char* name, bool stopped) {
+  Signal(name);
   auto end = Clock::now() + std::chrono::seconds(10);
-  while (ProcessState() == 'T' && Clock::now() < end) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  while ((ProcessState() == 'T') != stopped && Clock::now() < end) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  return (ProcessState() == 'T') == stopped;
 }
 
 }  // namespace ruzi::testing

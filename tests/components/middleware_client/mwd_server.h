@@ -36,6 +36,8 @@ class PrivateServer {
 
  private:
   void Signal(const char* name);
+  // Signals, then waits (10 s at most) until the process is stopped or not; whether it is.
+  bool SignalAndWait(const char* name, bool stopped);
   char ProcessState() const;
 
   std::string folder_;  // Windows path, ending with a separator

@@ -1,11 +1,16 @@
-// "62409value" against the special files beside the executable: the names chosen, the
-// special-configuration answers, and the log line of every choice, byte for byte.
+// In a folder without pubfunmodel.dll: "62409value" against the special files beside the
+// executable (the names chosen, the special-configuration answers, and the log line of every
+// choice, byte for byte, through the module loaded from bin\ first); and, in a process without
+// the module, every function of qxComm that logs raises the binding's error while what does
+// not log still answers.
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <optional>
 
+#include "foundation/error.h"
 #include "platform/environment.h"
 #include "platform/paths.h"
 #include "pubfun_log_file.h"
@@ -75,6 +80,28 @@ TEST(ConfigFileChoice, SixValuesWithAndWithoutTheSpecialFiles) {
   SetSpecialFiles(false);
   platform::UnsetEnvironment("62409value");
   EXPECT_EQ(testing::DrainedPubfunLines(), expected);
+}
+
+TEST(PubfunAbsent, EveryLoggingFunctionRaises) {
+  if (platform::DynamicLibrary::Loaded("pubfunmodel.dll").IsLoaded()) GTEST_SKIP() << "needs a process of its own";
+  const std::vector<std::pair<const char*, std::function<void()>>> calls = {
+      {"qxWriteLog(Level, Text)", [] { qxWriteLog(0, "x"); }},
+      {"qxWriteLog(Level, Text, LogType)", [] { qxWriteLog(0, "x", ltPublic); }},
+      {"qxWriteLog(Text)", [] { qxWriteLog("x"); }},
+      {"qxWriteLog(Text, LogType)", [] { qxWriteLog("x", ltPublic); }},
+      {"GetARServerFileName", [] { GetARServerFileName(); }},
+      {"GetHQCfgFileName", [] { GetHQCfgFileName(); }},
+  };
+  for (const auto& [name, call] : calls) {
+    try {
+      call();
+      ADD_FAILURE() << name << " did not raise";
+    } catch (const Error& error) {
+      EXPECT_STREQ(error.what(), "pubfunmodel.dll不存在") << name;
+    }
+  }
+  EXPECT_NO_THROW(qxWriteLog("", "an empty option never writes"));
+  EXPECT_FALSE(GetSpecialConfig(1));
 }
 
 }  // namespace

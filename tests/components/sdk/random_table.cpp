@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <limits>
 
@@ -90,35 +88,6 @@ void WriteTable(const TableModel& table, sdk::PacketWriter& writer) {
   }
   writer.SetReturnCode(table.return_code);
   writer.Finish();
-}
-
-size_t ExpectedPacketSize(const TableModel& table) {
-  size_t size = 16;
-  for (const ModelField& field : table.fields) size += field.name.size() + (table.version == 1 ? 6 : 11);
-  for (const auto& row : table.rows) {
-    for (size_t c = 0; c < table.fields.size(); ++c) {
-      const ModelValue& value = row[c];
-      const char type = table.fields[c].type;
-      if (table.version == 1) {
-        char text[64];
-        switch (type) {
-          case 'I': size += static_cast<size_t>(std::snprintf(text, sizeof text, "%d", value.number)) + 1; break;
-          case 'F': size += static_cast<size_t>(std::to_chars(text, text + sizeof text, value.real).ptr - text) + 1; break;
-          case 'C': size += value.letter == '\0' ? 1 : 2; break;
-          default: size += value.bytes.size() + 1; break;
-        }
-      } else {
-        switch (type) {
-          case 'I': size += 4; break;
-          case 'F': size += 8; break;
-          case 'C': size += 1; break;
-          case 'S': size += 4 + value.bytes.size() + 1; break;
-          default: size += 4 + value.bytes.size(); break;
-        }
-      }
-    }
-  }
-  return size;
 }
 
 void ExpectSameTable(const TableModel& table, const sdk::PacketReader& reader, const std::string& where) {

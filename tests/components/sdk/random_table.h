@@ -36,9 +36,6 @@ TableModel RandomTable(std::mt19937& random, int version, size_t max_rows);
 
 void WriteTable(const TableModel& table, sdk::PacketWriter& writer);
 
-// Expected size in bytes, counted from the layout's description (not from the writer).
-size_t ExpectedPacketSize(const TableModel& table);
-
 // gtest expectations; `where` names the case in failures.
 void ExpectSameTable(const TableModel& table, const sdk::PacketReader& reader, const std::string& where);
 

@@ -33,7 +33,8 @@ TEST(SdkConcurrency, OverlappingMeasurementsEachGetEveryServerAndTheBytesAddUp) 
     ASSERT_EQ(answer.rows.size(), 2u);
     EXPECT_EQ(answer.rows[0].last_error, 0);
     EXPECT_EQ(answer.rows[1].last_error, 0);
-    EXPECT_LT(answer.rows[0].net_delay, answer.rows[1].net_delay);
+    EXPECT_GE(answer.rows[0].net_delay, 20);  // each row its own server's delay at least (a bound
+    EXPECT_GE(answer.rows[1].net_delay, 60);  // that holds however loaded the machine is)
   }
   int32_t sent = 0;
   int32_t received = 0;

@@ -1,4 +1,4 @@
-// ztsdk.dll as the library loads it: every entry exported by name, and the two national-cipher
+// ztsdk.dll as the library loads it: every entry the library binds exported by name, and the two national-cipher
 // copies as separate modules (the slots are called through raw offsets natively; the library's
 // own binding calls them across the DLL boundary).
 #include <gtest/gtest.h>
@@ -6,16 +6,10 @@
 #include <set>
 
 #include "sdk_entries_win32.h"
+#include "service/zt_sdk_entries.h"
 
 namespace ruzi::testing {
 namespace {
-
-const char* const kEntries[] = {
-    "GetVersionInfo", "NewConfig",      "NewConnection",     "NewESBMessage",  "NewPacker",
-    "NewUnPacker",    "NewESBMessageEx", "NewUnPackerV1",    "Encode",         "GetPackVersion",
-    "NewFilter",      "NewSubscribeParam", "GetRateBytes",   "ReSetRateBytes", "NewBizMessage",
-    "NewBizMessageEx", "GetNetWorkSpeed", "GetMultiNetWorkSpeed", "NewEmptyUnPacker", "NewYJGMParam",
-    "SetCommCfgFile"};
 
 using VersionInfo = int32_t (*)();
 
@@ -26,7 +20,7 @@ TEST(SdkDll, EveryCopyExportsEveryEntryAndReportsItsOwnVersion) {
     SCOPED_TRACE(folder);
     platform::DynamicLibrary sdk = LoadSdk(folder);
     ASSERT_TRUE(sdk.IsLoaded()) << platform::DynamicLibrary::LastError();
-    for (const char* entry : kEntries) EXPECT_NE(sdk.Export(entry), nullptr) << entry;
+    for (const SdkEntryInfo& entry : kSdkEntries) EXPECT_NE(sdk.Export(entry.name), nullptr) << entry.name;
     modules.insert(sdk.Handle());
     versions.insert(sdk.ExportAs<VersionInfo>("GetVersionInfo")());
   }
