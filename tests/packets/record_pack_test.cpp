@@ -13,18 +13,11 @@ namespace {
 RecordTable RandomTable(std::mt19937& random) {
   RecordTable table;
   const int fields = 1 + static_cast<int>(random() % 5);
-  for (int f = 0; f < fields; ++f) {
-    std::string name = "字段" + std::to_string(f);
-    if (random() % 3 == 0) name += "\t\\";
-    table.fields.push_back(name);
-  }
+  for (int f = 0; f < fields; ++f) table.fields.push_back("字段" + std::to_string(f) + (random() % 3 == 0 ? "\t\\" : ""));
   for (int r = static_cast<int>(random() % 6); r > 0; --r) {
-    std::vector<std::string> row;
-    for (int f = 0; f < fields; ++f) {
-      std::string cell;
+    std::vector<std::string> row(static_cast<size_t>(fields));
+    for (std::string& cell : row)
       for (int n = static_cast<int>(random() % 8); n > 0; --n) cell += static_cast<char>(random() % 256);
-      row.push_back(cell);
-    }
     table.rows.push_back(row);
   }
   return table;

@@ -8,14 +8,12 @@
 #include <mutex>
 
 #include "foundation/hex_text.h"
-#include "security/d3des.h"
-#include "security/des_block.h"
+#include "sec_cipher_blocks.h"
 #include "security/des_key.h"
 #include "security/encrypt_public.h"
 #include "security/hex_text.h"
 #include "security/password_cipher.h"
 #include "security/sm3.h"
-#include "security/sm4.h"
 #include "security/sm_api.h"
 #include "security/sm_encrypt.h"
 #include "security/yw_scramble.h"
@@ -26,6 +24,7 @@ namespace {
 
 using Args = std::vector<std::string>;
 const unsigned char* U(const std::string& bytes) { return reinterpret_cast<const unsigned char*>(bytes.data()); }
+const unsigned char* U(const char* bytes) { return reinterpret_cast<const unsigned char*>(bytes); }
 unsigned char* U(std::string& bytes) { return reinterpret_cast<unsigned char*>(bytes.data()); }
 std::string Hex(const std::string& bytes) { return HexLower(U(bytes), bytes.size()); }
 
@@ -38,12 +37,6 @@ std::string BothWays(const Args& a, size_t size, Block block) {
   std::string back = cipher;
   for (size_t at = 0; at < back.size(); at += size) block(U(key), false, U(back) + at);
   return Hex(cipher) + (back == input ? "" : " deciphers to " + Hex(back));
-}
-
-void Sm4(const unsigned char* key, bool encipher, unsigned char* data) {
-  Sm4RoundKeys keys;
-  Sm4ExpandKey(key, encipher ? Sm4Direction::Encipher : Sm4Direction::Decipher, keys);
-  Sm4CryptBlock(keys, data, data);
 }
 
 // The SM4 block layer: result code, then the output (the key is read up to a zero byte).
@@ -71,7 +64,7 @@ TEST(CipherVectors, KnownAnswers) {
          Sm3Hash(message.data(), message.size(), U(digest));
          return Hex(digest);
        }},
-      {"sm4", [](auto& a) { return BothWays(a, 16, Sm4); }},
+      {"sm4", [](auto& a) { return BothWays(a, 16, testing::Sm4Block); }},
       {"sm4x1000000", [](auto& a) {
          Sm4RoundKeys keys;
          Sm4ExpandKey(U(testing::FromHex(a[0])), Sm4Direction::Encipher, keys);
@@ -79,19 +72,8 @@ TEST(CipherVectors, KnownAnswers) {
          for (int i = 0; i < 1000000; ++i) Sm4CryptBlock(keys, U(block), U(block));
          return Hex(block);
        }},
-      {"des", [](auto& a) {
-         return BothWays(a, 8, [](auto key, bool encipher, auto data) {
-           DesSchedule schedule;
-           MakeDesSchedule(key, encipher ? EN0 : DE1, schedule);
-           DesCryptBlock(schedule, data, data);
-         });
-       }},
-      {"d2des", [](auto& a) {
-         return BothWays(a, 16, [](auto key, bool encipher, auto data) {
-           des2key(key, encipher ? EN0 : DE1);
-           D2des(data, data);
-         });
-       }},
+      {"des", [](auto& a) { return BothWays(a, 8, testing::DesBlock); }},
+      {"d2des", [](auto& a) { return BothWays(a, 16, testing::D2desBlock); }},
       {"GetDESKey", [&](auto& a) { return Hex(GetDESKey(type(a), a[1])); }},
       {"qxEncryptEx", [&](auto& a) { return qxEncryptEx(type(a), a[1], a[2], etEncrypt); }},
       {"qxDecryptEx", [&](auto& a) { return qxDecryptEx(type(a), a[1], a[2], etEncrypt); }},
@@ -140,45 +122,38 @@ TEST(CipherVectors, KnownAnswers) {
 // The DES engine's process-wide schedules copied in and out, and which one a password leaves.
 TEST(DesEngine, SchedulesCopyInAndOut) {
   std::lock_guard guard(DesEngineLock());
-  unsigned char key_a[16] = {'a', 'b', 'c', 'd', 'e', 'f', 'g', 'h', 'i', 'j', 'k', 'l', 'm', 'n', 'o', 'p'};
-  unsigned char key_b[16] = {'q', 'r', 's', 't', 'u', 'v', 'w', 'x', 'y', 'z', '0', '1', '2', '3', '4', '5'};
-  const unsigned char data[16] = {'d', 'a', 't', 'a'};
-  unsigned char expected[16];
-  auto pass_equals = [&] {
-    unsigned char out[16];
-    D2des(data, out);
-    return std::memcmp(out, expected, 16) == 0;
+  const auto key_a = U("abcdefghijklmnop"), key_b = U("qrstuvwxyz012345");
+  auto pass = [](std::string data) {
+    data.resize(16, '\0');
+    D2des(U(data), U(data));
+    return Hex(data);
   };
-  des2key(key_a, EN0);
   uint32_t saved[96], loaded[96];
+  des2key(key_a, EN0);
   cookey(saved);
-  D2des(data, expected);
+  const std::string under_a = pass("data");
   des2key(key_b, EN0);
-  EXPECT_FALSE(pass_equals());
+  EXPECT_NE(pass("data"), under_a);
   use3key(saved);
-  EXPECT_TRUE(pass_equals());
+  EXPECT_EQ(pass("data"), under_a);
   // Two schedules loaded: the third pass repeats the first, as des2key arranges it.
   des2key(key_b, EN0);
   useDkey(saved);
-  EXPECT_TRUE(pass_equals());
+  EXPECT_EQ(pass("data"), under_a);
   // One schedule into the first pass; deskey builds the same one from the key bytes.
   DesSchedule first;
   MakeDesSchedule(key_b, EN0, first);
-  use3key(saved);
-  cusekey(first.words);
-  cookey(loaded);
-  EXPECT_EQ(0, std::memcmp(loaded, first.words, sizeof first.words));
-  EXPECT_EQ(0, std::memcmp(loaded + 32, saved + 32, 64 * sizeof(uint32_t)));
-  use3key(saved);
-  deskey(key_b, EN0);
-  cookey(loaded);
-  EXPECT_EQ(0, std::memcmp(loaded, first.words, sizeof first.words));
+  for (bool by_key : {false, true}) {
+    use3key(saved);
+    by_key ? deskey(key_b, EN0) : cusekey(first.words);
+    cookey(loaded);
+    EXPECT_EQ(0, std::memcmp(loaded, first.words, sizeof first.words));
+    EXPECT_EQ(0, std::memcmp(loaded + 32, saved + 32, 64 * sizeof(uint32_t)));
+  }
   // Enciphering a password leaves its own schedule loaded last.
   char cipher[33];
   ASSERT_EQ(qxspecial_c("key", "plain", cipher), 0);
-  unsigned char plain[16] = {'p', 'l', 'a', 'i', 'n'};
-  D2des(plain, plain);
-  EXPECT_EQ(StrToHex(std::string(reinterpret_cast<const char*>(plain), 16)), cipher);
+  EXPECT_EQ(StrToHex(testing::FromHex(pass("plain"))), cipher);
 }
 
 }  // namespace

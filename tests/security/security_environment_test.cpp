@@ -49,19 +49,17 @@ TEST(SecurityEnvironment, GlobalVariableGoesToTheMachineKeyAndThisProcess) {
 }
 
 TEST(SecurityEnvironment, TuxedoPassSetsOnlyTheNonEmptyArguments) {
-  platform::UnsetEnvironment("tuxedo_name");
-  platform::UnsetEnvironment("tuxedo_pass");
-  EXPECT_EQ(GetTuxedoPass(), "");
   const char* steps[][4] = {{"operator", "s3cret", "operator", "s3cret"}, {"", "other", "operator", "other"},
-                            {"next", "", "next", "other"}};
+                            {"next", "", "next", "other"}, {"", "\xC3\xDC\xC2\xEB-pw", "next", "\xC3\xDC\xC2\xEB-pw"}};
   for (const auto& step : steps) {
     EXPECT_EQ(InitTuxedoPass(step[0], step[1]), 0);
     EXPECT_EQ(platform::GetEnvironment("TUXEDO_NAME"), step[2]);
     EXPECT_EQ(GetTuxedoPass(), step[3]);
   }
-  EXPECT_EQ(platform::GetEnvironment("TUXEDO_PASS"), "other");
+  EXPECT_EQ(platform::GetEnvironment("TUXEDO_PASS"), "\xC3\xDC\xC2\xEB-pw");
   platform::UnsetEnvironment("tuxedo_name");
   platform::UnsetEnvironment("tuxedo_pass");
+  EXPECT_EQ(GetTuxedoPass(), "");
 }
 
 }  // namespace

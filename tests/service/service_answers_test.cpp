@@ -5,6 +5,7 @@
 
 #include <fstream>
 #include <random>
+#include <tuple>
 
 #include "dialogs/message_sink.h"
 #include "error_text.h"
@@ -33,9 +34,7 @@ using Args = std::vector<std::string>;
 
 std::string Items(const TqxPackage& package) {
   std::string items;
-  for (int32_t i = 0; i < package.Count(); ++i) {
-    items += (i ? "|" : "") + package.Item(i).Name + "=" + package.Item(i).Value;
-  }
+  for (int32_t i = 0; i < package.Count(); ++i) items += (i ? "|" : "") + package.Item(i).Name + "=" + package.Item(i).Value;
   return items;
 }
 
@@ -113,8 +112,7 @@ TEST(ServiceAnswers, KnownAnswers) {
          return std::to_string(result) + "|" + output;
        }},
       {"ConnType", [](auto& a) {
-         if (a[0] == "-") platform::UnsetEnvironment("TUXEDO_CONNECTION_TYPE");
-         if (a[0] != "-") SetTuxedoConnType(a[0]);
+         a[0] == "-" ? (void)platform::UnsetEnvironment("TUXEDO_CONNECTION_TYPE") : SetTuxedoConnType(a[0]);
          return GetTuxedoConnType() + "|" + platform::GetEnvironment("TUXEDO_CONNECTION_TYPE");
        }},
       {"HostLog", [](auto&) {
@@ -128,8 +126,7 @@ TEST(ServiceAnswers, KnownAnswers) {
        }},
       {"SdkLibrary", [](auto& a) { return std::string(SdkLibraryName(std::stoi(a[0]))); }},
       {"SdkGMType", [](auto& a) {
-         if (a[0] == "-") platform::UnsetEnvironment("gm_type");
-         if (a[0] != "-") platform::SetEnvironment("gm_type", a[0]);
+         a[0] == "-" ? platform::UnsetEnvironment("gm_type") : platform::SetEnvironment("gm_type", a[0]);
          const std::string failure = testing::ErrorOf([&] {
            if (a[1] == "NewPacker") NewPacker(2);
            if (a[1] == "NewUnPacker") NewUnPacker(nullptr, 0);
@@ -187,9 +184,8 @@ TEST(ReplyConvention, RandomRepliesAgreeWithTheParsedPackage) {
     const bool raw = random() % 2 != 0;
     const ReplyVerdict expected = VerdictThroughPackage(reply, raw);
     const ReplyVerdict actual = JudgeReply("s", reply, raw, false);
-    ASSERT_EQ(actual.result, expected.result) << reply;
-    ASSERT_EQ(actual.output, expected.output) << reply;
-    ASSERT_EQ(actual.follows_convention, expected.follows_convention) << reply;
+    ASSERT_EQ(std::tie(actual.result, actual.output, actual.follows_convention),
+              std::tie(expected.result, expected.output, expected.follows_convention)) << reply;
   }
 }
 

@@ -39,6 +39,7 @@
 #include "service/tuxedo_connection.h"
 #include "service/tuxedo_entries.h"
 #include "service/zt_sdk.h"
+#include "svc_threads.h"
 #include "vector_file.h"
 
 extern "C" __declspec(dllexport) const char* GetActiveMenuNo() { return "M0101"; }
@@ -71,9 +72,7 @@ class ServiceCalls : public ::testing::Test {
  protected:
   void SetUp() override {
     testing::UseFixtureServer();
-    for (const char* name : {"l_org_id", "l_dept_id", "TUXEDO_CONNECTION_TYPE", "61057value", "QxClientRunType"}) {
-      platform::UnsetEnvironment(name);
-    }
+    for (const char* name : {"l_org_id", "l_dept_id", "TUXEDO_CONNECTION_TYPE", "61057value", "QxClientRunType"}) platform::UnsetEnvironment(name);
     gQxClientRunType = -99;
     gParameter61057Value.clear();
     gHaveGetParameter61057 = false;
@@ -105,19 +104,13 @@ uint32_t SessionCount(uint16_t port, uint32_t expected) {
 
 // The expected text with each "..." standing for any text.
 bool Matches(const std::string& got, const std::string& expected) {
-  std::vector<std::string> pieces;
-  for (size_t from = 0, dots = 0; dots != std::string::npos; from = dots + 3) {
-    dots = expected.find("...", from);
-    pieces.push_back(expected.substr(from, dots == std::string::npos ? dots : dots - from));
+  size_t at = 0, from = 0;  // the first piece must lead, each next one follow, the last end the text
+  for (size_t dots; (dots = expected.find("...", from)) != std::string::npos; from = dots + 3) {
+    const std::string piece = expected.substr(from, dots - from);
+    if (from == 0 ? !got.starts_with(piece) : (at = got.find(piece, at)) == std::string::npos) return false;
+    at += piece.size();
   }
-  if (pieces.size() == 1) return got == expected;
-  if (!got.starts_with(pieces.front()) || !got.ends_with(pieces.back())) return false;
-  size_t at = pieces.front().size();
-  for (size_t i = 1; i + 1 < pieces.size() && at != std::string::npos; ++i) {
-    at = got.find(pieces[i], at);
-    if (at != std::string::npos) at += pieces[i].size();
-  }
-  return at != std::string::npos && at + pieces.back().size() <= got.size();
+  return from == 0 ? got == expected : got.size() >= at + expected.size() - from && got.ends_with(expected.substr(from));
 }
 
 // Calls in the order of svc_wine_calls.txt, with the display word, the wrapping, the run type
@@ -127,10 +120,7 @@ TEST_F(ServiceCalls, ScenariosFromTheDataFile) {
     std::string output;
     int32_t result = 0;
     if (c[0] == "Fixture") testing::UseFixtureServer();
-    if (c[0] == "Env") {
-      if (c[2] == "-") platform::UnsetEnvironment(c[1]);
-      if (c[2] != "-") platform::SetEnvironment(c[1], c[2]);
-    }
+    if (c[0] == "Env") c[2] == "-" ? platform::UnsetEnvironment(c[1]) : platform::SetEnvironment(c[1], c[2]);
     if (c[0] == "Fixture" || c[0] == "Env") continue;
     if (c[0] == "Call") result = CallService(c[1], c[2], output);
     if (c[0] == "CallXml") result = CallService(c[1], c[2], output, std::stoi(c[3]), c[4] == "1", true);
@@ -171,21 +161,16 @@ TEST_F(ServiceCalls, RawBuffersOnTheCallersConnection) {
   FreeCallServiceOutput(reply);
 }
 
-TEST_F(ServiceCalls, PerCallModeEndsEveryConnectionItOpened) {
-  PrivateServer server("per-call");
-  platform::SetEnvironment("WSNADDR", server.Address());
-  std::string output;
-  for (int i = 0; i < 5; ++i) ASSERT_EQ(CallService("demo_echo", "", output), kCallOk) << output;
-  EXPECT_EQ(CallService("demo_slow", "<ms>2000</ms>", output, 500, false, true), kCallTimeout);
-  EXPECT_EQ(SessionCount(server.Port(), 0), 0u);
-}
-
-TEST_F(ServiceCalls, KeptConnectionReconnectsExactlyOnceAfterARestart) {
+// Per-call mode ends every connection it opened; a kept one reconnects once after a restart.
+TEST_F(ServiceCalls, PerCallModeEndsItsConnectionsAndAKeptOneReconnectsExactlyOnceAfterARestart) {
   auto first = std::make_unique<PrivateServer>("restart-1");
   const uint16_t port = first->Port();
   platform::SetEnvironment("WSNADDR", first->Address());
-  SetTuxedoConnType("1");
   std::string output;
+  for (int i = 0; i < 5; ++i) ASSERT_EQ(CallService("demo_echo", "", output), kCallOk) << output;
+  EXPECT_EQ(CallService("demo_slow", "<ms>2000</ms>", output, 500, false, true), kCallTimeout);
+  EXPECT_EQ(SessionCount(port, 0), 0u);
+  SetTuxedoConnType("1");
   ASSERT_EQ(CallService("demo_echo", "<m>before</m>", output), kCallOk) << output;
   first->Kill();
   first.reset();
@@ -211,19 +196,14 @@ TEST_F(ServiceCalls, KeptConnectionReconnectsExactlyOnceAfterARestart) {
 TEST_F(ServiceCalls, EightThreadsEachWithTheirOwnContext) {
   SetTuxedoConnType("1");
   std::atomic<int> wrong{0};
-  std::vector<std::thread> threads;
-  for (int t = 0; t < 8; ++t) {
-    threads.emplace_back([t, &wrong] {
-      const std::string request = "<m>threads-" + std::to_string(t) + "</m>";
-      for (int i = 0; i < 10; ++i) {
-        std::string output;
-        wrong += CallService("demo_echo", request, output) != kCallOk ||
-                 output.find("<Request>" + request + "</Request>") == std::string::npos;
-      }
-      tpterm();
-    });
-  }
-  for (auto& thread : threads) thread.join();
+  testing::OnThreads(8, [&wrong](int t) {
+    const std::string request = "<m>threads-" + std::to_string(t) + "</m>";
+    for (int i = 0; i < 10; ++i) {
+      std::string output;
+      wrong += CallService("demo_echo", request, output) != kCallOk || output.find("<Request>" + request + "</Request>") == std::string::npos;
+    }
+    tpterm();
+  });
   EXPECT_EQ(wrong.load(), 0);
   SetTuxedoConnType("2");
   std::set<std::string> sessions;
@@ -232,23 +212,15 @@ TEST_F(ServiceCalls, EightThreadsEachWithTheirOwnContext) {
 }
 
 TEST_F(ServiceCalls, RouterCallsNeverOverlap) {
-  std::vector<std::thread> threads;
   std::atomic<int> failed{0};
-  for (int t = 0; t < 4; ++t) {
-    threads.emplace_back([t, &failed] {
-      for (int i = 0; i < 2; ++i) {
-        std::string output;
-        failed += CallServiceRouter("demo_slow", "<ms>120</ms><m>router-overlap</m>", output,
-                                    "route" + std::to_string(t)) != kCallOk;
-      }
-    });
-  }
-  for (auto& thread : threads) thread.join();
+  testing::OnThreads(4, [&failed](int t) {
+    std::string output;
+    for (int i = 0; i < 2; ++i) failed += CallServiceRouter("demo_slow", "<ms>120</ms><m>router-overlap</m>", output, "route" + std::to_string(t)) != kCallOk;
+  });
   EXPECT_EQ(failed.load(), 0);
   auto entries = Audit("router-overlap");
   ASSERT_EQ(entries.size(), 8u);
-  std::sort(entries.begin(), entries.end(),
-            [](const auto& a, const auto& b) { return a.started_us < b.started_us; });
+  std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) { return a.started_us < b.started_us; });
   for (size_t i = 1; i < entries.size(); ++i) {
     EXPECT_GE(entries[i].started_us, entries[i - 1].ended_us) << "calls " << i - 1 << " and " << i << " overlap";
   }
@@ -284,10 +256,7 @@ TEST_F(FunctionCalls, RoundTripInBothVersionsReleasingThePreviousReaderOnce) {
   for (int32_t version : {1, 2, 2}) {
     IF2Packer* packer = FundRows(version, std::to_string(version));
     IF2UnPacker* previous = reader;
-    if (previous != nullptr) {
-      previous->AddRef();
-      previous->AddRef();
-    }
+    for (int i = 0; previous != nullptr && i < 2; ++i) previous->AddRef();
     std::string message;
     ASSERT_EQ(CallServiceId(9101, packer, reader, message, 30000, false, true), 0) << message;
     EXPECT_EQ(message, "功能号调用(tpcall:9101)!\r\n返回信息:功能号9101处理成功");
@@ -334,10 +303,8 @@ TEST_F(FunctionCalls, MiddlewareFailuresKeepTheReader) {
 std::string MakerOf(const void* object) {
   HMODULE module = nullptr;
   const void* table = *static_cast<void* const*>(object);
-  if (!GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                          static_cast<LPCSTR>(table), &module)) {
-    return "";
-  }
+  const DWORD flags = GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT;
+  if (!GetModuleHandleExA(flags, static_cast<LPCSTR>(table), &module)) return "";
   char path[MAX_PATH];
   std::string text(path, GetModuleFileNameA(module, path, MAX_PATH));
   for (char& c : text) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
@@ -373,23 +340,18 @@ TEST(SdkBindingWine, EntriesStayWithTheCopyTheyWereBoundFromAndFailuresNameIt) {
   EXPECT_EQ(SetCommCfgFile("server.ini"), 0) << "from the plain copy whatever the type";
 }
 
-// `count` sessions signed on to the server, held while the object lives.
-class Sessions {
- public:
-  Sessions(uint16_t port, int count) {
-    for (int i = 0; i < count; ++i) {
-      auto channel = std::make_unique<mw::FrameChannel>();
-      EXPECT_TRUE(channel->Open("127.0.0.1", port, 5000));
-      EXPECT_TRUE(channel->Send(mw::SignOnRequest{"selector", "127.0.0.1", "", 32}, 1, 5000));
-      auto answer = channel->Receive(5000);
-      EXPECT_TRUE(answer && std::holds_alternative<mw::SignOnReply>(answer->message));
-      channels_.push_back(std::move(channel));
-    }
+// `count` sessions signed on to the server, held while the channels live.
+std::vector<std::unique_ptr<mw::FrameChannel>> Sessions(uint16_t port, int count) {
+  std::vector<std::unique_ptr<mw::FrameChannel>> channels;
+  for (int i = 0; i < count; ++i) {
+    auto& channel = channels.emplace_back(std::make_unique<mw::FrameChannel>());
+    EXPECT_TRUE(channel->Open("127.0.0.1", port, 5000));
+    EXPECT_TRUE(channel->Send(mw::SignOnRequest{"selector", "127.0.0.1", "", 32}, 1, 5000));
+    auto answer = channel->Receive(5000);
+    EXPECT_TRUE(answer && std::holds_alternative<mw::SignOnReply>(answer->message));
   }
-
- private:
-  std::vector<std::unique_ptr<mw::FrameChannel>> channels_;
-};
+  return channels;
+}
 
 // Three real servers whose answers are delayed differently and which hold different numbers
 // of sessions; the SDK's refusal of more than 256 servers is one record, which both modes take.
@@ -397,14 +359,13 @@ TEST(ServerSelectionWine, FastestByDelayFewestSessionsByCount) {
   PrivateServer slow("select-slow", {"--delay-ms", "300"});
   PrivateServer fast("select-fast", {"--delay-ms", "20"});
   PrivateServer middle("select-middle", {"--delay-ms", "120"});
-  Sessions on_slow(slow.Port(), 1), on_fast(fast.Port(), 3), on_middle(middle.Port(), 2);
+  const auto on_slow = Sessions(slow.Port(), 1), on_fast = Sessions(fast.Port(), 3), on_middle = Sessions(middle.Port(), 2);
   std::vector<std::string> lines;
   for (const PrivateServer* server : {&slow, &fast, &middle}) lines.push_back("127.0.0.1:" + std::to_string(server->Port()));
   TArrRetNetWorkSpeed speeds;
   __GetMultiNetWorkSpeed(&lines, 5000, speeds);
   ASSERT_EQ(speeds.size(), 3u);
-  const int32_t sessions[] = {1, 3, 2};
-  const double delays[] = {300, 20, 120};
+  const int32_t sessions[] = {1, 3, 2}, delays[] = {300, 20, 120};
   for (size_t i = 0; i < 3; ++i) {
     EXPECT_EQ(speeds[i]->ConnCount, sessions[i]) << i;
     EXPECT_GE(speeds[i]->NetDelay, delays[i]) << i;
@@ -489,13 +450,11 @@ TEST(OperationLogWine, FiveThousandBytesOfChineseArriveAsTheirPiecesFromThisMach
   EXPECT_NE(computer.ip_address, "127.0.0.1");
 
   const std::string checked = Marker("operators-");
-  for (auto [remark, op, check] : {std::tuple{"a", 5, 0}, {"b", 5, 6}, {"c", 0, 6}, {kRemarksContinuation.data(), 0, 0}}) {
+  for (auto [remark, op, check] : {std::tuple{"a", 5, 0}, {"b", 5, 6}, {"c", 0, 6}, {kRemarksContinuation.data(), 0, 0}})
     WriteOperateLogEx(OPLOG_LOGIN, checked, remark, '1', "M9", op, check);
-  }
   std::string operators;
-  for (const Row& row : RecordsWithContent(checked)) {
+  for (const Row& row : RecordsWithContent(checked))
     operators += row.at("l_operator_no") + "/" + row.at("l_check_operator") + "/" + row.at("vc_menu_code") + " ";
-  }
   EXPECT_EQ(operators, "5/77/M9 5/6/M9 77//M9 ") << "remarks that are just the marker send nothing";
   EXPECT_EQ(qxGetOperatorNo(), "77");
 
@@ -514,10 +473,7 @@ class DateServicesWine : public ::testing::Test {
     platform::SetEnvironment("WSNADDR", server_.Address());
     platform::SetEnvironment("TUXEDO_PASS", RUZI_MWD_TEST_ADMIN_PASSWORD);
   }
-  void TearDown() override {
-    tpterm();
-    platform::UnsetEnvironment("TUXEDO_PASS");
-  }
+  void TearDown() override { tpterm(); platform::UnsetEnvironment("TUXEDO_PASS"); }
 
   static void StoreQuery(const std::string& name, const std::string& sql) {
     std::string quoted;
@@ -554,18 +510,12 @@ TEST_F(DateServicesWine, AZeroDateIsFetchedOnceMore) {
 }
 
 TEST_F(DateServicesWine, TheInitDateComesFromTheCacheTheKeptValueOrOneQuery) {
-  // Signed on?, the value kept ("-": unset), then the answer, the get_tsysteminfo queries so
-  // far and the value kept after.
-  const char* const cases[][5] = {{"", "20991231", "20991231", "0", "20991231"}, {"", "-", "20260105", "1", "20260105"},
-                                  {"", "20260105", "20260105", "1", "20260105"}, {"", "abc", "20260105", "2", "20260105"},
-                                  {"", "-3", "20260105", "3", "20260105"},       {"1", "20991231", "20260105", "3", "20991231"}};
-  for (const auto& c : cases) {
+  for (const testing::VectorCase& c : testing::ReadVectors("svc_wine_init_dates.txt")) {
     platform::SetEnvironment("logined", c[0]);
-    if (std::string(c[1]) == "-") platform::UnsetEnvironment("InitDateValue");
-    if (std::string(c[1]) != "-") platform::SetEnvironment("InitDateValue", c[1]);
-    std::string got = std::to_string(qxGetInitDate());
-    got += " " + std::to_string(QueriesOpened("get_tsysteminfo")) + " " + platform::GetEnvironment("InitDateValue");
-    EXPECT_EQ(got, std::string(c[2]) + " " + c[3] + " " + c[4]) << c[0] << "/" << c[1];
+    c[1] == "-" ? platform::UnsetEnvironment("InitDateValue") : platform::SetEnvironment("InitDateValue", c[1]);
+    std::string got = std::to_string(qxGetInitDate()) + " ";  // the call first, then the queries it opened
+    got += std::to_string(QueriesOpened("get_tsysteminfo")) + " " + platform::GetEnvironment("InitDateValue");
+    EXPECT_EQ(got, c[2]) << c[0] << "/" << c[1];
   }
   platform::UnsetEnvironment("logined");
 }
@@ -573,19 +523,15 @@ TEST_F(DateServicesWine, TheInitDateComesFromTheCacheTheKeptValueOrOneQuery) {
 TEST_F(DateServicesWine, EightThreadsTakeEightHundredDistinctValues) {
   constexpr int kThreads = 8, kCalls = 100;
   std::vector<std::vector<std::string>> taken(kThreads);
-  std::vector<std::thread> threads;
-  for (int t = 0; t < kThreads; ++t) {
-    // A failed call ends its thread's calls (an exception leaving a thread would end the
-    // process, and the private server with it unstopped); the count below then shows it.
-    threads.emplace_back([&taken, t] {
-      try {
-        for (int i = 0; i < kCalls; ++i) taken[t].push_back(qxGetSeqNextValue("SEQ_DATES_WINE"));
-      } catch (const std::exception& error) {
-        ADD_FAILURE() << error.what();
-      }
-    });
-  }
-  for (std::thread& thread : threads) thread.join();
+  // A failed call ends its thread's calls (an exception leaving a thread would end the
+  // process, and the private server with it unstopped); the count below then shows it.
+  testing::OnThreads(kThreads, [&taken](int t) {
+    try {
+      for (int i = 0; i < kCalls; ++i) taken[t].push_back(qxGetSeqNextValue("SEQ_DATES_WINE"));
+    } catch (const std::exception& error) {
+      ADD_FAILURE() << error.what();
+    }
+  });
   std::set<long long> values;
   for (const auto& list : taken) {
     ASSERT_EQ(list.size(), static_cast<size_t>(kCalls));

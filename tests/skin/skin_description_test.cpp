@@ -3,15 +3,27 @@
 // descriptions written and read back; the manifest compiled into the library (the sources'
 // manifest, each entry once) and the diagnostic skin generated from it (every colour key its own
 // explicit colour, the description holding the derived values, every picture decoding to its
-// premultiplied BGRA); and bytes that do not decode refused.
+// premultiplied BGRA); and bytes that do not decode refused. The PNG, GIF and JPEG pictures over
+// the decoder: each kind reads its own files and refuses the others, keeps the very bytes it
+// read (a failed read leaves them), copies independently, borrows the face library's image, and
+// TPicture picks the kind by extension.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <functional>
+#include <memory>
 #include <map>
 #include <random>
 #include <set>
 
 #include "diag_pixels.h"
+#include "error_text.h"
+#include "ruzirareva/skin/skin_res_manager.h"
+#include "ruzirareva/ui/gif_image.h"
+#include "ruzirareva/ui/jpeg_image.h"
+#include "ruzirareva/ui/picture.h"
+#include "ruzirareva/ui/png_object.h"
 #include "ruzirareva/skin/face_interface.h"
 #include "skin/image_decode.h"
 #include "skin/loose_skin_folder.h"
@@ -132,10 +144,8 @@ TEST(DiagSkin, EveryColourKeyHasItsOwnExplicitColourAndFlagsTakeBothValues) {
     EXPECT_TRUE(fresh) << ManifestLine(entry) << " shares its colour with " << owner->second;
   }
   // The keys a careless caller would confuse.
-  EXPECT_NE(DiagColour(SkinFamily::kChild, "dbgrideh", "titlefontcolor "),
-            DiagColour(SkinFamily::kChild, "dbgrideh", "titlefontcolor"));
-  EXPECT_NE(DiagColour(SkinFamily::kChild, "mainform", "formbgcolor"),
-            DiagColour(SkinFamily::kParent, "mainform", "formbgcolor"));
+  EXPECT_NE(DiagColour(SkinFamily::kChild, "dbgrideh", "titlefontcolor "), DiagColour(SkinFamily::kChild, "dbgrideh", "titlefontcolor"));
+  EXPECT_NE(DiagColour(SkinFamily::kChild, "mainform", "formbgcolor"), DiagColour(SkinFamily::kParent, "mainform", "formbgcolor"));
   EXPECT_NE(DiagColour(SkinFamily::kChild, "ab", "c"), DiagColour(SkinFamily::kChild, "a", "bc"));
   int set = 0;
   for (int i = 0; i < 64; ++i) set += DiagFlag(SkinFamily::kChild, "e" + std::to_string(i), "transparent");
@@ -198,7 +208,7 @@ TEST(ImageDecode, EveryDiagnosticImageAndSampleIsItsOwnFlatColour) {
 // three come damaged files the fuzzers found: before stb's copy was mended the JPEG wrote past
 // its Huffman arrays and the PNG asked for 2 GiB (the fuzz runs' memory limit stops that); the
 // others passed for pictures of no size.
-TEST(ImageDecode, BytesThatDoNotDecodeGiveATextAndNoPixels) {
+TEST(ImageDecode, BytesThatDoNotDecodeGiveATextAndNoPixelsAndLeaveAPictureAsItWas) {
   const std::string png = testing::FileBytes(RUZI_FACE_DIAG_DIR "/images/png.toolbar.bg.png");
   const std::string corpus = RUZI_FUZZ_CORPUS_DIR "/";
   const std::pair<std::string, const char*> cases[] = {
@@ -207,8 +217,13 @@ TEST(ImageDecode, BytesThatDoNotDecodeGiveATextAndNoPixels) {
       {testing::FileBytes(corpus + "decoded_graphic/gif_of_no_height"), "image has no pixels"},
       {testing::FileBytes(corpus + "decoded_graphic/png_chunk_longer_than_file"), "outofdata"},
       {testing::FileBytes(corpus + "image_decode/jpeg_huffman_overrun"), ""}};
+  TPNGObject picture;
+  picture.LoadFromFile(RUZI_FACE_DIAG_DIR "/images/png.toolbar.bg.png");
   for (const auto& [bytes, error] : cases) {
     const DecodedImage image = DecodeImage({reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()});
+    const std::string refusal = testing::ErrorOf([&] { picture.LoadFromBytes(bytes); });
+    EXPECT_TRUE(refusal == "not a PNG picture" || refusal == "PNG picture does not decode: " + image.error) << refusal;
+    EXPECT_EQ(picture.SaveToBytes(), png) << "a failed read keeps the picture";
     EXPECT_NE(image.error, "") << bytes.size();
     if (*error != '\0') {
       EXPECT_EQ(image.error, error);
@@ -218,6 +233,8 @@ TEST(ImageDecode, BytesThatDoNotDecodeGiveATextAndNoPixels) {
   }
   // A damaged Huffman code read a symbol far outside stb's arrays (the sanitizers of this build
   // stop at that); mended, the JPEG decodes to what its bits give.
+  EXPECT_EQ(testing::ErrorOf([&] { picture.LoadFromFile(corpus + "no_such.png"); }),
+            "Cannot load picture " + corpus + "no_such.png: cannot read the file");
   const DecodedImage jpeg = Decode(corpus + "decoded_graphic/jpeg_huffman_symbol_out_of_range");
   EXPECT_EQ(jpeg.error, "");
   EXPECT_EQ(jpeg.bgra.size(), static_cast<size_t>(jpeg.width) * jpeg.height * 4);
@@ -227,6 +244,98 @@ TEST(ImageDecode, PremultipliesRoundingToNearestAndSwapsRedAndBlue) {
   std::vector<uint8_t> pixels = {255, 0, 0, 128, 10, 20, 30, 255, 200, 100, 50, 0, 1, 100, 200, 200};
   PremultiplyToBgra(pixels);
   EXPECT_EQ(pixels, (std::vector<uint8_t>{0, 0, 128, 128, 30, 20, 10, 255, 0, 0, 0, 0, 157, 78, 1, 200}));
+}
+
+const std::string kDiag = RUZI_FACE_DIAG_DIR "/";
+const std::string kPng = kDiag + "images/png.toolbar.bg.png";
+
+struct Kind {
+  const char* name;
+  std::function<TDecodedGraphic*()> make;
+  std::string file;
+  const char* look;  // the diagnostic name the file's colour and size derive from
+  int tolerance;     // JPEG loses a little
+  int side;          // the sample's own size, when not the look's
+};
+
+const Kind kKinds[] = {
+    {"PNG", [] { return new TPNGObject; }, kPng, "png.toolbar.bg", 0, 0},
+    {"GIF", [] { return new TGIFImage; }, kDiag + "sample.gif", "gif.SAMPLE", 0, 0},
+    {"JPEG", [] { return new TJPEGImage; }, kDiag + "sample.jpg", "jpg.SAMPLE", 3, 16},
+};
+
+// The first pixel against the look (the samples are opaque whatever their look's alpha).
+void ExpectLook(const TDecodedGraphic& picture, const char* look, int tolerance = 0) {
+  ASSERT_NE(picture.Image(), nullptr) << look;
+  const uint8_t* bgra = picture.Image()->bgra;
+  EXPECT_TRUE(testing::NearPixel(bgra, testing::DiagPixel(DiagImage(look), bgra[3] != 0xFF), tolerance)) << look;
+}
+
+TEST(DecodedGraphic, EachKindReadsItsOwnFilesAndRefusesTheOthersAndTPictureReadsItByExtension) {
+  for (const Kind& kind : kKinds) {
+    for (const Kind& file : kKinds) {
+      std::unique_ptr<TDecodedGraphic> picture(kind.make());
+      if (&kind != &file) {
+        EXPECT_EQ(testing::ErrorOf([&] { picture->LoadFromFile(file.file); }),
+                  "Cannot load picture " + file.file + ": not a " + kind.name + " picture");
+        EXPECT_TRUE(picture->Empty() && picture->Width() == 0) << kind.name << " reading " << file.name;
+        continue;
+      }
+      picture->LoadFromFile(file.file);
+      EXPECT_EQ(picture->SaveToBytes(), testing::FileBytes(file.file)) << kind.name << " keeps the file it read";
+      ExpectLook(*picture, file.look, file.tolerance);
+      const DiagImageLook look = DiagImage(file.look);
+      EXPECT_EQ(Text(picture->Width(), picture->Height()), file.side ? Text(file.side, file.side) : Text(look.width, look.height));
+      TPicture by_extension;
+      by_extension.LoadFromFile(file.file);
+      EXPECT_EQ(by_extension.Graphic()->ClassName(), picture->ClassName());
+    }
+  }
+  const std::string jpeg_copy = ::testing::TempDir() + "decoded_graphic_sample.JPEG";
+  std::ofstream(jpeg_copy, std::ios::binary) << testing::FileBytes(kKinds[2].file);
+  TPicture picture;
+  picture.LoadFromFile(jpeg_copy);
+  EXPECT_NE(dynamic_cast<TJPEGImage*>(picture.Graphic()), nullptr);
+  std::remove(jpeg_copy.c_str());
+}
+
+// Clone, Assign and Skinresmanager::CopyPng copy the bytes and decode anew; FromFaceImage borrows.
+TEST(DecodedGraphic, CopiesAreIndependentAndKeepTheirClass) {
+  TGIFImage gif;
+  gif.LoadFromFile(kKinds[1].file);
+  std::unique_ptr<TGraphic> clone(gif.Clone());
+  ASSERT_NE(dynamic_cast<TGIFImage*>(clone.get()), nullptr);
+  TGIFImage assigned;
+  assigned.Assign(&gif);
+  TPNGObject png, copied;
+  png.LoadFromFile(kPng);
+  Skinresmanager::CopyPng(&copied, &png);
+  TPicture picture;
+  Skinresmanager::CopyPng(&picture, &png);
+  ASSERT_NE(dynamic_cast<TPNGObject*>(picture.Graphic()), nullptr);
+  gif.LoadFromBytes(testing::FileBytes(kKinds[1].file));  // a new decode: new buffers
+  const std::pair<TGraphic*, TDecodedGraphic*> copies[] = {
+      {clone.get(), &gif}, {&assigned, &gif}, {&copied, &png}, {picture.Graphic(), &png}};
+  for (const auto& [copy, source] : copies) {
+    auto* decoded = dynamic_cast<TDecodedGraphic*>(copy);
+    EXPECT_NE(decoded->Image()->bgra, source->Image()->bgra);
+    EXPECT_EQ(decoded->SaveToBytes(), source->SaveToBytes());
+    ExpectLook(*decoded, source == &gif ? "gif.SAMPLE" : "png.toolbar.bg");
+  }
+  EXPECT_THROW(png.Assign(&gif), Error) << "a GIF is no PNG";
+  TPNGObject untouched;
+  Skinresmanager::CopyPng(&untouched, nullptr);
+  Skinresmanager::CopyPng(static_cast<TPNGObject*>(nullptr), &png);
+  EXPECT_TRUE(untouched.Empty());
+  // A view borrows the face library's image; one that did not decode, or none, leaves it empty.
+  untouched.FromFaceImage(png.Image());
+  EXPECT_EQ(untouched.Image(), png.Image()) << "borrowed, not copied";
+  EXPECT_EQ(untouched.SaveToBytes(), testing::FileBytes(kPng));
+  const FaceImage broken{0, 0, nullptr, nullptr, 0, "bad"};
+  for (const FaceImage* image : {&broken, static_cast<const FaceImage*>(nullptr)}) {
+    untouched.FromFaceImage(image);
+    EXPECT_TRUE(untouched.Empty());
+  }
 }
 
 }  // namespace

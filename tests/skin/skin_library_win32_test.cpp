@@ -46,6 +46,12 @@ using skin::SkinFamily;
 
 void UseFace(const char* file) { platform::SetEnvironment("FaceDllName", file); }
 
+// The failure's text: `text`, then a reason of the system's or the decoder's.
+void ExpectTextAndAReason(const std::function<void()>& load, const std::string& text) {
+  const std::string message = testing::ErrorOf(load);
+  EXPECT_TRUE(message.starts_with(text) && message.size() > text.size()) << message;
+}
+
 TEST(FaceLibrary, EachSkinNamesItsFaceTypeCarriesTheSamplesAndAnswersStringsWhole) {
   for (const auto& [file, facetype] : {std::pair{"face.dll", "blue"}, {"face_black.dll", "black"}, {"face_diag.dll", "diag"}}) {
     const platform::DynamicLibrary face = platform::DynamicLibrary::LoadedOrLoad(file);
@@ -66,8 +72,7 @@ TEST(FaceLibrary, EachSkinNamesItsFaceTypeCarriesTheSamplesAndAnswersStringsWhol
     const HBITMAP bitmap = LoadBitmapA(module, "SAMPLE");
     BITMAP info{};
     EXPECT_EQ(GetObjectA(bitmap, sizeof info, &info), static_cast<int>(sizeof info)) << file;
-    EXPECT_EQ(info.bmWidth, DiagImage("bmp.SAMPLE").width);
-    EXPECT_EQ(info.bmHeight, DiagImage("bmp.SAMPLE").height);
+    EXPECT_EQ((std::pair<int, int>(info.bmWidth, info.bmHeight)), std::pair(DiagImage("bmp.SAMPLE").width, DiagImage("bmp.SAMPLE").height));
     DeleteObject(bitmap);
   }
   // String answers cut to the buffer and report their full length; missing keys answer nothing.
@@ -174,10 +179,7 @@ TEST(SkinLibrary, UndecodablePngsIconsAndStringsAndTheirErrorTexts) {
   EXPECT_EQ(testing::ErrorOf([] { Skinresmanager::LoadSkinPng("png.diag.broken"); }),
             std::string("加载资源[png.diag.broken]失败，请检查face_diag.dll文件是否正确!") + broken->error);
   EXPECT_NE(Skinresmanager::LoadFaceICOEx("SAMPLE"), nullptr);
-  const std::string icon = testing::ErrorOf([] { Skinresmanager::LoadFaceICOEx("NOSUCH"); });
-  const std::string icon_prefix = "[LoadFaceICOEx] 加载资源文件NOSUCH.ico失败,请检查face_diag.dll文件是否正确! :";
-  EXPECT_EQ(icon.substr(0, icon_prefix.size()), icon_prefix);
-  EXPECT_GT(icon.size(), icon_prefix.size());
+  ExpectTextAndAReason([] { Skinresmanager::LoadFaceICOEx("NOSUCH"); }, "[LoadFaceICOEx] 加载资源文件NOSUCH.ico失败,请检查face_diag.dll文件是否正确! :");
   EXPECT_EQ(Faceinterface::FACE_DLL, "");
   EXPECT_EQ(Faceinterface::LoadFaceString(1, "default"), "diag");
   EXPECT_EQ(Faceinterface::FACE_DLL, "face_diag.dll");
@@ -185,10 +187,7 @@ TEST(SkinLibrary, UndecodablePngsIconsAndStringsAndTheirErrorTexts) {
   EXPECT_EQ(Faceinterface::LoadFaceString(2, "default"), "face string two");
   EXPECT_EQ(Faceinterface::LoadFaceString(99, "default"), "default");
   EXPECT_NE(Faceinterface::LoadFaceIcon("SAM", "PLE"), nullptr);
-  const std::string message = testing::ErrorOf([] { Faceinterface::LoadFaceIcon("NO", "SUCH"); });
-  const std::string prefix = "加载图标[NOSUCH]失败，请检查face_diag.dll文件是否正确!";
-  EXPECT_EQ(message.substr(0, prefix.size()), prefix);
-  EXPECT_GT(message.size(), prefix.size());
+  ExpectTextAndAReason([] { Faceinterface::LoadFaceIcon("NO", "SUCH"); }, "加载图标[NOSUCH]失败，请检查face_diag.dll文件是否正确!");
 }
 
 // A bitmap's pixel, 0x00BBGGRR, against an opaque look.
@@ -205,15 +204,12 @@ TEST(SkinPictures, EveryLoaderReadsItsSample) {
   UseFace("face_diag.dll");
   const DiagImageLook bmp = DiagImage("bmp.SAMPLE");
 
-  TBitmap bitmap;
-  Skinresmanager::LoadBmpImage(&bitmap, "SAMPLE");
-  EXPECT_EQ(std::pair(bitmap.Width(), bitmap.Height()), std::pair(bmp.width, bmp.height));
-  EXPECT_EQ(static_cast<uint32_t>(bitmap.Canvas().Pixel(0, 0)), Opaque("bmp.SAMPLE"));
-
-  TBitmap from_stream;
-  Faceinterface::LoadFaceBMP(&from_stream, "SAMPLE");
-  EXPECT_EQ(std::pair(from_stream.Width(), from_stream.Height()), std::pair(bmp.width, bmp.height));
-  EXPECT_EQ(static_cast<uint32_t>(from_stream.Canvas().Pixel(bmp.width - 1, bmp.height - 1)), Opaque("bmp.SAMPLE"));
+  for (const auto load : {Skinresmanager::LoadBmpImage, Faceinterface::LoadFaceBMP}) {  // the second through a stream
+    TBitmap bitmap;
+    load(&bitmap, "SAMPLE");
+    EXPECT_EQ(std::pair(bitmap.Width(), bitmap.Height()), std::pair(bmp.width, bmp.height));
+    EXPECT_EQ(static_cast<uint32_t>(bitmap.Canvas().Pixel(bmp.width - 1, 0)), Opaque("bmp.SAMPLE"));
+  }
 
   TPicture gif_control;
   TGIFImage::DefaultDrawOptions = 0;
@@ -275,10 +271,8 @@ TEST(SkinPictures, AMissingResourceGivesEachLoadersTextAndTheSystemsReason) {
                   {"LoadFaceGif", [&] { Faceinterface::LoadFaceGif(&gif, "NOSUCH"); }, check},
                   {"LoadFacePng", [&] { Faceinterface::LoadFacePng(&png, "NOSUCH"); }, check}});
   // A resource of the kind that is not a picture of it: the decoder's reason follows.
-  const std::string broken = testing::ErrorOf([&] { Faceinterface::LoadFacePng(&png, "png.diag.broken"); });
-  const std::string prefix = "加载资源文件png.diag.broken失败,请检查face_diag.dll文件是否正确!PNG picture does not decode: ";
-  EXPECT_EQ(broken.substr(0, prefix.size()), prefix);
-  EXPECT_GT(broken.size(), prefix.size());
+  ExpectTextAndAReason([&] { Faceinterface::LoadFacePng(&png, "png.diag.broken"); },
+                       "加载资源文件png.diag.broken失败,请检查face_diag.dll文件是否正确!PNG picture does not decode: ");
   EXPECT_TRUE(bitmap.Empty() && png.Empty() && gif.Empty() && picture.Graphic() == nullptr);
 }
 
@@ -298,8 +292,7 @@ TEST(SkinPictures, AMissingLibraryIsWrappedByEveryLoaderButLoadSkinPngAndBlankNa
   Skinresmanager::LoadGifImage(&picture, "  ");
   Skinresmanager::LoadGifImage(static_cast<TPicture*>(nullptr), "SAMPLE");
   Skinresmanager::LoadGifImage(static_cast<TImage*>(nullptr), "SAMPLE");
-  EXPECT_TRUE(bitmap.Empty());
-  EXPECT_EQ(picture.Graphic(), nullptr);
+  EXPECT_TRUE(bitmap.Empty() && picture.Graphic() == nullptr);
   const std::string missing = "[face_none.dll]文件不存在!";
   ExpectFailures(
       {{"LoadBmpImage", [&] { Skinresmanager::LoadBmpImage(&bitmap, "SAMPLE"); }, "加载位图文件SAMPLE异常:" + missing},
@@ -315,18 +308,15 @@ TEST(SkinPictures, AMissingLibraryIsWrappedByEveryLoaderButLoadSkinPngAndBlankNa
 }
 
 // A loose PNG under the program's directory, removed when done.
-class LooseFile {
- public:
+struct LooseFile {
   LooseFile(const std::string& folder, const std::string& name, const std::string& bytes)
-      : path_(platform::ExecutableDirectory() + folder + name) {
+      : path(platform::ExecutableDirectory() + folder + name) {
     CreateDirectoryA((platform::ExecutableDirectory() + "skin").c_str(), nullptr);
     CreateDirectoryA((platform::ExecutableDirectory() + folder).c_str(), nullptr);
-    std::ofstream(path_, std::ios::binary) << bytes;
+    std::ofstream(path, std::ios::binary) << bytes;
   }
-  ~LooseFile() { DeleteFileA(path_.c_str()); }
-
- private:
-  std::string path_;
+  ~LooseFile() { DeleteFileA(path.c_str()); }
+  const std::string path;
 };
 
 std::string PngBytes(const char* name) {

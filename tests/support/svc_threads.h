@@ -1,0 +1,15 @@
+#pragma once
+// Runs body(0) … body(count - 1), each on a thread of its own, and waits for them all.
+#include <functional>
+#include <thread>
+#include <vector>
+
+namespace ruzi::testing {
+
+inline void OnThreads(int count, const std::function<void(int)>& body) {
+  std::vector<std::thread> threads;
+  for (int t = 0; t < count; ++t) threads.emplace_back(body, t);
+  for (std::thread& thread : threads) thread.join();
+}
+
+}  // namespace ruzi::testing
