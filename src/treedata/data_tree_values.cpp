@@ -1,6 +1,5 @@
 // The data tree's cells: read from the source, aggregated over children, edited and shared out.
 #include <cmath>
-#include <exception>
 #include <limits>
 #include <optional>
 #include <string_view>
@@ -239,7 +238,7 @@ std::string TDBTreeNode::Aggregate(TsnTreeNode* Node, DataField* Field, TColFiel
     }
     try {
       null = !ReadSourceNumber(*this, child, row, def.Field, value);
-    } catch (const std::exception&) {
+    } catch (const Error&) {  // its own pass raises it; anything else is no cell's fault
       return false;
     }
     return true;

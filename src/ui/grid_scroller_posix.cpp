@@ -8,7 +8,8 @@
 namespace ruzi {
 namespace {
 
-bool shift_held = false, control_held = false;
+// Per thread, as a thread's keyboard state is.
+thread_local bool shift_held = false, control_held = false;
 
 }  // namespace
 
