@@ -11,6 +11,7 @@
 #include <atomic>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <thread>
 
 #include "audit_reader.h"
@@ -144,16 +145,6 @@ TEST(MiddlewareServerLimits, AnswersStayWithinTheFrameLimitOrSaySo) {
   EXPECT_LT(pages, 20);
 }
 
-// Rows of `bytes` each straight into a stopped server's trail, started now.
-void FillAudit(const std::string& database, int rows, int bytes) {
-  std::string sql =
-      "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < " + std::to_string(rows) +
-      ") INSERT INTO mw_audit (at, started_us, ended_us, session, kind, service, number, route, buffer_type, "
-      "request, request_length, status) SELECT '', CAST((julianday('now') - 2440587.5) * 86400e6 AS INTEGER), 0, 1, 'name', "
-      "'demo_echo', 0, '', 'STRING', zeroblob(" + std::to_string(bytes) + "), " + std::to_string(bytes) + ", 0 FROM n";
-  EXPECT_EQ(Execute(database, sql), "");
-}
-
 // 60,000 rows of 4 KB, none holding the marker, so the read looks at every one: meanwhile the
 // other services answer as ever. Read under one hold of the database, the read stopped them
 // for its whole length: one call would then wait for most of it, and hardly two would end.
@@ -161,7 +152,11 @@ void FillAudit(const std::string& database, int rows, int bytes) {
 TEST(MiddlewareServerLimits, ReadingTheAuditHoldsNoOtherServiceUp) {
   MwdProcess server("audit-read");
   ASSERT_EQ(server.SignalAndWait(SIGTERM), 0);
-  FillAudit(server.Database(), 60000, 4096);
+  ASSERT_EQ(Execute(server.Database(),
+                    "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 60000) INSERT INTO mw_audit "
+                    "(at, started_us, ended_us, session, kind, service, number, route, buffer_type, request, request_length, "
+                    "status) SELECT '', CAST((julianday('now') - 2440587.5) * 86400e6 AS INTEGER), 0, 1, 'name', "
+                    "'demo_echo', 0, '', 'STRING', zeroblob(4096), 4096, 0 FROM n"), "");
   server.Restart();
   mwd::NativeClient admin = AdministratorClient(server.Port());
   mwd::NativeClient other = SignedOnClient(server.Port(), "other");
@@ -188,13 +183,34 @@ TEST(MiddlewareServerLimits, ReadingTheAuditHoldsNoOtherServiceUp) {
   EXPECT_LT(longest * 2, read_for) << "longest " << longest.count() << " ns of " << read_for.count();
 }
 
-TEST(MiddlewareServerLimits, TheAuditTrailStaysWithinItsLimitsUnderLoad) {
+// Four clients store requests that do not compress, in three rounds with a rest for the writer's
+// look at the limits (every second) after each. The trail keeps within its limit by dropping its
+// oldest rows, and the file levels off. The WAL, looked at every few milliseconds, never passes
+// its limit by more than two batches of the audit queue even while the load goes on (a batch's
+// rows take more room in the WAL than in the queue: whole pages, their headers, the index).
+TEST(MiddlewareServerLimits, TheAuditTrailAndItsWalStayWithinTheirLimitsUnderLoad) {
+  constexpr uint64_t kMb = 1u << 20;  // each limit, and the largest batch
   MwdProcess server("bounded", {"--audit-max-mb", "1", "--wal-max-mb", "1", "--audit-queue-mb", "1"});
+  std::atomic<bool> loading{true};
+  uint64_t largest_wal = 0;
+  std::thread watcher([&] {
+    for (std::error_code missing; loading; std::this_thread::sleep_for(milliseconds(5))) {
+      const uint64_t size = std::filesystem::file_size(server.Database() + "-wal", missing);
+      if (!missing) largest_wal = std::max(largest_wal, size);
+    }
+  });
+  unsigned round = 0;
   auto load = [&] {
-    OnClients(server.Port(), 4, [](mwd::NativeClient& client, int) {
-      for (int i = 0; i < 150; ++i) client.Call("demo_echo", std::string(16 * 1024, 'q'));
+    ++round;
+    OnClients(server.Port(), 4, [&](mwd::NativeClient& client, int t) {
+      std::mt19937 random(round * 4 + static_cast<unsigned>(t));
+      std::string request(16 * 1024, '\0');
+      for (int i = 0; i < 150; ++i) {
+        for (char& c : request) c = static_cast<char>(random());
+        client.Call("demo_echo", request);
+      }
     });
-    std::this_thread::sleep_for(milliseconds(2500));  // the writer's look at the limits, every second
+    std::this_thread::sleep_for(milliseconds(2500));
   };
   mwd::NativeClient admin = AdministratorClient(server.Port());
   auto file_bytes = [&] { return std::filesystem::file_size(server.Database()); };
@@ -206,8 +222,12 @@ TEST(MiddlewareServerLimits, TheAuditTrailStaysWithinItsLimitsUnderLoad) {
   auto after_first = file_bytes();
   load();
   load();
-  // The file levels off: kept whole, two more rounds would add 19.2 MB. Bounded, pages freed by
-  // pruning are reused, and even a pruner slowed by a busy machine stays under one round's worth.
+  loading = false;
+  watcher.join();
+  EXPECT_LE(largest_wal, kMb + 2 * kMb);
+  EXPECT_GT(largest_wal, 0u);
+  // Kept whole, two more rounds would add 19.2 MB. Bounded, pages freed by pruning are reused,
+  // and even a pruner slowed by a busy machine stays under one round's worth.
   EXPECT_LT(file_bytes(), after_first + 9600u * 1024u);
 }
 
@@ -217,13 +237,10 @@ TEST(MiddlewareServerLimits, SecretsNeverReachTheDiskAndFilesAreTheServersAlone)
   ReplyOf(client.Call("demo_echo", "<marker>m1</marker><vc_password>pw-one</vc_password>"));
   ReplyOf(client.Call("svc_syslogop_rc", "<marker>m2</marker><VC_Capital_Password>pw-two"));
   EXPECT_EQ(AuditRowsWith(server.Database(), "<marker>m", 2).size(), 2u);
-  const struct {
-    const char* sql;
-    const char* count;
-  } stored[] = {{"SELECT count(*) FROM mw_audit WHERE instr(audit_request(request, request_compressed), 'pw-') > 0", "0"},
-                {"SELECT count(*) FROM tsyslog WHERE instr(request, 'pw-') > 0", "0"},
-                {"SELECT count(*) FROM tsyslog WHERE instr(request, '******') > 0", "1"}};
-  for (const auto& s : stored) EXPECT_EQ(Column(server.Database(), s.sql), std::vector<std::string>{s.count}) << s.sql;
+  EXPECT_EQ(Column(server.Database(), "SELECT (SELECT count(*) FROM mw_audit WHERE instr(audit_request(request, "
+                                      "request_compressed), 'pw-') > 0) || (SELECT count(*) FROM tsyslog WHERE instr(request, "
+                                      "'pw-') > 0) || (SELECT count(*) FROM tsyslog WHERE instr(request, '******') > 0)"),
+            std::vector<std::string>{"001"});  // neither password stored, the masked one logged
   for (const std::string& file : {server.Database(), server.Folder() + "ruzi-mwd.log"}) {
     struct stat info {};
     ASSERT_EQ(::stat(file.c_str(), &info), 0) << file;
