@@ -1,22 +1,25 @@
 // Calls and their exact answers, read from tests/data/mw_calls.txt and made in file order (a
 // line may depend on what an earlier one changed). Each line names who calls: on the fixture's
 // server an operator, an administrator or a connection never signed on; "desk" and "root" on a
-// server of its own with a user list; "anyone" on one started without credentials; "nodemo" an
-// administrator on one started with --no-demo. Beyond single answers: pages of a query and
-// sequences shared by many callers.
+// server of its own with a user list; "<server>/<user>" a user on a server the file declares,
+// who may also send raw bytes, wait for the close, hang up or stop the server.
+// Beyond single answers: sequences shared by many callers.
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
-#include <fstream>
 #include <map>
 #include <memory>
+#include <sstream>
+#include <thread>
 
 #include "call_answers.h"
 #include "mw_section_rows.h"
 #include "mwd_process.h"
 #include "packets/tagged_package.h"
-#include "test_paths.h"
 #include "vector_file.h"
 
 namespace ruzi::testing {
@@ -27,26 +30,45 @@ MwdProcess* SiteServer() {
   return server.get();
 }
 
-// Stays open between lines: who never signs on keeps one connection.
+// The servers the file declares ("server", name, arguments, NAME=value for the environment),
+// each started at its first caller.
+std::map<std::string, std::string> declared;
+std::map<std::string, std::unique_ptr<MwdProcess>> servers;
+// Callers stay open between lines: who never signs on keeps one connection.
+std::map<std::string, std::unique_ptr<mwd::NativeClient>> callers;
+
+MwdProcess& Declared(const std::string& name) {
+  auto& server = servers[name];
+  if (server) return *server;
+  std::vector<std::string> args, environment;
+  std::istringstream words(declared.at(name));
+  for (std::string word; words >> word;) (word.find('=') != std::string::npos ? environment : args).push_back(word);
+  server = std::make_unique<MwdProcess>(name, args, environment);
+  return *server;
+}
+
 mwd::NativeClient& Caller(const std::string& who) {
-  static std::map<std::string, std::unique_ptr<mwd::NativeClient>> callers;
-  static std::unique_ptr<MwdProcess> bare, no_demo;
   auto& caller = callers[who];
   if (caller) return *caller;
+  if (const size_t slash = who.find('/'); slash != std::string::npos) {
+    const uint16_t port = Declared(who.substr(0, slash)).Port();
+    const std::string user = who.substr(slash + 1, who.find('=') - slash - 1);
+    const std::string password = who.find('=') == std::string::npos ? "" : who.substr(who.find('=') + 1);
+    if (user.starts_with("raw")) caller = std::make_unique<mwd::NativeClient>("127.0.0.1", port);
+    // A connection that has just ended may still hold its place at the server's cap for a moment.
+    for (int i = 0; i < 200 && !caller; ++i) {
+      try {
+        caller = std::make_unique<mwd::NativeClient>(user == "admin" ? AdministratorClient(port) : SignedOnClient(port, user, password));
+      } catch (const std::runtime_error&) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+      }
+    }
+  }
   if (who == "op") caller = std::make_unique<mwd::NativeClient>(SignedOnClient(FixturePort(), "4242:trader.exe"));
   if (who == "admin") caller = std::make_unique<mwd::NativeClient>(AdministratorClient(FixturePort()));
   if (who == "none") caller = std::make_unique<mwd::NativeClient>("127.0.0.1", FixturePort());
   if (who == "desk") caller = std::make_unique<mwd::NativeClient>(SignedOnClient(SiteServer()->Port(), "desk", "d3sk"));
   if (who == "root") caller = std::make_unique<mwd::NativeClient>(SignedOnClient(SiteServer()->Port(), "root", "r00t"));
-  if (who == "anyone") {
-    bare = std::make_unique<MwdProcess>("bare", std::vector<std::string>{}, std::vector<std::string>{"RUZI_MWD_CREDENTIALS="});
-    EXPECT_NE(bare->LogText().find("every sign-on is an operator"), std::string::npos);
-    caller = std::make_unique<mwd::NativeClient>(SignedOnClient(bare->Port(), "root", "r00t"));
-  }
-  if (who == "nodemo") {
-    no_demo = std::make_unique<MwdProcess>("no-demo", std::vector<std::string>{"--no-demo"});
-    caller = std::make_unique<mwd::NativeClient>(AdministratorClient(no_demo->Port()));
-  }
   if (!caller) throw std::runtime_error("no caller " + who);
   return *caller;
 }
@@ -70,36 +92,18 @@ mw::CallRequest Request(std::string service, const std::string& data) {
   return request;
 }
 
-// A query's answer: its items as texts, and its rows.
-struct QueryAnswer {
-  std::string code, message, fields, nulls, more, next_row, affected;
-  std::vector<std::vector<std::string>> rows;
-};
-
-QueryAnswer ParseQuery(const std::string& reply) {
-  TqxPackage package(reply);
-  QueryAnswer answer;
-  const std::pair<const char*, std::string*> items[] = {
-      {"ErrCode", &answer.code},     {"ErrMsg", &answer.message},       {"vc_fields", &answer.fields},
-      {"vc_nulls", &answer.nulls},   {"l_more", &answer.more},          {"l_next_row", &answer.next_row},
-      {"l_rows_affected", &answer.affected}};
-  for (const auto& [name, value] : items) package.GetItem(name, *value);
-  answer.rows = ItemRows(reply, "vc_data").rows;
-  return answer;
-}
-
-QueryAnswer Query(mwd::NativeClient& client, const std::string& request) {
-  return ParseQuery(ReplyOf(client.Call("qx_query", request)).data);
-}
-
-// The answer as code|message|fields|row count|first value|rows changed.
+// A query's answer as code|message|fields|row count|first value|rows changed.
 std::string QueryText(const std::string& reply) {
-  const QueryAnswer a = ParseQuery(reply);
-  return a.code + "|" + a.message + "|" + a.fields + "|" + std::to_string(a.rows.size()) + "|" +
-         (a.rows.empty() ? "" : a.rows[0][0]) + "|" + a.affected;
+  TqxPackage package(reply);
+  std::string items[4];
+  for (int i = 0; i < 4; ++i) package.GetItem(std::array{"ErrCode", "ErrMsg", "vc_fields", "l_rows_affected"}[i], items[i]);
+  const auto rows = ItemRows(reply, "vc_data").rows;
+  return items[0] + "|" + items[1] + "|" + items[2] + "|" + std::to_string(rows.size()) + "|" +
+         (rows.empty() ? "" : rows[0][0]) + "|" + items[3];
 }
 
-// A reply as its data (after "<message>: " when it has one), an error as "error <number>: <text>".
+// A reply as its data (after "<message>: " when it has one), an error as "error <number>: <text>";
+// a query or an operation log as their rows.
 std::string AnswerText(const std::string& service, const std::optional<mw::Message>& answer) {
   if (!answer) return "no answer";
   if (const auto* error = std::get_if<mw::ErrorReply>(&*answer)) {
@@ -107,6 +111,14 @@ std::string AnswerText(const std::string& service, const std::optional<mw::Messa
   }
   const mw::CallReply reply = ReplyOf(answer);
   if (service == "qx_query") return QueryText(reply.data);
+  if (service == "mw_syslog") {  // the records as rows of name=value
+    const SectionRows read = ItemRows(reply.data, "vc_syslog");
+    std::string rows;
+    for (size_t r = 0; r < read.rows.size(); ++r) {
+      for (size_t c = 0; c < read.names.size(); ++c) rows += (c > 0 ? " " : r > 0 ? ";" : "") + read.names[c] + "=" + read.rows[r][c];
+    }
+    return rows;
+  }
   return reply.message.empty() ? reply.data : reply.message + ": " + reply.data;
 }
 
@@ -118,51 +130,38 @@ bool Matches(const std::string& got, const std::string& expected) {
   return got == expected;
 }
 
+// A step of a caller on a declared server: "!raw" sends the request's bytes as they are and reads
+// what comes back, "!receive" only reads, "!closed" waits for the server to close, "!leave" hangs
+// up, "!sessions" waits for the session count, "!log" looks for the request in the server's log
+// and "!stop" sends SIGTERM.
+std::string Step(const std::string& who, const std::string& step, const std::string& data) {
+  MwdProcess& server = Declared(who.substr(0, who.find('/')));
+  if (step == "!raw") return Caller(who).SendRaw(data) ? AnswerText("", Caller(who).Receive(3000)) : "not sent";
+  if (step == "!receive") return AnswerText("", Caller(who).Receive(3000));
+  if (step == "!closed") return Caller(who).WaitClosed(3000) ? "closed" : "open";
+  if (step == "!leave") return callers.erase(who) == 1 ? "left" : "no such caller";
+  if (step == "!sessions") return SessionCountBecomes(server.Port(), std::stoul(data)) ? data : "not " + data;
+  if (step == "!log") return server.LogText().find(data) != std::string::npos ? "logged" : "not logged";
+  if (step != "!stop") return "no step " + step;
+  const int status = server.SignalAndWait(SIGTERM);
+  return WIFEXITED(status) ? "exit " + std::to_string(WEXITSTATUS(status)) : "killed";
+}
+
 // The lines whose caller is on the fixture's server, or the others.
 void CallAsTheFileSays(bool on_the_fixture) {
   for (const VectorCase& c : ReadVectors("mw_calls.txt")) {
     ASSERT_GE(c.size(), 3u) << c[0];
-    if ((c[0] == "op" || c[0] == "admin" || c[0] == "none") != on_the_fixture) continue;
+    if (c[0] == "server") declared[c[1]] = c[2];
+    if (c[0] == "server" || (c[0] == "op" || c[0] == "admin" || c[0] == "none") != on_the_fixture) continue;
     const std::string data = c.size() > 3 ? c[2] : "";
-    const std::string got = AnswerText(c[1], Caller(c[0]).Ask(Request(c[1], data)));
+    const std::string got = c[1].starts_with("!") ? Step(c[0], c[1], data)
+                                                  : AnswerText(c[1], Caller(c[0]).Ask(Request(c[1], data)));
     EXPECT_TRUE(Matches(got, c.back())) << c[0] << " " << c[1] << " " << data << "\n  got: " << got << "\n want: " << c.back();
   }
 }
 
 TEST(MiddlewareCalls, OnTheFixturesServer) { CallAsTheFileSays(true); }
 TEST(MiddlewareCalls, OnServersOfTheirOwn) { CallAsTheFileSays(false); }
-
-// Pages of a statement, asked for row by row: whole, in order, NULLs apart from empty texts.
-TEST(NamedQueries, PagesArriveWholeInOrderWithNullsApartFromEmptyTexts) {
-  mwd::NativeClient client = SignedOnClient(FixturePort(), "4242:query.exe");
-  const std::string sql =
-      "<vc_sql>WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i != 2500) "
-      "SELECT i, 'x' || i AS t, CASE WHEN i % 3 = 0 THEN NULL ELSE '' END AS z FROM n WHERE i BETWEEN :low AND 99999</vc_sql>"
-      "<low>1</low><l_max_rows>1000</l_max_rows>";
-  std::vector<int64_t> seen;
-  int64_t next = 0;
-  std::vector<size_t> page_sizes;
-  for (int page = 0; page < 5; ++page) {
-    const QueryAnswer answer = Query(client, sql + "<l_first_row>" + std::to_string(next) + "</l_first_row>");
-    ASSERT_EQ(answer.code, "0") << answer.message;
-    page_sizes.push_back(answer.rows.size());
-    std::string expected_nulls;
-    for (const auto& row : answer.rows) {
-      const int64_t i = std::stoll(row[0]);
-      seen.push_back(i);
-      EXPECT_EQ(row[1], "x" + row[0]);
-      EXPECT_EQ(row[2], "");
-      expected_nulls += std::string(expected_nulls.empty() ? "" : ",") + (i % 3 == 0 ? "001" : "000");
-    }
-    EXPECT_EQ(answer.nulls, expected_nulls);
-    EXPECT_EQ(std::stoll(answer.next_row), next + static_cast<int64_t>(answer.rows.size()));
-    next = std::stoll(answer.next_row);
-    if (answer.more == "0") break;
-  }
-  EXPECT_EQ(page_sizes, (std::vector<size_t>{1000, 1000, 500}));
-  ASSERT_EQ(seen.size(), 2500u);
-  for (size_t k = 0; k < seen.size(); ++k) ASSERT_EQ(seen[k], static_cast<int64_t>(k + 1));
-}
 
 TEST(NamedQuerySequences, EightThreadsNeverShareAValue) {
   const std::string sequence = "SEQ_T" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count());
@@ -171,9 +170,10 @@ TEST(NamedQuerySequences, EightThreadsNeverShareAValue) {
   OnClients(FixturePort(), kThreads, [&](mwd::NativeClient& client, int t) {
     for (int k = 0; k < kCalls; ++k) {
       // The trailing blank is the callers' own.
-      const QueryAnswer answer = Query(client, "<vc_query_name>FutFreeTradeQrySeqNextValue</vc_query_name><vc_condition>sSequenceName=" +
-                                                   sequence + ".NEXTVAL </vc_condition>");
-      if (answer.rows.size() == 1) values[static_cast<size_t>(t)].push_back(std::stoll(answer.rows[0][0]));
+      const auto rows = ItemRows(ReplyOf(client.Call("qx_query", "<vc_query_name>FutFreeTradeQrySeqNextValue</vc_query_name>"
+                                                     "<vc_condition>sSequenceName=" + sequence + ".NEXTVAL </vc_condition>")).data,
+                                 "vc_data").rows;
+      if (rows.size() == 1) values[static_cast<size_t>(t)].push_back(std::stoll(rows[0][0]));
     }
   }, "4242:seq.exe");
   std::vector<int64_t> all;

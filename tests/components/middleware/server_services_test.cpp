@@ -1,4 +1,4 @@
-// Every service of the shared fixture server, and the audit trail of what arrived.
+// Large answers of the shared fixture server, and the audit trail of what arrived.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -23,25 +23,6 @@ class MiddlewareFixture : public ::testing::Test {
   mwd::NativeClient client_ = SignedOnClient(FixturePort(), "4242:trader.exe");
 };
 
-TEST_F(MiddlewareFixture, LongRequestsAreAuditedByTheirStartLengthAndDigest) {
-  for (size_t length : {size_t{65536}, size_t{100000}}) {
-    std::string marker = Marker("long" + std::to_string(length));
-    std::string request = marker + std::string(length - marker.size(), 'L');
-    mw::CallRequest raw;
-    raw.service = "demo_carray";
-    raw.buffer_type = "CARRAY";
-    raw.data = request;
-    EXPECT_EQ(ReplyOf(client_.Ask(raw)).data, request);
-    auto rows = AuditRowsWith(FixtureDatabase(), marker, 1);
-    ASSERT_EQ(rows.size(), 1u);
-    bool cut = length > 65536;  // the default cap keeps 64 KB whole
-    EXPECT_EQ(rows[0].request, request.substr(0, 65536));
-    EXPECT_EQ(rows[0].request_length, static_cast<int64_t>(length));
-    EXPECT_EQ(rows[0].request_sha256, cut ? mwd::Sha256Hex(request) : "");
-    EXPECT_EQ(rows[0].buffer_type, "CARRAY");
-  }
-}
-
 TEST_F(MiddlewareFixture, LargeRepliesHaveExactlyTheAskedSize) {
   const std::string head = "<ErrCode>0</ErrCode><ErrMsg></ErrMsg><Data>";
   for (size_t size : {size_t{0}, size_t{1}, size_t{49}, size_t{50}, size_t{51}, size_t{5000}, size_t{100 * 1024},
@@ -59,18 +40,6 @@ TEST_F(MiddlewareFixture, LargeRepliesHaveExactlyTheAskedSize) {
   EXPECT_EQ(ErrorOf(client_.Call("demo_large", "<size>999999999</size>")).error_number, mw::kMwLimit);
 }
 
-TEST_F(MiddlewareFixture, DropOnceClosesTheFirstCallAndAnswersTheRepeat) {
-  std::string request = Marker("drop");
-  EXPECT_FALSE(client_.Call("demo_drop_once", request).has_value());
-  EXPECT_TRUE(client_.WaitClosed(2000));
-  mwd::NativeClient again = SignedOnClient(FixturePort(), "again");
-  EXPECT_EQ(ReplyOf(again.Call("demo_drop_once", request)).data,
-            "<ErrCode>0</ErrCode><ErrMsg></ErrMsg><Request>" + request + "</Request>");
-  auto rows = AuditRowsWith(FixtureDatabase(), request, 2);
-  ASSERT_EQ(rows.size(), 2u);
-  EXPECT_NE(rows[0].session, rows[1].session);
-}
-
 // A long request with zero bytes, its marker in the middle.
 std::string LongBinaryRequest(const std::string& marker) {
   std::string half;
@@ -78,13 +47,15 @@ std::string LongBinaryRequest(const std::string& marker) {
   return half + marker + half;
 }
 
-// Calls by name, id and function number, failing ones and a binary one long enough to be
-// stored compressed: the table holds each as it arrived, NULs included, and the audit
-// service's section packet agrees with the table row for row.
+// Calls by name, id and function number, failing ones, a binary one long enough to be stored
+// compressed and two CARRAY ones at and past the 64 KB a row keeps: the table holds each as it
+// arrived, NULs included (a longer one by its start, length and digest), and the audit service's
+// section packet agrees with the table row for row.
 TEST_F(MiddlewareFixture, CallsAreAuditedAsTheyArrivedAndTheServiceReadsTheRowsBack) {
   const std::string marker = Marker("trail");
   std::vector<std::string> requests = {"name " + marker, "id " + marker, std::string("fn\0\x01\xFF ", 6) + marker,
-                                       "missing " + marker, LongBinaryRequest(marker), "abort " + marker};
+                                       "missing " + marker, LongBinaryRequest(marker), "abort " + marker,
+                                       marker + std::string(65536 - marker.size(), 'L'), marker + std::string(100000, 'L')};
   ReplyOf(client_.Call("demo_echo", requests[0], 30000, "route-A"));
   mw::CallRequest by_number;
   by_number.kind = mw::CallKind::ById;
@@ -99,15 +70,24 @@ TEST_F(MiddlewareFixture, CallsAreAuditedAsTheyArrivedAndTheServiceReadsTheRowsB
   ErrorOf(client_.Call("no_such_service", requests[3]));
   ReplyOf(client_.Call("demo_carray", requests[4], 0, "r2"));
   ErrorOf(client_.Call("demo_abort", requests[5]));
+  for (size_t i : {6, 7}) {
+    mw::CallRequest carray;
+    carray.service = "demo_carray";
+    carray.buffer_type = "CARRAY";
+    carray.data = requests[i];
+    EXPECT_EQ(ReplyOf(client_.Ask(carray)).data, requests[i]);
+  }
 
   std::string reply = ReplyOf(AdministratorClient(FixturePort()).Call("mw_audit", "<vc_marker>" + marker + "</vc_marker>")).data;
   // The query itself carries the marker too: it is the last row, stored after it answered.
-  auto direct = AuditRowsWith(FixtureDatabase(), marker, 7);
-  ASSERT_EQ(direct.size(), 7u);
-  EXPECT_EQ(direct[6].service, "mw_audit");
+  auto direct = AuditRowsWith(FixtureDatabase(), marker, 9);
+  ASSERT_EQ(direct.size(), 9u);
+  EXPECT_EQ(direct[8].service, "mw_audit");
+  EXPECT_NE(direct[8].session, direct[0].session);  // asked on a connection of its own
   direct.pop_back();
   const char* expected[] = {"name demo_echo 0 route-A STRING 0", "id 10001 10001   0", "function 9001 9001 route-B  0",
-                            "name no_such_service 0  STRING 6", "name demo_carray 0 r2 STRING 0", "name demo_abort 0  STRING 1"};
+                            "name no_such_service 0  STRING 6", "name demo_carray 0 r2 STRING 0", "name demo_abort 0  STRING 1",
+                            "name demo_carray 0  CARRAY 0", "name demo_carray 0  CARRAY 0"};
   const SectionRows read = ItemRows(reply, "vc_audit");
   ASSERT_EQ(read.rows.size(), direct.size());
   for (size_t i = 0; i < direct.size(); ++i) {
@@ -119,8 +99,9 @@ TEST_F(MiddlewareFixture, CallsAreAuditedAsTheyArrivedAndTheServiceReadsTheRowsB
     EXPECT_EQ(FromHex(read.Named(i, "vc_request_hex")), row.request);
     EXPECT_EQ(row.kind + " " + row.service + " " + std::to_string(row.number) + " " + row.route + " " + row.buffer_type + " " +
                   std::to_string(row.status), expected[i]);
-    EXPECT_EQ(row.request, requests[i]);
+    EXPECT_EQ(row.request, requests[i].substr(0, 65536));
     EXPECT_EQ(row.request_length, static_cast<int64_t>(requests[i].size()));
+    EXPECT_EQ(row.request_sha256, requests[i].size() > 65536 ? mwd::Sha256Hex(requests[i]) : "");
     EXPECT_EQ(row.session, direct[0].session);  // one connection, one context
     EXPECT_LE(row.started_us, row.ended_us);
     if (i > 0) {
@@ -130,39 +111,6 @@ TEST_F(MiddlewareFixture, CallsAreAuditedAsTheyArrivedAndTheServiceReadsTheRowsB
   EXPECT_EQ(Column(FixtureDatabase(), "SELECT request_compressed = " + std::to_string(requests[4].size()) + " AND length(request) * 2 < " +
                                           std::to_string(requests[4].size()) + " FROM mw_audit WHERE id = " + std::to_string(direct[4].id)),
             std::vector<std::string>{"1"});
-
-}
-
-// svc_syslogop_rc keeps each item of a record in its column (and the request whole); mw_syslog
-// gives them back oldest first, from the id asked after.
-TEST_F(MiddlewareFixture, OperationLogRecordsKeepTheirItemsAsColumns) {
-  const std::string marker = Marker("oplog");
-  const std::vector<std::pair<std::string, std::string>> first = {
-      {"l_operator_no", "12"},     {"vc_computer_name", "PC-01"}, {"vc_mac", "00-1A-2B-3C-4D-5E"},
-      {"vc_volserial_no", "1234-ABCD"}, {"l_time", "093000"},     {"vc_remarks", "备注一"},
-      {"vc_opclass", "查询"},       {"vc_opcontent", marker},      {"vc_ipaddress", "10.1.2.3"},
-      {"vc_sysname", "ZazaveVeruva"}, {"vc_menu_code", "M0101"},  {"l_cancel_flag", "0"},
-      {"c_client_type", "2"},       {"l_check_operator", "34"},   {"vc_ar_ipport", "10.0.0.9:8001"},
-      {"vc_ipv6", "2001:db8::1"}};
-  TqxPackage request;
-  for (const auto& [name, value] : first) request.Add(name, value);
-  std::string id;
-  TqxPackage(ReplyOf(client_.Call("svc_syslogop_rc", request.GetText())).data).GetItem("l_log_id", id);
-  ASSERT_FALSE(id.empty());
-  // Missing items are stored empty.
-  ReplyOf(client_.Call("svc_syslogop_rc", "<vc_opcontent>" + marker + "</vc_opcontent><vc_remarks>二</vc_remarks>"));
-
-  const std::string after = std::to_string(std::stoll(id) - 1);
-  // Reading them back is an administrator's.
-  mwd::NativeClient admin = AdministratorClient(FixturePort());
-  const SectionRows rows =
-      ItemRows(ReplyOf(admin.Call("mw_syslog", "<l_after_id>" + after + "</l_after_id><l_limit>2</l_limit>")).data, "vc_syslog");
-  ASSERT_EQ(rows.rows.size(), 2u);
-  EXPECT_EQ(rows.Named(0, "l_id"), id);
-  for (const auto& [name, value] : first) {
-    EXPECT_EQ(rows.Named(0, name), value) << name;
-    EXPECT_EQ(rows.Named(1, name), name == "vc_opcontent" ? marker : name == "vc_remarks" ? "二" : "") << name;
-  }
 }
 
 }  // namespace
