@@ -35,7 +35,7 @@ class QxDataSetOnTheFixture : public ::testing::Test {
   TQXQuery query_;
 };
 
-TEST_F(QxDataSetOnTheFixture, ParametersBindByNameAndExecuteAnswersTheRowsChanged) {
+TEST_F(QxDataSetOnTheFixture, ParametersBindByNameExecuteAnswersTheRowsChangedAndFailuresRaise) {
   query_.SQL() = {"SELECT l_fund_id FROM tfund_business_date", "WHERE l_fund_id = :fund"};
   query_.getParams().CreateParam("fund", ftInteger).SetAsString("7");
   query_.Open();
@@ -45,9 +45,7 @@ TEST_F(QxDataSetOnTheFixture, ParametersBindByNameAndExecuteAnswersTheRowsChange
   query_.SQL() = {"UPDATE tfund_business_date SET l_business_date = l_business_date WHERE l_fund_id <= :fund"};
   EXPECT_EQ(query_.Execute(), 3);
   EXPECT_FALSE(query_.GetActive());
-}
-
-TEST_F(QxDataSetOnTheFixture, FailuresRaiseTheirMessageAndLeaveTheDatasetClosed) {
+  // Failures raise their message and leave the dataset closed.
   query_.setQueryName("no_such_query");
   ExpectError([&] { query_.Open(); }, "命名查询[no_such_query]不存在");
   EXPECT_FALSE(query_.GetActive());
@@ -139,7 +137,7 @@ class QxAdoQueryOnOneFile : public QxDataSetOnTheFixture {
   TQXADOQuery named_{nullptr, &data_base_};
 };
 
-TEST_F(QxAdoQueryOnOneFile, BothKindsReadTheSameRowsAndAnswerTheirRowsOfTheKindTable) {
+TEST_F(QxAdoQueryOnOneFile, BothKindsReadTheSameRowsAnswerTheirRowsOfTheKindTableAndRaiseErrors) {
   const std::string sql = "SELECT l_fund_id, l_business_date FROM tfund_business_date ORDER BY l_fund_id";
   std::vector<std::string> seen[2];
   TQXADOQuery* kinds[2] = {&ado_, &named_};
@@ -187,9 +185,7 @@ TEST_F(QxAdoQueryOnOneFile, BothKindsReadTheSameRowsAndAnswerTheirRowsOfTheKindT
   EXPECT_EQ(ado_.FieldByName("vc_system_name")->AsString(), "投资管理演示系统");
   EXPECT_EQ(ado_.FieldByName("l_init_date")->DataType(), ftInteger);
   EXPECT_EQ(ado_.FieldByName("l_init_date")->AsInteger(), 20260105);
-}
-
-TEST_F(QxAdoQueryOnOneFile, AnOdbcErrorRaisesTheDriversMessageAndLeavesTheDatasetClosed) {
+  // An ODBC error raises the driver's message and leaves the dataset closed.
   ado_.QXOpenQuery("SELECT 1");
   ExpectError([&] { ado_.QXOpenQuery("SELECT * FROM no_such_table"); }, "[SQLite]no such table: no_such_table (1)");
   EXPECT_FALSE(ado_.GetActive());
