@@ -26,50 +26,39 @@ class ServerSource : public TableSource {
   mwd::NativeClient& client_;
 };
 
-class ServerReferenceData : public ::testing::Test {
- protected:
-  void SetUp() override {
-    for (int t = 0; t < kCacheTableCount; ++t) {
-      cache_.Ensure(static_cast<CacheTable>(t));
-      ASSERT_EQ(cache_.LastError(static_cast<CacheTable>(t)), "") << TableInfo(static_cast<CacheTable>(t)).name;
-    }
+TEST(ServerReferenceData, EveryTableHoldsTheSeededRowsAndTheServicesAnswerOnlyTheKeysGiven) {
+  // An administrator, as memdata.dll's test signs on to set a parameter.
+  mwd::NativeClient client = SignedOnClient(FixturePort(), "memdata-test", TestAdministratorPassword());
+  ServerSource source{client};
+  ReferenceCache cache{source};
+  for (int t = 0; t < kCacheTableCount; ++t) {
+    cache.Ensure(static_cast<CacheTable>(t));
+    ASSERT_EQ(cache.LastError(static_cast<CacheTable>(t)), "") << TableInfo(static_cast<CacheTable>(t)).name;
   }
-
-  // An administrator: one test sets a parameter.
-  mwd::NativeClient client_ = SignedOnClient(FixturePort(), "memdata-test", TestAdministratorPassword());
-  ServerSource source_{client_};
-  ReferenceCache cache_{source_};
-};
-
-TEST_F(ServerReferenceData, EveryTableAndCalendarHoldsTheSeededRows) {
   CheckSeededReferenceData({
-      [&](const std::string& code) { return cache_.markets.Find(MarketKey(code)); },
-      [&](int32_t id) { return cache_.funds.Find(NumberKey(id)); },
-      [&](int32_t number) { return cache_.operators.Find(NumberKey(number)); },
-      [&](int32_t serial) { return cache_.parameters.Find(NumberKey(serial)); },
-      [&] { return cache_.system.At(0); },
+      [&](const std::string& code) { return cache.markets.Find(MarketKey(code)); },
+      [&](int32_t id) { return cache.funds.Find(NumberKey(id)); },
+      [&](int32_t number) { return cache.operators.Find(NumberKey(number)); },
+      [&](int32_t serial) { return cache.parameters.Find(NumberKey(serial)); },
+      [&] { return cache.system.At(0); },
       [&](const std::string& person, const std::string& menu) {
-        return cache_.menu_rights.Contains(MenuRightKey(person, menu));
+        return cache.menu_rights.Contains(MenuRightKey(person, menu));
       },
-      [&](const std::string& code, int32_t date) { return cache_.Book()->Calendar(code)->KindsOf(date); },
+      [&](const std::string& code, int32_t date) { return cache.Book()->Calendar(code)->KindsOf(date); },
   });
-  EXPECT_EQ(cache_.markets.Count(), 6);
-  EXPECT_EQ(cache_.funds.Count(), 3);
-  EXPECT_EQ(cache_.system.Count(), 1);
+  EXPECT_EQ(cache.markets.Count(), 6);
+  EXPECT_EQ(cache.funds.Count(), 3);
+  EXPECT_EQ(cache.system.Count(), 1);
   // The calendars these rows make are the seeded calendar tests' (trading/calendar).
-}
 
-TEST_F(ServerReferenceData, TheServicesAnswerOnlyTheRowsOfTheKeysGiven) {
-  mw::CallReply reply = ReplyOf(client_.Call("svc_mem_tradeday", "<vc_key_word>HK|20241002|</vc_key_word>"));
-  TqxPackage package(reply.data);
+  mw::CallReply reply = ReplyOf(client.Call("svc_mem_tradeday", "<vc_key_word>HK|20241002|</vc_key_word>"));
   int32_t count = -1;
-  ASSERT_TRUE(package.GetItem("l_count", count));
+  ASSERT_TRUE(TqxPackage(reply.data).GetItem("l_count", count));
   EXPECT_EQ(count, 1);
-  reply = ReplyOf(client_.Call("svc_mem_tradeday", "<vc_key_word>IN|</vc_key_word>"));
-  TqxPackage calendar(reply.data);
-  ASSERT_TRUE(calendar.GetItem("l_count", count));
+  reply = ReplyOf(client.Call("svc_mem_tradeday", "<vc_key_word>IN|</vc_key_word>"));
+  ASSERT_TRUE(TqxPackage(reply.data).GetItem("l_count", count));
   EXPECT_EQ(count, 5844);
-  reply = ReplyOf(client_.Call("svc_mem_fundinfo", "<vc_key_word>99|</vc_key_word>"));
+  reply = ReplyOf(client.Call("svc_mem_fundinfo", "<vc_key_word>99|</vc_key_word>"));
   std::string packet;
   std::string error;
   ASSERT_TRUE(TablePacketOfReply(reply.data, &packet, &error));

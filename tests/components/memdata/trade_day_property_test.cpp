@@ -9,9 +9,9 @@
 
 #include "day_walk_model.h"
 #include "foundation/int_date.h"
-#include "packets/pack.h"
 #include "trading/cache/day_kind_text.h"
 #include "no_source.h"
+#include "section_packet.h"
 #include "trading/cache/reference_cache.h"
 
 namespace ruzi {
@@ -22,21 +22,14 @@ using Model = testing::DayWalkModel::Calendars;
 using testing::NoSource;
 
 std::string PacketOf(const Model& model) {
-  size_t rows = 0;
-  for (const auto& [code, days] : model) rows += days.size();
-  TPack pack(true);
-  TPackSection& section = pack.GetSection(0);
-  section.SetRange(3, static_cast<int32_t>(rows));
-  section.CreateFields({"vc_tradeday_type", "l_date", "l_day_kind"});
+  testing::TextRows rows;
   for (const auto& [code, days] : model) {
     for (const auto& [date, kinds] : days) {
-      section.AddValue(code == "00" && date % 2 == 0 ? std::string() : code);  // "" stands for "00"
-      section.AddValue(date);
-      section.AddValue(static_cast<int32_t>(kinds));
+      // "" stands for "00".
+      rows.push_back({code == "00" && date % 2 == 0 ? "" : code, std::to_string(date), std::to_string(kinds)});
     }
   }
-  pack.CheckBuffer();
-  return std::string(pack.Text());
+  return testing::SectionPacket({"vc_tradeday_type", "l_date", "l_day_kind"}, rows);
 }
 
 Model RandomModel(std::mt19937& random) {

@@ -1,6 +1,7 @@
 // The SDK's objects and entries: their slots called by number, the way a caller compiled
 // against another declaration of the interfaces calls them, as the scripts of
-// tests/data/sdk_object_calls.txt say; readers over callers' buffers, and the utility entries.
+// tests/data/sdk_object_calls.txt say (readers over callers' buffers, empty readers); the
+// utility entries.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -22,31 +23,11 @@ Result CallSlot(void* object, int slot, Args... args) {
   return operation(object, args...);
 }
 
-// A slot's number and signature: the result's kind, then the arguments' (v nothing, i int32,
-// u uint32, d double, c char, s text, p pointer, b bytes with a length out-argument, g an
-// interface id with an object out-argument).
+// A slot's number and signature, from tests/data/sdk_object_slots.txt.
 struct Slot {
   int number;
   std::string signature;
 };
-
-const std::map<std::string, Slot> kSlots = {
-    {"QueryInterface", {0, "ig"}}, {"AddRef", {1, "u"}}, {"Release", {2, "u"}},
-    // The packer's.
-    {"Reserve", {3, "vi"}}, {"StartPack", {4, "v"}}, {"PackerVersion", {5, "i"}}, {"DefineField", {6, "iscii"}},
-    {"PutStr", {7, "is"}}, {"PutInt", {8, "ii"}}, {"PutDouble", {9, "id"}}, {"PutChar", {10, "ic"}},
-    {"PutRaw", {11, "ipi"}}, {"FinishPack", {12, "v"}}, {"PackBuffer", {13, "p"}}, {"PackLength", {14, "i"}},
-    {"BufferCapacity", {15, "i"}}, {"SetReturnCode", {16, "vi"}}, {"ErrorText", {17, "s"}},
-    {"OpenAsReader", {18, "p"}}, {"ReleaseBuffer", {19, "vp"}},
-    // The reader's.
-    {"Version", {3, "i"}}, {"FieldCount", {4, "i"}}, {"FieldName", {5, "si"}}, {"FieldType", {6, "ci"}},
-    {"FieldWidth", {7, "ii"}}, {"FieldScale", {8, "ii"}}, {"FieldIndex", {9, "is"}}, {"StrByName", {10, "ss"}},
-    {"StrAt", {11, "si"}}, {"CharByName", {12, "cs"}}, {"CharAt", {13, "ci"}}, {"DoubleByName", {14, "ds"}},
-    {"DoubleAt", {15, "di"}}, {"IntByName", {16, "is"}}, {"IntAt", {17, "ii"}}, {"RawByName", {18, "bs"}},
-    {"RawAt", {19, "bi"}}, {"NextRow", {20, "v"}}, {"IsEof", {21, "i"}}, {"GoToRow", {22, "ii"}},
-    {"CurrentRow", {23, "i"}}, {"PriorRow", {24, "v"}}, {"GoLast", {25, "v"}}, {"IsBof", {26, "i"}},
-    {"ReturnCode", {27, "i"}}, {"ValueLengthAt", {28, "ii"}}, {"ReaderBuffer", {29, "p"}},
-    {"ReaderLength", {30, "i"}}, {"RowCount", {31, "i"}}, {"GoFirst", {32, "v"}}};
 
 using Names = std::map<std::string, void*>;
 
@@ -95,13 +76,19 @@ std::string Called(void* o, const Slot& slot, const std::vector<std::string>& a,
   return std::to_string(result == 0) + " " + NameOf(out, names);
 }
 
-// Each step: the versions it runs in ("*", "1" or "2"), the object's name, the slot ("New" makes
-// a packer of the version given, "Bytes" is its packet in hex), the arguments, then the answer;
-// "$v" stands for the version, and an answer "=name" names the pointer given back.
+// Each step: the versions it runs in ("*", "1" or "2"), the object's name, the slot or entry,
+// the arguments, then the answer; "$v" stands for the version, and an answer "=name" names the
+// pointer given back. The entries: "New" and "Empty" make a packer or an empty reader of the
+// version given, "Copy" a caller's buffer of the packet of the packer named, "Unpack" a reader of
+// the version given over a caller's buffer ("all" of it or its first bytes), "PackVersion" reads
+// a packet's version, "Poke" changes a caller's byte; "Bytes" is the object's packet in hex.
 TEST(SdkObjects, SlotsCalledByNumberAnswerAsTheScriptsSay) {
+  std::map<std::string, Slot> slots;
+  for (const VectorCase& slot : ReadVectors("sdk_object_slots.txt")) slots[slot[0]] = {std::stoi(slot[1]), slot[2]};
   const std::vector<VectorCase> steps = ReadVectors("sdk_object_calls.txt");
   for (const std::string version : {"1", "2"}) {
     Names names;
+    std::map<std::string, std::string> buffers;  // the callers' own
     for (VectorCase step : steps) {
       if (step[0] != "*" && step[0] != version) continue;
       for (std::string& field : step) {
@@ -109,77 +96,44 @@ TEST(SdkObjects, SlotsCalledByNumberAnswerAsTheScriptsSay) {
       }
       const std::vector<std::string> args(step.begin() + 3, step.end() - 1);
       void* object = names[step[1]];
-      const std::string where = "v" + version + ": " + step[1] + " " + step[2];
+      const std::string& verb = step[2];
+      const std::string where = "v" + version + ": " + step[1] + " " + verb;
+      auto made = [&]() -> void* {
+        if (verb == "New") return NewPacker(std::stoi(args[0]));
+        if (verb == "Empty") return NewEmptyUnPacker(std::stoi(args[0]));
+        if (verb == "Copy") {
+          void* packer = names.at(args[0]);
+          std::string& bytes = buffers[step[1]] = std::string(CallSlot<const char*>(packer, 13), CallSlot<int32_t>(packer, 14));
+          return bytes.data();
+        }
+        if (verb == "Unpack") {
+          std::string& bytes = buffers.at(args[1]);
+          const auto size = static_cast<uint32_t>(args[2] == "all" ? bytes.size() : std::stoul(args[2]));
+          return (args[0] == "1" ? NewUnPackerV1 : NewUnPacker)(bytes.data(), size);
+        }
+        return CallSlot<void*>(object, slots.at(verb).number);
+      };
       if (step.back()[0] == '=') {
-        void* pointer = step[2] == "New" ? NewPacker(std::stoi(args[0])) : CallSlot<void*>(object, kSlots.at(step[2]).number);
+        void* pointer = made();
         ASSERT_NE(pointer, nullptr) << where;
         names[step.back().substr(1)] = pointer;
-      } else if (step[2] == "New") {
-        EXPECT_EQ(NameOf(NewPacker(std::stoi(args[0])), names), step.back()) << where;
-      } else if (step[2] == "Bytes") {
+      } else if (verb == "Bytes") {
         EXPECT_EQ(HexOf(CallSlot<const char*>(object, 13), static_cast<size_t>(CallSlot<int32_t>(object, 14))), step.back()) << where;
+      } else if (verb == "Poke") {  // the first byte of the text given, in a caller's buffer
+        std::string& bytes = buffers.at(step[1]);
+        bytes.at(bytes.find(args[0])) = args[1][0];
+      } else if (verb == "PackVersion") {
+        EXPECT_EQ(std::to_string(GetPackVersion(names.at(args[0]))), step.back()) << where;
+      } else if (slots.count(verb) == 0) {
+        EXPECT_EQ(NameOf(made(), names), step.back()) << where;
       } else {
-        EXPECT_EQ(Called(object, kSlots.at(step[2]), args, names), step.back()) << where;
+        EXPECT_EQ(Called(object, slots.at(verb), args, names), step.back()) << where;
       }
     }
   }
 }
 
-TEST(SdkObjects, ReadersOverCallersBuffersReadInPlaceAndLeaveTheBytesToTheCaller) {
-  for (int version : {1, 2}) {
-    SCOPED_TRACE(version);
-    IF2Packer* packer = NewPacker(version);
-    packer->DefineField("address", 'S', 255, 4);
-    packer->PutStr("10.0.0.1");
-    packer->FinishPack();
-    const char* bytes = static_cast<const char*>(packer->PackBuffer());
-    std::vector<char> mine(bytes, bytes + packer->PackLength());
-    packer->Release();
-    const uint32_t size = static_cast<uint32_t>(mine.size());
-    EXPECT_EQ((version == 1 ? NewUnPacker : NewUnPackerV1)(mine.data(), size), nullptr);
-    IF2UnPacker* reader = (version == 1 ? NewUnPackerV1 : NewUnPacker)(mine.data(), size);
-    ASSERT_NE(reader, nullptr);
-    EXPECT_EQ(reader->ReaderBuffer(), static_cast<void*>(mine.data()));
-    EXPECT_EQ(reader->ReaderLength(), static_cast<int32_t>(size));
-    const char* address = reader->StrByName("address");
-    ASSERT_TRUE(address >= mine.data() && address < mine.data() + size);
-    mine[static_cast<size_t>(address - mine.data())] = '7';
-    EXPECT_STREQ(reader->StrByName("address"), "70.0.0.1");
-    EXPECT_EQ(reader->Release(), 0u);
-    EXPECT_EQ(mine[static_cast<size_t>(address - mine.data())], '7');  // still the caller's, not freed
-    EXPECT_EQ(NewUnPacker(mine.data(), 15), nullptr);  // cut short
-  }
-  EXPECT_EQ(NewUnPacker(nullptr, 100), nullptr);
-}
-
-TEST(SdkObjects, PackerReaderFollowsThePacketAsItChanges) {
-  IF2Packer* packer = NewPacker(2);
-  packer->StartPack();
-  packer->DefineField("a", 'I', 4, 0);
-  packer->PutInt(1);
-  IF2UnPacker* reader = packer->OpenAsReader();
-  EXPECT_EQ(reader->RowCount(), 1);
-  for (int i = 2; i < 2000; ++i) packer->PutInt(i);  // the buffer moves many times
-  EXPECT_EQ(reader->RowCount(), 0) << "closed when the packet changed";
-  EXPECT_EQ(packer->OpenAsReader(), reader) << "one reader per packer";
-  EXPECT_EQ(reader->RowCount(), 1999);
-  reader->GoLast();
-  EXPECT_EQ(reader->IntByName("a"), 1999);
-  packer->Release();
-}
-
-TEST(SdkObjects, EmptyReadersUtilitiesAndFactoriesWithoutObjects) {
-  for (int version : {1, 2}) {
-    IF2UnPacker* empty = NewEmptyUnPacker(version);
-    ASSERT_NE(empty, nullptr);
-    EXPECT_EQ(empty->Version(), version);
-    EXPECT_EQ(empty->RowCount(), 0);
-    EXPECT_TRUE(empty->IsEof());
-    EXPECT_STREQ(empty->StrByName("x"), "");
-    EXPECT_EQ(GetPackVersion(empty->ReaderBuffer()), version);
-    empty->Release();
-  }
-  EXPECT_EQ(NewEmptyUnPacker(0), nullptr);
+TEST(SdkObjects, UtilitiesAndFactoriesWithoutObjects) {
   for (void* none : {NewConfig(), NewConnection(nullptr), NewESBMessage(1), NewESBMessageEx(1, nullptr, 0, 0),
                      NewFilter(), NewSubscribeParam(), NewBizMessage(), NewBizMessageEx(0), NewYJGMParam()}) {
     EXPECT_EQ(none, nullptr);
@@ -195,6 +149,7 @@ TEST(SdkObjects, EmptyReadersUtilitiesAndFactoriesWithoutObjects) {
   EXPECT_STREQ(out, "");
   EXPECT_EQ(Encode(nullptr, "a", 8), -1);
   EXPECT_EQ(Encode(out, nullptr, 8), -1);
+  EXPECT_EQ(NewUnPacker(nullptr, 100), nullptr);
 }
 
 }  // namespace

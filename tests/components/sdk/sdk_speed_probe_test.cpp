@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <memory>
 
 #include "multi_network_speed.h"
 #include "mwd_process.h"
@@ -14,47 +15,29 @@
 namespace ruzi::testing {
 namespace {
 
-const std::vector<int> kDelays = {100, 400, 250};
-
 SpeedEntries Entries() { return SpeedEntries{NewPacker, GetMultiNetWorkSpeed}; }
 
 std::string Local(uint16_t port) { return "127.0.0.1:" + std::to_string(port); }
 
-class SdkSpeedProbe : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    for (int delay : kDelays) {
-      // Each case runs in a process of its own, two at a time: folders apart by process.
-      const std::string name = "sdk-speed-" + std::to_string(delay) + "-" + std::to_string(::getpid());
-      servers_.push_back(new MwdProcess(name, {"--delay-ms", std::to_string(delay)}));
-    }
-  }
-  static void TearDownTestSuite() {
-    for (MwdProcess* server : servers_) delete server;
-    servers_.clear();
-  }
-  static std::vector<std::string> Live() {
-    std::vector<std::string> lines;
-    for (MwdProcess* server : servers_) lines.push_back(Local(server->Port()));
-    return lines;
-  }
-  static std::vector<MwdProcess*> servers_;
-};
-
-std::vector<MwdProcess*> SdkSpeedProbe::servers_;
-
 // Live servers ranked by delay with their session counts, a frozen one and a closed port
 // unreachable, all probed side by side within the time-out.
-TEST_F(SdkSpeedProbe, LiveServersRankedSilentAndClosedOnesUnreachableWithinTheTimeOut) {
-  auto first = SignedOnClient(servers_[2]->Port(), "a");
-  auto second = SignedOnClient(servers_[2]->Port(), "b");
-  MwdProcess silent("sdk-silent-" + std::to_string(::getpid()));
-  MwdProcess closed("sdk-closed-" + std::to_string(::getpid()));
+TEST(SdkSpeedProbe, LiveServersRankedSilentAndClosedOnesUnreachableWithinTheTimeOut) {
+  // Each case runs in a process of its own, two at a time: folders apart by process.
+  const std::string pid = std::to_string(::getpid());
+  const int kDelays[] = {100, 400, 250};
+  std::vector<std::unique_ptr<MwdProcess>> servers;
+  for (int delay : kDelays) {
+    servers.push_back(std::make_unique<MwdProcess>("sdk-speed-" + std::to_string(delay) + "-" + pid,
+                                                   std::vector<std::string>{"--delay-ms", std::to_string(delay)}));
+  }
+  auto first = SignedOnClient(servers[2]->Port(), "a");
+  auto second = SignedOnClient(servers[2]->Port(), "b");
+  MwdProcess silent("sdk-silent-" + pid);
+  MwdProcess closed("sdk-closed-" + pid);
   ::kill(silent.Pid(), SIGSTOP);
   closed.SignalAndWait(SIGKILL);
-  std::vector<std::string> lines = Live();
-  lines.insert(lines.begin() + 1, Local(silent.Port()));
-  lines.push_back(Local(closed.Port()));
+  std::vector<std::string> lines = {Local(servers[0]->Port()), Local(silent.Port()), Local(servers[1]->Port()),
+                                    Local(servers[2]->Port()), Local(closed.Port())};
   SpeedAnswer answer = MeasureSpeeds(Entries(), lines, 1500);
   ExpectUnreachableWithinTheTimeOut(answer, 1, 4, 1500, 250);
   EXPECT_EQ(answer.rows[4].last_error, sdk::kProbeRefused);
@@ -64,18 +47,18 @@ TEST_F(SdkSpeedProbe, LiveServersRankedSilentAndClosedOnesUnreachableWithinTheTi
     EXPECT_LT(answer.rows[live[i]].net_delay, kDelays[i] + 100.0) << i;
   }
   EXPECT_EQ(answer.rows[2].address, "127.0.0.1");
-  EXPECT_EQ(answer.rows[2].port, std::to_string(servers_[1]->Port()));
+  EXPECT_EQ(answer.rows[2].port, std::to_string(servers[1]->Port()));
   EXPECT_EQ(answer.rows[0].conn_count, 0);
   EXPECT_EQ(answer.rows[3].conn_count, 2);
   double delay = 0;  // one server alone (its bytes are counted by the concurrency test)
-  EXPECT_EQ(GetNetWorkSpeed(Local(servers_[0]->Port()).c_str(), 3000, &delay), 0);
+  EXPECT_EQ(GetNetWorkSpeed(Local(servers[0]->Port()).c_str(), 3000, &delay), 0);
   EXPECT_GE(delay, kDelays[0]);
   EXPECT_EQ(GetNetWorkSpeed("no-port", 100, &delay), sdk::kProbeBadAddress);
   EXPECT_EQ(delay, -1.0);
 }
 
 // Requests refused whole, and rows whose address cannot be probed; up to 256 servers a request.
-TEST_F(SdkSpeedProbe, RequestsThatCannotBeMeasuredGetAnErrorRow) {
+TEST(SdkSpeedProbe, RequestsThatCannotBeMeasuredGetAnErrorRow) {
   IF2Packer* answer = NewPacker(2);
   answer->StartPack();
   EXPECT_EQ(GetMultiNetWorkSpeed(nullptr, answer, 100), -1);
