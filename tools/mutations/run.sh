@@ -44,6 +44,9 @@ for patch in "${patches[@]}"; do
     done
   fi
   restore
+  # Rebuilt at once, so no binary keeps the fault for the next test run.
+  # shellcheck disable=SC2086
+  nice cmake --build "build/$preset" --target $targets >/dev/null 2>&1 || echo "$name: rebuild after the fault failed"
   failures=$(echo "$failures" | sed '/^$/d' | sort -u | tr '\n' ' ')
   if [ -n "$failures" ]; then
     echo "$name: caught by $failures"; caught=$((caught + 1))
