@@ -50,19 +50,6 @@ class TreeRows : public TGridTextRows {
   std::string ClassName() const override { return "TQXTreeQry"; }
 };
 
-TEST(DBGridEh, CellsShowTheirColumnsFieldFoundInAnyCaseAndTreeRowsMarkATreeGrid) {
-  GridFixture f;
-  EXPECT_EQ(f.grid.CellText(3, 0), "300");
-  EXPECT_EQ(f.grid.CellText(3, 1), "名称3");
-  EXPECT_EQ(f.grid.CellText(3, 2), "") << "no such field";
-  EXPECT_EQ(f.grid.CellText(10, 0), "") << "past the rows";
-  EXPECT_EQ(f.grid.Columns()[1].Title().Caption(), "Name") << "titled with its field";
-  EXPECT_FALSE(f.grid.IsTreeGrid());
-  TreeRows tree;
-  f.grid.DataSource().SetDataSet(&tree);
-  EXPECT_TRUE(f.grid.IsTreeGrid());
-}
-
 // Clicks and keys on a grid 200 or 100 wide (tests/data/ui_db_grid_messages.txt): the clicks
 // reach the column under the mouse and the current cell moves, the grid scrolling just enough to
 // show it.
@@ -106,8 +93,15 @@ TEST(DBGridEh, CurrentAndTopRowStayInsideTheRowsWhenTheyChange) {
   EXPECT_EQ((std::vector<int>{f.grid.TopRow(), f.grid.LeftCol()}), (std::vector<int>{0, 0})) << "and a larger grid";
 }
 
-TEST(DBGridEh, ColumnsPublishAsTextKeepingColumnsLineByLine) {
+// Cells show their column's field, found in any case; tree rows mark a tree grid; the columns
+// publish as text, keeping the columns already there line by line, and by name.
+TEST(DBGridEh, CellsShowTheirColumnsFieldAndColumnsPublishAsText) {
   GridFixture f;
+  EXPECT_EQ(f.grid.CellText(3, 0), "300");
+  EXPECT_EQ(f.grid.CellText(3, 1), "名称3");
+  EXPECT_EQ(f.grid.CellText(3, 2), "") << "no such field";
+  EXPECT_EQ(f.grid.CellText(10, 0), "") << "past the rows";
+  EXPECT_FALSE(f.grid.IsTreeGrid());
   EXPECT_EQ(GetPropText(f.grid, "Columns"),
             "QTY\tQTY\t40\tTrue\ttaLeftJustify\r\nName\tName\t60\tTrue\ttaLeftJustify\r\n"
             "Missing\tMissing\t20\tTrue\ttaLeftJustify");
@@ -130,6 +124,9 @@ TEST(DBGridEh, ColumnsPublishAsTextKeepingColumnsLineByLine) {
   SetPropText(f.grid.Columns()[1].Title(), "Caption", "名称");
   EXPECT_EQ(GetPropText(f.grid, "Columns"),
             "Code\t代码\t50\tFalse\ttaRightJustify\r\nName\t名称\t70\tTrue\ttaLeftJustify");
+  TreeRows tree;
+  f.grid.DataSource().SetDataSet(&tree);
+  EXPECT_TRUE(f.grid.IsTreeGrid());
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "error_text.h"
@@ -28,26 +29,38 @@ void Fill(TBitmap& bitmap, const TRect& rect, TColor color) {
   bitmap.Canvas().FillRect(rect);
 }
 
+// A white bitmap of the size given.
+void Blank(TBitmap& bitmap, int width, int height) {
+  bitmap.SetSize(width, height);
+  Fill(bitmap, {0, 0, width, height}, clWhite);
+}
+
+struct At {
+  int x, y;
+  uint32_t rgb;
+};
+
+void ExpectPixels(TBitmap& bitmap, std::initializer_list<At> pixels, const std::string& what) {
+  for (const At& at : pixels) EXPECT_EQ(Pixel(bitmap, at.x, at.y), at.rgb) << what << " at " << at.x << "," << at.y;
+}
+
 TEST(GraphicsUi, BitmapKeepsWhatFitsWhenResizedOrConverted) {
   TBitmap bitmap;
   EXPECT_TRUE(bitmap.Empty());
   bitmap.SetSize(30, 20);
   Fill(bitmap, {0, 0, 30, 20}, clRed);
   Fill(bitmap, {10, 5, 12, 7}, clBtnFace);
-  EXPECT_EQ(Pixel(bitmap, 0, 0), 0xFF0000u);
-  EXPECT_EQ(Pixel(bitmap, 11, 6), testing::SystemRgb(COLOR_BTNFACE)) << "a system colour drawn as the system has it";
+  ExpectPixels(bitmap, {{0, 0, 0xFF0000}, {11, 6, testing::SystemRgb(COLOR_BTNFACE)}}, "a system colour as the system has it");
   bitmap.SetSize(40, 25);
-  EXPECT_EQ(Pixel(bitmap, 29, 19), 0xFF0000u);
-  EXPECT_EQ(Pixel(bitmap, 35, 22), 0x000000u);
+  ExpectPixels(bitmap, {{29, 19, 0xFF0000}, {35, 22, 0}}, "resized");
   bitmap.SetPixelFormat(TPixelFormat::pf24bit);
-  EXPECT_EQ(Pixel(bitmap, 29, 19), 0xFF0000u);
-  EXPECT_EQ(Pixel(bitmap, 39, 24), 0x000000u);
+  ExpectPixels(bitmap, {{29, 19, 0xFF0000}, {39, 24, 0}}, "24 bits");
   EXPECT_EQ(testing::ErrorOf([&] { bitmap.ScanLine(25); }), "Scan line index out of range (25)");
   EXPECT_EQ(testing::ErrorOf([&] { bitmap.SetPixelFormat(TPixelFormat::pf8bit); }), "Unsupported pixel format (3)");
   TBitmap copy;
   copy.Assign(&bitmap);
   Fill(bitmap, {0, 0, 40, 25}, clBlue);
-  EXPECT_EQ(Pixel(copy, 0, 0), 0xFF0000u) << "a copy of its own";
+  ExpectPixels(copy, {{0, 0, 0xFF0000}}, "a copy of its own");
 }
 
 TEST(GraphicsUi, TransparentBitmapLeavesItsBackgroundOut) {
@@ -61,28 +74,23 @@ TEST(GraphicsUi, TransparentBitmapLeavesItsBackgroundOut) {
       sprite.SetTransparentColor(clFuchsia);
     }
     sprite.SetTransparent(true);
-    target.SetSize(20, 20);
-    Fill(target, {0, 0, 20, 20}, clWhite);
+    Blank(target, 20, 20);
     target.Canvas().Draw(5, 5, sprite);
-    EXPECT_EQ(Pixel(target, 6, 6), 0xFFFFFFu) << fixed;
-    EXPECT_EQ(Pixel(target, 10, 10), 0x0000FFu) << fixed;
+    ExpectPixels(target, {{6, 6, 0xFFFFFF}, {10, 10, 0x0000FF}}, fixed ? "drawn, fixed colour" : "drawn");
     target.Canvas().StretchDraw({0, 0, 20, 20}, sprite);
-    EXPECT_EQ(Pixel(target, 10, 10), 0x0000FFu);
-    EXPECT_EQ(Pixel(target, 1, 1), 0xFFFFFFu);
+    ExpectPixels(target, {{10, 10, 0x0000FF}, {1, 1, 0xFFFFFF}}, fixed ? "stretched, fixed colour" : "stretched");
   }
 }
 
 TEST(GraphicsUi, CanvasDrawsGbkTextLinesAndPixels) {
   TBitmap bitmap;
-  bitmap.SetSize(120, 30);
+  Blank(bitmap, 120, 30);
   TCanvas& canvas = bitmap.Canvas();
-  Fill(bitmap, {0, 0, 120, 30}, clWhite);
   canvas.Font().SetColor(clBlack);
   canvas.Brush().SetStyle(TBrushStyle::bsClear);
   const TSize one = canvas.TextExtent("确");
-  const TSize two = canvas.TextExtent("确定");
   EXPECT_GT(one.cx, 0);
-  EXPECT_GT(two.cx, one.cx) << "two characters, not four bytes' worth of one";
+  EXPECT_GT(canvas.TextExtent("确定").cx, one.cx) << "two characters, not four bytes' worth of one";
   canvas.TextOut(2, 2, "确定");
   int dark = 0;
   for (int y = 0; y < 30; ++y) {
@@ -92,7 +100,7 @@ TEST(GraphicsUi, CanvasDrawsGbkTextLinesAndPixels) {
   canvas.Pen().SetColor(clRed);
   canvas.MoveTo(0, 28);
   canvas.LineTo(120, 28);
-  EXPECT_EQ(Pixel(bitmap, 60, 28), 0xFF0000u);
+  ExpectPixels(bitmap, {{60, 28, 0xFF0000}}, "the line");
   canvas.SetPixel(119, 0, clLime);
   EXPECT_EQ(canvas.Pixel(119, 0), clLime);
 }
@@ -104,59 +112,44 @@ HICON MakeIcon(int size, COLORREF colour) {
   return CreateIcon(nullptr, size, size, 1, 32, mask.data(), reinterpret_cast<const BYTE*>(bits.data()));
 }
 
-TEST(GraphicsUi, IconsAndPicturesDrawAndCopy) {
-  TIcon icon;
+// A picture holds a copy of the icon and draws it stretched; an image list cuts a strip, masks
+// its white out and takes an icon; images and icons come back out of it.
+TEST(GraphicsUi, IconsPicturesAndImageListsDrawAndCopy) {
+  TIcon icon, green;
   icon.SetHandle(MakeIcon(16, RGB(0, 0, 255)));
-  EXPECT_EQ(icon.Width(), 16);
-  EXPECT_EQ(icon.Height(), 16);
+  green.SetHandle(MakeIcon(16, RGB(0, 255, 0)));
+  EXPECT_EQ((TSize{icon.Width(), icon.Height()}), (TSize{16, 16}));
   TPicture picture;
   picture.Assign(&icon);
   ASSERT_NE(picture.Graphic(), nullptr);
   EXPECT_NE(static_cast<TIcon*>(picture.Graphic())->Handle(), icon.Handle());
-  TBitmap target;
-  target.SetSize(40, 40);
-  Fill(target, {0, 0, 40, 40}, clWhite);
+  TBitmap target, strip;
+  Blank(target, 40, 40);
   target.Canvas().StretchDraw({0, 0, 32, 32}, *picture.Graphic());
-  EXPECT_EQ(Pixel(target, 30, 30), 0x0000FFu);
-  EXPECT_EQ(Pixel(target, 35, 35), 0xFFFFFFu);
+  ExpectPixels(target, {{30, 30, 0x0000FF}, {35, 35, 0xFFFFFF}}, "the picture stretched");
   picture.Bitmap().SetSize(5, 6);
   EXPECT_EQ(picture.Width(), 5) << "an icon replaced by a bitmap";
-  EXPECT_EQ(testing::ErrorOf([&] { picture.LoadFromFile("Z:\\nowhere\\none.ico"); }),
-            "Cannot load icon Z:\\nowhere\\none.ico");
-}
+  EXPECT_EQ(testing::ErrorOf([&] { picture.LoadFromFile("Z:\\nowhere\\none.ico"); }), "Cannot load icon Z:\\nowhere\\none.ico");
 
-TEST(GraphicsUi, ImageListCutsMasksDrawsAndCounts) {
   TImageList list;
-  TBitmap strip;
-  strip.SetSize(32, 16);
-  Fill(strip, {0, 0, 32, 16}, clWhite);
+  Blank(strip, 32, 16);
   Fill(strip, {4, 4, 12, 12}, clRed);
   Fill(strip, {20, 4, 28, 12}, clBlue);
   EXPECT_EQ(list.AddMasked(strip, clWhite), 0);
   EXPECT_EQ(list.Count(), 2) << "a strip twice as wide as the images is two images";
-  TIcon icon;
-  icon.SetHandle(MakeIcon(16, RGB(0, 255, 0)));
-  EXPECT_EQ(list.AddIcon(icon), 2);
-
-  TBitmap target;
+  EXPECT_EQ(list.AddIcon(green), 2);
   target.SetSize(48, 16);
   Fill(target, {0, 0, 48, 16}, clYellow);
-  list.Draw(target.Canvas(), 0, 0, 1);
-  list.Draw(target.Canvas(), 16, 0, 0);
-  list.Draw(target.Canvas(), 32, 0, 2);
-  EXPECT_EQ(Pixel(target, 8, 8), 0x0000FFu) << "image 1 is the blue half";
-  EXPECT_EQ(Pixel(target, 1, 1), 0xFFFF00u) << "its white is masked out";
-  EXPECT_EQ(Pixel(target, 24, 8), 0xFF0000u);
-  EXPECT_EQ(Pixel(target, 40, 8), 0x00FF00u);
-
+  for (int slot : {0, 1, 2}) list.Draw(target.Canvas(), 16 * slot, 0, slot == 2 ? 2 : 1 - slot);  // images 1, 0, 2
+  ExpectPixels(target, {{8, 8, 0x0000FF}, {1, 1, 0xFFFF00}, {24, 8, 0xFF0000}, {40, 8, 0x00FF00}},
+               "images 1 (its white masked out), 0 and 2");
   TBitmap image;
   list.GetBitmap(0, image);
   EXPECT_EQ(image.Width(), 16);
-  EXPECT_EQ(Pixel(image, 8, 8), 0xFF0000u);
+  ExpectPixels(image, {{8, 8, 0xFF0000}}, "image 0 back");
   TIcon back;
   list.GetIcon(2, back);
   EXPECT_EQ(back.Width(), 16);
-
   list.Delete(0);
   EXPECT_EQ(list.Count(), 2);
   EXPECT_EQ(testing::ErrorOf([&] { list.Draw(target.Canvas(), 0, 0, 2); }), "Invalid image index (2)");

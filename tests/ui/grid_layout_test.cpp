@@ -6,10 +6,14 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <random>
+#include <sstream>
+#include <string>
 #include <vector>
 
 #include "ui/grid_layout.h"
+#include "vector_file.h"
 
 namespace ruzi {
 namespace {
@@ -120,33 +124,19 @@ TGridMetrics At(TGridMetrics m, int top_row, int left_col) {
   return m;
 }
 
-// The TopRow the layout picks against every TopRow in [0, most]: it shows the row whole and none
-// nearer the current one does (when no TopRow shows it whole: the row itself, within limits).
-void ExpectNearestTopRow(const TGridMetrics& m, int row, int most, int grid) {
-  const int got = GridTopRowShowing(m, row);
-  ASSERT_TRUE(got >= 0 && got <= most) << grid;
-  if (row < 0) {
-    ASSERT_EQ(got, std::clamp(m.TopRow, 0, most)) << grid;
+// What the layout picks to show a row or column, against every value in [0, most]: when one
+// shows it, the pick does and none nearer `from` does; when none does, the pick is `fallback`.
+void ExpectNearest(int got, int from, int most, int fallback, const std::function<bool(int)>& shows, const std::string& what) {
+  ASSERT_TRUE(got >= 0 && got <= most) << what;
+  bool any = false;
+  for (int value = 0; value <= most; ++value) any = any || shows(value);
+  if (!any) {
+    ASSERT_EQ(got, fallback) << what;
     return;
   }
-  int best = -1;
-  for (int top = 0; top <= most; ++top) {
-    if (Model(At(m, top, m.LeftCol)).RowWhole(row) && (best < 0 || std::abs(top - m.TopRow) < std::abs(best - m.TopRow))) best = top;
-  }
-  ASSERT_EQ(got, best < 0 ? std::clamp(row, 0, most) : best) << "grid " << grid << " row " << row;
-}
-
-void ExpectNearestLeftCol(const TGridMetrics& m, int column, int most, int grid) {
-  const int got = GridLeftColShowing(m, column);
-  ASSERT_TRUE(got >= 0 && got <= most) << grid;
-  if (column < 0 || m.ColumnWidths[static_cast<size_t>(column)] < 0) {
-    ASSERT_EQ(got, std::clamp(m.LeftCol, 0, most)) << grid;
-    return;
-  }
-  ASSERT_TRUE(Model(At(m, m.TopRow, got)).ColumnShown(column)) << "grid " << grid << " column " << column;
-  for (int left = 0; left <= most; ++left) {
-    if (std::abs(left - m.LeftCol) >= std::abs(got - m.LeftCol)) continue;
-    ASSERT_FALSE(Model(At(m, m.TopRow, left)).ColumnShown(column)) << "nearer " << left << " grid " << grid;
+  ASSERT_TRUE(shows(got)) << what;
+  for (int value = 0; value <= most; ++value) {
+    ASSERT_FALSE(std::abs(value - from) < std::abs(got - from) && shows(value)) << "nearer " << value << ", " << what;
   }
 }
 
@@ -179,9 +169,17 @@ TEST(GridLayout, ScrollLimitsBarsAndKeepingACellInViewAgreeWithASearch) {
       }
     }
     ASSERT_EQ(GridMaxLeftCol(m), max_left) << grid;
-    for (int row = -1; row < m.RowCount; ++row) ExpectNearestTopRow(m, row, max_top, grid);
+    // No row or a hidden column: where it is, within limits; a row no TopRow shows whole: the row.
+    for (int row = -1; row < m.RowCount; ++row) {
+      ExpectNearest(GridTopRowShowing(m, row), m.TopRow, max_top, std::clamp(row < 0 ? m.TopRow : row, 0, max_top),
+                    [&](int top) { return row >= 0 && Model(At(m, top, m.LeftCol)).RowWhole(row); },
+                    "grid " + std::to_string(grid) + " row " + std::to_string(row));
+    }
     for (int column = -1; column < static_cast<int>(m.ColumnWidths.size()); ++column) {
-      ExpectNearestLeftCol(m, column, max_left, grid);
+      const bool hidden = column < 0 || m.ColumnWidths[static_cast<size_t>(column)] < 0;
+      ExpectNearest(GridLeftColShowing(m, column), m.LeftCol, max_left, hidden ? std::clamp(m.LeftCol, 0, max_left) : -1,
+                    [&](int left) { return !hidden && Model(At(m, m.TopRow, left)).ColumnShown(column); },
+                    "grid " + std::to_string(grid) + " column " + std::to_string(column));
     }
 
     const TGridScrollBar vert = GridVertScrollBar(m);
@@ -209,56 +207,46 @@ TEST(GridLayout, ScrollLimitsBarsAndKeepingACellInViewAgreeWithASearch) {
   }
 }
 
-// Columns 40, hidden, 60 and 20 wide; ten rows, five to a page.
-TGridMetrics KeyGrid() {
-  TGridMetrics m;
-  m.ColumnWidths = {40, -1, 60, 20};
-  m.RowCount = 10;
-  m.Client = TSize{200, 120};
-  return m;
-}
-
-// What the grid's own key test (db_grid_eh_test.cpp) cannot reach: hidden columns, no rows.
-TEST(GridLayout, KeysSkipHiddenColumnsAndFindNoRowWithoutRows) {
-  using K = TGridKey;
-  struct Case {
-    int rows;
-    TGridCell at;
-    K key;
-    TGridCell want;
-  } const cases[] = {
-      {10, {4, 0}, K::Right, {4, 2}}, {10, {4, 2}, K::Left, {4, 0}},  {10, {4, 1}, K::Right, {4, 0}},
-      {10, {-1, 2}, K::Up, {0, 2}},   {0, {5, 0}, K::Down, {-1, 0}}, {0, {-1, 0}, K::Last, {-1, 0}},
+// Keys (what the grid's own key test, db_grid_eh_test.cpp, cannot reach: hidden columns, no
+// rows) and scroll bar requests on columns 40, hidden, 60 and 20 wide (tests/data/
+// grid_layout_keys_and_bars.txt).
+TEST(GridLayout, KeysAndScrollBarRequestsMoveByRowsAndByShownColumns) {
+  const auto grid = [](const std::vector<std::string>& args, int width) {
+    TGridMetrics m;
+    std::istringstream columns(args.at(0));
+    for (std::string column; std::getline(columns, column, ',');) m.ColumnWidths.push_back(std::stoi(column));
+    m.RowCount = std::stoi(args.at(1));
+    m.Client = TSize{width, 120};
+    m.TopRow = std::stoi(args.at(2));
+    m.LeftCol = std::stoi(args.at(3));
+    return m;
   };
-  TGridMetrics m = KeyGrid();
-  for (const Case& c : cases) {
-    m.RowCount = c.rows;
-    EXPECT_EQ(GridKeyTarget(m, c.at, c.key), c.want) << "case " << &c - cases;
-  }
-  m.ColumnWidths = {-1};
-  EXPECT_EQ(GridKeyTarget(m, {0, 0}, TGridKey::End), (TGridCell{0, -1})) << "no shown column";
-}
-
-TEST(GridLayout, ScrollBarRequestsMoveByRowsAndByShownColumns) {
-  enum { kLineUp, kLineDown, kPageUp, kPageDown, kThumbPosition, kThumbTrack, kTop, kBottom };
-  TGridMetrics m = KeyGrid();
-  m.Client.cx = 100;  // columns end at 40, 101 and 122: from column 2 on the rest fits
-  ASSERT_EQ(GridMaxLeftCol(m), 2);
-  EXPECT_EQ(GridHorzScrollBar(m), (TGridScrollBar{122, 100, 0}));
-  EXPECT_EQ(GridHorzScrollBar(At(m, 0, 2)), (TGridScrollBar{122, 100, 23})) << "the end of the bar";
-  struct Case {
-    int top, left, request, track, want;
-  } const horz[] = {
-      {0, 0, kLineDown, 0, 2},   {0, 2, kLineUp, 0, 0},  {0, 0, kBottom, 0, 2},  {0, 2, kTop, 0, 0},
-      {0, 0, kPageDown, 0, 2},   {0, 2, kThumbTrack, 10, 0}, {0, 0, kThumbTrack, 23, 2},
-      {0, 0, kThumbPosition, 41, 2}, {0, 1, kLineUp, 0, 0},
+  const auto named = [](const std::string& name, std::vector<std::string> names) {
+    return static_cast<int>(std::find(names.begin(), names.end(), name) - names.begin());
   };
-  for (const Case& c : horz) EXPECT_EQ(GridHorzScrollLeftCol(At(m, c.top, c.left), c.request, c.track), c.want) << &c - horz;
-  const Case vert[] = {
-      {0, 0, kLineDown, 0, 1}, {0, 0, kPageDown, 0, 5}, {3, 0, kPageDown, 0, 5}, {3, 0, kPageUp, 0, 0},
-      {0, 0, kBottom, 0, 5},   {0, 0, kThumbTrack, 4, 4}, {0, 0, kThumbTrack, 9, 5},
+  const std::vector<std::string> requests{"LineUp", "LineDown", "PageUp", "PageDown", "ThumbPosition", "ThumbTrack", "Top", "Bottom"};
+  const auto request = [&](auto scroll) {
+    return [&, scroll](const std::vector<std::string>& args) {
+      return std::to_string(scroll(grid(args, 100), named(args.at(4), requests), std::stoi(args.at(5))));
+    };
   };
-  for (const Case& c : vert) EXPECT_EQ(GridVertScrollTopRow(At(m, c.top, c.left), c.request, c.track), c.want) << &c - vert;
+  testing::CheckAnswers(
+      "grid_layout_keys_and_bars.txt",
+      {{"key",
+        [&](const std::vector<std::string>& args) {
+          const TGridKey key = static_cast<TGridKey>(named(
+              args.at(6), {"Up", "Down", "PageUp", "PageDown", "Left", "Right", "Home", "End", "First", "Last"}));
+          const TGridCell cell = GridKeyTarget(grid(args, 200), {std::stoi(args.at(4)), std::stoi(args.at(5))}, key);
+          return std::to_string(cell.Row) + " " + std::to_string(cell.Column);
+        }},
+       {"horz", request(&GridHorzScrollLeftCol)},
+       {"vert", request(&GridVertScrollTopRow)},
+       {"bar", [&](const std::vector<std::string>& args) {
+          const TGridMetrics m = grid(args, 100);
+          const TGridScrollBar bar = GridHorzScrollBar(m);
+          return std::to_string(GridMaxLeftCol(m)) + " " + std::to_string(bar.Max) + " " + std::to_string(bar.Page) +
+                 " " + std::to_string(bar.Position);
+        }}});
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 // Scrolling without windows: wheel turns adding up to notches (a spin edit stepping by them),
-// drags held past an edge scrolling a step a tick with the selection following, the string
-// grid's keys and selection options against clicks, the wheel and the bars' thumbs, its sizing
-// lines, rows and columns dragged by their headings, its cells as text, and bound values and
-// checks that move with their lines when the list is sorted.
+// the data grid's row following a drag; the string grid's keys, drags held past an edge and
+// selection options against clicks, the wheel and the bars' thumbs, its sizing lines, rows and
+// columns dragged by their headings and its cells as text (tests/data/ui_grid_messages.txt);
+// and bound values and checks that move with their lines when the list is sorted.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,10 +12,8 @@
 
 #include "foundation/property_access.h"
 #include "ui/db_grid_eh.h"
-#include "ui/grid_axis.h"
 #include "ui/grid_scroller.h"
 #include "ui/item_checks.h"
-#include "ui/mouse_wheel.h"
 #include "ui/qx_combo_boxes.h"
 #include "ui/spin_edit.h"
 #include "ui/string_grid.h"
@@ -39,37 +37,7 @@ struct Grid {
     grid.SetOptions(options);
   }
   void Mouse(uint32_t msg, int x, int y) { grid.Perform(msg, 0, wm::PackPoint(x, y)); }
-  void Tick() { grid.Perform(wm::Timer, TGridScroller::kDragTimer); }
 };
-
-TEST(GridScrolling, ADragHeldPastAnEdgeScrollsAStepATick) {
-  for (const bool range : {true, false}) {
-    Grid shown(range ? TGridOptions{TGridOption::goRangeSelect} : TGridOptions{});
-    TStringGrid& grid = shown.grid;
-    shown.Mouse(wm::LButtonDown, 70, 30);  // cell 1, 1
-    shown.Mouse(wm::MouseMove, 70, 500);   // below: the last row shown whole
-    EXPECT_EQ(grid.Row(), 3);
-    EXPECT_EQ(grid.TopRow(), 1) << "a move alone does not scroll";
-    for (int tick = 1; tick <= 30; ++tick) {
-      shown.Tick();
-      const int top = std::min(1 + tick, 17);
-      ASSERT_EQ(grid.TopRow(), top) << tick;
-      ASSERT_EQ(grid.Row(), top + 2) << tick;
-    }
-    shown.Mouse(wm::MouseMove, 400, 60);  // right of the grid, back inside its rows
-    shown.Tick();
-    EXPECT_EQ(grid.LeftCol(), 2);
-    EXPECT_EQ(grid.Col(), 4);
-    EXPECT_EQ(grid.Row(), 18);
-    const TGridRect block = range ? TGridRect{1, 1, 4, 18} : TGridRect{4, 18, 4, 18};
-    EXPECT_EQ(grid.Selection(), block);
-    shown.Mouse(wm::LButtonUp, 400, 60);
-    shown.Tick();
-    EXPECT_EQ(grid.LeftCol(), 2) << "the drag is over";
-    shown.Mouse(wm::MouseMove, 70, 30);
-    EXPECT_EQ(grid.Row(), 18);
-  }
-}
 
 TEST(GridScrolling, TheDataGridsRowFollowsADragAndWheelPartsAddUp) {
   TDBGridEh grid;  // 320 x 120: a title and five rows of 18, each with its line

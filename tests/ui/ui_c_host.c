@@ -72,8 +72,8 @@ int main(void) {
   SetProps(edit, (const char* const[]){"Left", "10", "Top", "10", NULL});
 
   RuziUiObject grid = RuziUiCreate("TDBGridEh", form);
-  Check(grid != NULL && RuziUiSetProp(grid, "FixedColor", "clSkyBlue") == 0, "an unknown colour is refused");
-  Check(strstr(RuziUiLastError(), "clSkyBlue") != NULL, "and named in the error");
+  Check(grid != NULL && RuziUiSetProp(grid, "FixedColor", "clSkyBlue") == 0 && strstr(RuziUiLastError(), "clSkyBlue") != NULL,
+        "an unknown colour is refused and named");
   Check(RuziUiSetProp(grid, "FixedColor", "$00F0D8C0") && PropIs(grid, "FixedColor", "$00F0D8C0"),
         "the grid's fixed colour round-trips");
   Check(RuziUiSetProp(grid, "TitleFont", "宋体,10,clNavy,[fsBold]") && PropIs(grid, "TitleFont", "宋体,10,clNavy,[fsBold]"),
@@ -88,8 +88,7 @@ int main(void) {
   SetProps(cancel, (const char* const[]){"Caption", "取消", "Cancel", "True", "ModalResult", "2", "Left", "320", "Top", "190", NULL});
   Check(RuziUiSetEvent(cancel, "OnClick", &Clicked, &cancel_clicks), "Cancel's click hooked");
 
-  Check(RuziUiFind(form, "okbutton") == ok, "found by name in any case");
-  Check(RuziUiFind(form, "nobody") == NULL, "an unknown name finds nothing");
+  Check(RuziUiFind(form, "okbutton") == ok && RuziUiFind(form, "nobody") == NULL, "found by name in any case, or nothing");
   {
     HWND button = (HWND)RuziUiHandle(ok);
     Check(button != NULL && GetParent(button) == (HWND)RuziUiHandle(form), "the button's window is on the form's");
@@ -98,13 +97,10 @@ int main(void) {
   form_window = (HWND)RuziUiHandle(form);
   enter_timer = SetTimer(NULL, 0, 300, &Press);
   SetTimer(NULL, 0, 5000, &Press);
-  {
-    const int result = RuziUiShowModal(form);
-    Check(result == 1, "Enter answered the modal form with the default button's result");
-  }
+  Check(RuziUiShowModal(form) == 1, "Enter answered the modal form with the default button's result");
   Check(ok_clicks == 1 && cancel_clicks == 0, "only OK was clicked, once");
-  Check(RuziUiCreate("TNoSuchControl", form) == NULL, "an unknown class is refused");
-  Check(strcmp(RuziUiLastError(), "Class TNoSuchControl not found") == 0, "and named");
+  Check(RuziUiCreate("TNoSuchControl", form) == NULL && strcmp(RuziUiLastError(), "Class TNoSuchControl not found") == 0,
+        "an unknown class is refused and named");
   Check(!RuziUiSetProp(ok, "Colour", "clRed") && strcmp(RuziUiLastError(), "TButton has no property \"Colour\"") == 0,
         "an unknown property is refused and named");
   Check(RuziUiShowModal(ok) == 0 && strcmp(RuziUiLastError(), "TButton is no form") == 0, "only a form is modal");

@@ -60,23 +60,18 @@ TEST(ZoomForm, ManagedFormZoomsOnceAtFirstShowForItsScreen) {
   EXPECT_EQ(label->Left(), 100) << "nothing before the first show";
   form.Show();
   EXPECT_EQ(label->BoundsRect(), (TRect{133, 53, 133 + 80 + 3, 53 + 16 + 5}));
-  EXPECT_EQ(label->Font().Size(), 12);
   EXPECT_EQ(inner->BoundsRect(), (TRect{40, 40, 140, 73}));
-  EXPECT_EQ(inner->Font().Size(), 12);
+  EXPECT_EQ(framed->BoundsRect(), (TRect{40, 40, 120, 72})) << "inside a frame: placed last, zoomed alike";
   EXPECT_EQ(panel->Align(), TAlign::alBottom);
   EXPECT_EQ(panel->BoundsRect().Bottom, form.ClientRect().Bottom) << "placed by its alignment";
-  EXPECT_EQ((std::vector<int>{combos[0]->ItemHeight(), combos[1]->ItemHeight(), combos[2]->ItemHeight()}),
-            (std::vector<int>{21, 21, 16})) << "the client's combos alone: 16 x 4/3";
-  EXPECT_EQ(column.Width(), 120) << "90 x 4/3";
-  EXPECT_EQ(column.Font().Size(), 12) << "9 x 4/3";
-  EXPECT_EQ(column.Title().Font().Size(), 12);
+  EXPECT_EQ((std::vector<int>{label->Font().Size(), inner->Font().Size(), column.Font().Size(), column.Title().Font().Size(),
+                              grid->TitleFont().Size(), grid->FooterFont().Size(), tree->HeaderFont().Size()}),
+            (std::vector<int>{12, 12, 12, 12, 12, 16, 12})) << "font sizes 9 and 12 x 4/3";
   EXPECT_EQ(column.Title().Font().Color(), clRed) << "colours kept";
-  EXPECT_EQ(grid->TitleFont().Size(), 12);
-  EXPECT_EQ(grid->FooterFont().Size(), 16);
-  EXPECT_EQ(tree->Columns()[0].Width, 100);
-  EXPECT_EQ(tree->Columns()[1].Width, 40);
-  EXPECT_EQ(tree->HeaderFont().Size(), 12);
-  EXPECT_EQ(framed->BoundsRect(), (TRect{40, 40, 120, 72})) << "inside a frame: placed last, zoomed alike";
+  EXPECT_EQ((std::vector<int>{column.Width(), tree->Columns()[0].Width, tree->Columns()[1].Width, combos[0]->ItemHeight(),
+                              combos[1]->ItemHeight(), combos[2]->ItemHeight()}),
+            (std::vector<int>{120, 100, 40, 21, 21, 16}))
+      << "column widths 90, 75 and 30 x 4/3, and the client's combos alone: item height 16 x 4/3";
   form.Hide();
   form.Show();
   EXPECT_EQ(label->Left(), 133) << "later shows never zoom again";
