@@ -4,13 +4,6 @@
 
 namespace ruzi::testing {
 
-const std::vector<std::string>& BindingTableNames() {
-#define RUZI_CLIENT_NAME(name) #name,
-  static const std::vector<std::string> names = {RUZI_CLIENT_ENTRIES(RUZI_CLIENT_NAME)};
-#undef RUZI_CLIENT_NAME
-  return names;
-}
-
 namespace {
 
 ClientEntries Bind() {

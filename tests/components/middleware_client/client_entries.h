@@ -17,8 +17,6 @@ namespace ruzi::testing {
   X(tuxputenv) X(tpsetroutername) X(setsafecfgnewEx) X(setproxy) X(regpushclient) X(unregpushclient) X(subscribe)  \
   X(unsubscribe) X(pushmsg)
 
-const std::vector<std::string>& BindingTableNames();
-
 struct ClientEntries {
 #define RUZI_CLIENT_ENTRY(name) decltype(&::name) name = nullptr;
   RUZI_CLIENT_ENTRIES(RUZI_CLIENT_ENTRY)

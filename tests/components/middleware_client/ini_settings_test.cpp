@@ -22,11 +22,8 @@ TEST(ClientSettingsFile, AddressAndTimeOutComeFromTheFileBesideTheDll) {
   const std::string folder = c.module_path.substr(0, c.module_path.find_last_of("\\/") + 1);
   ASSERT_EQ(folder, platform::ExecutableDirectory()) << "the copy beside the test must be the one loaded";
   const std::string ini = folder + "wtuxws32.ini";
-  DeleteFileA(ini.c_str());
+  DeleteFileA(ini.c_str());  // what an earlier run left
   platform::UnsetEnvironment("WSNADDR");
-  ASSERT_EQ(SignOn(), -1);
-  EXPECT_NE(std::string(c.tpstrerror(c.gettperrno())).find("-5"), std::string::npos);
-
   ASSERT_TRUE(WritePrivateProfileStringA("Client", "WSNADDR", FixtureAddress().c_str(), ini.c_str()));
   ASSERT_EQ(SignOn(), 0) << c.tpstrerror(c.gettperrno());
   EXPECT_EQ(CallText("demo_echo", "<x>from the file</x>").status, 0);

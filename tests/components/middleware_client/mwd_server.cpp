@@ -17,16 +17,10 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-long ReadNumber(const std::string& path) {
-  std::ifstream in(path);
-  long value = 0;
-  return in >> value ? value : 0;
-}
-
 long WaitForNumber(const std::string& path) {
-  auto end = Clock::now() + std::chrono::seconds(20);
-  while (Clock::now() < end) {
-    if (long value = ReadNumber(path); value > 0) return value;
+  for (auto end = Clock::now() + std::chrono::seconds(20); Clock::now() < end;) {
+    long value = 0;
+    if (std::ifstream(path) >> value && value > 0) return value;
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
   throw std::runtime_error("no number in " + path);

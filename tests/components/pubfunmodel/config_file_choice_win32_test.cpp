@@ -8,35 +8,25 @@
 #include <filesystem>
 #include <functional>
 #include <fstream>
-#include <optional>
 
 #include "foundation/error.h"
 #include "platform/environment.h"
 #include "platform/paths.h"
 #include "pubfun_log_file.h"
 #include "service/qx_comm.h"
+#include "vector_file.h"
 
 namespace ruzi {
 namespace {
 
 using testing::LoggedLine;
 
-struct Case {
-  std::optional<std::string> value;  // nullopt: unset
-  bool special;                      // the value asks for the special files
-  bool special_config;               // GetSpecialConfig's answer when the files exist
-};
-
-const Case kCases[] = {
-    {std::nullopt, false, false}, {"0", false, false}, {" 0 ", false, false},
-    {"1", true, true},            {"-1", true, true},  {"2", true, false},
-};
-
-void SetSpecialFiles(bool present) {
+// "none", "both", or "server" (config\server_special.ini alone).
+void SetSpecialFiles(const std::string& which) {
   const std::string dir = platform::ExecutableDirectory();
   std::filesystem::create_directories(dir + "config");
   for (const std::string& file : {dir + "hqservercfg_special.xml", dir + "config\\server_special.ini"}) {
-    if (present) {
+    if (which == "both" || (which == "server" && file.ends_with(".ini"))) {
       std::ofstream(file) << "special";
     } else {
       std::filesystem::remove(file);
@@ -49,35 +39,20 @@ TEST(ConfigFileChoice, SixValuesWithAndWithoutTheSpecialFiles) {
   if (!module.IsLoaded()) GTEST_SKIP() << "needs a process of its own";
   testing::RemovePubfunLogs();
   std::vector<LoggedLine> expected;
-  for (bool files : {false, true}) {
-    SetSpecialFiles(files);
-    for (const Case& c : kCases) {
-      const std::string shown = c.value.value_or("(unset)") + (files ? " with files" : " without files");
-      if (c.value) {
-        platform::SetEnvironment("62409value", *c.value);
-      } else {
-        platform::UnsetEnvironment("62409value");
-      }
-      const bool special = files && c.special;
-      const std::string ar = special ? "server_special.ini" : "server.ini";
-      const std::string hq = special ? "hqservercfg_special.xml" : "hqservercfg.xml";
-      EXPECT_EQ(GetARServerFileName(), ar) << shown;
-      EXPECT_EQ(GetHQCfgFileName(), hq) << shown;
-      EXPECT_EQ(GetSpecialConfig(0), files && c.special_config) << shown;
-      EXPECT_EQ(GetSpecialConfig(1), files && c.special_config) << shown;
-      EXPECT_FALSE(GetSpecialConfig(2)) << shown;
-      expected.push_back({0, "获取AR站点配置文件:" + ar + " 62409value:" + c.value.value_or("")});
-      expected.push_back({0, "获取行情配置文件:" + hq + " 62409value:" + c.value.value_or("")});
-    }
+  for (const testing::VectorCase& v : testing::ReadVectors("pfm_config_choices.txt")) {
+    const std::string value = v.at(0) == "(unset)" ? "" : v[0], shown = v[0] + " with " + v[1];
+    SetSpecialFiles(v[1]);
+    if (v[0] == "(unset)") platform::UnsetEnvironment("62409value");
+    else platform::SetEnvironment("62409value", value);
+    EXPECT_EQ(GetARServerFileName(), v.at(2)) << shown;
+    EXPECT_EQ(GetHQCfgFileName(), v.at(3)) << shown;
+    EXPECT_EQ(testing::Num(GetSpecialConfig(0)), v.at(4)) << shown;
+    EXPECT_EQ(testing::Num(GetSpecialConfig(1)), v.at(5)) << shown;
+    EXPECT_FALSE(GetSpecialConfig(2)) << shown;
+    expected.push_back({0, "获取AR站点配置文件:" + v[2] + " 62409value:" + value});
+    expected.push_back({0, "获取行情配置文件:" + v[3] + " 62409value:" + value});
   }
-  // One file alone answers only for its own kind.
-  platform::SetEnvironment("62409value", "1");
-  std::filesystem::remove(platform::ExecutableDirectory() + "hqservercfg_special.xml");
-  EXPECT_FALSE(GetSpecialConfig(0));
-  EXPECT_TRUE(GetSpecialConfig(1));
-  EXPECT_EQ(GetHQCfgFileName(), "hqservercfg.xml");
-  expected.push_back({0, "获取行情配置文件:hqservercfg.xml 62409value:1"});
-  SetSpecialFiles(false);
+  SetSpecialFiles("none");
   platform::UnsetEnvironment("62409value");
   EXPECT_EQ(testing::DrainedPubfunLines(), expected);
 }

@@ -31,14 +31,11 @@ class PubfunLog : public ::testing::Test {
     RuziShutdown();
     return LoggedLines(PubfunLogFile(sub_name));
   }
-  static std::string ExecutableIni() {
-    std::string path = platform::ExecutablePath();
-    return path.substr(0, path.size() - 4) + ".ini";
-  }
 };
 
 TEST_F(PubfunLog, EveryFormWritesItsLevelAndTextUntilTheShutdown) {
-  std::ofstream(ExecutableIni(), std::ios::binary) << "[WriteLog]\r\nDebugOption=trade,risk\r\n";
+  const std::string ini = platform::ExecutablePath().substr(0, platform::ExecutablePath().size() - 4) + ".ini";
+  std::ofstream(ini, std::ios::binary) << "[WriteLog]\r\nDebugOption=trade,risk\r\n";
   qxWriteLog(3, "三级");
   qxWriteLog(2, "二级 区域", ltPublic);
   qxWriteLog("零级");
@@ -47,7 +44,7 @@ TEST_F(PubfunLog, EveryFormWritesItsLevelAndTextUntilTheShutdown) {
   qxWriteLog("cash", "选项不在列");
   qxWriteLog("", "空选项");
   qxWriteLog(std::string("trade"), std::string(" 首尾空白 "));
-  std::filesystem::remove(ExecutableIni());
+  std::filesystem::remove(ini);
   qxWriteLog("risk", "没有INI文件");
   auto sub_entry = platform::DynamicLibrary::Borrow(PubFunModule()).ExportAs<PubFunWriteLog>("qxwritelog");
   sub_entry("子文件的一行", "sub", 1);
