@@ -48,9 +48,10 @@ TEST(FOrderList, SavesVersionThenEntriesInKeyOrderAndLoadsThemBack) {
   {
     TFOrderList list(file, 3);
     WireStrings<int32_t>(list, &freed);
-    list.Insert(20, new std::string("b"));
-    list.Insert(-5, new std::string("a"));
-    list.Insert(0x100000007LL, new std::string("c"));  // the events see the low 32 bits
+    // The events see the low 32 bits of the last key.
+    for (const auto& [key, value] : {std::pair{20LL, "b"}, {-5LL, "a"}, {0x100000007LL, "c"}}) {
+      list.Insert(key, new std::string(value));
+    }
     list.Save();
     EXPECT_EQ(list.Lines, (std::vector<std::string>{"3", "-5=a", "20=b", "7=c"}));
   }
@@ -103,9 +104,8 @@ TEST(FStrOrderList, RoundTripWithStringKeys) {
   {
     TFStrOrderList list(file, 7);
     WireStrings<std::string>(list, &freed);
-    list.Insert("b", new std::string("2"));
-    list.Insert("B", new std::string("1"));
-    list.Insert("\xD6\xD0", new std::string("3"));  // GBK text after ASCII
+    // GBK text after ASCII.
+    for (const auto& [key, value] : {std::pair{"b", "2"}, {"B", "1"}, {"\xD6\xD0", "3"}}) list.Insert(key, new std::string(value));
     list.Save();
   }
   EXPECT_EQ(Files().ReadWholeFile(file).value(), "7\r\nB=1\r\nb=2\r\n\xD6\xD0=3\r\n");

@@ -40,6 +40,11 @@ std::vector<std::string> RandomCharacters(std::mt19937& random, size_t count) {
   return characters;
 }
 
+// Literals must reach the binary as GBK bytes in every build, or every message is wrong.
+TEST(GbkLiterals, ChineseLiteralIsGbkBytes) {
+  EXPECT_EQ(std::string("服务名不能为空"), "\xB7\xFE\xCE\xF1\xC3\xFB\xB2\xBB\xC4\xDC\xCE\xAA\xBF\xD5");
+}
+
 TEST(Text, KnownAnswers) {
   const std::map<std::string, testing::Answer> functions{
       {"GetToken", [](auto& a) { std::string rest = a[0]; std::string token = GetToken(rest, a[1]); return token + "|" + rest; }},
