@@ -25,10 +25,8 @@ TEST(Dates, KnownAnswers) {
       {"EncodeDate", [](auto& a) { return Num(EncodeDate(I(a[0]), I(a[1]), I(a[2]))); }},
       {"EncodeTime", [](auto& a) { return Num(EncodeTime(I(a[0]), I(a[1]), I(a[2]), I(a[3]))); }},
       {"DecodeDate", [](auto& a) {
-         const auto parts = TryDecodeDate(std::stod(a[0]));
-         return parts ? std::to_string(parts->year) + "-" + std::to_string(parts->month) + "-" +
-                            std::to_string(parts->day)
-                      : "none";
+         const auto p = TryDecodeDate(std::stod(a[0]));
+         return p ? std::to_string(p->year) + "-" + std::to_string(p->month) + "-" + std::to_string(p->day) : "none";
        }},
       {"IntToDateTime", [](auto& a) { return Num(IntToDateTime(I(a[0]))); }},
       {"QXDateToDate", [](auto& a) { return Num(QXDateToDate(I(a[0]))); }},

@@ -4,7 +4,6 @@
 
 #include <set>
 #include <string>
-#include <type_traits>
 
 #include "fnd_fake_clock.h"
 #include "foundation/f_order_list.h"
@@ -19,6 +18,8 @@ platform::FileSystem& Files() { return platform::SystemFileSystem(); }
 
 std::string KeyText(int32_t key) { return std::to_string(key); }
 std::string KeyText(const std::string& key) { return key; }
+void ReadKey(const std::string& text, int32_t& key) { key = std::stoi(text); }
+void ReadKey(const std::string& text, std::string& key) { key = text; }
 
 // Data blocks are heap strings; the events turn them into "key=value" lines and back.
 template <typename Key, typename List>
@@ -28,11 +29,7 @@ void WireStrings(List& list, std::multiset<std::string>* freed) {
   };
   list.OnLoadItem = [](const std::string& line, Key& key, void*& data) {
     const size_t equals = line.find('=');
-    if constexpr (std::is_same_v<Key, std::string>) {
-      key = line.substr(0, equals);
-    } else {
-      key = std::stoi(line.substr(0, equals));
-    }
+    ReadKey(line.substr(0, equals), key);
     data = new std::string(line.substr(equals + 1));
   };
   list.OnFreeData = [freed](void* data) {

@@ -17,7 +17,6 @@ TEST(ScreenZoom, TheExecutablesExportGivesTheRate) {
   EXPECT_EQ(ruzi::GetZoomRate(), 125);
   EXPECT_EQ(CalcLoadRateValue(40), 50);
   EXPECT_EQ(CalcSaveRateValue(40, 50), 40);
-  EXPECT_EQ(CalcSaveRateValue(40, 60), 48);
   g_host_rate = -3;
   EXPECT_EQ(ruzi::GetZoomRate(), 100);
   g_host_rate = 125;

@@ -33,10 +33,8 @@ std::vector<std::string> RandomCharacters(std::mt19937& random, size_t count) {
   static const std::vector<std::string> singles{"a", "b", "@", "A", "\x7F"};
   static const std::vector<std::string> doubles{"\x81\x40", "\xB0\x61", "\xC9\xEA", "\xEA\xBB",
                                                 "\x81\x81", "\xD6\x5C", "\xFE\xFE"};
-  std::vector<std::string> characters;
-  while (characters.size() < count) {
-    characters.push_back(random() % 2 ? singles[random() % singles.size()] : doubles[random() % doubles.size()]);
-  }
+  std::vector<std::string> characters(count);
+  for (std::string& c : characters) c = random() % 2 ? singles[random() % singles.size()] : doubles[random() % doubles.size()];
   return characters;
 }
 
