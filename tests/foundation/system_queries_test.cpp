@@ -1,4 +1,5 @@
-// The operating-system questions and the screen zoom, in whichever build runs them.
+// The operating-system questions and the screen zoom, in whichever build runs them; under
+// Windows the rate comes from the executable's export.
 #include <gtest/gtest.h>
 
 #include "foundation/screen_zoom.h"
@@ -6,6 +7,15 @@
 #include "platform/computer_name.h"
 #include "platform/last_error.h"
 #include "platform/win32_error.h"
+
+#ifdef _WIN32
+namespace {
+int g_host_rate = 125;
+}  // namespace
+
+// The test executable plays the host and exports "GetZoomRate".
+extern "C" __declspec(dllexport) int GetZoomRate() { return g_host_rate; }
+#endif
 
 namespace ruzi {
 namespace {
@@ -24,7 +34,14 @@ int Rate150() { return 150; }
 int RateZero() { return 0; }
 
 TEST(ScreenZoom, RateFromTheHostExport) {
-#ifndef _WIN32
+#ifdef _WIN32
+  EXPECT_EQ(ruzi::GetZoomRate(), 125);
+  EXPECT_EQ(CalcLoadRateValue(40), 50);
+  EXPECT_EQ(CalcSaveRateValue(40, 50), 40);
+  g_host_rate = -3;
+  EXPECT_EQ(ruzi::GetZoomRate(), 100);
+  g_host_rate = 125;
+#else
   EXPECT_EQ(GetZoomRate(), 100);  // the test executable exports no rate
   EXPECT_EQ(CalcLoadRateValue(37), 37);
 #endif

@@ -108,12 +108,9 @@ size_t LinesAfterChild(const std::string& road, int lines, int tail) {
   // TerminateProcess stops a write wherever it is: the last line may be cut short, nothing more.
   if (road == "TerminateProcess" && !bytes.empty() && !bytes.ends_with("\r\n")) found.pop_back();
   // Whatever reached the file is whole lines, in order, each once.
-  for (size_t n = 0; n < found.size(); ++n) {
-    if (!found[n].ends_with("]: line " + std::to_string(n))) {
-      ADD_FAILURE() << road << ": line " << n << " is " << found[n];
-      break;
-    }
-  }
+  size_t n = 0;
+  while (n < found.size() && found[n].ends_with("]: line " + std::to_string(n))) ++n;
+  EXPECT_EQ(n, found.size()) << road << ": line " << n << " is " << (n < found.size() ? found[n] : "");
   return found.size();
 }
 
