@@ -21,9 +21,10 @@ struct SeenBox {
   std::vector<std::wstring> texts;  // the caption, then every child window's text
 };
 
-std::wstring TextOf(HWND window) {
+// A window's text, or with GetClassNameW its class name.
+std::wstring TextOf(HWND window, int(WINAPI* get)(HWND, LPWSTR, int) = GetWindowTextW) {
   wchar_t text[256] = {};
-  GetWindowTextW(window, text, 256);
+  get(window, text, 256);
   return text;
 }
 
@@ -32,11 +33,9 @@ void ReadAndAnswer(SeenBox* seen, int press) {
   for (int tries = 0; tries < 1000 && seen->box == nullptr; ++tries) {
     Sleep(10);
     EnumThreadWindows(seen->thread, [](HWND window, LPARAM param) -> BOOL {
-      wchar_t class_name[16] = {};
-      GetClassNameW(window, class_name, 16);
-      if (!IsWindowVisible(window) || std::wstring(class_name) != L"#32770") return TRUE;
-      reinterpret_cast<SeenBox*>(param)->box = window;
-      return FALSE;
+      const bool box = IsWindowVisible(window) && TextOf(window, GetClassNameW) == L"#32770";
+      if (box) reinterpret_cast<SeenBox*>(param)->box = window;
+      return !box;
     }, reinterpret_cast<LPARAM>(seen));
   }
   if (seen->box == nullptr) return;

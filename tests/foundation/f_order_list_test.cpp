@@ -4,7 +4,6 @@
 
 #include <set>
 #include <string>
-#include <type_traits>
 
 #include "fnd_fake_clock.h"
 #include "foundation/f_order_list.h"
@@ -19,6 +18,8 @@ platform::FileSystem& Files() { return platform::SystemFileSystem(); }
 
 std::string KeyText(int32_t key) { return std::to_string(key); }
 std::string KeyText(const std::string& key) { return key; }
+void ReadKey(const std::string& text, int32_t& key) { key = std::stoi(text); }
+void ReadKey(const std::string& text, std::string& key) { key = text; }
 
 // Data blocks are heap strings; the events turn them into "key=value" lines and back.
 template <typename Key, typename List>
@@ -28,11 +29,7 @@ void WireStrings(List& list, std::multiset<std::string>* freed) {
   };
   list.OnLoadItem = [](const std::string& line, Key& key, void*& data) {
     const size_t equals = line.find('=');
-    if constexpr (std::is_same_v<Key, std::string>) {
-      key = line.substr(0, equals);
-    } else {
-      key = std::stoi(line.substr(0, equals));
-    }
+    ReadKey(line.substr(0, equals), key);
     data = new std::string(line.substr(equals + 1));
   };
   list.OnFreeData = [freed](void* data) {
@@ -48,9 +45,10 @@ TEST(FOrderList, SavesVersionThenEntriesInKeyOrderAndLoadsThemBack) {
   {
     TFOrderList list(file, 3);
     WireStrings<int32_t>(list, &freed);
-    list.Insert(20, new std::string("b"));
-    list.Insert(-5, new std::string("a"));
-    list.Insert(0x100000007LL, new std::string("c"));  // the events see the low 32 bits
+    // The events see the low 32 bits of the last key.
+    for (const auto& [key, value] : {std::pair{20LL, "b"}, {-5LL, "a"}, {0x100000007LL, "c"}}) {
+      list.Insert(key, new std::string(value));
+    }
     list.Save();
     EXPECT_EQ(list.Lines, (std::vector<std::string>{"3", "-5=a", "20=b", "7=c"}));
   }
@@ -103,9 +101,8 @@ TEST(FStrOrderList, RoundTripWithStringKeys) {
   {
     TFStrOrderList list(file, 7);
     WireStrings<std::string>(list, &freed);
-    list.Insert("b", new std::string("2"));
-    list.Insert("B", new std::string("1"));
-    list.Insert("\xD6\xD0", new std::string("3"));  // GBK text after ASCII
+    // GBK text after ASCII.
+    for (const auto& [key, value] : {std::pair{"b", "2"}, {"B", "1"}, {"\xD6\xD0", "3"}}) list.Insert(key, new std::string(value));
     list.Save();
   }
   EXPECT_EQ(Files().ReadWholeFile(file).value(), "7\r\nB=1\r\nb=2\r\n\xD6\xD0=3\r\n");

@@ -1,5 +1,7 @@
 // Format: the known answers of tests/data/format.txt, and random integers and fixed-point
-// floats against the C library's printf.
+// floats against the C library's printf. FormatFloat pictures: the known answers of
+// tests/data/format_float.txt, and random values against Format's fixed and grouped directives
+// (which group as the pictures do).
 #include "foundation/format.h"
 
 #include <gtest/gtest.h>
@@ -7,12 +9,12 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <random>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "foundation/format_float.h"
 #include "vector_file.h"
 
 namespace ruzi {
@@ -37,18 +39,16 @@ TEST(Format, KnownAnswers) {
     std::string got;
     try {
       got = FormatList(c[0], args);
-    } catch (const FormatError& error) {
+    } catch (const ConvertError& error) {  // what the callers catch
       got = std::string("error: ") + error.what();
     }
     EXPECT_EQ(got, c[1]) << c[0];
   }
 }
 
-TEST(Format, PointersConversionErrorsAndCopiedArguments) {
+TEST(Format, PointersAndCopiedArguments) {
   const std::string pointer = Format("%p", {reinterpret_cast<const void*>(uintptr_t{0xBEEF})});
   EXPECT_EQ(pointer, std::string(sizeof(void*) * 2 - 4, '0') + "BEEF");
-  EXPECT_THROW(Format("%d", {1.5}), ConvertError);  // the callers catch conversion errors
-  EXPECT_THROW(Format("%d", {1.5}), Error);
   std::vector<FormatArg> copies;  // copies keep a character argument's own text
   copies.push_back(FormatArg('z'));
   copies.reserve(100);
@@ -80,31 +80,10 @@ TEST(Format, RandomIntegersAgreeWithPrintf) {
 // Digits after the cut in the value's 18-significant-digit form, as printf sees it.
 bool IsEighteenDigitTie(double value, int decimals) {
   char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.17e", std::fabs(value));
-  std::string digits;
-  for (const char* p = buffer; *p != 'e'; ++p) {
-    if (*p != '.') digits += *p;
-  }
-  const int exponent = std::atoi(std::strchr(buffer, 'e') + 1) + 1;
-  const int cut = exponent + decimals;
-  if (cut < 0 || cut >= static_cast<int>(digits.size())) return false;
-  return digits[cut] == '5' && digits.find_first_not_of('0', cut + 1) == std::string::npos;
-}
-
-// "-1.29" -> "-1.30", "9.9" -> "10.0": one more in the last digit, away from zero.
-std::string UpOneInLastPlace(std::string text) {
-  size_t i = text.size();
-  while (i > 0) {
-    char& c = text[--i];
-    if (c == '.' || c == '-') continue;
-    if (c != '9') {
-      ++c;
-      return text;
-    }
-    c = '0';
-  }
-  text.insert(text[0] == '-' ? 1 : 0, "1");
-  return text;
+  std::snprintf(buffer, sizeof buffer, "%.17e", std::fabs(value));  // d.ddddddddddddddddde±x
+  const std::string digits = buffer[0] + std::string(buffer + 2, 17);
+  const int cut = std::atoi(buffer + 20) + 1 + decimals;
+  return cut >= 0 && cut < 18 && digits[cut] == '5' && digits.find_first_not_of('0', cut + 1) == std::string::npos;
 }
 
 TEST(Format, RandomFixedFloatsAgreeWithPrintfExceptOnTies) {
@@ -127,12 +106,33 @@ TEST(Format, RandomFixedFloatsAgreeWithPrintfExceptOnTies) {
     if (ours == theirs) continue;
     // We never write a negative zero.
     if (theirs.find_first_not_of("-0.") == std::string::npos && ours == theirs.substr(1)) continue;
-    // printf rounds ties to even on the exact value; we round half away on 18 digits.
+    // printf rounds ties to even on the exact value; we round half away on 18 digits: one more
+    // in the last place, away from zero.
     ASSERT_TRUE(IsEighteenDigitTie(value, places)) << value << " ours " << ours << " printf " << theirs;
-    EXPECT_EQ(ours, UpOneInLastPlace(theirs)) << value;
+    auto units = [](std::string text) { std::erase(text, '.'); return std::stoll(text); };
+    EXPECT_EQ(units(ours), units(theirs) + (value < 0 ? -1 : 1)) << value;
     ++ties;
   }
   EXPECT_GT(ties, 100);  // the tie rule was really exercised
+}
+
+TEST(FormatFloat, KnownAnswers) {
+  for (const testing::VectorCase& c : testing::ReadVectors("format_float.txt")) {
+    ASSERT_EQ(c.size(), 3u);
+    EXPECT_EQ(FormatFloat(c[0], std::stod(c[1])), c[2]) << c[0] << " of " << c[1];
+  }
+}
+
+TEST(FormatFloat, RandomValuesAgreeWithFormat) {
+  std::mt19937_64 random(9);
+  std::uniform_real_distribution<double> mantissa(-1, 1);
+  std::uniform_int_distribution<int> scale(-4, 11);
+  for (int i = 0; i < 20000; ++i) {
+    double value = mantissa(random) * std::pow(10.0, scale(random));
+    if (i % 2) value = std::round(value * 1000) / 1000;
+    ASSERT_EQ(FormatFloat("#,##0.00", value), Format("%.2n", {value})) << value;
+    ASSERT_EQ(FormatFloat("0.000", value), Format("%.3f", {value})) << value;
+  }
 }
 
 }  // namespace

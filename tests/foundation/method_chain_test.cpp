@@ -1,9 +1,13 @@
+// Event chains: replacements and restores in any order, as scripts.
 #include "foundation/method_chain.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 #include <string>
+#include <vector>
+
+#include "vector_file.h"
 
 namespace ruzi {
 namespace {
@@ -26,32 +30,18 @@ struct Link {
 
 void Original(void*, std::string& journal) { journal += 'O'; }
 
-// Scripts of replacements ("+A", "*A" without running the chain after it) and restores ("-A"
-// succeeds, "!A" is refused; "O" names the original), and after each step what the chain runs,
-// top first. The same handler
-// installed twice is two links, each restore taking the latest; an empty original ends the
-// chain quietly.
+// The scripts of tests/data/fnd_method_chains.txt. The same handler installed twice is two
+// links, each restore taking the latest; an empty original ends the chain quietly.
 TEST(MethodChain, ReplacementsAndRestoresInAnyOrder) {
-  const struct {
-    bool original;
-    const char* steps;
-    std::vector<std::string> journals;
-  } cases[] = {
-      {true, "+A+B-B-A", {"AO", "BAO", "AO", "O"}},
-      {true, "+A+B-A-B", {"AO", "BAO", "BO", "O"}},
-      {true, "+A!S!O", {"AO", "AO", "AO"}},
-      {true, "+A+B*A-A-A", {"AO", "BAO", "-", "BAO", "BO"}},
-      {false, "+A", {"A"}},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.steps);
-    const TProbeEvent original = c.original ? TProbeEvent{&Original, nullptr} : TProbeEvent{};
+  for (const testing::VectorCase& c : testing::ReadVectors("fnd_method_chains.txt")) {
+    SCOPED_TRACE(c[1]);
+    const TProbeEvent original = c[0] == "original" ? TProbeEvent{&Original, nullptr} : TProbeEvent{};
     TProbeChain chain(original);
     std::map<char, Link> links;
     for (char letter : std::string("ABS")) links.emplace(letter, Link{letter, &chain});
     auto handler = [&](char letter) { return letter == 'O' ? original : links.at(letter).Handler(); };
     std::vector<std::string> journals;
-    for (const char* step = c.steps; *step != '\0'; step += 2) {
+    for (const char* step = c[1].c_str(); *step != '\0'; step += 2) {
       if (step[0] == '+' || step[0] == '*') {
         chain.Replace(handler(step[1]));
       } else {
@@ -60,7 +50,7 @@ TEST(MethodChain, ReplacementsAndRestoresInAnyOrder) {
       journals.emplace_back(step[0] == '*' ? "-" : "");
       if (step[0] != '*') chain(journals.back());
     }
-    EXPECT_EQ(journals, c.journals);
+    EXPECT_EQ(journals, std::vector<std::string>(c.begin() + 2, c.end()));
     if (journals.back() == "O") {
       EXPECT_TRUE(chain.Current() == original && chain.ReplacementCount() == 0);
     }

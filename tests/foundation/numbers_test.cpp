@@ -3,13 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cinttypes>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <limits>
 #include <map>
 #include <optional>
 #include <random>
@@ -28,11 +26,7 @@ using testing::Num;
 
 double D(const std::string& text) { return std::stod(text); }
 template <typename T>
-std::string Maybe(const std::optional<T>& value) {
-  if (!value) return "none";
-  if constexpr (std::is_floating_point_v<T>) return Num(*value);
-  else return std::to_string(*value);
-}
+std::string Maybe(const std::optional<T>& value) { return value ? std::to_string(*value) : "none"; }
 template <typename T>
 std::string Either(const std::optional<T>& tried, T (*strict)(std::string_view), const std::string& text) {
   return tried ? std::to_string(strict(text)) : "none";

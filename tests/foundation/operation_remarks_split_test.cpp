@@ -43,14 +43,11 @@ std::string RandomRemarks(std::mt19937& random, size_t bytes, int kind, bool odd
   while (text.size() < bytes) {
     const bool wide = (kind == 1 || (kind == 2 && coin(random) == 1)) && text.size() + 2 <= bytes;
     lead.push_back(wide);
-    if (wide) {
-      text += static_cast<char>(lead_byte(random));
-      const int t = trail(random);
-      text += static_cast<char>(t == 0x7F ? 0x80 : t);
-      lead.push_back(false);
-    } else {
-      text += static_cast<char>(ascii(random));
-    }
+    text += static_cast<char>(wide ? lead_byte(random) : ascii(random));
+    if (!wide) continue;
+    const int t = trail(random);
+    text += static_cast<char>(t == 0x7F ? 0x80 : t);
+    lead.push_back(false);
   }
   return text;
 }
@@ -68,9 +65,7 @@ TEST(OperationRemarksSplit, RandomRemarksAgainstTheModel) {
     std::string joined = pieces[0];
     for (size_t i = 0; i < pieces.size(); ++i) {
       ASSERT_LE(pieces[i].size(), 2011u);
-      if (i + 1 < pieces.size()) {
-        ASSERT_GE(pieces[i].size(), 2010u) << "only the last record is short";
-      }
+      ASSERT_TRUE(i + 1 == pieces.size() || pieces[i].size() >= 2010u) << "only the last record is short";
       if (i == 0) continue;
       ASSERT_EQ(pieces[i].compare(0, kMarker.size(), kMarker), 0) << "a continuation starts with the marker";
       // The cut before this piece falls between two characters of the remarks.

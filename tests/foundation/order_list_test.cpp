@@ -20,10 +20,21 @@ namespace {
 
 void* Block(intptr_t n) { return reinterpret_cast<void*>(n * 16 + 8); }
 
-std::vector<int64_t> Keys(const TOrderList& list) {
-  std::vector<int64_t> keys;
-  for (int64_t i = 0; i < list.GetCount(); ++i) keys.push_back(list.GetItems(i)->Key);
-  return keys;
+// Checks every invariant of the list against the model.
+template <typename List, typename Key>
+void ExpectMatchesModel(const List& list, const std::map<Key, void*>& model) {
+  ASSERT_EQ(list.GetCount(), static_cast<int64_t>(model.size()));
+  int64_t index = 0;
+  const typename List::Node* previous = nullptr;
+  for (const auto& [key, data] : model) {
+    const auto* node = list.GetItems(index++);
+    ASSERT_EQ(node->Key, key);
+    ASSERT_EQ(node->Data, data);
+    ASSERT_EQ(node->Prior, previous);
+    ASSERT_TRUE(previous == nullptr || previous->Next == node);
+    previous = node;
+  }
+  ASSERT_TRUE(previous == nullptr || previous->Next == nullptr);
 }
 
 // The plain search is checked against the model below; the ranged one leaves the position in
@@ -38,7 +49,7 @@ TEST(OrderList, EmptyListExtremeKeysAndRangedSearch) {
   EXPECT_EQ(list.Delete2(7), nullptr);
   // Signed order across the whole 64-bit range.
   for (int64_t key : {int64_t{7}, INT64_MIN, INT64_MAX, int64_t{-1}}) EXPECT_TRUE(list.Insert(key, nullptr));
-  EXPECT_EQ(Keys(list), (std::vector<int64_t>{INT64_MIN, -1, 7, INT64_MAX}));
+  ExpectMatchesModel(list, std::map<int64_t, void*>{{INT64_MIN, nullptr}, {-1, nullptr}, {7, nullptr}, {INT64_MAX, nullptr}});
   const struct { int64_t key; int64_t high, low; bool found; int64_t position; } cases[] = {
       {0, 2, 0, false, 1}, {-5, 2, 1, false, 0}, {7, 3, 0, true, 2}, {INT64_MAX, 3, 1, true, 3}, {3, 0, 1, false, -1}};
   for (const auto& c : cases) {
@@ -47,27 +58,6 @@ TEST(OrderList, EmptyListExtremeKeysAndRangedSearch) {
     EXPECT_EQ(key, c.position) << c.key;
   }
   EXPECT_EQ(node, nullptr);  // an empty range finds nothing
-}
-
-// Checks every invariant of the list against the model.
-template <typename List, typename Key>
-void ExpectMatchesModel(const List& list, const std::map<Key, void*>& model) {
-  ASSERT_EQ(list.GetCount(), static_cast<int64_t>(model.size()));
-  int64_t index = 0;
-  const typename List::Node* previous = nullptr;
-  for (const auto& [key, data] : model) {
-    const auto* node = list.GetItems(index++);
-    ASSERT_EQ(node->Key, key);
-    ASSERT_EQ(node->Data, data);
-    ASSERT_EQ(node->Prior, previous);
-    if (previous != nullptr) {
-      ASSERT_EQ(previous->Next, node);
-    }
-    previous = node;
-  }
-  if (previous != nullptr) {
-    ASSERT_EQ(previous->Next, nullptr);
-  }
 }
 
 // Random steps: insert (one, or a batch at once), delete (three ways), clear (two ways) or
@@ -86,7 +76,8 @@ void RandomRun(uint32_t seed, int steps, MakeKey make_key) {
       const auto found = model.find(key);
       const bool present = found != model.end();
       typename List::Node* node = nullptr;
-      switch (random() % 9) {
+      const unsigned what = random() % 9;
+      switch (what) {
         case 0:
         case 1: {
           // Now and then a null block, which is never handed to the deleter.
@@ -98,44 +89,34 @@ void RandomRun(uint32_t seed, int steps, MakeKey make_key) {
         }
         case 2:
           ASSERT_EQ(list.Delete(key), present);
-          if (present) {
-            if (found->second != nullptr) expected_released.insert(found->second);
-            model.erase(found);
-          }
-          break;
-        case 3:
-          ASSERT_EQ(list.Delete(key, false), present);
+          if (present && found->second != nullptr) expected_released.insert(found->second);
           if (present) model.erase(found);
           break;
-        case 4:  // hands the block back instead of releasing it
-          if constexpr (std::is_same_v<List, TOrderList>) {
-            ASSERT_EQ(list.Delete2(key), present ? found->second : nullptr);
-          } else {
+        case 3:
+        case 4:  // not released; TOrderList's Delete2 hands the block back
+          if (what == 3 || !std::is_same_v<List, TOrderList>) {
             ASSERT_EQ(list.Delete(key, false), present);
+          } else if constexpr (std::is_same_v<List, TOrderList>) {
+            ASSERT_EQ(list.Delete2(key), present ? found->second : nullptr);
           }
           if (present) model.erase(found);
           break;
         case 6: {
           // The first entry of a key in the batch wins unless the key is present already.
           std::vector<std::pair<Key, void*>> batch;
-          std::vector<void*> expected_dropped;
+          std::multiset<void*> expected_dropped;
           for (size_t count = random() % 8; count > 0; --count) {
-            const Key batch_key = make_key(random);
-            batch.emplace_back(batch_key, Block(next_block++));
-            if (!model.emplace(batch_key, batch.back().second).second) expected_dropped.push_back(batch.back().second);
+            batch.emplace_back(make_key(random), Block(next_block++));
+            if (!model.insert(batch.back()).second) expected_dropped.insert(batch.back().second);
           }
-          std::vector<void*> dropped = list.InsertMany(batch);
-          std::sort(dropped.begin(), dropped.end());
-          std::sort(expected_dropped.begin(), expected_dropped.end());
-          ASSERT_EQ(dropped, expected_dropped);
+          const std::vector<void*> dropped = list.InsertMany(batch);
+          ASSERT_EQ(std::multiset<void*>(dropped.begin(), dropped.end()), expected_dropped);
           break;
         }
         case 5:
           if (random() % 100 == 0) {  // everything released, or (under a re-entrant lock) nodes only
             const bool release = random() % 2 == 0;
-            for (const auto& entry : model) {
-              if (release && entry.second != nullptr) expected_released.insert(entry.second);
-            }
+            for (const auto& entry : model) if (release && entry.second) expected_released.insert(entry.second);
             list.Lock();
             list.Lock();
             if (release) {
@@ -154,25 +135,17 @@ void RandomRun(uint32_t seed, int steps, MakeKey make_key) {
           ASSERT_EQ(hit, present);
           // Hit: the key's node. Miss: the greatest smaller key, or null.
           auto expected = model.lower_bound(key);
-          if (hit) {
-            ASSERT_EQ(node->Key, key);
-          } else if (expected == model.begin()) {
-            ASSERT_EQ(node, nullptr);
-          } else {
-            ASSERT_NE(node, nullptr);
-            ASSERT_EQ(node->Key, std::prev(expected)->first);
-          }
-          const int64_t position = list.FindPos(key, node);
-          ASSERT_EQ(position, present ? std::distance(model.begin(), expected) : -1);
+          const bool none = !hit && expected == model.begin();
+          ASSERT_EQ(node == nullptr, none);
+          ASSERT_TRUE(none || node->Key == (hit ? key : std::prev(expected)->first));
+          ASSERT_EQ(list.FindPos(key, node), present ? std::distance(model.begin(), expected) : -1);
           break;
         }
       }
       if (step % 64 == 0) ExpectMatchesModel(list, model);
     }
     ExpectMatchesModel(list, model);
-    for (const auto& entry : model) {
-      if (entry.second != nullptr) expected_released.insert(entry.second);
-    }
+    for (const auto& entry : model) if (entry.second) expected_released.insert(entry.second);
   }
   EXPECT_EQ(released, expected_released);
 }

@@ -1,4 +1,5 @@
-// The operating-system questions and the screen zoom, in whichever build runs them.
+// The operating-system questions and the screen zoom, in whichever build runs them; under
+// Windows the rate comes from the executable's export.
 #include <gtest/gtest.h>
 
 #include "foundation/screen_zoom.h"
@@ -7,20 +8,25 @@
 #include "platform/last_error.h"
 #include "platform/win32_error.h"
 
+#ifdef _WIN32
+namespace {
+int g_host_rate = 125;
+}  // namespace
+
+// The test executable plays the host and exports "GetZoomRate".
+extern "C" __declspec(dllexport) int GetZoomRate() { return g_host_rate; }
+#endif
+
 namespace ruzi {
 namespace {
 
-TEST(SystemQueries, WinErrMsgIsCodeColonSystemText) {
+// The system has words for "file not found"; the name fits the buffer of the old interface.
+TEST(SystemQueries, WinErrMsgIsCodeColonSystemTextAndTheComputerNameFits) {
   platform::SetLastSystemError(2);
-  const std::string text = GetWinErrMsg();
-  EXPECT_EQ(text, "2:" + platform::Win32ErrorText(2));
-  EXPECT_GT(text.size(), 2u);  // the system has words for "file not found"
-}
-
-TEST(SystemQueries, ComputerNameFitsItsBuffer) {
+  EXPECT_EQ(GetWinErrMsg(), "2:" + platform::Win32ErrorText(2));
+  EXPECT_FALSE(platform::Win32ErrorText(2).empty());
   const std::string name = GetComputerName();
-  EXPECT_FALSE(name.empty());
-  EXPECT_LT(name.size(), 30u);
+  EXPECT_TRUE(!name.empty() && name.size() < 30u) << name;
   EXPECT_EQ(name, platform::ComputerName());
 }
 
@@ -28,6 +34,17 @@ int Rate150() { return 150; }
 int RateZero() { return 0; }
 
 TEST(ScreenZoom, RateFromTheHostExport) {
+#ifdef _WIN32
+  EXPECT_EQ(ruzi::GetZoomRate(), 125);
+  EXPECT_EQ(CalcLoadRateValue(40), 50);
+  EXPECT_EQ(CalcSaveRateValue(40, 50), 40);
+  g_host_rate = -3;
+  EXPECT_EQ(ruzi::GetZoomRate(), 100);
+  g_host_rate = 125;
+#else
+  EXPECT_EQ(GetZoomRate(), 100);  // the test executable exports no rate
+  EXPECT_EQ(CalcLoadRateValue(37), 37);
+#endif
   EXPECT_EQ(ZoomRateOf(nullptr), 100);
   EXPECT_EQ(ZoomRateOf(Rate150), 150);
   EXPECT_EQ(ZoomRateOf(RateZero), 100);

@@ -26,13 +26,8 @@ TEST(WriteLogProducerQueue, MatchesADequeWhateverTheSizesAndReleases) {
       std::string text(size, static_cast<char>('a' + pushed % 26));
       if (!text.empty()) text[0] = static_cast<char>('A' + pushed % 26);
       std::string sub = std::to_string(pushed % 7);
-      LogRecord record;
-      record.msg = text;
-      record.sub_name = sub;
-      record.level = pushed;
-      record.log_type = static_cast<TLogType>(pushed % kLogTypeCount);
-      record.stamp = uint64_t{0x9e3779b97f4a7c15} * static_cast<uint64_t>(pushed);
-      queue.Push(record);
+      queue.Push({.msg = text, .sub_name = sub, .level = pushed, .log_type = static_cast<TLogType>(pushed % kLogTypeCount),
+                  .stamp = uint64_t{0x9e3779b97f4a7c15} * static_cast<uint64_t>(pushed)});
       model.emplace_back(std::move(text), std::move(sub));
       ++pushed;
     }

@@ -1,3 +1,5 @@
+// The units of the library: started in order, ended in reverse, and a failed start ends what
+// started before it.
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -15,10 +17,7 @@ struct Journal {
   std::vector<std::string> steps;
   void Add(const std::string& name, bool fail = false) {
     registry.Add({name,
-                  [this, name, fail] {
-                    if (fail) throw std::runtime_error("cannot open");
-                    steps.push_back("start " + name);
-                  },
+                  [this, name, fail] { steps.push_back(fail ? throw std::runtime_error("cannot open") : "start " + name); },
                   [this, name] { steps.push_back("shutdown " + name); },
                   [this, name] { steps.push_back((registry.ProcessExiting() ? "exit " : "end ") + name); }});
   }
@@ -38,9 +37,7 @@ TEST(UnitRegistry, StartsInOrderEndsInReverseAndAFailedStartEndsWhatStarted) {
     EXPECT_EQ(journal.registry.LastStartError(), "");
   }
   Journal journal;
-  journal.Add("a");
-  journal.Add("b", true);
-  journal.Add("c");
+  for (const std::string name : {"a", "b", "c"}) journal.Add(name, name == "b");
   EXPECT_FALSE(journal.registry.StartAll());
   EXPECT_EQ(journal.steps, (std::vector<std::string>{"start a", "end a"}));
   EXPECT_EQ(journal.registry.LastStartError(), "b: cannot open");
