@@ -13,11 +13,9 @@
 #include "foundation/property_access.h"
 #include "ui/header_control.h"
 #include "ui/image.h"
-#include "ui/list_view.h"
 #include "ui/page_control.h"
 #include "ui/picture.h"
 #include "ui/scroll_box.h"
-#include "ui/status_bar.h"
 #include "ui/tool_bar.h"
 #include "ui/tree_view.h"
 #include "ui/ui_classes.h"
@@ -156,14 +154,12 @@ TEST(CommonControls, ToolButtonsLineUpInOrder) {
 // A picture kind of the test's own: its "file" is its path, its size the path's length.
 class PathPicture : public TGraphic {
  public:
-  static inline int loads = 0;
   bool Empty() const override { return path_.empty(); }
   int Width() const override { return static_cast<int>(path_.size()); }
   int Height() const override { return 1; }
   void Draw(TCanvas&, const TRect&) override {}
   void LoadFromFile(const std::string& path) override {
     if (path.find("missing") != std::string::npos) throw Error("Cannot open " + path);
-    ++loads;
     path_ = path;
     Changed();
   }
@@ -172,7 +168,6 @@ class PathPicture : public TGraphic {
     copy->path_ = path_;
     return copy;
   }
-  const std::string& Path() const { return path_; }
 
  private:
   std::string path_;
