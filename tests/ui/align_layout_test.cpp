@@ -1,8 +1,8 @@
 // Alignment and anchors on random layouts: aligned controls tile the client area edge by edge,
 // in order, without overlapping; anchored controls keep the distances their anchors name and
-// never drift however often the parent is resized.
-// Splitter drags fed through the splitter's WindowProc resize the neighbour each alignment names,
-// within MinSize at both ends.
+// come back to their bounds with the parent's size.
+// Splitter drags (tests/data/uia_splitter_drags.txt) fed through the splitter's WindowProc resize
+// the neighbour each alignment names, within MinSize at both ends.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -12,6 +12,7 @@
 #include "ui/splitter.h"
 #include "ui/splitter_size.h"
 #include "ui/window_message_ids.h"
+#include "vector_file.h"
 
 namespace ruzi {
 namespace {
@@ -27,15 +28,10 @@ TEST(AlignLayout, EdgesAreTakenInOrderAndTheClientItemGetsTheRest) {
       {TAlign::alTop, {0, 50, 10, 70}},      {TAlign::alTop, {0, 10, 10, 40}},  {TAlign::alBottom, {0, 0, 0, 20}},
       {TAlign::alLeft, {0, 0, 60, 0}},       {TAlign::alRight, {0, 0, 70, 0}}, {TAlign::alClient, {5, 5, 6, 6}},
       {TAlign::alNone, {1, 2, 3, 4}},        {TAlign::alTop, {0, 0, 10, 99}, false}};
-  const std::vector<TRect> placed = AlignLayout(client, items);
-  EXPECT_EQ(placed[1], (TRect{0, 0, 400, 30}));
-  EXPECT_EQ(placed[0], (TRect{0, 30, 400, 50}));
-  EXPECT_EQ(placed[2], (TRect{0, 280, 400, 300}));
-  EXPECT_EQ(placed[3], (TRect{0, 50, 60, 280}));
-  EXPECT_EQ(placed[4], (TRect{330, 50, 400, 280}));
-  EXPECT_EQ(placed[5], (TRect{60, 50, 330, 280}));
-  EXPECT_EQ(placed[6], (TRect{1, 2, 3, 4}));
-  EXPECT_EQ(placed[7], (TRect{0, 0, 10, 99})) << "hidden: left alone";
+  // The last two left alone: no alignment, or hidden.
+  EXPECT_EQ(AlignLayout(client, items), (std::vector<TRect>{{0, 30, 400, 50}, {0, 0, 400, 30}, {0, 280, 400, 300},
+                                                            {0, 50, 60, 280}, {330, 50, 400, 280}, {60, 50, 330, 280},
+                                                            {1, 2, 3, 4}, {0, 0, 10, 99}}));
 }
 
 TEST(AlignLayout, RandomLayoutsTileWithoutOverlapInsideTheClient) {
@@ -97,89 +93,72 @@ TEST(AnchorBounds, EachAnchorKeepsItsDistance) {
   EXPECT_EQ(AnchorBounds(origin, {}, from, to), (TRect{133, 63, 193, 93}));
   // A stretch below zero stops at zero.
   EXPECT_EQ(AnchorBounds(origin, {K::akLeft, K::akRight}, from, TSize{300, 300}).Width(), 0);
-}
-
-TEST(AnchorBounds, ResizingBackAndForthNeverDrifts) {
+  // Any anchors, any client: the width stays unless both side edges hold, and nothing drifts.
   std::mt19937 random(7);
   for (uint32_t bits = 0; bits < 16; ++bits) {
     const TAnchors anchors = TAnchors::FromBits(bits);
-    const TRect origin{37, 41, 137, 71};
-    const TSize origin_client{333, 222};
-    TRect last = origin;
     for (int step = 0; step < 50; ++step) {
       const TSize client{200 + static_cast<int>(random() % 500), 200 + static_cast<int>(random() % 500)};
-      last = AnchorBounds(origin, anchors, origin_client, client);
-      if (!anchors.Contains(TAnchorKind::akLeft) || !anchors.Contains(TAnchorKind::akRight)) {
-        EXPECT_EQ(last.Width(), origin.Width()) << bits;
+      if (!anchors.Contains(K::akLeft) || !anchors.Contains(K::akRight)) {
+        EXPECT_EQ(AnchorBounds(origin, anchors, from, client).Width(), origin.Width()) << bits;
       }
     }
-    EXPECT_EQ(AnchorBounds(origin, anchors, origin_client, origin_client), origin) << bits;
+    EXPECT_EQ(AnchorBounds(origin, anchors, from, from), origin) << bits;
   }
 }
 
 // The drags below keep within both bounds; bounds that cross give the lower one.
 TEST(Splitter, CrossedBoundsGiveTheLowerOne) { EXPECT_EQ(SplitterNewSize(TAlign::alLeft, 100, 0, 30, 20), 30); }
 
-struct DragCase {
-  TAlign align;
-  int move;      // mouse travel along the axis
-  int expected;  // the neighbour's size after it
-};
-
-class SplitterDrag : public ::testing::TestWithParam<DragCase> {};
-
-TEST_P(SplitterDrag, ResizesTheNeighbourAndReportsOnce) {
-  const DragCase& c = GetParam();
-  const bool horizontal = c.align == TAlign::alLeft || c.align == TAlign::alRight;
-  TPanel parent;
-  parent.SetBounds(0, 0, 400, 300);
-  auto* neighbour = new TPanel(&parent);
-  neighbour->SetBounds(0, 0, 100, 100);
-  neighbour->SetAlign(c.align);
-  neighbour->SetParent(&parent);
-  auto* splitter = new TSplitter(&parent);
-  splitter->SetAlign(c.align);
-  splitter->SetBounds(0, 0, 3, 3);
-  splitter->SetParent(&parent);
-  auto* rest = new TPanel(&parent);
-  rest->SetAlign(TAlign::alClient);
-  rest->SetParent(&parent);
-  ASSERT_EQ(splitter->FindNeighbour(), neighbour);
-  int moved = 0;
-  splitter->OnMoved = TNotifyEvent{[](void* count, TPersistent*) { ++*static_cast<int*>(count); }, &moved};
-  // In small steps, as a real drag comes; each point is in the splitter's coordinates of the moment.
-  auto to_parent = [&](int along) {
-    return horizontal ? wm::PackPoint(along - splitter->Left(), 1) : wm::PackPoint(1, along - splitter->Top());
-  };
-  const int start = horizontal ? splitter->Left() + 1 : splitter->Top() + 1;
-  splitter->Perform(wm::LButtonDown, 1, to_parent(start));
-  const int steps = 10;
-  for (int step = 1; step <= steps; ++step) splitter->Perform(wm::MouseMove, 1, to_parent(start + c.move * step / steps));
-  EXPECT_EQ(moved, 0);
-  splitter->Perform(wm::LButtonUp, 0, to_parent(start + c.move));
-  EXPECT_EQ(moved, 1);
-  EXPECT_EQ(horizontal ? neighbour->Width() : neighbour->Height(), c.expected);
-  const TRect& s = splitter->BoundsRect();
-  const TRect& n = neighbour->BoundsRect();
-  // The splitter still lies against the neighbour, and the client control fills what is left.
-  switch (c.align) {
-    case TAlign::alLeft: EXPECT_EQ(s.Left, n.Right); EXPECT_EQ(rest->Left(), s.Right); break;
-    case TAlign::alRight: EXPECT_EQ(s.Right, n.Left); EXPECT_EQ(rest->BoundsRect().Right, s.Left); break;
-    case TAlign::alTop: EXPECT_EQ(s.Top, n.Bottom); EXPECT_EQ(rest->Top(), s.Bottom); break;
-    default: EXPECT_EQ(s.Bottom, n.Top); EXPECT_EQ(rest->BoundsRect().Bottom, s.Top); break;
+TEST(SplitterDrag, ResizesTheNeighbourAndReportsOnce) {
+  for (const testing::VectorCase& line : testing::ReadVectors("uia_splitter_drags.txt")) {
+    SCOPED_TRACE(line.at(0) + " " + line.at(1));
+    const struct {
+      TAlign align;
+      int move, expected;
+    } c{TPropertyText<TAlign>::FromText(line[0]).value(), std::stoi(line[1]), std::stoi(line.at(2))};
+    const bool horizontal = c.align == TAlign::alLeft || c.align == TAlign::alRight;
+    TPanel parent;
+    parent.SetBounds(0, 0, 400, 300);
+    auto* neighbour = new TPanel(&parent);
+    neighbour->SetBounds(0, 0, 100, 100);
+    neighbour->SetAlign(c.align);
+    neighbour->SetParent(&parent);
+    auto* splitter = new TSplitter(&parent);
+    splitter->SetAlign(c.align);
+    splitter->SetBounds(0, 0, 3, 3);
+    splitter->SetParent(&parent);
+    auto* rest = new TPanel(&parent);
+    rest->SetAlign(TAlign::alClient);
+    rest->SetParent(&parent);
+    ASSERT_EQ(splitter->FindNeighbour(), neighbour);
+    int moved = 0;
+    splitter->OnMoved = TNotifyEvent{[](void* count, TPersistent*) { ++*static_cast<int*>(count); }, &moved};
+    // In small steps, as a real drag comes; each point is in the splitter's coordinates of the moment.
+    auto to_parent = [&](int along) {
+      return horizontal ? wm::PackPoint(along - splitter->Left(), 1) : wm::PackPoint(1, along - splitter->Top());
+    };
+    const int start = horizontal ? splitter->Left() + 1 : splitter->Top() + 1;
+    splitter->Perform(wm::LButtonDown, 1, to_parent(start));
+    const int steps = 10;
+    for (int step = 1; step <= steps; ++step) splitter->Perform(wm::MouseMove, 1, to_parent(start + c.move * step / steps));
+    EXPECT_EQ(moved, 0);
+    splitter->Perform(wm::LButtonUp, 0, to_parent(start + c.move));
+    EXPECT_EQ(moved, 1);
+    EXPECT_EQ(horizontal ? neighbour->Width() : neighbour->Height(), c.expected);
+    const TRect& s = splitter->BoundsRect();
+    const TRect& n = neighbour->BoundsRect();
+    // The splitter still lies against the neighbour, and the client control fills what is left.
+    switch (c.align) {
+      case TAlign::alLeft: EXPECT_EQ(s.Left, n.Right); EXPECT_EQ(rest->Left(), s.Right); break;
+      case TAlign::alRight: EXPECT_EQ(s.Right, n.Left); EXPECT_EQ(rest->BoundsRect().Right, s.Left); break;
+      case TAlign::alTop: EXPECT_EQ(s.Top, n.Bottom); EXPECT_EQ(rest->Top(), s.Bottom); break;
+      default: EXPECT_EQ(s.Bottom, n.Top); EXPECT_EQ(rest->BoundsRect().Bottom, s.Top); break;
+    }
+    splitter->Perform(wm::MouseMove, 0, to_parent(start));
+    EXPECT_EQ(horizontal ? neighbour->Width() : neighbour->Height(), c.expected) << "no drag after the release";
   }
-  splitter->Perform(wm::MouseMove, 0, to_parent(start));
-  EXPECT_EQ(horizontal ? neighbour->Width() : neighbour->Height(), c.expected) << "no drag after the release";
 }
-
-// 400 x 300 parent, a 3-pixel splitter, MinSize 30: the neighbour ranges over [30, 367] across
-// and [30, 267] down.
-INSTANTIATE_TEST_SUITE_P(Alignments, SplitterDrag,
-                         ::testing::Values(DragCase{TAlign::alLeft, 40, 140}, DragCase{TAlign::alLeft, -200, 30},
-                                           DragCase{TAlign::alLeft, 500, 367}, DragCase{TAlign::alRight, -50, 150},
-                                           DragCase{TAlign::alRight, 90, 30}, DragCase{TAlign::alRight, -400, 367},
-                                           DragCase{TAlign::alTop, 25, 125},
-                                           DragCase{TAlign::alTop, 400, 267}, DragCase{TAlign::alBottom, -60, 160}));
 
 }  // namespace
 }  // namespace ruzi

@@ -1,13 +1,16 @@
-// Menus, pages, grids, splitters and the common controls on real windows under Wine: commands
-// chosen through the system's menu loop reach OnClick, owner-drawn items are measured and
-// painted (an item's image in its pixels), a shortcut typed with the menu closed runs its item,
-// a tab click switches pages, grid cells show in the pixels, a grid's scroll bars and its edit work, each common control shows its contents in its window, and
-// clicks and keys in list and tree views run their selection events in the window's order.
+// Menus, grids and the common controls on real windows under Wine: commands chosen through the
+// system's menu loop reach OnClick, owner-drawn items are measured and painted (an item's image
+// in its pixels), a shortcut typed with the menu closed runs its item; grid cells show in the
+// pixels, a grid's scroll bars and its edit work; each common control (tests/data/
+// uia_window_scenes.txt) shows its contents in its window, pictures lie where their placement
+// says, a scroll box scrolls its windows, a tab click switches pages, and clicks and keys in list
+// and tree views run their selection events in the window's order.
 #include <windows.h>
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include "control_script.h"
 #include "foundation/property_access.h"
 #include "message_pump.h"
 #include "screenshot.h"
@@ -35,8 +38,10 @@ namespace {
 using testing::ClickAt;
 using testing::ClientPixels;
 using testing::Counting;
+using testing::Made;
 using testing::Place;
 using testing::PumpMessages;
+using testing::SystemRgb;
 
 // A menu loop that the keys posted for it did not end is ended after a while, so that a
 // broken menu fails the test instead of hanging it.
@@ -45,50 +50,39 @@ struct MenuWatchdog {
   ~MenuWatchdog() { KillTimer(nullptr, timer); }
 };
 
-// Pumps as an application's loop does: keys go to the form first.
-void PumpThroughForms() {
+// Presses Ctrl+Shift+`key` in `window`: the modifiers held in the thread's key state (not the
+// system's input, which would go to whichever window of a parallel test is in front), the key
+// posted, and the loop run as an application's, where keys go to the form first.
+void TypeWithCtrlShift(HWND window, WORD key) {
+  BYTE saved[256], held[256];
+  GetKeyboardState(saved);
+  std::copy(std::begin(saved), std::end(saved), held);
+  held[VK_CONTROL] = held[VK_SHIFT] = 0x80;
+  SetKeyboardState(held);
+  PostMessageW(window, WM_KEYDOWN, key, 1);
   MSG msg;
-  for (int round = 0; round < 10; ++round) {
+  for (int round = 0; round < 10; ++round, Sleep(10)) {
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
       if (IsFormDialogMessage(&msg)) continue;
       TranslateMessage(&msg);
       DispatchMessageW(&msg);
     }
-    Sleep(10);
   }
-}
-
-// Presses `keys` together in `window`: all but the last held down in the thread's key state
-// (not the system's input, which would go to whichever window of a parallel test is in front),
-// the last one posted, and the loop run as an application's.
-void Type(HWND window, std::initializer_list<WORD> keys) {
-  BYTE saved[256], held[256];
-  GetKeyboardState(saved);
-  std::copy(std::begin(saved), std::end(saved), held);
-  for (auto key = keys.begin(); key + 1 != keys.end(); ++key) held[*key] = 0x80;
-  SetKeyboardState(held);
-  PostMessageW(window, WM_KEYDOWN, *(keys.end() - 1), 1);
-  PumpThroughForms();
   SetKeyboardState(saved);
-}
-
-void PostKeys(HWND window, std::initializer_list<WPARAM> keys) {
-  for (WPARAM key : keys) PostMessageW(window, WM_KEYDOWN, key, 0);
 }
 
 TEST(MenuUi, ACommandChosenInTheMenuBarByItsShortCutOrInAPopupMenuReachesOnClick) {
   TForm form;
   form.SetBounds(40, 40, 300, 200);
   auto* menu = new TMainMenu(&form);
-  auto* file = new TMenuItem(&form);
-  file->SetCaption("&File");
-  auto* open = new TMenuItem(&form);
-  open->SetCaption("&Open");
-  auto* close = new TMenuItem(&form);
-  close->SetCaption("&Close");
-  menu->Items()->Add(file);
-  file->Add(open);
-  file->Add(close);
+  auto item = [&](const char* caption, TMenuItem* parent) {
+    auto* item = new TMenuItem(&form);
+    item->SetCaption(caption);
+    parent->Add(item);
+    return item;
+  };
+  TMenuItem* file = item("&File", menu->Items());
+  TMenuItem *open = item("&Open", file), *close = item("&Close", file);
   form.SetMenu(menu);
   int opens = 0, closes = 0;
   open->OnClick = Counting(&opens);
@@ -120,30 +114,22 @@ TEST(MenuUi, ACommandChosenInTheMenuBarByItsShortCutOrInAPopupMenuReachesOnClick
   wchar_t text[32] = {};
   GetMenuStringW(GetSubMenu(GetMenu(form.Handle()), 0), 1, text, 32, MF_BYPOSITION);
   EXPECT_STREQ(text, L"&Quit\tShift+Ctrl+O");
-  // Shortcuts typed with the menu closed.
-  const struct {
-    std::initializer_list<WORD> keys;
-    int opens, closes;
-  } cases[] = {{{VK_CONTROL, 'O'}, 1, 0}, {{VK_CONTROL, VK_SHIFT, 'O'}, 0, 1}, {{'O'}, 0, 0}};
-  for (const auto& c : cases) {
-    opens = closes = 0;
-    Type(form.Handle(), c.keys);
-    EXPECT_EQ(opens, c.opens) << c.keys.size() << " keys";
-    EXPECT_EQ(closes, c.closes) << c.keys.size() << " keys";
-  }
+  // A shortcut typed with the menu closed: the held keys read from the thread's key state.
+  opens = closes = 0;
+  TypeWithCtrlShift(form.Handle(), 'O');
+  EXPECT_EQ(opens, 0);
+  EXPECT_EQ(closes, 1);
   // A right click shows the pop-up menu of the control, or of the nearest parent that has one.
   auto* panel = Place<TPanel>(form, {0, 0, 185, 41});
   auto* inner = Place<TPanel>(*panel, {5, 5, 55, 25}, &form);
   auto* popup = new TPopupMenu(&form);
-  auto* item = new TMenuItem(&form);
-  item->SetCaption("复制");
-  popup->Items()->Add(item);
+  TMenuItem* copy = item("复制", popup->Items());
   panel->SetPopupMenu(popup);
   int clicks = 0;
-  item->OnClick = Counting(&clicks);
+  copy->OnClick = Counting(&clicks);
   {
     MenuWatchdog watchdog;
-    PostKeys(form.Handle(), {VK_DOWN, VK_RETURN});
+    for (WPARAM key : {VK_DOWN, VK_RETURN}) PostMessageW(form.Handle(), WM_KEYDOWN, key, 0);
     // On the inner panel, which has no menu: the system hands the request up to its parent.
     SendMessageW(inner->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(inner->Handle()), MAKELPARAM(100, 100));
   }
@@ -255,35 +241,6 @@ TEST(MenuUi, AnItemsImageAndShortCutAreDrawnInIt) {
   testing::SaveScreenshot(PopupSight::picture, "menu_image");
 }
 
-TEST(StringGridUi, CellsPaintTheirTextAndTheScreenshotReadsBack) {
-  TForm form;
-  form.SetBounds(40, 40, 320, 200);
-  form.SetColor(clWhite);
-  auto* grid = Place<TStringGrid>(form, {0, 0, 300, 150});
-  grid->SetColCount(3);
-  grid->SetRowCount(3);
-  grid->SetDefaultColWidth(80);
-  grid->SetDefaultRowHeight(30);
-  grid->SetFixedColor(clYellow);
-  grid->Font().SetSize(16);
-  grid->SetCells(2, 1, "8888");
-  form.Show();
-  const ClientPixels pixels(form);
-  testing::SaveScreenshot(pixels.picture, "string_grid");
-  auto count_in = [&](const TRect& cell, uint32_t rgb) {
-    int count = 0;
-    for (int y = cell.Top; y < cell.Bottom; ++y) {
-      for (int x = cell.Left; x < cell.Right; ++x) count += pixels.At(x, y) == rgb ? 1 : 0;
-    }
-    return count;
-  };
-  const TRect text_cell = grid->CellRect(2, 1), empty_cell = grid->CellRect(2, 2), fixed_cell = grid->CellRect(0, 1);
-  EXPECT_GT(count_in(text_cell, 0x000000), 20) << "the text's black pixels";
-  EXPECT_EQ(count_in(empty_cell, 0xFFFFFF), empty_cell.Width() * empty_cell.Height()) << "an empty cell all clWindow";
-  EXPECT_EQ(count_in(fixed_cell, 0xFFFF00), fixed_cell.Width() * fixed_cell.Height()) << "a fixed cell in FixedColor";
-  EXPECT_EQ(pixels.At(text_cell.Right, text_cell.Top + 3), 0xC0C0C0u) << "the grid line";
-}
-
 TEST(StringGridUi, BarsScrollTheCellsAndTheEditPutsTypedTextInTheCell) {
   TForm form;
   form.SetBounds(40, 40, 360, 240);
@@ -291,6 +248,8 @@ TEST(StringGridUi, BarsScrollTheCellsAndTheEditPutsTypedTextInTheCell) {
   grid->SetColCount(12);
   grid->SetRowCount(30);
   grid->SetOptions(TGridOptions{TGridOption::goEditing});
+  grid->SetFixedColor(clYellow);
+  grid->SetCells(2, 1, "8888");
   form.Show();
   HWND window = grid->Handle();
   // Each bar counts the scrolling cells; at its end the last cell is whole and one cell more
@@ -350,54 +309,22 @@ TEST(StringGridUi, BarsScrollTheCellsAndTheEditPutsTypedTextInTheCell) {
   EXPECT_EQ(GetWindowLongW(window, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL), 0);
   EXPECT_EQ(grid->TopRow(), 1);
   EXPECT_EQ(grid->LeftCol(), 1);
-}
-
-TEST(CommonControlsUi, ImagesDrawWhereTheirPlacementSaysAndScrollBoxesScroll) {
-  TForm form;
-  form.SetBounds(40, 40, 400, 300);
-  form.SetColor(clWhite);
-  TBitmap picture;
-  picture.SetSize(20, 10);
-  picture.Canvas().Brush().SetColor(clRed);
-  picture.Canvas().FillRect(TRect{0, 0, 20, 10});
-  const struct {
-    bool stretch, center, proportional;
-  } placements[] = {{false, false, false}, {false, true, false}, {true, false, false}, {true, true, true}};
-  std::vector<TImage*> images;
-  for (size_t i = 0; i < std::size(placements); ++i) {
-    auto* image = new TImage(&form);
-    image->SetBounds(static_cast<int>(i) * 90, 0, 80, 80);
-    image->Picture().SetGraphic(&picture);
-    image->SetStretch(placements[i].stretch);
-    image->SetCenter(placements[i].center);
-    image->SetProportional(placements[i].proportional);
-    image->SetParent(&form);
-    images.push_back(image);
-  }
-  auto* box = Place<TScrollBox>(form, {0, 100, 200, 250});
-  auto* distant = Place<TPanel>(*box, {10, 400, 60, 450}, &form);
-  form.Show();
-  const ClientPixels pixels(form);
-  for (TImage* image : images) {
-    const TRect dest = image->DestRect();
-    for (int y = 0; y < 80; y += 4) {
-      for (int x = 0; x < 80; x += 4) {
-        const bool inside = x >= dest.Left && x < dest.Right && y >= dest.Top && y < dest.Bottom;
-        ASSERT_EQ(pixels.At(image->Left() + x, y), inside ? 0xFF0000u : 0xFFFFFFu) << image->Left() << ": " << x << "," << y;
-      }
+  grid->Font().SetSize(16);
+  grid->Select(1, 1);
+  // The cells paint their text, the empty ones in clWindow and the fixed ones in FixedColor.
+  const ClientPixels pixels(*grid);
+  testing::SaveScreenshot(pixels.picture, "string_grid");
+  auto count_in = [&](const TRect& cell, uint32_t rgb) {
+    int count = 0;
+    for (int y = cell.Top; y < cell.Bottom; ++y) {
+      for (int x = cell.Left; x < cell.Right; ++x) count += pixels.At(x, y) == rgb ? 1 : 0;
     }
-  }
-  SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE, 0, 0, 0, 0, 0};
-  GetScrollInfo(box->Handle(), SB_VERT, &info);
-  const int client = box->ClientRect().Height();
-  EXPECT_EQ(info.nMax - static_cast<int>(info.nPage) + 1, 450 - client) << "the bar spans the controls";
-  SendMessageW(box->Handle(), WM_VSCROLL, SB_BOTTOM, 0);
-  EXPECT_EQ(distant->Top(), client - 50) << "scrolled to the last pixel";
-  RECT window;
-  GetWindowRect(distant->Handle(), &window);
-  POINT top{window.left, window.top};
-  ScreenToClient(box->Handle(), &top);
-  EXPECT_EQ(top.y, client - 50) << "the window moved with it";
+    return count;
+  };
+  const TRect text_cell = grid->CellRect(2, 1), empty_cell = grid->CellRect(2, 2), fixed_cell = grid->CellRect(0, 1);
+  EXPECT_GT(count_in(text_cell, 0x000000), 20) << "the text's black pixels";
+  EXPECT_EQ(count_in(empty_cell, SystemRgb(COLOR_WINDOW)), empty_cell.Width() * empty_cell.Height());
+  EXPECT_EQ(count_in(fixed_cell, 0xFFFF00), fixed_cell.Width() * fixed_cell.Height());
 }
 
 // The events of list and tree views, in the order they ran.
@@ -425,27 +352,30 @@ void PressKey(HWND window, WPARAM key) {
 
 TEST(CommonControlsUi, EachControlShowsItsContentsAndRunsItsEventsInTheWindowsOrder) {
   TForm form;
-  form.SetBounds(40, 40, 500, 400);
-  auto* status = Place<TStatusBar>(form, {0, 0, 100, 20});
-  SetPropText(*status, "Panels", "就绪\t80\r\n第二\t-1");
-  auto* list = Place<TListView>(form, {0, 0, 250, 150});
-  list->SetViewStyle(TViewStyle::vsReport);
-  SetPropText(*list, "Columns", "代码\t60\r\n名称\t100");
-  auto* tree = Place<TTreeView>(form, {250, 0, 450, 150});
-  auto* header = Place<THeaderControl>(form, {0, 160, 300, 180});
-  header->SetAlign(TAlign::alNone);
-  header->SetBounds(0, 160, 300, 20);
-  SetPropText(*header, "Sections", "甲\t50\r\n乙\t70");
-  auto* picker = Place<TDateTimePicker>(form, {0, 190, 200, 212});
-  SetPropText(*picker, "DateTime", "2024-02-29 00:00:00");
-  auto* track = Place<TTrackBar>(form, {0, 220, 200, 260});
-  auto* pages = Place<TPageControl>(form, {250, 160, 490, 340});
+  form.SetBounds(40, 40, 900, 400);
+  form.SetColor(clWhite);
+  testing::MakeControls(form, "uia_window_scenes.txt", "common");
+  auto* status = Made<TStatusBar>(form, "status");
+  auto* list = Made<TListView>(form, "list");
+  auto* tree = Made<TTreeView>(form, "tree");
+  auto* pages = Made<TPageControl>(form, "pages");
   TTabSheet* sheets[2];
   for (int i = 0; i < 2; ++i) {
     sheets[i] = new TTabSheet(&form);
     sheets[i]->SetCaption(i == 0 ? "第一页" : "第二页");
     sheets[i]->SetPageControl(pages);
   }
+  TBitmap picture;
+  picture.SetSize(20, 10);
+  picture.Canvas().Brush().SetColor(clRed);
+  picture.Canvas().FillRect(TRect{0, 0, 20, 10});
+  std::vector<TImage*> images;
+  for (const char* name : {"plain", "centred", "stretched", "fitted"}) {
+    images.push_back(Made<TImage>(form, name));
+    images.back()->Picture().SetGraphic(&picture);
+  }
+  auto* box = Made<TScrollBox>(form, "box");
+  auto* distant = Place<TPanel>(*box, {10, 400, 60, 450}, &form);
   SelectionLog log;
   list->OnChange = TLVChangeEvent{[](void* log, TPersistent*, TListItem* item, TItemChange change) {
     SelectionLog::Add(log, "change " + item->Caption() + " " + std::to_string(static_cast<int>(change)));
@@ -476,13 +406,36 @@ TEST(CommonControlsUi, EachControlShowsItsContentsAndRunsItsEventsInTheWindowsOr
   SendMessageW(list->Handle(), LVM_GETITEMTEXTW, 1, reinterpret_cast<LPARAM>(&item));
   EXPECT_STREQ(text, L"平安银行");
   EXPECT_EQ(SendMessageW(tree->Handle(), TVM_GETCOUNT, 0, 0), 3);
-  EXPECT_EQ(SendMessageW(header->Handle(), HDM_GETITEMCOUNT, 0, 0), 2);
+  EXPECT_EQ(SendMessageW(Made<THeaderControl>(form, "header")->Handle(), HDM_GETITEMCOUNT, 0, 0), 2);
   SYSTEMTIME date{};
-  SendMessageW(picker->Handle(), DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&date));
+  SendMessageW(Made<TDateTimePicker>(form, "picker")->Handle(), DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&date));
   EXPECT_EQ(date.wYear * 10000 + date.wMonth * 100 + date.wDay, 20240229);
-  testing::SaveScreenshot(ClientPixels(form).picture, "common_controls");
+  // The pictures where their placement says, the scroll box's bar over its controls and scrolling.
+  const ClientPixels pixels(form);
+  testing::SaveScreenshot(pixels.picture, "common_controls");
+  for (TImage* image : images) {
+    const TRect dest = image->DestRect();
+    for (int y = 0; y < 80; y += 4) {
+      for (int x = 0; x < 80; x += 4) {
+        const bool inside = x >= dest.Left && x < dest.Right && y >= dest.Top && y < dest.Bottom;
+        ASSERT_EQ(pixels.At(image->Left() + x, y), inside ? 0xFF0000u : 0xFFFFFFu) << image->Name() << ": " << x << "," << y;
+      }
+    }
+  }
+  SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE, 0, 0, 0, 0, 0};
+  GetScrollInfo(box->Handle(), SB_VERT, &info);
+  const int client = box->ClientRect().Height();
+  EXPECT_EQ(info.nMax - static_cast<int>(info.nPage) + 1, 450 - client) << "the bar spans the controls";
+  SendMessageW(box->Handle(), WM_VSCROLL, SB_BOTTOM, 0);
+  EXPECT_EQ(distant->Top(), client - 50) << "scrolled to the last pixel";
+  RECT moved;
+  GetWindowRect(distant->Handle(), &moved);
+  POINT top{moved.left, moved.top};
+  ScreenToClient(box->Handle(), &top);
+  EXPECT_EQ(top.y, client - 50) << "the window moved with it";
   // A key moves the thumb; the bar's notification brings the position back to the control.
   int changes = 0;
+  auto* track = Made<TTrackBar>(form, "track");
   track->OnChange = Counting(&changes);
   track->SetFocus();
   PressKey(track->Handle(), VK_RIGHT);

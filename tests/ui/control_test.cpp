@@ -1,6 +1,6 @@
 // Controls without windows: messages through the replaceable WindowProc, the notifications a
-// change sends, fonts and colours shared down the tree, alignment on resize, clicks, and
-// children freed with their parent.
+// change sends, fonts and colours shared down the tree, alignment on resize, children freed with
+// their parent, and the graphic child that takes a point and its clicks.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -26,38 +26,29 @@ struct Recorder {
   }
 };
 
-TEST(Control, ChangesAreAnnouncedThroughWindowProcOncePerChange) {
-  TGraphicControl control;
-  Recorder recorder{&control, {}};
-  control.WindowProc().Replace(recorder.Handler());
-  control.SetVisible(false);
-  control.SetVisible(false);
-  control.SetEnabled(false);
-  control.SetColor(clRed);
-  control.Font().SetSize(12);
-  control.SetText("确定");
-  control.SetText("确定");
-  EXPECT_EQ(recorder.seen, (std::vector<uint32_t>{0xB00B, 0xB00C, CM_COLORCHANGED, CM_FONTCHANGED, CM_TEXTCHANGED}));
-  EXPECT_FALSE(control.ParentFont());
-  EXPECT_FALSE(control.ParentColor());
-}
-
-TEST(Control, TwoWindowProcReplacementsUndoneInEitherOrder) {
+TEST(Control, WindowProcReplacementsHearEachChangeOnceAndComeOutInEitherOrder) {
   for (bool first_out_first : {true, false}) {
     TGraphicControl control;
     Recorder a{&control, {}}, b{&control, {}};
     control.WindowProc().Replace(a.Handler());
     control.WindowProc().Replace(b.Handler());
-    control.Perform(CM_DIALOGKEY, 13);
-    EXPECT_EQ(a.seen.size(), 1u);
-    EXPECT_EQ(b.seen.size(), 1u);
+    control.SetVisible(false);
+    control.SetVisible(false);
+    control.SetEnabled(false);
+    control.SetColor(clRed);
+    control.Font().SetSize(12);
+    control.SetText("确定");
+    control.SetText("确定");
+    const std::vector<uint32_t> changes{0xB00B, 0xB00C, CM_COLORCHANGED, CM_FONTCHANGED, CM_TEXTCHANGED};
+    EXPECT_EQ(a.seen, changes);
+    EXPECT_EQ(b.seen, changes);
     control.WindowProc().Restore(first_out_first ? a.Handler() : b.Handler());
     control.Perform(CM_MOUSEENTER);
-    EXPECT_EQ(a.seen.size(), first_out_first ? 1u : 2u);
-    EXPECT_EQ(b.seen.size(), first_out_first ? 2u : 1u);
+    EXPECT_EQ(a.seen.size(), first_out_first ? 5u : 6u);
+    EXPECT_EQ(b.seen.size(), first_out_first ? 6u : 5u);
     control.WindowProc().Restore(first_out_first ? b.Handler() : a.Handler());
     control.Perform(CM_MOUSELEAVE);
-    EXPECT_EQ(a.seen.size() + b.seen.size(), 3u) << "neither sees messages once restored";
+    EXPECT_EQ(a.seen.size() + b.seen.size(), 11u) << "neither sees messages once restored";
     EXPECT_EQ(control.WindowProc().ReplacementCount(), 0);
   }
 }
@@ -80,6 +71,7 @@ TEST(Control, FontAndColourFollowTheParentUntilSetApart) {
   EXPECT_TRUE(label->ParentFont());
   EXPECT_EQ(own->Font().Name(), "Tahoma");
   EXPECT_EQ(own->Font().Size(), 9) << "set apart: keeps its own font";
+  EXPECT_FALSE(own->ParentFont());
   EXPECT_EQ(own->Color(), clYellow);
 
   own->SetParentFont(true);
@@ -105,9 +97,8 @@ TEST(Control, ParentResizeRealignsAndAnchors) {
   client.SetAlign(TAlign::alClient);
   corner.SetBounds(350, 250, 40, 40);
   corner.SetAnchors({TAnchorKind::akRight, TAnchorKind::akBottom});
-  for (TControl* c : {static_cast<TControl*>(&top), static_cast<TControl*>(&client), static_cast<TControl*>(&corner)}) {
-    c->SetParent(&parent);
-  }
+  TControl* const children[] = {&top, &client, &corner};
+  for (TControl* c : children) c->SetParent(&parent);
   EXPECT_EQ(top.BoundsRect(), (TRect{0, 0, 400, 30}));
   EXPECT_EQ(client.BoundsRect(), (TRect{0, 30, 400, 300}));
   parent.SetBounds(0, 0, 500, 400);
@@ -118,29 +109,7 @@ TEST(Control, ParentResizeRealignsAndAnchors) {
   EXPECT_EQ(corner.BoundsRect(), (TRect{350, 250, 390, 290})) << "back where it started";
   top.SetVisible(false);
   EXPECT_EQ(client.BoundsRect(), (TRect{0, 0, 400, 300})) << "a hidden control gives its edge up";
-  for (TControl* c : {static_cast<TControl*>(&top), static_cast<TControl*>(&client), static_cast<TControl*>(&corner)}) {
-    c->SetParent(nullptr);
-  }
-}
-
-TEST(Control, PressAndReleaseInsideIsOneClick) {
-  TGraphicControl control;
-  control.SetBounds(0, 0, 50, 20);
-  int clicks = 0;
-  control.OnClick = TNotifyEvent{[](void* count, TPersistent*) { ++*static_cast<int*>(count); }, &clicks};
-  const struct {
-    int down_x, up_x;
-    bool enabled;
-    int clicks;
-  } cases[] = {{5, 10, true, 1}, {5, 60, true, 0}, {5, -1, true, 0}, {5, 10, false, 0}};
-  for (const auto& c : cases) {
-    clicks = 0;
-    control.SetEnabled(c.enabled);
-    control.Perform(wm::LButtonDown, 0, wm::PackPoint(c.down_x, 5));
-    control.Perform(wm::LButtonUp, 0, wm::PackPoint(c.up_x, 5));
-    control.Perform(wm::LButtonUp, 0, wm::PackPoint(c.up_x, 5));  // a second release clicks nothing
-    EXPECT_EQ(clicks, c.clicks) << c.up_x << " " << c.enabled;
-  }
+  for (TControl* c : children) c->SetParent(nullptr);
 }
 
 TEST(Control, ChildrenGoWithTheirParentAndLeaveTheirOwner) {
@@ -164,16 +133,32 @@ TEST(Control, ChildrenGoWithTheirParentAndLeaveTheirOwner) {
   EXPECT_EQ(testing::ErrorOf([&] { keeper.Controls(0); }), "Control index out of bounds (0)");
 }
 
-TEST(Control, TopmostGraphicChildTakesThePoint) {
+// The topmost visible graphic child takes a point, and a press and release inside it is one click.
+TEST(Control, TopmostGraphicChildTakesThePointAndAPressReleasedInsideClicks) {
   TWinControl parent;
   TGraphicControl below, above;
   below.SetBounds(0, 0, 50, 50);
-  above.SetBounds(25, 25, 50, 50);
+  above.SetBounds(25, 25, 50, 20);
   below.SetParent(&parent);
   above.SetParent(&parent);
   EXPECT_EQ(parent.GraphicControlAt(30, 30), &above);
   EXPECT_EQ(parent.GraphicControlAt(10, 10), &below);
   EXPECT_EQ(parent.GraphicControlAt(80, 80), nullptr);
+  int clicks = 0;
+  above.OnClick = TNotifyEvent{[](void* count, TPersistent*) { ++*static_cast<int*>(count); }, &clicks};
+  const struct {
+    int down_x, up_x;
+    bool enabled;
+    int clicks;
+  } cases[] = {{5, 10, true, 1}, {5, 60, true, 0}, {5, -1, true, 0}, {5, 10, false, 0}};
+  for (const auto& c : cases) {
+    clicks = 0;
+    above.SetEnabled(c.enabled);
+    above.Perform(wm::LButtonDown, 0, wm::PackPoint(c.down_x, 5));
+    above.Perform(wm::LButtonUp, 0, wm::PackPoint(c.up_x, 5));
+    above.Perform(wm::LButtonUp, 0, wm::PackPoint(c.up_x, 5));  // a second release clicks nothing
+    EXPECT_EQ(clicks, c.clicks) << c.up_x << " " << c.enabled;
+  }
   above.SetVisible(false);
   EXPECT_EQ(parent.GraphicControlAt(30, 30), &below);
   below.SetParent(nullptr);

@@ -1,16 +1,15 @@
 // The input controls and the client's classes without windows: the class tree the skin and the
-// zoom dispatch on (every rule both ways), a radio group keeping one button checked, the check
-// marks of a check list following its lines against a plain model, the steps of scroll bars,
-// scroll requests and spin edits (tests/data/ui_scroll_and_spin.txt), labels beside their control.
-// Glyph and caption places on a button (tests/data/ui_button_layouts.txt).
-// The bound combos: values stay with their lines through random inserts, deletes and sorted adds
-// (against a list of line-value pairs), values given before or after the lines pair by index, and
-// Value chooses lines and reads the chosen line's value.
+// zoom dispatch on (every rule both ways), a radio group keeping one button checked, the steps of
+// scroll bars, scroll requests and spin edits (tests/data/ui_scroll_and_spin.txt), labels beside
+// their control, glyph and caption places on a button (tests/data/ui_button_layouts.txt). A check
+// list's marks and the bound combos' values stay with their lines through random inserts,
+// deletes, sorted adds and changes (against a list of line-value pairs). Check boxes, check
+// combos, memos and the bound combos' values by index and by Value are scripts of
+// tests/data/uia_property_scripts.txt.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <map>
-#include <memory>
 #include <random>
 #include <string>
 #include <utility>
@@ -23,7 +22,6 @@
 #include "ui/control_messages.h"
 #include "ui/group_box.h"
 #include "ui/labeled_edit.h"
-#include "ui/memo.h"
 #include "ui/qx_combo_boxes.h"
 #include "ui/radio_group.h"
 #include "error_text.h"
@@ -34,6 +32,7 @@
 #include "ui/spin_edit.h"
 #include "ui/ui_classes.h"
 #include "ui/frame.h"
+#include "ui_fixtures.h"
 #include "vector_file.h"
 
 namespace ruzi {
@@ -58,7 +57,6 @@ TEST(ClassTree, FollowsTheSkinAndZoomRulesBothWays) {
     const TClassRecord* record = Record(rule[0]);
     const TClassRecord* ancestor = Record(rule[1]);
     ASSERT_TRUE(record != nullptr && ancestor != nullptr);
-    EXPECT_STREQ(record->Name, rule[0].c_str());
     EXPECT_EQ(record->InheritsFrom(ancestor), rule.at(2) == "1");
     EXPECT_FALSE(ancestor->InheritsFrom(record)) << "never the other way up";
   }
@@ -89,48 +87,6 @@ TEST(StandardInputControls, RadioGroupKeepsOneButtonChecked) {
   EXPECT_EQ(checked(), "000") << "an index outside the lines is none";
   group.SetColumns(2);
   EXPECT_EQ(group.Buttons(2)->Left(), group.Buttons(0)->Left() + (group.Width() - 16) / 2) << "third in column two";
-}
-
-TEST(StandardInputControls, CheckMarksFollowTheirLinesLikeAModel) {
-  std::mt19937 random(25);
-  TCheckListBox list;
-  std::vector<std::pair<std::string, bool>> model;
-  for (int step = 0; step < 1000; ++step) {
-    const int count = static_cast<int>(model.size());
-    const int index = count > 0 ? static_cast<int>(random() % static_cast<unsigned>(count)) : 0;
-    switch (random() % 5) {
-      case 0:
-      case 1:
-        list.Items().Insert(index, std::to_string(step));
-        model.insert(model.begin() + index, {std::to_string(step), false});
-        break;
-      case 2:
-        if (count == 0) break;
-        list.Items().Delete(index);
-        model.erase(model.begin() + index);
-        break;
-      case 3:
-        if (count == 0) break;
-        list.SetChecked(index, !list.Checked(index));
-        model[static_cast<size_t>(index)].second = !model[static_cast<size_t>(index)].second;
-        break;
-      default:
-        if (count == 0 || step % 50 != 0) break;
-        list.Items().SetStrings(index, "x");
-        model[static_cast<size_t>(index)] = {"x", false};
-        break;
-    }
-    ASSERT_EQ(list.Items().Count(), static_cast<int>(model.size()));
-    std::string expected;
-    for (size_t i = 0; i < model.size(); ++i) {
-      ASSERT_EQ(list.Items()[static_cast<int>(i)], model[i].first);
-      if (model[i].second) expected += (expected.empty() ? "" : ",") + std::to_string(i);
-    }
-    ASSERT_EQ(list.CheckedText(), expected) << "step " << step;
-  }
-  list.Items().SetText("a\nb\r\nc\rd");
-  EXPECT_EQ(list.Items().Text(), "a\r\nb\r\nc\r\nd\r\n") << "every kind of line break";
-  EXPECT_EQ(list.CheckedText(), "") << "new lines, no marks";
 }
 
 TEST(StandardInputControls, ScrollBarsRequestsAndSpinEditsStepAsTheKnownAnswersSay) {
@@ -190,8 +146,7 @@ TEST(StandardInputControls, LabelsSitBesideTheirControlAndFollowIt) {
   EXPECT_FALSE(label.Enabled());
   // Freed with a parent, the label (put in last) goes first: its control forgets it.
   auto* holder = new TGroupBox;
-  auto* owned = new TLabeledEdit(holder);
-  owned->SetParent(holder);
+  auto* owned = testing::Place<TLabeledEdit>(*holder, {});
   ASSERT_EQ(holder->ControlCount(), 2);
   delete holder->Controls(1);
   EXPECT_EQ(owned->EditLabel(), nullptr);
@@ -218,19 +173,6 @@ TEST(StandardInputControls, SortedListsPlaceEachLineAndReportBadIndexes) {
   EXPECT_EQ(testing::ErrorOf([&] { lines.Insert(-1, "x"); }), "List index out of bounds (-1)");
 }
 
-TEST(StandardInputControls, CheckBoxClicksWalkItsStates) {
-  for (bool grayed : {false, true}) {
-    TCheckBox box;
-    box.SetAllowGrayed(grayed);
-    std::string seen;
-    for (int click = 0; click < 4; ++click) {
-      box.Perform(CN_COMMAND, 0);  // BN_CLICKED
-      seen += GetPropText(box, "State") + ";";
-    }
-    EXPECT_EQ(seen, grayed ? "cbChecked;cbGrayed;cbUnchecked;cbChecked;" : "cbChecked;cbUnchecked;cbChecked;cbUnchecked;");
-  }
-}
-
 TEST(StandardInputControls, SpeedButtonsOfAGroupKeepOneDown) {
   TGroupBox parent;
   TSpeedButton a, b, other;
@@ -249,30 +191,6 @@ TEST(StandardInputControls, SpeedButtonsOfAGroupKeepOneDown) {
   EXPECT_FALSE(b.Down()) << "unless all may be up";
 }
 
-TEST(StandardInputControls, CheckComboTurnsTheMarkOfTheChosenLine) {
-  Tqxcheckcombo combo;
-  combo.SetItemsText("基金\r\n股票\r\n债券\r\n");
-  for (int pick : {1, 2, 1}) {
-    combo.SetItemIndex(pick);
-    combo.Perform(CN_COMMAND, uintptr_t{1} << 16);  // CBN_SELCHANGE
-  }
-  EXPECT_EQ(combo.CheckedText(), "2");
-  EXPECT_EQ(testing::ErrorOf([&] { combo.SetCheckedText("0,3"); }), "\"0,3\" is not a valid value of Tqxcheckcombo.Checked");
-  EXPECT_EQ(combo.CheckedText(), "2") << "a bad text changes nothing";
-}
-
-TEST(StandardInputControls, MemoLinesAndTextAreOneValue) {
-  TMemo memo;
-  memo.Lines().Add("第一行");
-  memo.Lines().Add("");
-  memo.Lines().Add("三");
-  EXPECT_EQ(memo.Text(), "第一行\r\n\r\n三");
-  memo.SetText("甲\n乙");
-  EXPECT_EQ(memo.Lines().Count(), 2) << "text set directly is seen in the lines";
-  EXPECT_EQ(memo.Lines()[1], "乙");
-  EXPECT_EQ(GetPropText(memo, "Lines"), "甲\r\n乙\r\n");
-}
-
 TEST(ButtonLayout, GlyphAndCaptionPlacesMatchKnownAnswers) {
   testing::CheckAnswers("ui_button_layouts.txt", {{"place", [](const std::vector<std::string>& args) {
                                                       auto n = [&](size_t i) { return std::stoi(args[i]); };
@@ -286,105 +204,72 @@ TEST(ButtonLayout, GlyphAndCaptionPlacesMatchKnownAnswers) {
                                                     }}});
 }
 
-using Pairs = std::vector<std::pair<std::string, std::string>>;  // line, value ("" : its text)
-
-void ExpectSameValues(const TBoundComboBox& combo, const Pairs& model, const std::string& where) {
-  ASSERT_EQ(combo.Items().Count(), static_cast<int>(model.size())) << where;
-  for (size_t index = 0; index < model.size(); ++index) {
-    ASSERT_EQ(combo.Items()[static_cast<int>(index)], model[index].first) << where;
-    const std::string want = model[index].second.empty() ? model[index].first : model[index].second;
-    TBoundComboBox& chooser = const_cast<TBoundComboBox&>(combo);
-    chooser.SetItemIndex(static_cast<int>(index));
-    ASSERT_EQ(combo.Value(), want) << where << " line " << index;
-  }
-}
-
-TEST(BoundCombos, ValuesStayWithTheirLinesThroughRandomChanges) {
+// A check list's marks and a bound combo's values (unsorted and sorted) stay with their lines
+// through random inserts, deletes, adds in order, clears and changes, against a list of pairs of a
+// line and its mark ("1") or value ("": the line's text).
+TEST(ListLines, MarksAndValuesStayWithTheirLinesThroughRandomChanges) {
   std::mt19937 random(1207);
   auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
-  for (bool sorted : {false, true}) {
+  for (int kind = 0; kind < 3; ++kind) {  // a check list, a bound combo, a sorted bound combo
+    TCheckListBox checks;
     TBoundComboBox combo;
-    combo.SetSorted(sorted);
-    Pairs model;
-    for (int step = 0; step < 300; ++step) {
-      const std::string line = std::string(1, static_cast<char>('a' + pick(0, 5)));
+    combo.SetSorted(kind == 2);
+    TStrings& lines = kind == 0 ? checks.Items() : combo.Items();
+    std::vector<std::pair<std::string, std::string>> model;
+    for (int step = 0; step < 600; ++step) {
+      const std::string line(1, static_cast<char>('a' + pick(0, 5)));
       const std::string value = pick(0, 3) == 0 ? "" : "v" + std::to_string(step);
-      const int size = static_cast<int>(model.size());
-      switch (pick(0, 3)) {
-        case 0: {  // a line with its value, in its place when sorted
+      const int size = static_cast<int>(model.size()), at = pick(0, size);
+      switch (pick(0, 4)) {
+        case 0:  // a line with its value, in its place when sorted
+          if (kind == 0) continue;
           combo.AddItem(line, value);
-          auto place = sorted ? std::upper_bound(model.begin(), model.end(), line,
-                                                 [](const std::string& l, const auto& pair) { return l < pair.first; })
-                              : model.end();
-          model.insert(place, {line, value});
+          model.insert(kind == 1 ? model.end()
+                                 : std::upper_bound(model.begin(), model.end(), line,
+                                                    [](const std::string& l, const auto& pair) { return l < pair.first; }),
+                       {line, value});
           break;
-        }
-        case 1:  // a bare line inside the list stands for its text
-          if (sorted) continue;
-          {
-            const int at = pick(0, size);
-            combo.Items().Insert(at, line);
-            model.insert(model.begin() + at, {line, ""});
-          }
+        case 1:  // a bare line: no mark, its text for a value
+          if (kind == 2) continue;
+          lines.Insert(at, line);
+          model.insert(model.begin() + at, {line, ""});
           break;
         case 2:
-          if (size == 0) continue;
-          {
-            const int at = pick(0, size - 1);
-            combo.Items().Delete(at);
-            model.erase(model.begin() + at);
+          if (at == size) continue;
+          lines.Delete(at);
+          model.erase(model.begin() + at);
+          break;
+        case 3:  // a mark turned, or now and then the line changed, which drops its mark
+          if (kind != 0 || at == size) continue;
+          if (pick(0, 9) == 0) {
+            lines.SetStrings(at, "x");
+            model[static_cast<size_t>(at)] = {"x", ""};
+          } else {
+            checks.SetChecked(at, !checks.Checked(at));
+            std::string& mark = model[static_cast<size_t>(at)].second;
+            mark = mark.empty() ? "1" : "";
           }
           break;
         default:
           if (pick(0, 20) != 0) continue;
-          combo.Items().Clear();
+          lines.Clear();
           model.clear();
       }
-      ExpectSameValues(combo, model, "sorted " + std::to_string(sorted) + " step " + std::to_string(step));
+      const std::string where = std::to_string(kind) + " step " + std::to_string(step);
+      ASSERT_EQ(lines.Count(), static_cast<int>(model.size())) << where;
+      std::string marks;
+      for (size_t i = 0; i < model.size(); ++i) {
+        ASSERT_EQ(lines[static_cast<int>(i)], model[i].first) << where;
+        if (kind == 0) {
+          if (!model[i].second.empty()) marks += (marks.empty() ? "" : ",") + std::to_string(i);
+          continue;
+        }
+        combo.SetItemIndex(static_cast<int>(i));
+        ASSERT_EQ(combo.Value(), model[i].second.empty() ? model[i].first : model[i].second) << where << " line " << i;
+      }
+      ASSERT_EQ(kind == 0 ? checks.CheckedText() : "", marks) << where;
     }
   }
-}
-
-TEST(BoundCombos, ValuesPairWithLinesByIndexWhicheverComesFirst) {
-  TBoundComboBox before;
-  SetPropText(before, "Values", "01\r\n\r\n03");
-  for (const char* line : {"甲", "乙", "丙", "丁"}) before.Items().Add(line);
-  TBoundQxComboBox after;
-  SetPropText(after, "Items", "甲\r\n乙\r\n丙\r\n丁");
-  SetPropText(after, "Values", "01\r\n\r\n03");
-  for (TCustomComboBox* combo : {static_cast<TCustomComboBox*>(&before), static_cast<TCustomComboBox*>(&after)}) {
-    const char* const want[] = {"01", "乙", "03", "丁"};  // empty or missing: the line's text
-    for (int index = 0; index < 4; ++index) {
-      combo->SetItemIndex(index);
-      EXPECT_EQ(GetPropText(*combo, "Value"), want[index]) << combo->ClassName() << " " << index;
-    }
-    combo->Items().SetText("甲\r\n乙");
-    combo->SetItemIndex(0);
-    EXPECT_EQ(GetPropText(*combo, "Value"), "01") << "new lines keep the values by index";
-  }
-}
-
-TEST(BoundCombos, SettingTheValueChoosesItsFirstLineOrNone) {
-  TBoundComboBox combo;
-  combo.Items().SetText("买入\r\n卖出\r\n撤单\r\n卖出");
-  combo.Values().SetText("B\r\nS\r\n\r\nS2");
-  combo.SetItemIndex(3);
-  const struct {
-    const char* value;
-    int index;
-    const char* reads;
-  } cases[] = {
-      {"S", 1, "S"}, {"撤单", 2, "撤单"}, {"B", 0, "B"}, {"S2", 3, "S2"},
-      {"X", -1, ""},    // unknown: nothing chosen
-      {"B", 0, "B"},  {"", -1, ""},      // "" stands for no line
-      {"s", -1, ""},    // bytes compared
-  };
-  for (const auto& c : cases) {
-    SetPropText(combo, "Value", c.value);
-    EXPECT_EQ(combo.ItemIndex(), c.index) << c.value;
-    EXPECT_EQ(combo.Value(), c.reads) << c.value;
-  }
-  EXPECT_EQ(combo.Style(), TComboBoxStyle::csDropDownList);
 }
 
 }  // namespace
