@@ -1,4 +1,5 @@
-// The data tree's fault-catching cases: aggregates, share-out, lazy filter operands and finding,
+// The data tree's fault-catching cases: aggregates, lazy filter operands and finding (the share-out
+// of a group's edit: RuziCommand.TreeShowGroupsSortsAndShares),
 // the root's caption, errors that leave the tree as it was, companions that go with their
 // fields, and the published properties.
 #include <gtest/gtest.h>
@@ -38,18 +39,6 @@ TEST(DataTree, AggregatesOfTheirChildren) {
   EXPECT_EQ(f.Cell(f.tree.get(), "A"), "13.3333333333333");
   f.tree->SetShowSubDataCount(false);
   EXPECT_EQ(f.tree->GetRooterValue(f.F("NAME")), "全部汇总");  // "全部汇总[3]" with the count (the property test)
-}
-
-TEST(DataTree, GroupEditSharedInProportionAndTotalsFollow) {
-  DataTreeFixture<> f({{"V", ftFloat, GTSum}});
-  f.Build({Row{"60"}, Row{"40"}}, OneGroup());
-  TsnTreeNode* group = f.tree->GetFirstChild();
-  EXPECT_EQ(f.Cell(group, "V"), "100");
-  f.tree->ModifyField(static_cast<TTreeRowData*>(group->GetData()), f.F("V"), "150", true);
-  EXPECT_EQ(f.Cell(group->GetItem(0), "V"), "90");
-  EXPECT_EQ(f.Cell(group->GetItem(1), "V"), "60");
-  EXPECT_EQ(f.Cell(group, "V"), "150");
-  EXPECT_EQ(f.Cell(f.tree.get(), "V"), "150");  // a data row's edit reaching the totals: the property test
 }
 
 // A group's first total reads the rows' other totalled cells from the source along; a text
@@ -138,33 +127,6 @@ TEST(DataTree, CompanionsGoWithTheirFields) {
   // A column freed takes its companion along (the sanitizer sees any later use).
   f.columns.Close();
   EXPECT_EQ(f.tree->GetFreeNotifier()->Count(), 0);
-}
-
-// A bound row keeps its own invest type and position flag beside an item list asked for later;
-// a row bound without one has none.
-TEST(DataTree, BoundRowsKeepTheirInvestTypes) {
-  DataTreeFixture<> f({{"V", ftFloat, GTSum}});
-  f.Build({Row{"1"}, Row{"2"}, Row{"3"}}, TBeginBuildTree{[](void*, TDBTreeNode* tree) {
-                                              TsnTreeNode* group = tree->AppendChild(nullptr, "g", -1, true, false).Node;
-                                              tree->BindStock(group, "a", -1, TInvestType{1, 2, 3}, '2', 1);
-                                              tree->BindStock(group, "b", -1, TInvestType(), '1', 2);
-                                              tree->BindStock(group, "c", -1, TInvestType{9}, '3', 3);
-                                            },
-                                            nullptr});
-  const TsnTreeNode* group = f.tree->GetFirstChild();
-  struct Bound {
-    TInvestType invest;
-    uint8_t flag;
-  };
-  const std::vector<Bound> expected{{{1, 2, 3}, '2'}, {TInvestType(), '1'}, {{9}, '3'}};
-  for (int32_t i = 0; i < group->GetCount(); ++i) {
-    auto* row = static_cast<TTreeRowData*>(group->GetItem(i)->GetData());
-    ASSERT_NE(row->GetItems(), nullptr);
-    EXPECT_EQ(row->GetItems(), row->GetItems()) << i;
-    EXPECT_EQ(row->GetInvest(), expected[i].invest) << i;
-    EXPECT_EQ(row->GetInvestLength(), static_cast<int32_t>(expected[i].invest.size())) << i;
-    EXPECT_EQ(row->GetPositionFlag(), expected[i].flag) << i;
-  }
 }
 
 TEST(DataTree, PublishesItsPropertiesAndEvents) {
