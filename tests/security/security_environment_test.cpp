@@ -1,6 +1,9 @@
 // What the security entries read and write outside the process: the user's "DisableEncrypt"
 // switch, the machine's environment key, the middleware's password variables.
 #include <gtest/gtest.h>
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include <optional>
 
@@ -57,6 +60,13 @@ TEST(SecurityEnvironment, TuxedoPassSetsOnlyTheNonEmptyArguments) {
     EXPECT_EQ(GetTuxedoPass(), step[3]);
   }
   EXPECT_EQ(platform::GetEnvironment("TUXEDO_PASS"), "\xC3\xDC\xC2\xEB-pw");
+#ifdef _WIN32
+  // The connection start reads them with the Win32 A call, in upper case.
+  ASSERT_EQ(InitTuxedoPass("op", "Pw-123"), 0);
+  char buffer[64] = {};
+  EXPECT_EQ(std::string(buffer, GetEnvironmentVariableA("TUXEDO_PASS", buffer, sizeof buffer)), "Pw-123");
+  EXPECT_EQ(std::string(buffer, GetEnvironmentVariableA("TUXEDO_NAME", buffer, sizeof buffer)), "op");
+#endif
   platform::UnsetEnvironment("tuxedo_name");
   platform::UnsetEnvironment("tuxedo_pass");
   EXPECT_EQ(GetTuxedoPass(), "");

@@ -121,28 +121,38 @@ TEST(SkinDescription, WrittenTextReadsBackProperty) {
 }
 
 
-// A name listed twice would let a skin "cover" fewer entries than the count suggests.
-TEST(SkinManifest, LibraryCarriesTheManifestOfTheSourcesEachEntryOnce) {
+// The library carries the sources' manifest, each entry once (a name listed twice would let a
+// skin "cover" fewer entries than the count suggests); the generated description holds every
+// key's derived value, each colour key its own explicit colour, flags both values.
+TEST(DiagSkin, GeneratedDescriptionHoldsTheDerivedValues) {
   const std::vector<ManifestEntry> source = ParseManifest(testing::FileBytes(RUZI_FACE_SOURCE_DIR "/manifest.txt"));
   ASSERT_EQ(LibraryManifest().size(), source.size());
+  const SkinDescription skin = SkinDescription::Parse(testing::FileBytes(RUZI_FACE_DIAG_DIR "/skin.txt"));
   std::set<std::string> lines;
+  std::map<uint32_t, std::string> owners;
+  size_t keys = 0;
   for (size_t i = 0; i < source.size(); ++i) {
-    EXPECT_EQ(ManifestLine(LibraryManifest()[i]), ManifestLine(source[i]));
-    EXPECT_TRUE(lines.insert(ManifestLine(source[i])).second) << ManifestLine(source[i]);
+    const ManifestEntry& entry = LibraryManifest()[i];
+    const std::string line = ManifestLine(entry);
+    EXPECT_EQ(line, ManifestLine(source[i]));
+    EXPECT_TRUE(lines.insert(line).second) << line;
+    if (entry.kind == ManifestEntry::Kind::kImage) continue;
+    ++keys;
+    const std::string* value = skin.Find(entry.family, entry.element, entry.attribute);
+    ASSERT_NE(value, nullptr) << line;
+    const uint32_t colour = DiagColour(entry.family, entry.element, entry.attribute);
+    const std::string want =
+        entry.kind == ManifestEntry::Kind::kColour ? WriteSkinColour(colour)
+        : entry.kind == ManifestEntry::Kind::kFlag ? (DiagFlag(entry.family, entry.element, entry.attribute) ? "1" : "0")
+                                                   : DiagText(entry.family, entry.element, entry.attribute);
+    EXPECT_EQ(*value, want) << line;
+    if (entry.kind != ManifestEntry::Kind::kColour) continue;
+    EXPECT_EQ(colour & 0xFF000000u, 0u) << line;
+    const auto [owner, fresh] = owners.emplace(colour, line);
+    EXPECT_TRUE(fresh) << line << " shares its colour with " << owner->second;
   }
   EXPECT_TRUE(lines.count("colour\tchild\tdbgrideh\ttitlefontcolor "));
   EXPECT_TRUE(lines.count("image\tpng.button_green_new.normal_mid.left.focus"));
-}
-
-TEST(DiagSkin, EveryColourKeyHasItsOwnExplicitColourAndFlagsTakeBothValues) {
-  std::map<uint32_t, std::string> owners;
-  for (const ManifestEntry& entry : LibraryManifest()) {
-    if (entry.kind != ManifestEntry::Kind::kColour) continue;
-    const uint32_t colour = DiagColour(entry.family, entry.element, entry.attribute);
-    EXPECT_EQ(colour & 0xFF000000u, 0u) << ManifestLine(entry);
-    const auto [owner, fresh] = owners.emplace(colour, ManifestLine(entry));
-    EXPECT_TRUE(fresh) << ManifestLine(entry) << " shares its colour with " << owner->second;
-  }
   // The keys a careless caller would confuse.
   EXPECT_NE(DiagColour(SkinFamily::kChild, "dbgrideh", "titlefontcolor "), DiagColour(SkinFamily::kChild, "dbgrideh", "titlefontcolor"));
   EXPECT_NE(DiagColour(SkinFamily::kChild, "mainform", "formbgcolor"), DiagColour(SkinFamily::kParent, "mainform", "formbgcolor"));
@@ -150,28 +160,11 @@ TEST(DiagSkin, EveryColourKeyHasItsOwnExplicitColourAndFlagsTakeBothValues) {
   int set = 0;
   for (int i = 0; i < 64; ++i) set += DiagFlag(SkinFamily::kChild, "e" + std::to_string(i), "transparent");
   EXPECT_TRUE(set > 8 && set < 56) << set;
-}
-
-TEST(DiagSkin, GeneratedDescriptionHoldsTheDerivedValues) {
-  const SkinDescription skin = SkinDescription::Parse(testing::FileBytes(RUZI_FACE_DIAG_DIR "/skin.txt"));
-  size_t keys = 0;
-  for (const ManifestEntry& entry : LibraryManifest()) {
-    if (entry.kind == ManifestEntry::Kind::kImage) continue;
-    ++keys;
-    const std::string* value = skin.Find(entry.family, entry.element, entry.attribute);
-    ASSERT_NE(value, nullptr) << ManifestLine(entry);
-    const std::string want =
-        entry.kind == ManifestEntry::Kind::kColour ? WriteSkinColour(DiagColour(entry.family, entry.element, entry.attribute))
-        : entry.kind == ManifestEntry::Kind::kFlag ? (DiagFlag(entry.family, entry.element, entry.attribute) ? "1" : "0")
-                                                   : DiagText(entry.family, entry.element, entry.attribute);
-    EXPECT_EQ(*value, want) << ManifestLine(entry);
-  }
   EXPECT_EQ(DiagText(SkinFamily::kRoot, "", "facetype"), "diag");
   // Beside the manifest only the long answer the string queries are tried with.
   ASSERT_NE(skin.Find(SkinFamily::kRoot, "", "diag.long"), nullptr);
   EXPECT_EQ(skin.Size(), keys + 1);
 }
-
 
 DecodedImage Decode(const std::string& path) {
   const std::string bytes = testing::FileBytes(path);
