@@ -1,8 +1,8 @@
-// The section packet reader: in-place parse, structure errors (and the writer's count checks),
-// name lookups and field conversions (its cursor walks the round trip's tables).
+// The section packet reader: structure errors (and the writer's count checks),
+// name lookups and field conversions (the round trip's tables show its
+// in-place parse and walk its cursor).
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <sstream>
 #include <string>
@@ -46,22 +46,6 @@ std::string CheckError(const std::vector<std::string>& a) {
 std::string OpenError(std::string packet) {
   TUnpack reader(false);
   return ErrorOf([&] { reader.Open(packet.data(), static_cast<int32_t>(packet.size())); });
-}
-
-TEST(UnpackOpen, ReadsInPlaceOrFromItsOwnCopy) {
-  std::string packet = Packet(1, 1, {"l_fund_id", "7"});
-  const std::string original = packet;
-  TUnpack reader(false);
-  reader.Open(packet.data(), static_cast<int32_t>(packet.size()));
-  EXPECT_EQ(reader.GetSection(0).GetField(0).Text(), packet.data() + 27);
-  std::string expected = original;
-  std::replace(expected.begin(), expected.end(), '\x01', '\0');
-  EXPECT_EQ(packet, expected);
-  std::string kept = original;
-  TUnpack owning(true);
-  owning.Open(kept.data(), static_cast<int32_t>(kept.size()));
-  EXPECT_EQ(kept, original);
-  EXPECT_EQ(owning.GetSection(0).FieldByName("l_fund_id").GetAsString(), "7");
 }
 
 // A column of the packet pack_sections.txt describes, by number or by name.
