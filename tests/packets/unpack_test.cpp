@@ -1,10 +1,9 @@
-// The section packet reader: in-place parse, structure errors (and the writer's count checks), cursor rules against a row
-// model, name lookups and field conversions.
+// The section packet reader: structure errors (and the writer's count checks),
+// name lookups and field conversions (the round trip's tables show its
+// in-place parse and walk its cursor).
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -47,22 +46,6 @@ std::string CheckError(const std::vector<std::string>& a) {
 std::string OpenError(std::string packet) {
   TUnpack reader(false);
   return ErrorOf([&] { reader.Open(packet.data(), static_cast<int32_t>(packet.size())); });
-}
-
-TEST(UnpackOpen, ReadsInPlaceOrFromItsOwnCopy) {
-  std::string packet = Packet(1, 1, {"l_fund_id", "7"});
-  const std::string original = packet;
-  TUnpack reader(false);
-  reader.Open(packet.data(), static_cast<int32_t>(packet.size()));
-  EXPECT_EQ(reader.GetSection(0).GetField(0).Text(), packet.data() + 27);
-  std::string expected = original;
-  std::replace(expected.begin(), expected.end(), '\x01', '\0');
-  EXPECT_EQ(packet, expected);
-  std::string kept = original;
-  TUnpack owning(true);
-  owning.Open(kept.data(), static_cast<int32_t>(kept.size()));
-  EXPECT_EQ(kept, original);
-  EXPECT_EQ(owning.GetSection(0).FieldByName("l_fund_id").GetAsString(), "7");
 }
 
 // A column of the packet pack_sections.txt describes, by number or by name.
@@ -109,59 +92,6 @@ TEST(UnpackOpen, FailedOpenKeepsEarlierSectionsAndReopenClearsStaleOnes) {
   EXPECT_EQ(reader.SectionCount(), 1);
   EXPECT_TRUE(reader.GetSection(0).Eof());
   EXPECT_EQ(reader.GetSection(0).GetField(0).GetAsString(), "9");
-}
-
-// The cursor rules restated in rows (rather than item indexes).
-struct CursorModel {
-  int rows, record = 1;
-  bool eof = false, bof = false;
-  void First() { rows == 0 ? void(eof = bof = true) : void((record = 1, eof = bof = false)); }
-  void Last() { rows == 0 ? void(eof = bof = true) : void((record = rows, eof = bof = false)); }
-  void MoveBy(long long n) {
-    if (n == 0) return;
-    if (n > 0 && record + n > rows) Last(), eof = true;
-    else if (n < 0 && record + n < 1) First(), bof = true;
-    else record += static_cast<int>(n), eof = bof = false;
-  }
-  void Next() { record + 1 > rows ? void(eof = true) : void((++record, eof = bof = false)); }
-  void Prior() { record - 1 < 1 ? void(bof = true) : void((--record, eof = bof = false)); }
-};
-
-TEST(UnpackCursor, RandomWalksAgreeWithTheRowModel) {
-  std::mt19937 random(7);
-  const int extremes[] = {-2147483647 - 1, 2147483647};
-  for (int rows = 0; rows <= 6; ++rows) {
-    for (int cols = 1; cols <= 3; ++cols) {
-      std::vector<std::string> items;
-      for (int c = 0; c < cols; ++c) items.push_back("c" + std::to_string(c));
-      for (int r = 1; r <= rows; ++r)
-        for (int c = 0; c < cols; ++c) items.push_back(std::to_string(r * 10 + c));
-      std::string packet = Packet(cols, rows, items);
-      TUnpack reader(false);
-      reader.Open(packet.data(), static_cast<int32_t>(packet.size()));
-      TUnpackSection& section = reader.GetSection(0);
-      CursorModel model{rows};
-      model.First();
-      for (int step = 0; step < 300; ++step) {
-        const int op = static_cast<int>(random() % 7);
-        const int n = random() % 10 == 0 ? extremes[random() % 2] : static_cast<int>(random() % 17) - 8;
-        switch (op) {
-          case 0: section.First(); model.First(); break;
-          case 1: section.Last(); model.Last(); break;
-          case 2: section.Next(); model.Next(); break;
-          case 3: section.Prior(); model.Prior(); break;
-          case 4: EXPECT_EQ(section.MoveBy(n), (model.MoveBy(n), rows ? model.record : 1)); break;
-          case 5: section.SetRecNo(n); model.MoveBy(int64_t{n} - model.record); break;
-          default: break;
-        }
-        ASSERT_EQ(section.Eof(), model.eof) << rows << "x" << cols << " step " << step << " op " << op;
-        ASSERT_EQ(section.Bof(), model.bof) << rows << "x" << cols << " step " << step << " op " << op;
-        const int column = static_cast<int>(random() % cols);
-        const std::string expected = rows == 0 ? "" : std::to_string(model.record * 10 + column);
-        ASSERT_EQ(section.GetField(column).GetAsString(), expected) << rows << "x" << cols << " step " << step;
-      }
-    }
-  }
 }
 
 TEST(UnpackFields, Conversions) {

@@ -86,69 +86,62 @@ TEST(QxFilter, DeepNestingIsRefusedNotOverflowed) {
   EXPECT_TRUE(EvaluateFilter(TQxExprParser(kFields, fine, 0), MapRow("A=1")));
 }
 
-TEST(QxCompare, ResultsFollowTheChosenOrder) {
-  TQxCompare compare;
-  EXPECT_EQ(compare.qxDbStrComp("a", "b", 1, 1), -1);
-  EXPECT_EQ(compare.qxDbStrComp("ab", "a", 2, 1), 1);
-  EXPECT_EQ(compare.qxDbStrComp("\x81", "z", 1, 1), 1) << "bytes are unsigned";
-  EXPECT_EQ(compare.qxDbStrComp("Ab", "aB", 2, 2, true), 0);
-  // The trail byte of a double-byte character is never folded: "\x81a" and "\x81A" differ.
-  EXPECT_NE(compare.qxDbStrComp("\x81\x61", "\x81\x41", 2, 2, true), 0);
-  EXPECT_EQ(compare.qxDbIntegerComp("10", "9", 2, 1), 1);
-  EXPECT_EQ(compare.qxDbFloatComp("0.1", "0.10000000000000001", 3, 19), 0) << "the same double";
-  EXPECT_EQ(compare.qxDbFloatComp("", "0", 0, 1), 0) << "empty reads 0";
-  EXPECT_EQ(compare.qxDbBooleanComp("true", "0", 4, 1), 1);
-  compare.SetAscending(false);
-  EXPECT_EQ(compare.qxDbIntegerComp("10", "9", 2, 1), -1);
-  compare.ResetResult();
-  EXPECT_EQ(compare.GreatResult, 1);
-  EXPECT_EQ(compare.LessResult, -1);
-  EXPECT_EQ(compare.TranIntToBoolean(7), "1");
-  EXPECT_EQ(compare.TranIntToBoolean(0), "0");
-  EXPECT_EQ(compare.TranStrToInt(" 42 ", 4), 42);
-  testing::ExpectError([&] { compare.TranStrToFloat("1x", 2); }, "'1x' is not a valid floating point value");
-  testing::ExpectError([&] { compare.TranBooleanToInt("yes", 3); }, "'yes' is not a valid boolean value");
+// Compares of whole texts in the chosen order ("asc", "desc", "ci": ascending ignoring case),
+// conversions, and the results put back to ascending.
+TEST(QxCompare, KnownAnswers) {
+  const auto compare = [](auto& a) {
+    TQxCompare compare;
+    compare.SetAscending(a[1] != "desc");
+    const char *x = a[2].c_str(), *y = a[3].c_str();
+    const int lx = static_cast<int>(a[2].size()), ly = static_cast<int>(a[3].size());
+    const int32_t result = a[0] == "Str"   ? compare.qxDbStrComp(x, y, lx, ly, a[1] == "ci")
+                           : a[0] == "Int" ? compare.qxDbIntegerComp(x, y, lx, ly)
+                           : a[0] == "Float" ? compare.qxDbFloatComp(x, y, lx, ly)
+                                             : compare.qxDbBooleanComp(x, y, lx, ly);
+    compare.ResetResult();
+    return std::to_string(result) + "|" + std::to_string(compare.GreatResult) + std::to_string(compare.LessResult);
+  };
+  const TQxCompare plain;
+  const auto length = [](auto& a) { return static_cast<int>(a[0].size()); };
+  testing::CheckAnswers("qry_compare.txt", {
+      {"Compare", compare},
+      {"IntToBoolean", [&](auto& a) { return plain.TranIntToBoolean(std::stoi(a[0])); }},
+      {"StrToInt", [&](auto& a) { return std::to_string(plain.TranStrToInt(a[0].c_str(), length(a))); }},
+      {"StrToFloat", [&](auto& a) { return testing::Num(plain.TranStrToFloat(a[0].c_str(), length(a))); }},
+      {"BooleanToInt", [&](auto& a) { return std::to_string(plain.TranBooleanToInt(a[0].c_str(), length(a))); }},
+  });
 }
 
-class FilteredDataSet : public ::testing::Test {
- protected:
-  void SetUp() override {
-    data_set_.GetFieldDefs().Add("CODE", ftString, 6);
-    data_set_.GetFieldDefs().Add("QTY", ftInteger);
-    for (int i = 1; i <= 6; ++i) data_set_.AddRow({"60000" + std::to_string(i), std::to_string(i * 100)});
-    data_set_.Open();
-  }
-  std::vector<std::string> Codes() {
-    std::vector<std::string> codes;
-    for (data_set_.First(); !data_set_.GetEof(); data_set_.Next()) codes.push_back(data_set_.Fields(0)->AsString());
-    return codes;
-  }
-  MemoryDataSet data_set_;
-};
-
-TEST_F(FilteredDataSet, AFilterTextShowsOnlyMatchingRecords) {
-  data_set_.SetFilterText("QTY > 200 and QTY <> 500");
-  EXPECT_EQ(Codes().size(), 6u) << "not filtered yet";
-  data_set_.SetFiltered(true);
-  EXPECT_EQ(Codes(), (std::vector<std::string>{"600003", "600004", "600006"}));
-  EXPECT_EQ(data_set_.GetRecordCount(), 3);
-  data_set_.SetFilterText("CODE = '60000*' and QTY < 300");
-  EXPECT_EQ(Codes(), (std::vector<std::string>{"600001", "600002"}));
-  testing::ExpectError([&] { data_set_.SetFilterText("QTY >"); }, "过滤表达式第6个字符处有错：缺少操作数");
-  EXPECT_EQ(data_set_.GetFilter(), "CODE = '60000*' and QTY < 300") << "a bad text leaves the filter";
-}
-
-TEST_F(FilteredDataSet, FindStepsUseTheFilterWithoutFiltering) {
-  data_set_.SetFilterText("QTY >= 300 and QTY <= 400");
-  ASSERT_TRUE(data_set_.FindFirst());
-  EXPECT_EQ(data_set_.GetRecNo(), 3);
-  ASSERT_TRUE(data_set_.FindNext());
-  EXPECT_EQ(data_set_.GetRecNo(), 4);
-  EXPECT_FALSE(data_set_.FindNext());
-  EXPECT_EQ(data_set_.GetRecNo(), 4) << "a failed find keeps the cursor";
-  ASSERT_TRUE(data_set_.FindLast());
-  EXPECT_EQ(data_set_.GetRecNo(), 4);
-  EXPECT_EQ(data_set_.GetRecordCount(), 6);
+// A filter text on a memory dataset shows only its records once filtered, a bad text leaves the
+// filter as it was, and the find steps use the text without filtering.
+TEST(FilteredDataSet, ShowsOnlyMatchingRecordsAndFindsStepThroughThemUnfiltered) {
+  MemoryDataSet data_set;
+  data_set.GetFieldDefs().Add("CODE", ftString, 6);
+  data_set.GetFieldDefs().Add("QTY", ftInteger);
+  for (int i = 1; i <= 6; ++i) data_set.AddRow({"60000" + std::to_string(i), std::to_string(i * 100)});
+  data_set.Open();
+  const auto codes = [&] {
+    std::string codes;
+    for (data_set.First(); !data_set.GetEof(); data_set.Next()) codes += data_set.Fields(0)->AsString().substr(5);
+    return codes + "/" + std::to_string(data_set.GetRecordCount());
+  };
+  data_set.SetFilterText("QTY >= 300 and QTY <= 400");
+  ASSERT_TRUE(data_set.FindFirst());
+  EXPECT_EQ(data_set.GetRecNo(), 3);
+  ASSERT_TRUE(data_set.FindNext());
+  EXPECT_EQ(data_set.GetRecNo(), 4);
+  EXPECT_FALSE(data_set.FindNext());
+  EXPECT_EQ(data_set.GetRecNo(), 4) << "a failed find keeps the cursor";
+  ASSERT_TRUE(data_set.FindLast());
+  EXPECT_EQ(data_set.GetRecNo(), 4);
+  data_set.SetFilterText("QTY > 200 and QTY <> 500");
+  EXPECT_EQ(codes(), "123456/6") << "not filtered yet";
+  data_set.SetFiltered(true);
+  EXPECT_EQ(codes(), "346/3");
+  data_set.SetFilterText("CODE = '60000*' and QTY < 300");
+  EXPECT_EQ(codes(), "12/2");
+  testing::ExpectError([&] { data_set.SetFilterText("QTY >"); }, "过滤表达式第6个字符处有错：缺少操作数");
+  EXPECT_EQ(data_set.GetFilter(), "CODE = '60000*' and QTY < 300") << "a bad text leaves the filter";
 }
 
 }  // namespace

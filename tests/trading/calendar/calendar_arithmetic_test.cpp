@@ -27,68 +27,45 @@ int32_t RandomDate(std::mt19937& random) {
   }
 }
 
-TEST(CalendarArithmetic, DayNumbersAgreeWithTheDateTimeValueAndRejectInvalidDates) {
+// Random dates of every year, and moved into the years each rule is asked about: day numbers,
+// days and months added (month ends kept, other days cut; a day below 28 comes back exactly),
+// minute shifts cut toward zero and moments moved, each against the foundation.
+TEST(CalendarArithmetic, RandomDatesAgreeWithTheFoundation) {
   std::mt19937 random(7);
+  std::uniform_int_distribution<int32_t> days(-40000, 40000), months(-300, 300), sixty_fourths(-14 * 64, 14 * 64),
+      minutes(-5000, 5000), seconds(0, 86399);
   for (int i = 0; i < 20000; ++i) {
     const int32_t date = RandomDate(random);
     ASSERT_EQ(DayNumber(date), static_cast<int32_t>(IntToDateTime(date))) << date;
     ASSERT_EQ(DateOfDayNumber(*DayNumber(date)), date);
+    const int32_t n = days(random), k = months(random);
+    if (const int32_t from = date % 60000000 + 20000000; IsValidIntDate(from)) {  // years 2000 to 7999
+      ASSERT_EQ(AddDate(from, n), IncIntDate(from, n)) << from << " + " << n;
+    }
+    if (const int32_t from = date % 80000000 + 1000000; IsValidIntDate(from)) {  // years 100 to 8099
+      const int32_t moved = AddMonths(from, k);
+      ASSERT_TRUE(IsValidIntDate(moved)) << from << " + " << k;
+      const int32_t day = from % 100, last = DaysInMonth(moved / 10000, moved / 100 % 100);
+      const bool month_end = day == DaysInMonth(from / 10000, from / 100 % 100);
+      ASSERT_EQ(moved % 100, month_end ? last : std::min(day, last)) << from << " + " << k;
+      ASSERT_TRUE(day >= 28 || AddMonths(moved, -k) == from) << from << " + " << k << " and back";
+    }
+    const double a = sixty_fourths(random) / 64.0, b = sixty_fourths(random) / 64.0;
+    ASSERT_EQ(ShiftMinutes(a, b), -ShiftMinutes(b, a)) << a << " " << b;
+    const int32_t shifted = date % 10000000 + 20000000;  // years 2000 to 2999
+    if (!IsValidIntDate(shifted)) continue;
+    const DateAndTime from{shifted, TimeOfSeconds(seconds(random))};
+    const int32_t m = minutes(random);
+    const DateAndTime to = ShiftMoment(from, m);
+    const platform::LocalDateTime expected = FromDateTimeValue(
+        ToDateTimeValue({shifted / 10000, shifted / 100 % 100, shifted % 100, from.time / 10000, from.time / 100 % 100,
+                         from.time % 100, 0}) + m / 1440.0);
+    ASSERT_EQ(to.date, expected.year * 10000 + expected.month * 100 + expected.day) << from.date << " " << m;
+    ASSERT_EQ(to.time, expected.hour * 10000 + expected.minute * 100 + expected.second);
   }
   // Every yyyymmdd of two years, valid or not, against the foundation's rule.
   for (int32_t date = 20231200; date <= 20250232; ++date) {
     ASSERT_EQ(IsValidIntDate(date), IsValidDate(date / 10000, date / 100 % 100, date % 100)) << date;
-  }
-}
-
-TEST(CalendarArithmetic, AddDateWalksLikeTheFoundationAndStopsAtTheValidRange) {
-  std::mt19937 random(11);
-  std::uniform_int_distribution<int32_t> days(-40000, 40000);
-  for (int i = 0; i < 5000; ++i) {
-    const int32_t date = RandomDate(random) % 60000000 + 20000000;  // years 2000 to 7999
-    if (!IsValidIntDate(date)) continue;
-    const int32_t n = days(random);
-    ASSERT_EQ(AddDate(date, n), IncIntDate(date, n)) << date << " + " << n;
-  }
-}
-
-TEST(CalendarArithmetic, AddMonthsKeepsMonthEndsAndCutsOtherDays) {
-  // Any date: a valid result, month ends kept, other days cut; a day below 28 comes back exactly.
-  std::mt19937 random(5);
-  std::uniform_int_distribution<int32_t> months(-300, 300);
-  for (int i = 0; i < 5000; ++i) {
-    const int32_t date = RandomDate(random) % 80000000 + 1000000;  // years 100 to 8099
-    if (!IsValidIntDate(date)) continue;
-    const int32_t k = months(random);
-    const int32_t moved = AddMonths(date, k);
-    ASSERT_TRUE(IsValidIntDate(moved)) << date << " + " << k;
-    const int32_t day = date % 100;
-    const bool month_end = day == DaysInMonth(date / 10000, date / 100 % 100);
-    const int32_t last = DaysInMonth(moved / 10000, moved / 100 % 100);
-    ASSERT_EQ(moved % 100, month_end ? last : std::min(day, last)) << date << " + " << k;
-    if (day < 28) {  // below any month's length: never moved to a month end
-      ASSERT_EQ(AddMonths(moved, -k), date);
-    }
-  }
-}
-
-TEST(CalendarArithmetic, ShiftsCutTowardZeroAndMoveMomentsAsTheDateTimeValueDoes) {
-  std::mt19937 random(3);
-  std::uniform_int_distribution<int32_t> sixty_fourths(-14 * 64, 14 * 64), minutes(-5000, 5000),
-      seconds(0, 86399);
-  for (int i = 0; i < 5000; ++i) {
-    const double a = sixty_fourths(random) / 64.0, b = sixty_fourths(random) / 64.0;
-    ASSERT_EQ(ShiftMinutes(a, b), -ShiftMinutes(b, a)) << a << " " << b;
-    const int32_t date = RandomDate(random) % 10000000 + 20000000;
-    if (!IsValidIntDate(date)) continue;
-    const DateAndTime from{date, TimeOfSeconds(seconds(random))};
-    const int32_t n = minutes(random);
-    const DateAndTime to = ShiftMoment(from, n);
-    const platform::LocalDateTime expected = FromDateTimeValue(
-        ToDateTimeValue({date / 10000, date / 100 % 100, date % 100, from.time / 10000, from.time / 100 % 100,
-                         from.time % 100, 0}) +
-        n / 1440.0);
-    ASSERT_EQ(to.date, expected.year * 10000 + expected.month * 100 + expected.day) << from.date << " " << n;
-    ASSERT_EQ(to.time, expected.hour * 10000 + expected.minute * 100 + expected.second);
   }
 }
 
