@@ -53,8 +53,10 @@ struct ControlScript {
 // line names the class, the control's name and its bounds ("left,top,width,height"), then steps.
 inline void MakeControls(TWinControl& parent, const std::string& file, const std::string& scene) {
   RegisterUiClasses();
+  int made = 0;
   for (const VectorCase& line : ReadVectors(file)) {
     if (line.at(0) != scene) continue;
+    ++made;
     auto* control = dynamic_cast<TControl*>(CreateComponent(line.at(1), &parent));
     ASSERT_NE(control, nullptr) << line[1];
     int left = 0, top = 0, width = 0, height = 0;
@@ -66,6 +68,7 @@ inline void MakeControls(TWinControl& parent, const std::string& file, const std
     for (size_t i = 4; i < line.size(); ++i) script.Step(*control, line[i]);
     EXPECT_EQ(script.refused, "") << line[2];
   }
+  EXPECT_GT(made, 0) << "no line of scene " << scene << " in " << file;
 }
 
 // A control MakeControls made, by name.
