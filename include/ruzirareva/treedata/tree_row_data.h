@@ -142,9 +142,6 @@ class RUZI_API TTreeRowData {
   bool GetInitialized() const { return Initialized != 0; }
 
  private:
-  // The documented fields, those every cell read needs first (the layout, the block and the
-  // flags) so they share a cache line: rows are read in bulk in no order in memory. CacheDefs
-  // is shared with the other rows until this row widens a slot.
   // What few rows hold (an item list, an invest type), in one block made on first use: a
   // million-row tree then writes a quarter less memory for its rows.
   struct RareFields {
@@ -152,7 +149,9 @@ class RUZI_API TTreeRowData {
     TInvestType Invest;
   };
 
-  // What every cell read needs first, together; then the rest, packed.
+  // The documented fields, those every cell read needs first (the layout, the block and the
+  // flags) so they share a cache line: rows are read in bulk in no order in memory; then the
+  // rest, packed. CacheDefs is shared with the other rows until this row widens a slot.
   std::shared_ptr<TCacheLayout> CacheDefs;
   uint8_t* Buffer = nullptr;
   int32_t BufferSize = 0;
