@@ -3,10 +3,15 @@
 
 namespace ruzi::platform {
 
-// Asks that the whole large pages inside [Block, Block + Size) be backed as large pages where
-// the system does so on request (Linux: transparent huge pages of 2 MiB); elsewhere nothing.
-// A structure read at random over hundreds of megabytes spends most of its time translating
-// addresses, which large pages cut. Advice only: the memory works the same either way.
-void AdviseLargePages(void* Block, std::size_t Size);
+// Size bytes of zeros from the system, starting on a large-page boundary and backed by large
+// pages where the system does so on request (Linux: transparent huge pages of 2 MiB); elsewhere
+// plain pages. A fresh 4 KiB page costs a fault each, which under a hypervisor can take 10 us
+// or more: hundreds of megabytes touched for the first time then cost seconds, while the same
+// memory in large pages costs tens of milliseconds. nullptr when the system has none to give.
+void* AllocateLargePageBlock(std::size_t Size);
+// Block and Size as AllocateLargePageBlock gave and was asked.
+void FreeLargePageBlock(void* Block, std::size_t Size);
+// The bytes of the blocks handed out and not yet freed, all threads.
+std::size_t LargePageBytesInUse();
 
 }  // namespace ruzi::platform

@@ -1,22 +1,44 @@
 #include <sys/mman.h>
 
+#include <atomic>
 #include <cstdint>
 
 #include "platform/large_pages.h"
 
 namespace ruzi::platform {
 
-void AdviseLargePages(void* Block, std::size_t Size) {
+namespace {
+
+constexpr std::uintptr_t kLarge = std::uintptr_t{2} << 20;
+std::atomic<std::size_t> g_inUse{0};
+
+}  // namespace
+
+// Maps a large page more than asked, then gives back the head and tail around the aligned run.
+void* AllocateLargePageBlock(std::size_t Size) {
+  const std::size_t mapped = Size + kLarge;
+  void* map = mmap(nullptr, mapped, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  if (map == MAP_FAILED) return nullptr;
+  const auto start = reinterpret_cast<std::uintptr_t>(map);
+  const std::uintptr_t block = (start + kLarge - 1) & ~(kLarge - 1);
+  const std::uintptr_t end = start + mapped;
+  const std::uintptr_t blockEnd = block + Size;
+  const std::uintptr_t tail = (blockEnd + 4095) & ~std::uintptr_t{4095};
+  if (block > start) munmap(map, block - start);
+  if (end > tail) munmap(reinterpret_cast<void*>(tail), end - tail);
 #ifdef MADV_HUGEPAGE
-  constexpr std::uintptr_t kLarge = std::uintptr_t{2} << 20;
-  const auto start = reinterpret_cast<std::uintptr_t>(Block);
-  const std::uintptr_t first = (start + kLarge - 1) & ~(kLarge - 1);
-  const std::uintptr_t last = (start + Size) & ~(kLarge - 1);
-  if (first < last) madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
-#else
-  (void)Block;
-  (void)Size;
+  madvise(reinterpret_cast<void*>(block), Size, MADV_HUGEPAGE);
 #endif
+  g_inUse += Size;
+  return reinterpret_cast<void*>(block);
 }
+
+void FreeLargePageBlock(void* Block, std::size_t Size) {
+  if (Block == nullptr) return;
+  munmap(Block, Size);
+  g_inUse -= Size;
+}
+
+std::size_t LargePageBytesInUse() { return g_inUse; }
 
 }  // namespace ruzi::platform

@@ -34,8 +34,8 @@ void ChildList::Remove(int32_t index) {
   }
 }
 
-void ChildList::Reorder(const std::vector<TsnTreeNode*>& items) {
-  items_ = items;
+void ChildList::Reorder(std::span<TsnTreeNode* const> items) {
+  items_.assign(items.begin(), items.end());
   for (int32_t i = 0; i < Count(); ++i) {
     // A sorted list's nodes lie in no order in memory: ask for them ahead of the writes.
     if (i + 8 < Count()) __builtin_prefetch(items_[i + 8], 1);

@@ -3,7 +3,9 @@
 // show. Short lists are scanned; a list of kIndexedFrom children or more answers row questions
 // from a ShownRowIndex, built when first asked and kept up to date while it stays valid.
 #include <cstdint>
-#include <vector>
+#include <span>
+
+#include "ruzirareva/treedata/large_block_allocator.h"
 
 #include "treedata/shown_row_index.h"
 
@@ -17,12 +19,12 @@ class ChildList {
 
   int32_t Count() const { return static_cast<int32_t>(items_.size()); }
   TsnTreeNode* At(int32_t index) const { return items_[index]; }
-  const std::vector<TsnTreeNode*>& Items() const { return items_; }
+  const LargeVector<TsnTreeNode*>& Items() const { return items_; }
 
   void Insert(int32_t index, TsnTreeNode* node);
   void Remove(int32_t index);
   // The same children in a new order.
-  void Reorder(const std::vector<TsnTreeNode*>& items);
+  void Reorder(std::span<TsnTreeNode* const> items);
   // The child at index now shows delta rows more.
   void RowsChanged(int32_t index, int32_t delta);
   // Many children changed their rows at once.
@@ -39,7 +41,7 @@ class ChildList {
  private:
   bool UseIndex();
 
-  std::vector<TsnTreeNode*> items_;
+  LargeVector<TsnTreeNode*> items_;
   ShownRowIndex index_;
 };
 

@@ -90,9 +90,15 @@ struct NumberTotal {
 // has its value at hand.
 struct AlongsideTotal {
   const TCacheDef* Def;
+  int32_t SourceIndex;  // the column's field in the source, or -1
   NumberTotal Total;
   bool AtHand = true;
 };
+
+int32_t SourceIndexOf(const DataField* field) {
+  const TMultiField* companion = TMultiField::Of(field);
+  return companion != nullptr && companion->SourceField != nullptr ? companion->SourceField->Index() : -1;
+}
 
 // A data row's numeric cell read from the source into its slot, as GetCellValue reads it, and
 // its number taken as the cell's text gives it. False for an empty cell.
@@ -195,6 +201,20 @@ std::string TDBTreeNode::Aggregate(TsnTreeNode* Node, DataField* Field, TColFiel
       column->BufferIndex < static_cast<int32_t>(layout->size()) && (*layout)[column->BufferIndex].Field == Field) {
     shared = &(*layout)[column->BufferIndex];
   }
+  // A data row's cell of a memory source read where it lies straight into its slot, as
+  // ReadSourceNumber reads it but without copying texts; false where the row keeps slots of
+  // its own layout (ReadSourceNumber then reads it).
+  const auto* memory = dynamic_cast<const MemoryDataSet*>(StockQry);
+  const auto readInPlace = [&](TTreeRowData* row, const TCacheDef& def, int32_t sourceIndex, double& value,
+                               bool& null) {
+    if (memory == nullptr || sourceIndex < 0) return false;
+    const std::optional<std::string_view> text = memory->ReadRecordText(row->GetRecNo(), sourceIndex);
+    const std::string_view cell = text ? *text : std::string_view();
+    if (!row->SetReadTextAt(layout, def, cell, value, null)) return false;
+    if (!null && !TextKeepsNumber(def.Field->DataType(), cell, value)) value = snStrToFloat(FloatToStr(value));
+    return true;
+  };
+  const int32_t sourceIndex = shared != nullptr && sourceCells ? SourceIndexOf(Field) : -1;
   // A child's value as a number; false for an empty value. A data row's cell not read yet is
   // read from the source into its slot, and its number taken as the cell's text would give it.
   const auto number = [&](TsnTreeNode* child, double& out) {
@@ -202,6 +222,7 @@ std::string TDBTreeNode::Aggregate(TsnTreeNode* Node, DataField* Field, TColFiel
     bool null = false;
     if (numbersInSlots && row != nullptr && !row->GetIsGroup()) {
       if (shared != nullptr && row->GetReadNumberAt(layout, *shared, out, null)) return !null;
+      if (sourceIndex >= 0 && readInPlace(row, *shared, sourceIndex, out, null)) return !null;
       if (row->GetReadNumber(Field, out, null)) return !null;
     }
     if (sourceCells && row != nullptr && !row->GetIsGroup()) return ReadSourceNumber(*this, child, row, Field, out);
@@ -215,7 +236,7 @@ std::string TDBTreeNode::Aggregate(TsnTreeNode* Node, DataField* Field, TColFiel
   // in place, where a data row's cell can be read now: a million rows are then walked once for
   // all the columns, not once a column. Each comes out as its own pass would give it; one a
   // child lacks is left to its own pass.
-  const bool readsAlong = dynamic_cast<const MemoryDataSet*>(StockQry) != nullptr;
+  const bool readsAlong = memory != nullptr;
   std::vector<AlongsideTotal> alongside;
   TTreeRowData* groupRow = RowOf(Node);
   if (shared != nullptr && IsNumberTotal(Type) && groupRow != nullptr && !OnGetGroupValue.Assigned()) {
@@ -225,18 +246,19 @@ std::string TDBTreeNode::Aggregate(TsnTreeNode* Node, DataField* Field, TColFiel
           !HeldAsNumber(def.Field->DataType()) || groupRow->GetFieldState(def.Field) == DSRead) {
         continue;
       }
-      alongside.push_back(AlongsideTotal{&def, NumberTotal(other->GroupType)});
+      alongside.push_back(AlongsideTotal{&def, SourceIndexOf(def.Field), NumberTotal(other->GroupType)});
     }
   }
   // A data row's cell of another column not read yet, read from the source; false when it
   // holds its own layout's value or the source text is no number (its own pass then reads it).
-  const auto readAlong = [&](TsnTreeNode* child, TTreeRowData* row, const TCacheDef& def, double& value,
+  const auto readAlong = [&](TsnTreeNode* child, TTreeRowData* row, const AlongsideTotal& column, double& value,
                              bool& null) {
-    const TMultiField* other = TMultiField::Of(def.Field);
-    if (!readsAlong || row->GetIsGroup() || other->SourceField == nullptr || row->GetFieldState(def.Field) == DSRead) {
-      return false;
-    }
+    const TCacheDef& def = *column.Def;
+    if (!readsAlong || row->GetIsGroup() || column.SourceIndex < 0) return false;
     try {
+      // Not read (its read number was asked first): straight into the slot where it can be.
+      if (readInPlace(row, def, column.SourceIndex, value, null)) return true;
+      if (row->GetFieldState(def.Field) == DSRead) return false;
       null = !ReadSourceNumber(*this, child, row, def.Field, value);
     } catch (const Error&) {  // its own pass raises it; anything else is no cell's fault
       return false;
@@ -253,7 +275,7 @@ std::string TDBTreeNode::Aggregate(TsnTreeNode* Node, DataField* Field, TColFiel
       if (row->GetReadNumberAt(layout, *other.Def, value, null)) {
         // A group's total counts as its text reads.
         if (!null) other.Total.Add(row->GetIsGroup() ? snStrToFloat(FloatToStr(value)) : value);
-      } else if (readAlong(child, row, *other.Def, value, null)) {
+      } else if (readAlong(child, row, other, value, null)) {
         if (!null) other.Total.Add(value);
       } else {
         other.AtHand = false;

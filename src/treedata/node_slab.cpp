@@ -1,5 +1,6 @@
 #include "treedata/node_slab.h"
 
+#include <cstdint>
 #include <new>
 
 #include "platform/large_pages.h"
@@ -9,26 +10,42 @@ namespace ruzi {
 // A chunk's header, followed by its blocks. Owner is cleared when the slab goes first.
 struct NodeSlab::Chunk {
   NodeSlab* Owner;
-  std::size_t Live;
+  std::uint32_t Live;
+  std::uint32_t Bytes;
 };
 
 namespace {
 
 constexpr std::size_t kHeader = sizeof(void*);
 constexpr std::size_t kChunkHeader = 16;
-// A million-row tree is read at random over hundreds of megabytes: its chunks grow to where
-// most of each can lie in large pages.
+// A million-row tree is read at random over hundreds of megabytes: its chunks grow to blocks of
+// large pages.
 constexpr std::size_t kMaxChunkBytes = std::size_t{8} << 20;
 constexpr std::size_t kLargePageChunkBytes = std::size_t{4} << 20;
 
 std::size_t Rounded(std::size_t size) { return (size + 7) & ~std::size_t{7}; }
+
+void* NewChunk(std::size_t bytes) {
+  if (bytes < kLargePageChunkBytes) return ::operator new(bytes);
+  void* chunk = platform::AllocateLargePageBlock(bytes);
+  if (chunk == nullptr) throw std::bad_alloc();
+  return chunk;
+}
+
+void DeleteChunk(void* chunk, std::size_t bytes) {
+  if (bytes < kLargePageChunkBytes) {
+    ::operator delete(chunk);
+  } else {
+    platform::FreeLargePageBlock(chunk, bytes);
+  }
+}
 
 }  // namespace
 
 NodeSlab::~NodeSlab() {
   for (Chunk* chunk : chunks_) {
     if (chunk->Live == 0) {
-      ::operator delete(chunk);
+      DeleteChunk(chunk, chunk->Bytes);
     } else {
       chunk->Owner = nullptr;
     }
@@ -61,7 +78,7 @@ void NodeSlab::Free(void* Object, std::size_t Size) {
     if (Size != 0) owner->Give(block, kHeader + Rounded(Size));
     if (owner->live_ == 0) owner->ReleaseChunks();
   } else if (chunk->Live == 0) {
-    ::operator delete(chunk);
+    DeleteChunk(chunk, chunk->Bytes);
   }
 }
 
@@ -76,10 +93,10 @@ void* NodeSlab::Take(std::size_t bytes) {
   }
   if (static_cast<std::size_t>(end_ - next_) < bytes) {
     while (nextChunkBytes_ < bytes + kChunkHeader) nextChunkBytes_ *= 2;
-    auto* chunk = static_cast<Chunk*>(::operator new(nextChunkBytes_));
-    if (nextChunkBytes_ >= kLargePageChunkBytes) platform::AdviseLargePages(chunk, nextChunkBytes_);
+    auto* chunk = static_cast<Chunk*>(NewChunk(nextChunkBytes_));
     chunk->Owner = this;
     chunk->Live = 0;
+    chunk->Bytes = static_cast<std::uint32_t>(nextChunkBytes_);
     chunks_.push_back(chunk);
     next_ = reinterpret_cast<char*>(chunk) + kChunkHeader;
     end_ = reinterpret_cast<char*>(chunk) + nextChunkBytes_;
@@ -108,7 +125,7 @@ void NodeSlab::Give(void* block, std::size_t bytes) {
 
 // Nothing lives in the chunks any more: they go, so an emptied tree holds no memory.
 void NodeSlab::ReleaseChunks() {
-  for (Chunk* chunk : chunks_) ::operator delete(chunk);
+  for (Chunk* chunk : chunks_) DeleteChunk(chunk, chunk->Bytes);
   chunks_.clear();
   free_.clear();
   next_ = end_ = nullptr;

@@ -1,7 +1,7 @@
 #pragma once
 // Memory for one tree's nodes and rows, handed out in the order they are asked for from chunks
-// of growing size (up to 8 MiB, the larger ones advised into large pages): a node and the row made right after it lie side by side, and a tree built
-// row by row is read back in address order. Each object stays freeable on its own: a header
+// of growing size (up to 8 MiB, the larger ones blocks of large pages): a node and the row made
+// right after it lie side by side, and a tree built row by row is read back in address order. Each object stays freeable on its own: a header
 // word before it names its chunk (nullptr: the object came from the heap). Freed memory is
 // kept on a list per size and handed out again; the chunks go when the tree is left with no
 // object in them, or with the slab. An object that outlives its slab (a node moved to another

@@ -446,7 +446,7 @@ void TsnTreeNode::SortChildren(bool recurse) {
   }
   const TsnCompareEvent compare = TreeInfo->OnCompare;
   TsnTreeNode* root = TreeInfo->TopNode;
-  std::vector<TsnTreeNode*> items = Children->Items();
+  std::vector<TsnTreeNode*> items(Children->Items().begin(), Children->Items().end());
   MergeSortStable(items, [&](TsnTreeNode* a, TsnTreeNode* b) {
     int32_t result = 0;
     compare.Code(compare.Data, root, a, b, result);

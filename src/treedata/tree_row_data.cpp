@@ -54,11 +54,11 @@ void Put(uint8_t* value, T number) {
   std::memcpy(value, &number, sizeof number);
 }
 
-ConvertError NotA(const std::string& text, const char* what) {
-  return ConvertError("'" + text + "' is not a valid " + what + " value");
+ConvertError NotA(std::string_view text, const char* what) {
+  return ConvertError("'" + std::string(text) + "' is not a valid " + what + " value");
 }
 
-bool ParseBoolean(const std::string& text) {
+bool ParseBoolean(std::string_view text) {
   if (text == "1") return true;
   if (text == "0") return false;
   std::string folded;
@@ -123,7 +123,7 @@ void StoreFloat(uint8_t* value, SlotKind kind, double number) {
 }
 
 // The number a text gives a numeric slot, checked before the slot is touched.
-void StoreParsed(uint8_t* value, SlotKind kind, const std::string& text) {
+void StoreParsed(uint8_t* value, SlotKind kind, std::string_view text) {
   if (kind == SlotKind::Bool) return StoreInteger(value, kind, ParseBoolean(text));
   if (kind == SlotKind::Double || kind == SlotKind::Currency) {
     const auto number = TryStrToFloat(text);
@@ -323,6 +323,24 @@ void TTreeRowData::SetFieldValue(const DataField* Field, const std::string& Text
     slot = GetFieldBuffer(Field);
   }
   MarkWritten(slot);
+}
+
+bool TTreeRowData::SetReadTextAt(const TCacheLayout* Layout, const TCacheDef& Def, std::string_view Text,
+                                 double& Value, bool& IsNull) {
+  const SlotKind kind = KindOf(Def.Field);
+  if (CacheDefs.get() != Layout || !Initialized || kind == SlotKind::Text) return false;
+  if (Buffer == nullptr) Allocate();
+  uint8_t* slot = Buffer + Def.Offset;
+  IsNull = Text.empty();
+  if (IsNull) {
+    slot[0] |= kNullBit;
+  } else {
+    StoreParsed(slot + kSlotHeaderSize, kind, Text);
+    slot[0] &= ~kNullBit;
+  }
+  MarkWritten(slot);
+  Value = IsNull ? 0 : LoadFloat(slot + kSlotHeaderSize, kind);
+  return true;
 }
 
 void TTreeRowData::MarkWritten(uint8_t* slot) { slot[0] = static_cast<uint8_t>((slot[0] & kFlagBits) | (DSRead << 2)); }

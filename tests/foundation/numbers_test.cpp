@@ -11,6 +11,7 @@
 #include <map>
 #include <optional>
 #include <random>
+#include <string>
 
 #include "foundation/comma_text.h"
 #include "foundation/float_compare.h"
@@ -104,6 +105,20 @@ TEST(StrToFloat, RandomValuesMatchStrtod) {
     } else {
       ASSERT_EQ(StrToFloat(text), reference) << text;
     }
+  }
+  // Plain decimals, the shape query results carry: up to 20 digits, the point anywhere or none.
+  for (int i = 0; i < 50000; ++i) {
+    std::string text = random() % 2 ? "-" : "";
+    const int count = 1 + static_cast<int>(random() % 20);
+    const int point = static_cast<int>(random() % (count + 2));
+    for (int d = 0; d < count; ++d) {
+      if (d == point) text += '.';
+      text += static_cast<char>('0' + random() % 10);
+    }
+    if (point == count) text += '.';
+    const double reference = std::strtod(text.c_str(), nullptr);
+    ASSERT_EQ(StrToFloat(text), reference) << text;
+    ASSERT_EQ(std::signbit(StrToFloat(text)), std::signbit(reference)) << text;
   }
 }
 

@@ -18,6 +18,7 @@
 #include "ruzirareva/export.h"
 #include "ruzirareva/treedata/data_tree_events.h"
 #include "ruzirareva/treedata/field_buffer_defs.h"
+#include "ruzirareva/treedata/large_block_allocator.h"
 #include "ruzirareva/treedata/multi_field.h"
 #include "ruzirareva/treedata/row_data_types.h"
 #include "ruzirareva/treedata/tree_node.h"
@@ -236,7 +237,7 @@ class RUZI_API TDBTreeNode : public TsnTreeNode {
  private:
   std::unique_ptr<TTreeQueryFieldBufferDefs> BufferDefs;
   // The node of each row by SeqNo, for bookmarks.
-  std::vector<TsnTreeNode*> BySeqNo;
+  LargeVector<TsnTreeNode*> BySeqNo;
   // Set while every row goes at once: the aggregates are marked stale once, at the end.
   bool RemovingAll = false;
 

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ruzirareva/export.h"
@@ -86,6 +87,11 @@ class RUZI_API TTreeRowData {
   // The same for the slot of Def in Layout, the layout rows share: false also when this row
   // keeps a layout of its own. Totals read a column of many rows with one look-up.
   bool GetReadNumberAt(const TCacheLayout* Layout, const TCacheDef& Def, double& Value, bool& IsNull) const;
+  // A number column's cell set from Text as SetFieldValue sets it, giving the number it now
+  // holds (0 and IsNull for an empty text), where this row's slots are Layout's and it has been
+  // initialised; else false, nothing written. Raises the conversion error, slot unchanged.
+  bool SetReadTextAt(const TCacheLayout* Layout, const TCacheDef& Def, std::string_view Text, double& Value,
+                     bool& IsNull);
   int32_t GetFieldCount() const;
 
   // The value as text (empty for null), and setting it from text: empty text makes a numeric
