@@ -6,11 +6,16 @@
 #include <cstdlib>
 #include <new>
 
+#include "treedata/large_blocks.h"
+
 namespace ruzi::bench {
 
 inline size_t g_allocations = 0;
 inline size_t g_live_bytes = 0;
 inline constexpr size_t kAllocationHeader = 16;
+
+// The heap's bytes and the trees' blocks of large pages, which do not come from the heap.
+inline size_t HeldBytes() { return g_live_bytes + LargeBlockBytesInUse(); }
 
 }  // namespace ruzi::bench
 

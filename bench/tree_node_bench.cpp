@@ -147,14 +147,14 @@ void BM_Build(benchmark::State& state) {
   double ours = 0;
   for (auto _ : state) {
     const size_t allocations = ruzi::bench::g_allocations;
-    const size_t bytes = ruzi::bench::g_live_bytes;
+    const size_t bytes = ruzi::bench::HeldBytes();
     start = CpuNanos();
     auto tree = BuildTree(plan);
     ours = CpuNanos() - start;
     state.PauseTiming();
     IndexEveryList(tree.get());
     state.counters["allocs_per_node"] = double(ruzi::bench::g_allocations - allocations) / plan.size();
-    state.counters["bytes_per_node"] = double(ruzi::bench::g_live_bytes - bytes) / plan.size();
+    state.counters["bytes_per_node"] = double(ruzi::bench::HeldBytes() - bytes) / plan.size();
     tree.reset();
     state.ResumeTiming();
   }

@@ -1,6 +1,7 @@
 #include "foundation/string_to_number.h"
 
 #include <charconv>
+#include <cstddef>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -114,26 +115,23 @@ bool IsHuge(std::string_view body) {
 std::optional<double> PlainDecimal(std::string_view text) {
   static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-  size_t i = 0;
-  const bool negative = !text.empty() && text[0] == '-';
-  i += negative ? 1 : 0;
-  uint64_t mantissa = 0;
-  int digits = 0;
-  int fraction = -1;  // digits after the point, once one is seen
-  for (; i < text.size(); ++i) {
-    const char c = text[i];
-    if (IsDigit(c)) {
-      if (++digits > 15) return std::nullopt;
-      mantissa = mantissa * 10 + static_cast<uint64_t>(c - '0');
-      if (fraction >= 0) ++fraction;
-    } else if (c == '.' && fraction < 0) {
-      fraction = 0;
-    } else {
-      return std::nullopt;
-    }
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  const bool negative = p < end && *p == '-';
+  p += negative ? 1 : 0;
+  const char* const first = p;
+  uint64_t mantissa = 0;  // wraps past 19 digits, which are refused below
+  while (p < end && IsDigit(*p)) mantissa = mantissa * 10 + static_cast<uint64_t>(*p++ - '0');
+  auto digits = p - first;
+  std::ptrdiff_t fraction = 0;
+  if (p < end && *p == '.') {
+    const char* const point = ++p;
+    while (p < end && IsDigit(*p)) mantissa = mantissa * 10 + static_cast<uint64_t>(*p++ - '0');
+    fraction = p - point;
+    digits += fraction;
   }
-  if (digits == 0) return std::nullopt;
-  const double value = static_cast<double>(mantissa) / kPowers[fraction > 0 ? fraction : 0];
+  if (p != end || digits == 0 || digits > 15) return std::nullopt;
+  const double value = static_cast<double>(mantissa) / kPowers[fraction];
   return negative ? -value : value;
 }
 

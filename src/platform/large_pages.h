@@ -11,7 +11,5 @@ namespace ruzi::platform {
 void* AllocateLargePageBlock(std::size_t Size);
 // Block and Size as AllocateLargePageBlock gave and was asked.
 void FreeLargePageBlock(void* Block, std::size_t Size);
-// The bytes of the blocks handed out and not yet freed, all threads.
-std::size_t LargePageBytesInUse();
 
 }  // namespace ruzi::platform

@@ -1,6 +1,5 @@
 #include <sys/mman.h>
 
-#include <atomic>
 #include <cstdint>
 
 #include "platform/large_pages.h"
@@ -10,7 +9,6 @@ namespace ruzi::platform {
 namespace {
 
 constexpr std::uintptr_t kLarge = std::uintptr_t{2} << 20;
-std::atomic<std::size_t> g_inUse{0};
 
 }  // namespace
 
@@ -29,16 +27,12 @@ void* AllocateLargePageBlock(std::size_t Size) {
 #ifdef MADV_HUGEPAGE
   madvise(reinterpret_cast<void*>(block), Size, MADV_HUGEPAGE);
 #endif
-  g_inUse += Size;
   return reinterpret_cast<void*>(block);
 }
 
 void FreeLargePageBlock(void* Block, std::size_t Size) {
   if (Block == nullptr) return;
   munmap(Block, Size);
-  g_inUse -= Size;
 }
-
-std::size_t LargePageBytesInUse() { return g_inUse; }
 
 }  // namespace ruzi::platform

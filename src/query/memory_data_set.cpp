@@ -75,6 +75,11 @@ std::optional<std::string_view> MemoryDataSet::ReadRecordText(int rec_no, int fi
   return rows_[*row].Cells.CellAt(static_cast<size_t>(field_index));
 }
 
+void MemoryDataSet::PrefetchRecord(int rec_no) const {
+  if (FilterActive() || rec_no < 1 || static_cast<size_t>(rec_no) > rows_.size()) return;
+  __builtin_prefetch(rows_[static_cast<size_t>(rec_no) - 1].Cells.Bytes());
+}
+
 int MemoryDataSet::GetRecordCount() const {
   if (!GetActive()) return 0;
   if (!FilterActive()) return static_cast<int>(rows_.size());

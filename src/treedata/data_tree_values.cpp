@@ -41,6 +41,8 @@ bool HeldAsNumber(TFieldType type) {
 bool TextKeepsNumber(TFieldType type, std::string_view source, double value) {
   if (type == ftSmallint || type == ftInteger || type == ftWord) return true;
   if (type != ftFloat) return false;
+  const bool normal = value == 0 || std::fabs(value) >= std::numeric_limits<double>::min();
+  if (source.size() <= 15) return normal;  // no room for more digits
   int digits = 0;
   int zeros = 0;  // trailing zeros seen so far, significant only when a digit follows
   bool leading = true;
@@ -55,8 +57,7 @@ bool TextKeepsNumber(TFieldType type, std::string_view source, double value) {
     digits += zeros + 1;
     zeros = 0;
   }
-  if (digits > 15) return false;
-  return value == 0 || std::fabs(value) >= std::numeric_limits<double>::min();
+  return digits <= 15 && normal;
 }
 
 bool IsNumberTotal(TColFieldGroupType type) {
@@ -291,6 +292,11 @@ std::string TDBTreeNode::Aggregate(TsnTreeNode* Node, DataField* Field, TColFiel
     // Ask for the rows a few children ahead, so the reads overlap.
     if (i + 8 < count) __builtin_prefetch(Node->GetItem(i + 8));
     if (i + 4 < count) __builtin_prefetch(RowOf(Node->GetItem(i + 4)));
+    if (memory != nullptr && i + 2 < count) {
+      if (const TTreeRowData* ahead = RowOf(Node->GetItem(i + 2)); ahead != nullptr) {
+        memory->PrefetchRecord(ahead->GetRecNo());
+      }
+    }
     if (shared != nullptr && i + 2 < count) {
       const TTreeRowData* ahead = RowOf(Node->GetItem(i + 2));
       if (ahead != nullptr && ahead->GetBuffer() != nullptr) __builtin_prefetch(ahead->GetBuffer() + shared->Offset);

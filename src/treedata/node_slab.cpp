@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <new>
 
-#include "platform/large_pages.h"
+#include "treedata/large_blocks.h"
 
 namespace ruzi {
 
@@ -27,16 +27,14 @@ std::size_t Rounded(std::size_t size) { return (size + 7) & ~std::size_t{7}; }
 
 void* NewChunk(std::size_t bytes) {
   if (bytes < kLargePageChunkBytes) return ::operator new(bytes);
-  void* chunk = platform::AllocateLargePageBlock(bytes);
-  if (chunk == nullptr) throw std::bad_alloc();
-  return chunk;
+  return AllocateLargeBlock(bytes);
 }
 
 void DeleteChunk(void* chunk, std::size_t bytes) {
   if (bytes < kLargePageChunkBytes) {
     ::operator delete(chunk);
   } else {
-    platform::FreeLargePageBlock(chunk, bytes);
+    FreeLargeBlock(chunk, bytes);
   }
 }
 

@@ -40,6 +40,8 @@ class RUZI_API MemoryDataSet : public DataSet {
   // The text of field `field_index` of record `rec_no` (1-based among the records shown),
   // without moving the cursor; nothing when it is null or out of range.
   std::optional<std::string_view> ReadRecordText(int rec_no, int field_index) const;
+  // Asks for record `rec_no`'s texts ahead of reading them, as a walk over many records does.
+  void PrefetchRecord(int rec_no) const;
 
   int GetRecNo() const override;
   void SetRecNo(int rec_no) override;

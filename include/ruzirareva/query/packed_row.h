@@ -28,6 +28,8 @@ class RUZI_API PackedRow {
   std::optional<std::string_view> CellAt(size_t index) const;
   // The cells into `into` (its texts' room reused), `count` of them (padded with nulls).
   void Unpack(std::vector<Cell>& into, size_t count) const;
+  // Where the row's bytes lie, to ask for them ahead.
+  const char* Bytes() const { return bytes_.data(); }
 
  private:
   static constexpr uint32_t kNull = 0x80000000u;
