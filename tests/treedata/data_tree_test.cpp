@@ -31,7 +31,8 @@ TBeginBuildTree OneGroup() {
 // What the model property test leaves out: GTNone, a numeric GTMix that differs, the average's
 // text at the root over its one group, and the caption without the count. A group's first total
 // reads the rows' other totalled cells from the source along; a text that is no number there
-// ("x") is left to its own column's total, which alone raises.
+// ("x") is left to its own column's total, which alone raises. A cell empty when first read and
+// a number when read again after a refresh holds the number.
 TEST(DataTree, AggregatesOfTheirChildren) {
   DataTreeFixture<> f({{"A", ftFloat, GTAvg}, {"N", ftFloat, GTNone}, {"I", ftInteger, GTMix}, {"S", ftFloat, GTSum}, {"B", ftInteger, GTSum}});
   f.Build({Row{"10", "1", "5", "1.5", "2"}, Row{std::nullopt, "2", "6", "2.5", "x"}, Row{"30", "3", "6", std::nullopt, "1"}},
@@ -41,6 +42,16 @@ TEST(DataTree, AggregatesOfTheirChildren) {
   }
   EXPECT_EQ(f.Cell(f.tree.get(), "A"), "13.3333333333333");
   EXPECT_THROW(f.tree->GetRooterValue(f.F("B")), std::exception);
+  // The source's empty S becomes 6: read again after a refresh, it counts (no null left over).
+  f.source.SetRecNo(3);
+  f.source.Edit();
+  f.source.FieldByName("S")->SetAsString("6");
+  f.source.Post();
+  f.tree->SetRefreshReadOnly(false);
+  f.tree->RefreshData();
+  EXPECT_EQ(f.Cell(f.tree->GetFirstChild(), "A"), "13.3333333333333");
+  EXPECT_EQ(f.Cell(f.tree->GetFirstChild(), "S"), "10");
+  EXPECT_EQ(f.Cell(f.tree->GetFirstChild()->GetItem(2), "S"), "6");
   f.tree->SetShowSubDataCount(false);
   EXPECT_EQ(f.tree->GetRooterValue(f.F("NAME")), "全部汇总");  // "全部汇总[3]" with the count (the property test)
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "tree_node_driver.h"
+#include "treedata/large_blocks.h"
 
 namespace ruzi {
 namespace {
@@ -45,6 +46,29 @@ TEST(TreeNodeAssign, MovesTheChildrenAcrossTrees) {
   EXPECT_EQ(to.GetTotalCount(), 3);
   EXPECT_EQ(target->GetItem(0)->GetItem(0)->GetLevel(), 3);
   EXPECT_EQ(target->GetItem(0)->GetTopNode(), &to);
+}
+
+// A tree of megabytes takes blocks of large pages (slab chunks, a long child list), reads back
+// across them, and gives every block back when cleared and when it goes.
+TEST(TreeNodeMemory, LargeBlocksComeBackWhenTheTreeIsClearedAndWhenItGoes) {
+  const size_t before = LargeBlockBytesInUse();
+  {
+    TsnTreeNode tree(nullptr, false);
+    for (int round = 0; round < 2; ++round) {
+      TsnTreeNode* group = tree.AddChild("g");
+      for (int i = 0; i < 200000; ++i) group->AddChild(std::to_string(i));
+      EXPECT_GT(LargeBlockBytesInUse(), before + (std::size_t{8} << 20));
+      for (int i : {0, 65535, 123456, 199999}) {
+        EXPECT_EQ(group->GetItem(i)->GetText(), std::to_string(i));
+        EXPECT_EQ(group->GetItem(i)->GetIndex(), i);
+      }
+      if (round == 0) {
+        tree.Clear();
+        EXPECT_EQ(LargeBlockBytesInUse(), before);
+      }
+    }
+  }
+  EXPECT_EQ(LargeBlockBytesInUse(), before);
 }
 
 }  // namespace
