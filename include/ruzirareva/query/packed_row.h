@@ -30,6 +30,7 @@ class RUZI_API PackedRow {
   void Unpack(std::vector<Cell>& into, size_t count) const;
   // Where the row's bytes lie, to ask for them ahead.
   const char* Bytes() const { return bytes_.data(); }
+  size_t ByteCount() const { return bytes_.size(); }
 
  private:
   static constexpr uint32_t kNull = 0x80000000u;
