@@ -5,8 +5,9 @@
 // timed in the benchmark loop; the reference once, its time per operation in the counter
 // "qt_ms" and "ratio" its time over ours (above 1: ours is faster). Both in thread CPU time,
 // like the CPU column. The build case also reports the bytes the tree keeps per data row
-// before any cell is read and the process's first build apart, and the sums and removal cases have no Qt counterpart; beside the
-// totals from the source, the same cells read and parsed with no tree give their floor.
+// before any cell is read, and the process's first build apart. The sums and removal cases
+// have no Qt counterpart; beside the totals from the source, the same cells read and parsed
+// with no tree give their floor.
 // Without Qt 5 (qtbase5-dev) the benchmark runs our side alone and says so.
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
 #include "foundation/string_to_number.h"
 
 #include <charconv>
-#include <cstddef>
 #include <cmath>
+#include <cstddef>
 #include <limits>
 #include <string>
 

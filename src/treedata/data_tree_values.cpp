@@ -292,14 +292,11 @@ std::string TDBTreeNode::Aggregate(TsnTreeNode* Node, DataField* Field, TColFiel
     // Ask for the rows a few children ahead, so the reads overlap.
     if (i + 8 < count) __builtin_prefetch(Node->GetItem(i + 8));
     if (i + 4 < count) __builtin_prefetch(RowOf(Node->GetItem(i + 4)));
-    if (memory != nullptr && i + 2 < count) {
+    if (i + 2 < count) {
       if (const TTreeRowData* ahead = RowOf(Node->GetItem(i + 2)); ahead != nullptr) {
-        memory->PrefetchRecord(ahead->GetRecNo());
+        if (memory != nullptr) memory->PrefetchRecord(ahead->GetRecNo());
+        if (shared != nullptr && ahead->GetBuffer() != nullptr) __builtin_prefetch(ahead->GetBuffer() + shared->Offset);
       }
-    }
-    if (shared != nullptr && i + 2 < count) {
-      const TTreeRowData* ahead = RowOf(Node->GetItem(i + 2));
-      if (ahead != nullptr && ahead->GetBuffer() != nullptr) __builtin_prefetch(ahead->GetBuffer() + shared->Offset);
     }
     TsnTreeNode* child = Node->GetItem(i);
     if (!Counted(child)) continue;

@@ -15,31 +15,27 @@ std::atomic<std::size_t> g_largeBytes{0};
 
 }  // namespace
 
-void* AllocateLargeBlock(std::size_t Bytes) {
+void* AllocateBlock(std::size_t Bytes, std::size_t LargeFrom) {
+  if (Bytes < LargeFrom) return ::operator new(Bytes);
   void* block = platform::AllocateLargePageBlock(Bytes);
   if (block == nullptr) throw std::bad_alloc();
   g_largeBytes += Bytes;
   return block;
 }
 
-void FreeLargeBlock(void* Block, std::size_t Bytes) {
-  if (Block == nullptr) return;
-  platform::FreeLargePageBlock(Block, Bytes);
-  g_largeBytes -= Bytes;
+void FreeBlock(void* Block, std::size_t Bytes, std::size_t LargeFrom) {
+  if (Bytes < LargeFrom) {
+    ::operator delete(Block);
+  } else if (Block != nullptr) {
+    platform::FreeLargePageBlock(Block, Bytes);
+    g_largeBytes -= Bytes;
+  }
 }
 
 std::size_t LargeBlockBytesInUse() { return g_largeBytes; }
 
-void* AllocateTreeArray(std::size_t Bytes) {
-  return Bytes < kLargeArrayFrom ? ::operator new(Bytes) : AllocateLargeBlock(Bytes);
-}
+void* AllocateTreeArray(std::size_t Bytes) { return AllocateBlock(Bytes, kLargeArrayFrom); }
 
-void FreeTreeArray(void* Array, std::size_t Bytes) {
-  if (Bytes < kLargeArrayFrom) {
-    ::operator delete(Array);
-  } else {
-    FreeLargeBlock(Array, Bytes);
-  }
-}
+void FreeTreeArray(void* Array, std::size_t Bytes) { FreeBlock(Array, Bytes, kLargeArrayFrom); }
 
 }  // namespace ruzi

@@ -25,18 +25,7 @@ constexpr std::size_t kLargePageChunkBytes = std::size_t{4} << 20;
 
 std::size_t Rounded(std::size_t size) { return (size + 7) & ~std::size_t{7}; }
 
-void* NewChunk(std::size_t bytes) {
-  if (bytes < kLargePageChunkBytes) return ::operator new(bytes);
-  return AllocateLargeBlock(bytes);
-}
-
-void DeleteChunk(void* chunk, std::size_t bytes) {
-  if (bytes < kLargePageChunkBytes) {
-    ::operator delete(chunk);
-  } else {
-    FreeLargeBlock(chunk, bytes);
-  }
-}
+void DeleteChunk(void* chunk, std::size_t bytes) { FreeBlock(chunk, bytes, kLargePageChunkBytes); }
 
 }  // namespace
 
@@ -91,7 +80,7 @@ void* NodeSlab::Take(std::size_t bytes) {
   }
   if (static_cast<std::size_t>(end_ - next_) < bytes) {
     while (nextChunkBytes_ < bytes + kChunkHeader) nextChunkBytes_ *= 2;
-    auto* chunk = static_cast<Chunk*>(NewChunk(nextChunkBytes_));
+    auto* chunk = static_cast<Chunk*>(AllocateBlock(nextChunkBytes_, kLargePageChunkBytes));
     chunk->Owner = this;
     chunk->Live = 0;
     chunk->Bytes = static_cast<std::uint32_t>(nextChunkBytes_);
