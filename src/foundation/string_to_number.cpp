@@ -6,6 +6,8 @@
 #include <limits>
 #include <string>
 
+#include "foundation/plain_decimal.h"
+
 namespace ruzi {
 namespace {
 
@@ -108,33 +110,6 @@ bool IsHuge(std::string_view body) {
   return position + (negative_exponent ? -exponent : exponent) > 0;
 }
 
-// The common plain decimal ("-123.45"): at most 15 digits in all, so the digits make an
-// integer below 2^53 and the value is that integer over a power of ten no larger than 1e15,
-// both exact doubles; one division then rounds correctly, as from_chars would. nullopt for
-// any other form (the general path reads it).
-std::optional<double> PlainDecimal(std::string_view text) {
-  static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                       1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-  const char* p = text.data();
-  const char* const end = p + text.size();
-  const bool negative = p < end && *p == '-';
-  p += negative ? 1 : 0;
-  const char* const first = p;
-  uint64_t mantissa = 0;  // wraps past 19 digits, which are refused below
-  while (p < end && IsDigit(*p)) mantissa = mantissa * 10 + static_cast<uint64_t>(*p++ - '0');
-  auto digits = p - first;
-  std::ptrdiff_t fraction = 0;
-  if (p < end && *p == '.') {
-    const char* const point = ++p;
-    while (p < end && IsDigit(*p)) mantissa = mantissa * 10 + static_cast<uint64_t>(*p++ - '0');
-    fraction = p - point;
-    digits += fraction;
-  }
-  if (p != end || digits == 0 || digits > 15) return std::nullopt;
-  const double value = static_cast<double>(mantissa) / kPowers[fraction];
-  return negative ? -value : value;
-}
-
 [[noreturn]] void ThrowInvalid(std::string_view text, const char* what) {
   throw ConvertError("'" + std::string(text) + "' is not a valid " + what);
 }
@@ -150,7 +125,7 @@ std::optional<int32_t> TryStrToInt(std::string_view text) {
 std::optional<int64_t> TryStrToInt64(std::string_view text) { return ParseInteger(text, 64); }
 
 std::optional<double> TryStrToFloat(std::string_view text) {
-  if (const std::optional<double> plain = PlainDecimal(text)) return plain;
+  if (double plain = 0; PlainDecimal(text, plain)) return plain;
   size_t begin = SkipBlanks(text, 0);
   size_t end = text.size();
   while (end > begin && text[end - 1] == ' ') --end;

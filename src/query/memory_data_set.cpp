@@ -70,9 +70,14 @@ std::optional<size_t> MemoryDataSet::ShownRow(int rec_no) const {
 }
 
 std::optional<std::string_view> MemoryDataSet::ReadRecordText(int rec_no, int field_index) const {
+  const PackedRow* cells = RecordCells(rec_no);
+  if (cells == nullptr || field_index < 0) return std::nullopt;
+  return cells->CellAt(static_cast<size_t>(field_index));
+}
+
+const PackedRow* MemoryDataSet::RecordCells(int rec_no) const {
   const std::optional<size_t> row = ShownRow(rec_no);
-  if (!row || field_index < 0) return std::nullopt;
-  return rows_[*row].Cells.CellAt(static_cast<size_t>(field_index));
+  return row ? &rows_[*row].Cells : nullptr;
 }
 
 void MemoryDataSet::PrefetchRecord(int rec_no) const {

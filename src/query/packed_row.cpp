@@ -42,20 +42,12 @@ PackedRow::PackedRow(const std::string_view* cells, const bool* nulls, size_t co
         return cells[i];
       })) {}
 
-uint32_t PackedRow::Word(size_t index) const {
-  uint32_t value = 0;
-  std::memcpy(&value, bytes_.data() + 4 * index, 4);
-  return value;
-}
-
 size_t PackedRow::Count() const { return bytes_.empty() ? 0 : Word(0); }
 
 std::optional<std::string_view> PackedRow::CellAt(size_t index) const {
-  if (index >= Count()) return std::nullopt;
-  const uint32_t end = Word(index + 1);
-  if ((end & kNull) != 0) return std::nullopt;
-  const uint32_t start = index == 0 ? 0 : Word(index) & ~kNull;
-  return std::string_view(bytes_.data() + 4 * (Count() + 1) + start, end - start);
+  std::string_view text;
+  if (!ReadCell(index, text)) return std::nullopt;
+  return text;
 }
 
 void PackedRow::Unpack(std::vector<Cell>& into, size_t count) const {

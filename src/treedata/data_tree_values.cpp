@@ -206,11 +206,18 @@ std::string TDBTreeNode::Aggregate(TsnTreeNode* Node, DataField* Field, TColFiel
   // ReadSourceNumber reads it but without copying texts; false where the row keeps slots of
   // its own layout (ReadSourceNumber then reads it).
   const auto* memory = dynamic_cast<const MemoryDataSet*>(StockQry);
+  // The source record of the row read last: its cells are found once for all the columns.
+  const TTreeRowData* recordRow = nullptr;
+  const PackedRow* record = nullptr;
   const auto readInPlace = [&](TTreeRowData* row, const TCacheDef& def, int32_t sourceIndex, double& value,
                                bool& null) {
     if (memory == nullptr || sourceIndex < 0) return false;
-    const std::optional<std::string_view> text = memory->ReadRecordText(row->GetRecNo(), sourceIndex);
-    const std::string_view cell = text ? *text : std::string_view();
+    if (row != recordRow) {
+      recordRow = row;
+      record = memory->RecordCells(row->GetRecNo());
+    }
+    std::string_view cell;
+    if (record != nullptr) record->ReadCell(static_cast<size_t>(sourceIndex), cell);
     if (!row->SetReadTextAt(layout, def, cell, value, null)) return false;
     if (!null && !TextKeepsNumber(def.Field->DataType(), cell, value)) value = snStrToFloat(FloatToStr(value));
     return true;

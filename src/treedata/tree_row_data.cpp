@@ -8,6 +8,7 @@
 #include "foundation/date_time_text.h"
 #include "foundation/error.h"
 #include "foundation/float_text.h"
+#include "foundation/plain_decimal.h"
 #include "foundation/string_to_number.h"
 #include "query/data_field.h"
 #include "query/data_set.h"
@@ -126,9 +127,13 @@ void StoreFloat(uint8_t* value, SlotKind kind, double number) {
 void StoreParsed(uint8_t* value, SlotKind kind, std::string_view text) {
   if (kind == SlotKind::Bool) return StoreInteger(value, kind, ParseBoolean(text));
   if (kind == SlotKind::Double || kind == SlotKind::Currency) {
-    const auto number = TryStrToFloat(text);
-    if (!number) throw NotA(text, "floating point");
-    return StoreFloat(value, kind, *number);
+    double number = 0;
+    if (!PlainDecimal(text, number)) {
+      const auto general = TryStrToFloat(text);
+      if (!general) throw NotA(text, "floating point");
+      number = *general;
+    }
+    return StoreFloat(value, kind, number);
   }
   const auto number = TryStrToInt64(text);
   if (!number) throw NotA(text, "integer");

@@ -11,6 +11,7 @@
 #include <map>
 #include <optional>
 #include <random>
+#include <regex>
 #include <string>
 
 #include "foundation/comma_text.h"
@@ -120,6 +121,36 @@ TEST(StrToFloat, RandomValuesMatchStrtod) {
     ASSERT_EQ(StrToFloat(text), reference) << text;
     ASSERT_EQ(std::signbit(StrToFloat(text)), std::signbit(reference)) << text;
   }
+}
+
+// Texts of 1 to 18 characters, a plain decimal with one byte changed or none, read from the
+// middle of a line of digits (a read past either end would change the value): every one
+// accepted exactly when the float syntax takes it, and then as strtod reads it.
+TEST(StrToFloat, PlainDecimalsOfEveryWidthWithAByteChanged) {
+  std::setlocale(LC_NUMERIC, "C");
+  const std::regex syntax(" *[+-]?([0-9]+[.]?[0-9]*|[.][0-9]+)([eE][+-]?[0-9]+)? *");
+  const char kBytes[] = {'.', '-', '+', ' ', 'e', '/', ':', '\x80', '\xB0', '\0', '0', '9'};
+  std::mt19937_64 random(11);
+  int accepted = 0;
+  for (int i = 0; i < 60000; ++i) {
+    const int width = 1 + static_cast<int>(random() % 18);
+    std::string text = random() % 3 == 0 ? "-" : "";
+    const int point = static_cast<int>(random() % (width + 1));
+    while (static_cast<int>(text.size()) < width) {
+      text += static_cast<int>(text.size()) == point ? '.' : static_cast<char>('0' + random() % 10);
+    }
+    if (random() % 2) text[random() % text.size()] = kBytes[random() % sizeof kBytes];
+    const std::string line = "99999999" + text + "99999999";
+    const std::optional<double> value = TryStrToFloat(std::string_view(line).substr(8, text.size()));
+    const double reference = std::strtod(text.c_str(), nullptr);
+    const bool valid = text.find('\0') == std::string::npos && std::regex_match(text, syntax) && !std::isinf(reference);
+    ASSERT_EQ(value.has_value(), valid) << text;
+    if (!valid) continue;
+    ++accepted;
+    ASSERT_EQ(*value, reference) << text;
+    ASSERT_EQ(std::signbit(*value), std::signbit(reference)) << text;
+  }
+  EXPECT_GT(accepted, 30000);
 }
 
 }  // namespace

@@ -40,6 +40,9 @@ class RUZI_API MemoryDataSet : public DataSet {
   // The text of field `field_index` of record `rec_no` (1-based among the records shown),
   // without moving the cursor; nothing when it is null or out of range.
   std::optional<std::string_view> ReadRecordText(int rec_no, int field_index) const;
+  // Record `rec_no`'s cells where they lie (1-based among the records shown), for reading
+  // several of them; nullptr when out of range. Valid until the rows change.
+  const PackedRow* RecordCells(int rec_no) const;
   // Asks for record `rec_no`'s texts ahead of reading them, as a walk over many records does.
   void PrefetchRecord(int rec_no) const;
 

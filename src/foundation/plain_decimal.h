@@ -1,0 +1,13 @@
+#pragma once
+// The common plain decimal ("-123.45"): at most 15 digits in all, so the digits make an
+// integer below 2^53 and the value is that integer over a power of ten no larger than 1e15,
+// both exact doubles; one division then rounds correctly, as from_chars would. False for any
+// other form, which the general path reads. The answer comes back in registers, not in an
+// optional through memory: this is the read of every numeric cell of a query.
+#include <string_view>
+
+namespace ruzi {
+
+bool PlainDecimal(std::string_view text, double& value);
+
+}  // namespace ruzi
