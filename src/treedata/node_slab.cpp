@@ -1,6 +1,7 @@
 #include "treedata/node_slab.h"
 
 #include <cstdint>
+#include <cstring>
 #include <new>
 
 #include "treedata/large_blocks.h"
@@ -40,8 +41,20 @@ NodeSlab::~NodeSlab() {
 }
 
 void* NodeSlab::Allocate(std::size_t Size, NodeSlab* Slab) {
+  bool zeroed = false;
+  return Object(Size, Slab, zeroed);
+}
+
+void* NodeSlab::AllocateZeroed(std::size_t Size, NodeSlab* Slab) {
+  bool zeroed = false;
+  void* object = Object(Size, Slab, zeroed);
+  return zeroed ? object : std::memset(object, 0, Size);
+}
+
+void* NodeSlab::Object(std::size_t Size, NodeSlab* Slab, bool& Zeroed) {
   const std::size_t bytes = kHeader + Rounded(Size);
-  void* block = Slab != nullptr ? Slab->Take(bytes) : ::operator new(bytes);
+  Zeroed = false;
+  void* block = Slab != nullptr ? Slab->Take(bytes, Zeroed) : ::operator new(bytes);
   if (Slab == nullptr) *static_cast<Chunk**>(block) = nullptr;
   return static_cast<char*>(block) + kHeader;
 }
@@ -69,7 +82,8 @@ void NodeSlab::Free(void* Object, std::size_t Size) {
   }
 }
 
-void* NodeSlab::Take(std::size_t bytes) {
+void* NodeSlab::Take(std::size_t bytes, bool& Zeroed) {
+  Zeroed = false;
   for (FreeList& list : free_) {
     if (list.Size != bytes || list.Head == nullptr) continue;
     void* block = list.Head;
@@ -87,10 +101,12 @@ void* NodeSlab::Take(std::size_t bytes) {
     chunks_.push_back(chunk);
     next_ = reinterpret_cast<char*>(chunk) + kChunkHeader;
     end_ = reinterpret_cast<char*>(chunk) + nextChunkBytes_;
+    restZeroed_ = nextChunkBytes_ >= kLargePageChunkBytes;  // a block of large pages, fresh
     if (nextChunkBytes_ < kMaxChunkBytes) nextChunkBytes_ *= 2;
   }
   void* block = next_;
   next_ += bytes;
+  Zeroed = restZeroed_;
   Chunk* chunk = chunks_.back();
   *static_cast<Chunk**>(block) = chunk;
   ++chunk->Live;
@@ -116,6 +132,7 @@ void NodeSlab::ReleaseChunks() {
   chunks_.clear();
   free_.clear();
   next_ = end_ = nullptr;
+  restZeroed_ = false;
   nextChunkBytes_ = 4096;
 }
 

@@ -165,8 +165,7 @@ TTreeRowData::~TTreeRowData() { FreeBlock(Buffer, BufferSize); }
 // together lie together (and in large pages); else from the heap.
 uint8_t* TTreeRowData::NewBlock(int32_t Size) const {
   const auto bytes = static_cast<std::size_t>(Size > 0 ? Size : 1);
-  void* block = NodeSlab::Allocate(bytes, BlockInSlab ? NodeSlab::OwnerOf(this) : nullptr);
-  return static_cast<uint8_t*>(std::memset(block, 0, bytes));
+  return static_cast<uint8_t*>(NodeSlab::AllocateZeroed(bytes, BlockInSlab ? NodeSlab::OwnerOf(this) : nullptr));
 }
 
 void TTreeRowData::FreeBlock(uint8_t* Block, int32_t Size) const {
@@ -339,12 +338,16 @@ bool TTreeRowData::SetReadTextAt(const TCacheLayout* Layout, const TCacheDef& De
   IsNull = Text.empty();
   if (IsNull) {
     slot[0] |= kNullBit;
+    Value = 0;
+  } else if (kind == SlotKind::Double && PlainDecimal(Text, Value)) {
+    Put<double>(slot + kSlotHeaderSize, Value);  // the usual cell, straight in
+    slot[0] &= ~kNullBit;
   } else {
     StoreParsed(slot + kSlotHeaderSize, kind, Text);
     slot[0] &= ~kNullBit;
+    Value = LoadFloat(slot + kSlotHeaderSize, kind);
   }
   MarkWritten(slot);
-  Value = IsNull ? 0 : LoadFloat(slot + kSlotHeaderSize, kind);
   return true;
 }
 
