@@ -56,6 +56,30 @@ TEST(DataTree, AggregatesOfTheirChildren) {
   EXPECT_EQ(f.tree->GetRooterValue(f.F("NAME")), "全部汇总");  // "全部汇总[3]" with the count (the property test)
 }
 
+// A big tree's blocks go back to its slab when rows go, and rows bound after take them again:
+// those start unread, not with the slots of the rows that went (fresh large-page memory is
+// handed out without clearing, a block given back must be cleared).
+TEST(DataTree, RowsBoundWhereOthersWentStartUnread) {
+  DataTreeFixture<> f({{"V", ftFloat, GTSum}, {"W", ftInteger, GTSum}});
+  constexpr int32_t kRows = 20000;  // some megabytes of rows: the slab's chunks are large pages
+  std::vector<Row> rows;
+  for (int32_t rec = 1; rec <= kRows; ++rec) rows.push_back(Row{std::to_string(rec), std::to_string(2 * rec)});
+  f.Build(rows, OneGroup());
+  TsnTreeNode* group = f.tree->GetFirstChild();
+  EXPECT_EQ(f.Cell(group, "V"), std::to_string(kRows * (kRows + 1) / 2));
+  // The last quarter goes; as many rows are bound again to the first quarter's records.
+  for (int32_t i = 0; i < kRows / 4; ++i) f.tree->RemoveStock(group->GetItem(group->GetCount() - 1));
+  int32_t v = (kRows * 3 / 4) * (kRows * 3 / 4 + 1) / 2;
+  for (int32_t rec = 1; rec <= kRows / 4; ++rec) {
+    auto* row = static_cast<TTreeRowData*>(f.tree->BindStock(group, "again", -1, TInvestType(), '1', rec)->GetData());
+    ASSERT_NE(row->GetFieldState(f.F("W")), DSRead) << rec;
+    v += rec;
+  }
+  static_cast<TTreeRowData*>(group->GetData())->ResetFieldValue();
+  EXPECT_EQ(f.Cell(group, "V"), std::to_string(v));
+  EXPECT_EQ(f.Cell(group, "W"), std::to_string(2 * v));  // taken along V's pass
+}
+
 // A class reading data cells its own way (here negated) is asked for every one, read or not:
 // the totals and the sort take its texts, not the source's or the slots'.
 struct CellsNegated : TDBTreeNode {
