@@ -33,4 +33,20 @@ bool PlainDecimal(std::string_view text, double& value) {
   return true;
 }
 
+bool PlainInteger(std::string_view text, int64_t& value) {
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  const bool negative = p < end && *p == '-';
+  p += negative ? 1 : 0;
+  if (end - p < 1 || end - p > 18) return false;  // 18 digits cannot overflow
+  int64_t magnitude = 0;
+  for (; p < end; ++p) {
+    const unsigned digit = static_cast<unsigned char>(*p) - unsigned{'0'};
+    if (digit >= 10) return false;
+    magnitude = magnitude * 10 + digit;
+  }
+  value = negative ? -magnitude : magnitude;
+  return true;
+}
+
 }  // namespace ruzi

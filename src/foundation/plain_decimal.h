@@ -4,10 +4,13 @@
 // both exact doubles; one division then rounds correctly, as from_chars would. False for any
 // other form, which the general path reads. The answer comes back in registers, not in an
 // optional through memory: this is the read of every numeric cell of a query.
+#include <cstdint>
 #include <string_view>
 
 namespace ruzi {
 
 bool PlainDecimal(std::string_view text, double& value);
+// The same for a plain integer: an optional '-' and 1 to 18 digits, as TryStrToInt64 reads it.
+bool PlainInteger(std::string_view text, int64_t& value);
 
 }  // namespace ruzi

@@ -122,7 +122,10 @@ std::optional<int32_t> TryStrToInt(std::string_view text) {
   return static_cast<int32_t>(*value);
 }
 
-std::optional<int64_t> TryStrToInt64(std::string_view text) { return ParseInteger(text, 64); }
+std::optional<int64_t> TryStrToInt64(std::string_view text) {
+  if (int64_t plain = 0; PlainInteger(text, plain)) return plain;
+  return ParseInteger(text, 64);
+}
 
 std::optional<double> TryStrToFloat(std::string_view text) {
   if (double plain = 0; PlainDecimal(text, plain)) return plain;

@@ -340,8 +340,13 @@ bool TTreeRowData::SetReadTextAt(const TCacheLayout* Layout, const TCacheDef& De
     slot[0] |= kNullBit;
     Value = 0;
   } else if (kind == SlotKind::Double && PlainDecimal(Text, Value)) {
-    Put<double>(slot + kSlotHeaderSize, Value);  // the usual cell, straight in
+    Put<double>(slot + kSlotHeaderSize, Value);  // the usual cells, straight in
     slot[0] &= ~kNullBit;
+  } else if (int64_t number = 0; kind == SlotKind::Int32 && PlainInteger(Text, number) &&
+                                 number == static_cast<int32_t>(number)) {
+    Put<int32_t>(slot + kSlotHeaderSize, static_cast<int32_t>(number));
+    slot[0] &= ~kNullBit;
+    Value = static_cast<double>(number);
   } else {
     StoreParsed(slot + kSlotHeaderSize, kind, Text);
     slot[0] &= ~kNullBit;

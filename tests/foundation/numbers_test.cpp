@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
@@ -125,10 +126,12 @@ TEST(StrToFloat, RandomValuesMatchStrtod) {
 
 // Texts of 1 to 18 characters, a plain decimal with one byte changed or none, read from the
 // middle of a line of digits (a read past either end would change the value): every one
-// accepted exactly when the float syntax takes it, and then as strtod reads it.
+// accepted exactly when the float syntax takes it, and then as strtod reads it; as an integer
+// exactly when it is digits after blanks and a sign, and then as strtoll reads it.
 TEST(StrToFloat, PlainDecimalsOfEveryWidthWithAByteChanged) {
   std::setlocale(LC_NUMERIC, "C");
   const std::regex syntax(" *[+-]?([0-9]+[.]?[0-9]*|[.][0-9]+)([eE][+-]?[0-9]+)? *");
+  const std::regex integerSyntax(" *[+-]?[0-9]+");
   const char kBytes[] = {'.', '-', '+', ' ', 'e', '/', ':', '\x80', '\xB0', '\0', '0', '9'};
   std::mt19937_64 random(11);
   int accepted = 0;
@@ -142,6 +145,14 @@ TEST(StrToFloat, PlainDecimalsOfEveryWidthWithAByteChanged) {
     if (random() % 2) text[random() % text.size()] = kBytes[random() % sizeof kBytes];
     const std::string line = "99999999" + text + "99999999";
     const std::optional<double> value = TryStrToFloat(std::string_view(line).substr(8, text.size()));
+    const std::optional<int64_t> integer = TryStrToInt64(std::string_view(line).substr(8, text.size()));
+    errno = 0;
+    const long long integerReference = std::strtoll(text.c_str(), nullptr, 10);
+    const bool integral = text.find('\0') == std::string::npos && std::regex_match(text, integerSyntax) && errno == 0;
+    ASSERT_EQ(integer.has_value(), integral) << text;
+    if (integral) {
+      ASSERT_EQ(*integer, integerReference) << text;
+    }
     const double reference = std::strtod(text.c_str(), nullptr);
     const bool valid = text.find('\0') == std::string::npos && std::regex_match(text, syntax) && !std::isinf(reference);
     ASSERT_EQ(value.has_value(), valid) << text;
