@@ -302,7 +302,10 @@ std::string TDBTreeNode::Aggregate(TsnTreeNode* Node, DataField* Field, TColFiel
     if (i + 2 < count) {
       if (const TTreeRowData* ahead = RowOf(Node->GetItem(i + 2)); ahead != nullptr) {
         if (memory != nullptr) memory->PrefetchRecord(ahead->GetRecNo());
-        if (shared != nullptr && ahead->GetBuffer() != nullptr) __builtin_prefetch(ahead->GetBuffer() + shared->Offset);
+        // The whole block, to be written: the totals taken along lie in its other lines.
+        if (shared != nullptr && ahead->GetBuffer() != nullptr) {
+          for (int32_t at = 0; at < ahead->GetBufferSize(); at += 64) __builtin_prefetch(ahead->GetBuffer() + at, 1);
+        }
       }
     }
     TsnTreeNode* child = Node->GetItem(i);
