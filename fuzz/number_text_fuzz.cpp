@@ -1,5 +1,6 @@
 // The text-to-number parsers on arbitrary bytes: no crash, the three integer and float forms
-// agree with one another, and every float read back from its own text is the same value.
+// agree with one another, every float read back from its own text is the same value, and the
+// one-pass reads of plain decimals and integers give what the C library gives.
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -9,6 +10,7 @@
 #include "foundation/float_text.h"
 #include "foundation/format.h"
 #include "foundation/number_text.h"
+#include "foundation/plain_decimal.h"
 #include "foundation/string_to_number.h"
 
 namespace {
@@ -36,6 +38,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string again = ruzi::FloatToText(*value, ruzi::FloatStyle::Exponent, 17, 0);
     const auto reread = ruzi::TryStrToFloat(again);
     Check(reread && *reread == *value);
+  }
+  const std::string terminated(text);  // the C library reads up to a zero byte
+  double plain = 0;
+  if (ruzi::PlainDecimal(text, plain)) {
+    Check(std::strtod(terminated.c_str(), nullptr) == plain);
+    Check(value && *value == plain);
+  }
+  int64_t plainInteger = 0;
+  if (ruzi::PlainInteger(text, plainInteger)) {
+    Check(std::strtoll(terminated.c_str(), nullptr, 10) == plainInteger);
+    Check(int64 && *int64 == plainInteger);
   }
   ruzi::StrToIntNE(text);
   ruzi::StrToFloatNE(text);
