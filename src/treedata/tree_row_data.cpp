@@ -123,23 +123,40 @@ void StoreFloat(uint8_t* value, SlotKind kind, double number) {
   StoreInteger(value, kind, RoundToInteger(number));
 }
 
-// The number a text gives a numeric slot, checked before the slot is touched.
-void StoreParsed(uint8_t* value, SlotKind kind, std::string_view text) {
-  if (kind == SlotKind::Bool) return StoreInteger(value, kind, ParseBoolean(text));
-  if (kind == SlotKind::Double || kind == SlotKind::Currency) {
-    double number = 0;
-    if (!PlainDecimal(text, number)) {
-      const auto general = TryStrToFloat(text);
-      if (!general) throw NotA(text, "floating point");
-      number = *general;
-    }
-    return StoreFloat(value, kind, number);
+// A plain decimal into a float slot or a plain integer into an integer one, the usual cells:
+// stored straight from a one-pass read, Number the number the slot now holds. False, nothing
+// written, for any other text or slot (StoreParsed then reads it).
+bool StorePlain(uint8_t* value, SlotKind kind, std::string_view text, double& number) {
+  if (kind == SlotKind::Double && PlainDecimal(text, number)) {
+    Put<double>(value, number);
+    return true;
   }
-  const auto number = TryStrToInt64(text);
-  if (!number) throw NotA(text, "integer");
-  uint8_t scratch[8] = {};
-  StoreInteger(scratch, kind, *number);  // raises out of range before the slot changes
-  std::memcpy(value, scratch, FieldValueSize(kind == SlotKind::Int32 ? ftInteger : ftSmallint));
+  if (int64_t integer = 0; kind == SlotKind::Int32 && PlainInteger(text, integer) &&
+                           integer == static_cast<int32_t>(integer)) {
+    Put<int32_t>(value, static_cast<int32_t>(integer));
+    number = static_cast<double>(integer);
+    return true;
+  }
+  return false;
+}
+
+// The number any text gives a numeric slot, checked before the slot is touched; answers the
+// number the slot then holds.
+double StoreParsed(uint8_t* value, SlotKind kind, std::string_view text) {
+  if (kind == SlotKind::Bool) {
+    StoreInteger(value, kind, ParseBoolean(text));
+  } else if (kind == SlotKind::Double || kind == SlotKind::Currency) {
+    const auto number = TryStrToFloat(text);
+    if (!number) throw NotA(text, "floating point");
+    StoreFloat(value, kind, *number);
+  } else {
+    const auto number = TryStrToInt64(text);
+    if (!number) throw NotA(text, "integer");
+    uint8_t scratch[8] = {};
+    StoreInteger(scratch, kind, *number);  // raises out of range before the slot changes
+    std::memcpy(value, scratch, FieldValueSize(kind == SlotKind::Int32 ? ftInteger : ftSmallint));
+  }
+  return LoadFloat(value, kind);
 }
 
 std::string NumberText(const uint8_t* value, SlotKind kind) {
@@ -339,18 +356,9 @@ bool TTreeRowData::SetReadTextAt(const TCacheLayout* Layout, const TCacheDef& De
   if (IsNull) {
     slot[0] |= kNullBit;
     Value = 0;
-  } else if (kind == SlotKind::Double && PlainDecimal(Text, Value)) {
-    Put<double>(slot + kSlotHeaderSize, Value);  // the usual cells, straight in
-    slot[0] &= ~kNullBit;
-  } else if (int64_t number = 0; kind == SlotKind::Int32 && PlainInteger(Text, number) &&
-                                 number == static_cast<int32_t>(number)) {
-    Put<int32_t>(slot + kSlotHeaderSize, static_cast<int32_t>(number));
-    slot[0] &= ~kNullBit;
-    Value = static_cast<double>(number);
   } else {
-    StoreParsed(slot + kSlotHeaderSize, kind, Text);
+    if (!StorePlain(slot + kSlotHeaderSize, kind, Text, Value)) Value = StoreParsed(slot + kSlotHeaderSize, kind, Text);
     slot[0] &= ~kNullBit;
-    Value = LoadFloat(slot + kSlotHeaderSize, kind);
   }
   MarkWritten(slot);
   return true;
@@ -368,7 +376,9 @@ void TTreeRowData::SetAsString(const DataField* Field, const std::string& Value)
     slot[0] |= kNullBit;
     return;
   }
-  StoreParsed(slot + kSlotHeaderSize, kind, Value);
+  if (double number = 0; !StorePlain(slot + kSlotHeaderSize, kind, Value, number)) {
+    StoreParsed(slot + kSlotHeaderSize, kind, Value);
+  }
   slot[0] &= ~kNullBit;
 }
 
